@@ -1,0 +1,615 @@
+#include "app/Form1.h"
+
+#include "app/AboutBox.h"
+#include "controls/Gauge.h"
+#include "log/UtilsClass.h"
+#include "platform/shell/Messages.h"
+#include "platform/shell/ProgramPaths.h"
+#include "platform/shell/ShellOpen.h"
+#include "platform/waveout/WaveOut.h"
+#include "settings/Preferences.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+const QString TForm1::MakerSite = QStringLiteral("http://www.brivantatech.com");
+
+namespace {
+
+const QString caption = QStringLiteral("Parlewind MP3");
+const QString autoStartName = QStringLiteral("Parlewind");
+
+QString AutoStartCommand()
+{
+    return ProgramPaths::QuoteArgument(ProgramPaths::ProgramFile()) + QStringLiteral(" -auto");
+}
+
+// A tool button that draws its caption without the padding blanks some captions
+// carry, so that it is not cut short on a narrow button.
+class CaptionButton : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        option.text = option.text.trimmed();
+        painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    }
+};
+
+QWidget *NamedPage(const QString &name, QWidget *parent)
+{
+    auto *page = new QWidget(parent);
+    page->setObjectName(name);
+    return page;
+}
+
+} // namespace
+
+TForm1::TForm1(const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent), m_Arguments(arguments)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TmpParlewind"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/parlewind.png")));
+    resize(639, 604);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    TopPanel = new QWidget(central);
+    TopPanel->setObjectName(QStringLiteral("TopPanel"));
+    auto *topLayout = new QVBoxLayout(TopPanel);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->setSpacing(0);
+    layout->addWidget(TopPanel);
+    MainTextPanel = new QFrame(central);
+    MainTextPanel->setObjectName(QStringLiteral("MainTextPanel"));
+    MainTextPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    layout->addWidget(MainTextPanel, 1);
+    setCentralWidget(central);
+
+    BuildToolBar();
+    BuildOptionsArea();
+    topLayout->addWidget(ToolBar1);
+    topLayout->addWidget(Panel3, 1);
+    BuildMenus();
+    BuildStatusBar();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    UtilsClass::Trace(QStringLiteral("Entered Form1 Destroy"));
+    if (TrayIcon)
+        TrayIcon->hide();
+    UtilsClass::Trace(QStringLiteral("Exitting FormDestroy"));
+}
+
+void TForm1::BuildToolBar()
+{
+    ToolBar1 = new QToolBar(TopPanel);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setFixedHeight(ToolBarHeight);
+    ToolBar1->setIconSize(QSize(32, 32));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+
+    const auto button = [this](const char *name, const char *text, const char *hint,
+                               QStyle::StandardPixmap icon) {
+        auto *b = new CaptionButton(ToolBar1);
+        b->setObjectName(QLatin1String(name));
+        b->setText(QLatin1String(text));
+        b->setToolTip(QLatin1String(hint));
+        b->setIcon(style()->standardIcon(icon));
+        b->setIconSize(QSize(32, 32));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setFixedSize(60, 52);
+        b->setAutoRaise(true);
+        ToolBar1->addWidget(b);
+        return b;
+    };
+    ToolButton1 = button("ToolButton1", "    Single    ", "Single-Article Mode", QStyle::SP_FileIcon);
+    ToolButton2 = button("ToolButton2", "Multi ", "Multi-Article Mode", QStyle::SP_FileDialogListView);
+    ToolBar1->addSeparator();
+    ReadFileBtn = button("ReadFileBtn", "Open", "Read text file", QStyle::SP_DialogOpenButton);
+    PasteBtn = button("PasteBtn", "Paste", "Paste", QStyle::SP_FileDialogContentsView);
+    ToolBar1->addSeparator();
+    PlayToolBtn = button("PlayToolBtn", "Aloud", "Read text aloud", QStyle::SP_MediaPlay);
+    PlayFileBtn = button("PlayFileBtn", "File", "Read text to file", QStyle::SP_DialogSaveButton);
+    PauseBtn = button("PauseBtn", "Pause", "Pause / Resume ", QStyle::SP_MediaPause);
+    SkipBtn = button("SkipBtn", "Skip", "Skip to next article", QStyle::SP_MediaSkipForward);
+    StopBtn = button("StopBtn", "Stop", "Stop reading", QStyle::SP_MediaStop);
+    ToolBar1->addSeparator();
+    OptionsBtn = button("OptionsBtn", "Options", "Display / Hide Options Panels",
+                        QStyle::SP_FileDialogDetailedView);
+
+    ToolButton1->setCheckable(true);
+    ToolButton2->setCheckable(true);
+    OptionsBtn->setCheckable(true);
+    ModeButtons = new QButtonGroup(this);
+    ModeButtons->setExclusive(true);
+    ModeButtons->addButton(ToolButton1);
+    ModeButtons->addButton(ToolButton2);
+
+    connect(PasteBtn, &QToolButton::clicked, this, &TForm1::PasteBtnClick);
+    connect(OptionsBtn, &QToolButton::clicked, this, &TForm1::MMLabel1Click);
+}
+
+void TForm1::BuildOptionsArea()
+{
+    Panel3 = new QWidget(TopPanel);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    auto *layout = new QHBoxLayout(Panel3);
+    layout->setContentsMargins(2, 2, 2, 2);
+
+    MISIOptionsPage = new QStackedWidget(Panel3);
+    MISIOptionsPage->setObjectName(QStringLiteral("MISIOptionsPage"));
+    MISIOptionsPage->setFixedWidth(190);
+    const auto sheet = [this](const char *name, const char *heading) {
+        QWidget *page = NamedPage(QLatin1String(name), MISIOptionsPage);
+        auto *pageLayout = new QVBoxLayout(page);
+        auto *label = new QLabel(QLatin1String(heading), page);
+        label->setObjectName(QLatin1String(name) + QStringLiteral("Heading"));
+        label->setAlignment(Qt::AlignHCenter);
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setPixelSize(19);
+        label->setFont(font);
+        pageLayout->addWidget(label);
+        pageLayout->addStretch(1);
+        MISIOptionsPage->addWidget(page);
+        return page;
+    };
+    SIOptionsSheet = sheet("SIOptionsSheet", "Single-Article Options");
+    MIOptionsSheet = sheet("MIOptionsSheet", "Multi-Article Options");
+    layout->addWidget(MISIOptionsPage);
+
+    PageControl1 = new QTabWidget(Panel3);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    ClipboardSheet = NamedPage(QStringLiteral("ClipboardSheet"), PageControl1);
+    TabSheet5 = NamedPage(QStringLiteral("TabSheet5"), PageControl1);
+    VoiceEditSheet = NamedPage(QStringLiteral("VoiceEditSheet"), PageControl1);
+    FileOptionsSheet = NamedPage(QStringLiteral("FileOptionsSheet"), PageControl1);
+    MiscSheet = NamedPage(QStringLiteral("MiscSheet"), PageControl1);
+    PageControl1->addTab(ClipboardSheet, QStringLiteral("Clipboard"));
+    PageControl1->addTab(TabSheet5, QStringLiteral("Favorite Voices"));
+    PageControl1->addTab(VoiceEditSheet, QStringLiteral("Voice Edit"));
+    PageControl1->addTab(FileOptionsSheet, QStringLiteral("File Options"));
+    PageControl1->addTab(MiscSheet, QStringLiteral("Misc"));
+    layout->addWidget(PageControl1, 1);
+}
+
+void TForm1::BuildMenus()
+{
+    const auto item = [this](QMenu *menu, const char *name, const char *text) {
+        QAction *action = menu->addAction(QLatin1String(text));
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenuBar *bar = menuBar();
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    TellaFriend1 = item(mnuFile, "TellaFriend1", "Tell a Friend");
+    mnuFile->addSeparator();
+    ExitParlewind = item(mnuFile, "ExitParlewind", "E&xit Parlewind");
+
+    mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    ShowToolbarMItm = item(mnuView, "ShowToolbarMItm", "&Toolbar");
+    OptionsPanelsMItm = item(mnuView, "OptionsPanelsMItm", "&Options Panels");
+    ShowToolbarMItm->setCheckable(true);
+    OptionsPanelsMItm->setCheckable(true);
+
+    mnuOptions = bar->addMenu(QStringLiteral("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    MonitorCBMItm = item(mnuOptions, "MonitorCBMItm", "&Watch Clipboard");
+    MonitorCBMItm->setCheckable(true);
+    mnuOptions->addSeparator();
+    SingleArticleMItm = item(mnuOptions, "SingleArticleMItm", "&Single Article");
+    MultiArticleMItm = item(mnuOptions, "MultiArticleMItm", "&Multi Article");
+    ModeMenuGroup = new QActionGroup(this);
+    ModeMenuGroup->setExclusive(true);
+    for (QAction *a : {SingleArticleMItm, MultiArticleMItm}) {
+        a->setCheckable(true);
+        ModeMenuGroup->addAction(a);
+    }
+    mnuOptions->addSeparator();
+    SelAudioDevMItm = item(mnuOptions, "SelAudioDevMItm", "&Select Audio Device");
+    PronunciationMItm = item(mnuOptions, "PronunciationMItm", "&Pronunciation Editor");
+
+    mnuRead = bar->addMenu(QStringLiteral("&Read"));
+    mnuRead->setObjectName(QStringLiteral("mnuRead"));
+    ReadAloudMItm = item(mnuRead, "ReadAloudMItm", "Read &Aloud");
+    ReadToFileMItm = item(mnuRead, "ReadToFileMItm", "Read to &File");
+    mnuRead->addSeparator();
+    PauseMItm = item(mnuRead, "PauseMItm", "&Pause");
+    SkipMItm = item(mnuRead, "SkipMItm", "S&kip");
+    StopMItm = item(mnuRead, "StopMItm", "&Stop");
+    ReadAloudMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
+    ReadToFileMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F7));
+    PauseMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
+    SkipMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
+    StopMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F10));
+
+    mnuAudioHelp = bar->addMenu(QStringLiteral("&Audio Help"));
+    mnuAudioHelp->setObjectName(QStringLiteral("mnuAudioHelp"));
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    Contents1 = item(mnuHelp, "Contents1", "&Contents");
+    mnuHelp->addSeparator();
+    VisitBrivantaTechnologies1 =
+        item(mnuHelp, "VisitBrivantaTechnologies1", "&Visit Brivanta Technologies");
+    mnuHelp->addSeparator();
+    About1 = item(mnuHelp, "About1", "&About");
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    AddNewPopup = item(PopupMenu1, "AddNewPopup", "&Add New");
+    DelSelPopup = item(PopupMenu1, "DelSelPopup", "&Delete Selected");
+
+    connect(TellaFriend1, &QAction::triggered, this, &TForm1::TellaFriend1Click);
+    connect(ExitParlewind, &QAction::triggered, this, &TForm1::ExitParlewindClick);
+    connect(ShowToolbarMItm, &QAction::triggered, this, &TForm1::ShowToolbarMItmClick);
+    connect(OptionsPanelsMItm, &QAction::triggered, this, &TForm1::MMLabel1Click);
+    connect(Contents1, &QAction::triggered, this, &TForm1::Contents1Click);
+    connect(VisitBrivantaTechnologies1, &QAction::triggered, this,
+            &TForm1::VisitBrivantaTechnologies1Click);
+    connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+}
+
+void TForm1::BuildStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel0 = new QLabel(StatusBar1);
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusPanel1 = new QLabel(StatusBar1);
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    for (QLabel *panel : {StatusPanel0, StatusPanel1})
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar1->addWidget(StatusPanel0);
+    StatusBar1->addWidget(StatusPanel1, 1);
+    setStatusBar(StatusBar1);
+
+    StatusGauge = new TGauge(StatusBar1);
+    StatusGauge->setObjectName(QStringLiteral("StatusGauge"));
+    StatusGauge->SetShowText(false);
+    StatusGauge->hide();
+}
+
+void TForm1::FormCreate()
+{
+    UtilsClass::RotateLogs();
+    HelpFile = ProgramPaths::DataFile(QStringLiteral("help/index.html"));
+
+    Initialized = false;
+    Activated = false;
+    ListInfoInitialized = false;
+
+    Prefs = std::make_unique<TPreferences>();
+    Prefs->Load();
+    TPreferences::RestorePlacement(this);
+    Prefs->LoadFields();
+    UtilsClass::Trace(QStringLiteral("Version: ") + Prefs->GetVersion());
+
+    SizeStatusPanels();
+    StatusPanel1->setText(QStringLiteral(" "));
+    StatusGauge->hide();
+
+    setWindowTitle(caption);
+    MainTextPanel->setFrameStyle(QFrame::NoFrame);
+
+    ApplyLayout();
+    ApplyMode();
+
+    RoundRobinPos = -1;
+    ReadTarget = rtSpeakers;
+
+    // Keep the log-in entry pointing at this program if it was moved.
+    if (TPreferences::IsAutoStart(autoStartName))
+        TPreferences::SetAutoStart(autoStartName, AutoStartCommand(), true);
+
+    PageControl1->setCurrentWidget(ClipboardSheet);
+}
+
+void TForm1::ApplyLayout()
+{
+    ToolBar1->setVisible(Prefs->ShowToolbar);
+    Panel3->setVisible(Prefs->ShowOptions);
+    ShowToolbarMItm->setChecked(Prefs->ShowToolbar);
+    OptionsPanelsMItm->setChecked(Prefs->ShowOptions);
+    OptionsBtn->setChecked(Prefs->ShowOptions);
+    int height = 0;
+    if (Prefs->ShowOptions)
+        height = Prefs->ShowToolbar ? TopPanelHeight : TopPanelHeight - ToolBarHeight;
+    else if (Prefs->ShowToolbar)
+        height = ToolBarHeight;
+    TopPanel->setFixedHeight(height);
+    TopPanel->setVisible(height > 0);
+}
+
+void TForm1::ApplyMode()
+{
+    if (Prefs->ML_ListMode == 1) {
+        ToolButton2->setChecked(true);
+        MultiArticleMItm->setChecked(true);
+        MISIOptionsPage->setCurrentWidget(MIOptionsSheet);
+        UtilsClass::Trace(QStringLiteral("Current Mode is Multi-Article"));
+    } else {
+        ToolButton1->setChecked(true);
+        SingleArticleMItm->setChecked(true);
+        MISIOptionsPage->setCurrentWidget(SIOptionsSheet);
+        UtilsClass::Trace(QStringLiteral("Current Mode is Single-Article"));
+    }
+}
+
+void TForm1::SizeStatusPanels()
+{
+    const int left = static_cast<int>(std::lround(0.75 * width()));
+    const int right = std::max(0, width() - left);
+    StatusPanel0->setFixedWidth(left);
+    StatusGauge->setGeometry(left + 2, 2, right, 15);
+}
+
+void TForm1::ShowStatus(const QString &text)
+{
+    StatusPanel0->setText(text);
+    if (TrayIcon)
+        TrayIcon->setToolTip(text.left(63));
+}
+
+void TForm1::ResetStatus()
+{
+    StatusPanel1->setText(QStringLiteral(" "));
+    StatusGauge->hide();
+    StatusGauge->SetProgress(StatusGauge->MinValue());
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TForm1::FormShow()
+{
+    UtilsClass::Trace(QStringLiteral("Entered FormShow"));
+    if (Initialized || m_Terminated)
+        return;
+
+    if (waveOutGetNumDevs() == 0) {
+        Messages::ShowError(QStringLiteral("Sound Card not found\r\rA Sound Card is required for "
+                                           "Parlewind to operate\r\rParlewind will exit now."));
+        Terminate(1);
+        return;
+    }
+
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        TrayIcon = new QSystemTrayIcon(windowIcon(), this);
+        TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+        TrayIcon->setToolTip(caption);
+        connect(TrayIcon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (Initialized && reason == QSystemTrayIcon::DoubleClick)
+                        RestoreMainWindow();
+                });
+        TrayIcon->show();
+    }
+    ReadingState = rsIdle;
+    Initialized = true;
+    UtilsClass::Trace(QStringLiteral("Exiting FormShow"));
+}
+
+bool TForm1::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return handled;
+}
+
+void TForm1::FormActivate()
+{
+    if (Activated || m_Terminated)
+        return;
+    Activated = true;
+    UtilsClass::Trace(ProgramPaths::ProgramFile());
+    UtilsClass::Trace(m_Arguments.value(0));
+    if (m_Arguments.value(0) == QStringLiteral("-auto")) {
+        UtilsClass::Trace(QStringLiteral("Minimizing ..."));
+        Timer1->start(500);
+    }
+    UtilsClass::Trace(QStringLiteral("Exiting FormActivate"));
+}
+
+void TForm1::Timer1Timer()
+{
+    UtilsClass::Trace(QStringLiteral("FormActivate Timer popped"));
+    UtilsClass::Trace(QStringLiteral("FormActivate Timer: Minimizing now."));
+    Timer1->stop();
+    ApplicationMinimize();
+}
+
+bool TForm1::TrayInUse() const
+{
+    return TrayIcon && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TForm1::ApplicationMinimize()
+{
+    m_MinimizePending = false;
+    if (TrayInUse()) {
+        hide();
+    } else if (!isMinimized()) {
+        // Without a notification area the task bar is the only way back.
+        showMinimized();
+    }
+}
+
+void TForm1::RestoreMainWindow()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm1::RestoreRequest()
+{
+    UtilsClass::Trace(QStringLiteral("Restore request received"));
+    RestoreMainWindow();
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayInUse() &&
+        !m_MinimizePending) {
+        // Hiding from inside the state change confuses some window managers.
+        m_MinimizePending = true;
+        QTimer::singleShot(0, this, &TForm1::ApplicationMinimize);
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (ReadingState == rsExiting) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    ApplicationMinimize();
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    SizeStatusPanels();
+}
+
+void TForm1::Terminate(int exitCode)
+{
+    m_Terminated = true;
+    m_ExitCode = exitCode;
+    QCoreApplication::exit(exitCode);
+}
+
+void TForm1::ExitParlewindClick()
+{
+    if (ReadingState == rsExiting)
+        return;
+    UtilsClass::Trace(QStringLiteral("Entered ExitParlewindClick"));
+    ReadingState = rsExiting;
+    QCoreApplication::processEvents();
+
+    TPreferences::SavePlacement(this);
+    Prefs->StoreFields();
+    Prefs->Save();
+    close();
+    QCoreApplication::quit();
+}
+
+void TForm1::ShowToolbarMItmClick()
+{
+    Prefs->ShowToolbar = !Prefs->ShowToolbar;
+    ApplyLayout();
+}
+
+void TForm1::MMLabel1Click()
+{
+    Prefs->ShowOptions = !Prefs->ShowOptions;
+    ApplyLayout();
+}
+
+QString TForm1::TellAFriendCommand()
+{
+    const QString recipient;
+    QString subject = caption;
+    QString body = QStringLiteral("Check out Parlewind MP3 at ") + MakerSite + QStringLiteral(" .  ") +
+                   QStringLiteral("Parlewind MP3 lets you listen to text you copy to the clipboard. ") +
+                   QStringLiteral("It uses Text to Speech technology which actually synthesizes ") +
+                   QStringLiteral("natural sounding speech from ordinary text.  Listen to your ") +
+                   QStringLiteral("email, news, any text you want.  You can also convert your text ") +
+                   QStringLiteral("to wav or MP3 files so you can listen later.  ") +
+                   QStringLiteral("Try Parlewind MP3 free today at ") + MakerSite;
+    for (QString *text : {&subject, &body}) {
+        text->remove(QLatin1Char('\''));
+        text->remove(QLatin1Char('&'));
+    }
+    if (subject.size() > 100)
+        subject = subject.left(100) + QStringLiteral("...");
+    const QString command = QStringLiteral("mailto:") + recipient + QStringLiteral("?Subject=") +
+                            subject + QStringLiteral("&Body=") + body;
+    return command.left(1000);
+}
+
+void TForm1::TellaFriend1Click()
+{
+    if (!ShellOpen::Open(TellAFriendCommand()))
+        Messages::ShowError(QStringLiteral("No mail program could be started."));
+}
+
+void TForm1::Contents1Click()
+{
+    if (HelpFile.isEmpty()) {
+        Messages::ShowError(QStringLiteral("The help file could not be found."));
+        return;
+    }
+    if (!ShellOpen::Open(HelpFile))
+        Messages::ShowError(QStringLiteral("No program could be started to show the help file ") +
+                            HelpFile);
+}
+
+void TForm1::VisitBrivantaTechnologies1Click()
+{
+    if (!ShellOpen::Open(MakerSite))
+        Messages::ShowError(QStringLiteral("No web browser could be started for ") + MakerSite);
+}
+
+void TForm1::About1Click()
+{
+    TAboutBox about(this);
+    about.exec();
+}
+
+void TForm1::PasteBtnClick()
+{
+    // The tool buttons do not take focus, so the text control the user was in still has it.
+    if (QWidget *target = QApplication::focusWidget())
+        QMetaObject::invokeMethod(target, "paste");
+}

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "app/ReadState.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QStatusBar;
+class QSystemTrayIcon;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class TGauge;
+class TPreferences;
+
+// The main window: tool bar, options area, article area and status line. It owns the
+// run: preferences are loaded when it is created and saved by the exit command;
+// closing it only minimises the program.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int TopPanelHeight = 257;
+    static constexpr int ToolBarHeight = 56;
+
+    // `arguments` are the command-line arguments after the program name.
+    explicit TForm1(const QStringList &arguments, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Main-window state.
+    bool Initialized = false;
+    bool Activated = false;
+    bool ListInfoInitialized = false;
+    TReadState ReadingState = rsIdle;
+    TReadTarget ReadTarget = rtSpeakers;
+    int RoundRobinPos = -1;
+    QString HelpFile;
+
+    std::unique_ptr<TPreferences> Prefs;
+
+    // True once the program has decided to end (no sound card, say); ExitCode says how.
+    bool Terminated() const { return m_Terminated; }
+    int ExitCode() const { return m_ExitCode; }
+
+    void ShowStatus(const QString &text);
+    void ResetStatus();
+
+    // The mail command of "Tell a Friend", as handed to the desktop.
+    static QString TellAFriendCommand();
+    static const QString MakerSite;
+
+    // Controls, by their designed names.
+    QWidget *TopPanel = nullptr;
+    QToolBar *ToolBar1 = nullptr;
+    QToolButton *ToolButton1 = nullptr;
+    QToolButton *ToolButton2 = nullptr;
+    QToolButton *ReadFileBtn = nullptr;
+    QToolButton *PasteBtn = nullptr;
+    QToolButton *PlayToolBtn = nullptr;
+    QToolButton *PlayFileBtn = nullptr;
+    QToolButton *PauseBtn = nullptr;
+    QToolButton *SkipBtn = nullptr;
+    QToolButton *StopBtn = nullptr;
+    QToolButton *OptionsBtn = nullptr;
+    QButtonGroup *ModeButtons = nullptr;
+    QWidget *Panel3 = nullptr;
+    QStackedWidget *MISIOptionsPage = nullptr;
+    QWidget *SIOptionsSheet = nullptr;
+    QWidget *MIOptionsSheet = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *ClipboardSheet = nullptr;
+    QWidget *TabSheet5 = nullptr; // "Favorite Voices"
+    QWidget *VoiceEditSheet = nullptr;
+    QWidget *FileOptionsSheet = nullptr;
+    QWidget *MiscSheet = nullptr;
+    QFrame *MainTextPanel = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *StatusPanel0 = nullptr;
+    QLabel *StatusPanel1 = nullptr;
+    TGauge *StatusGauge = nullptr;
+    QTimer *Timer1 = nullptr;
+    QSystemTrayIcon *TrayIcon = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuView = nullptr;
+    QMenu *mnuOptions = nullptr;
+    QMenu *mnuRead = nullptr;
+    QMenu *mnuAudioHelp = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QAction *TellaFriend1 = nullptr;
+    QAction *ExitParlewind = nullptr;
+    QAction *ShowToolbarMItm = nullptr;
+    QAction *OptionsPanelsMItm = nullptr;
+    QAction *MonitorCBMItm = nullptr;
+    QAction *SingleArticleMItm = nullptr;
+    QAction *MultiArticleMItm = nullptr;
+    QActionGroup *ModeMenuGroup = nullptr;
+    QAction *SelAudioDevMItm = nullptr;
+    QAction *PronunciationMItm = nullptr;
+    QAction *ReadAloudMItm = nullptr;
+    QAction *ReadToFileMItm = nullptr;
+    QAction *PauseMItm = nullptr;
+    QAction *SkipMItm = nullptr;
+    QAction *StopMItm = nullptr;
+    QAction *Contents1 = nullptr;
+    QAction *VisitBrivantaTechnologies1 = nullptr;
+    QAction *About1 = nullptr;
+    QAction *AddNewPopup = nullptr;
+    QAction *DelSelPopup = nullptr;
+
+    // Handlers.
+    void TellaFriend1Click();
+    void ExitParlewindClick();
+    void ShowToolbarMItmClick();
+    void MMLabel1Click();
+    void Contents1Click();
+    void VisitBrivantaTechnologies1Click();
+    void About1Click();
+    void PasteBtnClick();
+    void Timer1Timer();
+
+    // Hides the window to the notification area (or the task bar when there is none).
+    void ApplicationMinimize();
+    void RestoreMainWindow();
+    // A later start of the program asked this one to come to the front.
+    void RestoreRequest();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void BuildToolBar();
+    void BuildOptionsArea();
+    void BuildMenus();
+    void BuildStatusBar();
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void ApplyLayout();
+    void ApplyMode();
+    void SizeStatusPanels();
+    bool TrayInUse() const;
+    void Terminate(int exitCode);
+
+    QStringList m_Arguments;
+    bool m_Terminated = false;
+    int m_ExitCode = 0;
+    bool m_MinimizePending = false;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+// Where the reading controller stands.
+enum TReadState { rsIdle = 0, rsPaused = 1, rsReading = 2, rsConverting = 3, rsExiting = 4 };
+
+// Where "read" sends its output.
+enum TReadTarget { rtSingleFile = 0, rtMultipleFiles = 1, rtSpeakers = 2 };

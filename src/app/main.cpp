@@ -1,0 +1,38 @@
+#include "app/Form1.h"
+#include "app/SingleInstance.h"
+#include "log/UtilsClass.h"
+#include "platform/registry/RegistryEnhanced.h"
+#include "platform/shell/TerminationSignal.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Parlewind"));
+    QApplication::setOrganizationName(QStringLiteral("BrivantaTech"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (!instance.TryBecomePrimary()) {
+        if (instance.HandOver())
+            return 0;
+        std::fprintf(stderr, "Parlewind is already running but does not answer.\n");
+        return 1;
+    }
+
+    TRegistryEnhanced::SetProblemHandler([](const QString &problem) { UtilsClass::Trace(problem); });
+
+    TForm1 form(QApplication::arguments().mid(1));
+    QObject::connect(&instance, &SingleInstance::RestoreRequested, &form, &TForm1::RestoreRequest);
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::Requested, &form,
+                     [&form](int) { form.ExitParlewindClick(); });
+
+    form.show();
+    if (form.Terminated())
+        return form.ExitCode();
+    return QApplication::exec();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Every message box and beep of the program goes through here, so that tests can
+// see what the user would have been shown without a modal window blocking them.
+namespace Messages {
+
+enum class Kind { Message, Error, Warning };
+
+struct Shown
+{
+    Kind kind;
+    QString text;
+};
+
+// A plain message box with one OK button (the user's own mistakes).
+void ShowMessage(const QString &text);
+// An error box with one OK button (failures of the engine, files, encoder).
+void ShowError(const QString &text);
+void ShowWarning(const QString &text);
+void Beep();
+
+// Test support: while recording, nothing is shown; every message is kept instead.
+void SetRecording(bool on);
+bool IsRecording();
+QList<Shown> TakeRecorded();
+int BeepCount();
+
+} // namespace Messages

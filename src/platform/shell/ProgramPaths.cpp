@@ -1,0 +1,86 @@
+#include "platform/shell/ProgramPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace ProgramPaths {
+
+QString ProgramDir()
+{
+    QString dir = qEnvironmentVariable("PARLEWIND_HOME");
+    if (dir.isEmpty()) {
+        QString data = qEnvironmentVariable("XDG_DATA_HOME");
+        if (data.isEmpty())
+            data = QDir::homePath() + QStringLiteral("/.local/share");
+        dir = data + QStringLiteral("/Parlewind");
+    }
+    dir = QDir::cleanPath(dir);
+    QDir().mkpath(dir);
+    return dir;
+}
+
+QString ProgramFile()
+{
+    QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
+                                                : QString();
+    if (path.isEmpty())
+        path = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    return path;
+}
+
+QString ProgramFileName()
+{
+    const QString name = QFileInfo(ProgramFile()).fileName();
+    return name.isEmpty() ? QStringLiteral("parlewind") : name;
+}
+
+QString DataFile(const QString &name)
+{
+    QStringList candidates{JoinPath(ProgramDir(), name)};
+    const QString exeDir = QFileInfo(ProgramFile()).absolutePath();
+    if (!exeDir.isEmpty()) {
+        candidates << JoinPath(exeDir, QStringLiteral("data/") + name)
+                   << JoinPath(exeDir, QStringLiteral("../share/parlewind/") + name);
+    }
+    candidates << JoinPath(QStringLiteral(PARLEWIND_DATA_INSTALL_DIR), name);
+    for (const QString &c : candidates) {
+        if (QFileInfo(c).isFile())
+            return QFileInfo(c).absoluteFilePath();
+    }
+    return {};
+}
+
+QString HomeRoot()
+{
+    return JoinPath(QDir::homePath(), QStringLiteral("/"));
+}
+
+QString JoinPath(const QString &dir, const QString &name)
+{
+    QString joined = dir + QLatin1Char('/') + name;
+    while (joined.contains(QStringLiteral("//")))
+        joined.replace(QStringLiteral("//"), QStringLiteral("/"));
+    return joined;
+}
+
+QString QuoteArgument(const QString &arg)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    bool needsQuotes = arg.isEmpty();
+    for (QChar c : arg)
+        needsQuotes = needsQuotes || reserved.contains(c);
+    if (!needsQuotes)
+        return arg;
+    QString quoted = QStringLiteral("\"");
+    for (QChar c : arg) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+            c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+} // namespace ProgramPaths

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's own files live.
+namespace ProgramPaths {
+
+// The program's directory: saved articles, trace logs, the default output folder.
+// $PARLEWIND_HOME when set, else $XDG_DATA_HOME/Parlewind; created on first use.
+QString ProgramDir();
+
+// The running executable's full path and its file name ("parlewind").
+QString ProgramFile();
+QString ProgramFileName();
+
+// A read-only file shipped with the program (help pages, icons, introduction).
+// A copy in the program's directory wins over the one installed or built beside
+// the executable. Returns an empty string when none exists.
+QString DataFile(const QString &name);
+
+// The user's home folder with a trailing separator; stands for "the program's drive".
+QString HomeRoot();
+
+// Joins path pieces with '/', collapsing doubled separators.
+QString JoinPath(const QString &dir, const QString &name);
+
+// Quotes one argument for a command line (desktop-entry Exec rules, which are also
+// valid for a POSIX shell): unchanged when it needs no quoting.
+QString QuoteArgument(const QString &arg);
+
+} // namespace ProgramPaths

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "settings/BaseRegistryClass.h"
+
+// The program's preferences, stored under Software\BrivantaTech\Parlewind. The
+// fields are the truth while the program runs; the items are filled by Load and
+// written by Save.
+class TPreferences : public TBaseRegistryClass
+{
+public:
+    TPreferences();
+
+    QString GetVersion() const override { return QStringLiteral("1.00"); }
+
+    void LoadFields();
+    void StoreFields();
+
+    bool GetAutoSpeak() const;
+    void SetAutoSpeak(bool value);
+    bool GetAutoDelete() const;
+    void SetAutoDelete(bool value);
+    qint32 GetVisibleEntries() const;
+    quint8 GetFileDest() const;
+    void SetFileDest(quint8 value);
+    quint8 GetVoiceMode() const;
+    void SetVoiceMode(quint8 value);
+
+    // The log-in start entry of that name. Errors are ignored.
+    static bool IsAutoStart(const QString &name);
+    static void SetAutoStart(const QString &name, const QString &command, bool enable);
+
+    // The program's "Files" folder (created when missing), or " " when it cannot be made.
+    static QString DefaultOutputDirectory();
+
+    bool ShowOptions = true;
+    bool ShowToolbar = true;
+    bool SI_AutoSpeak = false;
+    quint8 SI_Voice = 0;
+    bool SI_ShowBusyDialog = true;
+    quint8 MI_Voice = 0;
+    bool ML_AutoDelete = false;
+    qint32 ML_VisibleEntries = 3;
+    quint8 ML_ListMode = 0;
+    QString TTS_DefaultVoiceName;
+    bool TTS_HighlightPosition = true;
+    bool TTS_FilterSymbols = true;
+    qint32 TTS_AudioDeviceID = -1;
+    bool CB_Monitor = true;
+    bool CB_Prompt = true;
+    qint32 CB_PromptDelay = 3;
+    qint32 CB_ThreshHold = 10;
+    qint32 CB_PromptTop = -1;
+    qint32 CB_PromptLeft = -1;
+    quint8 CB_DfltPromptAction = 2;
+    quint8 CB_LastPromptAction = 2;
+    quint8 OUT_FileDest = 0;
+    quint8 OUT_FileFormat = 0;
+    QString OUT_Directory;
+    QString OpenDlgInitialDir;
+    quint8 ToolbarOnMinOption = 1;
+    bool ToolbarOnTop = false;
+    bool FirstTimeUser = true;
+
+    // Computed at creation; not stored.
+    QString DefaultOutDir;
+    QString DefaultOpenDir;
+
+private:
+    bool IsMulti() const { return ML_ListMode == 1; }
+    bool BoolItem(const char *name) const;
+    qint32 IntItem(const char *name) const;
+    QString StringItem(const char *name) const;
+    void SetItem(const char *name, const QVariant &value);
+};

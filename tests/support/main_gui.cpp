@@ -1,0 +1,17 @@
+#include "platform/shell/Messages.h"
+#include "platform/shell/ShellOpen.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    // No modal message box may block a test; each test reads what was shown.
+    Messages::SetRecording(true);
+    ShellOpen::SetRecording(true);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
