@@ -44,7 +44,9 @@ QString DataFile(const QString &name)
         candidates << JoinPath(exeDir, QStringLiteral("data/") + name)
                    << JoinPath(exeDir, QStringLiteral("../share/parlewind/") + name);
     }
-    candidates << JoinPath(QStringLiteral(PARLEWIND_DATA_INSTALL_DIR), name);
+    candidates << JoinPath(QStringLiteral(PARLEWIND_DATA_INSTALL_DIR), name)
+               // Programs and tests run from the build tree find the sources' copy.
+               << JoinPath(QStringLiteral(PARLEWIND_SOURCE_DATA_DIR), name);
     for (const QString &c : candidates) {
         if (QFileInfo(c).isFile())
             return QFileInfo(c).absoluteFilePath();

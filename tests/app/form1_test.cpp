@@ -1,0 +1,276 @@
+#include "app/Form1.h"
+#include "controls/Gauge.h"
+#include "log/UtilsClass.h"
+#include "platform/registry/RegistryEnhanced.h"
+#include "platform/shell/AutoStart.h"
+#include "platform/shell/Messages.h"
+#include "platform/shell/ProgramPaths.h"
+#include "platform/shell/ShellOpen.h"
+#include "settings/Preferences.h"
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+// The main window without a sound server and without a notification area.
+namespace {
+
+const QString prefsKey = QStringLiteral("Software\\BrivantaTech\\Parlewind");
+
+void StorePref(const QString &name, const QString &value)
+{
+    TRegistryEnhanced reg;
+    reg.Key = prefsKey;
+    reg.WriteValue(name, value);
+}
+
+QString LogText() { return QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile())); }
+
+// "Caption|Shortcut" per item, "-" per separator.
+QStringList MenuItems(const QMenu *menu)
+{
+    QStringList items;
+    for (const QAction *a : menu->actions()) {
+        if (a->isSeparator())
+            items << QStringLiteral("-");
+        else
+            items << a->text() + (a->shortcut().isEmpty() ? QString() : QLatin1Char('|') + a->shortcut().toString());
+    }
+    return items;
+}
+
+class Form1Test : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Messages::TakeRecorded();
+        ShellOpen::TakeRecorded();
+    }
+    TempHome home;
+};
+
+TEST_F(Form1Test, CreationRotatesTheLogLoadsPreferencesAndTracesTheVersion)
+{
+    TempHome::WriteFile(UtilsClass::LogFile(), "previous run\n");
+    TForm1 form({});
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Parlewind MP3"));
+    EXPECT_EQ(TempHome::ReadFile(UtilsClass::LogBase() + QStringLiteral("1.dbg")), QByteArray("previous run\n"));
+    const QString log = LogText();
+    EXPECT_FALSE(log.contains(QStringLiteral("previous run")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" - Version: 1.00\n")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" - Current Mode is Single-Article\n")));
+    EXPECT_FALSE(form.Initialized);
+    EXPECT_EQ(form.RoundRobinPos, -1);
+    EXPECT_EQ(form.ReadTarget, rtSpeakers);
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.ClipboardSheet);
+    EXPECT_TRUE(QFileInfo(form.HelpFile).isFile());
+}
+
+TEST_F(Form1Test, ToolBarButtonsInOrderWithSeparators)
+{
+    TForm1 form({});
+    QStringList seen;
+    for (QAction *a : form.ToolBar1->actions()) {
+        if (a->isSeparator()) {
+            seen << QStringLiteral("-");
+        } else if (auto *b = qobject_cast<QToolButton *>(form.ToolBar1->widgetForAction(a))) {
+            seen << b->objectName() + QLatin1Char('|') + b->text() + QLatin1Char('|') + b->toolTip();
+            EXPECT_EQ(b->size(), QSize(60, 52));
+        }
+    }
+    EXPECT_EQ(seen, (QStringList{
+                        "ToolButton1|    Single    |Single-Article Mode",
+                        "ToolButton2|Multi |Multi-Article Mode", "-",
+                        "ReadFileBtn|Open|Read text file", "PasteBtn|Paste|Paste", "-",
+                        "PlayToolBtn|Aloud|Read text aloud", "PlayFileBtn|File|Read text to file",
+                        "PauseBtn|Pause|Pause / Resume ", "SkipBtn|Skip|Skip to next article",
+                        "StopBtn|Stop|Stop reading", "-",
+                        "OptionsBtn|Options|Display / Hide Options Panels"}));
+    EXPECT_EQ(form.ToolBar1->maximumHeight(), 56);
+
+    // The two mode buttons exclude each other.
+    EXPECT_TRUE(form.ToolButton1->isChecked());
+    form.ToolButton2->click();
+    EXPECT_TRUE(form.ToolButton2->isChecked());
+    EXPECT_FALSE(form.ToolButton1->isChecked());
+    EXPECT_TRUE(form.OptionsBtn->isCheckable());
+}
+
+TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
+{
+    TForm1 form({});
+    QStringList titles;
+    for (QAction *a : form.menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Options", "&Read", "&Audio Help", "&Help"}));
+    EXPECT_EQ(MenuItems(form.mnuFile), (QStringList{"Tell a Friend", "-", "E&xit Parlewind"}));
+    EXPECT_EQ(MenuItems(form.mnuView), (QStringList{"&Toolbar", "&Options Panels"}));
+    EXPECT_EQ(MenuItems(form.mnuOptions),
+              (QStringList{"&Watch Clipboard", "-", "&Single Article", "&Multi Article", "-",
+                           "&Select Audio Device", "&Pronunciation Editor"}));
+    EXPECT_EQ(MenuItems(form.mnuRead),
+              (QStringList{"Read &Aloud|Ctrl+F6", "Read to &File|Ctrl+F7", "-", "&Pause|Ctrl+F8",
+                           "S&kip|Ctrl+F9", "&Stop|Ctrl+F10"}));
+    EXPECT_EQ(MenuItems(form.mnuHelp),
+              (QStringList{"&Contents", "-", "&Visit Brivanta Technologies", "-", "&About"}));
+    EXPECT_EQ(MenuItems(form.PopupMenu1), (QStringList{"&Add New", "&Delete Selected"}));
+    EXPECT_TRUE(form.SingleArticleMItm->isChecked());
+    form.MultiArticleMItm->setChecked(true);
+    EXPECT_FALSE(form.SingleArticleMItm->isChecked());
+}
+
+TEST_F(Form1Test, TopPanelHeightFollowsToolBarAndOptions)
+{
+    TForm1 form({});
+    EXPECT_EQ(form.TopPanel->maximumHeight(), 257);
+    EXPECT_TRUE(form.OptionsBtn->isChecked());
+    EXPECT_TRUE(form.ShowToolbarMItm->isChecked());
+
+    form.ShowToolbarMItm->trigger(); // options only
+    EXPECT_EQ(form.TopPanel->maximumHeight(), 257 - 56);
+    EXPECT_TRUE(form.ToolBar1->isHidden());
+    EXPECT_FALSE(form.ShowToolbarMItm->isChecked());
+
+    form.OptionsBtn->click(); // neither
+    EXPECT_EQ(form.TopPanel->maximumHeight(), 0);
+    EXPECT_FALSE(form.OptionsBtn->isChecked());
+    EXPECT_FALSE(form.OptionsPanelsMItm->isChecked());
+    EXPECT_TRUE(form.Panel3->isHidden());
+
+    form.ShowToolbarMItm->trigger(); // tool bar only
+    EXPECT_EQ(form.TopPanel->maximumHeight(), 56);
+
+    form.OptionsPanelsMItm->trigger(); // both again
+    EXPECT_EQ(form.TopPanel->maximumHeight(), 257);
+    EXPECT_TRUE(form.Prefs->ShowOptions);
+    EXPECT_TRUE(form.Prefs->ShowToolbar);
+}
+
+TEST_F(Form1Test, StoredLayoutAndModeApplyAtCreation)
+{
+    StorePref(QStringLiteral("ShowToolbar"), QStringLiteral("false"));
+    StorePref(QStringLiteral("ShowOptions"), QStringLiteral("true"));
+    StorePref(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
+    TForm1 form({});
+    EXPECT_EQ(form.TopPanel->maximumHeight(), 201);
+    EXPECT_TRUE(form.ToolBar1->isHidden());
+    EXPECT_TRUE(form.ToolButton2->isChecked());
+    EXPECT_TRUE(form.MultiArticleMItm->isChecked());
+    EXPECT_EQ(form.MISIOptionsPage->currentWidget(), form.MIOptionsSheet);
+    EXPECT_TRUE(LogText().contains(QStringLiteral(" - Current Mode is Multi-Article\n")));
+}
+
+TEST_F(Form1Test, StatusPanelsSplitThreeQuartersAndTheGaugeSitsRight)
+{
+    TForm1 form({});
+    form.resize(801, 600);
+    QResizeEvent resize(QSize(801, 600), QSize(639, 604));
+    QApplication::sendEvent(&form, &resize);
+    EXPECT_EQ(form.StatusPanel0->width(), 601); // 600.75 rounds up
+    EXPECT_EQ(form.StatusGauge->geometry(), QRect(603, 2, 200, 15));
+    EXPECT_TRUE(form.StatusGauge->isHidden());
+    EXPECT_EQ(form.StatusPanel1->text(), QStringLiteral(" "));
+    form.ShowStatus(QStringLiteral("3 articles"));
+    EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles"));
+}
+
+TEST_F(Form1Test, TellAFriendBuildsTheMailCommand)
+{
+    const QString command = TForm1::TellAFriendCommand();
+    const QString site = TForm1::MakerSite;
+    EXPECT_EQ(command,
+              QStringLiteral("mailto:?Subject=Parlewind MP3&Body=Check out Parlewind MP3 at ") + site +
+                  QStringLiteral(" .  Parlewind MP3 lets you listen to text you copy to the clipboard. "
+                                 "It uses Text to Speech technology which actually synthesizes "
+                                 "natural sounding speech from ordinary text.  Listen to your "
+                                 "email, news, any text you want.  You can also convert your text "
+                                 "to wav or MP3 files so you can listen later.  "
+                                 "Try Parlewind MP3 free today at ") + site);
+    EXPECT_LE(command.size(), 1000);
+
+    TForm1 form({});
+    form.TellaFriend1->trigger();
+    form.VisitBrivantaTechnologies1->trigger();
+    form.Contents1->trigger();
+    EXPECT_EQ(ShellOpen::TakeRecorded(), (QStringList{command, site, form.HelpFile}));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+
+    form.HelpFile.clear();
+    form.Contents1->trigger();
+    const auto shown = Messages::TakeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Messages::Kind::Error);
+}
+
+TEST_F(Form1Test, ExistingAutoStartEntryFollowsTheProgram)
+{
+    {
+        TForm1 form({});
+        EXPECT_FALSE(AutoStart::Exists(QStringLiteral("Parlewind")));
+    }
+    AutoStart::Write(QStringLiteral("Parlewind"), QStringLiteral("/old/place/parlewind -auto"));
+    TForm1 form({});
+    const QString entry = QString::fromUtf8(TempHome::ReadFile(AutoStart::EntryPath(QStringLiteral("Parlewind"))));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=") + ProgramPaths::ProgramFile() + QStringLiteral(" -auto\n")))
+        << entry.toStdString();
+}
+
+TEST_F(Form1Test, WithoutASoundCardTheFirstShowExplainsAndEnds)
+{
+    TForm1 form({});
+    form.show();
+    const auto shown = Messages::TakeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Messages::Kind::Error);
+    EXPECT_EQ(shown[0].text, QStringLiteral("Sound Card not found\r\rA Sound Card is required for "
+                                            "Parlewind to operate\r\rParlewind will exit now."));
+    EXPECT_TRUE(form.Terminated());
+    EXPECT_EQ(form.ExitCode(), 1);
+    EXPECT_FALSE(form.Initialized);
+    EXPECT_TRUE(LogText().contains(QStringLiteral(" - Entered FormShow\n")));
+    EXPECT_FALSE(LogText().contains(QStringLiteral("Exiting FormShow")));
+}
+
+TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
+{
+    TForm1 form({});
+    QCloseEvent close;
+    QApplication::sendEvent(&form, &close);
+    EXPECT_FALSE(close.isAccepted());
+    // No notification area here: the task bar is the way back.
+    EXPECT_TRUE(form.isMinimized());
+
+    form.Prefs->ML_VisibleEntries = 6;
+    form.Prefs->ShowOptions = false;
+    form.ExitParlewindClick();
+    EXPECT_EQ(form.ReadingState, rsExiting);
+
+    TRegistryEnhanced reg;
+    reg.Key = prefsKey;
+    EXPECT_EQ(reg.GetValueNames().size(), 29);
+    EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ML_VisibleEntries"), QString()), QStringLiteral("6"));
+    EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ShowOptions"), QString()), QStringLiteral("false"));
+    reg.Key = TPreferences::PlacementKey(&form);
+    EXPECT_EQ(reg.ReadValueDef(QStringLiteral("Width"), QString()), QString::number(form.width()));
+    EXPECT_TRUE(LogText().contains(QStringLiteral(" - Entered ExitParlewindClick\n")));
+
+    // Once exiting, a close is accepted.
+    QCloseEvent last;
+    QApplication::sendEvent(&form, &last);
+    EXPECT_TRUE(last.isAccepted());
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+#include "app/Form1.h"
+#include "log/UtilsClass.h"
+#include "platform/shell/Messages.h"
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+// The main window on a real X display with a window manager, a notification area
+// and the test sound server (all started by scripts/test).
+namespace {
+
+QString LogText() { return QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile())); }
+
+class Form1X11Test : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
+        // The tray host may still be starting when the first test runs.
+        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 5000);
+        Messages::TakeRecorded();
+    }
+    TempHome home;
+};
+
+TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
+{
+    TForm1 form({});
+    form.show();
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_TRUE(form.Initialized);
+    EXPECT_FALSE(form.Terminated());
+    ASSERT_NE(form.TrayIcon, nullptr);
+    EXPECT_TRUE(form.TrayIcon->isVisible());
+    EXPECT_EQ(form.TrayIcon->toolTip(), QStringLiteral("Parlewind MP3"));
+    form.ShowStatus(QString(70, QLatin1Char('x')));
+    EXPECT_EQ(form.TrayIcon->toolTip().size(), 63);
+    QTRY_VERIFY_WITH_TIMEOUT(form.Activated, 3000);
+    const QString log = LogText();
+    EXPECT_TRUE(log.contains(QStringLiteral(" - Entered FormShow\n")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" - Exiting FormShow\n")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" - Exiting FormActivate\n")));
+    // A second show does not run the first-show work again.
+    form.hide();
+    form.show();
+    EXPECT_EQ(LogText().count(QStringLiteral("Exiting FormShow")), 1);
+}
+
+TEST_F(Form1X11Test, CloseAndMinimiseHideToTheTrayAndRestoreBringsItBack)
+{
+    TForm1 form({});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    EXPECT_FALSE(form.close());
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 2000);
+    EXPECT_EQ(form.ReadingState, rsIdle);
+
+    form.RestoreMainWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && !form.isMinimized(), 2000);
+
+    form.showMinimized();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 2000);
+    form.RestoreRequest();
+    QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && !form.isMinimized(), 2000);
+    EXPECT_TRUE(LogText().contains(QStringLiteral("Restore request received")));
+}
+
+TEST_F(Form1X11Test, AutoMinimisesOnceAfterStart)
+{
+    TForm1 form({QStringLiteral("-auto")});
+    form.show();
+    form.activateWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(form.Activated, 3000);
+    EXPECT_TRUE(form.Timer1->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 3000);
+    EXPECT_FALSE(form.Timer1->isActive());
+    const QString log = LogText();
+    EXPECT_TRUE(log.contains(QStringLiteral(" - -auto\n")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" - Minimizing ...\n")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" - FormActivate Timer popped\n")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" - FormActivate Timer: Minimizing now.\n")));
+}
+
+TEST_F(Form1X11Test, OnlyAnExactFirstArgumentMinimises)
+{
+    for (const QStringList &args : {QStringList{QStringLiteral("-AUTO")},
+                                    QStringList{QStringLiteral("file.txt"), QStringLiteral("-auto")}}) {
+        TForm1 form(args);
+        form.show();
+        form.activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(form.Activated, 3000);
+        EXPECT_FALSE(form.Timer1->isActive());
+        QTest::qWait(800);
+        EXPECT_TRUE(form.isVisible()) << args.join(QLatin1Char(' ')).toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <vector>
+
+// The real program, started as a user would, on the test display and sound server.
+namespace {
+
+class Program
+{
+public:
+    explicit Program(const QStringList &args = {})
+    {
+        m_Process.setProgram(QStringLiteral(PARLEWIND_BINARY));
+        m_Process.setArguments(args);
+        m_Process.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_Process.start();
+    }
+    ~Program()
+    {
+        if (m_Process.state() != QProcess::NotRunning) {
+            m_Process.kill();
+            m_Process.waitForFinished(3000);
+        }
+    }
+    QProcess &Process() { return m_Process; }
+    // Asks the system: QProcess only learns of an exit while events are processed.
+    bool Running() const
+    {
+        const qint64 pid = m_Process.processId();
+        if (pid <= 0)
+            return false;
+        const QByteArray stat = TempHome::ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
+        const int end = stat.lastIndexOf(')');
+        return end > 0 && stat.size() > end + 2 && stat.at(end + 2) != 'Z' && stat.at(end + 2) != 'X';
+    }
+    void Terminate() { ::kill(static_cast<pid_t>(m_Process.processId()), SIGTERM); }
+
+private:
+    QProcess m_Process;
+};
+
+QString ReadText(const QString &path) { return QString::fromUtf8(TempHome::ReadFile(path)); }
+
+bool WaitFor(const std::function<bool()> &condition, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(25);
+    }
+    return true;
+}
+
+// Visible top-level windows titled "Parlewind MP3".
+int VisibleMainWindows()
+{
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                  QStringLiteral("^Parlewind MP3$")});
+    search.waitForFinished(5000);
+    return QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size();
+}
+
+class SingleInstanceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
+        log = home.ProgramDir() + QStringLiteral("/parlewind.dbg");
+    }
+    TempHome home;
+    QString log;
+};
+
+TEST_F(SingleInstanceTest, ASecondStartRestoresTheFirstAndEndsWithoutCreatingAnything)
+{
+    Program first({QStringLiteral("-auto")});
+    ASSERT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Minimizing now.")); }, 15000))
+        << ReadText(log).toStdString();
+    ASSERT_TRUE(WaitFor([] { return VisibleMainWindows() == 0; }, 3000));
+
+    Program second;
+    ASSERT_TRUE(second.Process().waitForFinished(5000));
+    EXPECT_EQ(second.Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.Process().exitCode(), 0);
+    EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Restore request received")); }, 3000));
+    EXPECT_TRUE(WaitFor([] { return VisibleMainWindows() == 1; }, 3000));
+    // The second start did not even rotate the log.
+    EXPECT_FALSE(QFileInfo::exists(home.ProgramDir() + QStringLiteral("/parlewind1.dbg")));
+
+    // Ending the session (SIGTERM) goes through the exit command and saves.
+    first.Terminate();
+    ASSERT_TRUE(first.Process().waitForFinished(5000));
+    EXPECT_EQ(first.Process().exitCode(), 0);
+    const QString text = ReadText(log);
+    EXPECT_TRUE(text.contains(QStringLiteral("Entered ExitParlewindClick")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Exitting FormDestroy")));
+    const QString settings = ReadText(home.SettingsFile());
+    EXPECT_TRUE(settings.contains(QStringLiteral("BrivantaTech\\Parlewind\\FirstTimeUser=")));
+    EXPECT_TRUE(settings.contains(QStringLiteral("BrivantaTech\\Windows\\parlewind\\Form1\\Maximized=")));
+}
+
+TEST_F(SingleInstanceTest, ThreeSimultaneousStartsLeaveOneInstance)
+{
+    std::vector<std::unique_ptr<Program>> programs;
+    for (int i = 0; i < 3; ++i)
+        programs.push_back(std::make_unique<Program>());
+    // The two that hand over finish; the one that stays keeps running.
+    ASSERT_TRUE(WaitFor([&] {
+        int finished = 0;
+        for (auto &p : programs)
+            finished += p->Running() ? 0 : 1;
+        return finished == 2;
+    }, 10000));
+    QThread::msleep(500);
+    int running = 0;
+    for (auto &p : programs) {
+        if (p->Running()) {
+            ++running;
+        } else {
+            EXPECT_TRUE(p->Process().waitForFinished(1000));
+            EXPECT_EQ(p->Process().exitCode(), 0);
+        }
+    }
+    EXPECT_EQ(running, 1);
+    EXPECT_TRUE(WaitFor([] { return VisibleMainWindows() == 1; }, 3000));
+    for (auto &p : programs) {
+        if (p->Running()) {
+            p->Terminate();
+            EXPECT_TRUE(p->Process().waitForFinished(5000));
+            EXPECT_EQ(p->Process().exitCode(), 0);
+        }
+    }
+}
+
+TEST_F(SingleInstanceTest, AStaleLockAndSocketFromACrashDoNotBlockTheNextStart)
+{
+    {
+        Program crashed;
+        ASSERT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Exiting FormShow")); }, 15000));
+        ::kill(static_cast<pid_t>(crashed.Process().processId()), SIGKILL);
+        ASSERT_TRUE(crashed.Process().waitForFinished(3000));
+    }
+    QFile::remove(log);
+    Program next;
+    EXPECT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Exiting FormShow")); }, 15000))
+        << ReadText(log).toStdString();
+    EXPECT_TRUE(next.Running());
+    next.Terminate();
+    EXPECT_TRUE(next.Process().waitForFinished(5000));
+}
+
+} // namespace
