@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Start-up time of the main window: from launching the program to its window being
+# mapped on a private X display, with the private sound server. Median of N runs
+# (default 5), each with a fresh home. Needs a build (scripts/run or scripts/test).
+#   bench/startup.sh [runs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+program=${PARLEWIND_BUILD_DIR:-build}/src/app/parlewind
+[ -x "$program" ] || { echo "build first: $program is missing" >&2; exit 1; }
+
+session=$(mktemp -d /tmp/parlewind-bench.XXXXXX)
+cleanup() {
+  ./scripts/gui-session stop "$session/gui" >/dev/null 2>&1 || true
+  ./scripts/sound-server stop "$session/sound" >/dev/null 2>&1 || true
+  rm -rf "$session"
+}
+trap cleanup EXIT
+eval "$(./scripts/sound-server start "$session/sound")"
+eval "$(./scripts/gui-session start "$session/gui")"
+
+times=()
+for i in $(seq "$runs"); do
+  home="$session/home$i"
+  mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+  start=$(date +%s%N)
+  PARLEWIND_HOME="$home/program" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
+    "$program" >/dev/null 2>&1 &
+  pid=$!
+  until xdotool search --onlyvisible --name '^Parlewind MP3$' >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended early" >&2; exit 1; }
+    sleep 0.005
+  done
+  end=$(date +%s%N)
+  times+=($(( (end - start) / 1000000 )))
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+done
+sorted=($(printf '%s\n' "${times[@]}" | sort -n))
+echo "start-up to visible window (ms): ${times[*]}"
+echo "median: ${sorted[$((runs / 2))]} ms"
