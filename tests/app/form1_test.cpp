@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -213,6 +214,23 @@ TEST_F(Form1Test, TellAFriendBuildsTheMailCommand)
     const auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].kind, Messages::Kind::Error);
+}
+
+TEST_F(Form1Test, AboutIsAModalWindow)
+{
+    TForm1 form({});
+    QString title;
+    bool modal = false;
+    QTimer::singleShot(0, &form, [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        title = about->windowTitle();
+        modal = about->isModal();
+        about->close();
+    });
+    form.About1->trigger();
+    EXPECT_EQ(title, QStringLiteral("About Parlewind MP3"));
+    EXPECT_TRUE(modal);
 }
 
 TEST_F(Form1Test, ExistingAutoStartEntryFollowsTheProgram)
