@@ -1,0 +1,469 @@
+#include "platform/sapi/EspeakCentral.h"
+
+#include "platform/sapi/AudioDestinations.h"
+#include "platform/sapi/Lexicon.h"
+#include "platform/sapi/LexiconDialog.h"
+#include "platform/sapi/PcmPlayer.h"
+
+#include <QDateTime>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QMessageBox>
+
+#include <algorithm>
+
+namespace {
+
+std::atomic<quint64> nextSerial{1};
+
+quint64 Now() { return static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()) * 10000; }
+
+QString TextOf(const SDATA &data)
+{
+    if (!data.pData || data.dwSize < 2)
+        return {};
+    const auto *chars = static_cast<const char16_t *>(data.pData);
+    qsizetype length = data.dwSize / 2;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (chars[i] == 0) {
+            length = i;
+            break;
+        }
+    }
+    return QString::fromUtf16(chars, length);
+}
+
+// Audio of one text for the sound device.
+class PlaybackTarget : public SynthTarget
+{
+public:
+    PlaybackTarget(std::shared_ptr<PcmQueue> queue, quint64 serial,
+                   std::shared_ptr<std::atomic<bool>> abort)
+        : m_Queue(std::move(queue)), m_Serial(serial), m_Abort(std::move(abort))
+    {
+    }
+    bool Audio(const qint16 *samples, int count, const std::vector<SynthMark> &marks) override
+    {
+        return m_Queue->Push(m_Serial, *m_Abort, samples, count, marks);
+    }
+    void Finished(bool) override { m_Queue->End(m_Serial, *m_Abort); }
+
+private:
+    std::shared_ptr<PcmQueue> m_Queue;
+    quint64 m_Serial;
+    std::shared_ptr<std::atomic<bool>> m_Abort;
+};
+
+// Audio of one text for a WAV file: events follow synthesis.
+class FileTarget : public SynthTarget
+{
+public:
+    FileTarget(std::shared_ptr<WaveFileWriter> file, std::shared_ptr<EventPoster> poster,
+               std::function<void(PlayEvent)> deliver, quint64 serial,
+               std::shared_ptr<std::atomic<bool>> abort)
+        : m_File(std::move(file)), m_Poster(std::move(poster)), m_Deliver(std::move(deliver)),
+          m_Serial(serial), m_Abort(std::move(abort))
+    {
+    }
+    bool Audio(const qint16 *samples, int count, const std::vector<SynthMark> &marks) override
+    {
+        Start();
+        for (const SynthMark &m : marks)
+            Post({PlayEvent::Word, m_Serial, m.index});
+        return m_File->Append(samples, count);
+    }
+    void Finished(bool) override
+    {
+        Start();
+        Post({PlayEvent::Done, m_Serial, 0});
+    }
+
+private:
+    void Start()
+    {
+        if (!m_Started) {
+            m_Started = true;
+            Post({PlayEvent::Started, m_Serial, 0});
+        }
+    }
+    void Post(PlayEvent e)
+    {
+        if (!m_Abort->load())
+            m_Poster->Post([deliver = m_Deliver, e] { deliver(e); });
+    }
+
+    std::shared_ptr<WaveFileWriter> m_File;
+    std::shared_ptr<EventPoster> m_Poster;
+    std::function<void(PlayEvent)> m_Deliver;
+    quint64 m_Serial;
+    std::shared_ptr<std::atomic<bool>> m_Abort;
+    bool m_Started = false;
+};
+
+} // namespace
+
+void EventPoster::Post(std::function<void()> call)
+{
+    std::lock_guard lock(m_Mutex);
+    if (m_Context)
+        QMetaObject::invokeMethod(m_Context, std::move(call), Qt::QueuedConnection);
+}
+
+void EventPoster::Close()
+{
+    std::lock_guard lock(m_Mutex);
+    m_Context = nullptr;
+}
+
+HRESULT EspeakCentral::Create(const EspeakMode &mode, std::shared_ptr<IAudio> destination,
+                              std::shared_ptr<ITTSCentral> *central)
+{
+    auto object = std::make_shared<EspeakCentral>(mode, std::move(destination));
+    const HRESULT hr = object->Open();
+    if (FAILED(hr))
+        return hr;
+    *central = object;
+    return S_OK;
+}
+
+EspeakCentral::EspeakCentral(const EspeakMode &mode, std::shared_ptr<IAudio> destination)
+    : m_Mode(mode), m_Prosody(mode.defaults), m_Destination(std::move(destination)),
+      m_Context(std::make_unique<QObject>()),
+      m_Poster(std::make_shared<EventPoster>(m_Context.get()))
+{
+}
+
+HRESULT EspeakCentral::Open()
+{
+    m_Lexicon = Lexicon::Table(Lexicon::Load());
+    if (auto *file = dynamic_cast<AudioFileDest *>(m_Destination.get())) {
+        m_File = file->Writer();
+        return S_OK;
+    }
+    if (dynamic_cast<AudioDirectDest *>(m_Destination.get()))
+        return E_NOTIMPL;
+    auto *device = dynamic_cast<IAudioMultiMediaDevice *>(m_Destination.get());
+    if (!device)
+        return E_INVALIDARG;
+    const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+    const int number = device->DeviceNum();
+    if (number >= outputs.size() || (outputs.isEmpty()))
+        return AUDERR_BADDEVICEID;
+    const QAudioDevice chosen = number < 0 ? QMediaDevices::defaultAudioOutput() : outputs.at(number);
+    m_Player = new PcmPlayer(chosen, m_Context.get());
+    if (!m_Player->Open())
+        return AUDERR_NOTREADY;
+    m_Player->OnEvent = [this](const PlayEvent &e) { OnEvent(e); };
+    return S_OK;
+}
+
+EspeakCentral::~EspeakCentral()
+{
+    for (Job &job : m_Jobs)
+        job.abort->store(true);
+    m_Poster->Close();
+    if (m_Player) {
+        // The player may be in the middle of delivering an event: let it finish.
+        m_Player->Close();
+        m_Player->setParent(nullptr);
+        m_Player->deleteLater();
+    }
+}
+
+void EspeakCentral::Submit(Job &job)
+{
+    job.abort = std::make_shared<std::atomic<bool>>(false);
+    SynthJob synth;
+    synth.voice = m_Mode.voice;
+    synth.prosody = m_Prosody;
+    synth.text = job.from == 0 ? job.text : job.text.mid(job.from);
+    synth.tagged = job.tagged;
+    synth.lexicon = m_Lexicon;
+    synth.abort = job.abort;
+    const quint64 serial = job.serial;
+    if (m_Player) {
+        synth.target = std::make_shared<PlaybackTarget>(m_Player->Queue(), serial, job.abort);
+    } else {
+        std::weak_ptr<bool> alive = m_Alive;
+        auto deliver = [this, alive](PlayEvent e) {
+            if (!alive.expired())
+                OnEvent(e);
+        };
+        synth.target = std::make_shared<FileTarget>(m_File, m_Poster, deliver, serial, job.abort);
+    }
+    // Word positions of a restarted text count from where it restarted.
+    if (job.from > 0) {
+        struct Shifted : SynthTarget
+        {
+            std::shared_ptr<SynthTarget> inner;
+            int shift;
+            bool Audio(const qint16 *s, int n, const std::vector<SynthMark> &marks) override
+            {
+                std::vector<SynthMark> moved = marks;
+                for (SynthMark &m : moved)
+                    m.index += shift;
+                return inner->Audio(s, n, moved);
+            }
+            void Finished(bool completed) override { inner->Finished(completed); }
+        };
+        auto shifted = std::make_shared<Shifted>();
+        shifted->inner = synth.target;
+        shifted->shift = job.from;
+        synth.target = shifted;
+    }
+    EspeakWorker::Instance().Submit(std::move(synth));
+}
+
+HRESULT EspeakCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
+                                std::shared_ptr<ITTSBufNotifySink> sink, const QUuid &sinkId)
+{
+    if (charSet != CHARSET_TEXT)
+        return E_NOTIMPL;
+    if (!text.pData && text.dwSize > 0)
+        return E_POINTER;
+    if (!sink)
+        return S_OK; // a settings-only call: nothing to speak
+    if (sinkId != SapiIds::IID_ITTSBufNotifySink)
+        return E_NOINTERFACE;
+    Job job;
+    job.serial = nextSerial++;
+    job.text = TextOf(text);
+    job.tagged = (flags & TTSDATAFLAG_TAGGED) != 0;
+    job.sink = std::move(sink);
+    m_Jobs.push_back(job);
+    Submit(m_Jobs.back());
+    return S_OK;
+}
+
+void EspeakCentral::OnEvent(const PlayEvent &event)
+{
+    auto it = std::find_if(m_Jobs.begin(), m_Jobs.end(),
+                           [&](const Job &j) { return j.serial == event.job; });
+    if (it == m_Jobs.end())
+        return; // reset, or done already
+    const std::weak_ptr<bool> alive = m_Alive;
+    const std::shared_ptr<ITTSBufNotifySink> sink = it->sink;
+    switch (event.kind) {
+    case PlayEvent::Started:
+        if (it->started)
+            return;
+        it->started = true;
+        if (!m_AudioOn)
+            NotifyAudio(true);
+        if (!alive.expired())
+            sink->TextDataStarted(Now());
+        break;
+    case PlayEvent::Word:
+        sink->WordPosition(Now(), static_cast<quint32>(event.index) * 2);
+        break;
+    case PlayEvent::Done:
+        m_Jobs.erase(it);
+        sink->TextDataDone(Now(), 0);
+        if (!alive.expired() && m_Jobs.empty() && m_AudioOn)
+            NotifyAudio(false);
+        break;
+    }
+}
+
+void EspeakCentral::NotifyAudio(bool start)
+{
+    m_AudioOn = start;
+    const std::weak_ptr<bool> alive = m_Alive;
+    const auto sinks = m_NotifySinks;
+    for (const auto &[key, sink] : sinks) {
+        if (alive.expired())
+            return;
+        if (start)
+            sink->AudioStart(Now());
+        else
+            sink->AudioStop(Now());
+    }
+}
+
+void EspeakCentral::Attrib(quint32 attribute)
+{
+    const std::weak_ptr<bool> alive = m_Alive;
+    const auto sinks = m_NotifySinks;
+    for (const auto &[key, sink] : sinks) {
+        if (alive.expired())
+            return;
+        sink->AttribChanged(attribute);
+    }
+}
+
+HRESULT EspeakCentral::Inject(const QString &tags)
+{
+    Prosody next = m_Prosody;
+    int applied = 0;
+    for (int i = 0; i < tags.size();) {
+        const int length = TextPrep::ReadTag(tags, i, next);
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        ++applied;
+        i += length;
+    }
+    if (applied == 0)
+        return S_OK;
+    const bool pitchChanged = next.pitch != m_Prosody.pitch;
+    const bool speedChanged = next.rate != m_Prosody.rate;
+    m_Prosody = next;
+    Restart();
+    if (pitchChanged)
+        Attrib(1); // TTSNSAC_PITCH
+    if (speedChanged)
+        Attrib(2); // TTSNSAC_SPEED
+    return S_OK;
+}
+
+// Speaks what is left from the word being heard now, with the current pitch and
+// speed, so that a change takes effect at once.
+void EspeakCentral::Restart()
+{
+    if (!m_Player || m_Jobs.empty())
+        return;
+    for (Job &job : m_Jobs)
+        job.abort->store(true);
+    m_Player->Reset();
+    for (Job &job : m_Jobs)
+        Submit(job);
+}
+
+HRESULT EspeakCentral::Phoneme(quint32 charSet, quint32 flags, SDATA text, QByteArray *phonemes)
+{
+    Q_UNUSED(flags);
+    if (!phonemes)
+        return E_POINTER;
+    if (charSet != CHARSET_TEXT)
+        return E_NOTIMPL;
+    const QString result = EspeakWorker::Instance().TextToPhonemes(TextOf(text), m_Mode.voice, false);
+    *phonemes = QByteArray(reinterpret_cast<const char *>(result.utf16()),
+                           (result.size() + 1) * 2);
+    return S_OK;
+}
+
+HRESULT EspeakCentral::AudioPause()
+{
+    if (m_Player)
+        m_Player->Pause();
+    return S_OK;
+}
+
+HRESULT EspeakCentral::AudioResume()
+{
+    if (m_Player)
+        m_Player->Resume();
+    return S_OK;
+}
+
+HRESULT EspeakCentral::AudioReset()
+{
+    std::deque<Job> discarded;
+    discarded.swap(m_Jobs);
+    for (Job &job : discarded)
+        job.abort->store(true);
+    if (m_Player)
+        m_Player->Reset();
+    // Every discarded text still gets its end, after this call has returned.
+    const bool wasOn = m_AudioOn;
+    m_AudioOn = false;
+    std::weak_ptr<bool> alive = m_Alive;
+    m_Poster->Post([this, alive, discarded, wasOn] {
+        for (const Job &job : discarded) {
+            if (alive.expired())
+                return;
+            job.sink->TextDataDone(Now(), 0);
+        }
+        if (!alive.expired() && wasOn && m_Jobs.empty())
+            NotifyAudio(false);
+    });
+    return S_OK;
+}
+
+HRESULT EspeakCentral::Register(std::shared_ptr<ITTSNotifySink> sink, const QUuid &sinkId,
+                                quint32 *key)
+{
+    if (!sink || !key)
+        return E_POINTER;
+    if (sinkId != SapiIds::IID_ITTSNotifySink)
+        return E_NOINTERFACE;
+    *key = m_NextKey++;
+    m_NotifySinks[*key] = std::move(sink);
+    return S_OK;
+}
+
+HRESULT EspeakCentral::UnRegister(quint32 key)
+{
+    return m_NotifySinks.erase(key) ? S_OK : E_INVALIDARG;
+}
+
+HRESULT EspeakCentral::QueryAttributes(std::shared_ptr<ITTSAttributes> *attributes)
+{
+    if (!attributes)
+        return E_POINTER;
+    *attributes = std::shared_ptr<ITTSAttributes>(shared_from_this(), this);
+    return S_OK;
+}
+
+HRESULT EspeakCentral::QueryDialogs(std::shared_ptr<ITTSDialogs> *dialogs)
+{
+    if (!dialogs)
+        return E_POINTER;
+    *dialogs = std::shared_ptr<ITTSDialogs>(shared_from_this(), this);
+    return S_OK;
+}
+
+HRESULT EspeakCentral::PitchGet(quint16 *pitch)
+{
+    if (!pitch)
+        return E_POINTER;
+    *pitch = static_cast<quint16>(m_Prosody.pitch);
+    return S_OK;
+}
+
+HRESULT EspeakCentral::PitchSet(quint16 pitch)
+{
+    m_Prosody.pitch = std::clamp<int>(pitch, EspeakEngine::MinPitch, EspeakEngine::MaxPitch);
+    return S_OK;
+}
+
+HRESULT EspeakCentral::SpeedGet(quint32 *speed)
+{
+    if (!speed)
+        return E_POINTER;
+    *speed = static_cast<quint32>(m_Prosody.rate);
+    return S_OK;
+}
+
+HRESULT EspeakCentral::SpeedSet(quint32 speed)
+{
+    m_Prosody.rate = static_cast<int>(
+        std::clamp<quint32>(speed, EspeakEngine::MinSpeed, EspeakEngine::MaxSpeed));
+    return S_OK;
+}
+
+HRESULT EspeakCentral::AboutDlg(QWidget *parent, const QString &title)
+{
+    QStringList names;
+    for (const EspeakMode &m : EspeakEngine::Modes())
+        names << m.info.szModeName;
+    QMessageBox::about(parent, title.isEmpty() ? QStringLiteral("About ") + EspeakEngine::ProductName : title,
+                       QStringLiteral("<h3>%1</h3><p>Speech by eSpeak NG %2.</p><p>Voices: %3</p>")
+                           .arg(EspeakEngine::ProductName, EspeakWorker::Instance().Version(),
+                                names.join(QStringLiteral(", ")).toHtmlEscaped()));
+    return S_OK;
+}
+
+HRESULT EspeakCentral::LexiconDlg(QWidget *parent, const QString &title)
+{
+    LexiconDialog dialog(m_Mode.voice, m_Prosody, parent);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
+    dialog.exec();
+    m_Lexicon = Lexicon::Table(Lexicon::Load());
+    return S_OK;
+}
+
+HRESULT EspeakCentral::GeneralDlg(QWidget *, const QString &) { return E_NOTIMPL; }
+HRESULT EspeakCentral::TranslateDlg(QWidget *, const QString &) { return E_NOTIMPL; }

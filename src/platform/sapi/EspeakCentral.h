@@ -1,0 +1,97 @@
+#pragma once
+
+#include "platform/sapi/EspeakEngine.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <atomic>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+
+class PcmPlayer;
+class WaveFileWriter;
+struct PlayEvent;
+
+// Hands events from the synthesis thread to the UI thread, until closed.
+class EventPoster
+{
+public:
+    explicit EventPoster(QObject *context) : m_Context(context) {}
+    void Post(std::function<void()> call);
+    void Close();
+
+private:
+    std::mutex m_Mutex;
+    QObject *m_Context;
+};
+
+// One opened voice: speaks queued texts to a sound device or into a WAV file.
+// Lives on the UI thread; every notification reaches the sinks there.
+class EspeakCentral : public ITTSCentral, public ITTSAttributes, public ITTSDialogs,
+                      public std::enable_shared_from_this<EspeakCentral>
+{
+public:
+    static HRESULT Create(const EspeakMode &mode, std::shared_ptr<IAudio> destination,
+                          std::shared_ptr<ITTSCentral> *central);
+    EspeakCentral(const EspeakMode &mode, std::shared_ptr<IAudio> destination);
+    ~EspeakCentral() override;
+
+    HRESULT TextData(quint32 charSet, quint32 flags, SDATA text,
+                     std::shared_ptr<ITTSBufNotifySink> sink, const QUuid &sinkId) override;
+    HRESULT Inject(const QString &tags) override;
+    HRESULT Phoneme(quint32 charSet, quint32 flags, SDATA text, QByteArray *phonemes) override;
+    HRESULT AudioPause() override;
+    HRESULT AudioResume() override;
+    HRESULT AudioReset() override;
+    HRESULT Register(std::shared_ptr<ITTSNotifySink> sink, const QUuid &sinkId,
+                     quint32 *key) override;
+    HRESULT UnRegister(quint32 key) override;
+    HRESULT QueryAttributes(std::shared_ptr<ITTSAttributes> *attributes) override;
+    HRESULT QueryDialogs(std::shared_ptr<ITTSDialogs> *dialogs) override;
+
+    HRESULT PitchGet(quint16 *pitch) override;
+    HRESULT PitchSet(quint16 pitch) override;
+    HRESULT SpeedGet(quint32 *speed) override;
+    HRESULT SpeedSet(quint32 speed) override;
+
+    HRESULT AboutDlg(QWidget *parent, const QString &title) override;
+    HRESULT LexiconDlg(QWidget *parent, const QString &title) override;
+    HRESULT GeneralDlg(QWidget *parent, const QString &title) override;
+    HRESULT TranslateDlg(QWidget *parent, const QString &title) override;
+
+private:
+    struct Job
+    {
+        quint64 serial = 0;
+        QString text;
+        bool tagged = false;
+        int from = 0; // where synthesis (re)starts in the text
+        std::shared_ptr<ITTSBufNotifySink> sink;
+        std::shared_ptr<std::atomic<bool>> abort;
+        bool started = false;
+    };
+
+    HRESULT Open();
+    void Submit(Job &job);
+    void OnEvent(const PlayEvent &event);
+    void NotifyAudio(bool start);
+    void Attrib(quint32 attribute);
+    void Restart();
+
+    EspeakMode m_Mode;
+    Prosody m_Prosody;
+    std::shared_ptr<IAudio> m_Destination;
+    std::shared_ptr<WaveFileWriter> m_File;
+    PcmPlayer *m_Player = nullptr;
+    std::unique_ptr<QObject> m_Context;
+    std::shared_ptr<EventPoster> m_Poster;
+    std::deque<Job> m_Jobs;
+    std::map<quint32, std::shared_ptr<ITTSNotifySink>> m_NotifySinks;
+    quint32 m_NextKey = 1;
+    bool m_AudioOn = false;
+    QHash<QString, QString> m_Lexicon;
+    std::shared_ptr<bool> m_Alive = std::make_shared<bool>(true);
+};

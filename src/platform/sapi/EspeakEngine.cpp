@@ -1,0 +1,267 @@
+#include "platform/sapi/EspeakEngine.h"
+
+#include "platform/sapi/AudioDestinations.h"
+#include "platform/sapi/EspeakCentral.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace EspeakEngine {
+namespace {
+
+const QUuid nameSpace{QStringLiteral("{5d1b6f7e-3c1a-4f0e-9a51-7a3e2c9b8d40}")};
+
+quint16 LanguageId(QLocale::Language language)
+{
+    return static_cast<quint16>(language);
+}
+
+bool HasVoice(const std::vector<EspeakVoice> &voices, const QStringList &variants,
+              const QString &voice)
+{
+    const int plus = voice.indexOf(QLatin1Char('+'));
+    const QString base = plus < 0 ? voice : voice.left(plus);
+    const QString variant = plus < 0 ? QString() : voice.mid(plus + 1);
+    const bool baseFound = std::any_of(voices.begin(), voices.end(), [&](const EspeakVoice &v) {
+        return v.identifier == base;
+    });
+    return baseFound && (variant.isEmpty() || variants.contains(variant));
+}
+
+EspeakMode MakeMode(const QString &name, const QString &voice, quint16 gender, quint16 language,
+                    const QString &dialect, Prosody defaults)
+{
+    EspeakMode mode;
+    mode.voice = voice;
+    mode.defaults = defaults;
+    TTSMODEINFO &info = mode.info;
+    info.gEngineID = QUuid::createUuidV5(nameSpace, ProductName);
+    info.szMfgName = MfgName;
+    info.szProductName = ProductName;
+    info.gModeID = QUuid::createUuidV5(nameSpace, name);
+    info.szModeName = name;
+    info.language = language;
+    info.szDialect = dialect;
+    info.szSpeaker = name;
+    info.szStyle = QStringLiteral("Normal");
+    info.wGender = gender;
+    info.wAge = 30;
+    info.dwFeatures = TTSFEATURE_TAGGED;
+    info.dwInterfaces = TTSI_ITTSATTRIBUTES | TTSI_ITTSDIALOGS;
+    return mode;
+}
+
+std::vector<EspeakMode> BuildModes()
+{
+    EspeakWorker &worker = EspeakWorker::Instance();
+    const auto voices = worker.Voices();
+    const QStringList variants = worker.Variants();
+    std::vector<EspeakMode> modes;
+    const auto add = [&](const QString &name, const QString &voice, quint16 gender,
+                         quint16 language, const QString &dialect, Prosody defaults) {
+        if (HasVoice(voices, variants, voice))
+            modes.push_back(MakeMode(name, voice, gender, language, dialect, defaults));
+    };
+    const quint16 english = LanguageId(QLocale::English);
+    add(QStringLiteral("Mary"), QStringLiteral("gmw/en-US+f3"), 1, english,
+        QStringLiteral("American"), {55, 175});
+    add(QStringLiteral("Mike"), QStringLiteral("gmw/en-US+m3"), 2, english,
+        QStringLiteral("American"), {45, 170});
+    add(QStringLiteral("Sam"), QStringLiteral("gmw/en+m1"), 2, english,
+        QStringLiteral("British"), {50, 165});
+    const char *numbers[] = {"One", "Two", "Three", "Four", "Five", "Six"};
+    for (int i = 0; i < 6; ++i) {
+        const QString variant = i == 0 ? QStringLiteral("robosoft")
+                                       : QStringLiteral("robosoft%1").arg(i + 1);
+        add(QStringLiteral("RoboSoft ") + QLatin1String(numbers[i]),
+            QStringLiteral("gmw/en-US+") + variant, 2, english, QStringLiteral("American"),
+            {50, 175});
+    }
+
+    // The user's own language, when it is not English and the library speaks it.
+    const QLocale locale = QLocale::system();
+    if (locale.language() != QLocale::English && locale.language() != QLocale::C) {
+        const QString code = locale.name().section(QLatin1Char('_'), 0, 0).toLower();
+        for (const EspeakVoice &v : voices) {
+            if (!v.languages.contains(code))
+                continue;
+            const QString language = QLocale::languageToString(locale.language());
+            add(QStringLiteral("Mary (%1)").arg(language), v.identifier + QStringLiteral("+f3"), 1,
+                LanguageId(locale.language()), language, {55, 175});
+            add(QStringLiteral("Mike (%1)").arg(language), v.identifier + QStringLiteral("+m3"), 2,
+                LanguageId(locale.language()), language, {45, 170});
+            break;
+        }
+    }
+    return modes;
+}
+
+int Score(const TTSMODEINFO &want, const TTSMODEINFORANK &rank, const TTSMODEINFO &mode)
+{
+    const auto same = [](const QString &a, const QString &b) {
+        return !a.isEmpty() && a.compare(b, Qt::CaseInsensitive) == 0;
+    };
+    int score = 0;
+    score += (!want.gEngineID.isNull() && want.gEngineID == mode.gEngineID) * rank.dwEngineID;
+    score += same(want.szMfgName, mode.szMfgName) * rank.dwMfgName;
+    score += same(want.szProductName, mode.szProductName) * rank.dwProductName;
+    score += (!want.gModeID.isNull() && want.gModeID == mode.gModeID) * rank.dwModeID;
+    score += same(want.szModeName, mode.szModeName) * rank.dwModeName;
+    score += (want.language != 0 && want.language == mode.language) * rank.dwLanguage;
+    score += same(want.szDialect, mode.szDialect) * rank.dwDialect;
+    score += same(want.szSpeaker, mode.szSpeaker) * rank.dwSpeaker;
+    score += same(want.szStyle, mode.szStyle) * rank.dwStyle;
+    score += (want.wGender != 0 && want.wGender == mode.wGender) * rank.dwGender;
+    score += (want.wAge != 0 && want.wAge == mode.wAge) * rank.dwAge;
+    score += (want.dwFeatures != 0 && (mode.dwFeatures & want.dwFeatures) == want.dwFeatures) *
+             rank.dwFeatures;
+    score += (want.dwInterfaces != 0 &&
+              (mode.dwInterfaces & want.dwInterfaces) == want.dwInterfaces) *
+             rank.dwInterfaces;
+    return score;
+}
+
+class Enumerator : public ITTSEnum, public ITTSFind
+{
+public:
+    HRESULT Reset() override
+    {
+        m_Next = 0;
+        return S_OK;
+    }
+
+    HRESULT Next(quint32 count, TTSMODEINFO *modes, quint32 *fetched) override
+    {
+        if (!modes && count > 0)
+            return E_POINTER;
+        const auto &all = Modes();
+        quint32 n = 0;
+        while (n < count && m_Next < all.size())
+            modes[n++] = all[m_Next++].info;
+        if (fetched)
+            *fetched = n;
+        return n == count ? S_OK : S_FALSE;
+    }
+
+    HRESULT Skip(quint32 count) override
+    {
+        m_Next = std::min(Modes().size(), m_Next + count);
+        return m_Next < Modes().size() ? S_OK : S_FALSE;
+    }
+
+    HRESULT Select(const QUuid &modeId, std::shared_ptr<ITTSCentral> *central,
+                   std::shared_ptr<IAudio> destination) override
+    {
+        if (!central)
+            return E_POINTER;
+        const EspeakMode *mode = FindMode(modeId);
+        if (!mode)
+            return TTSERR_NOENGINE;
+        if (!destination)
+            return E_INVALIDARG;
+        return EspeakCentral::Create(*mode, std::move(destination), central);
+    }
+
+    HRESULT Find(const TTSMODEINFO &wanted, const TTSMODEINFORANK *rank,
+                 TTSMODEINFO *found) override
+    {
+        const auto &all = Modes();
+        if (!found)
+            return E_POINTER;
+        if (all.empty())
+            return TTSERR_NOENGINE;
+        TTSMODEINFORANK equal;
+        if (!rank) {
+            // No weights given: every field that the request fills counts once.
+            equal = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+            rank = &equal;
+        }
+        size_t best = 0;
+        int bestScore = -1;
+        for (size_t i = 0; i < all.size(); ++i) {
+            const int score = Score(wanted, *rank, all[i].info);
+            if (score > bestScore) {
+                best = i;
+                bestScore = score;
+            }
+        }
+        *found = all[best].info;
+        return S_OK;
+    }
+
+private:
+    size_t m_Next = 0;
+};
+
+} // namespace
+
+const std::vector<EspeakMode> &Modes()
+{
+    static const std::vector<EspeakMode> modes = BuildModes();
+    return modes;
+}
+
+const EspeakMode *FindMode(const QUuid &modeId)
+{
+    for (const EspeakMode &m : Modes()) {
+        if (m.info.gModeID == modeId)
+            return &m;
+    }
+    return nullptr;
+}
+
+HRESULT CreateEnumerator(std::shared_ptr<ITTSEnum> *enumerator, std::shared_ptr<ITTSFind> *find)
+{
+    if (!EspeakWorker::Instance().Available() || Modes().empty())
+        return REGDB_E_CLASSNOTREG;
+    auto object = std::make_shared<Enumerator>();
+    if (enumerator)
+        *enumerator = object;
+    if (find)
+        *find = object;
+    return S_OK;
+}
+
+} // namespace EspeakEngine
+
+namespace {
+TTSEnumeratorFactory &Factory()
+{
+    static TTSEnumeratorFactory factory;
+    return factory;
+}
+} // namespace
+
+void SetTTSEnumeratorFactory(TTSEnumeratorFactory factory) { Factory() = std::move(factory); }
+
+HRESULT CreateTTSEnumerator(std::shared_ptr<ITTSEnum> *enumerator, std::shared_ptr<ITTSFind> *find)
+{
+    if (Factory())
+        return Factory()(enumerator, find);
+    return EspeakEngine::CreateEnumerator(enumerator, find);
+}
+
+HRESULT CreateAudioMultiMediaDevice(std::shared_ptr<IAudioMultiMediaDevice> *device)
+{
+    if (!device)
+        return E_POINTER;
+    *device = std::make_shared<MultiMediaDeviceDest>();
+    return S_OK;
+}
+
+HRESULT CreateAudioFile(std::shared_ptr<IAudioFile> *file)
+{
+    if (!file)
+        return E_POINTER;
+    *file = std::make_shared<AudioFileDest>();
+    return S_OK;
+}
+
+HRESULT CreateAudioDirect(std::shared_ptr<IAudioDirect> *direct)
+{
+    if (!direct)
+        return E_POINTER;
+    *direct = std::make_shared<AudioDirectDest>();
+    return S_OK;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/sapi/EspeakWorker.h"
+#include "platform/sapi/Sapi.h"
+
+#include <QString>
+
+#include <vector>
+
+// One voice mode of our engine and the espeak-ng voice behind it.
+struct EspeakMode
+{
+    TTSMODEINFO info;
+    QString voice; // espeak-ng voice name with variant
+    Prosody defaults;
+};
+
+namespace EspeakEngine {
+
+inline const QString ProductName = QStringLiteral("Parlewind Speech");
+inline const QString MfgName = QStringLiteral("Parlewind");
+
+// Pitch and speed limits in engine units.
+constexpr quint16 MinPitch = 1;
+constexpr quint16 MaxPitch = 100;
+constexpr quint32 MinSpeed = 80;
+constexpr quint32 MaxSpeed = 450;
+
+// The modes, "Mary" first; built once from the voices the library has.
+const std::vector<EspeakMode> &Modes();
+const EspeakMode *FindMode(const QUuid &modeId);
+
+HRESULT CreateEnumerator(std::shared_ptr<ITTSEnum> *enumerator, std::shared_ptr<ITTSFind> *find);
+
+} // namespace EspeakEngine

@@ -1,0 +1,200 @@
+#include "platform/sapi/EspeakWorker.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <cstring>
+#include <future>
+
+namespace {
+
+// The text being synthesised; only touched on the synthesis thread.
+struct Current
+{
+    const PreparedText *prepared = nullptr;
+    SynthTarget *target = nullptr;
+    std::atomic<bool> *abort = nullptr;
+    int lastIndex = -1;
+    bool stopped = false;
+    std::vector<SynthMark> marks;
+};
+thread_local Current current;
+
+int OnSynth(short *wav, int count, espeak_EVENT *events)
+{
+    Current &c = current;
+    if (!c.target || c.stopped)
+        return 1;
+    c.marks.clear();
+    for (espeak_EVENT *e = events; e && e->type != espeakEVENT_LIST_TERMINATED; ++e) {
+        if (e->type != espeakEVENT_WORD)
+            continue;
+        const int index = c.prepared->OriginalIndex(e->text_position);
+        // Numbers give several events, some going backwards: keep the first of each word.
+        if (index < 0 || index <= c.lastIndex)
+            continue;
+        c.lastIndex = index;
+        c.marks.push_back({e->sample, index});
+    }
+    if (c.abort->load()) {
+        c.stopped = true;
+        return 1;
+    }
+    if (!wav)
+        return 0;
+    if ((count > 0 || !c.marks.empty()) && !c.target->Audio(wav, count, c.marks)) {
+        c.stopped = true;
+        return 1;
+    }
+    return c.abort->load() ? (c.stopped = true, 1) : 0;
+}
+
+} // namespace
+
+EspeakWorker &EspeakWorker::Instance()
+{
+    static EspeakWorker worker;
+    return worker;
+}
+
+EspeakWorker::EspeakWorker()
+{
+    m_Thread = std::thread([this] { Run(); });
+    RunSync([this] {
+        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr,
+                                           espeakINITIALIZE_DONT_EXIT);
+        m_Available = rate == SynthRate;
+        if (!m_Available)
+            return;
+        espeak_SetSynthCallback(OnSynth);
+        const char *path = nullptr;
+        m_Version = QString::fromUtf8(espeak_Info(&path));
+        for (const espeak_VOICE **v = espeak_ListVoices(nullptr); v && *v; ++v) {
+            const QString id = QString::fromUtf8((*v)->identifier);
+            if (id.startsWith(QStringLiteral("mb/")))
+                continue; // mbrola voices need databases that are not installed
+            EspeakVoice voice{id, QString::fromUtf8((*v)->name), {}};
+            // languages: a priority byte, a name, a zero, … ended by a second zero.
+            for (const char *l = (*v)->languages; l && *l;) {
+                const QString language = QString::fromUtf8(l + 1);
+                voice.languages << language;
+                l += std::strlen(l + 1) + 2;
+            }
+            m_Voices.push_back(voice);
+        }
+        espeak_VOICE variantSpec{};
+        variantSpec.languages = "variant";
+        for (const espeak_VOICE **v = espeak_ListVoices(&variantSpec); v && *v; ++v) {
+            QString id = QString::fromUtf8((*v)->identifier);
+            m_Variants << id.mid(id.lastIndexOf(QLatin1Char('/')) + 1);
+        }
+    });
+}
+
+EspeakWorker::~EspeakWorker()
+{
+    {
+        std::lock_guard lock(m_Mutex);
+        m_Stopping = true;
+    }
+    m_Wake.notify_all();
+    if (m_Thread.joinable())
+        m_Thread.join();
+}
+
+void EspeakWorker::Run()
+{
+    for (;;) {
+        std::function<void()> task;
+        {
+            std::unique_lock lock(m_Mutex);
+            m_Wake.wait(lock, [this] { return m_Stopping || !m_Tasks.empty(); });
+            if (m_Stopping && m_Tasks.empty())
+                break;
+            task = std::move(m_Tasks.front());
+            m_Tasks.pop_front();
+        }
+        task();
+    }
+    if (m_Available)
+        espeak_Terminate();
+}
+
+void EspeakWorker::RunSync(const std::function<void()> &call)
+{
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> finished = done->get_future();
+    {
+        std::lock_guard lock(m_Mutex);
+        m_Tasks.push_back([call, done] {
+            call();
+            done->set_value();
+        });
+    }
+    m_Wake.notify_all();
+    finished.wait();
+}
+
+bool EspeakWorker::Available() { return m_Available; }
+QString EspeakWorker::Version() { return m_Version; }
+std::vector<EspeakVoice> EspeakWorker::Voices() { return m_Voices; }
+QStringList EspeakWorker::Variants() { return m_Variants; }
+
+void EspeakWorker::Submit(SynthJob job)
+{
+    auto shared = std::make_shared<SynthJob>(std::move(job));
+    {
+        std::lock_guard lock(m_Mutex);
+        m_Tasks.push_back([this, shared] { Synthesize(*shared); });
+    }
+    m_Wake.notify_all();
+}
+
+void EspeakWorker::Synthesize(SynthJob &job)
+{
+    if (!m_Available || job.abort->load()) {
+        job.target->Finished(false);
+        return;
+    }
+    if (job.voice != m_CurrentVoice) {
+        if (espeak_SetVoiceByName(job.voice.toUtf8().constData()) == EE_OK)
+            m_CurrentVoice = job.voice;
+    }
+    espeak_SetParameter(espeakRATE, job.prosody.rate, 0);
+    espeak_SetParameter(espeakPITCH, job.prosody.pitch, 0);
+
+    const PreparedText prepared = TextPrep::Prepare(job.text, job.tagged, job.prosody, job.lexicon);
+    current = Current{};
+    current.prepared = &prepared;
+    current.target = job.target.get();
+    current.abort = job.abort.get();
+    const espeak_ERROR result =
+        espeak_Synth(prepared.markup.c_str(), prepared.markup.size() + 1, 0, POS_CHARACTER, 0,
+                     espeakCHARS_UTF8 | espeakSSML, nullptr, nullptr);
+    const bool completed = result == EE_OK && !current.stopped && !job.abort->load();
+    current = Current{};
+    job.target->Finished(completed);
+}
+
+QString EspeakWorker::TextToPhonemes(const QString &text, const QString &voice, bool ipa)
+{
+    QString phonemes;
+    RunSync([&] {
+        if (!m_Available)
+            return;
+        if (voice != m_CurrentVoice && espeak_SetVoiceByName(voice.toUtf8().constData()) == EE_OK)
+            m_CurrentVoice = voice;
+        const QByteArray utf8 = text.toUtf8();
+        const void *pointer = utf8.constData();
+        // One clause per call; the pointer moves on and becomes null at the end.
+        while (pointer && *static_cast<const char *>(pointer)) {
+            const char *clause = espeak_TextToPhonemes(&pointer, espeakCHARS_UTF8,
+                                                       ipa ? 0x02 : 0);
+            if (clause && *clause) {
+                if (!phonemes.isEmpty())
+                    phonemes += QLatin1Char(' ');
+                phonemes += QString::fromUtf8(clause).trimmed();
+            }
+        }
+    });
+    return phonemes;
+}

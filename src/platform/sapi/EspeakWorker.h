@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/sapi/TextPrep.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+constexpr int SynthRate = 22050; // every espeak-ng voice speaks at this rate
+
+// A word about to be spoken: its first sample (from the start of its text's audio)
+// and its UTF-16 index in the submitted text.
+struct SynthMark
+{
+    qint64 sample = 0;
+    int index = 0;
+};
+
+// Receives the audio of one text, on the synthesis thread.
+class SynthTarget
+{
+public:
+    virtual ~SynthTarget() = default;
+    // Audio with the words that start in it. False stops the synthesis.
+    virtual bool Audio(const qint16 *samples, int count, const std::vector<SynthMark> &marks) = 0;
+    // The text is done: spoken to its end, or stopped.
+    virtual void Finished(bool completed) = 0;
+};
+
+struct SynthJob
+{
+    QString voice; // espeak-ng voice name, e.g. "gmw/en-US+f3"
+    Prosody prosody;
+    QString text;
+    bool tagged = false;
+    QHash<QString, QString> lexicon;
+    std::shared_ptr<SynthTarget> target;
+    std::shared_ptr<std::atomic<bool>> abort;
+};
+
+struct EspeakVoice
+{
+    QString identifier; // "gmw/en-US"
+    QString name;       // "English_(America)"
+    QStringList languages;
+};
+
+// The one espeak-ng engine of the process. The library is a single global engine
+// and not thread-safe, so one thread makes every call to it.
+class EspeakWorker
+{
+public:
+    static EspeakWorker &Instance();
+
+    // False when the library could not start or find its data.
+    bool Available();
+    QString Version();
+    std::vector<EspeakVoice> Voices();
+    QStringList Variants();
+
+    void Submit(SynthJob job);
+    // The phonemes of a text, in espeak-ng's own notation (or IPA).
+    QString TextToPhonemes(const QString &text, const QString &voice, bool ipa);
+
+private:
+    EspeakWorker();
+    ~EspeakWorker();
+    void Run();
+    void RunSync(const std::function<void()> &call);
+    void Synthesize(SynthJob &job);
+
+    std::thread m_Thread;
+    std::mutex m_Mutex;
+    std::condition_variable m_Wake;
+    std::deque<std::function<void()>> m_Tasks;
+    bool m_Stopping = false;
+
+    // Known once the thread has started.
+    bool m_Available = false;
+    QString m_Version;
+    std::vector<EspeakVoice> m_Voices;
+    QStringList m_Variants;
+    QString m_CurrentVoice;
+};

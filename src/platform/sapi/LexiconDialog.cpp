@@ -1,0 +1,203 @@
+#include "platform/sapi/LexiconDialog.h"
+
+#include "platform/sapi/Lexicon.h"
+#include "platform/sapi/PcmPlayer.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Plays a short test phrase; nothing is reported back.
+class PreviewTarget : public SynthTarget
+{
+public:
+    PreviewTarget(std::shared_ptr<PcmQueue> queue, std::shared_ptr<std::atomic<bool>> abort)
+        : m_Queue(std::move(queue)), m_Abort(std::move(abort))
+    {
+    }
+    bool Audio(const qint16 *s, int n, const std::vector<SynthMark> &marks) override
+    {
+        return m_Queue->Push(0, *m_Abort, s, n, marks);
+    }
+    void Finished(bool) override {}
+
+private:
+    std::shared_ptr<PcmQueue> m_Queue;
+    std::shared_ptr<std::atomic<bool>> m_Abort;
+};
+
+} // namespace
+
+LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidget *parent)
+    : QDialog(parent), m_Voice(voice), m_Prosody(prosody)
+{
+    setObjectName(QStringLiteral("LexiconDialog"));
+    setWindowTitle(QStringLiteral("Pronunciation Editor"));
+    resize(460, 380);
+
+    auto *layout = new QVBoxLayout(this);
+    Table = new QTableWidget(0, 2, this);
+    Table->setObjectName(QStringLiteral("Table"));
+    Table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Sounds like")});
+    Table->horizontalHeader()->setStretchLastSection(true);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(Table, 1);
+
+    auto *form = new QFormLayout;
+    WordEdit = new QLineEdit(this);
+    SoundsLikeEdit = new QLineEdit(this);
+    form->addRow(QStringLiteral("&Word:"), WordEdit);
+    form->addRow(QStringLiteral("&Sounds like:"), SoundsLikeEdit);
+    layout->addLayout(form);
+
+    auto *row = new QHBoxLayout;
+    AddBtn = new QPushButton(QStringLiteral("&Add"), this);
+    ChangeBtn = new QPushButton(QStringLiteral("&Change"), this);
+    DeleteBtn = new QPushButton(QStringLiteral("&Delete"), this);
+    TestBtn = new QPushButton(QStringLiteral("&Test"), this);
+    for (QPushButton *b : {AddBtn, ChangeBtn, DeleteBtn, TestBtn}) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    layout->addLayout(row);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    layout->addWidget(buttons);
+
+    connect(AddBtn, &QPushButton::clicked, this, &LexiconDialog::AddEntry);
+    connect(ChangeBtn, &QPushButton::clicked, this, &LexiconDialog::ChangeEntry);
+    connect(DeleteBtn, &QPushButton::clicked, this, &LexiconDialog::DeleteEntry);
+    connect(TestBtn, &QPushButton::clicked, this, &LexiconDialog::TestEntry);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LexiconDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(Table, &QTableWidget::itemSelectionChanged, this, &LexiconDialog::SelectionChanged);
+
+    for (const Lexicon::Entry &e : Lexicon::Load())
+        SetRow(Table->rowCount(), e.first, e.second);
+    SelectionChanged();
+}
+
+LexiconDialog::~LexiconDialog()
+{
+    if (m_Player)
+        m_Player->Close();
+}
+
+int LexiconDialog::RowOf(const QString &word) const
+{
+    for (int r = 0; r < Table->rowCount(); ++r) {
+        if (Table->item(r, 0)->text().compare(word, Qt::CaseInsensitive) == 0)
+            return r;
+    }
+    return -1;
+}
+
+void LexiconDialog::SetRow(int row, const QString &word, const QString &soundsLike)
+{
+    if (row >= Table->rowCount())
+        Table->insertRow(row);
+    Table->setItem(row, 0, new QTableWidgetItem(word));
+    Table->setItem(row, 1, new QTableWidgetItem(soundsLike));
+}
+
+void LexiconDialog::SelectionChanged()
+{
+    const int row = Table->currentRow();
+    const bool selected = row >= 0 && !Table->selectedItems().isEmpty();
+    ChangeBtn->setEnabled(selected);
+    DeleteBtn->setEnabled(selected);
+    if (selected) {
+        WordEdit->setText(Table->item(row, 0)->text());
+        SoundsLikeEdit->setText(Table->item(row, 1)->text());
+    }
+}
+
+void LexiconDialog::AddEntry()
+{
+    const QString word = WordEdit->text().trimmed();
+    const QString soundsLike = SoundsLikeEdit->text().trimmed();
+    if (!Lexicon::Valid(word, soundsLike)) {
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("Type one word (letters and digits only) and how it "
+                                                "sounds."));
+        return;
+    }
+    const int existing = RowOf(word);
+    const int row = existing >= 0 ? existing : Table->rowCount();
+    SetRow(row, word, soundsLike);
+    Table->selectRow(row);
+}
+
+void LexiconDialog::ChangeEntry()
+{
+    const int row = Table->currentRow();
+    const QString word = WordEdit->text().trimmed();
+    const QString soundsLike = SoundsLikeEdit->text().trimmed();
+    if (row < 0 || !Lexicon::Valid(word, soundsLike))
+        return;
+    const int other = RowOf(word);
+    if (other >= 0 && other != row)
+        Table->removeRow(other);
+    SetRow(Table->currentRow() >= 0 ? Table->currentRow() : row, word, soundsLike);
+}
+
+void LexiconDialog::DeleteEntry()
+{
+    const int row = Table->currentRow();
+    if (row >= 0)
+        Table->removeRow(row);
+    WordEdit->clear();
+    SoundsLikeEdit->clear();
+}
+
+void LexiconDialog::TestEntry()
+{
+    const QString word = WordEdit->text().trimmed();
+    const QString soundsLike = SoundsLikeEdit->text().trimmed();
+    const QString phrase = soundsLike.isEmpty() ? word : soundsLike;
+    if (phrase.isEmpty())
+        return;
+    if (!m_Player) {
+        m_Player = new PcmPlayer(QMediaDevices::defaultAudioOutput(), this);
+        if (!m_Player->Open()) {
+            QMessageBox::warning(this, windowTitle(), QStringLiteral("No sound device is available."));
+            m_Player->Close();
+            m_Player->deleteLater();
+            m_Player = nullptr;
+            return;
+        }
+    }
+    m_Player->Reset();
+    SynthJob job;
+    job.voice = m_Voice;
+    job.prosody = m_Prosody;
+    job.text = phrase;
+    job.abort = std::make_shared<std::atomic<bool>>(false);
+    job.target = std::make_shared<PreviewTarget>(m_Player->Queue(), job.abort);
+    EspeakWorker::Instance().Submit(std::move(job));
+}
+
+void LexiconDialog::accept()
+{
+    QList<Lexicon::Entry> entries;
+    for (int r = 0; r < Table->rowCount(); ++r)
+        entries.append({Table->item(r, 0)->text(), Table->item(r, 1)->text()});
+    if (!Lexicon::Save(entries)) {
+        QMessageBox::critical(this, windowTitle(),
+                              QStringLiteral("The pronunciations could not be saved to ") +
+                                  Lexicon::FilePath());
+        return;
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/sapi/TextPrep.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class PcmPlayer;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// The pronunciation editor: a table of words and how they should sound, with
+// buttons to add, change, delete and hear an entry. Saved when closed with OK.
+class LexiconDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    LexiconDialog(const QString &voice, const Prosody &prosody, QWidget *parent = nullptr);
+    ~LexiconDialog() override;
+
+    QTableWidget *Table = nullptr;
+    QLineEdit *WordEdit = nullptr;
+    QLineEdit *SoundsLikeEdit = nullptr;
+    QPushButton *AddBtn = nullptr;
+    QPushButton *ChangeBtn = nullptr;
+    QPushButton *DeleteBtn = nullptr;
+    QPushButton *TestBtn = nullptr;
+
+    void AddEntry();
+    void ChangeEntry();
+    void DeleteEntry();
+    void TestEntry();
+    void accept() override;
+
+private:
+    int RowOf(const QString &word) const;
+    void SetRow(int row, const QString &word, const QString &soundsLike);
+    void SelectionChanged();
+
+    QString m_Voice;
+    Prosody m_Prosody;
+    PcmPlayer *m_Player = nullptr;
+};

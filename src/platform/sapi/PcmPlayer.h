@@ -1,0 +1,95 @@
+#pragma once
+
+#include "platform/sapi/EspeakWorker.h"
+
+#include <QAudioDevice>
+#include <QObject>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+class QAudioSink;
+class QIODevice;
+class QTimer;
+
+// What the player reports as the audio is actually heard.
+struct PlayEvent
+{
+    enum Kind { Started, Word, Done } kind;
+    quint64 job;
+    int index = 0; // Word: UTF-16 index in the job's text
+};
+
+// Audio between the synthesis thread (which pushes) and the player (which plays).
+class PcmQueue
+{
+public:
+    // Blocks while more than `ahead` samples wait to be played. False when the job was
+    // stopped, the queue was reset, or the device failed.
+    bool Push(quint64 job, const std::atomic<bool> &abort, const qint16 *samples, int count,
+              const std::vector<SynthMark> &marks);
+    void End(quint64 job, const std::atomic<bool> &abort);
+
+private:
+    friend class PcmPlayer;
+    struct Chunk
+    {
+        QByteArray pcm;
+        std::vector<std::pair<qint64, PlayEvent>> events; // absolute sample, event
+    };
+
+    std::mutex m_Mutex;
+    std::condition_variable m_Room;
+    std::deque<Chunk> m_Chunks;
+    qint64 m_Produced = 0; // samples pushed since the last reset
+    qint64 m_Played = 0;
+    quint64 m_StartedJob = 0;
+    qint64 m_JobStart = 0;
+    quint64 m_Epoch = 0;
+    bool m_Broken = false;
+    std::function<void()> m_Wake; // asks the player to feed at once
+    qint64 m_Ahead = SynthRate;   // one second
+};
+
+// Plays 22050 Hz mono 16-bit audio on one output device, reporting each word, text
+// start and text end when its first (or last) sample is really played.
+class PcmPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PcmPlayer(const QAudioDevice &device, QObject *parent = nullptr);
+    ~PcmPlayer() override;
+
+    bool Open();
+    std::shared_ptr<PcmQueue> Queue() const { return m_Queue; }
+
+    void Pause();
+    void Resume();
+    // Drops everything queued and playing at once.
+    void Reset();
+    bool Broken() const;
+    // Stops for good: no more sound, no more events. Safe from inside OnEvent.
+    void Close();
+
+    std::function<void(const PlayEvent &)> OnEvent;
+
+private:
+    void Tick();
+    qint64 PlayedSamples();
+
+    QAudioDevice m_Device;
+    QAudioSink *m_Sink = nullptr;
+    QIODevice *m_Io = nullptr;
+    QTimer *m_Timer = nullptr;
+    std::shared_ptr<PcmQueue> m_Queue;
+    QByteArray m_Pending;   // bytes taken from the queue, not yet accepted by the sink
+    qint64 m_Written = 0;   // samples handed to the sink since it started
+    std::deque<std::pair<qint64, PlayEvent>> m_Events;
+    bool m_Closed = false;
+    bool m_Paused = false;
+    qint64 m_PausedAt = 0;
+};

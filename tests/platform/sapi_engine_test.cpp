@@ -1,0 +1,278 @@
+#include "platform/sapi/Sapi.h"
+#include "platform/sapi/TextPrep.h"
+#include "support/EngineHelpers.h"
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+// The espeak-ng engine behind the speech interfaces, speaking into WAV files.
+namespace {
+
+class EngineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(CreateTTSEnumerator(&enumerator, &find), S_OK);
+    }
+
+    TTSMODEINFO Mode(const QString &name)
+    {
+        TTSMODEINFO want;
+        want.szModeName = name;
+        TTSMODEINFORANK rank;
+        rank.dwModeName = 10;
+        TTSMODEINFO found;
+        EXPECT_EQ(find->Find(want, &rank, &found), S_OK);
+        EXPECT_EQ(found.szModeName, name);
+        return found;
+    }
+
+    // Speaks the texts into a WAV file; the sink of each text records its events.
+    WaveData SpeakToFile(const TTSMODEINFO &mode, const QStringList &texts,
+                         QList<std::shared_ptr<RecordingBufSink>> *sinks = nullptr,
+                         quint32 flags = 0)
+    {
+        std::shared_ptr<IAudioFile> file;
+        EXPECT_EQ(CreateAudioFile(&file), S_OK);
+        const QString path = home.Root() + QStringLiteral("/out.wav");
+        EXPECT_EQ(file->Set(path, 1), S_OK);
+        std::shared_ptr<ITTSCentral> central;
+        EXPECT_EQ(enumerator->Select(mode.gModeID, &central, file), S_OK);
+        if (!central)
+            return {};
+        QList<std::shared_ptr<RecordingBufSink>> recorded;
+        for (const QString &text : texts) {
+            auto sink = std::make_shared<RecordingBufSink>();
+            const WideText wide(text);
+            EXPECT_EQ(central->TextData(CHARSET_TEXT, flags, wide.Data(), sink,
+                                        SapiIds::IID_ITTSBufNotifySink),
+                      S_OK);
+            recorded << sink;
+        }
+        EXPECT_TRUE(WaitUntil([&] {
+            for (const auto &s : recorded)
+                if (s->Count(RecordingBufSink::Event::Done) == 0)
+                    return false;
+            return true;
+        }, 30000));
+        EXPECT_EQ(file->Flush(), S_OK);
+        if (sinks)
+            *sinks = recorded;
+        return ReadWave(path);
+    }
+
+    TempHome home;
+    std::shared_ptr<ITTSEnum> enumerator;
+    std::shared_ptr<ITTSFind> find;
+};
+
+TEST_F(EngineTest, CatalogueHasTheNamedVoicesWithStableIds)
+{
+    QStringList names;
+    TTSMODEINFO mode;
+    quint32 fetched = 0;
+    enumerator->Reset();
+    while (enumerator->Next(1, &mode, &fetched) == S_OK && fetched == 1) {
+        names << mode.szModeName;
+        EXPECT_EQ(mode.szProductName, QStringLiteral("Parlewind Speech"));
+        EXPECT_TRUE(mode.dwFeatures & TTSFEATURE_TAGGED);
+        EXPECT_TRUE(mode.dwInterfaces & TTSI_ITTSATTRIBUTES);
+        EXPECT_EQ(mode.gModeID, QUuid::createUuidV5(QUuid(QStringLiteral("{5d1b6f7e-3c1a-4f0e-9a51-7a3e2c9b8d40}")), mode.szModeName));
+    }
+    EXPECT_EQ(fetched, 0u);
+    EXPECT_EQ(names.mid(0, 9), (QStringList{"Mary", "Mike", "Sam", "RoboSoft One", "RoboSoft Two",
+                                            "RoboSoft Three", "RoboSoft Four", "RoboSoft Five",
+                                            "RoboSoft Six"}));
+
+    // An empty request finds the default voice; weights pick by field.
+    TTSMODEINFO found;
+    ASSERT_EQ(find->Find(TTSMODEINFO{}, nullptr, &found), S_OK);
+    EXPECT_EQ(found.szModeName, QStringLiteral("Mary"));
+    TTSMODEINFO want;
+    want.gModeID = Mode(QStringLiteral("Sam")).gModeID;
+    TTSMODEINFORANK rank;
+    rank.dwModeID = 10;
+    ASSERT_EQ(find->Find(want, &rank, &found), S_OK);
+    EXPECT_EQ(found.szModeName, QStringLiteral("Sam"));
+
+    std::shared_ptr<ITTSCentral> central;
+    std::shared_ptr<IAudioFile> file;
+    CreateAudioFile(&file);
+    EXPECT_EQ(enumerator->Select(QUuid::createUuid(), &central, file), TTSERR_NOENGINE);
+}
+
+TEST_F(EngineTest, EveryVoiceSpeaksIntoAValidWaveFile)
+{
+    enumerator->Reset();
+    TTSMODEINFO mode;
+    quint32 fetched = 0;
+    QList<double> zcr;
+    while (enumerator->Next(1, &mode, &fetched) == S_OK && fetched == 1) {
+        const WaveData wave = SpeakToFile(mode, {QStringLiteral("Hello there, this is a test.")});
+        ASSERT_TRUE(wave.valid) << mode.szModeName.toStdString();
+        EXPECT_EQ(wave.rate, 22050);
+        EXPECT_GT(wave.Seconds(), 1.0) << mode.szModeName.toStdString();
+        EXPECT_LT(wave.Seconds(), 5.0) << mode.szModeName.toStdString();
+        zcr << MedianPitch(wave);
+    }
+    // Mary (a woman's voice) speaks higher than Mike.
+    EXPECT_GT(zcr[0], zcr[1] * 1.2);
+}
+
+TEST_F(EngineTest, WordPositionsPointAtTheWordsSpoken)
+{
+    const TTSMODEINFO mary = Mode(QStringLiteral("Mary"));
+    const struct { QString text; QList<int> expected; } cases[] = {
+        {QStringLiteral("The quick brown fox."), {0, 4, 10, 16}},
+        {QStringLiteral("Café crème brûlée, naïve."), {0, 5, 11, 19}},
+        {QStringLiteral("Hi \U0001F600 there"), {0, 3, 6}},
+        {QStringLiteral("Call 555 now"), {0, 5, 9}},
+        {QStringLiteral("a < b & c > d"), {0, 4, 6, 8, 12}}, // "<" and ">" are not read
+    };
+    for (const auto &c : cases) {
+        QList<std::shared_ptr<RecordingBufSink>> sinks;
+        SpeakToFile(mary, {c.text}, &sinks);
+        ASSERT_EQ(sinks.size(), 1);
+        const QList<int> words = sinks[0]->WordIndexes();
+        EXPECT_EQ(words, c.expected) << c.text.toStdString();
+        ASSERT_FALSE(sinks[0]->events.isEmpty());
+        EXPECT_EQ(sinks[0]->events.first().kind, RecordingBufSink::Event::Started);
+        EXPECT_EQ(sinks[0]->events.last().kind, RecordingBufSink::Event::Done);
+        EXPECT_EQ(sinks[0]->Count(RecordingBufSink::Event::Done), 1);
+    }
+
+    // Text in a script the voice does not read still reports only real positions.
+    QList<std::shared_ptr<RecordingBufSink>> sinks;
+    const QString cjk = QStringLiteral("日本語 テキスト and more");
+    SpeakToFile(mary, {cjk}, &sinks);
+    const QList<int> words = sinks[0]->WordIndexes();
+    ASSERT_FALSE(words.isEmpty());
+    for (int i = 0; i < words.size(); ++i) {
+        EXPECT_GE(words[i], 0);
+        EXPECT_LT(words[i], cjk.size());
+        if (i > 0) {
+            EXPECT_GT(words[i], words[i - 1]);
+        }
+    }
+    EXPECT_TRUE(words.contains(cjk.indexOf(QStringLiteral("and"))));
+}
+
+TEST_F(EngineTest, EmptyAndQueuedTextsEachEndOnce)
+{
+    QList<std::shared_ptr<RecordingBufSink>> sinks;
+    const WaveData wave = SpeakToFile(Mode(QStringLiteral("Mike")),
+                                      {QString(), QStringLiteral("One."), QStringLiteral("Two.")},
+                                      &sinks);
+    ASSERT_TRUE(wave.valid);
+    for (const auto &sink : sinks) {
+        EXPECT_EQ(sink->Count(RecordingBufSink::Event::Started), 1);
+        EXPECT_EQ(sink->Count(RecordingBufSink::Event::Done), 1);
+    }
+    EXPECT_TRUE(sinks[0]->WordIndexes().isEmpty());
+    Pump(200);
+    for (const auto &sink : sinks)
+        EXPECT_EQ(sink->Count(RecordingBufSink::Event::Done), 1);
+}
+
+TEST_F(EngineTest, ControlTagsChangeSpeedAndPitchWherePlaced)
+{
+    const TTSMODEINFO mike = Mode(QStringLiteral("Mike"));
+    const QString sentence = QStringLiteral("The rain in Spain stays mainly in the plain.");
+    const WaveData slow = SpeakToFile(mike, {QStringLiteral("\\Spd=100\\") + sentence}, nullptr, TTSDATAFLAG_TAGGED);
+    const WaveData fast = SpeakToFile(mike, {QStringLiteral("\\Spd=300\\") + sentence}, nullptr, TTSDATAFLAG_TAGGED);
+    EXPECT_GT(slow.Seconds(), fast.Seconds() * 2.0);
+
+    const WaveData low = SpeakToFile(mike, {QStringLiteral("\\Pit=5\\") + sentence}, nullptr, TTSDATAFLAG_TAGGED);
+    const WaveData high = SpeakToFile(mike, {QStringLiteral("\\Pit=95\\") + sentence}, nullptr, TTSDATAFLAG_TAGGED);
+    EXPECT_GT(MedianPitch(high), MedianPitch(low) * 1.15);
+
+    // The tags themselves are not read out, and positions still fit the words.
+    QList<std::shared_ptr<RecordingBufSink>> sinks;
+    SpeakToFile(mike, {QStringLiteral("Slow \\Spd=300\\fast words")}, &sinks, TTSDATAFLAG_TAGGED);
+    EXPECT_EQ(sinks[0]->WordIndexes(), (QList<int>{0, 14, 19}));
+
+    // Without the tagged flag the text is just text, and the tag is read out.
+    const QString tagged = QStringLiteral("Slow \\Spd=300\\fast");
+    EXPECT_GT(SpeakToFile(mike, {tagged}, nullptr, 0).Seconds(),
+              SpeakToFile(mike, {tagged}, nullptr, TTSDATAFLAG_TAGGED).Seconds() + 0.5);
+}
+
+TEST_F(EngineTest, PronunciationsApplyToWholeWordsAndKeepPositions)
+{
+    TempHome::WriteFile(home.ProgramDir() + QStringLiteral("/Lexicon.txt"),
+                        "Parlewind\tpar lay wind\nGIF\tjiff\n");
+    const TTSMODEINFO mary = Mode(QStringLiteral("Mary"));
+    QList<std::shared_ptr<RecordingBufSink>> sinks;
+    const WaveData with = SpeakToFile(mary, {QStringLiteral("parlewind reads a gif")}, &sinks);
+    EXPECT_EQ(sinks[0]->WordIndexes(), (QList<int>{0, 10, 16, 18}));
+
+    TempHome::WriteFile(home.ProgramDir() + QStringLiteral("/Lexicon.txt"), "");
+    const WaveData without = SpeakToFile(mary, {QStringLiteral("parlewind reads a gif")}, &sinks);
+    EXPECT_NE(with.samples.size(), without.samples.size());
+}
+
+TEST_F(EngineTest, AttributesClampAndPhonemesComeFromTheLibrary)
+{
+    std::shared_ptr<IAudioFile> file;
+    CreateAudioFile(&file);
+    file->Set(home.Root() + QStringLiteral("/a.wav"), 1);
+    std::shared_ptr<ITTSCentral> central;
+    ASSERT_EQ(enumerator->Select(Mode(QStringLiteral("Sam")).gModeID, &central, file), S_OK);
+    std::shared_ptr<ITTSAttributes> attributes;
+    ASSERT_EQ(central->QueryAttributes(&attributes), S_OK);
+    quint16 pitch = 0;
+    quint32 speed = 0;
+    attributes->PitchSet(0);
+    attributes->PitchGet(&pitch);
+    EXPECT_EQ(pitch, 1);
+    attributes->PitchSet(0xFFFF);
+    attributes->PitchGet(&pitch);
+    EXPECT_EQ(pitch, 100);
+    attributes->SpeedSet(0);
+    attributes->SpeedGet(&speed);
+    EXPECT_EQ(speed, 80u);
+    attributes->SpeedSet(0xFFFFFFFF);
+    attributes->SpeedGet(&speed);
+    EXPECT_GE(speed, 450u);
+
+    QByteArray phonemes;
+    const WideText hello(QStringLiteral("hello world"));
+    ASSERT_EQ(central->Phoneme(CHARSET_TEXT, 0, hello.Data(), &phonemes), S_OK);
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(phonemes.constData()));
+    EXPECT_TRUE(text.contains(QLatin1Char('h'))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1Char('w'))) << text.toStdString();
+
+    std::shared_ptr<ITTSDialogs> dialogs;
+    ASSERT_EQ(central->QueryDialogs(&dialogs), S_OK);
+    EXPECT_EQ(dialogs->GeneralDlg(nullptr, QString()), E_NOTIMPL);
+    EXPECT_EQ(dialogs->TranslateDlg(nullptr, QString()), E_NOTIMPL);
+    file->Flush();
+}
+
+TEST_F(EngineTest, AFileThatCannotBeWrittenIsReported)
+{
+    std::shared_ptr<IAudioFile> file;
+    CreateAudioFile(&file);
+    EXPECT_EQ(file->Set(home.Root() + QStringLiteral("/no/such/folder/x.wav"), 1), TTSERR_DISKERROR);
+    EXPECT_EQ(file->Set(QString(), 1), E_INVALIDARG);
+}
+
+TEST(TextPrepTest, MarkupIsSafeAndMapsBack)
+{
+    const QString text = QStringLiteral("a<b>&\x01\\Pit=80\\x");
+    const PreparedText p = TextPrep::Prepare(text, true, {50, 175}, {});
+    const std::string &m = p.markup;
+    EXPECT_NE(m.find("a&lt;b&gt;&amp; "), std::string::npos) << m;
+    EXPECT_NE(m.find("<prosody pitch=\"80\" rate=\"100%\">x</prosody>"), std::string::npos) << m;
+    // Every markup character points into the text.
+    const int x = static_cast<int>(m.find(">x<")) + 2; // 1-based position of "x"
+    EXPECT_EQ(p.OriginalIndex(x), text.indexOf(QLatin1Char('x')));
+    EXPECT_EQ(p.OriginalIndex(0), -1);
+    EXPECT_EQ(p.OriginalIndex(100000), -1);
+    // Not tagged: the backslashes are plain text.
+    EXPECT_EQ(TextPrep::Prepare(text, false, {50, 175}, {}).markup.find("prosody"), std::string::npos);
+}
+
+} // namespace
