@@ -254,6 +254,9 @@ void EspeakCentral::OnEvent(const PlayEvent &event)
             sink->TextDataStarted(Now());
         break;
     case PlayEvent::Word:
+        if (event.index <= it->lastWord)
+            return; // heard again after a restart
+        it->lastWord = event.index;
         sink->WordPosition(Now(), static_cast<quint32>(event.index) * 2);
         break;
     case PlayEvent::Done:
@@ -326,8 +329,11 @@ void EspeakCentral::Restart()
     for (Job &job : m_Jobs)
         job.abort->store(true);
     m_Player->Reset();
-    for (Job &job : m_Jobs)
+    for (Job &job : m_Jobs) {
+        if (job.started)
+            job.from = std::max(job.lastWord, 0);
         Submit(job);
+    }
 }
 
 HRESULT EspeakCentral::Phoneme(quint32 charSet, quint32 flags, SDATA text, QByteArray *phonemes)

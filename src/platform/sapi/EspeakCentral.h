@@ -72,6 +72,7 @@ private:
         std::shared_ptr<ITTSBufNotifySink> sink;
         std::shared_ptr<std::atomic<bool>> abort;
         bool started = false;
+        int lastWord = -1;
     };
 
     HRESULT Open();
