@@ -1,0 +1,86 @@
+#include "speech/SpTools.h"
+
+#include "platform/waveout/WaveOut.h"
+#include "speech/SpeechError.h"
+
+bool SpeechApiPresent = false;
+bool TtsEnginePresent = false;
+bool WaveOutPresent = false;
+
+namespace {
+
+QString TrimControls(const QString &text)
+{
+    int start = 0;
+    int end = static_cast<int>(text.size());
+    while (start < end && text.at(start) <= QLatin1Char(' '))
+        ++start;
+    while (end > start && text.at(end - 1) <= QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
+}
+
+std::shared_ptr<ITTSEnum> CreateEnum()
+{
+    std::shared_ptr<ITTSEnum> enumerator;
+    const HRESULT hr = CreateTTSEnumerator(&enumerator, nullptr);
+    if (FAILED(hr) || !enumerator)
+        throw EOleError(ESpeechError::SystemText(hr).isEmpty() ? QStringLiteral("The speech engine could not be started.")
+                                                               : ESpeechError::SystemText(hr));
+    return enumerator;
+}
+
+} // namespace
+
+void DetectSpeechSupport()
+{
+    SpeechApiPresent = false;
+    TtsEnginePresent = false;
+    WaveOutPresent = false;
+    std::shared_ptr<ITTSEnum> enumerator;
+    if (SUCCEEDED(CreateTTSEnumerator(&enumerator, nullptr)) && enumerator) {
+        SpeechApiPresent = true;
+        TTSMODEINFO mode;
+        quint32 fetched = 0;
+        enumerator->Reset();
+        TtsEnginePresent = enumerator->Next(1, &mode, &fetched) == S_OK && fetched == 1;
+    }
+    WaveOutPresent = waveOutGetNumDevs() > 0;
+}
+
+HRESULT ListModeNames(QStringList &list)
+{
+    const auto enumerator = CreateEnum();
+    HRESULT hr = enumerator->Reset();
+    if (hr != S_OK)
+        return hr;
+    for (;;) {
+        TTSMODEINFO mode;
+        quint32 fetched = 0;
+        hr = enumerator->Next(1, &mode, &fetched);
+        if (hr != S_OK || fetched == 0)
+            break;
+        list << mode.szModeName;
+    }
+    return hr;
+}
+
+QUuid FindModeID(const QString &name)
+{
+    const auto enumerator = CreateEnum();
+    const auto check = [](HRESULT hr) {
+        if (FAILED(hr))
+            throw EOleError(ESpeechError::SystemText(hr));
+    };
+    check(enumerator->Reset());
+    const QString wanted = TrimControls(name);
+    TTSMODEINFO mode;
+    quint32 fetched = 0;
+    check(enumerator->Next(1, &mode, &fetched));
+    while (fetched == 1) {
+        if (TrimControls(mode.szModeName) == wanted)
+            return mode.gModeID;
+        check(enumerator->Next(1, &mode, &fetched));
+    }
+    return {};
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/sapi/Sapi.h"
+
+#include <QStringList>
+
+// What the machine offers for speech; set at start, refreshed by each TTTS.
+extern bool SpeechApiPresent;
+extern bool TtsEnginePresent;
+extern bool WaveOutPresent;
+
+// Fills the three flags: the speech library starts and finds its data, it has at
+// least one voice, and there is at least one sound output.
+void DetectSpeechSupport();
+
+// Appends the name of every installed voice, in the engine's order; returns the last
+// result code (a failing enumerator raises EOleError).
+HRESULT ListModeNames(QStringList &list);
+
+// The id of the voice of that name (blanks and control characters around either
+// name do not count), or the null id.
+QUuid FindModeID(const QString &name);
