@@ -3,6 +3,7 @@
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/TerminationSignal.h"
+#include "speech/SpTools.h"
 
 #include <QApplication>
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     }
 
     TRegistryEnhanced::SetProblemHandler([](const QString &problem) { UtilsClass::Trace(problem); });
+    DetectSpeechSupport();
 
     TForm1 form(QApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::RestoreRequested, &form, &TForm1::RestoreRequest);

@@ -199,6 +199,30 @@ TEST_F(EngineTest, ControlTagsChangeSpeedAndPitchWherePlaced)
               SpeakToFile(mike, {tagged}, nullptr, TTSDATAFLAG_TAGGED).Seconds() + 0.5);
 }
 
+TEST_F(EngineTest, LongTextsSpeakInPiecesWithoutLosingWordsOrTags)
+{
+    QString text;
+    int wordCount = 0;
+    while (text.size() < 12000) {
+        text += QStringLiteral("Word number %1 comes next. ").arg(wordCount / 5);
+        wordCount += 5;
+    }
+    const TTSMODEINFO sam = Mode(QStringLiteral("Sam"));
+    QList<std::shared_ptr<RecordingBufSink>> sinks;
+    const WaveData normal = SpeakToFile(sam, {text}, &sinks, TTSDATAFLAG_TAGGED);
+    const QList<int> words = sinks[0]->WordIndexes();
+    EXPECT_EQ(words.size(), wordCount);
+    for (int i = 1; i < words.size(); ++i)
+        ASSERT_GT(words[i], words[i - 1]);
+    EXPECT_EQ(words.last(), text.lastIndexOf(QStringLiteral("next")));
+    for (int index : words)
+        ASSERT_TRUE(index == 0 || text.at(index - 1) == QLatin1Char(' ')) << index;
+
+    // A speed set at the start holds to the end, across the pieces.
+    const WaveData fast = SpeakToFile(sam, {QStringLiteral("\\Spd=330\\") + text}, nullptr, TTSDATAFLAG_TAGGED);
+    EXPECT_LT(fast.Seconds(), normal.Seconds() * 0.6);
+}
+
 TEST_F(EngineTest, PronunciationsApplyToWholeWordsAndKeepPositions)
 {
     TempHome::WriteFile(home.ProgramDir() + QStringLiteral("/Lexicon.txt"),

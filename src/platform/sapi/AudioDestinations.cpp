@@ -56,10 +56,16 @@ bool WaveFileWriter::Append(const qint16 *samples, int count)
     std::lock_guard lock(m_Mutex);
     if (!m_File.isOpen() || m_Failed)
         return false;
-    QByteArray bytes(count * 2, Qt::Uninitialized);
-    for (int i = 0; i < count; ++i)
-        qToLittleEndian<qint16>(samples[i], bytes.data() + 2 * i);
-    if (m_File.write(bytes) != bytes.size()) {
+    qint64 written = 0;
+    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        written = m_File.write(reinterpret_cast<const char *>(samples), qint64(count) * 2);
+    } else {
+        QByteArray bytes(count * 2, Qt::Uninitialized);
+        for (int i = 0; i < count; ++i)
+            qToLittleEndian<qint16>(samples[i], bytes.data() + 2 * i);
+        written = m_File.write(bytes);
+    }
+    if (written != qint64(count) * 2) {
         m_Failed = true;
         return false;
     }

@@ -14,6 +14,9 @@ struct Current
     SynthTarget *target = nullptr;
     std::atomic<bool> *abort = nullptr;
     int lastIndex = -1;
+    int indexBase = 0;      // where the piece being spoken starts in the text
+    qint64 sampleBase = 0;  // samples of the text spoken before this piece
+    qint64 samples = 0;     // samples delivered so far
     bool stopped = false;
     std::vector<SynthMark> marks;
 };
@@ -28,12 +31,13 @@ int OnSynth(short *wav, int count, espeak_EVENT *events)
     for (espeak_EVENT *e = events; e && e->type != espeakEVENT_LIST_TERMINATED; ++e) {
         if (e->type != espeakEVENT_WORD)
             continue;
-        const int index = c.prepared->OriginalIndex(e->text_position);
+        const int local = c.prepared->OriginalIndex(e->text_position);
+        const int index = local + c.indexBase;
         // Numbers give several events, some going backwards: keep the first of each word.
-        if (index < 0 || index <= c.lastIndex)
+        if (local < 0 || index <= c.lastIndex)
             continue;
         c.lastIndex = index;
-        c.marks.push_back({e->sample, index});
+        c.marks.push_back({c.sampleBase + e->sample, index});
     }
     if (c.abort->load()) {
         c.stopped = true;
@@ -41,6 +45,7 @@ int OnSynth(short *wav, int count, espeak_EVENT *events)
     }
     if (!wav)
         return 0;
+    c.samples += count;
     if ((count > 0 || !c.marks.empty()) && !c.target->Audio(wav, count, c.marks)) {
         c.stopped = true;
         return 1;
@@ -162,14 +167,45 @@ void EspeakWorker::Synthesize(SynthJob &job)
     espeak_SetParameter(espeakRATE, job.prosody.rate, 0);
     espeak_SetParameter(espeakPITCH, job.prosody.pitch, 0);
 
-    const PreparedText prepared = TextPrep::Prepare(job.text, job.tagged, job.prosody, job.lexicon);
     current = Current{};
-    current.prepared = &prepared;
     current.target = job.target.get();
     current.abort = job.abort.get();
-    const espeak_ERROR result =
-        espeak_Synth(prepared.markup.c_str(), prepared.markup.size() + 1, 0, POS_CHARACTER, 0,
-                     espeakCHARS_UTF8 | espeakSSML, nullptr, nullptr);
+    // A long text starts with a short piece, so that its first words are heard at once;
+    // the rest follows at a sentence end (or a blank), where a pause is natural.
+    const QString &text = job.text;
+    int split = static_cast<int>(text.size());
+    if (text.size() > 8192) {
+        split = -1;
+        for (int i = 2048; i < 8192 && split < 0; ++i) {
+            const QChar c = text.at(i);
+            if ((c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?') ||
+                 c == QLatin1Char('\n')) && text.at(i + 1).isSpace())
+                split = i + 1;
+        }
+        for (int i = 4096; i < text.size() && split < 0; ++i) {
+            if (text.at(i).isSpace())
+                split = i;
+        }
+        if (split < 0)
+            split = static_cast<int>(text.size());
+    }
+    espeak_ERROR result = EE_OK;
+    Prosody prosody = job.prosody;
+    for (int start = 0; start < text.size() || start == 0;) {
+        const int end = start == 0 ? split : static_cast<int>(text.size());
+        const QString piece = start == 0 && end == text.size() ? text : text.mid(start, end - start);
+        const Prosody from = prosody;
+        const PreparedText prepared =
+            TextPrep::Prepare(piece, job.tagged, job.prosody, job.lexicon, &prosody, &from);
+        current.prepared = &prepared;
+        current.indexBase = start;
+        current.sampleBase = current.samples;
+        result = espeak_Synth(prepared.markup.c_str(), prepared.markup.size() + 1, 0,
+                              POS_CHARACTER, 0, espeakCHARS_UTF8 | espeakSSML, nullptr, nullptr);
+        if (result != EE_OK || current.stopped || job.abort->load() || end >= text.size())
+            break;
+        start = end;
+    }
     const bool completed = result == EE_OK && !current.stopped && !job.abort->load();
     current = Current{};
     job.target->Finished(completed);

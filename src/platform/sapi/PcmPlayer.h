@@ -72,6 +72,8 @@ public:
     // Drops everything queued and playing at once.
     void Reset();
     bool Broken() const;
+    // Samples handed to the sound server since the player opened or was reset.
+    qint64 SamplesWritten() const { return m_Written; }
     // Stops for good: no more sound, no more events. Safe from inside OnEvent.
     void Close();
 

@@ -150,7 +150,8 @@ int TextPrep::ReadTag(const QString &text, int pos, Prosody &prosody)
 }
 
 PreparedText TextPrep::Prepare(const QString &text, bool tagged, const Prosody &base,
-                               const QHash<QString, QString> &lexicon)
+                               const QHash<QString, QString> &lexicon, Prosody *last,
+                               const Prosody *start)
 {
     PreparedText out;
     out.originalLength = static_cast<int>(text.size());
@@ -159,8 +160,12 @@ PreparedText TextPrep::Prepare(const QString &text, bool tagged, const Prosody &
     Builder b(out);
     b.AppendAscii("<speak>", 0);
 
-    Prosody current = base;
+    Prosody current = start ? *start : base;
     bool prosodyOpen = false;
+    if (current.pitch != base.pitch || current.rate != base.rate) {
+        b.OpenProsody(current, base, 0);
+        prosodyOpen = true;
+    }
     int i = 0;
     const int n = static_cast<int>(text.size());
     while (i < n) {
@@ -202,5 +207,7 @@ PreparedText TextPrep::Prepare(const QString &text, bool tagged, const Prosody &
     if (prosodyOpen)
         b.AppendAscii("</prosody>", n);
     b.AppendAscii("</speak>", n);
+    if (last)
+        *last = current;
     return out;
 }

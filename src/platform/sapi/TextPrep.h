@@ -36,8 +36,11 @@ class TextPrep
 {
 public:
     // `lexicon` maps lower-case words to their respelling.
+    // `base` is what the synthesiser is set to; `start` (when given) what is in force
+    // at the start of this text; `last` (when given) receives what is in force at its end.
     static PreparedText Prepare(const QString &text, bool tagged, const Prosody &base,
-                                const QHash<QString, QString> &lexicon);
+                                const QHash<QString, QString> &lexicon, Prosody *last = nullptr,
+                                const Prosody *start = nullptr);
 
     // Reads one control tag ("\Pit=120\", "\spd=200\") at `pos`; returns its length
     // (0 when there is none) and updates `prosody`.
