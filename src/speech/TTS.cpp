@@ -110,6 +110,23 @@ struct Wide
     QString text;
 };
 
+// The first installed mode that matches; string 62302 when none does.
+TTSMODEINFO FirstMode(ITTSEnum &enumerator, const std::function<bool(const TTSMODEINFO &)> &match)
+{
+    CheckSpeechResult(enumerator.Reset());
+    for (;;) {
+        TTSMODEINFO mode;
+        quint32 fetched = 0;
+        const HRESULT hr = enumerator.Next(1, &mode, &fetched);
+        if (fetched == 0)
+            break;
+        CheckSpeechResult(hr);
+        if (match(mode))
+            return mode;
+    }
+    throw EOleError(s62302);
+}
+
 } // namespace
 
 TTTS::TTTS() : m_ModeNameText(defaultName), m_Mode(std::make_unique<TTSMODEINFO>())
@@ -246,21 +263,11 @@ void TTTS::SetModeName(const QString &value)
         m_ModeNameText = defaultName;
         return;
     }
-    CheckSpeechResult(enumerator->Reset());
-    for (;;) {
-        TTSMODEINFO mode;
-        quint32 fetched = 0;
-        const HRESULT hr = enumerator->Next(1, &mode, &fetched);
-        if (fetched == 0)
-            break;
-        CheckSpeechResult(hr);
-        if (mode.szModeName == value) {
-            *m_Mode = mode;
-            m_ModeNameText = value == defaultName ? defaultName : mode.szModeName;
-            return;
-        }
-    }
-    throw EOleError(s62302);
+    const TTSMODEINFO mode = FirstMode(*enumerator, [&](const TTSMODEINFO &m) {
+        return m.szModeName == value;
+    });
+    *m_Mode = mode;
+    m_ModeNameText = value == defaultName ? defaultName : mode.szModeName;
 }
 
 void TTTS::SetModeID(const QUuid &id)
@@ -281,21 +288,8 @@ void TTTS::SetModeID(const QUuid &id)
         m_ModeNameText = found.szModeName;
         return;
     }
-    CheckSpeechResult(enumerator->Reset());
-    for (;;) {
-        TTSMODEINFO mode;
-        quint32 fetched = 0;
-        const HRESULT hr = enumerator->Next(1, &mode, &fetched);
-        if (fetched == 0)
-            break;
-        CheckSpeechResult(hr);
-        if (mode.gModeID == id) {
-            *m_Mode = mode;
-            m_ModeId = id;
-            return;
-        }
-    }
-    throw EOleError(s62302);
+    *m_Mode = FirstMode(*enumerator, [&](const TTSMODEINFO &m) { return m.gModeID == id; });
+    m_ModeId = id;
 }
 
 void TTTS::SetActive(bool active)
@@ -474,52 +468,42 @@ void TTTS::SetSpeed(quint32 speed)
         HandleSpeechError(ESpeechError(QString(), hr), QStringLiteral("Speed attribute"));
 }
 
+// The engine's limit: set an extreme value, read back what it clamped to, and put the
+// old value back. Without the attribute (or when the engine cannot tell) the fallback.
+template <typename T>
+static T Probe(ITTSAttributes *attributes, HRESULT (ITTSAttributes::*get)(T *),
+               HRESULT (ITTSAttributes::*set)(T), T extreme, T fallback)
+{
+    T saved = 0;
+    if (!attributes || (attributes->*get)(&saved) == E_NOTIMPL)
+        return fallback;
+    T value = 0;
+    (attributes->*set)(extreme);
+    (attributes->*get)(&value);
+    (attributes->*set)(saved);
+    return value;
+}
+
 int TTTS::MinPitch()
 {
-    quint16 saved = 0;
-    if (!m_Attributes || m_Attributes->PitchGet(&saved) == E_NOTIMPL)
-        return 0;
-    quint16 value = 0;
-    m_Attributes->PitchSet(0);
-    m_Attributes->PitchGet(&value);
-    m_Attributes->PitchSet(saved);
-    return value;
+    return Probe<quint16>(m_Attributes.get(), &ITTSAttributes::PitchGet, &ITTSAttributes::PitchSet, 0, 0);
 }
 
 int TTTS::MaxPitch()
 {
-    quint16 saved = 0;
-    if (!m_Attributes || m_Attributes->PitchGet(&saved) == E_NOTIMPL)
-        return 100;
-    quint16 value = 0;
-    m_Attributes->PitchSet(0xFFFF);
-    m_Attributes->PitchGet(&value);
-    m_Attributes->PitchSet(saved);
-    return value;
+    return Probe<quint16>(m_Attributes.get(), &ITTSAttributes::PitchGet, &ITTSAttributes::PitchSet,
+                          0xFFFF, 100);
 }
 
 quint32 TTTS::MinSpeed()
 {
-    quint32 saved = 0;
-    if (!m_Attributes || m_Attributes->SpeedGet(&saved) == E_NOTIMPL)
-        return 0;
-    quint32 value = 0;
-    m_Attributes->SpeedSet(0);
-    m_Attributes->SpeedGet(&value);
-    m_Attributes->SpeedSet(saved);
-    return value;
+    return Probe<quint32>(m_Attributes.get(), &ITTSAttributes::SpeedGet, &ITTSAttributes::SpeedSet, 0, 0);
 }
 
 quint32 TTTS::MaxSpeed()
 {
-    quint32 saved = 0;
-    if (!m_Attributes || m_Attributes->SpeedGet(&saved) == E_NOTIMPL)
-        return 100;
-    quint32 value = 0;
-    m_Attributes->SpeedSet(0xFFFFFFFF);
-    m_Attributes->SpeedGet(&value);
-    m_Attributes->SpeedSet(saved);
-    return value;
+    return Probe<quint32>(m_Attributes.get(), &ITTSAttributes::SpeedGet, &ITTSAttributes::SpeedSet,
+                          0xFFFFFFFF, 100);
 }
 
 void TTTS::SetAudioPaused(bool paused)
