@@ -2,6 +2,7 @@
 
 #include "platform/sapi/Lexicon.h"
 #include "platform/sapi/PcmPlayer.h"
+#include "platform/shell/Messages.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QAudioDevice>
 #include <QMediaDevices>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -128,9 +128,8 @@ void LexiconDialog::AddEntry()
     const QString word = WordEdit->text().trimmed();
     const QString soundsLike = SoundsLikeEdit->text().trimmed();
     if (!Lexicon::Valid(word, soundsLike)) {
-        QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("Type one word (letters and digits only) and how it "
-                                                "sounds."));
+        Messages::ShowMessage(QStringLiteral("Type one word (letters and digits only) and how it "
+                                             "sounds."));
         return;
     }
     const int existing = RowOf(word);
@@ -171,7 +170,7 @@ void LexiconDialog::TestEntry()
     if (!m_Player) {
         m_Player = new PcmPlayer(QMediaDevices::defaultAudioOutput(), this);
         if (!m_Player->Open()) {
-            QMessageBox::warning(this, windowTitle(), QStringLiteral("No sound device is available."));
+            Messages::ShowError(QStringLiteral("No sound device is available."));
             m_Player->Close();
             m_Player->deleteLater();
             m_Player = nullptr;
@@ -194,9 +193,8 @@ void LexiconDialog::accept()
     for (int r = 0; r < Table->rowCount(); ++r)
         entries.append({Table->item(r, 0)->text(), Table->item(r, 1)->text()});
     if (!Lexicon::Save(entries)) {
-        QMessageBox::critical(this, windowTitle(),
-                              QStringLiteral("The pronunciations could not be saved to ") +
-                                  Lexicon::FilePath());
+        Messages::ShowError(QStringLiteral("The pronunciations could not be saved to ") +
+                            Lexicon::FilePath());
         return;
     }
     QDialog::accept();
