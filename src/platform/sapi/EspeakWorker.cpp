@@ -21,6 +21,7 @@ struct Current
     std::vector<SynthMark> marks;
 };
 thread_local Current current;
+std::atomic<bool> shuttingDown{false};
 
 int OnSynth(short *wav, int count, espeak_EVENT *events)
 {
@@ -39,7 +40,7 @@ int OnSynth(short *wav, int count, espeak_EVENT *events)
         c.lastIndex = index;
         c.marks.push_back({c.sampleBase + e->sample, index});
     }
-    if (c.abort->load()) {
+    if (c.abort->load() || shuttingDown.load()) {
         c.stopped = true;
         return 1;
     }
@@ -95,8 +96,11 @@ EspeakWorker::EspeakWorker()
     });
 }
 
+bool EspeakWorker::ShuttingDown() { return shuttingDown.load(); }
+
 EspeakWorker::~EspeakWorker()
 {
+    shuttingDown = true;
     {
         std::lock_guard lock(m_Mutex);
         m_Stopping = true;

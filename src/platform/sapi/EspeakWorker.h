@@ -69,6 +69,8 @@ public:
     QStringList Variants();
 
     void Submit(SynthJob job);
+    // True once the process is ending: synthesis in progress gives up.
+    static bool ShuttingDown();
     // The phonemes of a text, in espeak-ng's own notation (or IPA).
     QString TextToPhonemes(const QString &text, const QString &voice, bool ipa);
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 
 bool PcmQueue::Push(quint64 job, const std::atomic<bool> &abort, const qint16 *samples, int count,
@@ -29,9 +30,14 @@ bool PcmQueue::Push(quint64 job, const std::atomic<bool> &abort, const qint16 *s
     m_Chunks.push_back(std::move(chunk));
     if (wasEmpty && m_Wake)
         m_Wake();
-    m_Room.wait(lock, [&] {
+    // Wait for room; look up now and then in case the process is ending and no
+    // player is left to make room.
+    while (!m_Room.wait_for(lock, std::chrono::milliseconds(100), [&] {
         return abort.load() || m_Broken || m_Epoch != epoch || m_Produced - m_Played <= m_Ahead;
-    });
+    })) {
+        if (EspeakWorker::ShuttingDown())
+            return false;
+    }
     return !abort.load() && !m_Broken && m_Epoch == epoch;
 }
 
