@@ -107,7 +107,7 @@ bool PcmPlayer::Broken() const
     return m_Queue->m_Broken;
 }
 
-qint64 PlayedFrom(QAudioSink *sink, qint64 written)
+static qint64 PlayedFrom(QAudioSink *sink, qint64 written)
 {
     if (sink->state() == QAudio::IdleState)
         return written; // everything handed over has been played
