@@ -8,12 +8,15 @@
 #include "platform/shell/ShellOpen.h"
 #include "platform/waveout/WaveOut.h"
 #include "settings/Preferences.h"
+#include "speech/EngineWarningForm.h"
+#include "speech/TTSForm.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,6 +28,7 @@
 #include <QStylePainter>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -288,6 +292,7 @@ void TForm1::BuildMenus()
     connect(VisitBrivantaTechnologies1, &QAction::triggered, this,
             &TForm1::VisitBrivantaTechnologies1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+    connect(PronunciationMItm, &QAction::triggered, this, &TForm1::PronunciationMItmClick);
 }
 
 void TForm1::BuildStatusBar()
@@ -418,6 +423,26 @@ void TForm1::FormShow()
         return;
     }
 
+    if (!TTSForm) {
+        EngineMissing();
+        return;
+    }
+    try {
+        TTSForm->Initialize();
+    } catch (const std::exception &error) {
+        UtilsClass::Trace(QStringLiteral("Voice initialization failed: ") + ErrorMessage(error));
+        EngineMissing();
+        return;
+    }
+    if (TTSForm->VoiceCount() == 0) {
+        EngineMissing();
+        return;
+    }
+    // The voice manager has declared each voice's values; read them from the store.
+    Prefs->Load();
+    TTSForm->LoadVoiceSettings();
+    Random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         TrayIcon = new QSystemTrayIcon(windowIcon(), this);
         TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
@@ -522,11 +547,22 @@ void TForm1::resizeEvent(QResizeEvent *event)
     SizeStatusPanels();
 }
 
+void TForm1::EngineMissing()
+{
+    // Centred on the screen, on its own: the main window may not be mapped yet.
+    TEngineWarningForm warning;
+    warning.exec();
+    Terminate(1);
+}
+
 void TForm1::Terminate(int exitCode)
 {
     m_Terminated = true;
     m_ExitCode = exitCode;
-    QCoreApplication::exit(exitCode);
+    // Before the main loop runs, the caller sees Terminated(); asking a loop that is
+    // not running to end would make the next dialog return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(exitCode);
 }
 
 void TForm1::ExitParlewindClick()
@@ -534,11 +570,24 @@ void TForm1::ExitParlewindClick()
     if (ReadingState == rsExiting)
         return;
     UtilsClass::Trace(QStringLiteral("Entered ExitParlewindClick"));
+    if (TTSForm) {
+        TTSForm->TTS1->OnTextDataDone = nullptr;
+        TTSForm->TTS1->OnWordPosition = nullptr;
+    }
     ReadingState = rsExiting;
     QCoreApplication::processEvents();
+    if (TTSForm && TTSForm->TTS1->Active()) {
+        try {
+            TTSForm->TTS1->AudioReset();
+        } catch (const std::exception &error) {
+            UtilsClass::Trace(QStringLiteral("Stopping the speech at exit failed: ") + ErrorMessage(error));
+        }
+    }
 
     TPreferences::SavePlacement(this);
     Prefs->StoreFields();
+    if (TTSForm)
+        TTSForm->SaveVoiceSettings();
     Prefs->Save();
     close();
     QCoreApplication::quit();
@@ -605,6 +654,12 @@ void TForm1::About1Click()
 {
     TAboutBox about(this);
     about.exec();
+}
+
+void TForm1::PronunciationMItmClick()
+{
+    if (Initialized && TTSForm)
+        TTSForm->LexiconDialog(this, QStringLiteral("Parlewind MP3 Pronunciation"));
 }
 
 void TForm1::PasteBtnClick()

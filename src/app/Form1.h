@@ -3,6 +3,8 @@
 #include "app/ReadState.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QRandomGenerator>
 #include <QStringList>
 
 #include <memory>
@@ -22,6 +24,7 @@ class QToolBar;
 class QToolButton;
 class TGauge;
 class TPreferences;
+class TTTSForm;
 
 // The main window: tool bar, options area, article area and status line. It owns the
 // run: preferences are loaded when it is created and saved by the exit command;
@@ -47,6 +50,10 @@ public:
     QString HelpFile;
 
     std::unique_ptr<TPreferences> Prefs;
+    // The voice manager, created after this window by the program's entry.
+    QPointer<TTTSForm> TTSForm;
+    // Seeded at the first show; chooses random voices.
+    QRandomGenerator Random;
 
     // True once the program has decided to end (no sound card, say); ExitCode says how.
     bool Terminated() const { return m_Terminated; }
@@ -128,6 +135,7 @@ public:
     void VisitBrivantaTechnologies1Click();
     void About1Click();
     void PasteBtnClick();
+    void PronunciationMItmClick();
     void Timer1Timer();
 
     // Hides the window to the notification area (or the task bar when there is none).
@@ -156,6 +164,8 @@ private:
     void SizeStatusPanels();
     bool TrayInUse() const;
     void Terminate(int exitCode);
+    // No usable speech engine: say so, then end.
+    void EngineMissing();
 
     QStringList m_Arguments;
     bool m_Terminated = false;

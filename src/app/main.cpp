@@ -3,11 +3,14 @@
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/TerminationSignal.h"
+#include "speech/EngineWarningForm.h"
 #include "speech/SpTools.h"
+#include "speech/TTSForm.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -28,6 +31,16 @@ int main(int argc, char *argv[])
     DetectSpeechSupport();
 
     TForm1 form(QApplication::arguments().mid(1));
+    std::unique_ptr<TTTSForm> voices;
+    try {
+        voices = std::make_unique<TTTSForm>(*form.Prefs);
+    } catch (const std::exception &error) {
+        UtilsClass::Trace(QStringLiteral("Voice manager could not be created: ") + ErrorMessage(error));
+        TEngineWarningForm warning;
+        warning.exec();
+        return 1;
+    }
+    form.TTSForm = voices.get();
     QObject::connect(&instance, &SingleInstance::RestoreRequested, &form, &TForm1::RestoreRequest);
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::Requested, &form,

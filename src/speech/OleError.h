@@ -19,3 +19,12 @@ private:
     QString m_Message;
     int m_HelpContext;
 };
+
+// The text to show for any failure: an engine error's own message, else what the
+// exception says.
+inline QString ErrorMessage(const std::exception &error)
+{
+    if (const auto *ole = dynamic_cast<const EOleError *>(&error))
+        return ole->Message();
+    return QString::fromLocal8Bit(error.what());
+}

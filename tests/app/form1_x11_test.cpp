@@ -1,3 +1,4 @@
+#include "FormWithVoices.h"
 #include "app/Form1.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -31,11 +32,13 @@ protected:
 
 TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
 {
-    TForm1 form({});
+    FormWithVoices app;
+    TForm1 &form = app.form;
     form.show();
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     EXPECT_TRUE(form.Initialized);
     EXPECT_FALSE(form.Terminated());
+    EXPECT_TRUE(app.voices.HasStandardVoices);
     ASSERT_NE(form.TrayIcon, nullptr);
     EXPECT_TRUE(form.TrayIcon->isVisible());
     EXPECT_EQ(form.TrayIcon->toolTip(), QStringLiteral("Parlewind MP3"));
@@ -54,7 +57,8 @@ TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
 
 TEST_F(Form1X11Test, CloseAndMinimiseHideToTheTrayAndRestoreBringsItBack)
 {
-    TForm1 form({});
+    FormWithVoices app;
+    TForm1 &form = app.form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
@@ -74,7 +78,8 @@ TEST_F(Form1X11Test, CloseAndMinimiseHideToTheTrayAndRestoreBringsItBack)
 
 TEST_F(Form1X11Test, AutoMinimisesOnceAfterStart)
 {
-    TForm1 form({QStringLiteral("-auto")});
+    FormWithVoices app({QStringLiteral("-auto")});
+    TForm1 &form = app.form;
     form.show();
     form.activateWindow();
     QTRY_VERIFY_WITH_TIMEOUT(form.Activated, 3000);
@@ -92,7 +97,8 @@ TEST_F(Form1X11Test, OnlyAnExactFirstArgumentMinimises)
 {
     for (const QStringList &args : {QStringList{QStringLiteral("-AUTO")},
                                     QStringList{QStringLiteral("file.txt"), QStringLiteral("-auto")}}) {
-        TForm1 form(args);
+        FormWithVoices app(args);
+        TForm1 &form = app.form;
         form.show();
         form.activateWindow();
         QTRY_VERIFY_WITH_TIMEOUT(form.Activated, 3000);

@@ -1,4 +1,5 @@
 #include "support/Printers.h"
+#include "support/ProgramProcess.h"
 #include "support/TempHome.h"
 
 #include <QDeadlineTimer>
@@ -14,66 +15,14 @@
 #include <memory>
 #include <vector>
 
-// The real program, started as a user would, on the test display and sound server.
+// Only one instance of the program runs at a time.
 namespace {
-
-class Program
-{
-public:
-    explicit Program(const QStringList &args = {})
-    {
-        m_Process.setProgram(QStringLiteral(PARLEWIND_BINARY));
-        m_Process.setArguments(args);
-        m_Process.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_Process.start();
-    }
-    ~Program()
-    {
-        if (m_Process.state() != QProcess::NotRunning) {
-            m_Process.kill();
-            m_Process.waitForFinished(3000);
-        }
-    }
-    QProcess &Process() { return m_Process; }
-    // Asks the system: QProcess only learns of an exit while events are processed.
-    bool Running() const
-    {
-        const qint64 pid = m_Process.processId();
-        if (pid <= 0)
-            return false;
-        const QByteArray stat = TempHome::ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
-        const int end = stat.lastIndexOf(')');
-        return end > 0 && stat.size() > end + 2 && stat.at(end + 2) != 'Z' && stat.at(end + 2) != 'X';
-    }
-    void Terminate() { ::kill(static_cast<pid_t>(m_Process.processId()), SIGTERM); }
-
-private:
-    QProcess m_Process;
-};
 
 QString ReadText(const QString &path) { return QString::fromUtf8(TempHome::ReadFile(path)); }
 
-bool WaitFor(const std::function<bool()> &condition, int ms)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(25);
-    }
-    return true;
-}
+int VisibleMainWindows() { return static_cast<int>(VisibleWindows(QStringLiteral("^Parlewind MP3$")).size()); }
 
-// Visible top-level windows titled "Parlewind MP3".
-int VisibleMainWindows()
-{
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                  QStringLiteral("^Parlewind MP3$")});
-    search.waitForFinished(5000);
-    return QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size();
-}
+using Program = ProgramProcess;
 
 class SingleInstanceTest : public ::testing::Test
 {

@@ -1,0 +1,132 @@
+#include "speech/EngineWarningForm.h"
+
+#include "platform/shell/Messages.h"
+#include "platform/shell/ProgramPaths.h"
+#include "platform/shell/ShellOpen.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <functional>
+
+const QString TEngineWarningForm::SupportAddress = QStringLiteral("support@brivantatech.com");
+
+namespace {
+
+// A line of blue, underlined text that acts like a link.
+class LinkLabel : public QLabel
+{
+public:
+    LinkLabel(const QString &text, int pointSize, std::function<void()> onClick, QWidget *parent)
+        : QLabel(text, parent), m_OnClick(std::move(onClick))
+    {
+        QFont f = font();
+        f.setUnderline(true);
+        if (pointSize > 0)
+            f.setPointSize(pointSize);
+        setFont(f);
+        QPalette p = palette();
+        p.setColor(QPalette::WindowText, Qt::blue);
+        setPalette(p);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            m_OnClick();
+    }
+
+private:
+    std::function<void()> m_OnClick;
+};
+
+QPlainTextEdit *FixedText(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *box = new QPlainTextEdit(text, parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFrameStyle(QFrame::NoFrame);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->viewport()->setAutoFillBackground(false);
+    box->setFocusPolicy(Qt::NoFocus);
+    const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 8);
+    return box;
+}
+
+} // namespace
+
+TEngineWarningForm::TEngineWarningForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("EngineWarningForm"));
+    setWindowTitle(QStringLiteral("Text To Speech Engine not found"));
+    setModal(true);
+    setFixedSize(419, 339);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addWidget(FixedText(QStringLiteral("Memo1"),
+                                QStringLiteral("A Text-To-Speech engine does not appear to be installed \n"
+                                               "on your machine.  These engines, which perform actual \n"
+                                               "speech synthesis, are required for Parlewind to operate.\n"
+                                               "\n"
+                                               "Installing a speech engine on your computer is easy.  Just \n"
+                                               "visit our website for instructions."),
+                                this));
+    auto *download = new LinkLabel(QStringLiteral("Click here to download Speech Engine"), 12,
+                                   [this] { DownloadLinkClick(); }, this);
+    download->setObjectName(QStringLiteral("DownloadLabel"));
+    layout->addWidget(download, 0, Qt::AlignHCenter);
+    layout->addSpacing(8);
+    layout->addWidget(FixedText(QStringLiteral("Memo2"),
+                                QStringLiteral("If you are having problems or have any questions, please\n"
+                                               "contact our support staff at"),
+                                this));
+    auto *support = new LinkLabel(SupportAddress, 0, [this] { SupportLinkClick(); }, this);
+    support->setObjectName(QStringLiteral("SupportLabel"));
+    layout->addWidget(support, 0, Qt::AlignHCenter);
+    layout->addStretch(1);
+    ExitButton = new QPushButton(QStringLiteral("Exit Parlewind MP3"), this);
+    ExitButton->setObjectName(QStringLiteral("ExitButton"));
+    ExitButton->setDefault(true);
+    connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(ExitButton, 0, Qt::AlignHCenter);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QString TEngineWarningForm::DownloadAddress()
+{
+    // Our own help page explains how to install the engine on each system.
+    const QString help = ProgramPaths::DataFile(QStringLiteral("help/index.html"));
+    if (help.isEmpty())
+        return QStringLiteral("http://www.brivantatech.com/speechengine");
+    QUrl url = QUrl::fromLocalFile(help);
+    url.setFragment(QStringLiteral("engine"));
+    return url.toString();
+}
+
+void TEngineWarningForm::DownloadLinkClick()
+{
+    const QString address = DownloadAddress();
+    if (!ShellOpen::Open(address))
+        Messages::ShowError(QStringLiteral("No web browser could be started for ") + address);
+}
+
+void TEngineWarningForm::SupportLinkClick()
+{
+    if (!ShellOpen::Open(QStringLiteral("mailto:") + SupportAddress))
+        Messages::ShowError(QStringLiteral("No mail program could be started."));
+}

@@ -1,0 +1,310 @@
+#include "speech/TTSForm.h"
+
+#include "log/UtilsClass.h"
+#include "platform/shell/Messages.h"
+#include "platform/waveout/WaveOut.h"
+#include "settings/Preferences.h"
+#include "speech/SpTools.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString favPrefix = QStringLiteral("FAV_");
+const QString spdPrefix = QStringLiteral("SPD_");
+const QString pitPrefix = QStringLiteral("PIT_");
+
+// Blanks and control characters around a name do not count.
+QString TrimName(const QString &name)
+{
+    qsizetype start = 0;
+    qsizetype end = name.size();
+    while (start < end && name.at(start) <= QLatin1Char(' '))
+        ++start;
+    while (end > start && name.at(end - 1) <= QLatin1Char(' '))
+        --end;
+    return name.mid(start, end - start);
+}
+
+bool IsOffered(const QString &name)
+{
+    if (name.contains(QStringLiteral("Telephone")))
+        return false;
+    for (const char *family : {"Mary", "Mike", "Sam", "RoboSoft"}) {
+        if (name.contains(QLatin1String(family)))
+            return true;
+    }
+    return false;
+}
+
+bool IsStandard(const QString &name)
+{
+    const QString trimmed = TrimName(name);
+    return trimmed == QStringLiteral("Mary") || trimmed == QStringLiteral("Mike") ||
+           trimmed == QStringLiteral("Sam");
+}
+
+void ShowFailure(const std::exception &error) { Messages::ShowError(ErrorMessage(error)); }
+
+} // namespace
+
+TTTSForm::TTTSForm(TPreferences &prefs, QObject *parent)
+    : QObject(parent), TTS1(std::make_unique<TTTS>()), TTSFilter(prefs), m_Prefs(prefs)
+{
+    setObjectName(QStringLiteral("TTSForm"));
+    TTS1->Tag = 0;
+    HasStandardVoices = false;
+    try {
+        TTS1->SetAudioDeviceID(m_Prefs.TTS_AudioDeviceID);
+    } catch (const std::exception &error) {
+        ShowFailure(error);
+    }
+}
+
+TTTSForm::~TTTSForm() = default;
+
+void TTTSForm::Initialize()
+{
+    UtilsClass::Trace(QStringLiteral("Entering TTSForm.Initialize"));
+    std::unique_ptr<TTTS> probe;
+    try {
+        probe = std::make_unique<TTTS>();
+    } catch (const std::exception &) {
+        UtilsClass::Trace(QStringLiteral("Error creating temporary TTS object"));
+        Messages::ShowMessage(QStringLiteral("TTSForm initialization error - error creating TmpTTS"));
+        return;
+    }
+    QStringList names;
+    ListModeNames(names);
+
+    int standard = 0;
+    for (const QString &name : std::as_const(names)) {
+        if (!IsOffered(name))
+            continue;
+        if (IsStandard(name))
+            ++standard;
+        auto voice = std::make_unique<TVoiceEntry>();
+        voice->Name = name;
+        voice->ModeID = FindModeID(name);
+        m_Prefs.AddItem(favPrefix + name, 2, rkBool, true);
+        m_Prefs.AddItem(spdPrefix + name, 2, rkInt, 0);
+        m_Prefs.AddItem(pitPrefix + name, 2, rkInt, 0);
+        Voices.push_back(std::move(voice));
+        UtilsClass::Trace(QStringLiteral("Loaded voice ") + name);
+    }
+
+    if (!Voices.empty()) {
+        QString &defaultVoice = m_Prefs.TTS_DefaultVoiceName;
+        if (!defaultVoice.trimmed().isEmpty() && !FindVoice(defaultVoice))
+            defaultVoice.clear();
+        if (defaultVoice.trimmed().isEmpty())
+            defaultVoice = Voices.front()->Name;
+    }
+    if (standard == 3)
+        HasStandardVoices = true;
+    probe->SetActive(false);
+}
+
+void TTTSForm::LoadVoiceSettings()
+{
+    for (const auto &voice : Voices) {
+        voice->Favorite = m_Prefs.GetValue(favPrefix + voice->Name).toBool();
+        voice->Speed = m_Prefs.GetValue(spdPrefix + voice->Name).toInt();
+        voice->Pitch = m_Prefs.GetValue(pitPrefix + voice->Name).toInt();
+    }
+}
+
+void TTTSForm::SaveVoiceSettings()
+{
+    for (const auto &voice : Voices) {
+        m_Prefs.SetValue(favPrefix + voice->Name, voice->Favorite);
+        m_Prefs.SetValue(spdPrefix + voice->Name, voice->Speed);
+        m_Prefs.SetValue(pitPrefix + voice->Name, voice->Pitch);
+    }
+}
+
+TVoiceEntry *TTTSForm::FindVoice(const QString &name) const
+{
+    for (const auto &voice : Voices) {
+        if (voice->Name == name)
+            return voice.get();
+    }
+    return nullptr;
+}
+
+void TTTSForm::FillVoiceRanges(TVoiceEntry &voice)
+{
+    TTTS probe;
+    probe.SetAudioDeviceID(-1);
+    probe.SetOutputDest(odAudioDevice);
+    probe.SetActive(false);
+    probe.SetModeID(voice.ModeID);
+    probe.SetActive(true);
+    voice.MinPitch = probe.MinPitch();
+    voice.MaxPitch = probe.MaxPitch();
+    voice.DefaultPitch = probe.Pitch();
+    voice.MinSpeed = static_cast<qint32>(probe.MinSpeed());
+    voice.MaxSpeed = static_cast<qint32>(probe.MaxSpeed());
+    voice.DefaultSpeed = static_cast<qint32>(probe.Speed());
+    probe.SetActive(false);
+    if (voice.Pitch <= 0)
+        voice.Pitch = voice.DefaultPitch;
+    if (voice.Speed <= 0)
+        voice.Speed = voice.DefaultSpeed;
+}
+
+int TTTSForm::TestWaveOutDevice(int deviceId) { return ::TestWaveOutDevice(deviceId); }
+
+bool TTTSForm::SoundCardReady()
+{
+    switch (TestWaveOutDevice(TTS1->AudioDeviceID())) {
+    case 0:
+        return true;
+    case 1:
+        Messages::ShowError(QStringLiteral("Sound card is busy.  Wait and try again."));
+        return false;
+    default:
+        Messages::ShowError(QStringLiteral("Error accessing sound card"));
+        return false;
+    }
+}
+
+void TTTSForm::PrepareVoice(TVoiceEntry &voice)
+{
+    // A pitch of 0 means "none chosen" just like a speed of 0; handing it to the
+    // engine would read at its lowest pitch.
+    if (voice.Speed < 1 || voice.Pitch < 1)
+        FillVoiceRanges(voice);
+    TTS1->SetModeID(voice.ModeID);
+}
+
+// Opens the component with the voice's own pitch and speed (the engine clamps them).
+void TTTSForm::ApplyVoice(const TVoiceEntry &voice)
+{
+    TTS1->SetActive(true);
+    TTS1->SetPitch(static_cast<quint16>(voice.Pitch));
+    TTS1->SetSpeed(static_cast<quint32>(voice.Speed));
+}
+
+bool TTTSForm::Play(const QString &text, const QString &voiceName)
+{
+    TTS1->SetActive(false);
+    TTS1->SetOutputDest(odAudioDevice);
+    TTS1->SetOutputFile(QString());
+    TVoiceEntry *voice = FindVoice(voiceName);
+    if (!SoundCardReady())
+        return false;
+    if (!voice) {
+        Messages::ShowError(QStringLiteral("Voice ") + voiceName + QStringLiteral(" does not exist"));
+        return false;
+    }
+    PrepareVoice(*voice);
+    try {
+        ApplyVoice(*voice);
+    } catch (const std::exception &error) {
+        ShowFailure(error);
+        return false;
+    }
+    TTS1->Speak(TTSFilter.Filter(text));
+    return true;
+}
+
+bool TTTSForm::PlayToFileInit(const QString &voiceName, const QString &fileName)
+{
+    TTS1->SetActive(false);
+    TTS1->SetOutputDest(odFile);
+    TTS1->SetOutputFile(fileName);
+    TVoiceEntry *voice = FindVoice(voiceName);
+    if (!voice) {
+        Messages::ShowError(QStringLiteral("Voice ") + voiceName + QStringLiteral(" does not exist"));
+        return false;
+    }
+    // The card is tested although the output goes to a file.
+    if (!SoundCardReady())
+        return false;
+    PrepareVoice(*voice);
+    try {
+        ApplyVoice(*voice);
+    } catch (const std::exception &error) {
+        ShowFailure(error);
+        throw;
+    }
+    return true;
+}
+
+bool TTTSForm::SpeakText(const QString &text)
+{
+    try {
+        TTS1->Speak(TTSFilter.Filter(text));
+    } catch (const std::exception &error) {
+        ShowFailure(error);
+    }
+    return true;
+}
+
+void TTTSForm::SetPitchTag(qint32 value)
+{
+    if (TTS1->Active())
+        TTS1->Inject(QStringLiteral("\\Pit=") + QString::number(value) + QLatin1Char('\\'));
+}
+
+void TTTSForm::SetSpeedTag(qint32 value)
+{
+    if (TTS1->Active())
+        TTS1->Inject(QStringLiteral("\\Spd=") + QString::number(value) + QLatin1Char('\\'));
+}
+
+bool TTTSForm::AudioDeviceCheck(qint32 deviceId)
+{
+    const qint32 saved = TTS1->AudioDeviceID();
+    bool result = false;
+    std::exception_ptr refused;
+    try {
+        TTS1->SetAudioDeviceID(deviceId);
+        TTS1->SetOutputDest(odAudioDevice);
+        TTS1->SetOutputFile(QString());
+        try {
+            TTS1->SetActive(true);
+        } catch (const std::exception &error) {
+            ShowFailure(error);
+        }
+    } catch (...) {
+        refused = std::current_exception();
+    }
+
+    if (TTS1->Active()) {
+        result = true;
+    } else {
+        Messages::ShowMessage(QStringLiteral("Audio device check failed. \r"
+                                             "Verify that the device you have selected is a valid audio device\r\r"
+                                             "Please contact Brivanta Support if you're having problems"));
+    }
+    TTS1->SetActive(false);
+    TTS1->SetAudioDeviceID(saved);
+    if (refused)
+        std::rethrow_exception(refused);
+    return result;
+}
+
+void TTTSForm::LexiconDialog(QWidget *parent, const QString &title)
+{
+    if (TTS1->Active())
+        return;
+    TVoiceEntry *voice = FindVoice(m_Prefs.TTS_DefaultVoiceName);
+    TTS1->SetOutputDest(odAudioDevice);
+    TTS1->SetOutputFile(QString());
+    try {
+        // Without the default voice the component's current voice edits the list.
+        if (voice)
+            TTS1->SetModeID(voice->ModeID);
+        TTS1->SetActive(true);
+        if (voice) {
+            TTS1->SetPitch(static_cast<quint16>(voice->Pitch));
+            TTS1->SetSpeed(static_cast<quint32>(voice->Speed));
+        }
+        TTS1->ShowLexiconDlg(parent, title);
+    } catch (const std::exception &error) {
+        ShowFailure(error);
+    }
+    TTS1->SetActive(false);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "speech/TTS.h"
+#include "speech/TTSFilter.h"
+#include "speech/VoiceEntry.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+class TPreferences;
+
+// The voice manager: decides which installed voices are offered, keeps each
+// voice's favourite mark, pitch and speed, and prepares the one long-lived speech
+// component for every reading, aloud or into a WAV file. Every text passes through
+// its filter on the way to the engine.
+class TTTSForm : public QObject
+{
+    Q_OBJECT
+public:
+    // Reads the stored sound device; a device the engine refuses is reported and
+    // the system's default is used instead.
+    explicit TTTSForm(TPreferences &prefs, QObject *parent = nullptr);
+    ~TTTSForm() override;
+
+    // Builds the voice list from the installed voices. Engine failures while
+    // listing them reach the caller.
+    void Initialize();
+    void LoadVoiceSettings();
+    void SaveVoiceSettings();
+
+    TVoiceEntry *FindVoice(const QString &name) const;
+    // Opens the voice once to learn its limits and initial pitch and speed.
+    void FillVoiceRanges(TVoiceEntry &voice);
+
+    // 0 the device can be opened, 1 it is busy, -1 it cannot be used.
+    virtual int TestWaveOutDevice(int deviceId);
+
+    bool Play(const QString &text, const QString &voiceName);
+    bool PlayToFileInit(const QString &voiceName, const QString &fileName);
+    bool SpeakText(const QString &text);
+    void SetPitchTag(qint32 value);
+    void SetSpeedTag(qint32 value);
+    bool AudioDeviceCheck(qint32 deviceId);
+    void LexiconDialog(QWidget *parent, const QString &title);
+
+    int VoiceCount() const { return static_cast<int>(Voices.size()); }
+
+    const std::unique_ptr<TTTS> TTS1;
+    std::vector<std::unique_ptr<TVoiceEntry>> Voices;
+    TTTSFilter TTSFilter;
+    bool HasStandardVoices = false;
+    quint8 RunTarget = 0; // kept here for the reading controller
+
+private:
+    // Shows the busy or failure message for a device test; true when free.
+    bool SoundCardReady();
+    void PrepareVoice(TVoiceEntry &voice);
+    void ApplyVoice(const TVoiceEntry &voice);
+
+    TPreferences &m_Prefs;
+};

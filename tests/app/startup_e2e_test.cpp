@@ -1,0 +1,88 @@
+#include "support/Printers.h"
+#include "support/ProgramProcess.h"
+#include "support/TempHome.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// Starting the real program with and without the speech engine's data.
+namespace {
+
+QString ReadText(const QString &path) { return QString::fromUtf8(TempHome::ReadFile(path)); }
+
+class StartupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
+        log = home.ProgramDir() + QStringLiteral("/parlewind.dbg");
+    }
+    TempHome home;
+    QString log;
+};
+
+TEST_F(StartupTest, WithTheEngineEveryOfferedVoiceIsStoredAtExit)
+{
+    ProgramProcess program;
+    ASSERT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Exiting FormShow")); }, 15000))
+        << ReadText(log).toStdString();
+    EXPECT_TRUE(VisibleWindows(QStringLiteral("^Text To Speech Engine not found$")).isEmpty());
+    program.Terminate();
+    ASSERT_TRUE(program.Process().waitForFinished(10000));
+    EXPECT_EQ(program.Process().exitCode(), 0);
+
+    QStringList offered;
+    const QRegularExpression loaded(QStringLiteral(" - Loaded voice (.*)\n"));
+    for (auto m = loaded.globalMatch(ReadText(log)); m.hasNext();)
+        offered << m.next().captured(1);
+    EXPECT_GE(offered.size(), 9) << offered.join(u',').toStdString();
+    const QString settings = ReadText(home.SettingsFile());
+    for (const char *prefix : {"FAV_", "SPD_", "PIT_"}) {
+        EXPECT_EQ(settings.count(QStringLiteral("Parlewind\\") + QLatin1String(prefix)), offered.size()) << prefix;
+        for (const QString &name : std::as_const(offered)) {
+            const QString key = QLatin1String(prefix) + QString(name).replace(u' ', QStringLiteral("%20"));
+            EXPECT_TRUE(settings.contains(QStringLiteral("Parlewind\\") + key + QLatin1Char('=')))
+                << key.toStdString();
+        }
+    }
+    EXPECT_TRUE(settings.contains(QStringLiteral("TTS_DefaultVoiceName=Mary\n")));
+}
+
+TEST_F(StartupTest, WithoutEngineDataTheWarningExplainsAndTheProgramEnds)
+{
+    QTemporaryDir empty;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ESPEAK_DATA_PATH"), empty.path());
+    ProgramProcess program({}, env);
+
+    QStringList warning;
+    ASSERT_TRUE(WaitFor([&] {
+        warning = VisibleWindows(QStringLiteral("^Text To Speech Engine not found$"));
+        return !warning.isEmpty();
+    }, 15000));
+    EXPECT_TRUE(program.Running());
+    EXPECT_FALSE(ReadText(log).contains(QStringLiteral("Exiting FormShow")));
+
+    // "Exit Parlewind MP3" is the dialog's default button. The key goes down and up
+    // in separate steps: the window is gone before the key comes up, and a key
+    // left down would press every later test's default button.
+    const auto xdotool = [](const QStringList &args) { QProcess::execute(QStringLiteral("xdotool"), args); };
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), warning.first()});
+    xdotool({QStringLiteral("keydown"), QStringLiteral("Return")});
+    xdotool({QStringLiteral("keyup"), QStringLiteral("Return")});
+    ASSERT_TRUE(program.Process().waitForFinished(10000));
+    EXPECT_EQ(program.Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.Process().exitCode(), 1);
+    const QString text = ReadText(log);
+    EXPECT_TRUE(text.contains(QStringLiteral("Entering TTSForm.Initialize")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Loaded voice")));
+    // Nothing of the user's was written over on the way out.
+    EXPECT_FALSE(ReadText(home.SettingsFile()).contains(QStringLiteral("FAV_")));
+}
+
+} // namespace
