@@ -9,17 +9,6 @@ bool WaveOutPresent = false;
 
 namespace {
 
-QString TrimControls(const QString &text)
-{
-    int start = 0;
-    int end = static_cast<int>(text.size());
-    while (start < end && text.at(start) <= QLatin1Char(' '))
-        ++start;
-    while (end > start && text.at(end - 1) <= QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
-
 std::shared_ptr<ITTSEnum> CreateEnum()
 {
     std::shared_ptr<ITTSEnum> enumerator;
@@ -31,6 +20,17 @@ std::shared_ptr<ITTSEnum> CreateEnum()
 }
 
 } // namespace
+
+QString TrimControls(const QString &text)
+{
+    int start = 0;
+    int end = static_cast<int>(text.size());
+    while (start < end && text.at(start) <= QLatin1Char(' '))
+        ++start;
+    while (end > start && text.at(end - 1) <= QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
+}
 
 void DetectSpeechSupport()
 {

@@ -17,6 +17,9 @@ void DetectSpeechSupport();
 // result code (a failing enumerator raises EOleError).
 HRESULT ListModeNames(QStringList &list);
 
+// The name without the blanks and control characters around it.
+QString TrimControls(const QString &text);
+
 // The id of the voice of that name (blanks and control characters around either
 // name do not count), or the null id.
 QUuid FindModeID(const QString &name);

@@ -14,18 +14,6 @@ const QString favPrefix = QStringLiteral("FAV_");
 const QString spdPrefix = QStringLiteral("SPD_");
 const QString pitPrefix = QStringLiteral("PIT_");
 
-// Blanks and control characters around a name do not count.
-QString TrimName(const QString &name)
-{
-    qsizetype start = 0;
-    qsizetype end = name.size();
-    while (start < end && name.at(start) <= QLatin1Char(' '))
-        ++start;
-    while (end > start && name.at(end - 1) <= QLatin1Char(' '))
-        --end;
-    return name.mid(start, end - start);
-}
-
 bool IsOffered(const QString &name)
 {
     if (name.contains(QStringLiteral("Telephone")))
@@ -39,12 +27,17 @@ bool IsOffered(const QString &name)
 
 bool IsStandard(const QString &name)
 {
-    const QString trimmed = TrimName(name);
+    const QString trimmed = TrimControls(name);
     return trimmed == QStringLiteral("Mary") || trimmed == QStringLiteral("Mike") ||
            trimmed == QStringLiteral("Sam");
 }
 
 void ShowFailure(const std::exception &error) { Messages::ShowError(ErrorMessage(error)); }
+
+void VoiceMissing(const QString &name)
+{
+    Messages::ShowError(QStringLiteral("Voice ") + name + QStringLiteral(" does not exist"));
+}
 
 } // namespace
 
@@ -169,42 +162,47 @@ bool TTTSForm::SoundCardReady()
     }
 }
 
-void TTTSForm::PrepareVoice(TVoiceEntry &voice)
+// Opens the component with the voice's own pitch and speed (the engine clamps
+// them). A failure to open is shown, and raised again when the caller wants it.
+bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise)
 {
     // A pitch of 0 means "none chosen" just like a speed of 0; handing it to the
     // engine would read at its lowest pitch.
     if (voice.Speed < 1 || voice.Pitch < 1)
         FillVoiceRanges(voice);
     TTS1->SetModeID(voice.ModeID);
+    try {
+        TTS1->SetActive(true);
+        TTS1->SetPitch(static_cast<quint16>(voice.Pitch));
+        TTS1->SetSpeed(static_cast<quint32>(voice.Speed));
+    } catch (const std::exception &error) {
+        ShowFailure(error);
+        if (raise)
+            throw;
+        return false;
+    }
+    return true;
 }
 
-// Opens the component with the voice's own pitch and speed (the engine clamps them).
-void TTTSForm::ApplyVoice(const TVoiceEntry &voice)
+void TTTSForm::SelectOutput(TOutputDest dest, const QString &file)
 {
-    TTS1->SetActive(true);
-    TTS1->SetPitch(static_cast<quint16>(voice.Pitch));
-    TTS1->SetSpeed(static_cast<quint32>(voice.Speed));
+    TTS1->SetOutputDest(dest);
+    TTS1->SetOutputFile(file);
 }
 
 bool TTTSForm::Play(const QString &text, const QString &voiceName)
 {
     TTS1->SetActive(false);
-    TTS1->SetOutputDest(odAudioDevice);
-    TTS1->SetOutputFile(QString());
+    SelectOutput(odAudioDevice, QString());
     TVoiceEntry *voice = FindVoice(voiceName);
     if (!SoundCardReady())
         return false;
     if (!voice) {
-        Messages::ShowError(QStringLiteral("Voice ") + voiceName + QStringLiteral(" does not exist"));
+        VoiceMissing(voiceName);
         return false;
     }
-    PrepareVoice(*voice);
-    try {
-        ApplyVoice(*voice);
-    } catch (const std::exception &error) {
-        ShowFailure(error);
+    if (!OpenVoice(*voice, false))
         return false;
-    }
     TTS1->Speak(TTSFilter.Filter(text));
     return true;
 }
@@ -212,24 +210,16 @@ bool TTTSForm::Play(const QString &text, const QString &voiceName)
 bool TTTSForm::PlayToFileInit(const QString &voiceName, const QString &fileName)
 {
     TTS1->SetActive(false);
-    TTS1->SetOutputDest(odFile);
-    TTS1->SetOutputFile(fileName);
+    SelectOutput(odFile, fileName);
     TVoiceEntry *voice = FindVoice(voiceName);
     if (!voice) {
-        Messages::ShowError(QStringLiteral("Voice ") + voiceName + QStringLiteral(" does not exist"));
+        VoiceMissing(voiceName);
         return false;
     }
     // The card is tested although the output goes to a file.
     if (!SoundCardReady())
         return false;
-    PrepareVoice(*voice);
-    try {
-        ApplyVoice(*voice);
-    } catch (const std::exception &error) {
-        ShowFailure(error);
-        throw;
-    }
-    return true;
+    return OpenVoice(*voice, true);
 }
 
 bool TTTSForm::SpeakText(const QString &text)
@@ -261,8 +251,7 @@ bool TTTSForm::AudioDeviceCheck(qint32 deviceId)
     std::exception_ptr refused;
     try {
         TTS1->SetAudioDeviceID(deviceId);
-        TTS1->SetOutputDest(odAudioDevice);
-        TTS1->SetOutputFile(QString());
+        SelectOutput(odAudioDevice, QString());
         try {
             TTS1->SetActive(true);
         } catch (const std::exception &error) {
@@ -291,8 +280,7 @@ void TTTSForm::LexiconDialog(QWidget *parent, const QString &title)
     if (TTS1->Active())
         return;
     TVoiceEntry *voice = FindVoice(m_Prefs.TTS_DefaultVoiceName);
-    TTS1->SetOutputDest(odAudioDevice);
-    TTS1->SetOutputFile(QString());
+    SelectOutput(odAudioDevice, QString());
     try {
         // Without the default voice the component's current voice edits the list.
         if (voice)

@@ -58,8 +58,8 @@ public:
 private:
     // Shows the busy or failure message for a device test; true when free.
     bool SoundCardReady();
-    void PrepareVoice(TVoiceEntry &voice);
-    void ApplyVoice(const TVoiceEntry &voice);
+    bool OpenVoice(TVoiceEntry &voice, bool raise);
+    void SelectOutput(TOutputDest dest, const QString &file);
 
     TPreferences &m_Prefs;
 };

@@ -1,11 +1,11 @@
 #include "FormWithVoices.h"
 #include "log/UtilsClass.h"
-#include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/Messages.h"
 #include "speech/EngineWarningForm.h"
 #include "speech/SpTools.h"
 #include "support/FakeEngine.h"
 #include "support/Printers.h"
+#include "support/StoredPrefs.h"
 #include "support/TempHome.h"
 
 #include <QAction>
@@ -19,23 +19,10 @@
 // server provides the sound card the first show looks for.
 namespace {
 
-const QString prefsKey = QStringLiteral("Software\\BrivantaTech\\Parlewind");
+using StoredPrefs::Store;
+using StoredPrefs::Stored;
 
 QString LogText() { return QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile())); }
-
-void Store(const QString &name, const QString &value)
-{
-    TRegistryEnhanced reg;
-    reg.Key = prefsKey;
-    reg.WriteValue(name, value);
-}
-
-QString Stored(const QString &name)
-{
-    TRegistryEnhanced reg;
-    reg.Key = prefsKey;
-    return reg.ReadValueDef(name, QStringLiteral("<missing>")).toString();
-}
 
 class Form1VoicesTest : public ::testing::Test
 {
@@ -91,9 +78,7 @@ TEST_F(Form1VoicesTest, FirstShowFindsTheVoicesAndTakesTheirStoredValues)
     EXPECT_EQ(Stored(QStringLiteral("PIT_Sam")), QStringLiteral("77"));
     EXPECT_EQ(Stored(QStringLiteral("FAV_Mary")), QStringLiteral("true"));
     EXPECT_EQ(Stored(QStringLiteral("TTS_DefaultVoiceName")), QStringLiteral("Mary"));
-    TRegistryEnhanced reg;
-    reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 29 + 9);
+    EXPECT_EQ(StoredPrefs::Count(), 29 + 9);
 }
 
 TEST_F(Form1VoicesTest, NoOfferedVoiceOrABrokenEngineShowsTheWarningAndEnds)

@@ -24,24 +24,13 @@ int VisibleMainWindows() { return static_cast<int>(VisibleWindows(QStringLiteral
 
 using Program = ProgramProcess;
 
-class SingleInstanceTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
-        ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
-        log = home.ProgramDir() + QStringLiteral("/parlewind.dbg");
-    }
-    TempHome home;
-    QString log;
-};
+using SingleInstanceTest = ProgramTest;
 
 TEST_F(SingleInstanceTest, ASecondStartRestoresTheFirstAndEndsWithoutCreatingAnything)
 {
     Program first({QStringLiteral("-auto")});
-    ASSERT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Minimizing now.")); }, 15000))
-        << ReadText(log).toStdString();
+    ASSERT_TRUE(WaitFor([&] { return LogText().contains(QStringLiteral("Minimizing now.")); }, 15000))
+        << LogText().toStdString();
     ASSERT_TRUE(WaitFor([] { return VisibleMainWindows() == 0; }, 3000));
 
     Program second;
@@ -49,7 +38,7 @@ TEST_F(SingleInstanceTest, ASecondStartRestoresTheFirstAndEndsWithoutCreatingAny
     EXPECT_EQ(second.Process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.Process().exitCode(), 0);
     EXPECT_TRUE(first.Running());
-    EXPECT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Restore request received")); }, 3000));
+    EXPECT_TRUE(WaitFor([&] { return LogText().contains(QStringLiteral("Restore request received")); }, 3000));
     EXPECT_TRUE(WaitFor([] { return VisibleMainWindows() == 1; }, 3000));
     // The second start did not even rotate the log.
     EXPECT_FALSE(QFileInfo::exists(home.ProgramDir() + QStringLiteral("/parlewind1.dbg")));
@@ -58,7 +47,7 @@ TEST_F(SingleInstanceTest, ASecondStartRestoresTheFirstAndEndsWithoutCreatingAny
     first.Terminate();
     ASSERT_TRUE(first.Process().waitForFinished(5000));
     EXPECT_EQ(first.Process().exitCode(), 0);
-    const QString text = ReadText(log);
+    const QString text = LogText();
     EXPECT_TRUE(text.contains(QStringLiteral("Entered ExitParlewindClick")));
     EXPECT_TRUE(text.contains(QStringLiteral("Exitting FormDestroy")));
     const QString settings = ReadText(home.SettingsFile());
@@ -103,14 +92,14 @@ TEST_F(SingleInstanceTest, AStaleLockAndSocketFromACrashDoNotBlockTheNextStart)
 {
     {
         Program crashed;
-        ASSERT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Exiting FormShow")); }, 15000));
+        ASSERT_TRUE(WaitFor([&] { return LogText().contains(QStringLiteral("Exiting FormShow")); }, 15000));
         ::kill(static_cast<pid_t>(crashed.Process().processId()), SIGKILL);
         ASSERT_TRUE(crashed.Process().waitForFinished(3000));
     }
     QFile::remove(log);
     Program next;
-    EXPECT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Exiting FormShow")); }, 15000))
-        << ReadText(log).toStdString();
+    EXPECT_TRUE(WaitFor([&] { return LogText().contains(QStringLiteral("Exiting FormShow")); }, 15000))
+        << LogText().toStdString();
     EXPECT_TRUE(next.Running());
     next.Terminate();
     EXPECT_TRUE(next.Process().waitForFinished(5000));

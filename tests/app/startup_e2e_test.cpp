@@ -13,24 +13,13 @@ namespace {
 
 QString ReadText(const QString &path) { return QString::fromUtf8(TempHome::ReadFile(path)); }
 
-class StartupTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
-        ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
-        log = home.ProgramDir() + QStringLiteral("/parlewind.dbg");
-    }
-    TempHome home;
-    QString log;
-};
+using StartupTest = ProgramTest;
 
 TEST_F(StartupTest, WithTheEngineEveryOfferedVoiceIsStoredAtExit)
 {
     ProgramProcess program;
-    ASSERT_TRUE(WaitFor([&] { return ReadText(log).contains(QStringLiteral("Exiting FormShow")); }, 15000))
-        << ReadText(log).toStdString();
+    ASSERT_TRUE(WaitFor([&] { return LogText().contains(QStringLiteral("Exiting FormShow")); }, 15000))
+        << LogText().toStdString();
     EXPECT_TRUE(VisibleWindows(QStringLiteral("^Text To Speech Engine not found$")).isEmpty());
     program.Terminate();
     ASSERT_TRUE(program.Process().waitForFinished(10000));
@@ -38,7 +27,7 @@ TEST_F(StartupTest, WithTheEngineEveryOfferedVoiceIsStoredAtExit)
 
     QStringList offered;
     const QRegularExpression loaded(QStringLiteral(" - Loaded voice (.*)\n"));
-    for (auto m = loaded.globalMatch(ReadText(log)); m.hasNext();)
+    for (auto m = loaded.globalMatch(LogText()); m.hasNext();)
         offered << m.next().captured(1);
     EXPECT_GE(offered.size(), 9) << offered.join(u',').toStdString();
     const QString settings = ReadText(home.SettingsFile());
@@ -66,7 +55,7 @@ TEST_F(StartupTest, WithoutEngineDataTheWarningExplainsAndTheProgramEnds)
         return !warning.isEmpty();
     }, 15000));
     EXPECT_TRUE(program.Running());
-    EXPECT_FALSE(ReadText(log).contains(QStringLiteral("Exiting FormShow")));
+    EXPECT_FALSE(LogText().contains(QStringLiteral("Exiting FormShow")));
 
     // "Exit Parlewind MP3" is the dialog's default button. The key goes down and up
     // in separate steps: the window is gone before the key comes up, and a key
@@ -78,7 +67,7 @@ TEST_F(StartupTest, WithoutEngineDataTheWarningExplainsAndTheProgramEnds)
     ASSERT_TRUE(program.Process().waitForFinished(10000));
     EXPECT_EQ(program.Process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.Process().exitCode(), 1);
-    const QString text = ReadText(log);
+    const QString text = LogText();
     EXPECT_TRUE(text.contains(QStringLiteral("Entering TTSForm.Initialize")));
     EXPECT_FALSE(text.contains(QStringLiteral("Loaded voice")));
     // Nothing of the user's was written over on the way out.

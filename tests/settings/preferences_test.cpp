@@ -2,6 +2,7 @@
 #include "platform/shell/AutoStart.h"
 #include "settings/Preferences.h"
 #include "support/Printers.h"
+#include "support/StoredPrefs.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -11,21 +12,9 @@
 
 namespace {
 
-const QString prefsKey = QStringLiteral("Software\\BrivantaTech\\Parlewind");
-
-void Store(const QString &name, const QString &value)
-{
-    TRegistryEnhanced reg;
-    reg.Key = prefsKey;
-    reg.WriteValue(name, value);
-}
-
-QString Stored(const QString &name)
-{
-    TRegistryEnhanced reg;
-    reg.Key = prefsKey;
-    return reg.ReadValueDef(name, QStringLiteral("<missing>")).toString();
-}
+using StoredPrefs::Store;
+using StoredPrefs::Stored;
+const QString &prefsKey = StoredPrefs::Key;
 
 std::unique_ptr<TPreferences> Loaded()
 {

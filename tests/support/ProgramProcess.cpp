@@ -55,3 +55,12 @@ QStringList VisibleWindows(const QString &titlePattern)
     search.waitForFinished(5000);
     return QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
+
+void ProgramTest::SetUp()
+{
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
+    log = home.ProgramDir() + QStringLiteral("/parlewind.dbg");
+}
+
+QString ProgramTest::LogText() const { return QString::fromUtf8(TempHome::ReadFile(log)); }

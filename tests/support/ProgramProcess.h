@@ -1,9 +1,13 @@
 #pragma once
 
+#include "support/TempHome.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -31,3 +35,14 @@ bool WaitFor(const std::function<bool()> &condition, int ms);
 
 // Visible top-level windows whose title matches the pattern (xdotool's --name).
 QStringList VisibleWindows(const QString &titlePattern);
+
+// A fresh home for the program, and its trace log; needs the test display and
+// sound server.
+class ProgramTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    QString LogText() const;
+    TempHome home;
+    QString log;
+};
