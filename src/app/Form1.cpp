@@ -1,8 +1,10 @@
 #include "app/Form1.h"
 
 #include "app/AboutBox.h"
+#include "articles/MemoListBox.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
+#include "platform/shell/FileDialogs.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
 #include "platform/shell/ShellOpen.h"
@@ -17,6 +19,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -169,6 +172,9 @@ void TForm1::BuildToolBar()
     ModeButtons->addButton(ToolButton2);
 
     connect(PasteBtn, &QToolButton::clicked, this, &TForm1::PasteBtnClick);
+    connect(ReadFileBtn, &QToolButton::clicked, this, &TForm1::ReadFileBtnClick);
+    connect(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
+    connect(ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
     connect(OptionsBtn, &QToolButton::clicked, this, &TForm1::MMLabel1Click);
 }
 
@@ -293,6 +299,10 @@ void TForm1::BuildMenus()
             &TForm1::VisitBrivantaTechnologies1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
     connect(PronunciationMItm, &QAction::triggered, this, &TForm1::PronunciationMItmClick);
+    connect(SingleArticleMItm, &QAction::triggered, this, &TForm1::ToolButton1Click);
+    connect(MultiArticleMItm, &QAction::triggered, this, &TForm1::ToolButton2Click);
+    connect(AddNewPopup, &QAction::triggered, this, &TForm1::AddNewPopupClick);
+    connect(DelSelPopup, &QAction::triggered, this, &TForm1::DelSelPopupClick);
 }
 
 void TForm1::BuildStatusBar()
@@ -337,6 +347,24 @@ void TForm1::FormCreate()
 
     setWindowTitle(caption);
     MainTextPanel->setFrameStyle(QFrame::NoFrame);
+
+    MemoListBox1 = new TMemoListBox(MainTextPanel);
+    auto *listLayout = new QVBoxLayout(MainTextPanel);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(MemoListBox1);
+    MemoListBox1->ListMode = Prefs->ML_ListMode;
+    MemoListBox1->SetVisibleEntries(Prefs->ML_ListMode == 1 ? Prefs->ML_VisibleEntries : 1);
+    MemoListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(MemoListBox1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PopupMenu1->popup(MemoListBox1->mapToGlobal(at)); });
+    MemoListBox1->VoiceNames = [this] {
+        QStringList names;
+        if (TTSForm) {
+            for (const auto &voice : TTSForm->Voices)
+                names << voice->Name;
+        }
+        return names;
+    };
 
     ApplyLayout();
     ApplyMode();
@@ -392,9 +420,23 @@ void TForm1::SizeStatusPanels()
 
 void TForm1::ShowStatus(const QString &text)
 {
-    StatusPanel0->setText(text);
+    const QString shown = text.trimmed().isEmpty() ? CountText() : text;
+    StatusPanel0->setText(shown);
     if (TrayIcon)
-        TrayIcon->setToolTip(text.left(63));
+        TrayIcon->setToolTip(shown.left(63));
+    UtilsClass::Trace(shown);
+}
+
+QString TForm1::CountText() const
+{
+    int n = MemoListBox1 ? MemoListBox1->Count() : 0;
+    if (n == 1 && MemoListBox1->EntryAt(1)->IsBlank())
+        n = 0;
+    if (n == 0)
+        return QStringLiteral("No articles");
+    if (n == 1)
+        return QStringLiteral("1 article");
+    return QString::number(n) + QStringLiteral(" articles");
 }
 
 void TForm1::ResetStatus()
@@ -441,7 +483,20 @@ void TForm1::FormShow()
     // The voice manager has declared each voice's values; read them from the store.
     Prefs->Load();
     TTSForm->LoadVoiceSettings();
+    LoadFavoriteVoices();
     Random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+
+    QString restore = ExportFile();
+    if (Prefs->FirstTimeUser) {
+        Prefs->FirstTimeUser = false;
+        restore = ProgramPaths::DataFile(QStringLiteral("PWIntro.chl"));
+    }
+    MemoListBox1->ImportList(restore, {}, {}, [this](TMemoEntry *e) { ArticleDelete(e); });
+    if (!ListInfoInitialized && isActiveWindow()) {
+        UtilsClass::Trace(QStringLiteral("FormShow - Initialize list info and mark entry"));
+        ListInfoInitialized = true;
+        InitializeListInfo();
+    }
 
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         TrayIcon = new QSystemTrayIcon(windowIcon(), this);
@@ -457,6 +512,15 @@ void TForm1::FormShow()
     ReadingState = rsIdle;
     Initialized = true;
     UtilsClass::Trace(QStringLiteral("Exiting FormShow"));
+    // Without a window manager the window may never become active; the list must
+    // not stay without its first article then.
+    if (!ListInfoInitialized)
+        QTimer::singleShot(1000, this, [this] {
+            if (!ListInfoInitialized && !m_Terminated) {
+                ListInfoInitialized = true;
+                InitializeListInfo();
+            }
+        });
 }
 
 bool TForm1::event(QEvent *event)
@@ -474,6 +538,11 @@ void TForm1::FormActivate()
     Activated = true;
     UtilsClass::Trace(ProgramPaths::ProgramFile());
     UtilsClass::Trace(m_Arguments.value(0));
+    if (!ListInfoInitialized && Initialized) {
+        UtilsClass::Trace(QStringLiteral("FormActivate - Initialize list info and mark entry"));
+        ListInfoInitialized = true;
+        InitializeListInfo();
+    }
     if (m_Arguments.value(0) == QStringLiteral("-auto")) {
         UtilsClass::Trace(QStringLiteral("Minimizing ..."));
         Timer1->start(500);
@@ -484,6 +553,10 @@ void TForm1::FormActivate()
 void TForm1::Timer1Timer()
 {
     UtilsClass::Trace(QStringLiteral("FormActivate Timer popped"));
+    if (MemoListBox1->Importing) {
+        UtilsClass::Trace(QStringLiteral("Import in progress.  Resetting timer"));
+        return;
+    }
     UtilsClass::Trace(QStringLiteral("FormActivate Timer: Minimizing now."));
     Timer1->stop();
     ApplicationMinimize();
@@ -584,6 +657,13 @@ void TForm1::ExitParlewindClick()
         }
     }
 
+    if (Initialized)
+        SaveArticles();
+    MemoListBox1->UnlockAllEntries();
+    MemoListBox1->DeleteAll();
+    delete MemoListBox1;
+    MemoListBox1 = nullptr;
+
     TPreferences::SavePlacement(this);
     Prefs->StoreFields();
     if (TTSForm)
@@ -660,6 +740,173 @@ void TForm1::PronunciationMItmClick()
 {
     if (Initialized && TTSForm)
         TTSForm->LexiconDialog(this, QStringLiteral("Parlewind MP3 Pronunciation"));
+}
+
+QString TForm1::ExportFile()
+{
+    return ProgramPaths::JoinPath(ProgramPaths::ProgramDir(), QStringLiteral("PWExport.txt"));
+}
+
+void TForm1::LoadFavoriteVoices()
+{
+    UtilsClass::Trace(QStringLiteral("Entering LoadFavoriteVoices"));
+    FavoriteVoices.clear();
+    if (TTSForm) {
+        for (const auto &voice : TTSForm->Voices) {
+            if (voice->Favorite)
+                FavoriteVoices << voice->Name;
+        }
+    }
+    RoundRobinPos = -1;
+}
+
+QString TForm1::ChooseVoice()
+{
+    const quint8 selection = Prefs->ML_ListMode == 1 ? Prefs->MI_Voice : Prefs->SI_Voice;
+    // Without favourites there is nothing to choose from but the default voice.
+    if (FavoriteVoices.isEmpty() || selection == 0)
+        return Prefs->TTS_DefaultVoiceName;
+    if (selection == 1)
+        return FavoriteVoices.at(static_cast<int>(Random.bounded(static_cast<quint32>(FavoriteVoices.size()))));
+    ++RoundRobinPos;
+    if (RoundRobinPos >= FavoriteVoices.size())
+        RoundRobinPos = 0;
+    return FavoriteVoices.at(RoundRobinPos);
+}
+
+TMemoEntry *TForm1::AddMemo(const QString &text, const QString &voice)
+{
+    TMemoEntry *entry = nullptr;
+    try {
+        entry = MemoListBox1->Add(text, voice);
+    } catch (const EMemoEntryLocked &) {
+        UtilsClass::Trace(QStringLiteral("AddMemo: the article is being read"));
+        Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
+    } catch (const std::exception &error) {
+        const QString message = QString::fromLocal8Bit(error.what());
+        UtilsClass::Trace(QStringLiteral("AddMemo Exception: ") + message);
+        Messages::ShowError(message);
+    } catch (...) {
+        Messages::ShowError(QStringLiteral("AddMemo Failed"));
+    }
+    SaveArticles();
+    return entry;
+}
+
+void TForm1::ConnectArticle(TMemoEntry *entry)
+{
+    entry->OnDelete = [this](TMemoEntry *e) { ArticleDelete(e); };
+}
+
+TMemoEntry *TForm1::AddNew()
+{
+    TMemoEntry *entry = AddMemo(QString(), ChooseVoice());
+    if (entry)
+        ConnectArticle(entry);
+    return entry;
+}
+
+void TForm1::SaveArticles()
+{
+    if (!MemoListBox1)
+        return;
+    if (MemoListBox1->ExportList(ExportFile()))
+        ShowStatus(CountText());
+    else
+        ShowStatus(QStringLiteral("The articles could not be saved: ") + MemoListBox1->ExportError());
+}
+
+void TForm1::InitializeListInfo()
+{
+    ShowStatus(CountText());
+    if (MemoListBox1->Count() >= 1) {
+        MemoListBox1->ScrollToTop(1);
+        MemoListBox1->MarkEntry(1);
+    } else {
+        AddNew();
+    }
+}
+
+void TForm1::AddNewPopupClick()
+{
+    if (Initialized)
+        AddNew();
+}
+
+void TForm1::DelSelPopupClick()
+{
+    if (!Initialized)
+        return;
+    try {
+        MemoListBox1->DeleteSelected();
+    } catch (const EMemoEntryLocked &) {
+        Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
+    }
+    if (MemoListBox1->Count() == 0)
+        AddNew();
+    SaveArticles();
+}
+
+void TForm1::ArticleDelete(TMemoEntry *entry)
+{
+    if (!Initialized)
+        return;
+    try {
+        MemoListBox1->HideEntry(entry);
+    } catch (const EMemoEntryLocked &) {
+        Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
+    }
+    if (MemoListBox1->Count() == 0)
+        AddNew();
+    const bool reading = ReadingState == rsReading || ReadingState == rsPaused || ReadingState == rsConverting;
+    const QString status = StatusPanel0->text();
+    SaveArticles();
+    if (reading)
+        StatusPanel0->setText(status); // the reading's own status stays
+}
+
+void TForm1::ReadFileBtnClick()
+{
+    if (!Initialized)
+        return;
+    const QString file = FileDialogs::GetOpenFileName(this, QStringLiteral("Open"), Prefs->OpenDlgInitialDir,
+                                                      QStringLiteral("Text files (*.txt);;All files (*)"));
+    if (file.isEmpty())
+        return;
+    Prefs->OpenDlgInitialDir = QFileInfo(file).absolutePath() + QLatin1Char('/');
+    TMemoEntry *entry = AddNew();
+    if (!entry)
+        return;
+    if (!QFileInfo(file).isReadable())
+        Messages::ShowError(QStringLiteral("The file ") + file + QStringLiteral(" could not be opened."));
+    else
+        entry->LoadFromFile(file);
+    SaveArticles();
+}
+
+void TForm1::ToolButton1Click() { SwitchMode(0); }
+
+void TForm1::ToolButton2Click() { SwitchMode(1); }
+
+void TForm1::SwitchMode(quint8 mode)
+{
+    if (Prefs->ML_ListMode == mode)
+        return;
+    UtilsClass::Trace(mode == 1 ? QStringLiteral("Entering Multi-Article Mode")
+                                : QStringLiteral("Entering Single-Article Mode"));
+    Prefs->ML_ListMode = mode;
+    ApplyMode();
+    MemoListBox1->ListMode = mode;
+    MemoListBox1->SetVisibleEntries(mode == 1 ? Prefs->ML_VisibleEntries : 1);
+    if (!Initialized)
+        return;
+    MemoListBox1->DeleteBlankEntries();
+    if (MemoListBox1->Count() == 0) {
+        UtilsClass::Trace(QStringLiteral("Calling AddNew"));
+        AddNew();
+    } else {
+        MemoListBox1->ScrollToTop(1);
+    }
 }
 
 void TForm1::PasteBtnClick()

@@ -23,6 +23,8 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class TGauge;
+class TMemoEntry;
+class TMemoListBox;
 class TPreferences;
 class TTTSForm;
 
@@ -61,6 +63,18 @@ public:
 
     void ShowStatus(const QString &text);
     void ResetStatus();
+    QString CountText() const;
+
+    // Articles.
+    QString ChooseVoice();
+    TMemoEntry *AddMemo(const QString &text, const QString &voice);
+    TMemoEntry *AddNew();
+    // Saves the list to "PWExport.txt" and shows the article count (or why saving failed).
+    void SaveArticles();
+    static QString ExportFile();
+    // The favourite voices in the voice manager's order; rebuilt by LoadFavoriteVoices.
+    QStringList FavoriteVoices;
+    void LoadFavoriteVoices();
 
     // The mail command of "Tell a Friend", as handed to the desktop.
     static QString TellAFriendCommand();
@@ -91,6 +105,7 @@ public:
     QWidget *FileOptionsSheet = nullptr;
     QWidget *MiscSheet = nullptr;
     QFrame *MainTextPanel = nullptr;
+    TMemoListBox *MemoListBox1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QLabel *StatusPanel0 = nullptr;
     QLabel *StatusPanel1 = nullptr;
@@ -136,6 +151,13 @@ public:
     void About1Click();
     void PasteBtnClick();
     void PronunciationMItmClick();
+    void ToolButton1Click();
+    void ToolButton2Click();
+    void AddNewPopupClick();
+    void DelSelPopupClick();
+    void ReadFileBtnClick();
+    // An article's own Delete button.
+    void ArticleDelete(TMemoEntry *entry);
     void Timer1Timer();
 
     // Hides the window to the notification area (or the task bar when there is none).
@@ -166,6 +188,10 @@ private:
     void Terminate(int exitCode);
     // No usable speech engine: say so, then end.
     void EngineMissing();
+    void InitializeListInfo();
+    void SwitchMode(quint8 mode);
+    // Connects an article's Read, Read to File and Delete buttons.
+    void ConnectArticle(TMemoEntry *entry);
 
     QStringList m_Arguments;
     bool m_Terminated = false;

@@ -1,0 +1,159 @@
+#include "articles/MemoEntry.h"
+
+#include "articles/MemoEntryView.h"
+#include "articles/MemoListBox.h"
+#include "articles/TextFile.h"
+#include "log/UtilsClass.h"
+#include "platform/shell/Messages.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+
+namespace {
+
+// Larger files are almost certainly not articles, and would make the window crawl.
+constexpr qint64 maxTextFileBytes = 64 * 1024 * 1024;
+
+bool IsBlankText(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c > QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TMemoEntry::TMemoEntry(TMemoListBox *owner) : m_Owner(owner) {}
+
+TMemoEntry::~TMemoEntry()
+{
+    if (m_View)
+        m_View->Unbind();
+}
+
+void TMemoEntry::SetTitle(const QString &title)
+{
+    QString clean = title;
+    clean.replace(QLatin1Char('|'), QLatin1Char('_'));
+    if (clean == m_Title)
+        return;
+    m_Title = clean;
+    if (m_View)
+        m_View->ShowTitleAndVoice();
+}
+
+void TMemoEntry::SetVoice(const QString &voice)
+{
+    if (voice == m_Voice)
+        return;
+    m_Voice = voice;
+    if (m_View)
+        m_View->ShowTitleAndVoice();
+}
+
+QString TMemoEntry::Text() const
+{
+    if (m_View && m_TextInView) {
+        m_Text = m_View->TextBox->toPlainText();
+        m_TextInView = false;
+    }
+    return m_Text;
+}
+
+void TMemoEntry::SetText(const QString &text)
+{
+    m_Text = text;
+    m_TextInView = false;
+    if (m_View)
+        m_View->ShowText();
+}
+
+void TMemoEntry::AppendLines(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return;
+    const QString current = Text();
+    const QString added = lines.join(QLatin1Char('\n'));
+    SetText(current.isEmpty() ? added : current + QLatin1Char('\n') + added);
+}
+
+bool TMemoEntry::IsBlank() const { return IsBlankText(Text()); }
+
+void TMemoEntry::Detach(const QString &text)
+{
+    if (m_TextInView)
+        m_Text = text;
+    m_TextInView = false;
+    m_View = nullptr;
+}
+
+void TMemoEntry::SetColor(const QColor &color)
+{
+    m_Color = color;
+    if (m_View)
+        m_View->ShowColor();
+}
+
+void TMemoEntry::SetTitleFromText(int limit)
+{
+    const QString text = Text();
+    QString title;
+    int count = 0;
+    QChar last;
+    for (const QChar c : text) {
+        if (count >= limit)
+            break;
+        const char16_t u = c.unicode();
+        const bool plain = (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+        if (plain) {
+            title += c;
+            last = c;
+            ++count;
+        } else if (last != QLatin1Char(' ')) {
+            title += QLatin1Char(' ');
+            last = QLatin1Char(' ');
+            ++count;
+        }
+    }
+    title = title.trimmed();
+    if (title.isEmpty())
+        return;
+    title.replace(QLatin1Char(' '), QLatin1Char('_'));
+    SetTitle(title);
+}
+
+void TMemoEntry::FocusTitle()
+{
+    if (!m_View && m_Owner) {
+        const int position = m_Owner->PositionOf(this);
+        if (position > 0)
+            m_Owner->MarkEntry(position);
+    }
+    if (m_View)
+        m_View->Strip->StartEdit();
+}
+
+bool TMemoEntry::LoadFromFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    if (file.size() > maxTextFileBytes) {
+        Messages::ShowError(path + QStringLiteral(" is too large to be read as an article (more than 64 MB)."));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        Messages::ShowError(QStringLiteral("Error reading input file"));
+        UtilsClass::Trace(QStringLiteral("Reading ") + path + QStringLiteral(" failed: ") + file.errorString());
+    }
+    if (TextFile::LooksBinary(bytes)) {
+        Messages::ShowError(path + QStringLiteral(" does not contain text; it was not opened."));
+        return false;
+    }
+    if (!bytes.isEmpty())
+        AppendLines(TextFile::SplitLines(TextFile::Decode(bytes)));
+    return true;
+}

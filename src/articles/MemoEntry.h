@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class TMemoListBox;
+class TMemoEntryView;
+
+// One article: title, voice and text, and whether it is being read or waits to be
+// deleted. Articles are plain records; the list shows the few that are in view
+// through a small set of widgets (TMemoEntryView), so a list of thousands of
+// articles costs no more to show than a list of three.
+class TMemoEntry
+{
+public:
+    explicit TMemoEntry(TMemoListBox *owner);
+    ~TMemoEntry();
+    TMemoEntry(const TMemoEntry &) = delete;
+    TMemoEntry &operator=(const TMemoEntry &) = delete;
+
+    QString Title() const { return m_Title; }
+    // A "|" would break the saved-articles file; it becomes "_".
+    void SetTitle(const QString &title);
+    QString Voice() const { return m_Voice; }
+    void SetVoice(const QString &voice);
+
+    // The text, lines separated by '\n'.
+    QString Text() const;
+    void SetText(const QString &text);
+    // Appends the lines, each as a new line of the text.
+    void AppendLines(const QStringList &lines);
+    // The text is empty apart from blanks and control characters.
+    bool IsBlank() const;
+
+    void SetColor(const QColor &color);
+    QColor Color() const { return m_Color; }
+
+    // Makes the title from the first letters and digits of the text.
+    void SetTitleFromText(int limit);
+    // Brings the article into view and puts the cursor into its title editor.
+    void FocusTitle();
+    // Appends a text file's lines; false when it cannot be read as text. Files
+    // that are not valid UTF-8 are read as Windows-1252.
+    bool LoadFromFile(const QString &path);
+
+    // The strip with the Read, Read to File and Delete buttons (multi-article mode).
+    void ApplyMultiLayout() { m_MultiLayout = true; }
+    bool MultiLayout() const { return m_MultiLayout; }
+
+    // The widget showing the article, while it is in view.
+    TMemoEntryView *View() const { return m_View; }
+    TMemoListBox *Owner() const { return m_Owner; }
+
+    bool Locked = false;
+    bool Hidden = false;
+
+    std::function<void(TMemoEntry *)> OnRead;
+    std::function<void(TMemoEntry *)> OnReadToFile;
+    std::function<void(TMemoEntry *)> OnDelete;
+
+private:
+    friend class TMemoEntryView;
+    // Called by the view that starts or stops showing this article.
+    void Attach(TMemoEntryView *view) { m_View = view; }
+    void Detach(const QString &text);
+    void TextEdited() { m_TextInView = true; }
+
+    TMemoListBox *m_Owner;
+    TMemoEntryView *m_View = nullptr;
+    QString m_Title;
+    QString m_Voice;
+    mutable QString m_Text;
+    // While shown, the view's editor holds the newest text.
+    mutable bool m_TextInView = false;
+    QColor m_Color;
+    bool m_MultiLayout = false;
+};

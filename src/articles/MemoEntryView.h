@@ -1,0 +1,42 @@
+#pragma once
+
+#include "articles/PropertyPanel.h"
+
+#include <QFrame>
+
+#include <functional>
+
+class QPlainTextEdit;
+class TMemoEntry;
+
+// The widget that shows one article while it is in view: the strip over a text
+// box. The list keeps a few of these and gives them to whichever articles are in
+// view; edits go straight to the article shown.
+class TMemoEntryView : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit TMemoEntryView(QWidget *parent = nullptr);
+    ~TMemoEntryView() override;
+
+    void Bind(TMemoEntry *entry);
+    void Unbind();
+    TMemoEntry *Entry() const { return m_Entry; }
+
+    void ShowTitleAndVoice();
+    void ShowText();
+    void ShowColor();
+
+    // The focus moved into the article's strip or text box.
+    std::function<void(TMemoEntry *)> Entered;
+
+    TPropertyPanel *Strip = nullptr;
+    QPlainTextEdit *TextBox = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    TMemoEntry *m_Entry = nullptr;
+    bool m_Filling = false;
+};

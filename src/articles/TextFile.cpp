@@ -1,0 +1,61 @@
+#include "articles/TextFile.h"
+
+#include <QStringDecoder>
+
+namespace TextFile {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F; the five unassigned codes
+// keep their Latin-1 meaning, as Windows itself does.
+constexpr char16_t cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString DecodeCp1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? cp1252High[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+} // namespace
+
+QString Decode(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return DecodeCp1252(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QStringList SplitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n || lines.isEmpty())
+        lines << text.mid(start);
+    return lines;
+}
+
+bool LooksBinary(const QByteArray &bytes) { return bytes.left(8192).contains('\0'); }
+
+} // namespace TextFile
