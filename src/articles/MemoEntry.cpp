@@ -66,6 +66,9 @@ void TMemoEntry::SetText(const QString &text)
 {
     m_Text = text;
     m_TextInView = false;
+    m_Blank = IsBlankText(text) ? 1 : 0;
+    if (m_Blank && m_Owner)
+        m_Owner->BlankMayHaveAppeared(this);
     if (m_View)
         m_View->ShowText();
 }
@@ -79,7 +82,20 @@ void TMemoEntry::AppendLines(const QStringList &lines)
     SetText(current.isEmpty() ? added : current + QLatin1Char('\n') + added);
 }
 
-bool TMemoEntry::IsBlank() const { return IsBlankText(Text()); }
+bool TMemoEntry::IsBlank() const
+{
+    if (m_Blank < 0)
+        m_Blank = IsBlankText(Text()) ? 1 : 0;
+    return m_Blank == 1;
+}
+
+void TMemoEntry::TextEdited()
+{
+    m_TextInView = true;
+    m_Blank = -1;
+    if (m_Owner)
+        m_Owner->BlankMayHaveAppeared(this);
+}
 
 void TMemoEntry::Detach(const QString &text)
 {

@@ -66,7 +66,7 @@ private:
     // Called by the view that starts or stops showing this article.
     void Attach(TMemoEntryView *view) { m_View = view; }
     void Detach(const QString &text);
-    void TextEdited() { m_TextInView = true; }
+    void TextEdited();
 
     TMemoListBox *m_Owner;
     TMemoEntryView *m_View = nullptr;
@@ -75,6 +75,8 @@ private:
     mutable QString m_Text;
     // While shown, the view's editor holds the newest text.
     mutable bool m_TextInView = false;
+    // Whether the text is blank: -1 not known yet. The list asks often.
+    mutable int m_Blank = -1;
     QColor m_Color;
     bool m_MultiLayout = false;
 };

@@ -97,12 +97,14 @@ TMemoEntry *TMemoListBox::Add(const QString &text, const QString &voice)
     if (Entries.empty()) {
         HiddenCount = 0;
     } else {
-        for (int k = 1; k <= Count(); ++k) {
+        int k = std::max(1, m_CheckedNotBlank + 1);
+        for (; k <= Count(); ++k) {
             if (EntryAt(k)->IsBlank()) {
                 entry = EntryAt(k); // its voice stays
                 break;
             }
         }
+        m_CheckedNotBlank = k - 1;
     }
     if (!entry) {
         if (ListMode == 0)
@@ -150,6 +152,10 @@ void TMemoListBox::ScrollToTop(int top)
     const int n = Count();
     if (n == 0)
         return;
+    if (Importing) {
+        m_PendingTop = top;
+        return;
+    }
     const int shownSlots = n > m_VisibleEntries ? m_VisibleEntries : n;
     ScrollBar->setVisible(n > m_VisibleEntries);
     // Rounded half to even, like the platform the layout was designed on.
@@ -240,6 +246,8 @@ int TMemoListBox::FindEntry(TMemoEntry *entry)
 
 void TMemoListBox::DestroyEntry(size_t index)
 {
+    ++m_Removals;
+    m_CheckedNotBlank = 0;
     if (Entries[index].get() == m_CurrentEntry)
         m_CurrentEntry = nullptr;
     Entries.erase(Entries.begin() + static_cast<std::ptrdiff_t>(index));
@@ -291,6 +299,8 @@ void TMemoListBox::DeleteAll()
             throw EMemoEntryLocked();
     }
     m_CurrentEntry = nullptr;
+    ++m_Removals;
+    m_CheckedNotBlank = 0;
     Entries.clear();
     Entries.shrink_to_fit();
     HiddenCount = 0;
@@ -310,6 +320,8 @@ void TMemoListBox::HideEntry(TMemoEntry *entry)
     if (it == Entries.end())
         return;
     ++HiddenCount;
+    ++m_Removals;
+    m_CheckedNotBlank = 0;
     entry->Hidden = true;
     if (entry->View())
         entry->View()->Unbind();
@@ -339,6 +351,17 @@ void TMemoListBox::DeleteBlankEntries()
         if (Entries[i]->IsBlank())
             DestroyEntry(i);
     }
+}
+
+void TMemoListBox::BlankMayHaveAppeared(const TMemoEntry *entry)
+{
+    if (m_CheckedNotBlank == 0)
+        return;
+    // New articles are blank at the end of the list: that case needs no search.
+    const int n = Count();
+    const int position = n > 0 && EntryAt(n) == entry ? n : PositionOf(entry);
+    if (position > 0)
+        m_CheckedNotBlank = std::min(m_CheckedNotBlank, position - 1);
 }
 
 void TMemoListBox::UnlockAllEntries()

@@ -48,6 +48,8 @@ public:
     void DeleteHiddenEntries();
     void DeleteBlankEntries();
     void UnlockAllEntries();
+    // An article's text became (or may have become) blank.
+    void BlankMayHaveAppeared(const TMemoEntry *entry);
 
     // Writes the articles that are not hidden; false (with ExportError) when the
     // file could not be written, in which case the previous file is unchanged.
@@ -90,5 +92,11 @@ private:
     TMemoEntry *m_CurrentEntry = nullptr;
     int m_VisibleEntries = 1;
     std::vector<TMemoEntryView *> m_Views;
+    // While importing, the layout waits for the end: where it would have scrolled to.
+    int m_PendingTop = 0;
+    // The first this many articles were not blank when last looked at.
+    int m_CheckedNotBlank = 0;
+    // Counts removals, so that a long operation can tell whether it must look again.
+    quint64 m_Removals = 0;
     QString m_ExportError;
 };

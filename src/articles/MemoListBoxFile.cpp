@@ -70,6 +70,7 @@ void TMemoListBox::ImportList(const QString &path, const ArticleEvent &onRead, c
 {
     Trace("ImportList");
     Importing = true;
+    m_PendingTop = 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Importing = false;
@@ -95,12 +96,14 @@ void TMemoListBox::ImportList(const QString &path, const ArticleEvent &onRead, c
         QCoreApplication::processEvents();
         // The line count is not needed: the text runs to the end delimiter.
         TMemoEntry *entry = nullptr;
+        quint64 removals = 0;
         try {
             entry = Add(QString(), fields.value(1));
         } catch (const std::exception &error) {
             UtilsClass::Trace(QStringLiteral("Import stopped: ") + QString::fromLocal8Bit(error.what()));
             break;
         }
+        removals = m_Removals;
         entry->SetTitle(fields.value(0));
         entry->OnRead = onRead;
         entry->OnReadToFile = onReadToFile;
@@ -115,9 +118,14 @@ void TMemoListBox::ImportList(const QString &path, const ArticleEvent &onRead, c
             text << line;
         }
         // The user may have deleted the article while messages were processed.
-        if (PositionOf(entry) > 0)
+        if (removals == m_Removals || PositionOf(entry) > 0)
             entry->AppendLines(text);
     }
     Importing = false;
+    if (m_PendingTop > 0) {
+        const int top = std::min(m_PendingTop, std::max(1, Count()));
+        m_PendingTop = 0;
+        ScrollToTop(top);
+    }
     Trace("Import Complete");
 }

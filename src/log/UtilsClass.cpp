@@ -6,6 +6,34 @@
 #include <QFile>
 #include <QLocale>
 
+#include <mutex>
+
+#include <sys/stat.h>
+
+namespace {
+
+// The log stays open between lines: opening it for every line made tracing the
+// slowest part of restoring a long article list. Every line is still flushed, so
+// the file is complete after each one.
+struct OpenLog
+{
+    std::mutex mutex;
+    QByteArray placeKey; // the settings that decide where the log lives
+    QString path;
+    QFile file;
+    QString timeFormat;
+};
+
+OpenLog &Log()
+{
+    static OpenLog log;
+    return log;
+}
+
+QByteArray PlaceKey() { return qgetenv("PARLEWIND_HOME") + '\n' + qgetenv("XDG_DATA_HOME") + '\n' + qgetenv("HOME"); }
+
+} // namespace
+
 QString UtilsClass::LogBase()
 {
     return ProgramPaths::JoinPath(ProgramPaths::ProgramDir(), ProgramPaths::ProgramFileName());
@@ -18,27 +46,51 @@ QString UtilsClass::LogFile()
 
 QString UtilsClass::Timestamp()
 {
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
+    static const QLocale locale = QLocale::system();
+    static const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
     // The long time format names the time zone ("t"); a log line does not need it.
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QStringLiteral(" t")).remove(QLatin1Char('t'));
-    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(now.time(), timeFormat.trimmed());
+    static const QString timeFormat = [] {
+        QString format = locale.timeFormat(QLocale::LongFormat);
+        return format.remove(QStringLiteral(" t")).remove(QLatin1Char('t')).trimmed();
+    }();
+    const QDateTime now = QDateTime::currentDateTime();
+    return locale.toString(now.date(), dateFormat) + QLatin1Char(' ') + locale.toString(now.time(), timeFormat);
+}
+
+static void CloseLog()
+{
+    OpenLog &log = Log();
+    std::lock_guard lock(log.mutex);
+    log.file.close();
+    log.placeKey.clear();
 }
 
 void UtilsClass::Trace(const QString &message)
 {
-    QFile file(LogFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return;
-    file.write((Timestamp() + QStringLiteral(" - ") + message + QLatin1Char('\n')).toUtf8());
-    file.flush();
-    file.close();
+    OpenLog &log = Log();
+    std::lock_guard lock(log.mutex);
+    const QByteArray key = PlaceKey();
+    if (key != log.placeKey) {
+        log.file.close();
+        log.path = LogFile();
+        log.placeKey = key;
+    }
+    // Someone removed the file: start a new one.
+    struct stat st;
+    if (log.file.isOpen() && (::fstat(log.file.handle(), &st) != 0 || st.st_nlink == 0))
+        log.file.close();
+    if (!log.file.isOpen()) {
+        log.file.setFileName(log.path);
+        if (!log.file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            return;
+    }
+    log.file.write((Timestamp() + QStringLiteral(" - ") + message + QLatin1Char('\n')).toUtf8());
+    log.file.flush();
 }
 
 void UtilsClass::RotateLogs()
 {
+    CloseLog();
     const QString base = LogBase();
     const auto name = [&base](int generation) {
         return generation == 0 ? base + QStringLiteral(".dbg")
