@@ -2,6 +2,7 @@
 
 #include "articles/MemoEntry.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -75,6 +76,11 @@ void TMemoEntryView::Unbind()
         return;
     TMemoEntry *entry = m_Entry;
     m_Entry = nullptr;
+    // Hiding the focused article must not hand the focus (and with it the mark)
+    // to another article.
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused) && parentWidget())
+        parentWidget()->setFocus();
     entry->Detach(entry->m_TextInView ? TextBox->toPlainText() : QString());
     Strip->EndEdit();
     hide();

@@ -21,6 +21,8 @@ TMemoListBox::TMemoListBox(QWidget *parent) : QFrame(parent)
     layout->setSpacing(0);
     ClientPanel = new QWidget(this);
     ClientPanel->setObjectName(QStringLiteral("ClientPanel"));
+    // Holds the focus while no article does.
+    ClientPanel->setFocusPolicy(Qt::ClickFocus);
     ScrollBar = new QScrollBar(Qt::Vertical, this);
     ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
     ScrollBar->setMinimum(0);

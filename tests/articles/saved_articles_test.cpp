@@ -4,7 +4,12 @@
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -79,4 +84,105 @@ TEST_F(SavedArticlesTest, RoundTripKeepsTitlesVoicesAndTexts)
     }
     EXPECT_FALSE(again.Importing);
 }
+TEST_F(SavedArticlesTest, DamagedAndForeignFilesKeepWhatCanBeRead)
+{
+    // No file: nothing happens, not even the closing trace line.
+    Import(File("missing.txt"));
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_FALSE(list.Importing);
+    EXPECT_FALSE(LogText().contains(QStringLiteral("Import Complete")));
+
+    // Extra fields, a count that is no number, a truncated last record.
+    TempHome::WriteFile(File("a.txt"), S + "A|B|3|x\r\none\r\n" + E + S + "T|V|many\r\nx\r\n" + E + S +
+                                           "Last|Sam|2\r\nfirst\r\nsecond");
+    Import(File("a.txt"));
+    EXPECT_EQ(Titles(), (QStringList{"A", "T", "Last"}));
+    EXPECT_EQ(list.EntryAt(1)->Voice(), QStringLiteral("B"));
+    EXPECT_EQ(list.EntryAt(3)->Text(), QStringLiteral("first\nsecond"));
+    EXPECT_TRUE(LogText().contains(QStringLiteral("MemoListBox - Import Complete [3 0]")));
+
+    // A stray line where a record should begin ends the import; earlier ones stay.
+    TMemoListBox other;
+    other.ListMode = 1;
+    TempHome::WriteFile(File("b.txt"), S + "One|Mary|1\r\nkept\r\n" + E + "stray\r\n" + S + "Two|Mary|1\r\nlost\r\n" + E);
+    other.ImportList(File("b.txt"), {}, {}, {});
+    ASSERT_EQ(other.Count(), 1);
+    EXPECT_EQ(other.EntryAt(1)->Text(), QStringLiteral("kept"));
+
+    // Windows-1252 text, lone CR and LF line ends, a start delimiter on the last line.
+    TMemoListBox foreign;
+    foreign.ListMode = 1;
+    TempHome::WriteFile(File("c.txt"), S + "Caf\xe9|Mary|2\rna\xefve\n\x93quoted\x94\r\n" + E + S);
+    foreign.ImportList(File("c.txt"), {}, {}, {});
+    ASSERT_EQ(foreign.Count(), 1);
+    EXPECT_EQ(foreign.EntryAt(1)->Title(), QStringLiteral("Café"));
+    EXPECT_EQ(foreign.EntryAt(1)->Text(), QStringLiteral("naïve\n“quoted”"));
+    EXPECT_FALSE(foreign.Importing);
+
+    // Binary rubbish is no article file at all.
+    TMemoListBox binary;
+    TempHome::WriteFile(File("d.txt"), QByteArray("\0\1\2\3PK\3\4", 8));
+    binary.ImportList(File("d.txt"), {}, {}, {});
+    EXPECT_EQ(binary.Count(), 0);
+}
+
+TEST_F(SavedArticlesTest, ImportedArticlesGetTheEventsAndFollowTheModeRules)
+{
+    TempHome::WriteFile(File("list.txt"),
+                        S + "One|Mary|1\r\nfirst\r\n" + E + S + "Two|Mike|1\r\nsecond\r\n" + E);
+    int deletes = 0;
+    list.ImportList(File("list.txt"), {}, {}, [&](TMemoEntry *) { ++deletes; });
+    ASSERT_EQ(list.Count(), 2);
+    list.EntryAt(1)->OnDelete(list.EntryAt(1));
+    EXPECT_EQ(deletes, 1);
+    EXPECT_FALSE(list.EntryAt(1)->OnRead);
+    EXPECT_EQ(list.CurrentEntry(), list.EntryAt(2)); // each article became current in turn
+
+    TMemoListBox single;
+    single.ImportList(File("list.txt"), {}, {}, {});
+    EXPECT_EQ(single.Count(), 1); // one article in single-article mode: the last
+    EXPECT_EQ(single.EntryAt(1)->Title(), QStringLiteral("Two"));
+}
+
+TEST_F(SavedArticlesTest, AFailedSaveLeavesThePreviousFileWhole)
+{
+    list.Add(QStringLiteral("first version"), QStringLiteral("Mary"));
+    const QString path = File("PWExport.txt");
+    ASSERT_TRUE(list.ExportList(path));
+    const QByteArray before = TempHome::ReadFile(path);
+    for (int i = 0; i < 200; ++i)
+        list.Add(QString(5000, QLatin1Char('x')), QStringLiteral("Mike"));
+
+    // A full disk, simulated by a file size limit of 64 KB.
+    struct rlimit old;
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto *oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64 * 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = list.ExportList(path);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(list.ExportError().isEmpty());
+    EXPECT_FALSE(list.Exporting);
+    EXPECT_EQ(TempHome::ReadFile(path), before);
+    EXPECT_EQ(QDir(home.Root()).entryList({QStringLiteral("PWExport.txt*")}, QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("PWExport.txt")}); // no temporary file left behind
+
+    // A folder that does not exist.
+    EXPECT_FALSE(list.ExportList(home.Root() + QStringLiteral("/no/such/folder/PWExport.txt")));
+    EXPECT_TRUE(LogText().contains(QStringLiteral("Saving the articles to ")));
+
+    // A save requested while one runs is skipped and touches nothing.
+    list.Exporting = true;
+    EXPECT_TRUE(list.ExportList(path));
+    EXPECT_EQ(TempHome::ReadFile(path), before);
+    EXPECT_TRUE(LogText().contains(QStringLiteral(" - Bypass Export - already in progress\n")));
+    list.Exporting = false;
+    EXPECT_TRUE(list.ExportList(path));
+    EXPECT_GT(TempHome::ReadFile(path).size(), 200 * 5000);
+}
+
 } // namespace
