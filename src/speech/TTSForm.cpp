@@ -1,5 +1,6 @@
 #include "speech/TTSForm.h"
 
+#include "audio/MMWave.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 #include "platform/waveout/WaveOut.h"
@@ -295,4 +296,29 @@ void TTTSForm::LexiconDialog(QWidget *parent, const QString &title)
         ShowFailure(error);
     }
     TTS1->SetActive(false);
+}
+
+bool TTTSForm::ConvertWaveFile(const QString &inFile, const QString &outFile, quint16 bits, quint16 channels,
+                               qint32 sampleRate)
+{
+    UtilsClass::Trace(QStringLiteral("Entered ConvertWaveFile [%1 %2 %3]").arg(bits).arg(channels).arg(sampleRate));
+    UtilsClass::Trace(QStringLiteral("Infile: ") + inFile);
+    UtilsClass::Trace(QStringLiteral("OutFile: ") + outFile);
+    try {
+        TMMWaveFile waveFile(this);
+        // Opening a missing or damaged file is reported like any other failure.
+        waveFile.Wave.SetFileName(inFile);
+        TPcmFormat format;
+        BuildPcmFormat(format, bits, channels, sampleRate);
+        waveFile.Wave.ConvertToFile(outFile, &format);
+    } catch (const EMMWaveError &error) {
+        UtilsClass::Trace(error.Message());
+        Messages::ShowError(error.Message());
+        return false;
+    } catch (const std::exception &error) {
+        UtilsClass::Trace(ErrorMessage(error));
+        Messages::ShowError(ErrorMessage(error));
+        return false;
+    }
+    return true;
 }

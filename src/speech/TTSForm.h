@@ -46,6 +46,10 @@ public:
     void SetSpeedTag(qint32 value);
     bool AudioDeviceCheck(qint32 deviceId);
     void LexiconDialog(QWidget *parent, const QString &title);
+    // Converts a wave file to the given PCM format; failures are shown and traced
+    // and give false. The input file stays.
+    bool ConvertWaveFile(const QString &inFile, const QString &outFile, quint16 bits, quint16 channels,
+                         qint32 sampleRate);
 
     int VoiceCount() const { return static_cast<int>(Voices.size()); }
 

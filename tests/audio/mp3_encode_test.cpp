@@ -1,0 +1,137 @@
+#include "WaveFixture.h"
+#include "audio/Mp3Encode.h"
+#include "log/UtilsClass.h"
+#include "platform/mp3enc/BladeEnc.h"
+#include "platform/shell/Messages.h"
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+// MP3 files through the LAME-backed encoder, decoded again by the lame program.
+namespace {
+
+using namespace WaveFixture;
+
+class Mp3EncodeTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Messages::TakeRecorded();
+        Mp3AbortRequested = false;
+    }
+    void TearDown() override { Mp3AbortRequested = false; }
+    QString Path(const char *name) const { return home.Root() + QLatin1Char('/') + QLatin1String(name); }
+    // Decodes with the lame program; the decoded samples, or none.
+    QList<qint16> Decode(const QString &mp3)
+    {
+        const QString wav = mp3 + QStringLiteral(".decoded.wav");
+        QProcess lame;
+        lame.start(QStringLiteral("lame"), {QStringLiteral("--quiet"), QStringLiteral("--decode"), mp3, wav});
+        EXPECT_TRUE(lame.waitForFinished(30000));
+        EXPECT_EQ(lame.exitCode(), 0) << lame.readAllStandardError().toStdString();
+        EXPECT_EQ(Soxi(QStringLiteral("-r"), wav), QStringLiteral("44100"));
+        const QByteArray bytes = TempHome::ReadFile(wav);
+        const qsizetype data = bytes.indexOf("data");
+        QList<qint16> samples;
+        for (qsizetype i = data + 8; i + 1 < bytes.size(); i += 2)
+            samples << qint16(quint8(bytes[i]) | quint8(bytes[i + 1]) << 8);
+        return samples;
+    }
+    static double Hz(const QList<qint16> &s, int rate)
+    {
+        int crossings = 0;
+        for (int i = 1; i < s.size(); ++i)
+            crossings += (s[i - 1] < 0) != (s[i] < 0);
+        return crossings / 2.0 / (double(s.size()) / rate);
+    }
+    TempHome home;
+};
+
+TEST_F(Mp3EncodeTest, ASineComesBackWithItsLengthAndPitch)
+{
+    TempHome::WriteFile(Path("temp44.wav"), Sine(44100, 3.0, 440));
+    QList<int> progress;
+    ASSERT_TRUE(EncodeMp3File(Path("temp44.wav"), Path("sine.mp3"), [&](int p) { progress << p; }));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_EQ(progress.first(), 0);
+    EXPECT_EQ(progress.last(), 100);
+    const QByteArray mp3 = TempHome::ReadFile(Path("sine.mp3"));
+    ASSERT_GE(mp3.size(), 2);
+    EXPECT_EQ(quint8(mp3[0]), 0xFF); // an MPEG frame header: MPEG-1 Layer III
+    EXPECT_EQ(quint8(mp3[1]) & 0xFE, 0xFA);
+    EXPECT_NEAR(mp3.size(), 3.0 * 64000 / 8, 3000); // 64 kbit/s
+    const QList<qint16> decoded = Decode(Path("sine.mp3"));
+    EXPECT_NEAR(decoded.size() / 44100.0, 3.0, 0.1);
+    EXPECT_NEAR(Hz(decoded.mid(4410, 44100), 44100), 440, 5);
+    EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile())).contains(QStringLiteral(" - Starting MP3 conversion\n")));
+}
+
+TEST_F(Mp3EncodeTest, OnlyTheSamplesAreEncodedNotTheHeaderOrTrailingChunks)
+{
+    // Silence between a header and a trailing chunk full of loud values: any of
+    // those bytes taken for samples would be heard.
+    const QByteArray loud(4000, '\x7f');
+    TempHome::WriteFile(Path("quiet.wav"), Riff(Fmt(1, 1, 44100, 16) + Chunk("data", QByteArray(88200, '\0')) +
+                                                Chunk("LIST", QByteArray("INFO") + Chunk("ICMT", loud))));
+    ASSERT_TRUE(EncodeMp3File(Path("quiet.wav"), Path("quiet.mp3")));
+    int loudest = 0;
+    for (qint16 v : Decode(Path("quiet.mp3")))
+        loudest = std::max(loudest, std::abs(int(v)));
+    EXPECT_LT(loudest, 50);
+}
+
+TEST_F(Mp3EncodeTest, EmptyAndRawInputsStillGiveMp3Files)
+{
+    TempHome::WriteFile(Path("empty.wav"), QByteArray());
+    QList<int> progress;
+    ASSERT_TRUE(EncodeMp3File(Path("empty.wav"), Path("empty.mp3"), [&](int p) { progress << p; }));
+    EXPECT_TRUE(QFile::exists(Path("empty.mp3")));
+    EXPECT_EQ(progress, QList<int>{0});
+
+    // Not a wave file: raw 16-bit samples, an odd last byte left out.
+    QByteArray raw = Sine(44100, 1.0, 1000).mid(44);
+    raw.append('x');
+    TempHome::WriteFile(Path("raw.pcm"), raw);
+    ASSERT_TRUE(EncodeMp3File(Path("raw.pcm"), Path("raw.mp3")));
+    EXPECT_NEAR(Decode(Path("raw.mp3")).size() / 44100.0, 1.0, 0.1);
+}
+
+TEST_F(Mp3EncodeTest, TheExitCommandEndsWithAShorterCompleteFile)
+{
+    TempHome::WriteFile(Path("long.wav"), Sine(44100, 6.0, 440));
+    Mp3AbortRequested = true;
+    QList<int> progress;
+    ASSERT_TRUE(EncodeMp3File(Path("long.wav"), Path("short.mp3"), [&](int p) { progress << p; }));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_EQ(progress, QList<int>{0}); // stopped before any further progress
+    const double seconds = Decode(Path("short.mp3")).size() / 44100.0;
+    EXPECT_NEAR(seconds, BeSamplesPerChunk / 44100.0, 0.1);
+}
+
+TEST_F(Mp3EncodeTest, FailuresAreShownAndLeaveNoHalfFile)
+{
+    TempHome::WriteFile(Path("temp44.wav"), Sine(44100, 1.0, 440));
+    TempHome::WriteFile(Path("keep.mp3"), "an earlier file");
+    beFailNextInit(BE_ERR_INVALID_FORMAT_PARAMETERS);
+    EXPECT_FALSE(EncodeMp3File(Path("temp44.wav"), Path("init.mp3")));
+    auto shown = Messages::TakeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Messages::Kind::Error);
+    EXPECT_EQ(shown[0].text, QStringLiteral("Error opening encoding stream 2"));
+    EXPECT_TRUE(QFile::exists(Path("init.mp3")));
+    EXPECT_EQ(QFileInfo(Path("init.mp3")).size(), 0);
+
+    EXPECT_FALSE(EncodeMp3File(Path("vanished.wav"), Path("keep.mp3")));
+    EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Read Error"));
+    EXPECT_FALSE(EncodeMp3File(Path("temp44.wav"), Path("no/such/folder/x.mp3")));
+    EXPECT_EQ(Messages::TakeRecorded().size(), 1);
+    EXPECT_EQ(TempHome::ReadFile(Path("keep.mp3")), QByteArray("an earlier file"));
+    EXPECT_EQ(QDir(home.Root()).entryList(QDir::Files).filter(QStringLiteral("keep.mp3.")).size(), 0);
+}
+
+} // namespace
