@@ -217,8 +217,8 @@ TWaveFileInfo ParseDevice(QIODevice &device, qint64 fileSize)
         throw EMMWaveError(invalidFile);
     TPcmFormat &fmt = info.Format;
     if (fmt.FormatTag == WAVE_FORMAT_PCM) {
-        fmt.BlockAlign = static_cast<quint16>(fmt.Channels * fmt.BitsPerSample / 8);
-        fmt.AvgBytesPerSec = fmt.BlockAlign * fmt.SamplesPerSec;
+        fmt.BlockAlign = static_cast<quint16>(quint32(fmt.Channels) * fmt.BitsPerSample / 8);
+        fmt.AvgBytesPerSec = quint32(fmt.BlockAlign) * fmt.SamplesPerSec;
     }
     if (!haveData) {
         info.DataStart = fileSize;
@@ -291,7 +291,9 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     bool ok = writer.Open();
 
     const qint64 chunk = qint64(source.AvgBytesPerSec) - qint64(source.AvgBytesPerSec) % std::max<quint16>(1, source.BlockAlign);
-    const qint32 outSize = PcmConvertedSize(static_cast<qint32>(chunk), source, *targetFormat) + targetFormat->BlockAlign;
+    // Room for what the accumulator's start adds beyond the exact ratio.
+    const qint32 slack = static_cast<qint32>((targetFormat->SamplesPerSec / source.SamplesPerSec + 2) * targetFormat->BlockAlign);
+    const qint32 outSize = PcmConvertedSize(static_cast<qint32>(chunk), source, *targetFormat) + slack;
     std::vector<char> in(static_cast<size_t>(chunk), 0);
     std::vector<char> out(static_cast<size_t>(std::max(outSize, 1)), 0);
     const QString tempPath = temp.fileName();

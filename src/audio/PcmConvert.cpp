@@ -157,8 +157,8 @@ void BuildPcmFormat(TPcmFormat &format, quint16 bits, quint16 channels, qint32 s
     format.FormatTag = WAVE_FORMAT_PCM;
     format.Channels = channels;
     format.SamplesPerSec = static_cast<quint32>(sampleRate);
-    format.BlockAlign = static_cast<quint16>(channels * bits / 8);
-    format.AvgBytesPerSec = format.BlockAlign * format.SamplesPerSec;
+    format.BlockAlign = static_cast<quint16>(quint32(channels) * bits / 8);
+    format.AvgBytesPerSec = quint32(format.BlockAlign) * format.SamplesPerSec;
     format.BitsPerSample = bits;
     format.ExtraSize = 0;
 }

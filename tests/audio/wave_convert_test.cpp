@@ -175,6 +175,13 @@ TEST(WaveReaderTest, ChunksAreWalkedTheWayTheFileSays)
     EXPECT_EQ(info.Frames, 4u);
     EXPECT_TRUE(info.DispEntries.isEmpty()); // after the second "fmt ": never reached
     EXPECT_THROW(TWaveFileInfo::Parse("RIFX", 4), EMMWaveError);
+
+    // Absurd channel and bit counts (found by fuzzing) are arithmetic, not a crash.
+    const QByteArray absurd = Riff(Fmt(1, 65281, 8000, 16).replace(22, 2, "\xff\xff") + Chunk("data", "abcd"));
+    const TWaveFileInfo odd = TWaveFileInfo::Parse(absurd, absurd.size());
+    EXPECT_EQ(odd.Format.Channels, 65281);
+    EXPECT_EQ(odd.Format.BitsPerSample, 65535);
+    EXPECT_FALSE(IsConvertiblePcm(&odd.Format));
 }
 
 } // namespace
