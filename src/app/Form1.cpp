@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "articles/MemoListBox.h"
+#include "audio/Mp3Encode.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/FileDialogs.h"
@@ -439,6 +440,13 @@ QString TForm1::CountText() const
     return QString::number(n) + QStringLiteral(" articles");
 }
 
+void TForm1::SetProgress(int percent)
+{
+    StatusGauge->SetMinValue(0);
+    StatusGauge->SetMaxValue(100);
+    StatusGauge->SetProgress(percent);
+}
+
 void TForm1::ResetStatus()
 {
     StatusPanel1->setText(QStringLiteral(" "));
@@ -648,6 +656,7 @@ void TForm1::ExitParlewindClick()
         TTSForm->TTS1->OnWordPosition = nullptr;
     }
     ReadingState = rsExiting;
+    Mp3AbortRequested = true; // an encoding in progress ends at its next chunk
     QCoreApplication::processEvents();
     if (TTSForm && TTSForm->TTS1->Active()) {
         try {

@@ -63,6 +63,8 @@ public:
 
     void ShowStatus(const QString &text);
     void ResetStatus();
+    // The progress gauges (0-100), as the MP3 encoding reports it.
+    void SetProgress(int percent);
     QString CountText() const;
 
     // Articles.

@@ -1,4 +1,5 @@
 #include "FormWithVoices.h"
+#include "audio/Mp3Encode.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 #include "speech/EngineWarningForm.h"
@@ -123,7 +124,10 @@ TEST_F(Form1VoicesTest, ExitStopsASpeakingEngineAndDetachesTheReadingEvents)
     app.voices.TTS1->OnTextDataDone = [](TTTS *, quint64, quint32) {};
     app.voices.TTS1->OnWordPosition = [](TTTS *, quint64, quint32) {};
     s.calls.clear();
+    Mp3AbortRequested = false;
     app.form.ExitParlewindClick();
+    EXPECT_TRUE(Mp3AbortRequested); // an MP3 encoding in progress stops
+    Mp3AbortRequested = false;
     EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioReset")));
     EXPECT_FALSE(app.voices.TTS1->OnTextDataDone);
     EXPECT_FALSE(app.voices.TTS1->OnWordPosition);
