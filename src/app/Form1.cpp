@@ -24,6 +24,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -109,6 +110,13 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     topLayout->addWidget(Panel3, 1);
     BuildMenus();
     BuildStatusBar();
+    BuildFileOptions();
+    ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm};
+    ReadingCommands.File = {PlayFileBtn, ReadToFileMItm};
+    ReadingCommands.Pause = {PauseBtn, PauseMItm};
+    ReadingCommands.Skip = {SkipBtn, SkipMItm};
+    ReadingCommands.Stop = {StopBtn, StopMItm};
+    ReadingCommands.Devices = {SelAudioDevMItm, PronunciationMItm};
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -174,6 +182,11 @@ void TForm1::BuildToolBar()
 
     connect(PasteBtn, &QToolButton::clicked, this, &TForm1::PasteBtnClick);
     connect(ReadFileBtn, &QToolButton::clicked, this, &TForm1::ReadFileBtnClick);
+    connect(PlayToolBtn, &QToolButton::clicked, this, &TForm1::PlayAllBtnClick);
+    connect(PlayFileBtn, &QToolButton::clicked, this, &TForm1::PlayFileBtnClick);
+    connect(PauseBtn, &QToolButton::clicked, this, &TForm1::PauseBtnClick);
+    connect(SkipBtn, &QToolButton::clicked, this, &TForm1::SkipBtnClick);
+    connect(StopBtn, &QToolButton::clicked, this, &TForm1::StopBtnClick);
     connect(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
     connect(ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
     connect(OptionsBtn, &QToolButton::clicked, this, &TForm1::MMLabel1Click);
@@ -303,6 +316,11 @@ void TForm1::BuildMenus()
     connect(SingleArticleMItm, &QAction::triggered, this, &TForm1::ToolButton1Click);
     connect(MultiArticleMItm, &QAction::triggered, this, &TForm1::ToolButton2Click);
     connect(AddNewPopup, &QAction::triggered, this, &TForm1::AddNewPopupClick);
+    connect(ReadAloudMItm, &QAction::triggered, this, &TForm1::PlayAllBtnClick);
+    connect(ReadToFileMItm, &QAction::triggered, this, &TForm1::PlayFileBtnClick);
+    connect(PauseMItm, &QAction::triggered, this, &TForm1::PauseBtnClick);
+    connect(SkipMItm, &QAction::triggered, this, &TForm1::SkipBtnClick);
+    connect(StopMItm, &QAction::triggered, this, &TForm1::StopBtnClick);
     connect(DelSelPopup, &QAction::triggered, this, &TForm1::DelSelPopupClick);
 }
 
@@ -370,8 +388,14 @@ void TForm1::FormCreate()
     ApplyLayout();
     ApplyMode();
 
+    // The option controls show the stored choices.
+    FileFormatRGrp->button(Prefs->OUT_FileFormat == 1 ? 1 : 0)->setChecked(true);
+    ODestGrp->button(Prefs->OUT_FileDest == 1 ? 1 : 0)->setChecked(true);
+    OutDirEdit->setText(Prefs->OUT_Directory);
+
     RoundRobinPos = -1;
     ReadTarget = rtSpeakers;
+    SetReadingState(rsIdle);
 
     // Keep the log-in entry pointing at this program if it was moved.
     if (TPreferences::IsAutoStart(autoStartName))
@@ -419,15 +443,6 @@ void TForm1::SizeStatusPanels()
     StatusGauge->setGeometry(left + 2, 2, right, 15);
 }
 
-void TForm1::ShowStatus(const QString &text)
-{
-    const QString shown = text.trimmed().isEmpty() ? CountText() : text;
-    StatusPanel0->setText(shown);
-    if (TrayIcon)
-        TrayIcon->setToolTip(shown.left(63));
-    UtilsClass::Trace(shown);
-}
-
 QString TForm1::CountText() const
 {
     int n = MemoListBox1 ? MemoListBox1->Count() : 0;
@@ -447,12 +462,6 @@ void TForm1::SetProgress(int percent)
     StatusGauge->SetProgress(percent);
 }
 
-void TForm1::ResetStatus()
-{
-    StatusPanel1->setText(QStringLiteral(" "));
-    StatusGauge->hide();
-    StatusGauge->SetProgress(StatusGauge->MinValue());
-}
 
 void TForm1::showEvent(QShowEvent *event)
 {
@@ -499,7 +508,9 @@ void TForm1::FormShow()
         Prefs->FirstTimeUser = false;
         restore = ProgramPaths::DataFile(QStringLiteral("PWIntro.chl"));
     }
-    MemoListBox1->ImportList(restore, {}, {}, [this](TMemoEntry *e) { ArticleDelete(e); });
+    MemoListBox1->ImportList(
+        restore, [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); },
+        [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); }, [this](TMemoEntry *e) { ArticleDelete(e); });
     if (!ListInfoInitialized && isActiveWindow()) {
         UtilsClass::Trace(QStringLiteral("FormShow - Initialize list info and mark entry"));
         ListInfoInitialized = true;
@@ -517,7 +528,7 @@ void TForm1::FormShow()
                 });
         TrayIcon->show();
     }
-    ReadingState = rsIdle;
+    SetReadingState(rsIdle);
     Initialized = true;
     UtilsClass::Trace(QStringLiteral("Exiting FormShow"));
     // Without a window manager the window may never become active; the list must
@@ -655,7 +666,7 @@ void TForm1::ExitParlewindClick()
         TTSForm->TTS1->OnTextDataDone = nullptr;
         TTSForm->TTS1->OnWordPosition = nullptr;
     }
-    ReadingState = rsExiting;
+    SetReadingState(rsExiting);
     Mp3AbortRequested = true; // an encoding in progress ends at its next chunk
     QCoreApplication::processEvents();
     if (TTSForm && TTSForm->TTS1->Active()) {
@@ -788,6 +799,8 @@ TMemoEntry *TForm1::AddMemo(const QString &text, const QString &voice)
     TMemoEntry *entry = nullptr;
     try {
         entry = MemoListBox1->Add(text, voice);
+        // Every article this window makes gets its Read, Read to File and Delete.
+        ConnectArticle(entry);
     } catch (const EMemoEntryLocked &) {
         UtilsClass::Trace(QStringLiteral("AddMemo: the article is being read"));
         Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
@@ -804,15 +817,14 @@ TMemoEntry *TForm1::AddMemo(const QString &text, const QString &voice)
 
 void TForm1::ConnectArticle(TMemoEntry *entry)
 {
+    entry->OnRead = [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); };
+    entry->OnReadToFile = [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); };
     entry->OnDelete = [this](TMemoEntry *e) { ArticleDelete(e); };
 }
 
 TMemoEntry *TForm1::AddNew()
 {
-    TMemoEntry *entry = AddMemo(QString(), ChooseVoice());
-    if (entry)
-        ConnectArticle(entry);
-    return entry;
+    return AddMemo(QString(), ChooseVoice());
 }
 
 void TForm1::SaveArticles()
@@ -891,6 +903,8 @@ void TForm1::ReadFileBtnClick()
     else
         entry->LoadFromFile(file);
     SaveArticles();
+    if (Prefs->ML_ListMode == 0 && Prefs->SI_AutoSpeak && !entry->IsBlank())
+        ReadArticle(entry, rtSpeakers);
 }
 
 void TForm1::ToolButton1Click() { SwitchMode(0); }

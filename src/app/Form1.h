@@ -10,6 +10,11 @@
 #include <memory>
 
 class QAction;
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TTTS;
 class QActionGroup;
 class QButtonGroup;
 class QFrame;
@@ -48,6 +53,12 @@ public:
     bool ListInfoInitialized = false;
     TReadState ReadingState = rsIdle;
     TReadTarget ReadTarget = rtSpeakers;
+    // The reading in progress.
+    TReadTarget RunTarget = rtSpeakers;
+    TMemoEntry *CurrentArticle = nullptr;
+    QString SpeechFileName;
+    QString ResampledFileName;
+    QString Mp3FileName;
     int RoundRobinPos = -1;
     QString HelpFile;
 
@@ -106,6 +117,10 @@ public:
     QWidget *VoiceEditSheet = nullptr;
     QWidget *FileOptionsSheet = nullptr;
     QWidget *MiscSheet = nullptr;
+    QButtonGroup *ODestGrp = nullptr; // "File Output:" on the multi-article sheet
+    QButtonGroup *FileFormatRGrp = nullptr;
+    QLineEdit *OutDirEdit = nullptr;
+    QPushButton *Button1 = nullptr; // "Browse"
     QFrame *MainTextPanel = nullptr;
     TMemoListBox *MemoListBox1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
@@ -160,6 +175,35 @@ public:
     void ReadFileBtnClick();
     // An article's own Delete button.
     void ArticleDelete(TMemoEntry *entry);
+
+    // Reading.
+    void PlayAllBtnClick();
+    void PlayFileBtnClick();
+    void PauseBtnClick();
+    void SkipBtnClick();
+    void StopBtnClick();
+    void HighlightPosnClick(bool on);
+    void ODestGrpClick(int index);
+    void FileFormatRGrpClick(int index);
+    void OutDirEditChange(const QString &text);
+    void Button1Click();
+    void ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton = false);
+    void SpeakTest(const QString &text, const QString &voice);
+    void SetReadingState(TReadState state);
+    bool PrepareOutput(TMemoEntry *article, TReadTarget target);
+    void StartReading(TMemoEntry *article, TReadTarget target);
+    void FinishOutput(bool abort);
+    void WordPosition(TTTS *sender, quint64 timeStamp, quint32 byteOffset);
+    // The file name for an article's title in the output folder, or empty when the
+    // title cannot name a file. Separators and characters no file may hold become "_".
+    static QString OutputFile(const QString &directory, const QString &title, const QString &extension);
+
+    // Every place a reading command lives, switched together by SetReadingState;
+    // the tray menu and the floating tool bar add theirs.
+    struct ReadingCommandPlaces
+    {
+        QList<QObject *> Aloud, File, Pause, Skip, Stop, Devices;
+    } ReadingCommands;
     void Timer1Timer();
 
     // Hides the window to the notification area (or the task bar when there is none).
@@ -192,6 +236,13 @@ private:
     void EngineMissing();
     void InitializeListInfo();
     void SwitchMode(quint8 mode);
+    void BuildFileOptions();
+    void RunTextDone();
+    void SingleTextDone();
+    void TestTextDone();
+    void ConnectTextDone(void (TForm1::*handler)());
+    void SetPauseCaptions(bool paused);
+    void ShowReadingStatus(const QString &longText, const QString &shortText);
     // Connects an article's Read, Read to File and Delete buttons.
     void ConnectArticle(TMemoEntry *entry);
 

@@ -1,0 +1,95 @@
+#include "app/OutDirDialog.h"
+
+#include "settings/Preferences.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QSplitter>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+TOutDirDialog::TOutDirDialog(TPreferences &prefs, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_Prefs(prefs)
+{
+    setObjectName(QStringLiteral("OutDirDialog"));
+    setWindowTitle(QStringLiteral("Select Output Directory"));
+    resize(410, 366);
+
+    m_Dirs = new QFileSystemModel(this);
+    m_Dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_Dirs->setRootPath(QDir::rootPath());
+    m_Files = new QFileSystemModel(this);
+    m_Files->setFilter(QDir::Files);
+    m_Files->setNameFilters({QStringLiteral("*.wav"), QStringLiteral("*.WAV"), QStringLiteral("*.mp3"),
+                             QStringLiteral("*.MP3")});
+    m_Files->setNameFilterDisables(false);
+
+    auto *splitter = new QSplitter(this);
+    DirectoryList = new QTreeView(splitter);
+    DirectoryList->setObjectName(QStringLiteral("DirectoryList"));
+    DirectoryList->setModel(m_Dirs);
+    for (int column = 1; column < m_Dirs->columnCount(); ++column)
+        DirectoryList->hideColumn(column);
+    DirectoryList->header()->hide();
+    FileList = new QListView(splitter);
+    FileList->setObjectName(QStringLiteral("FileList"));
+    FileList->setModel(m_Files);
+    splitter->addWidget(DirectoryList);
+    splitter->addWidget(FileList);
+    splitter->setSizes({185, 225});
+
+    auto *current = new QHBoxLayout;
+    current->addWidget(new QLabel(QStringLiteral("Current Directory:"), this));
+    PathLabel = new QLabel(this);
+    PathLabel->setObjectName(QStringLiteral("PathLabel"));
+    current->addWidget(PathLabel, 1);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(current);
+    layout->addWidget(buttons);
+
+    connect(DirectoryList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &index) {
+                const QString path = m_Dirs->filePath(index);
+                FileList->setRootIndex(m_Files->setRootPath(path));
+                PathLabel->setText(QDir::toNativeSeparators(path));
+            });
+    TPreferences::RestorePlacement(this);
+}
+
+TOutDirDialog::~TOutDirDialog() = default;
+
+void TOutDirDialog::OpenDirectory(const QString &path)
+{
+    const QModelIndex index = m_Dirs->index(QDir(path).absolutePath());
+    if (!index.isValid())
+        return;
+    DirectoryList->setCurrentIndex(index);
+    DirectoryList->scrollTo(index);
+}
+
+QString TOutDirDialog::SelectedDirectory() const { return m_Dirs->filePath(DirectoryList->currentIndex()); }
+
+void TOutDirDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    OpenDirectory(m_Prefs.OUT_Directory);
+}
+
+void TOutDirDialog::done(int result)
+{
+    if (result == QDialog::Accepted && !SelectedDirectory().isEmpty())
+        m_Prefs.OUT_Directory = SelectedDirectory();
+    TPreferences::SavePlacement(this);
+    QDialog::done(result);
+}

@@ -1,0 +1,518 @@
+// The main window's reading controller: reads articles aloud or into WAV and MP3
+// files, one after another, driven by the speech component's events.
+#include "app/Form1.h"
+#include "app/OutDirDialog.h"
+#include "articles/MemoEntryView.h"
+#include "articles/MemoListBox.h"
+#include "audio/Mp3Encode.h"
+#include "controls/Gauge.h"
+#include "log/UtilsClass.h"
+#include "platform/shell/Messages.h"
+#include "platform/shell/ProgramPaths.h"
+#include "settings/Preferences.h"
+#include "speech/TTSForm.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSystemTrayIcon>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+bool IsFileTarget(TReadTarget target) { return target == rtSingleFile || target == rtMultipleFiles; }
+
+void SetEnabled(const QList<QObject *> &places, bool on)
+{
+    for (QObject *place : places) {
+        if (auto *action = qobject_cast<QAction *>(place))
+            action->setEnabled(on);
+        else if (auto *widget = qobject_cast<QWidget *>(place))
+            widget->setEnabled(on);
+    }
+}
+
+void DeleteFile(const QString &path)
+{
+    if (!path.isEmpty() && QFile::exists(path) && !QFile::remove(path))
+        UtilsClass::Trace(QStringLiteral("Delete Failed"));
+}
+
+QButtonGroup *RadioGroup(QWidget *parent, const QString &title, const QStringList &choices, QBoxLayout *into,
+                         const char *name)
+{
+    auto *box = new QGroupBox(title, parent);
+    box->setObjectName(QLatin1String(name) + QStringLiteral("Box"));
+    auto *layout = new QVBoxLayout(box);
+    auto *group = new QButtonGroup(parent);
+    group->setObjectName(QLatin1String(name));
+    for (int i = 0; i < choices.size(); ++i) {
+        auto *radio = new QRadioButton(choices.at(i), box);
+        group->addButton(radio, i);
+        layout->addWidget(radio);
+    }
+    into->addWidget(box);
+    return group;
+}
+
+} // namespace
+
+void TForm1::BuildFileOptions()
+{
+    auto *multi = qobject_cast<QBoxLayout *>(MIOptionsSheet->layout());
+    ODestGrp = RadioGroup(MIOptionsSheet, QStringLiteral("File Output:"),
+                          {QStringLiteral("Single File"), QStringLiteral("Multiple Files")}, multi, "ODestGrp");
+    multi->insertWidget(1, multi->takeAt(multi->count() - 1)->widget()); // under the heading
+
+    auto *page = new QVBoxLayout(FileOptionsSheet);
+    FileFormatRGrp = RadioGroup(FileOptionsSheet, QStringLiteral("Output File Format"),
+                                {QStringLiteral("Wav"), QStringLiteral("MP3")}, page, "FileFormatRGrp");
+    page->addWidget(new QLabel(QStringLiteral("File Output Directory:"), FileOptionsSheet));
+    auto *row = new QHBoxLayout;
+    OutDirEdit = new QLineEdit(FileOptionsSheet);
+    OutDirEdit->setObjectName(QStringLiteral("OutDirEdit"));
+    Button1 = new QPushButton(QStringLiteral("Browse"), FileOptionsSheet);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    row->addWidget(OutDirEdit, 1);
+    row->addWidget(Button1);
+    page->addLayout(row);
+    page->addStretch(1);
+
+    connect(ODestGrp, &QButtonGroup::idClicked, this, &TForm1::ODestGrpClick);
+    connect(FileFormatRGrp, &QButtonGroup::idClicked, this, &TForm1::FileFormatRGrpClick);
+    connect(OutDirEdit, &QLineEdit::textChanged, this, &TForm1::OutDirEditChange);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+}
+
+void TForm1::ODestGrpClick(int index)
+{
+    Prefs->OUT_FileDest = static_cast<quint8>(index);
+    ReadTarget = static_cast<TReadTarget>(index);
+}
+
+void TForm1::FileFormatRGrpClick(int index)
+{
+    if (Initialized)
+        Prefs->OUT_FileFormat = static_cast<quint8>(index);
+}
+
+void TForm1::OutDirEditChange(const QString &text)
+{
+    QString dir = text.trimmed();
+    if (dir.size() > 1 && (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\'))))
+        dir.chop(1);
+    Prefs->OUT_Directory = dir;
+}
+
+void TForm1::Button1Click()
+{
+    TOutDirDialog dialog(*Prefs, this);
+    if (dialog.exec() == QDialog::Accepted)
+        OutDirEdit->setText(Prefs->OUT_Directory);
+}
+
+void TForm1::HighlightPosnClick(bool on)
+{
+    Prefs->TTS_HighlightPosition = on;
+    if (on && ReadingState == rsReading && CurrentArticle) {
+        const int position = MemoListBox1->PositionOf(CurrentArticle);
+        if (position > 0 && !CurrentArticle->View())
+            MemoListBox1->ScrollToTop(position);
+        if (CurrentArticle->View())
+            CurrentArticle->View()->TextBox->setFocus();
+    }
+}
+
+void TForm1::SetReadingState(TReadState state)
+{
+    if (state == rsExiting || ReadingState == rsExiting) {
+        ReadingState = rsExiting;
+        return;
+    }
+    ReadingState = state;
+    const bool idle = state == rsIdle;
+    const bool active = state == rsReading || state == rsPaused;
+    SetEnabled(ReadingCommands.Aloud, idle);
+    SetEnabled(ReadingCommands.File, idle);
+    SetEnabled(ReadingCommands.Pause, active);
+    SetEnabled(ReadingCommands.Skip, state == rsReading && Prefs->ML_ListMode == 1);
+    SetEnabled(ReadingCommands.Stop, active);
+    SetEnabled(ReadingCommands.Devices, idle);
+}
+
+void TForm1::ConnectTextDone(void (TForm1::*handler)())
+{
+    TTSForm->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32) { (this->*handler)(); };
+}
+
+QString TForm1::OutputFile(const QString &directory, const QString &title, const QString &extension)
+{
+    QString name;
+    for (const QChar c : title) {
+        // Separators (of this and of other systems) and control characters.
+        const bool refused = c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7f;
+        name += refused ? QLatin1Char('_') : c;
+    }
+    if (name.trimmed().isEmpty() || name.count(QLatin1Char('.')) == name.trimmed().size())
+        return {};
+    // File names hold at most 255 bytes.
+    while (name.toUtf8().size() + extension.toUtf8().size() > 255)
+        name.chop(1);
+    return ProgramPaths::JoinPath(directory, name + extension);
+}
+
+void TForm1::PlayAllBtnClick()
+{
+    if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState == rsExiting)
+        return;
+    ReadTarget = rtSpeakers;
+    TMemoListBox &list = *MemoListBox1;
+    if (list.Count() == 0)
+        return;
+    list.MarkEntry(1);
+    ConnectTextDone(&TForm1::RunTextDone);
+    if (PrepareOutput(list.EntryAt(1), ReadTarget))
+        StartReading(list.EntryAt(1), ReadTarget);
+}
+
+void TForm1::PlayFileBtnClick()
+{
+    if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState == rsExiting)
+        return;
+    ReadTarget = Prefs->ML_ListMode == 1 ? static_cast<TReadTarget>(Prefs->OUT_FileDest) : rtSingleFile;
+    TMemoListBox &list = *MemoListBox1;
+    if (ReadTarget == rtMultipleFiles) {
+        for (int k = 1; k <= list.Count(); ++k) {
+            TMemoEntry *article = list.EntryAt(k);
+            if (OutputFile(Prefs->OUT_Directory, article->Title(), QStringLiteral(".x")).isEmpty()) {
+                if (!isVisible())
+                    RestoreMainWindow();
+                list.MarkEntry(k);
+                article->FocusTitle();
+                Messages::ShowMessage(QStringLiteral("A title is required for each item entry when\routputting to multiple files"));
+                return;
+            }
+        }
+    }
+    if (list.Count() == 0)
+        return;
+    list.MarkEntry(1);
+    ConnectTextDone(&TForm1::RunTextDone);
+    if (PrepareOutput(list.EntryAt(1), ReadTarget))
+        StartReading(list.EntryAt(1), ReadTarget);
+}
+
+bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
+{
+    if (!IsFileTarget(target))
+        return true;
+    const QString dir = Prefs->OUT_Directory;
+    const bool mp3 = Prefs->OUT_FileFormat == 1;
+    const QString final = OutputFile(dir, article->Title(), mp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav"));
+    if (final.isEmpty()) {
+        article->FocusTitle();
+        Messages::ShowMessage(QStringLiteral("A title is required to output speech to a file"));
+        return false;
+    }
+    // The engine creates its file when it is opened: a missing folder is told
+    // in the user's words before that.
+    if (!QFileInfo(dir).isDir()) {
+        Messages::ShowMessage(QStringLiteral("Output directory ") + dir + QStringLiteral(" is not valid"));
+        return false;
+    }
+    if (mp3) {
+        SpeechFileName = ProgramPaths::JoinPath(dir, QStringLiteral("temp.wav"));
+        ResampledFileName = ProgramPaths::JoinPath(dir, QStringLiteral("temp44.wav"));
+        Mp3FileName = final;
+    } else {
+        SpeechFileName = final;
+    }
+    try {
+        return TTSForm->PlayToFileInit(article->Voice(), SpeechFileName);
+    } catch (const std::exception &) {
+        return false; // already shown
+    }
+}
+
+void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
+{
+    if (isVisible() && article->View())
+        article->View()->TextBox->setFocus();
+    TTSForm->TTS1->OnWordPosition = [this](TTTS *sender, quint64 ts, quint32 offset) { WordPosition(sender, ts, offset); };
+    CurrentArticle = article;
+    TTSForm->TTS1->Tag = reinterpret_cast<qintptr>(article);
+    RunTarget = target;
+    StatusPanel1->setText(QStringLiteral(" "));
+    if (IsFileTarget(target) && !QFileInfo(Prefs->OUT_Directory).isDir()) {
+        Messages::ShowMessage(QStringLiteral("Output directory ") + Prefs->OUT_Directory + QStringLiteral(" is not valid"));
+        TTSForm->TTS1->SetActive(false);
+        return;
+    }
+    article->Locked = true;
+    const QString text = article->Text();
+    StatusGauge->SetMinValue(0);
+    StatusGauge->SetMaxValue(static_cast<int>(text.size()));
+    StatusGauge->SetProgress(0);
+    StatusGauge->show();
+    if (ReadingState != rsReading)
+        SetReadingState(rsReading);
+    bool started = false;
+    try {
+        started = target == rtSpeakers ? TTSForm->Play(text, article->Voice()) : TTSForm->SpeakText(text);
+    } catch (const std::exception &error) {
+        Messages::ShowError(ErrorMessage(error));
+    }
+    if (!started) {
+        SetReadingState(rsIdle);
+        article->Locked = false;
+        StatusGauge->hide();
+    }
+    ShowStatus(QString());
+}
+
+void TForm1::RunTextDone()
+{
+    if (RunTarget == rtMultipleFiles)
+        FinishOutput(false);
+    if (ReadingState == rsExiting)
+        return;
+    TMemoListBox &list = *MemoListBox1;
+    TMemoEntry *finished = CurrentArticle;
+    int n = finished ? list.PositionOf(finished) : 0;
+    if (finished)
+        finished->Locked = false;
+    if (finished && n > 0 && Prefs->ML_ListMode == 1 && Prefs->ML_AutoDelete) {
+        list.HideEntry(finished);
+        SaveArticles();
+    } else {
+        ++n;
+    }
+    if (n >= 1 && n <= list.Count()) {
+        list.MarkEntry(n);
+        TMemoEntry *next = list.EntryAt(n);
+        if (RunTarget == rtMultipleFiles && !PrepareOutput(next, rtMultipleFiles)) {
+            SetReadingState(rsIdle);
+            ResetStatus();
+            return;
+        }
+        StartReading(next, RunTarget);
+        return;
+    }
+    if (RunTarget != rtMultipleFiles)
+        FinishOutput(false);
+    if (ReadingState == rsExiting)
+        return;
+    if (list.Count() == 0)
+        AddNew();
+    CurrentArticle = nullptr;
+    SetReadingState(rsIdle);
+    ResetStatus();
+}
+
+void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton)
+{
+    if (!Initialized || !TTSForm || ReadingState == rsExiting)
+        return;
+    if (ownButton)
+        MemoListBox1->UnlockAllEntries();
+    if (!article)
+        article = MemoListBox1->CurrentEntry();
+    if (!article)
+        return;
+    ConnectTextDone(&TForm1::SingleTextDone);
+    if (PrepareOutput(article, target))
+        StartReading(article, target);
+}
+
+void TForm1::SingleTextDone()
+{
+    MemoListBox1->UnlockAllEntries();
+    FinishOutput(false);
+    if (ReadingState == rsExiting)
+        return;
+    CurrentArticle = nullptr;
+    SetReadingState(rsIdle);
+    ResetStatus();
+}
+
+void TForm1::FinishOutput(bool abort)
+{
+    if (TTSForm->TTS1->Active())
+        TTSForm->TTS1->SetActive(false);
+    if (abort && IsFileTarget(RunTarget))
+        DeleteFile(SpeechFileName);
+    if (!abort && IsFileTarget(RunTarget) && Prefs->OUT_FileFormat == 1) {
+        SetReadingState(rsConverting);
+        ShowStatus(QString());
+        StatusGauge->SetMinValue(0);
+        StatusGauge->SetMaxValue(100);
+        StatusGauge->SetProgress(0);
+        StatusGauge->show();
+        if (!TTSForm->ConvertWaveFile(SpeechFileName, ResampledFileName, 16, 1, 44100) || ReadingState == rsExiting)
+            return;
+        EncodeMp3File(ResampledFileName, Mp3FileName, [this](int percent) { SetProgress(percent); });
+        if (ReadingState == rsExiting)
+            return;
+        StatusGauge->hide();
+        UtilsClass::Trace(QStringLiteral("Deleting wav file ") + SpeechFileName);
+        DeleteFile(SpeechFileName);
+        DeleteFile(ResampledFileName);
+    }
+    if (ReadingState != rsExiting) {
+        StatusPanel1->setText(QStringLiteral(" "));
+        MemoListBox1->DeleteHiddenEntries();
+    }
+}
+
+void TForm1::SetPauseCaptions(bool paused)
+{
+    PauseBtn->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    PauseMItm->setText(paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+}
+
+void TForm1::PauseBtnClick()
+{
+    if (!TTSForm || !TTSForm->TTS1->Active())
+        return;
+    if (PauseBtn->text() == QStringLiteral("Pause")) {
+        SetPauseCaptions(true);
+        StatusPanel1->setText(QStringLiteral("Pause"));
+        UtilsClass::Trace(QStringLiteral("Pause"));
+        TTSForm->TTS1->SetAudioPaused(true);
+        SetReadingState(rsPaused);
+    } else {
+        SetPauseCaptions(false);
+        StatusPanel1->setText(QString());
+        UtilsClass::Trace(QStringLiteral("Resume"));
+        if (CurrentArticle && CurrentArticle->View() && CurrentArticle->View()->isVisible())
+            CurrentArticle->View()->TextBox->setFocus();
+        TTSForm->TTS1->SetAudioPaused(false);
+        SetReadingState(rsReading);
+    }
+}
+
+void TForm1::SkipBtnClick()
+{
+    if (!TTSForm || !TTSForm->TTS1->Active())
+        return;
+    UtilsClass::Trace(QStringLiteral("Skip"));
+    SetPauseCaptions(false);
+    TTSForm->TTS1->AudioReset();
+}
+
+void TForm1::StopBtnClick()
+{
+    if (!TTSForm || !TTSForm->TTS1->Active())
+        return;
+    SetPauseCaptions(false);
+    MemoListBox1->UnlockAllEntries();
+    UtilsClass::Trace(QStringLiteral("Abort"));
+    TTSForm->TTS1->AudioReset();
+    FinishOutput(true);
+    CurrentArticle = nullptr;
+    SetReadingState(rsIdle);
+    ResetStatus();
+}
+
+void TForm1::WordPosition(TTTS *, quint64, quint32 byteOffset)
+{
+    if (!CurrentArticle)
+        return;
+    const qint32 c = static_cast<qint32>(byteOffset / 2);
+    const qint32 p = TTSForm->TTSFilter.MapPosition(c);
+    TMemoEntryView *view = CurrentArticle->View();
+    const QString text = view ? view->TextBox->toPlainText() : CurrentArticle->Text();
+    qint32 e = p + 1;
+    const auto n = static_cast<qint32>(text.size());
+    while (e - 1 < n) {
+        const QChar ch = text.at(e - 1);
+        if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char(' '))
+            break;
+        ++e;
+    }
+    StatusGauge->SetProgress(e);
+    if (!view)
+        return;
+    QTextCursor cursor = view->TextBox->textCursor();
+    cursor.setPosition(std::clamp(p, 0, n));
+    if (Prefs->TTS_HighlightPosition)
+        cursor.setPosition(std::clamp(e - 1, 0, n), QTextCursor::KeepAnchor);
+    view->TextBox->setTextCursor(cursor);
+}
+
+void TForm1::SpeakTest(const QString &text, const QString &voice)
+{
+    if (!TTSForm || ReadingState == rsExiting)
+        return;
+    TTSForm->TTS1->OnWordPosition = nullptr;
+    ConnectTextDone(&TForm1::TestTextDone);
+    if (ReadingState != rsReading)
+        SetReadingState(rsReading);
+    SetEnabled(ReadingCommands.Skip, false);
+    bool started = false;
+    try {
+        started = TTSForm->Play(text, voice);
+    } catch (const std::exception &error) {
+        Messages::ShowError(ErrorMessage(error));
+    }
+    if (!started) {
+        SetReadingState(rsIdle);
+        ResetStatus();
+    }
+}
+
+void TForm1::TestTextDone()
+{
+    TTSForm->TTS1->SetActive(false);
+    if (ReadingState == rsExiting)
+        return;
+    SetReadingState(rsIdle);
+    ResetStatus();
+}
+
+void TForm1::ShowReadingStatus(const QString &longText, const QString &)
+{
+    StatusPanel0->setText(longText);
+    if (TrayIcon)
+        TrayIcon->setToolTip(longText.left(63));
+    UtilsClass::Trace(longText);
+}
+
+void TForm1::ShowStatus(const QString &text)
+{
+    if (!text.trimmed().isEmpty()) {
+        ShowReadingStatus(text, text);
+        return;
+    }
+    if (ReadingState == rsReading && CurrentArticle) {
+        const QString shortText = QStringLiteral("Article %1 of %2")
+                                      .arg(MemoListBox1->PositionOf(CurrentArticle))
+                                      .arg(MemoListBox1->Count());
+        const QString title = CurrentArticle->Title();
+        ShowReadingStatus(title.trimmed().isEmpty() ? shortText : title + QStringLiteral(" : ") + shortText, shortText);
+    } else if (ReadingState == rsConverting) {
+        ShowReadingStatus(QStringLiteral("Converting to MP3 format: ") + QFileInfo(Mp3FileName).fileName(),
+                          QStringLiteral("Converting to MP3"));
+    } else {
+        ShowReadingStatus(CountText(), CountText());
+    }
+}
+
+void TForm1::ResetStatus()
+{
+    StatusPanel0->clear();
+    if (TrayIcon)
+        TrayIcon->setToolTip(QStringLiteral("Parlewind MP3"));
+    ShowStatus(CountText());
+    StatusGauge->hide();
+    StatusGauge->SetProgress(StatusGauge->MinValue());
+}

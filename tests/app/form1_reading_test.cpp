@@ -1,0 +1,325 @@
+#include "FormWithVoices.h"
+#include "articles/MemoEntryView.h"
+#include "articles/MemoListBox.h"
+#include "audio/Mp3Encode.h"
+#include "controls/Gauge.h"
+#include "log/UtilsClass.h"
+#include "platform/shell/Messages.h"
+#include "speech/SpTools.h"
+#include "support/FakeEngine.h"
+#include "support/Printers.h"
+#include "support/StoredPrefs.h"
+#include "support/TempHome.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+// The reading controller with the scripted engine: the test says when a text is
+// done and where the words are, so every state change is deterministic. The test
+// sound server provides the sound card that reading aloud checks first.
+namespace {
+
+class Form1ReadingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
+        WaveOutPresent = true;
+        Mp3AbortRequested = false;
+        Messages::TakeRecorded();
+        StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+        out = home.Root() + QStringLiteral("/out");
+        QDir().mkpath(out);
+    }
+    void TearDown() override { Mp3AbortRequested = false; }
+    // A started program in multi-article mode with these articles (title, text).
+    void Start(const QList<QPair<QString, QString>> &articles, int mode = 1)
+    {
+        StoredPrefs::Store(QStringLiteral("ML_ListMode"), QString::number(mode));
+        app.reset();
+        QFile::remove(TForm1::ExportFile());
+        app = std::make_unique<FormWithVoices>();
+        form().show();
+        ASSERT_TRUE(form().Initialized);
+        form().Prefs->OUT_Directory = out;
+        for (const auto &[title, text] : articles)
+            form().AddMemo(text, QStringLiteral("Mary"))->SetTitle(title);
+        Messages::TakeRecorded();
+    }
+    TForm1 &form() { return app->form; }
+    TMemoListBox &list() { return *app->form.MemoListBox1; }
+    // The engine finished the text it was given last.
+    void Done()
+    {
+        ASSERT_TRUE(s.lastBufSink);
+        s.lastBufSink->TextDataDone(0, 0);
+    }
+    QStringList Enabled()
+    {
+        QStringList on;
+        for (QToolButton *b : {form().PlayToolBtn, form().PlayFileBtn, form().PauseBtn, form().SkipBtn, form().StopBtn})
+            if (b->isEnabled())
+                on << b->objectName();
+        return on;
+    }
+    QString Status() { return form().StatusPanel0->text(); }
+
+    TempHome home;
+    FakeEngineInstall fake;
+    FakeScript &s = *fake.script;
+    std::unique_ptr<FormWithVoices> app;
+    QString out;
+};
+
+TEST_F(Form1ReadingTest, CommandsFollowTheReadingState)
+{
+    Start({{"One", "first text"}, {"Two", "second text"}});
+    EXPECT_EQ(Enabled(), (QStringList{"PlayToolBtn", "PlayFileBtn"}));
+    form().PlayToolBtn->click();
+    EXPECT_EQ(form().ReadingState, rsReading);
+    EXPECT_EQ(Enabled(), (QStringList{"PauseBtn", "SkipBtn", "StopBtn"}));
+    EXPECT_FALSE(form().PronunciationMItm->isEnabled());
+    EXPECT_EQ(s.texts, QStringList{"first text"});
+    EXPECT_TRUE(list().EntryAt(1)->Locked);
+    EXPECT_EQ(Status(), QStringLiteral("One : Article 1 of 2"));
+    form().PlayAllBtnClick(); // ignored while reading
+    form().PlayFileBtnClick();
+    EXPECT_EQ(s.texts.size(), 1);
+
+    form().PauseBtn->click();
+    EXPECT_EQ(form().ReadingState, rsPaused);
+    EXPECT_EQ(form().PauseBtn->text(), QStringLiteral("Resume"));
+    EXPECT_EQ(form().PauseMItm->text(), QStringLiteral("&Resume"));
+    EXPECT_EQ(form().StatusPanel1->text(), QStringLiteral("Pause"));
+    EXPECT_EQ(Enabled(), (QStringList{"PauseBtn", "StopBtn"})); // no Skip while paused
+    EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioPause")));
+
+    form().StopBtn->click(); // Stop while paused
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().PauseBtn->text(), QStringLiteral("Pause"));
+    EXPECT_EQ(form().PauseMItm->text(), QStringLiteral("&Pause"));
+    EXPECT_FALSE(list().EntryAt(1)->Locked);
+    EXPECT_FALSE(app->voices.TTS1->Active());
+    EXPECT_EQ(Enabled(), (QStringList{"PlayToolBtn", "PlayFileBtn"}));
+    EXPECT_EQ(Status(), QStringLiteral("2 articles"));
+}
+
+TEST_F(Form1ReadingTest, SkipIsForMultiArticleRunsOnlyAndEndsTheRunOnTheLastArticle)
+{
+    Start({{"Only", "the one article"}}, 0);
+    form().PlayToolBtn->click();
+    EXPECT_FALSE(form().SkipBtn->isEnabled());
+    form().StopBtnClick();
+
+    Start({{"One", "a"}, {"Two", "b"}});
+    form().PlayToolBtn->click();
+    form().SkipBtn->click();
+    EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioReset")));
+    Done(); // the engine reports the discarded text
+    EXPECT_EQ(s.texts.last(), QStringLiteral("b"));
+    EXPECT_EQ(Status(), QStringLiteral("Two : Article 2 of 2"));
+    form().SkipBtnClick();
+    Done();
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(Status(), QStringLiteral("2 articles"));
+}
+
+TEST_F(Form1ReadingTest, AutomaticDeletionLeavesOneBlankArticleAndSavesEachStep)
+{
+    Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}});
+    form().Prefs->ML_AutoDelete = true;
+    form().PlayToolBtn->click();
+    Done();
+    EXPECT_EQ(list().Count(), 2);
+    EXPECT_EQ(TempHome::ReadFile(TForm1::ExportFile()).count("Start of Article"), 2);
+    Done();
+    Done();
+    EXPECT_EQ(s.texts, (QStringList{"a", "b", "c"}));
+    ASSERT_EQ(list().Count(), 1);
+    EXPECT_TRUE(list().EntryAt(1)->IsBlank());
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(Status(), QStringLiteral("No articles"));
+    const QByteArray saved = TempHome::ReadFile(TForm1::ExportFile());
+    EXPECT_EQ(saved.count("Start of Article"), 1);
+    EXPECT_FALSE(saved.contains("\r\nc\r\n"));
+}
+
+TEST_F(Form1ReadingTest, AnArticlesOwnReadButtonDuringARunReadsOnlyThatArticle)
+{
+    Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}});
+    form().PlayToolBtn->click();
+    TMemoEntry *third = list().EntryAt(3);
+    third->OnRead(third);
+    EXPECT_EQ(s.texts.last(), QStringLiteral("c"));
+    EXPECT_FALSE(list().EntryAt(1)->Locked); // all unlocked first
+    Done();
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(s.texts.size(), 2); // the run does not go on
+}
+
+TEST_F(Form1ReadingTest, FilesNeedTitlesAndAnExistingFolder)
+{
+    Start({{"One", "a"}, {"", "b"}});
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().PlayFileBtn->click();
+    EXPECT_EQ(Messages::TakeRecorded().value(0).text,
+              QStringLiteral("A title is required for each item entry when\routputting to multiple files"));
+    EXPECT_EQ(list().CurrentEntry(), list().EntryAt(2));
+    ASSERT_NE(list().EntryAt(2)->View(), nullptr);
+    EXPECT_TRUE(list().EntryAt(2)->View()->Strip->Editing()); // its title is being edited
+    EXPECT_TRUE(s.texts.isEmpty());
+
+    TMemoEntry *untitled = list().EntryAt(2);
+    untitled->OnReadToFile(untitled);
+    EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("A title is required to output speech to a file"));
+    untitled->SetTitle(QStringLiteral(".."));
+    untitled->OnReadToFile(untitled);
+    EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("A title is required to output speech to a file"));
+
+    form().Prefs->OUT_Directory = out + QStringLiteral("/missing");
+    list().EntryAt(1)->OnReadToFile(list().EntryAt(1));
+    EXPECT_EQ(Messages::TakeRecorded().value(0).text,
+              QStringLiteral("Output directory ") + out + QStringLiteral("/missing is not valid"));
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_FALSE(app->voices.TTS1->Active());
+}
+
+TEST_F(Form1ReadingTest, TitlesBecomeSafeFileNamesInsideTheOutputFolder)
+{
+    const QString dir = QStringLiteral("/data/out");
+    EXPECT_EQ(TForm1::OutputFile(dir, QStringLiteral("News"), QStringLiteral(".mp3")), QStringLiteral("/data/out/News.mp3"));
+    EXPECT_EQ(TForm1::OutputFile(dir, QStringLiteral("../../etc/x"), QStringLiteral(".wav")),
+              QStringLiteral("/data/out/.._.._etc_x.wav"));
+    EXPECT_EQ(TForm1::OutputFile(dir, QStringLiteral("a\\b\tc"), QStringLiteral(".wav")), QStringLiteral("/data/out/a_b_c.wav"));
+    EXPECT_EQ(TForm1::OutputFile(dir + QLatin1Char('/'), QStringLiteral(" spaced "), QStringLiteral(".wav")),
+              QStringLiteral("/data/out/ spaced .wav")); // the title as typed
+    for (const char *refused : {"", "   ", ".", "..", "..."})
+        EXPECT_TRUE(TForm1::OutputFile(dir, QLatin1String(refused), QStringLiteral(".wav")).isEmpty()) << refused;
+    const QString longName = TForm1::OutputFile(dir, QString(300, QChar(0x00e9)), QStringLiteral(".mp3"));
+    EXPECT_LE(QFileInfo(longName).fileName().toUtf8().size(), 255);
+    EXPECT_TRUE(longName.endsWith(QStringLiteral(".mp3")));
+}
+
+TEST_F(Form1ReadingTest, StopDeletesAnUnfinishedWaveFileButNothingWhenReadingAloud)
+{
+    Start({{"Kept", "a"}, {"Two", "b"}});
+    const QString wav = out + QStringLiteral("/Kept.wav");
+    form().Prefs->OUT_FileFormat = 0;
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().PlayFileBtn->click();
+    EXPECT_EQ(form().SpeechFileName, wav);
+    EXPECT_TRUE(QFile::exists(wav));
+    form().StopBtn->click();
+    EXPECT_FALSE(QFile::exists(wav));
+    EXPECT_EQ(form().ReadingState, rsIdle);
+
+    TempHome::WriteFile(out + QStringLiteral("/other.wav"), "keep");
+    form().PlayToolBtn->click();
+    form().StopBtn->click();
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/other.wav")));
+}
+
+TEST_F(Form1ReadingTest, MultipleMp3FilesAreConvertedAndTheTemporaryFilesRemoved)
+{
+    Start({{"First", "a"}, {"Second", "b"}});
+    form().Prefs->OUT_FileFormat = 1;
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().PlayFileBtn->click();
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/temp.wav")));
+    Done();
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/First.mp3")));
+    EXPECT_EQ(s.texts.last(), QStringLiteral("b"));
+    Done();
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/Second.mp3")));
+    EXPECT_FALSE(QFile::exists(out + QStringLiteral("/temp.wav")));
+    EXPECT_FALSE(QFile::exists(out + QStringLiteral("/temp44.wav")));
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile()))
+                    .contains(QStringLiteral(" - Converting to MP3 format: First.mp3\n")));
+}
+
+TEST_F(Form1ReadingTest, ExitDuringMp3EncodingStopsEverythingAndKeepsTheTemporaryFiles)
+{
+    Start({{"First", "a"}, {"Second", "b"}});
+    form().Prefs->OUT_FileFormat = 1;
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().PlayFileBtn->click();
+    // Speech long enough for an encoding of many chunks: a minute of tone.
+    QProcess::execute(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("22050"),
+                                              QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-b"),
+                                              QStringLiteral("16"), out + QStringLiteral("/long.wav"),
+                                              QStringLiteral("synth"), QStringLiteral("60"), QStringLiteral("sine"),
+                                              QStringLiteral("300")});
+    // The engine keeps writing to the file it opened; the name now holds the long one.
+    ASSERT_EQ(std::rename(qPrintable(out + QStringLiteral("/long.wav")), qPrintable(out + QStringLiteral("/temp.wav"))), 0);
+    QTimer watch;
+    watch.setInterval(0);
+    watch.callOnTimeout([&] {
+        if (form().ReadingState == rsConverting && QFile::exists(out + QStringLiteral("/temp44.wav"))) {
+            watch.stop();
+            form().ExitParlewindClick();
+        }
+    });
+    watch.start();
+    Done();
+    EXPECT_EQ(form().ReadingState, rsExiting);
+    EXPECT_TRUE(Mp3AbortRequested);
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/temp.wav")));
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/temp44.wav")));
+    EXPECT_EQ(s.texts, QStringList{"a"}); // nothing further read
+}
+
+TEST_F(Form1ReadingTest, RefusedTextsEndTheReadingAtOnce)
+{
+    Start({{"One", "a"}});
+    list().EntryAt(1)->SetVoice(QStringLiteral("Nobody"));
+    form().PlayToolBtn->click();
+    EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Voice Nobody does not exist"));
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_FALSE(list().EntryAt(1)->Locked);
+    EXPECT_FALSE(form().StatusGauge->isVisible());
+
+    form().SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), QStringLiteral("Nobody"));
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    form().SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), QStringLiteral("Mary"));
+    EXPECT_EQ(form().ReadingState, rsReading);
+    EXPECT_FALSE(form().SkipBtn->isEnabled());
+    Done();
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_FALSE(app->voices.TTS1->Active());
+}
+
+TEST_F(Form1ReadingTest, WordPositionsMapThroughTheFilterToTheArticlesOwnWords)
+{
+    const QString text = QStringLiteral("Visit www.example.org/some/long/path today, please.");
+    Start({{"Link", text}}, 0);
+    form().PlayToolBtn->click();
+    const QString spoken = s.texts.last();
+    ASSERT_NE(spoken, text); // it was filtered
+    const auto word = [&](const QString &w) { return quint32(spoken.indexOf(w) * 2); };
+    QPlainTextEdit *box = list().EntryAt(1)->View()->TextBox;
+
+    s.lastBufSink->WordPosition(0, word(QStringLiteral("today")));
+    EXPECT_EQ(box->textCursor().selectedText(), QStringLiteral("today,"));
+    EXPECT_EQ(form().StatusGauge->Progress(), text.indexOf(QStringLiteral("today")) + 7);
+    s.lastBufSink->WordPosition(0, word(QStringLiteral("w w w")));
+    EXPECT_EQ(box->textCursor().selectionStart(), text.indexOf(QStringLiteral("www")));
+
+    form().HighlightPosnClick(false);
+    s.lastBufSink->WordPosition(0, word(QStringLiteral("please")));
+    EXPECT_FALSE(box->textCursor().hasSelection());
+    EXPECT_EQ(box->textCursor().position(), text.indexOf(QStringLiteral("please")));
+}
+
+} // namespace
