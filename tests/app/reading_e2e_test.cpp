@@ -1,0 +1,163 @@
+#include "FormWithVoices.h"
+#include "articles/MemoEntryView.h"
+#include "articles/MemoListBox.h"
+#include "platform/shell/Messages.h"
+#include "speech/SpTools.h"
+#include "support/EngineHelpers.h"
+#include "support/Printers.h"
+#include "support/StoredPrefs.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+// The main window reading for real: espeak-ng, the test sound server, LAME.
+namespace {
+
+class ReadingE2ETest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
+        DetectSpeechSupport();
+        Messages::TakeRecorded();
+        StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+        StoredPrefs::Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
+        out = home.Root() + QStringLiteral("/out");
+        QDir().mkpath(out);
+        app = std::make_unique<FormWithVoices>();
+        form().show();
+        ASSERT_TRUE(form().Initialized);
+        form().Prefs->OUT_Directory = out;
+    }
+    TMemoEntry *Add(const QString &title, const QString &voice, const QString &text)
+    {
+        TMemoEntry *e = form().AddMemo(text, voice);
+        e->SetTitle(title);
+        return e;
+    }
+    TForm1 &form() { return app->form; }
+    bool WaitIdle(int ms) { return WaitUntil([&] { return form().ReadingState == rsIdle; }, ms); }
+    static double Seconds(const QString &file)
+    {
+        QProcess soxi;
+        soxi.start(QStringLiteral("soxi"), {QStringLiteral("-D"), file});
+        soxi.waitForFinished(10000);
+        return QString::fromUtf8(soxi.readAllStandardOutput()).trimmed().toDouble();
+    }
+
+    TempHome home;
+    QString out;
+    std::unique_ptr<FormWithVoices> app;
+};
+
+TEST_F(ReadingE2ETest, ArticlesAreReadAloudOneAfterAnotherWithTheSpokenWordHighlighted)
+{
+    Add(QStringLiteral("One"), QStringLiteral("Mary"), QStringLiteral("Apples and bananas grow here."));
+    Add(QStringLiteral("Two"), QStringLiteral("Mike"), QStringLiteral("Carrots need a garden."));
+    Add(QStringLiteral("Three"), QStringLiteral("Sam"), QStringLiteral("Dates come from palms."));
+    QStringList highlighted;
+    QTimer watch;
+    watch.setInterval(5);
+    watch.callOnTimeout([&] {
+        TMemoEntry *article = form().CurrentArticle;
+        if (!article || !article->View())
+            return;
+        const QString word = article->View()->TextBox->textCursor().selectedText();
+        if (!word.isEmpty() && (highlighted.isEmpty() || highlighted.last() != word))
+            highlighted << word;
+    });
+    watch.start();
+    QElapsedTimer clock;
+    clock.start();
+    form().PlayToolBtn->click();
+    ASSERT_EQ(form().ReadingState, rsReading);
+    ASSERT_TRUE(WaitIdle(60000));
+    // Spoken in real time: three sentences take seconds, not milliseconds.
+    EXPECT_GT(clock.elapsed(), 3000);
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    const QStringList expected{"Apples", "and", "bananas", "grow", "here.", "Carrots", "need", "a", "garden.",
+                               "Dates", "come", "from", "palms."};
+    // Every word was highlighted as it was spoken, in order (a very short word may
+    // pass between two looks).
+    int next = 0;
+    for (const QString &word : std::as_const(highlighted)) {
+        const int at = static_cast<int>(expected.indexOf(word, next));
+        ASSERT_GE(at, 0) << "unexpected or out of order: " << word.toStdString() << " in "
+                         << highlighted.join(u' ').toStdString();
+        next = at + 1;
+    }
+    EXPECT_GE(highlighted.size(), 10) << highlighted.join(u' ').toStdString();
+    EXPECT_EQ(form().StatusPanel0->text(), QStringLiteral("3 articles"));
+}
+
+TEST_F(ReadingE2ETest, MultipleMp3FilesOneForEachTitle)
+{
+    Add(QStringLiteral("Morning news"), QStringLiteral("Mary"), QStringLiteral("The morning news is short today."));
+    Add(QStringLiteral("Weather/Outlook"), QStringLiteral("Mike"),
+        QStringLiteral("Tomorrow will be sunny with a light breeze from the west, and warm in the afternoon."));
+    form().Prefs->OUT_FileFormat = 1;
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().PlayFileBtn->click();
+    ASSERT_TRUE(WaitIdle(60000));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    const QStringList files = QDir(out).entryList(QDir::Files);
+    EXPECT_EQ(files, (QStringList{"Morning news.mp3", "Weather_Outlook.mp3"}));
+    double previous = 0;
+    for (const QString &mp3 : files) {
+        const QString wav = home.Root() + QLatin1Char('/') + mp3 + QStringLiteral(".wav");
+        ASSERT_EQ(QProcess::execute(QStringLiteral("lame"), {QStringLiteral("--quiet"), QStringLiteral("--decode"),
+                                                             out + QLatin1Char('/') + mp3, wav}), 0);
+        const double seconds = Seconds(wav);
+        EXPECT_GT(seconds, 1.0) << mp3.toStdString();
+        EXPECT_GT(seconds, previous) << "the second text is the longer one";
+        previous = seconds;
+    }
+}
+
+TEST_F(ReadingE2ETest, ASingleWaveFileIsSpokenInTheFirstArticlesVoice)
+{
+    Add(QStringLiteral("Both"), QStringLiteral("Mary"), QStringLiteral("This first part is spoken by Mary."));
+    Add(QStringLiteral("Second"), QStringLiteral("Mike"), QStringLiteral("And this second part by Mary as well."));
+    form().Prefs->OUT_FileFormat = 0;
+    form().Prefs->OUT_FileDest = rtSingleFile;
+    form().PlayFileBtn->click();
+    ASSERT_TRUE(WaitIdle(60000));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"Both.wav"});
+    const WaveData wave = ReadWave(out + QStringLiteral("/Both.wav"));
+    ASSERT_TRUE(wave.valid);
+    EXPECT_GT(wave.Seconds(), 3.0);
+    WaveData secondHalf = wave;
+    secondHalf.samples = wave.samples.mid(wave.samples.size() / 2);
+    EXPECT_GT(MedianPitch(secondHalf), 150.0) << "Mike would be far lower";
+}
+
+TEST_F(ReadingE2ETest, PauseHoldsTheReadingAndResumeGoesOn)
+{
+    Add(QStringLiteral("Long"), QStringLiteral("Mary"),
+        QStringLiteral("One two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen."));
+    form().PlayToolBtn->click();
+    QPlainTextEdit *box = form().CurrentArticle->View()->TextBox;
+    ASSERT_TRUE(WaitUntil([&] { return box->textCursor().selectedText() == QStringLiteral("three"); }, 10000));
+    form().PauseBtn->click();
+    ASSERT_EQ(form().ReadingState, rsPaused);
+    Pump(300);
+    const int held = box->textCursor().position();
+    Pump(1200);
+    EXPECT_EQ(box->textCursor().position(), held);
+    form().PauseBtn->click();
+    EXPECT_EQ(form().ReadingState, rsReading);
+    ASSERT_TRUE(WaitIdle(30000));
+    EXPECT_GT(box->textCursor().position(), held);
+}
+
+} // namespace
