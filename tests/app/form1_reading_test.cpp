@@ -1,4 +1,5 @@
 #include "FormWithVoices.h"
+#include "app/OutDirDialog.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "audio/Mp3Encode.h"
@@ -12,6 +13,11 @@
 #include "support/TempHome.h"
 
 #include <QAction>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -320,6 +326,33 @@ TEST_F(Form1ReadingTest, WordPositionsMapThroughTheFilterToTheArticlesOwnWords)
     s.lastBufSink->WordPosition(0, word(QStringLiteral("please")));
     EXPECT_FALSE(box->textCursor().hasSelection());
     EXPECT_EQ(box->textCursor().position(), text.indexOf(QStringLiteral("please")));
+}
+
+TEST_F(Form1ReadingTest, FileOptionsChooseFormatDestinationAndFolder)
+{
+    Start({{"One", "a"}});
+    form().FileFormatRGrp->button(1)->click();
+    EXPECT_EQ(form().Prefs->OUT_FileFormat, 1);
+    form().ODestGrp->button(1)->click();
+    EXPECT_EQ(form().Prefs->OUT_FileDest, 1);
+    EXPECT_EQ(form().ReadTarget, rtMultipleFiles);
+    form().OutDirEdit->setText(QStringLiteral("  ") + out + QStringLiteral("/ "));
+    EXPECT_EQ(form().Prefs->OUT_Directory, out); // trimmed, one trailing separator dropped
+
+    const QString chosen = home.Root() + QStringLiteral("/chosen");
+    QDir().mkpath(chosen);
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<TOutDirDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Select Output Directory"));
+        EXPECT_EQ(dialog->SelectedDirectory(), out); // opens at the current folder
+        dialog->OpenDirectory(chosen);
+        EXPECT_EQ(dialog->PathLabel->text(), chosen);
+        dialog->accept();
+    });
+    form().Button1->click();
+    EXPECT_EQ(form().Prefs->OUT_Directory, chosen);
+    EXPECT_EQ(form().OutDirEdit->text(), chosen);
 }
 
 } // namespace
