@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSystemTrayIcon>
@@ -239,7 +240,7 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     try {
         return TTSForm->PlayToFileInit(article->Voice(), SpeechFileName);
     } catch (const std::exception &) {
-        return false; // already shown
+        return false; // the voice manager has shown it
     }
 }
 
@@ -430,12 +431,17 @@ void TForm1::WordPosition(TTTS *, quint64, quint32 byteOffset)
     const qint32 c = static_cast<qint32>(byteOffset / 2);
     const qint32 p = TTSForm->TTSFilter.MapPosition(c);
     TMemoEntryView *view = CurrentArticle->View();
-    const QString text = view ? view->TextBox->toPlainText() : CurrentArticle->Text();
+    // Look at the characters where they are; copying a long text per word would
+    // keep the window busy.
+    QTextDocument *document = view ? view->TextBox->document() : nullptr;
+    const QString text = document ? QString() : CurrentArticle->Text();
+    const auto n = static_cast<qint32>(document ? document->characterCount() - 1 : text.size());
+    const auto at = [&](qint32 i) { return document ? document->characterAt(i) : text.at(i); };
     qint32 e = p + 1;
-    const auto n = static_cast<qint32>(text.size());
     while (e - 1 < n) {
-        const QChar ch = text.at(e - 1);
-        if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char(' '))
+        const QChar ch = at(e - 1);
+        // The document keeps line breaks as paragraph separators.
+        if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char(' ') || ch == QChar::ParagraphSeparator)
             break;
         ++e;
     }

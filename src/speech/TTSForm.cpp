@@ -169,10 +169,10 @@ bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise)
 {
     // A pitch of 0 means "none chosen" just like a speed of 0; handing it to the
     // engine would read at its lowest pitch.
-    if (voice.Speed < 1 || voice.Pitch < 1)
-        FillVoiceRanges(voice);
-    TTS1->SetModeID(voice.ModeID);
     try {
+        if (voice.Speed < 1 || voice.Pitch < 1)
+            FillVoiceRanges(voice);
+        TTS1->SetModeID(voice.ModeID);
         TTS1->SetActive(true);
         TTS1->SetPitch(static_cast<quint16>(voice.Pitch));
         TTS1->SetSpeed(static_cast<quint32>(voice.Speed));
