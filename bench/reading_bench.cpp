@@ -39,14 +39,14 @@ bool Pump(const std::function<bool()> &done, int ms)
     return true;
 }
 
-QString Words(int count, int seed)
+QString Words(int count, int seed, bool paragraphs = true)
 {
     static const char *words[] = {"reading", "articles", "aloud", "with", "a", "calm", "voice", "makes", "the",
                                   "morning", "news", "easy", "to", "follow", "while", "walking", "outside"};
     QString text;
     for (int i = 0; i < count; ++i) {
         text += QLatin1String(words[(i * 7 + seed) % 17]);
-        text += (i % 15 == 14) ? QStringLiteral(". ") : QStringLiteral(" ");
+        text += (paragraphs && i % 60 == 59) ? QStringLiteral(".\n") : (i % 15 == 14) ? QStringLiteral(". ") : QStringLiteral(" ");
     }
     return text;
 }
@@ -73,11 +73,12 @@ struct Program
     TTTSForm voices;
 };
 
-int Latency()
+int Latency(bool paragraphs)
 {
     QString text;
     while (text.size() < 1024 * 1024)
-        text += Words(2000, int(text.size()));
+        text += Words(2000, int(text.size()), paragraphs);
+    std::printf("-- a 1 MB article %s\n", paragraphs ? "in paragraphs of 60 words" : "in one paragraph");
     Program p;
     if (!p.form.Initialized)
         return 1;
@@ -160,7 +161,7 @@ int main(int argc, char **argv)
     DetectSpeechSupport();
     const QByteArray what = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     if (what == "latency")
-        return Latency();
+        return Latency(true) + Latency(false);
     if (what == "mp3" && argc > 4)
         return Mp3(QString::fromLocal8Bit(argv[2]), atoi(argv[3]), atoi(argv[4]));
     std::fprintf(stderr, "usage: %s latency | mp3 DIR ARTICLES WORDS\n", argv[0]);
