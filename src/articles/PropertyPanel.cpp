@@ -193,6 +193,10 @@ bool TPropertyPanel::eventFilter(QObject *watched, QEvent *event)
 void TPropertyPanel::FocusChanged(QWidget *old, QWidget *now)
 {
     const auto inside = [this](QWidget *w) { return w && (w == this || isAncestorOf(w)); };
+    // A message box or another window taking the focus is no reason to stop: the
+    // focus comes back here when it closes.
+    if (!now || now->window() != window())
+        return;
     // The voice box's drop-down list is a window of its own while it is open.
     const bool inPopup = now && VoiceBox->view() && VoiceBox->view()->isAncestorOf(now);
     if (inside(old) && !inside(now) && !inPopup && now != VoiceBox->view())

@@ -232,6 +232,14 @@ TEST_F(MemoListTest, TheStripEditsTitleAndVoiceInPlace)
 
     e->FocusTitle();
     EXPECT_TRUE(strip->Editing());
+    // A message box taking the focus does not end editing: the title is still
+    // to be typed when it closes.
+    QLineEdit other;
+    other.show();
+    other.activateWindow();
+    other.setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(strip->Editing());
 }
 
 TEST_F(MemoListTest, TextFilesAreAppendedLineByLine)
