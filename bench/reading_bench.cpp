@@ -162,6 +162,8 @@ int main(int argc, char **argv)
     const QByteArray what = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     if (what == "latency")
         return Latency(true) + Latency(false);
+    if (what == "latency-one-paragraph")
+        return Latency(false);
     if (what == "mp3" && argc > 4)
         return Mp3(QString::fromLocal8Bit(argv[2]), atoi(argv[3]), atoi(argv[4]));
     std::fprintf(stderr, "usage: %s latency | mp3 DIR ARTICLES WORDS\n", argv[0]);
