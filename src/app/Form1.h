@@ -237,6 +237,8 @@ private:
     void InitializeListInfo();
     void SwitchMode(quint8 mode);
     void BuildFileOptions();
+    // Reads the list from its first article to ReadTarget.
+    void StartRun();
     void RunTextDone();
     void SingleTextDone();
     void TestTextDone();

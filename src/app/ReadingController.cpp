@@ -176,6 +176,11 @@ void TForm1::PlayAllBtnClick()
     if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState == rsExiting)
         return;
     ReadTarget = rtSpeakers;
+    StartRun();
+}
+
+void TForm1::StartRun()
+{
     TMemoListBox &list = *MemoListBox1;
     if (list.Count() == 0)
         return;
@@ -204,12 +209,7 @@ void TForm1::PlayFileBtnClick()
             }
         }
     }
-    if (list.Count() == 0)
-        return;
-    list.MarkEntry(1);
-    ConnectTextDone(&TForm1::RunTextDone);
-    if (PrepareOutput(list.EntryAt(1), ReadTarget))
-        StartReading(list.EntryAt(1), ReadTarget);
+    StartRun();
 }
 
 bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
