@@ -354,9 +354,7 @@ void TForm1::FinishOutput(bool abort)
     if (!abort && IsFileTarget(RunTarget) && Prefs->OUT_FileFormat == 1) {
         SetReadingState(rsConverting);
         ShowStatus(QString());
-        StatusGauge->SetMinValue(0);
-        StatusGauge->SetMaxValue(100);
-        StatusGauge->SetProgress(0);
+        SetProgress(0);
         StatusGauge->show();
         if (!TTSForm->ConvertWaveFile(SpeechFileName, ResampledFileName, 16, 1, 44100) || ReadingState == rsExiting)
             return;

@@ -254,6 +254,13 @@ TWaveFileInfo TWaveFileInfo::Parse(const QByteArray &contents, qint64 fileSize)
     return ParseDevice(buffer, fileSize);
 }
 
+TWaveFileInfo TWaveFileInfo::Parse(QIODevice &device, qint64 fileSize)
+{
+    if (!device.seek(0))
+        throw EMMWaveError(readError);
+    return ParseDevice(device, fileSize);
+}
+
 void TMMWave::SetFileName(const QString &fileName)
 {
     m_Info.reset();

@@ -3,6 +3,7 @@
 #include "audio/PcmConvert.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -38,6 +39,8 @@ struct TWaveFileInfo
     static TWaveFileInfo Read(const QString &fileName);
     // Parses bytes already in memory (the file's whole contents).
     static TWaveFileInfo Parse(const QByteArray &contents, qint64 fileSize);
+    // Parses an open file or buffer from its start.
+    static TWaveFileInfo Parse(QIODevice &device, qint64 fileSize);
 };
 
 // One wave file: setting the file name opens and parses it.

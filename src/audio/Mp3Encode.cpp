@@ -25,12 +25,12 @@ void Fail(const QString &message)
 
 // The samples to encode: the "data" chunk of a wave file, or the whole file when
 // it is not one.
-void SampleRange(const QString &path, qint64 fileSize, qint64 &start, qint64 &length)
+void SampleRange(QFile &file, qint64 &start, qint64 &length)
 {
     start = 0;
-    length = fileSize;
+    length = file.size();
     try {
-        const TWaveFileInfo info = TWaveFileInfo::Read(path);
+        const TWaveFileInfo info = TWaveFileInfo::Parse(file, file.size());
         start = info.DataStart;
         length = info.DataLength;
     } catch (const EMMWaveError &) {
@@ -50,7 +50,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
         return false;
     }
     qint64 start = 0, size = 0;
-    SampleRange(waveFileName, wave.size(), start, size);
+    SampleRange(wave, start, size);
     if (!wave.seek(start)) {
         Fail(QStringLiteral("Read Error"));
         return false;
