@@ -446,11 +446,8 @@ void TForm1::WordPosition(TTTS *, quint64, quint32 byteOffset)
     StatusGauge->SetProgress(e);
     if (!view)
         return;
-    QTextCursor cursor = view->TextBox->textCursor();
-    cursor.setPosition(std::clamp(p, 0, n));
-    if (Prefs->TTS_HighlightPosition)
-        cursor.setPosition(std::clamp(e - 1, 0, n), QTextCursor::KeepAnchor);
-    view->TextBox->setTextCursor(cursor);
+    const qint32 start = std::clamp(p, 0, n);
+    view->ShowReadingPosition(start, Prefs->TTS_HighlightPosition ? std::clamp(e - 1, 0, n) : start);
 }
 
 void TForm1::SpeakTest(const QString &text, const QString &voice)

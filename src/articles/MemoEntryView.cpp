@@ -6,7 +6,25 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QVBoxLayout>
+
+namespace {
+
+// Qt throws a paragraph's shaping away after every paint and rebuilds it, for the
+// whole paragraph, to place the caret: tens of milliseconds a paint for a
+// paragraph of a megabyte, several times a second while it is read. Long
+// paragraphs keep theirs; it costs about what one rebuild allocates anyway.
+constexpr int LongParagraph = 4096;
+
+void KeepLayout(const QTextBlock &block)
+{
+    if (block.length() > LongParagraph && block.layout())
+        block.layout()->setCacheEnabled(true);
+}
+
+} // namespace
 
 TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
 {
@@ -102,6 +120,8 @@ void TMemoEntryView::ShowText()
     m_Filling = true;
     TextBox->setPlainText(m_Entry->m_Text);
     m_Filling = false;
+    for (QTextBlock block = TextBox->document()->firstBlock(); block.isValid(); block = block.next())
+        KeepLayout(block);
 }
 
 void TMemoEntryView::ShowColor()
@@ -112,6 +132,17 @@ void TMemoEntryView::ShowColor()
     if (m_Entry->Color().isValid())
         p.setColor(QPalette::Base, m_Entry->Color());
     TextBox->setPalette(p);
+}
+
+void TMemoEntryView::ShowReadingPosition(qint32 start, qint32 end)
+{
+    QTextCursor cursor = TextBox->textCursor();
+    // A paragraph typed or pasted since the text was shown.
+    KeepLayout(TextBox->document()->findBlock(start));
+    cursor.setPosition(start);
+    if (end > start)
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+    TextBox->setTextCursor(cursor);
 }
 
 bool TMemoEntryView::eventFilter(QObject *watched, QEvent *event)

@@ -26,6 +26,8 @@ public:
     void ShowTitleAndVoice();
     void ShowText();
     void ShowColor();
+    // Puts the caret at start, selecting up to end when end lies past it.
+    void ShowReadingPosition(qint32 start, qint32 end);
 
     // The focus moved into the article's strip or text box.
     std::function<void(TMemoEntry *)> Entered;

@@ -242,6 +242,37 @@ TEST_F(MemoListTest, TheStripEditsTitleAndVoiceInPlace)
     EXPECT_TRUE(strip->Editing());
 }
 
+TEST_F(MemoListTest, ALongParagraphShowsTheReadingPositionWhereAFreshLayoutWould)
+{
+    ShowWithClientHeight(300);
+    QString text;
+    while (text.size() < 60000)
+        text += QStringLiteral("calm voices reading the morning news ");
+    TMemoEntry *e = list.Add(text, QStringLiteral("Mary"));
+    QPlainTextEdit *box = e->View()->TextBox;
+    QCoreApplication::processEvents();
+    const auto expectFresh = [&](int start, int end) {
+        e->View()->ShowReadingPosition(start, end);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(box->textCursor().selectedText(), e->Text().mid(start, end - start));
+        const QRect shown = box->cursorRect();
+        EXPECT_TRUE(box->viewport()->rect().contains(shown)) << start;
+        // Lay the whole text out again and ask once more.
+        box->document()->markContentsDirty(0, box->document()->characterCount());
+        e->View()->ShowReadingPosition(start, end);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown, box->cursorRect()) << start;
+    };
+    expectFresh(30007, 30011);
+    expectFresh(50000, 50000);
+    // Typing into the paragraph moves what follows.
+    box->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(box, QStringLiteral("Breaking: "));
+    expectFresh(30017, 30021);
+    expectFresh(59000, 59004);
+    EXPECT_EQ(e->Text().left(12), QStringLiteral("Breaking: ca"));
+}
+
 TEST_F(MemoListTest, TextFilesAreAppendedLineByLine)
 {
     TMemoEntry *e = list.Add(QString(), QString());
