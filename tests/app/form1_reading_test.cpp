@@ -90,7 +90,7 @@ protected:
 
 TEST_F(Form1ReadingTest, CommandsFollowTheReadingState)
 {
-    Start({{"One", "first text"}, {"Two", "second text"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "first text"}, {"Two", "second text"}}));
     EXPECT_EQ(Enabled(), (QStringList{"PlayToolBtn", "PlayFileBtn"}));
     form().PlayToolBtn->click();
     EXPECT_EQ(form().ReadingState, rsReading);
@@ -123,12 +123,12 @@ TEST_F(Form1ReadingTest, CommandsFollowTheReadingState)
 
 TEST_F(Form1ReadingTest, SkipIsForMultiArticleRunsOnlyAndEndsTheRunOnTheLastArticle)
 {
-    Start({{"Only", "the one article"}}, 0);
+    ASSERT_NO_FATAL_FAILURE(Start({{"Only", "the one article"}}, 0));
     form().PlayToolBtn->click();
     EXPECT_FALSE(form().SkipBtn->isEnabled());
     form().StopBtnClick();
 
-    Start({{"One", "a"}, {"Two", "b"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}}));
     form().PlayToolBtn->click();
     form().SkipBtn->click();
     EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioReset")));
@@ -143,7 +143,7 @@ TEST_F(Form1ReadingTest, SkipIsForMultiArticleRunsOnlyAndEndsTheRunOnTheLastArti
 
 TEST_F(Form1ReadingTest, AutomaticDeletionLeavesOneBlankArticleAndSavesEachStep)
 {
-    Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}}));
     form().Prefs->ML_AutoDelete = true;
     form().PlayToolBtn->click();
     Done();
@@ -163,7 +163,7 @@ TEST_F(Form1ReadingTest, AutomaticDeletionLeavesOneBlankArticleAndSavesEachStep)
 
 TEST_F(Form1ReadingTest, AnArticlesOwnReadButtonDuringARunReadsOnlyThatArticle)
 {
-    Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}}));
     form().PlayToolBtn->click();
     TMemoEntry *third = list().EntryAt(3);
     third->OnRead(third);
@@ -176,7 +176,7 @@ TEST_F(Form1ReadingTest, AnArticlesOwnReadButtonDuringARunReadsOnlyThatArticle)
 
 TEST_F(Form1ReadingTest, FilesNeedTitlesAndAnExistingFolder)
 {
-    Start({{"One", "a"}, {"", "b"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"", "b"}}));
     form().Prefs->OUT_FileDest = rtMultipleFiles;
     form().PlayFileBtn->click();
     EXPECT_EQ(Messages::TakeRecorded().value(0).text,
@@ -219,7 +219,7 @@ TEST_F(Form1ReadingTest, TitlesBecomeSafeFileNamesInsideTheOutputFolder)
 
 TEST_F(Form1ReadingTest, StopDeletesAnUnfinishedWaveFileButNothingWhenReadingAloud)
 {
-    Start({{"Kept", "a"}, {"Two", "b"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"Kept", "a"}, {"Two", "b"}}));
     const QString wav = out + QStringLiteral("/Kept.wav");
     form().Prefs->OUT_FileFormat = 0;
     form().Prefs->OUT_FileDest = rtMultipleFiles;
@@ -238,7 +238,7 @@ TEST_F(Form1ReadingTest, StopDeletesAnUnfinishedWaveFileButNothingWhenReadingAlo
 
 TEST_F(Form1ReadingTest, MultipleMp3FilesAreConvertedAndTheTemporaryFilesRemoved)
 {
-    Start({{"First", "a"}, {"Second", "b"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}, {"Second", "b"}}));
     form().Prefs->OUT_FileFormat = 1;
     form().Prefs->OUT_FileDest = rtMultipleFiles;
     form().PlayFileBtn->click();
@@ -257,7 +257,7 @@ TEST_F(Form1ReadingTest, MultipleMp3FilesAreConvertedAndTheTemporaryFilesRemoved
 
 TEST_F(Form1ReadingTest, ExitDuringMp3EncodingStopsEverythingAndKeepsTheTemporaryFiles)
 {
-    Start({{"First", "a"}, {"Second", "b"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}, {"Second", "b"}}));
     form().Prefs->OUT_FileFormat = 1;
     form().Prefs->OUT_FileDest = rtMultipleFiles;
     form().PlayFileBtn->click();
@@ -288,7 +288,7 @@ TEST_F(Form1ReadingTest, ExitDuringMp3EncodingStopsEverythingAndKeepsTheTemporar
 
 TEST_F(Form1ReadingTest, RefusedTextsEndTheReadingAtOnce)
 {
-    Start({{"One", "a"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}}));
     list().EntryAt(1)->SetVoice(QStringLiteral("Nobody"));
     form().PlayToolBtn->click();
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Voice Nobody does not exist"));
@@ -309,7 +309,7 @@ TEST_F(Form1ReadingTest, RefusedTextsEndTheReadingAtOnce)
 TEST_F(Form1ReadingTest, WordPositionsMapThroughTheFilterToTheArticlesOwnWords)
 {
     const QString text = QStringLiteral("Visit www.example.org/some/long/path today, please.");
-    Start({{"Link", text}}, 0);
+    ASSERT_NO_FATAL_FAILURE(Start({{"Link", text}}, 0));
     form().PlayToolBtn->click();
     const QString spoken = s.texts.last();
     ASSERT_NE(spoken, text); // it was filtered
@@ -330,7 +330,7 @@ TEST_F(Form1ReadingTest, WordPositionsMapThroughTheFilterToTheArticlesOwnWords)
 
 TEST_F(Form1ReadingTest, FileOptionsChooseFormatDestinationAndFolder)
 {
-    Start({{"One", "a"}});
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}}));
     form().FileFormatRGrp->button(1)->click();
     EXPECT_EQ(form().Prefs->OUT_FileFormat, 1);
     form().ODestGrp->button(1)->click();
