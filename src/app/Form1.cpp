@@ -531,15 +531,10 @@ void TForm1::FormShow()
     SetReadingState(rsIdle);
     Initialized = true;
     UtilsClass::Trace(QStringLiteral("Exiting FormShow"));
-    // Without a window manager the window may never become active; the list must
-    // not stay without its first article then.
-    if (!ListInfoInitialized)
-        QTimer::singleShot(1000, this, [this] {
-            if (!ListInfoInitialized && !m_Terminated) {
-                ListInfoInitialized = true;
-                InitializeListInfo();
-            }
-        });
+    // Without a window manager, or with one that keeps a window started at login
+    // from taking the focus, the window may never become active; what activation
+    // starts (the first article marked, the minimizing of "-auto") happens anyway.
+    QTimer::singleShot(1000, this, [this] { FormActivate(); });
 }
 
 bool TForm1::event(QEvent *event)

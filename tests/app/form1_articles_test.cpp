@@ -6,6 +6,7 @@
 #include "platform/shell/ProgramPaths.h"
 #include "speech/SpTools.h"
 #include "support/FakeEngine.h"
+#include "support/EngineHelpers.h"
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
 #include "support/TempHome.h"
@@ -75,7 +76,7 @@ TEST_F(Form1ArticlesTest, TheFirstStartShowsTheIntroductionAndLaterStartsTheSave
     TMemoListBox &list = *app->form.MemoListBox1;
     ASSERT_EQ(list.Count(), 2);
     app->form.activateWindow();
-    QTRY_VERIFY_WITH_TIMEOUT(app->form.ListInfoInitialized, 3000);
+    ASSERT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
     EXPECT_EQ(list.CurrentEntry(), list.EntryAt(1));
     EXPECT_EQ(app->form.StatusPanel0->text(), QStringLiteral("2 articles"));
     EXPECT_TRUE(list.EntryAt(2)->OnDelete); // restored articles are connected
@@ -84,7 +85,7 @@ TEST_F(Form1ArticlesTest, TheFirstStartShowsTheIntroductionAndLaterStartsTheSave
 TEST_F(Form1ArticlesTest, NoSavedListGivesOneBlankArticleAndNoArticlesInTheStatus)
 {
     auto app = Start(QByteArray(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(app->form.ListInfoInitialized, 3000);
+    ASSERT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
     ASSERT_EQ(app->form.MemoListBox1->Count(), 1);
     EXPECT_TRUE(app->form.MemoListBox1->EntryAt(1)->IsBlank());
     EXPECT_EQ(app->form.CountText(), QStringLiteral("No articles"));

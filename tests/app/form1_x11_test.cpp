@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
+#include "support/EngineHelpers.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
@@ -24,7 +25,7 @@ protected:
     {
         ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
         // The tray host may still be starting when the first test runs.
-        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 5000);
+        ASSERT_TRUE(WaitUntil([&] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 5000));
         Messages::TakeRecorded();
     }
     TempHome home;
@@ -44,7 +45,7 @@ TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
     EXPECT_EQ(form.TrayIcon->toolTip(), QStringLiteral("Parlewind MP3"));
     form.ShowStatus(QString(70, QLatin1Char('x')));
     EXPECT_EQ(form.TrayIcon->toolTip().size(), 63);
-    QTRY_VERIFY_WITH_TIMEOUT(form.Activated, 3000);
+    ASSERT_TRUE(WaitUntil([&] { return form.Activated; }, 3000));
     const QString log = LogText();
     EXPECT_TRUE(log.contains(QStringLiteral(" - Entered FormShow\n")));
     EXPECT_TRUE(log.contains(QStringLiteral(" - Exiting FormShow\n")));
@@ -63,16 +64,16 @@ TEST_F(Form1X11Test, CloseAndMinimiseHideToTheTrayAndRestoreBringsItBack)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
     EXPECT_FALSE(form.close());
-    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 2000));
     EXPECT_EQ(form.ReadingState, rsIdle);
 
     form.RestoreMainWindow();
-    QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && !form.isMinimized(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return form.isVisible() && !form.isMinimized(); }, 2000));
 
     form.showMinimized();
-    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 2000));
     form.RestoreRequest();
-    QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && !form.isMinimized(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return form.isVisible() && !form.isMinimized(); }, 2000));
     EXPECT_TRUE(LogText().contains(QStringLiteral("Restore request received")));
 }
 
@@ -82,15 +83,32 @@ TEST_F(Form1X11Test, AutoMinimisesOnceAfterStart)
     TForm1 &form = app.form;
     form.show();
     form.activateWindow();
-    QTRY_VERIFY_WITH_TIMEOUT(form.Activated, 3000);
+    ASSERT_TRUE(WaitUntil([&] { return form.Activated; }, 3000));
     EXPECT_TRUE(form.Timer1->isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 3000);
+    ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 3000));
     EXPECT_FALSE(form.Timer1->isActive());
     const QString log = LogText();
     EXPECT_TRUE(log.contains(QStringLiteral(" - -auto\n")));
     EXPECT_TRUE(log.contains(QStringLiteral(" - Minimizing ...\n")));
     EXPECT_TRUE(log.contains(QStringLiteral(" - FormActivate Timer popped\n")));
     EXPECT_TRUE(log.contains(QStringLiteral(" - FormActivate Timer: Minimizing now.\n")));
+}
+
+TEST_F(Form1X11Test, AutoMinimisesEvenWhenTheWindowIsNeverActivated)
+{
+    // As a start at login can be: the window manager keeps the focus elsewhere.
+    FormWithVoices app({QStringLiteral("-auto")});
+    TForm1 &form = app.form;
+    bool active = false;
+    form.setAttribute(Qt::WA_ShowWithoutActivating);
+    form.show();
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &form, [&] { active = active || form.isActiveWindow(); });
+    watch.start(10);
+    ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 4000));
+    EXPECT_FALSE(active);
+    EXPECT_TRUE(form.Activated);
+    EXPECT_TRUE(LogText().contains(QStringLiteral(" - FormActivate Timer: Minimizing now.\n")));
 }
 
 TEST_F(Form1X11Test, OnlyAnExactFirstArgumentMinimises)
@@ -101,7 +119,7 @@ TEST_F(Form1X11Test, OnlyAnExactFirstArgumentMinimises)
         TForm1 &form = app.form;
         form.show();
         form.activateWindow();
-        QTRY_VERIFY_WITH_TIMEOUT(form.Activated, 3000);
+        ASSERT_TRUE(WaitUntil([&] { return form.Activated; }, 3000));
         EXPECT_FALSE(form.Timer1->isActive());
         QTest::qWait(800);
         EXPECT_TRUE(form.isVisible()) << args.join(QLatin1Char(' ')).toStdString();
