@@ -93,7 +93,7 @@ TEST_F(SingleInstanceTest, AStaleLockAndSocketFromACrashDoNotBlockTheNextStart)
     {
         Program crashed;
         ASSERT_TRUE(WaitFor([&] { return LogText().contains(QStringLiteral("Exiting FormShow")); }, 15000));
-        ::kill(static_cast<pid_t>(crashed.Process().processId()), SIGKILL);
+        crashed.Signal(SIGKILL);
         ASSERT_TRUE(crashed.Process().waitForFinished(3000));
     }
     QFile::remove(log);

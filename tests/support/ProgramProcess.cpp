@@ -34,7 +34,13 @@ bool ProgramProcess::Running() const
     return end > 0 && stat.size() > end + 2 && stat.at(end + 2) != 'Z' && stat.at(end + 2) != 'X';
 }
 
-void ProgramProcess::Terminate() { ::kill(static_cast<pid_t>(m_Process.processId()), SIGTERM); }
+void ProgramProcess::Signal(int signal)
+{
+    // A process that has ended has no id; kill(0) would reach the whole process group.
+    const qint64 pid = m_Process.processId();
+    if (pid > 0)
+        ::kill(static_cast<pid_t>(pid), signal);
+}
 
 bool WaitFor(const std::function<bool()> &condition, int ms)
 {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -24,7 +26,8 @@ public:
     QProcess &Process() { return m_Process; }
     // Asks the system: QProcess only learns of an exit while events are processed.
     bool Running() const;
-    void Terminate();
+    void Terminate() { Signal(SIGTERM); }
+    void Signal(int signal);
 
 private:
     QProcess m_Process;
