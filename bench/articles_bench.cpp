@@ -1,6 +1,7 @@
 // Import and export of large article lists, timed in one run:
 //   parlewind_articles_bench DIR          (writes its files into DIR)
 //   parlewind_articles_bench --make-a FILE (only writes list (a), for bench/articles.sh)
+#include "BenchSupport.h"
 #include "articles/MemoListBox.h"
 
 #include <QApplication>
@@ -38,17 +39,6 @@ void WriteList(const QString &path, int articles, qsizetype chars, bool paragrap
     }
 }
 
-long RssKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -73,7 +63,7 @@ int main(int argc, char **argv)
         const QString in = dir + QStringLiteral("/in.txt");
         const QString out = dir + QStringLiteral("/out.txt");
         WriteList(in, c.articles, c.chars, c.paragraphs);
-        const long before = RssKb();
+        const long before = StatusKb("VmRSS:");
         TMemoListBox list;
         list.resize(640, 330);
         list.ListMode = 1;
@@ -88,7 +78,7 @@ int main(int argc, char **argv)
         list.ExportList(out);
         const qint64 exportMs = t.elapsed();
         std::printf("%-40s %10lld %10lld %10.1f   (%d articles)\n", c.name, importMs, exportMs,
-                    (RssKb() - before) / 1024.0, list.Count());
+                    (StatusKb("VmRSS:") - before) / 1024.0, list.Count());
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // One conversion or encoding, timed, with the peak memory of the process:
 //   parlewind_audio_bench convert IN.wav OUT.wav    (ConvertWaveFile to 44100 Hz mono 16-bit)
 //   parlewind_audio_bench encode IN.wav OUT.mp3     (EncodeMp3File)
+#include "BenchSupport.h"
 #include "audio/Mp3Encode.h"
 #include "platform/mp3enc/BladeEnc.h"
 #include "settings/Preferences.h"
@@ -12,21 +13,6 @@
 
 #include <cstdio>
 
-namespace {
-
-long PeakKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -37,7 +23,7 @@ int main(int argc, char **argv)
     const QByteArray what = argv[1];
     const QString in = QString::fromLocal8Bit(argv[2]);
     const QString out = QString::fromLocal8Bit(argv[3]);
-    const long before = PeakKb();
+    const long before = StatusKb("VmHWM:");
     QElapsedTimer timer;
     bool ok = false;
     if (what == "convert") {
@@ -50,6 +36,6 @@ int main(int argc, char **argv)
         ok = EncodeMp3File(in, out);
     }
     const qint64 ms = timer.elapsed();
-    std::printf("%s %lld ms, peak memory %ld kB (%ld kB at start)\n", ok ? "ok" : "FAILED", ms, PeakKb(), before);
+    std::printf("%s %lld ms, peak memory %ld kB (%ld kB at start)\n", ok ? "ok" : "FAILED", ms, StatusKb("VmHWM:"), before);
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 //   latency  time from handing over a 1 MB text to its first sample reaching the sound server
 //   wav      10,000 words into a WAV file, against `espeak-ng -w` on the same text and voice
 //   memory   peak memory while speaking a 1 MB text aloud, above the idle program
+#include "BenchSupport.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/EspeakWorker.h"
 #include "platform/sapi/PcmPlayer.h"
@@ -39,23 +40,6 @@ QString Megabyte()
     while (text.size() < 1024 * 1024)
         text += Words(1000);
     return text.left(1024 * 1024);
-}
-
-void Pump(const std::function<bool()> &until, int ms)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!until() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-}
-
-long RssKb(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(static_cast<int>(std::strlen(field))).trimmed().split(' ').first().toLong();
-    return 0;
 }
 
 class Sink : public ITTSBufNotifySink
@@ -173,7 +157,7 @@ void Memory()
         return;
     }
     Pump([] { return false; }, 500);
-    const long idle = RssKb("VmRSS:");
+    const long idle = StatusKb("VmRSS:");
     const QString text = Megabyte();
     auto sink = std::make_shared<Sink>();
     central->TextData(CHARSET_TEXT, 0, {text.utf16(), quint32(text.size() * 2 + 2)}, sink,
@@ -181,7 +165,7 @@ void Memory()
     long peak = 0;
     for (int i = 0; i < 20; ++i) {
         Pump([] { return false; }, 500);
-        peak = std::max(peak, RssKb("VmRSS:"));
+        peak = std::max(peak, StatusKb("VmRSS:"));
     }
     central->AudioReset();
     std::printf("memory: speaking a 1 MB text aloud for 10 s: peak %.1f MB above the idle "

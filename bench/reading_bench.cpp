@@ -4,6 +4,7 @@
 //                                            and the UI thread's load while it is read
 //   parlewind_reading_bench mp3 DIR N WORDS  N articles of WORDS words (texts written to
 //                                            DIR/textK.txt) read to one MP3 file each in DIR
+#include "BenchSupport.h"
 #include "app/Form1.h"
 #include "articles/MemoListBox.h"
 #include "platform/shell/Messages.h"
@@ -27,17 +28,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool Pump(const std::function<bool()> &done, int ms)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 QString Words(int count, int seed, bool paragraphs = true)
 {
