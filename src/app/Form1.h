@@ -191,6 +191,8 @@ public:
     void SpeakTest(const QString &text, const QString &voice);
     void SetReadingState(TReadState state);
     bool PrepareOutput(TMemoEntry *article, TReadTarget target);
+    // Tells the user when the output folder is missing.
+    bool OutputDirectoryExists();
     void StartReading(TMemoEntry *article, TReadTarget target);
     void FinishOutput(bool abort);
     void WordPosition(TTTS *sender, quint64 timeStamp, quint32 byteOffset);

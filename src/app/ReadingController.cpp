@@ -212,6 +212,14 @@ void TForm1::PlayFileBtnClick()
     StartRun();
 }
 
+bool TForm1::OutputDirectoryExists()
+{
+    if (QFileInfo(Prefs->OUT_Directory).isDir())
+        return true;
+    Messages::ShowMessage(QStringLiteral("Output directory ") + Prefs->OUT_Directory + QStringLiteral(" is not valid"));
+    return false;
+}
+
 bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
 {
     if (!IsFileTarget(target))
@@ -226,10 +234,8 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     }
     // The engine creates its file when it is opened: a missing folder is told
     // in the user's words before that.
-    if (!QFileInfo(dir).isDir()) {
-        Messages::ShowMessage(QStringLiteral("Output directory ") + dir + QStringLiteral(" is not valid"));
+    if (!OutputDirectoryExists())
         return false;
-    }
     if (mp3) {
         SpeechFileName = ProgramPaths::JoinPath(dir, QStringLiteral("temp.wav"));
         ResampledFileName = ProgramPaths::JoinPath(dir, QStringLiteral("temp44.wav"));
@@ -253,8 +259,8 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     TTSForm->TTS1->Tag = reinterpret_cast<qintptr>(article);
     RunTarget = target;
     StatusPanel1->setText(QStringLiteral(" "));
-    if (IsFileTarget(target) && !QFileInfo(Prefs->OUT_Directory).isDir()) {
-        Messages::ShowMessage(QStringLiteral("Output directory ") + Prefs->OUT_Directory + QStringLiteral(" is not valid"));
+    // A single file goes on from article to article: its folder may have gone since.
+    if (IsFileTarget(target) && !OutputDirectoryExists()) {
         TTSForm->TTS1->SetActive(false);
         return;
     }
