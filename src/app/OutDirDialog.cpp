@@ -25,8 +25,8 @@ TOutDirDialog::TOutDirDialog(TPreferences &prefs, QWidget *parent)
     m_Dirs->setRootPath(QDir::rootPath());
     m_Files = new QFileSystemModel(this);
     m_Files->setFilter(QDir::Files);
-    m_Files->setNameFilters({QStringLiteral("*.wav"), QStringLiteral("*.WAV"), QStringLiteral("*.mp3"),
-                             QStringLiteral("*.MP3")});
+    // Without QDir::CaseSensitive the patterns match either case.
+    m_Files->setNameFilters({QStringLiteral("*.wav"), QStringLiteral("*.mp3")});
     m_Files->setNameFilterDisables(false);
 
     auto *splitter = new QSplitter(this);

@@ -7,6 +7,7 @@
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
+#include "support/EngineHelpers.h"
 #include "support/FakeEngine.h"
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTimer>
@@ -341,6 +343,8 @@ TEST_F(Form1ReadingTest, FileOptionsChooseFormatDestinationAndFolder)
 
     const QString chosen = home.Root() + QStringLiteral("/chosen");
     QDir().mkpath(chosen);
+    for (const char *name : {"talk.WAV", "news.mp3", "notes.txt"})
+        TempHome::WriteFile(chosen + QLatin1Char('/') + QLatin1String(name), "x");
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<TOutDirDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -348,6 +352,14 @@ TEST_F(Form1ReadingTest, FileOptionsChooseFormatDestinationAndFolder)
         EXPECT_EQ(dialog->SelectedDirectory(), out); // opens at the current folder
         dialog->OpenDirectory(chosen);
         EXPECT_EQ(dialog->PathLabel->text(), chosen);
+        // Wave and MP3 files in either case, nothing else.
+        QAbstractItemModel *files = dialog->FileList->model();
+        EXPECT_TRUE(WaitUntil([&] { return files->rowCount(dialog->FileList->rootIndex()) == 2; }, 3000));
+        QStringList shown;
+        for (int row = 0; row < files->rowCount(dialog->FileList->rootIndex()); ++row)
+            shown << files->index(row, 0, dialog->FileList->rootIndex()).data().toString();
+        shown.sort();
+        EXPECT_EQ(shown, (QStringList{"news.mp3", "talk.WAV"}));
         dialog->accept();
     });
     form().Button1->click();
