@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "articles/MemoListBox.h"
+#include "articles/TextFile.h"
 #include "audio/Mp3Encode.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
@@ -9,6 +10,8 @@
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
 #include "platform/shell/ShellOpen.h"
+#include "platform/registry/RegistryEnhanced.h"
+#include "platform/sapi/Lexicon.h"
 #include "platform/waveout/WaveOut.h"
 #include "settings/Preferences.h"
 #include "speech/EngineWarningForm.h"
@@ -20,6 +23,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -123,12 +127,30 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
+    SaveTimer = new QTimer(this);
+    SaveTimer->setObjectName(QStringLiteral("SaveTimer"));
+    SaveTimer->setSingleShot(true);
+    SaveTimer->setInterval(SaveDelayMs);
+    connect(SaveTimer, &QTimer::timeout, this, [this] {
+        if (Initialized && ReadingState != rsExiting)
+            SaveArticles(true);
+    });
+
     FormCreate();
+}
+
+TForm1::NestedPass::~NestedPass()
+{
+    if (--m_Form->m_NestedDepth == 0 && m_Form->m_ExitPending) {
+        m_Form->m_ExitPending = false;
+        QMetaObject::invokeMethod(m_Form, &TForm1::CompleteExit, Qt::QueuedConnection);
+    }
 }
 
 TForm1::~TForm1()
 {
     UtilsClass::Trace(QStringLiteral("Entered Form1 Destroy"));
+    TRegistryEnhanced::SetProblemHandler([](const QString &problem) { UtilsClass::Trace(problem); });
     if (TrayIcon)
         TrayIcon->hide();
     UtilsClass::Trace(QStringLiteral("Exitting FormDestroy"));
@@ -354,6 +376,18 @@ void TForm1::FormCreate()
     Activated = false;
     ListInfoInitialized = false;
 
+    // A kill while a file was being replaced leaves its unfinished copy beside it.
+    for (const QString &file : {ExportFile(), Lexicon::FilePath(), TRegistryEnhanced::StoreFile(hkCurrentUser)}) {
+        for (const QString &stale : ProgramPaths::RemoveStaleTemporaries(file))
+            UtilsClass::Trace(QStringLiteral("Removed the unfinished file ") + stale);
+    }
+    // Settings problems are told in the status line once the window shows.
+    TRegistryEnhanced::SetProblemHandler([this](const QString &problem) {
+        UtilsClass::Trace(problem);
+        if (!m_StartNotices.contains(problem))
+            m_StartNotices << problem;
+    });
+
     Prefs = std::make_unique<TPreferences>();
     Prefs->Load();
     TPreferences::RestorePlacement(this);
@@ -376,6 +410,10 @@ void TForm1::FormCreate()
     MemoListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MemoListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(MemoListBox1->mapToGlobal(at)); });
+    MemoListBox1->OnEdited = [this] {
+        if (Initialized && ReadingState != rsExiting)
+            SaveTimer->start();
+    };
     MemoListBox1->VoiceNames = [this] {
         QStringList names;
         if (TTSForm) {
@@ -474,6 +512,7 @@ void TForm1::FormShow()
     UtilsClass::Trace(QStringLiteral("Entered FormShow"));
     if (Initialized || m_Terminated)
         return;
+    const NestedPass pass(this);
 
     if (waveOutGetNumDevs() == 0) {
         Messages::ShowError(QStringLiteral("Sound Card not found\r\rA Sound Card is required for "
@@ -504,13 +543,16 @@ void TForm1::FormShow()
     Random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
 
     QString restore = ExportFile();
+    const bool saved = !Prefs->FirstTimeUser;
     if (Prefs->FirstTimeUser) {
         Prefs->FirstTimeUser = false;
         restore = ProgramPaths::DataFile(QStringLiteral("PWIntro.chl"));
     }
-    MemoListBox1->ImportList(
+    const TMemoListBox::ImportResult restored = MemoListBox1->ImportList(
         restore, [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); },
         [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); }, [this](TMemoEntry *e) { ArticleDelete(e); });
+    if (saved && MemoListBox1 && (restored.Damaged || MemoListBox1->NonBlankCount() < restored.NonBlankInFile))
+        KeepRestoredFile(restore, MemoListBox1->NonBlankCount(), restored.NonBlankInFile, restored.Damaged);
     if (!ListInfoInitialized && isActiveWindow()) {
         UtilsClass::Trace(QStringLiteral("FormShow - Initialize list info and mark entry"));
         ListInfoInitialized = true;
@@ -652,6 +694,12 @@ void TForm1::Terminate(int exitCode)
         QCoreApplication::exit(exitCode);
 }
 
+void TForm1::TerminationRequested()
+{
+    m_ExitBySignal = true;
+    ExitParlewindClick();
+}
+
 void TForm1::ExitParlewindClick()
 {
     if (ReadingState == rsExiting)
@@ -663,7 +711,27 @@ void TForm1::ExitParlewindClick()
     }
     SetReadingState(rsExiting);
     Mp3AbortRequested = true; // an encoding in progress ends at its next chunk
-    QCoreApplication::processEvents();
+    SaveTimer->stop();
+    if (m_NestedDepth > 0) {
+        // Something below is saving, restoring or converting: it finishes first.
+        UtilsClass::Trace(QStringLiteral("Exit waits for the operation in progress"));
+        m_ExitPending = true;
+        if (m_ExitBySignal) {
+            // Nobody is there to answer a dialog that holds the operation up.
+            if (QWidget *modal = QApplication::activeModalWidget())
+                QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        }
+        return;
+    }
+    CompleteExit();
+}
+
+void TForm1::CompleteExit()
+{
+    {
+        const NestedPass pass(this);
+        QCoreApplication::processEvents();
+    }
     if (TTSForm && TTSForm->TTS1->Active()) {
         try {
             TTSForm->TTS1->AudioReset();
@@ -671,13 +739,24 @@ void TForm1::ExitParlewindClick()
             UtilsClass::Trace(QStringLiteral("Stopping the speech at exit failed: ") + ErrorMessage(error));
         }
     }
-
-    if (Initialized)
-        SaveArticles();
     MemoListBox1->UnlockAllEntries();
-    MemoListBox1->DeleteAll();
-    delete MemoListBox1;
-    MemoListBox1 = nullptr;
+    if (Initialized && !SaveArticles()) {
+        if (m_ExitBySignal) {
+            UtilsClass::Trace(QStringLiteral("Exit: the articles could not be saved; the saved file was left as it was"));
+        } else {
+            // Ending now would lose every change since the last save.
+            Messages::ShowError(QStringLiteral("The articles could not be saved to ") + ExportFile() +
+                                QStringLiteral(": ") + MemoListBox1->ExportError() +
+                                QStringLiteral("\r\rParlewind stays open so that nothing is lost. Make room on the "
+                                               "disk, then choose Exit again."));
+            ReadingState = rsIdle;
+            Mp3AbortRequested = false;
+            SetReadingState(rsIdle);
+            return;
+        }
+    }
+    // The list goes with the window; a handler still unwinding may look at it.
+    MemoListBox1->hide();
 
     TPreferences::SavePlacement(this);
     Prefs->StoreFields();
@@ -822,19 +901,44 @@ TMemoEntry *TForm1::AddNew()
     return AddMemo(QString(), ChooseVoice());
 }
 
-void TForm1::SaveArticles()
+bool TForm1::SaveArticles(bool quiet)
 {
     if (!MemoListBox1)
-        return;
-    if (MemoListBox1->ExportList(ExportFile()))
-        ShowStatus(CountText());
-    else
+        return false;
+    if (MemoListBox1->Importing) {
+        // A half-restored list must not replace the whole one: save once it is in.
+        SaveTimer->start();
+        return false;
+    }
+    const NestedPass pass(this);
+    SaveTimer->stop();
+    const bool saved = MemoListBox1->ExportList(ExportFile());
+    if (!saved)
         ShowStatus(QStringLiteral("The articles could not be saved: ") + MemoListBox1->ExportError());
+    else if (!quiet || m_LastSaveFailed)
+        ShowStatus(CountText());
+    m_LastSaveFailed = !saved;
+    return saved;
+}
+
+void TForm1::KeepRestoredFile(const QString &path, int restored, int held, bool damaged)
+{
+    const QString backup = path + QStringLiteral(".bak");
+    QFile::remove(backup);
+    const bool kept = QFile::copy(path, backup);
+    QString notice = damaged ? QStringLiteral("The saved articles file is damaged: %1 of %2 articles were restored.")
+                             : QStringLiteral("%1 of the %2 saved articles were restored (single-article mode keeps one).");
+    notice = notice.arg(restored).arg(held);
+    notice += kept ? QStringLiteral(" The file as it was is kept in ") + backup
+                   : QStringLiteral(" The file could not be copied to ") + backup;
+    UtilsClass::Trace(notice);
+    m_StartNotices << notice;
 }
 
 void TForm1::InitializeListInfo()
 {
-    ShowStatus(CountText());
+    const NestedPass pass(this);
+    ShowStatus(m_StartNotices.isEmpty() ? CountText() : m_StartNotices.join(QLatin1Char(' ')));
     if (MemoListBox1->Count() >= 1) {
         MemoListBox1->ScrollToTop(1);
         MemoListBox1->MarkEntry(1);
@@ -890,13 +994,18 @@ void TForm1::ReadFileBtnClick()
     if (file.isEmpty())
         return;
     Prefs->OpenDlgInitialDir = QFileInfo(file).absolutePath() + QLatin1Char('/');
+    // Only a file that reads as text may replace anything (single-article mode).
+    QStringList lines;
+    QString error;
+    if (!TextFile::ReadLines(file, &lines, &error)) {
+        Messages::ShowError(error);
+        return;
+    }
+    const NestedPass pass(this);
     TMemoEntry *entry = AddNew();
     if (!entry)
         return;
-    if (!QFileInfo(file).isReadable())
-        Messages::ShowError(QStringLiteral("The file ") + file + QStringLiteral(" could not be opened."));
-    else
-        entry->LoadFromFile(file);
+    entry->AppendLines(lines);
     SaveArticles();
     if (Prefs->ML_ListMode == 0 && Prefs->SI_AutoSpeak && !entry->IsBlank())
         ReadArticle(entry, rtSpeakers);

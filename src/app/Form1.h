@@ -82,8 +82,12 @@ public:
     QString ChooseVoice();
     TMemoEntry *AddMemo(const QString &text, const QString &voice);
     TMemoEntry *AddNew();
-    // Saves the list to "PWExport.txt" and shows the article count (or why saving failed).
-    void SaveArticles();
+    // Saves the list to "PWExport.txt" and shows the article count (or why saving
+    // failed; a quiet save shows only a failure). False when it was not saved.
+    bool SaveArticles(bool quiet = false);
+    // Saves a while after the user stopped typing or changed a title or voice.
+    QTimer *SaveTimer = nullptr;
+    static constexpr int SaveDelayMs = 2000;
     static QString ExportFile();
     // The favourite voices in the voice manager's order; rebuilt by LoadFavoriteVoices.
     QStringList FavoriteVoices;
@@ -161,6 +165,9 @@ public:
     // Handlers.
     void TellaFriend1Click();
     void ExitParlewindClick();
+    // The system asked the program to end (log-out, SIGTERM): as Exit, but a list
+    // that cannot be saved keeps its old file instead of keeping the program open.
+    void TerminationRequested();
     void ShowToolbarMItmClick();
     void MMLabel1Click();
     void Contents1Click();
@@ -222,6 +229,24 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // Marks a handler that lets pending events run (saving, restoring, marking an
+    // article, converting): an exit arriving meanwhile waits until the outermost
+    // one has finished, so that nothing it works on is taken away under it.
+    class NestedPass
+    {
+    public:
+        explicit NestedPass(TForm1 *form) : m_Form(form) { ++m_Form->m_NestedDepth; }
+        ~NestedPass();
+        NestedPass(const NestedPass &) = delete;
+        NestedPass &operator=(const NestedPass &) = delete;
+
+    private:
+        TForm1 *m_Form;
+    };
+    // Saves and ends; runs once nothing lets events run below it.
+    void CompleteExit();
+    // The read article, the list, or nothing changed in the meantime.
+    bool RunStopped() const { return ReadingState == rsIdle || ReadingState == rsExiting; }
     void BuildToolBar();
     void BuildOptionsArea();
     void BuildMenus();
@@ -251,6 +276,15 @@ private:
     void ConnectArticle(TMemoEntry *entry);
 
     QStringList m_Arguments;
+    int m_NestedDepth = 0;
+    bool m_ExitPending = false;
+    bool m_ExitBySignal = false;
+    bool m_LastSaveFailed = false;
+    // What the user should hear about the start: a damaged settings file, a
+    // saved list that could not be restored whole.
+    QStringList m_StartNotices;
+    // Keeps the saved list aside when the restore kept fewer articles than it held.
+    void KeepRestoredFile(const QString &path, int restored, int held, bool damaged);
     bool m_Terminated = false;
     int m_ExitCode = 0;
     bool m_MinimizePending = false;

@@ -181,10 +181,13 @@ void TForm1::PlayAllBtnClick()
 
 void TForm1::StartRun()
 {
+    const NestedPass pass(this);
     TMemoListBox &list = *MemoListBox1;
     if (list.Count() == 0)
         return;
     list.MarkEntry(1);
+    if (ReadingState == rsExiting || list.Count() == 0)
+        return;
     ConnectTextDone(&TForm1::RunTextDone);
     if (PrepareOutput(list.EntryAt(1), ReadTarget))
         StartReading(list.EntryAt(1), ReadTarget);
@@ -195,6 +198,7 @@ void TForm1::PlayFileBtnClick()
     if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState == rsExiting)
         return;
     ReadTarget = Prefs->ML_ListMode == 1 ? static_cast<TReadTarget>(Prefs->OUT_FileDest) : rtSingleFile;
+    const NestedPass pass(this);
     TMemoListBox &list = *MemoListBox1;
     if (ReadTarget == rtMultipleFiles) {
         for (int k = 1; k <= list.Count(); ++k) {
@@ -264,7 +268,7 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
         TTSForm->TTS1->SetActive(false);
         return;
     }
-    article->Locked = true;
+    article->SetLocked(true);
     const QString text = article->Text();
     StatusGauge->SetMinValue(0);
     StatusGauge->SetMaxValue(static_cast<int>(text.size()));
@@ -280,7 +284,7 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     }
     if (!started) {
         SetReadingState(rsIdle);
-        article->Locked = false;
+        article->SetLocked(false);
         StatusGauge->hide();
     }
     ShowStatus(QString());
@@ -288,23 +292,30 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
 
 void TForm1::RunTextDone()
 {
+    // Marking the next article, saving and converting let events run: a Stop or
+    // an exit arriving meanwhile ends the run there.
+    const NestedPass pass(this);
     if (RunTarget == rtMultipleFiles)
         FinishOutput(false);
-    if (ReadingState == rsExiting)
+    if (RunStopped())
         return;
     TMemoListBox &list = *MemoListBox1;
     TMemoEntry *finished = CurrentArticle;
     int n = finished ? list.PositionOf(finished) : 0;
     if (finished)
-        finished->Locked = false;
+        finished->SetLocked(false);
     if (finished && n > 0 && Prefs->ML_ListMode == 1 && Prefs->ML_AutoDelete) {
         list.HideEntry(finished);
         SaveArticles();
+        if (RunStopped())
+            return;
     } else {
         ++n;
     }
     if (n >= 1 && n <= list.Count()) {
         list.MarkEntry(n);
+        if (RunStopped() || n > list.Count())
+            return;
         TMemoEntry *next = list.EntryAt(n);
         if (RunTarget == rtMultipleFiles && !PrepareOutput(next, rtMultipleFiles)) {
             SetReadingState(rsIdle);
@@ -316,7 +327,7 @@ void TForm1::RunTextDone()
     }
     if (RunTarget != rtMultipleFiles)
         FinishOutput(false);
-    if (ReadingState == rsExiting)
+    if (RunStopped())
         return;
     if (list.Count() == 0)
         AddNew();
@@ -329,6 +340,7 @@ void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton
 {
     if (!Initialized || !TTSForm || ReadingState == rsExiting)
         return;
+    const NestedPass pass(this);
     if (ownButton)
         MemoListBox1->UnlockAllEntries();
     if (!article)
@@ -342,6 +354,7 @@ void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton
 
 void TForm1::SingleTextDone()
 {
+    const NestedPass pass(this);
     MemoListBox1->UnlockAllEntries();
     FinishOutput(false);
     if (ReadingState == rsExiting)
@@ -353,6 +366,7 @@ void TForm1::SingleTextDone()
 
 void TForm1::FinishOutput(bool abort)
 {
+    const NestedPass pass(this);
     if (TTSForm->TTS1->Active())
         TTSForm->TTS1->SetActive(false);
     if (abort && IsFileTarget(RunTarget))

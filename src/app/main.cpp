@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &SingleInstance::RestoreRequested, &form, &TForm1::RestoreRequest);
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::Requested, &form,
-                     [&form](int) { form.ExitParlewindClick(); });
+                     [&form](int) { form.TerminationRequested(); });
 
     form.show();
     if (form.Terminated())

@@ -11,9 +11,6 @@
 
 namespace {
 
-// Larger files are almost certainly not articles, and would make the window crawl.
-constexpr qint64 maxTextFileBytes = 64 * 1024 * 1024;
-
 bool IsBlankText(const QString &text)
 {
     for (const QChar c : text) {
@@ -105,6 +102,13 @@ void TMemoEntry::Detach(const QString &text)
     m_View = nullptr;
 }
 
+void TMemoEntry::SetLocked(bool locked)
+{
+    Locked = locked;
+    if (m_View)
+        m_View->ShowLocked();
+}
+
 void TMemoEntry::SetColor(const QColor &color)
 {
     m_Color = color;
@@ -156,7 +160,7 @@ bool TMemoEntry::LoadFromFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    if (file.size() > maxTextFileBytes) {
+    if (file.size() > TextFile::MaxTextFileBytes) {
         Messages::ShowError(path + QStringLiteral(" is too large to be read as an article (more than 64 MB)."));
         return false;
     }

@@ -54,6 +54,9 @@ public:
     TMemoEntryView *View() const { return m_View; }
     TMemoListBox *Owner() const { return m_Owner; }
 
+    // Being read: the text cannot be edited meanwhile, and the spoken word's
+    // highlight ends with the reading.
+    void SetLocked(bool locked);
     bool Locked = false;
     bool Hidden = false;
 

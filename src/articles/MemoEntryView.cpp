@@ -1,6 +1,7 @@
 #include "articles/MemoEntryView.h"
 
 #include "articles/MemoEntry.h"
+#include "articles/MemoListBox.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -41,17 +42,27 @@ TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
     layout->addWidget(Strip);
     layout->addWidget(TextBox, 1);
 
-    connect(TextBox->document(), &QTextDocument::contentsChanged, this, [this] {
-        if (m_Entry && !m_Filling)
-            m_Entry->TextEdited();
-    });
-    Strip->TitleEdited = [this](const QString &title) {
-        if (m_Entry)
-            m_Entry->SetTitle(title);
+    const auto edited = [this] {
+        if (m_Entry && m_Entry->Owner())
+            m_Entry->Owner()->Edited();
     };
-    Strip->VoicePicked = [this](const QString &voice) {
-        if (m_Entry)
+    connect(TextBox->document(), &QTextDocument::contentsChanged, this, [this, edited] {
+        if (m_Entry && !m_Filling) {
+            m_Entry->TextEdited();
+            edited();
+        }
+    });
+    Strip->TitleEdited = [this, edited](const QString &title) {
+        if (m_Entry && title != m_Entry->Title()) {
+            m_Entry->SetTitle(title);
+            edited();
+        }
+    };
+    Strip->VoicePicked = [this, edited](const QString &voice) {
+        if (m_Entry && voice != m_Entry->Voice()) {
             m_Entry->SetVoice(voice);
+            edited();
+        }
     };
     const auto raise = [this](std::function<void(TMemoEntry *)> TMemoEntry::*event) {
         return [this, event] {
@@ -86,6 +97,7 @@ void TMemoEntryView::Bind(TMemoEntry *entry)
     ShowTitleAndVoice();
     ShowText();
     ShowColor();
+    ShowLocked();
 }
 
 void TMemoEntryView::Unbind()
@@ -132,6 +144,22 @@ void TMemoEntryView::ShowColor()
     if (m_Entry->Color().isValid())
         p.setColor(QPalette::Base, m_Entry->Color());
     TextBox->setPalette(p);
+}
+
+void TMemoEntryView::ShowLocked()
+{
+    if (!m_Entry)
+        return;
+    const bool locked = m_Entry->Locked;
+    TextBox->setReadOnly(locked);
+    if (m_ShownLocked && !locked) {
+        // The spoken word's highlight is a selection: it ends with the reading, so
+        // that a paste afterwards does not replace it.
+        QTextCursor cursor = TextBox->textCursor();
+        cursor.clearSelection();
+        TextBox->setTextCursor(cursor);
+    }
+    m_ShownLocked = locked;
 }
 
 void TMemoEntryView::ShowReadingPosition(qint32 start, qint32 end)

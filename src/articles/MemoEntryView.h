@@ -26,6 +26,7 @@ public:
     void ShowTitleAndVoice();
     void ShowText();
     void ShowColor();
+    void ShowLocked();
     // Puts the caret at start, selecting up to end when end lies past it.
     void ShowReadingPosition(qint32 start, qint32 end);
 
@@ -41,4 +42,5 @@ protected:
 private:
     TMemoEntry *m_Entry = nullptr;
     bool m_Filling = false;
+    bool m_ShownLocked = false;
 };

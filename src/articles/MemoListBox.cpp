@@ -369,6 +369,16 @@ void TMemoListBox::BlankMayHaveAppeared(const TMemoEntry *entry)
 void TMemoListBox::UnlockAllEntries()
 {
     Trace("UnlockAllEntries");
-    for (const auto &entry : Entries)
-        entry->Locked = false;
+    for (const auto &entry : Entries) {
+        if (entry->Locked)
+            entry->SetLocked(false);
+    }
+}
+
+int TMemoListBox::NonBlankCount() const
+{
+    int n = 0;
+    for (int k = 1; k <= Count(); ++k)
+        n += EntryAt(k)->IsBlank() ? 0 : 1;
+    return n;
 }

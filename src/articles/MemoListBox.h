@@ -54,12 +54,26 @@ public:
     // Writes the articles that are not hidden; false (with ExportError) when the
     // file could not be written, in which case the previous file is unchanged.
     bool ExportList(const QString &path);
-    void ImportList(const QString &path, const ArticleEvent &onRead, const ArticleEvent &onReadToFile,
-                    const ArticleEvent &onDelete);
+    // What a restore found: whether the file was damaged, and how many articles
+    // with text it held (to tell whether the list now holds fewer).
+    struct ImportResult
+    {
+        bool Damaged = false;
+        int NonBlankInFile = 0;
+    };
+    ImportResult ImportList(const QString &path, const ArticleEvent &onRead, const ArticleEvent &onReadToFile,
+                            const ArticleEvent &onDelete);
+    // Articles whose text is not blank.
+    int NonBlankCount() const;
     QString ExportError() const { return m_ExportError; }
 
-    static const QString StartDelimiter;
-    static const QString EndDelimiter;
+    // The user changed an article's text, title or voice.
+    std::function<void()> OnEdited;
+    void Edited()
+    {
+        if (OnEdited && !Importing)
+            OnEdited();
+    }
 
     // Every installed voice, for the articles' voice boxes.
     std::function<QStringList()> VoiceNames;

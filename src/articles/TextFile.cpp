@@ -1,5 +1,6 @@
 #include "articles/TextFile.h"
 
+#include <QFile>
 #include <QStringDecoder>
 
 namespace TextFile {
@@ -13,7 +14,7 @@ constexpr char16_t cp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString DecodeCp1252(const QByteArray &bytes)
+QString DecodeCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -30,8 +31,22 @@ QString Decode(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return DecodeCp1252(bytes);
+    if (utf8.hasError()) {
+        // One line from another program must not turn the rest into mojibake:
+        // each line that is valid UTF-8 is read as UTF-8.
+        text.clear();
+        text.reserve(bytes.size());
+        qsizetype start = 0;
+        while (start < bytes.size()) {
+            qsizetype end = bytes.indexOf('\n', start);
+            end = end < 0 ? bytes.size() : end + 1;
+            const QByteArrayView line(bytes.constData() + start, end - start);
+            QStringDecoder lineDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+            const QString decoded = lineDecoder.decode(line);
+            text += lineDecoder.hasError() ? DecodeCp1252(line) : decoded;
+            start = end;
+        }
+    }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
@@ -54,6 +69,34 @@ QStringList SplitLines(const QString &text)
     if (start < n || lines.isEmpty())
         lines << text.mid(start);
     return lines;
+}
+
+bool ReadLines(const QString &path, QStringList *lines, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("The file ") + path + QStringLiteral(" could not be opened: ") + file.errorString();
+        return false;
+    }
+    if (file.size() > MaxTextFileBytes) {
+        *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Error reading input file ") + path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    if (LooksBinary(bytes)) {
+        *error = path + QStringLiteral(" does not contain text; it was not opened.");
+        return false;
+    }
+    if (bytes.trimmed().isEmpty()) {
+        *error = path + QStringLiteral(" is empty; it was not opened.");
+        return false;
+    }
+    *lines = SplitLines(Decode(bytes));
+    return true;
 }
 
 bool LooksBinary(const QByteArray &bytes) { return bytes.left(8192).contains('\0'); }

@@ -7,13 +7,20 @@
 // Reading text written by this program or by others.
 namespace TextFile {
 
-// UTF-8 (a byte-order mark is dropped); bytes that are not valid UTF-8 are read as
-// Windows-1252, the code page such files were most likely written in.
+// Larger files are almost certainly not articles, and would make the window crawl.
+constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
+
+// UTF-8 (a byte-order mark is dropped); a line that is not valid UTF-8 is read as
+// Windows-1252, the code page such lines were most likely written in.
 QString Decode(const QByteArray &bytes);
 
 // Splits at CR LF, LF or a lone CR. An empty text is one empty line; a line end
 // at the very end does not start a further line.
 QStringList SplitLines(const QString &text);
+
+// Reads a whole text file into lines, or says (in `error`) why it is not one: it
+// cannot be read, it is larger than an article can be, it is binary or empty.
+bool ReadLines(const QString &path, QStringList *lines, QString *error);
 
 // The bytes look like a binary file rather than text (NUL bytes near the start).
 bool LooksBinary(const QByteArray &bytes);

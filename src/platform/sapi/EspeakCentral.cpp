@@ -135,7 +135,7 @@ EspeakCentral::EspeakCentral(const EspeakMode &mode, std::shared_ptr<IAudio> des
 
 HRESULT EspeakCentral::Open()
 {
-    m_Lexicon = Lexicon::Table(Lexicon::Load());
+    m_Lexicon = Lexicon::CurrentTable();
     if (auto *file = dynamic_cast<AudioFileDest *>(m_Destination.get())) {
         m_File = file->Writer();
         return S_OK;
@@ -464,10 +464,12 @@ HRESULT EspeakCentral::AboutDlg(QWidget *parent, const QString &title)
 HRESULT EspeakCentral::LexiconDlg(QWidget *parent, const QString &title)
 {
     LexiconDialog dialog(m_Mode.voice, m_Prosody, parent);
+    if (!dialog.Loaded)
+        return S_OK;
     if (!title.isEmpty())
         dialog.setWindowTitle(title);
     dialog.exec();
-    m_Lexicon = Lexicon::Table(Lexicon::Load());
+    m_Lexicon = Lexicon::CurrentTable();
     return S_OK;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/sapi/EspeakEngine.h"
+#include "platform/sapi/Lexicon.h"
 
 #include <QHash>
 #include <QObject>
@@ -93,6 +94,6 @@ private:
     std::map<quint32, std::shared_ptr<ITTSNotifySink>> m_NotifySinks;
     quint32 m_NextKey = 1;
     bool m_AudioOn = false;
-    QHash<QString, QString> m_Lexicon;
+    std::shared_ptr<const LexiconTable> m_Lexicon;
     std::shared_ptr<bool> m_Alive = std::make_shared<bool>(true);
 };

@@ -200,7 +200,7 @@ void EspeakWorker::Synthesize(SynthJob &job)
         const QString piece = start == 0 && end == text.size() ? text : text.mid(start, end - start);
         const Prosody from = prosody;
         const PreparedText prepared =
-            TextPrep::Prepare(piece, job.tagged, job.prosody, job.lexicon, &prosody, &from);
+            TextPrep::Prepare(piece, job.tagged, job.prosody, job.lexicon.get(), &prosody, &from);
         current.prepared = &prepared;
         current.indexBase = start;
         current.sampleBase = current.samples;

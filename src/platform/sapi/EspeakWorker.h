@@ -43,7 +43,7 @@ struct SynthJob
     Prosody prosody;
     QString text;
     bool tagged = false;
-    QHash<QString, QString> lexicon;
+    std::shared_ptr<const LexiconTable> lexicon;
     std::shared_ptr<SynthTarget> target;
     std::shared_ptr<std::atomic<bool>> abort;
 };

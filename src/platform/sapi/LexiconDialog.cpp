@@ -83,8 +83,21 @@ LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidg
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(Table, &QTableWidget::itemSelectionChanged, this, &LexiconDialog::SelectionChanged);
 
-    for (const Lexicon::Entry &e : Lexicon::Load())
-        SetRow(Table->rowCount(), e.first, e.second);
+    Lexicon::Contents contents = Lexicon::Read();
+    if (!contents.Error.isEmpty()) {
+        // Saving would replace a list that could not be read.
+        Messages::ShowError(QStringLiteral("The pronunciations in ") + Lexicon::FilePath() +
+                            QStringLiteral(" could not be read (") + contents.Error +
+                            QStringLiteral("); they cannot be edited now."));
+        return;
+    }
+    m_Kept = std::move(contents.Kept);
+    Table->setUpdatesEnabled(false);
+    Table->setRowCount(static_cast<int>(contents.Entries.size()));
+    for (int r = 0; r < contents.Entries.size(); ++r)
+        SetRow(r, contents.Entries.at(r).first, contents.Entries.at(r).second);
+    Table->setUpdatesEnabled(true);
+    Loaded = true;
     SelectionChanged();
 }
 
@@ -128,8 +141,7 @@ void LexiconDialog::AddEntry()
     const QString word = WordEdit->text().trimmed();
     const QString soundsLike = SoundsLikeEdit->text().trimmed();
     if (!Lexicon::Valid(word, soundsLike)) {
-        Messages::ShowMessage(QStringLiteral("Type one word (letters and digits only) and how it "
-                                             "sounds."));
+        Messages::ShowMessage(QStringLiteral("Type a word or phrase and how it sounds."));
         return;
     }
     const int existing = RowOf(word);
@@ -192,7 +204,7 @@ void LexiconDialog::accept()
     QList<Lexicon::Entry> entries;
     for (int r = 0; r < Table->rowCount(); ++r)
         entries.append({Table->item(r, 0)->text(), Table->item(r, 1)->text()});
-    if (!Lexicon::Save(entries)) {
+    if (!Lexicon::Save(entries, m_Kept)) {
         Messages::ShowError(QStringLiteral("The pronunciations could not be saved to ") +
                             Lexicon::FilePath());
         return;

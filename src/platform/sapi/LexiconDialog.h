@@ -20,6 +20,8 @@ public:
     LexiconDialog(const QString &voice, const Prosody &prosody, QWidget *parent = nullptr);
     ~LexiconDialog() override;
 
+    // False when the stored list could not be read (the user was told why).
+    bool Loaded = false;
     QTableWidget *Table = nullptr;
     QLineEdit *WordEdit = nullptr;
     QLineEdit *SoundsLikeEdit = nullptr;
@@ -42,4 +44,6 @@ private:
     QString m_Voice;
     Prosody m_Prosody;
     PcmPlayer *m_Player = nullptr;
+    // Lines of the file that are not entries, saved back unchanged.
+    QList<QByteArray> m_Kept;
 };

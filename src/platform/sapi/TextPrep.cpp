@@ -150,7 +150,7 @@ int TextPrep::ReadTag(const QString &text, int pos, Prosody &prosody)
 }
 
 PreparedText TextPrep::Prepare(const QString &text, bool tagged, const Prosody &base,
-                               const QHash<QString, QString> &lexicon, Prosody *last,
+                               const LexiconTable *lexicon, Prosody *last,
                                const Prosody *start)
 {
     PreparedText out;
@@ -181,13 +181,13 @@ PreparedText TextPrep::Prepare(const QString &text, bool tagged, const Prosody &
                 continue;
             }
         }
-        if (!lexicon.isEmpty() && IsWordChar(text.at(i)) && (i == 0 || !IsWordChar(text.at(i - 1)))) {
-            int end = i;
-            while (end < n && IsWordChar(text.at(end)))
-                ++end;
-            const auto found = lexicon.constFind(text.mid(i, end - i).toLower());
-            if (found != lexicon.constEnd()) {
-                const QString &respelling = found.value();
+        // Words start a lookup where they start; symbols ("++", ".NET") anywhere.
+        const QChar c = text.at(i);
+        if (lexicon && !lexicon->isEmpty() && !c.isSpace() &&
+            (!IsWordChar(c) || i == 0 || !IsWordChar(text.at(i - 1)))) {
+            QString respelling;
+            const int end = lexicon->Match(text, i, &respelling);
+            if (end > i) {
                 if (i == 0 || text.at(i - 1).isSpace() || b.RunStart() < 0)
                     b.StartRun(i);
                 // All of a respelling, blanks included, belongs to its word.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/sapi/Lexicon.h"
+
 #include <QHash>
 #include <QString>
 
@@ -35,11 +37,11 @@ struct Prosody
 class TextPrep
 {
 public:
-    // `lexicon` maps lower-case words to their respelling.
+    // `lexicon` (may be null) holds the user's pronunciations.
     // `base` is what the synthesiser is set to; `start` (when given) what is in force
     // at the start of this text; `last` (when given) receives what is in force at its end.
     static PreparedText Prepare(const QString &text, bool tagged, const Prosody &base,
-                                const QHash<QString, QString> &lexicon, Prosody *last = nullptr,
+                                const LexiconTable *lexicon, Prosody *last = nullptr,
                                 const Prosody *start = nullptr);
 
     // Reads one control tag ("\Pit=120\", "\spd=200\") at `pos`; returns its length

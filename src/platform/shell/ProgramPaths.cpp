@@ -1,5 +1,7 @@
 #include "platform/shell/ProgramPaths.h"
 
+#include <QRegularExpression>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -86,3 +88,18 @@ QString QuoteArgument(const QString &arg)
 }
 
 } // namespace ProgramPaths
+
+QStringList ProgramPaths::RemoveStaleTemporaries(const QString &file)
+{
+    const QFileInfo info(file);
+    QDir dir = info.absoluteDir();
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    QStringList removed;
+    // Atomic writes put their copy in "name.XXXXXX", six letters and digits.
+    static const QRegularExpression suffix(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    for (const QString &name : dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden)) {
+        if (suffix.match(name.mid(prefix.size())).hasMatch() && dir.remove(name))
+            removed << dir.filePath(name);
+    }
+    return removed;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the program's own files live.
 namespace ProgramPaths {
@@ -23,6 +24,10 @@ QString HomeRoot();
 
 // Joins path pieces with '/', collapsing doubled separators.
 QString JoinPath(const QString &dir, const QString &name);
+
+// Removes what an interrupted atomic write of `file` left beside it (the
+// unfinished copies "name.XXXXXX"); returns what was removed.
+QStringList RemoveStaleTemporaries(const QString &file);
 
 // Quotes one argument for a command line (desktop-entry Exec rules, which are also
 // valid for a POSIX shell): unchanged when it needs no quoting.
