@@ -938,13 +938,16 @@ void TForm1::KeepRestoredFile(const QString &path, int restored, int held, bool 
 void TForm1::InitializeListInfo()
 {
     const NestedPass pass(this);
-    ShowStatus(m_StartNotices.isEmpty() ? CountText() : m_StartNotices.join(QLatin1Char(' ')));
+    ShowStatus(CountText());
     if (MemoListBox1->Count() >= 1) {
         MemoListBox1->ScrollToTop(1);
         MemoListBox1->MarkEntry(1);
     } else {
         AddNew();
     }
+    // What went wrong at the start stays in view until the next status.
+    if (!m_StartNotices.isEmpty() && ReadingState != rsExiting)
+        ShowStatus(m_StartNotices.join(QLatin1Char(' ')));
 }
 
 void TForm1::AddNewPopupClick()

@@ -16,6 +16,9 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include "articles/MemoEntryView.h"
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -249,6 +252,156 @@ TEST_F(Form1ArticlesTest, TheAutoMinimiseWaitsForTheImport)
     app->form.MemoListBox1->Importing = false;
     app->form.Timer1Timer();
     EXPECT_FALSE(app->form.Timer1->isActive());
+}
+
+// A list of n articles as the program writes it.
+QByteArray SavedList(int n, const QByteArray &text = "some words to read")
+{
+    QByteArray saved;
+    for (int i = 1; i <= n; ++i)
+        saved += S + "Article " + QByteArray::number(i) + "|Mary|1\r\n" + text + "\r\n" + E;
+    return saved;
+}
+
+// An exit (SIGTERM at log-out, say) that arrives while the list is restored or saved
+// waits for that to finish, and then saves the whole list.
+TEST_F(Form1ArticlesTest, AnExitDuringARestoreOrASaveSavesTheWholeList)
+{
+    TempHome::WriteFile(TForm1::ExportFile(), SavedList(500, QByteArray(2000, 'w')));
+    {
+        auto app = Start(QByteArray(), 1); // the file above
+        (void)app;
+    }
+    ASSERT_EQ(SavedRecords(), 500);
+    for (const bool duringSave : {false, true}) {
+        SCOPED_TRACE(duringSave ? "save" : "restore");
+        Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+        Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
+        FormWithVoices app;
+        if (!duringSave)
+            QTimer::singleShot(0, &app.form, [&] { app.form.TerminationRequested(); });
+        app.form.show();
+        if (duringSave) {
+            QTimer::singleShot(0, &app.form, [&] { app.form.TerminationRequested(); });
+            app.form.AddNewPopup->trigger(); // saves, letting events run between records
+        }
+        EXPECT_EQ(app.form.ReadingState, rsExiting);
+        EXPECT_EQ(app.form.MemoListBox1->Count(), duringSave ? 501 : 500);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(SavedRecords(), duringSave ? 501 : 500);
+        EXPECT_TRUE(LogText().contains(QStringLiteral("Exit waits for the operation in progress")));
+    }
+}
+
+// A restore that keeps fewer articles than the file holds must not be saved over
+// the file silently: the file is kept beside it and the status line says so.
+TEST_F(Form1ArticlesTest, ARestoreThatKeepsLessKeepsTheFileAndSaysSo)
+{
+    const QByteArray three = SavedList(3);
+    QByteArray laterDamaged = three;
+    laterDamaged.replace(laterDamaged.indexOf(S, 1), 6, "??????");
+    const struct Case
+    {
+        const char *name;
+        QByteArray saved;
+        int mode;
+        QString status;
+    } cases[] = {
+        {"damaged first line", "X" + three.mid(1), 1, QStringLiteral("The saved articles file is damaged: 0 of 2")},
+        {"damaged later record", laterDamaged, 1, QStringLiteral("The saved articles file is damaged: 1 of 2")},
+        {"single-article mode", three, 0, QStringLiteral("1 of the 3 saved articles were restored")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(TForm1::ExportFile() + QStringLiteral(".bak"));
+        auto app = Start(c.saved, c.mode);
+        app->form.activateWindow();
+        ASSERT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
+        EXPECT_TRUE(app->form.StatusPanel0->text().startsWith(c.status)) << app->form.StatusPanel0->text().toStdString();
+        EXPECT_TRUE(app->form.StatusPanel0->text().contains(TForm1::ExportFile() + QStringLiteral(".bak")));
+        app->form.ExitParlewindClick();
+        EXPECT_EQ(TempHome::ReadFile(TForm1::ExportFile() + QStringLiteral(".bak")), c.saved);
+    }
+    // A whole restore keeps no copy; nor does a list whose only loss is a blank article.
+    QFile::remove(TForm1::ExportFile() + QStringLiteral(".bak"));
+    auto app = Start(S + "Blank|Mary|0\r\n\r\n" + E + three, 1);
+    EXPECT_FALSE(QFile::exists(TForm1::ExportFile() + QStringLiteral(".bak")));
+}
+
+TEST_F(Form1ArticlesTest, ADamagedSettingsFileIsToldNotOnlyTraced)
+{
+    TempHome::WriteFile(home.SettingsFile(), QByteArray("[Soft\x01\xff\nware\n=\n\x00\x00zz\x80\x81", 20));
+    FormWithVoices app;
+    app.form.show();
+    auto *damaged = &app;
+    damaged->form.activateWindow();
+    ASSERT_TRUE(QFile::exists(home.SettingsFile() + QStringLiteral(".damaged")));
+    ASSERT_TRUE(WaitUntil([&] { return damaged->form.ListInfoInitialized; }, 3000));
+    EXPECT_TRUE(damaged->form.StatusPanel0->text().contains(QStringLiteral("is damaged; defaults are used")))
+        << damaged->form.StatusPanel0->text().toStdString();
+}
+
+TEST_F(Form1ArticlesTest, OpenChecksTheFileBeforeReplacingTheArticle)
+{
+    auto app = Start(S + "Kept|Mary|1\r\nkeep me\r\n" + E, 0);
+    const QString folder = home.Root() + QStringLiteral("/docs");
+    TempHome::WriteFile(folder + QStringLiteral("/image.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    TempHome::WriteFile(folder + QStringLiteral("/empty.txt"), "\r\n");
+    QFile huge(folder + QStringLiteral("/huge.txt"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(65 * 1024 * 1024)); // sparse
+    huge.close();
+    for (const char *name : {"image.png", "empty.txt", "huge.txt", "missing.txt", ""}) {
+        SCOPED_TRACE(name);
+        FileDialogs::SetNextAnswer(folder + QLatin1Char('/') + QLatin1String(name)); // "" is the folder
+        app->form.ReadFileBtn->click();
+        EXPECT_EQ(Messages::TakeRecorded().size(), 1);
+        ASSERT_EQ(app->form.MemoListBox1->Count(), 1);
+        EXPECT_EQ(app->form.MemoListBox1->EntryAt(1)->Text(), QStringLiteral("keep me"));
+        EXPECT_TRUE(TempHome::ReadFile(TForm1::ExportFile()).contains("keep me"));
+    }
+}
+
+TEST_F(Form1ArticlesTest, TypingAndRenamingAreSavedSoonAfter)
+{
+    auto app = Start(S + "Note|Mary|1\r\ntext\r\n" + E, 1);
+    app->form.SaveTimer->setInterval(50);
+    TMemoEntry *entry = app->form.MemoListBox1->EntryAt(1);
+    ASSERT_NE(entry->View(), nullptr);
+    entry->View()->TextBox->moveCursor(QTextCursor::End);
+    QTest::keyClicks(entry->View()->TextBox, QStringLiteral(" typed"));
+    entry->View()->Strip->StartEdit();
+    entry->View()->Strip->TitleEditor->setText(QStringLiteral("Renamed"));
+    ASSERT_TRUE(WaitUntil([&] { return TempHome::ReadFile(TForm1::ExportFile()).contains("Renamed|Mary|1\r\ntext typed"); }, 3000));
+}
+
+TEST_F(Form1ArticlesTest, AFailedSaveAtExitKeepsTheProgramOpenUnlessTheSystemEndsIt)
+{
+    auto app = Start(QByteArray(), 1);
+    QFile::remove(TForm1::ExportFile());
+    QDir().mkpath(TForm1::ExportFile()); // a folder where the file should be
+    app->form.ExitParlewindClick();
+    const auto shown = Messages::TakeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("The articles could not be saved to ") + TForm1::ExportFile()));
+    EXPECT_EQ(app->form.ReadingState, rsIdle);
+    EXPECT_TRUE(app->form.PlayToolBtn->isEnabled());
+
+    app->form.TerminationRequested();
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_EQ(app->form.ReadingState, rsExiting);
+    EXPECT_TRUE(LogText().contains(QStringLiteral("the saved file was left as it was")));
+}
+
+TEST_F(Form1ArticlesTest, UnfinishedCopiesOfSavedFilesAreRemovedAtStart)
+{
+    const QString stale[] = {TForm1::ExportFile() + QStringLiteral(".aB3xYz"), home.SettingsFile() + QStringLiteral(".Q1w2E3")};
+    for (const QString &file : stale)
+        TempHome::WriteFile(file, "half");
+    TempHome::WriteFile(TForm1::ExportFile() + QStringLiteral(".bak"), "kept");
+    auto app = Start(SavedList(1), 1);
+    for (const QString &file : stale)
+        EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
+    EXPECT_TRUE(QFile::exists(TForm1::ExportFile() + QStringLiteral(".bak")));
 }
 
 } // namespace

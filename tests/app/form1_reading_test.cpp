@@ -368,3 +368,51 @@ TEST_F(Form1ReadingTest, FileOptionsChooseFormatDestinationAndFolder)
 }
 
 } // namespace
+
+namespace {
+
+// Marking the next article lets events run when it is out of view: a Stop or an
+// exit arriving there ends the run instead of reading on over it.
+TEST_F(Form1ReadingTest, StopOrExitWhileTheNextArticleIsMarkedEndsTheRun)
+{
+    for (const bool exiting : {false, true}) {
+        SCOPED_TRACE(exiting ? "exit" : "stop");
+        ASSERT_NO_FATAL_FAILURE(Start({{"One", "first"}, {"Two", "second"}, {"Three", "third"}, {"Four", "fourth"}}));
+        const qsizetype before = s.texts.size();
+        form().PlayToolBtn->click();
+        ASSERT_NO_FATAL_FAILURE(Done());
+        ASSERT_NO_FATAL_FAILURE(Done());
+        ASSERT_EQ(s.texts.size(), before + 3);
+        // Article four is out of view (three are shown), so marking it lets events run.
+        QTimer::singleShot(0, &form(), [this, exiting] {
+            exiting ? form().TerminationRequested() : form().StopBtnClick();
+        });
+        ASSERT_NO_FATAL_FAILURE(Done());
+        EXPECT_EQ(s.texts.size(), before + 3) << "nothing more was read";
+        EXPECT_EQ(form().ReadingState, exiting ? rsExiting : rsIdle);
+        if (exiting) {
+            QCoreApplication::processEvents(); // the exit goes on once the handler is done
+            EXPECT_EQ(TempHome::ReadFile(TForm1::ExportFile()).count("Start of Article"), 4);
+        }
+    }
+}
+
+// The word being read is a selection: it must not outlive the reading, nor may the
+// text change under it.
+TEST_F(Form1ReadingTest, TheReadArticleIsReadOnlyAndItsHighlightEndsWithTheReading)
+{
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "hello there world"}}, 0));
+    form().Prefs->TTS_HighlightPosition = true;
+    form().PlayToolBtn->click();
+    QPlainTextEdit *box = list().EntryAt(1)->View()->TextBox;
+    s.lastBufSink->WordPosition(0, 12); // "there"
+    EXPECT_EQ(box->textCursor().selectedText(), QStringLiteral("there"));
+    EXPECT_TRUE(box->isReadOnly());
+    ASSERT_NO_FATAL_FAILURE(Done());
+    EXPECT_FALSE(box->isReadOnly());
+    EXPECT_FALSE(box->textCursor().hasSelection());
+    box->insertPlainText(QStringLiteral("X"));
+    EXPECT_EQ(list().EntryAt(1)->Text().count(QStringLiteral("there")), 1);
+}
+
+} // namespace

@@ -65,7 +65,11 @@ TEST_F(SavedArticlesTest, RoundTripKeepsTitlesVoicesAndTexts)
 {
     // A blank article is reused by the next record, so the blank one comes last.
     const QStringList texts{QStringLiteral("one line"), QStringLiteral("two\nlines"),
-                            QStringLiteral("ends with a break\n"), QStringLiteral("Grüße – 😀 ok"), QString()};
+                            QStringLiteral("ends with a break\n"), QStringLiteral("Grüße – 😀 ok"),
+                            // An article holding the delimiters (the saved file opened as text, say).
+                            QStringLiteral("||||||Parlewind MP3 End of Article||||||\nmiddle\n||||||Parlewind MP3 "
+                                           "Start of Article||||||\n"),
+                            QStringLiteral("||||||Parlewind MP3 End of Article||||||"), QString()};
     for (int i = 0; i < texts.size(); ++i) {
         TMemoEntry *e = list.Add(QStringLiteral("x"), QStringLiteral("Voice %1").arg(i));
         e->SetText(texts[i]);
@@ -101,22 +105,26 @@ TEST_F(SavedArticlesTest, DamagedAndForeignFilesKeepWhatCanBeRead)
     EXPECT_EQ(list.EntryAt(3)->Text(), QStringLiteral("first\nsecond"));
     EXPECT_TRUE(LogText().contains(QStringLiteral("MemoListBox - Import Complete [3 0]")));
 
-    // A stray line where a record should begin ends the import; earlier ones stay.
+    // A stray line where a record should begin ends the import; earlier ones stay,
+    // and the caller learns that the file held more.
     TMemoListBox other;
     other.ListMode = 1;
     TempHome::WriteFile(File("b.txt"), S + "One|Mary|1\r\nkept\r\n" + E + "stray\r\n" + S + "Two|Mary|1\r\nlost\r\n" + E);
-    other.ImportList(File("b.txt"), {}, {}, {});
+    const TMemoListBox::ImportResult result = other.ImportList(File("b.txt"), {}, {}, {});
     ASSERT_EQ(other.Count(), 1);
     EXPECT_EQ(other.EntryAt(1)->Text(), QStringLiteral("kept"));
+    EXPECT_TRUE(result.Damaged);
+    EXPECT_EQ(result.NonBlankInFile, 2);
 
-    // Windows-1252 text, lone CR and LF line ends, a start delimiter on the last line.
+    // Windows-1252 lines among UTF-8 ones, lone CR and LF line ends, a start
+    // delimiter on the last line.
     TMemoListBox foreign;
     foreign.ListMode = 1;
-    TempHome::WriteFile(File("c.txt"), S + "Caf\xe9|Mary|2\rna\xefve\n\x93quoted\x94\r\n" + E + S);
-    foreign.ImportList(File("c.txt"), {}, {}, {});
+    TempHome::WriteFile(File("c.txt"), S + "Caf\xe9|Mary|3\rna\xefve\n\x93quoted\x94\r\nGr\xc3\xbc\xc3\x9f\xc3\xa9\r\n" + E + S);
+    EXPECT_TRUE(foreign.ImportList(File("c.txt"), {}, {}, {}).Damaged);
     ASSERT_EQ(foreign.Count(), 1);
     EXPECT_EQ(foreign.EntryAt(1)->Title(), QStringLiteral("Café"));
-    EXPECT_EQ(foreign.EntryAt(1)->Text(), QStringLiteral("naïve\n“quoted”"));
+    EXPECT_EQ(foreign.EntryAt(1)->Text(), QStringLiteral("naïve\n“quoted”\nGrüßé"));
     EXPECT_FALSE(foreign.Importing);
 
     // Binary rubbish is no article file at all.
