@@ -2,11 +2,18 @@
 //   parlewind_articles_bench DIR          (writes its files into DIR)
 //   parlewind_articles_bench --make-a FILE (only writes list (a), for bench/articles.sh)
 #include "BenchSupport.h"
+#include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 #include <cstdio>
 
@@ -36,6 +43,63 @@ void WriteList(const QString &path, int articles, qsizetype chars, bool paragrap
         const QByteArray text = Words(chars, paragraphs, a);
         file.write(S + "Article_" + QByteArray::number(a) + "|Mary|" +
                    QByteArray::number(text.count('\n') + 1) + "\r\n" + text + "\r\n" + E);
+    }
+}
+
+// Median and slowest time of typing `keys` letters at the end of the editor's text.
+std::pair<double, double> TypingMs(QApplication &app, QPlainTextEdit *editor, int keys)
+{
+    editor->moveCursor(QTextCursor::End);
+    editor->setFocus();
+    app.processEvents();
+    std::vector<double> ms;
+    for (int k = 0; k < keys; ++k) {
+        const QString letter(QChar(u'a' + k % 26));
+        QElapsedTimer t;
+        t.start();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A + k % 26, Qt::NoModifier, letter);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A + k % 26, Qt::NoModifier, letter);
+        QApplication::sendEvent(editor, &press);
+        QApplication::sendEvent(editor, &release);
+        app.processEvents();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back()};
+}
+
+// Typing into a shown 1 MB article, with the edits arming the save two seconds
+// later as the main window does, against a bare text box holding the same text.
+void Typing(QApplication &app, const QString &dir)
+{
+    std::printf("\n%-40s %10s %10s %10s\n", "typing 300 letters (1 MB article)", "median ms", "max ms", "vs bare");
+    for (const bool paragraphs : {true, false}) {
+        const QString text = QString::fromLatin1(Words(1000000, paragraphs, 0));
+        QPlainTextEdit bare;
+        bare.resize(640, 300);
+        bare.setPlainText(text);
+        bare.show();
+        const auto [bareMedian, bareMax] = TypingMs(app, &bare, 300);
+        bare.hide();
+
+        TMemoListBox list;
+        list.resize(640, 330);
+        list.ListMode = 1;
+        list.show();
+        QTimer save;
+        save.setSingleShot(true);
+        save.setInterval(2000);
+        list.OnEdited = [&save] { save.start(); };
+        TMemoEntry *entry = list.Add(text, QStringLiteral("Mary"));
+        app.processEvents();
+        const auto [median, max] = TypingMs(app, entry->View()->TextBox, 300);
+        std::printf("%-40s %10.3f %10.3f %9.2fx   (bare: %.3f / %.3f)\n",
+                    paragraphs ? "  in paragraphs" : "  one paragraph", median, max, median / bareMedian,
+                    bareMedian, bareMax);
+        QElapsedTimer t;
+        t.start();
+        list.ExportList(dir + QStringLiteral("/typed.txt"));
+        std::printf("%-40s %10lld ms\n", "  the save that follows", t.elapsed());
     }
 }
 
@@ -80,5 +144,6 @@ int main(int argc, char **argv)
         std::printf("%-40s %10lld %10lld %10.1f   (%d articles)\n", c.name, importMs, exportMs,
                     (StatusKb("VmRSS:") - before) / 1024.0, list.Count());
     }
+    Typing(app, dir);
     return 0;
 }
