@@ -9,19 +9,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 
-namespace {
-
-bool IsBlankText(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c > QLatin1Char(' '))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 TMemoEntry::TMemoEntry(TMemoListBox *owner) : m_Owner(owner) {}
 
 TMemoEntry::~TMemoEntry()
@@ -63,7 +50,7 @@ void TMemoEntry::SetText(const QString &text)
 {
     m_Text = text;
     m_TextInView = false;
-    m_Blank = IsBlankText(text) ? 1 : 0;
+    m_Blank = TextFile::IsBlank(text) ? 1 : 0;
     if (m_Blank && m_Owner)
         m_Owner->BlankMayHaveAppeared(this);
     if (m_View)
@@ -82,7 +69,7 @@ void TMemoEntry::AppendLines(const QStringList &lines)
 bool TMemoEntry::IsBlank() const
 {
     if (m_Blank < 0)
-        m_Blank = IsBlankText(Text()) ? 1 : 0;
+        m_Blank = TextFile::IsBlank(Text()) ? 1 : 0;
     return m_Blank == 1;
 }
 

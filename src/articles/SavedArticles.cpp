@@ -13,21 +13,12 @@ const QString crlf = QStringLiteral("\r\n");
 
 QString Field(QString text) { return text.replace(QLatin1Char('|'), QLatin1Char('_')); }
 
-bool IsBlankText(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c > QLatin1Char(' '))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool Record::IsBlank() const
 {
     for (const QString &line : Lines) {
-        if (!IsBlankText(line))
+        if (!TextFile::IsBlank(line))
             return false;
     }
     return true;

@@ -99,6 +99,15 @@ bool ReadLines(const QString &path, QStringList *lines, QString *error)
     return true;
 }
 
+bool IsBlank(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c > QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
 bool LooksBinary(const QByteArray &bytes) { return bytes.left(8192).contains('\0'); }
 
 } // namespace TextFile

@@ -22,6 +22,9 @@ QStringList SplitLines(const QString &text);
 // cannot be read, it is larger than an article can be, it is binary or empty.
 bool ReadLines(const QString &path, QStringList *lines, QString *error);
 
+// Nothing but blanks and control characters.
+bool IsBlank(const QString &text);
+
 // The bytes look like a binary file rather than text (NUL bytes near the start).
 bool LooksBinary(const QByteArray &bytes);
 
