@@ -2,7 +2,7 @@
 // decoding and line splitting used when opening text files. No widgets: the
 // parser is a plain function, so thousands of inputs run a second.
 //   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DPARLEWIND_FUZZ=ON
-//   build-fuzz/fuzz/import_list_fuzz -max_total_time=600 fuzz/corpus/import_list
+//   ASAN_OPTIONS=quarantine_size_mb=16 build-fuzz/fuzz/import_list_fuzz -max_total_time=600 fuzz/corpus/import_list
 #include "articles/SavedArticles.h"
 
 #include <cstdint>
