@@ -201,7 +201,11 @@ public:
     // Tells the user when the output folder is missing.
     bool OutputDirectoryExists();
     void StartReading(TMemoEntry *article, TReadTarget target);
-    void FinishOutput(bool abort);
+    // Closes the output and makes the MP3; false when the file could not be
+    // finished (the user was told), which ends the run.
+    bool FinishOutput(bool abort);
+    // Ends a run after a failure: everything unlocked, the engine off, idle.
+    void EndRun();
     void WordPosition(TTTS *sender, quint64 timeStamp, quint32 byteOffset);
     // The file name for an article's title in the output folder, or empty when the
     // title cannot name a file. Separators and characters no file may hold become "_".

@@ -72,7 +72,9 @@ void TForm1::BuildFileOptions()
     auto *multi = qobject_cast<QBoxLayout *>(MIOptionsSheet->layout());
     ODestGrp = RadioGroup(MIOptionsSheet, QStringLiteral("File Output:"),
                           {QStringLiteral("Single File"), QStringLiteral("Multiple Files")}, multi, "ODestGrp");
-    multi->insertWidget(1, multi->takeAt(multi->count() - 1)->widget()); // under the heading
+    // Under the heading.
+    std::unique_ptr<QLayoutItem> added(multi->takeAt(multi->count() - 1));
+    multi->insertWidget(1, added->widget());
 
     auto *page = new QVBoxLayout(FileOptionsSheet);
     FileFormatRGrp = RadioGroup(FileOptionsSheet, QStringLiteral("Output File Format"),
@@ -152,7 +154,34 @@ void TForm1::SetReadingState(TReadState state)
 
 void TForm1::ConnectTextDone(void (TForm1::*handler)())
 {
-    TTSForm->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32) { (this->*handler)(); };
+    TTSForm->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32) {
+        // Nothing may escape into the event loop: a failure is told and the run ends.
+        try {
+            (this->*handler)();
+        } catch (const std::exception &error) {
+            UtilsClass::Trace(QStringLiteral("Reading failed: ") + ErrorMessage(error));
+            Messages::ShowError(ErrorMessage(error));
+            EndRun();
+        }
+    };
+}
+
+void TForm1::EndRun()
+{
+    MemoListBox1->UnlockAllEntries();
+    CurrentArticle = nullptr;
+    if (TTSForm && TTSForm->TTS1->Active()) {
+        try {
+            TTSForm->TTS1->SetActive(false);
+        } catch (const std::exception &error) {
+            UtilsClass::Trace(QStringLiteral("Closing the engine failed: ") + ErrorMessage(error));
+        }
+    }
+    if (ReadingState == rsExiting)
+        return;
+    SetPauseCaptions(false);
+    SetReadingState(rsIdle);
+    ResetStatus();
 }
 
 QString TForm1::OutputFile(const QString &directory, const QString &title, const QString &extension)
@@ -265,7 +294,7 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     StatusPanel1->setText(QStringLiteral(" "));
     // A single file goes on from article to article: its folder may have gone since.
     if (IsFileTarget(target) && !OutputDirectoryExists()) {
-        TTSForm->TTS1->SetActive(false);
+        EndRun();
         return;
     }
     article->SetLocked(true);
@@ -295,8 +324,10 @@ void TForm1::RunTextDone()
     // Marking the next article, saving and converting let events run: a Stop or
     // an exit arriving meanwhile ends the run there.
     const NestedPass pass(this);
-    if (RunTarget == rtMultipleFiles)
-        FinishOutput(false);
+    if (RunTarget == rtMultipleFiles && !FinishOutput(false)) {
+        EndRun();
+        return;
+    }
     if (RunStopped())
         return;
     TMemoListBox &list = *MemoListBox1;
@@ -325,8 +356,10 @@ void TForm1::RunTextDone()
         StartReading(next, RunTarget);
         return;
     }
-    if (RunTarget != rtMultipleFiles)
-        FinishOutput(false);
+    if (RunTarget != rtMultipleFiles && !FinishOutput(false)) {
+        EndRun();
+        return;
+    }
     if (RunStopped())
         return;
     if (list.Count() == 0)
@@ -338,7 +371,8 @@ void TForm1::RunTextDone()
 
 void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton)
 {
-    if (!Initialized || !TTSForm || ReadingState == rsExiting)
+    // While a run's MP3 is made, its temporary files must not be recreated.
+    if (!Initialized || !TTSForm || ReadingState == rsExiting || ReadingState == rsConverting)
         return;
     const NestedPass pass(this);
     if (ownButton)
@@ -356,7 +390,10 @@ void TForm1::SingleTextDone()
 {
     const NestedPass pass(this);
     MemoListBox1->UnlockAllEntries();
-    FinishOutput(false);
+    if (!FinishOutput(false)) {
+        EndRun();
+        return;
+    }
     if (ReadingState == rsExiting)
         return;
     CurrentArticle = nullptr;
@@ -364,11 +401,26 @@ void TForm1::SingleTextDone()
     ResetStatus();
 }
 
-void TForm1::FinishOutput(bool abort)
+bool TForm1::FinishOutput(bool abort)
 {
     const NestedPass pass(this);
-    if (TTSForm->TTS1->Active())
-        TTSForm->TTS1->SetActive(false);
+    if (TTSForm->TTS1->Active()) {
+        try {
+            TTSForm->TTS1->SetActive(false);
+        } catch (const std::exception &error) {
+            // The file could not be finished (a full disk, say): no half file is
+            // left under its name, and the user learns which and why.
+            UtilsClass::Trace(QStringLiteral("Finishing the output failed: ") + ErrorMessage(error));
+            if (abort || !IsFileTarget(RunTarget))
+                return !abort;
+            const QString problem = ProgramPaths::WriteProblem(SpeechFileName);
+            DeleteFile(SpeechFileName);
+            Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + SpeechFileName +
+                                (problem.isEmpty() ? QString() : QStringLiteral(": ") + problem) +
+                                QStringLiteral("\r\rThe unfinished file was removed."));
+            return false;
+        }
+    }
     if (abort && IsFileTarget(RunTarget))
         DeleteFile(SpeechFileName);
     if (!abort && IsFileTarget(RunTarget) && Prefs->OUT_FileFormat == 1) {
@@ -377,10 +429,20 @@ void TForm1::FinishOutput(bool abort)
         SetProgress(0);
         StatusGauge->show();
         if (!TTSForm->ConvertWaveFile(SpeechFileName, ResampledFileName, 16, 1, 44100) || ReadingState == rsExiting)
-            return;
-        EncodeMp3File(ResampledFileName, Mp3FileName, [this](int percent) { SetProgress(percent); });
+            return true;
+        QString failure;
+        const bool encoded =
+            EncodeMp3File(ResampledFileName, Mp3FileName, [this](int percent) { SetProgress(percent); }, &failure);
         if (ReadingState == rsExiting)
-            return;
+            return true;
+        if (!encoded) {
+            // The speech is not thrown away with the MP3 that could not be made.
+            Messages::ShowError(failure + QStringLiteral("\r\r") + Mp3FileName +
+                                QStringLiteral(" was not made. The speech is kept in ") + SpeechFileName +
+                                QStringLiteral(" and ") + ResampledFileName + QStringLiteral("."));
+            StatusGauge->hide();
+            return true;
+        }
         StatusGauge->hide();
         UtilsClass::Trace(QStringLiteral("Deleting wav file ") + SpeechFileName);
         DeleteFile(SpeechFileName);
@@ -390,6 +452,7 @@ void TForm1::FinishOutput(bool abort)
         StatusPanel1->setText(QStringLiteral(" "));
         MemoListBox1->DeleteHiddenEntries();
     }
+    return true;
 }
 
 void TForm1::SetPauseCaptions(bool paused)
@@ -472,7 +535,7 @@ void TForm1::WordPosition(TTTS *, quint64, quint32 byteOffset)
 
 void TForm1::SpeakTest(const QString &text, const QString &voice)
 {
-    if (!TTSForm || ReadingState == rsExiting)
+    if (!TTSForm || ReadingState == rsExiting || ReadingState == rsConverting)
         return;
     TTSForm->TTS1->OnWordPosition = nullptr;
     ConnectTextDone(&TForm1::TestTextDone);

@@ -7,6 +7,8 @@
 #include <QStorageInfo>
 #include <QTemporaryFile>
 
+#include "platform/shell/ProgramPaths.h"
+
 #include <cstring>
 #include <filesystem>
 #include <vector>
@@ -137,6 +139,35 @@ private:
     qint64 m_DataBytes = 0;
 };
 
+// Where the audio of a data chunk that says it holds nothing really ends (a writer
+// that was stopped before it filled in the size): at the first place from which
+// well-formed chunks run exactly to `end`, looked for among the last 64 KB; else
+// at `end`.
+qint64 DataEndOfUnsizedChunk(QIODevice &device, qint64 body, qint64 end)
+{
+    const qint64 from = std::max(body, end - 65536);
+    if (!device.seek(from))
+        return end;
+    const QByteArray tail = device.read(end - from);
+    const auto plausibleId = [](const char *id) {
+        for (int i = 0; i < 4; ++i) {
+            if (id[i] < 0x20 || id[i] > 0x7E)
+                return false;
+        }
+        return id[0] != ' ';
+    };
+    for (qint64 p = from + ((from - body) & 1); p + 8 <= end; p += 2) {
+        qint64 q = p;
+        while (q + 8 <= end && plausibleId(tail.constData() + (q - from))) {
+            const qint64 size = U32(tail.constData() + (q - from) + 4);
+            q += 8 + size + (size & 1);
+        }
+        if (q == end && q != p)
+            return p;
+    }
+    return end;
+}
+
 TWaveFileInfo ParseDevice(QIODevice &device, qint64 fileSize)
 {
     char header[12];
@@ -185,6 +216,10 @@ TWaveFileInfo ParseDevice(QIODevice &device, qint64 fileSize)
                 break;
             haveData = true;
             info.DataStart = body;
+            if (size == 0) {
+                const qint64 end = riffEnd > body && riffEnd <= fileSize ? riffEnd : fileSize;
+                size = DataEndOfUnsizedChunk(device, body, end) - body;
+            }
         } else if (id == "fact") {
             if (haveFact)
                 break;
@@ -292,10 +327,16 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     const QString fullTarget = QFileInfo(targetName).absoluteFilePath();
     QTemporaryFile temp(QFileInfo(fullTarget).absolutePath() + QStringLiteral("/w-XXXXXX.TMP"));
     temp.setAutoRemove(true);
+    const auto writeFailure = [&] {
+        const QString problem = ProgramPaths::WriteProblem(fullTarget);
+        return fullTarget + QStringLiteral(": ") + (problem.isEmpty() ? temp.errorString() : problem);
+    };
     if (!temp.open())
-        throw EMMWaveError(convertError);
+        throw EMMWaveError(convertError + QStringLiteral("\r\r") + writeFailure());
     WaveWriter writer(temp, target);
     bool ok = writer.Open();
+    // Why the conversion failed, added to its message: where, and what happened.
+    QString failure = ok ? QString() : writeFailure();
 
     const qint64 chunk = qint64(source.AvgBytesPerSec) - qint64(source.AvgBytesPerSec) % std::max<quint16>(1, source.BlockAlign);
     // Room for what the accumulator's start adds beyond the exact ratio.
@@ -307,24 +348,38 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     qint64 done = 0;
     while (ok && done < total) {
         const qint64 got = input.read(in.data(), std::min(chunk, total - done));
-        if (got <= 0)
+        if (got <= 0) {
+            // The data ends before its length: a read error, not the end.
+            ok = false;
+            failure = m_Info->FileName + QStringLiteral(": ") +
+                      (got < 0 ? input.errorString() : QStringLiteral("the file ends before its sound data does"));
             break;
+        }
         done += got;
         const qint32 converted = PcmConvert(static_cast<qint32>(got), in.data(), source, out.data(), *targetFormat);
-        if (converted <= 0)
-            break;
-        const qint64 free = QStorageInfo(tempPath).bytesAvailable();
-        if (free < 0 || free < qint64(converted) + ioBufferSize + 10240) {
+        if (converted <= 0) {
             ok = false;
             break;
         }
-        ok = writer.Write(out.data(), converted);
-        if (OnProgress && !OnProgress(done, total))
+        const qint64 free = QStorageInfo(tempPath).bytesAvailable();
+        if (free < 0 || free < qint64(converted) + ioBufferSize + 10240) {
+            ok = false;
+            failure = fullTarget + QStringLiteral(": the disk is full");
             break;
+        }
+        ok = writer.Write(out.data(), converted);
+        if (!ok)
+            failure = writeFailure();
+        // Stopped: nothing replaces the target.
+        if (ok && OnProgress && !OnProgress(done, total))
+            ok = false;
         QCoreApplication::processEvents();
     }
     input.close();
-    ok = ok && writer.Close();
+    if (ok && !writer.Close()) {
+        ok = false;
+        failure = writeFailure();
+    }
     temp.close();
     if (ok) {
         std::error_code error;
@@ -332,7 +387,9 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
         ok = !error;
         if (ok)
             temp.setAutoRemove(false);
+        else
+            failure = fullTarget + QStringLiteral(": ") + QString::fromStdString(error.message());
     }
     if (!ok)
-        throw EMMWaveError(convertError);
+        throw EMMWaveError(failure.isEmpty() ? convertError : convertError + QStringLiteral("\r\r") + failure);
 }

@@ -4,10 +4,12 @@
 #include "log/UtilsClass.h"
 #include "platform/mp3enc/BladeEnc.h"
 #include "platform/shell/Messages.h"
+#include "platform/shell/ProgramPaths.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 #include <cmath>
 #include <cstring>
@@ -17,10 +19,16 @@ bool Mp3AbortRequested = false;
 
 namespace {
 
+// Shown, or handed to the caller who asked for it.
+QString *failureOut = nullptr;
+
 void Fail(const QString &message)
 {
     UtilsClass::Trace(message);
-    Messages::ShowError(message);
+    if (failureOut)
+        *failureOut = message;
+    else
+        Messages::ShowError(message);
 }
 
 // The samples to encode: the "data" chunk of a wave file, or the whole file when
@@ -38,21 +46,33 @@ void SampleRange(QFile &file, qint64 &start, qint64 &length)
     }
 }
 
+// Why writing the file stopped, in the user's words where they can be found.
+QString WriteReason(const QString &file, const QFileDevice &device)
+{
+    const QString problem = ProgramPaths::WriteProblem(file);
+    return problem.isEmpty() ? device.errorString() : problem;
+}
+
 } // namespace
 
 bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
-                   const std::function<void(int percent)> &progress)
+                   const std::function<void(int percent)> &progress, QString *failure)
 {
+    failureOut = failure;
+    const auto reset = qScopeGuard([] { failureOut = nullptr; });
     UtilsClass::Trace(QStringLiteral("Starting MP3 conversion"));
     QFile wave(waveFileName);
+    const auto readError = [&] {
+        return QStringLiteral("Read Error\r\r") + waveFileName + QStringLiteral(": ") + wave.errorString();
+    };
     if (!wave.open(QIODevice::ReadOnly)) {
-        Fail(QStringLiteral("Read Error"));
+        Fail(readError());
         return false;
     }
     qint64 start = 0, size = 0;
     SampleRange(wave, start, size);
     if (!wave.seek(start)) {
-        Fail(QStringLiteral("Read Error"));
+        Fail(readError());
         return false;
     }
 
@@ -66,9 +86,8 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
     HBE_STREAM stream = 0;
     const BE_ERR init = beInitStream(&config, &samplesPerChunk, &bufferSize, &stream);
     if (init != BE_ERR_SUCCESSFUL) {
+        // An existing file of that name stays as it is.
         Fail(QStringLiteral("Error opening encoding stream ") + QString::number(init));
-        QFile empty(mp3FileName);
-        empty.open(QIODevice::WriteOnly | QIODevice::Truncate);
         return false;
     }
 
@@ -76,7 +95,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
     QSaveFile mp3(mp3FileName);
     if (!mp3.open(QIODevice::WriteOnly)) {
         beCloseStream(stream);
-        Fail(QStringLiteral("Unable to create ") + mp3FileName + QStringLiteral(": ") + mp3.errorString());
+        Fail(QStringLiteral("Unable to create ") + mp3FileName + QStringLiteral(": ") + WriteReason(mp3FileName, mp3));
         return false;
     }
     std::vector<uint8_t> output(bufferSize);
@@ -89,7 +108,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
     while (done != size) {
         const qint64 bytes = done + chunkBytes < size ? chunkBytes : size - done;
         if (wave.read(reinterpret_cast<char *>(input.data()), bytes) != bytes) {
-            Fail(QStringLiteral("Read Error"));
+            Fail(readError());
             ok = false;
             break;
         }
@@ -101,7 +120,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
             break;
         }
         if (mp3.write(reinterpret_cast<const char *>(output.data()), produced) != qint64(produced)) {
-            Fail(QStringLiteral("Write Error (1)"));
+            Fail(QStringLiteral("Write Error (1)\r\r") + mp3FileName + QStringLiteral(": ") + WriteReason(mp3FileName, mp3));
             ok = false;
             break;
         }
@@ -120,7 +139,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
             ok = false;
         } else if (mp3.write(reinterpret_cast<const char *>(output.data()), produced) != qint64(produced) ||
                    !mp3.commit()) {
-            Fail(QStringLiteral("Write error (2)"));
+            Fail(QStringLiteral("Write error (2)\r\r") + mp3FileName + QStringLiteral(": ") + WriteReason(mp3FileName, mp3));
             ok = false;
         }
     }

@@ -379,13 +379,17 @@ void TTTS::Activate()
 
 void TTTS::Deactivate()
 {
+    // The component is off whatever closing the file answers; a failure to finish
+    // the file is reported after that, so that it can be opened again.
+    HRESULT flushed = S_OK;
     if (m_OutputDest == odFile) {
         if (auto file = std::dynamic_pointer_cast<IAudioFile>(m_Destination))
-            CheckSpeechResult(file->Flush());
+            flushed = file->Flush();
         m_Destination.reset();
     }
     Release();
     m_Active = false;
+    CheckSpeechResult(flushed);
 }
 
 void TTTS::Release()

@@ -3,6 +3,7 @@
 #include "audio/MMWave.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
+#include "platform/shell/ProgramPaths.h"
 #include "platform/waveout/WaveOut.h"
 #include "settings/Preferences.h"
 #include "speech/SpTools.h"
@@ -165,7 +166,7 @@ bool TTTSForm::SoundCardReady()
 
 // Opens the component with the voice's own pitch and speed (the engine clamps
 // them). A failure to open is shown, and raised again when the caller wants it.
-bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise)
+bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise, const QString &file)
 {
     // A pitch of 0 means "none chosen" just like a speed of 0; handing it to the
     // engine would read at its lowest pitch.
@@ -177,7 +178,13 @@ bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise)
         TTS1->SetPitch(static_cast<quint16>(voice.Pitch));
         TTS1->SetSpeed(static_cast<quint32>(voice.Speed));
     } catch (const std::exception &error) {
-        ShowFailure(error);
+        if (file.isEmpty()) {
+            ShowFailure(error);
+        } else {
+            const QString problem = ProgramPaths::WriteProblem(file);
+            Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + file +
+                                (problem.isEmpty() ? QString() : QStringLiteral(": ") + problem));
+        }
         if (raise)
             throw;
         return false;
@@ -220,7 +227,7 @@ bool TTTSForm::PlayToFileInit(const QString &voiceName, const QString &fileName)
     // The card is tested although the output goes to a file.
     if (!SoundCardReady())
         return false;
-    return OpenVoice(*voice, true);
+    return OpenVoice(*voice, true, fileName);
 }
 
 bool TTTSForm::SpeakText(const QString &text)

@@ -62,7 +62,9 @@ public:
 private:
     // Shows the busy or failure message for a device test; true when free.
     bool SoundCardReady();
-    bool OpenVoice(TVoiceEntry &voice, bool raise);
+    // `file`: the file the voice is opened to write, named with the reason when
+    // opening fails.
+    bool OpenVoice(TVoiceEntry &voice, bool raise, const QString &file = QString());
     void SelectOutput(TOutputDest dest, const QString &file);
 
     TPreferences &m_Prefs;

@@ -3,6 +3,7 @@
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "audio/Mp3Encode.h"
+#include "platform/mp3enc/BladeEnc.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -413,6 +414,52 @@ TEST_F(Form1ReadingTest, TheReadArticleIsReadOnlyAndItsHighlightEndsWithTheReadi
     EXPECT_FALSE(box->textCursor().hasSelection());
     box->insertPlainText(QStringLiteral("X"));
     EXPECT_EQ(list().EntryAt(1)->Text().count(QStringLiteral("there")), 1);
+}
+
+} // namespace
+
+namespace {
+
+// Failures of a file run end it idle, say where the speech is, and never let a
+// second reading recreate the files the run is converting.
+TEST_F(Form1ReadingTest, FileRunFailuresEndIdleAndKeepWhatWasMade)
+{
+    // The MP3 step fails: no MP3, both temporary files kept, and where they are said.
+    ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}}));
+    form().Prefs->OUT_FileFormat = 1;
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().PlayFileBtn->click();
+    beFailNextInit(BE_ERR_INVALID_FORMAT_PARAMETERS);
+    ASSERT_NO_FATAL_FAILURE(Done());
+    auto shown = Messages::TakeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("Error opening encoding stream 2")));
+    EXPECT_TRUE(shown[0].text.contains(out + QStringLiteral("/temp.wav")));
+    for (const char *name : {"/temp.wav", "/temp44.wav"})
+        EXPECT_TRUE(QFile::exists(out + QLatin1String(name))) << name;
+    EXPECT_FALSE(QFile::exists(out + QStringLiteral("/First.mp3")));
+    EXPECT_EQ(form().ReadingState, rsIdle);
+
+    // An article's own Read while a run's MP3 is being made is refused.
+    form().SetReadingState(rsConverting);
+    const qsizetype texts = s.texts.size();
+    list().EntryAt(1)->OnRead(list().EntryAt(1));
+    list().EntryAt(1)->OnReadToFile(list().EntryAt(1));
+    EXPECT_EQ(s.texts.size(), texts);
+    EXPECT_EQ(form().ReadingState, rsConverting);
+    form().SetReadingState(rsIdle);
+
+    // One file for two articles whose folder disappears in between: told, and idle.
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "first"}, {"Two", "second"}}));
+    form().Prefs->OUT_FileFormat = 0;
+    form().Prefs->OUT_FileDest = rtSingleFile;
+    form().PlayFileBtn->click();
+    ASSERT_TRUE(QDir(out).removeRecursively());
+    ASSERT_NO_FATAL_FAILURE(Done());
+    EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Output directory ") + out + QStringLiteral(" is not valid"));
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(Enabled(), (QStringList{"PlayToolBtn", "PlayFileBtn"}));
+    EXPECT_FALSE(list().EntryAt(2)->Locked);
 }
 
 } // namespace

@@ -161,3 +161,61 @@ TEST_F(ReadingE2ETest, PauseHoldsTheReadingAndResumeGoesOn)
 }
 
 } // namespace
+
+namespace {
+
+// A folder the test mounts over the output folder (root only, as in CI): a tiny
+// tmpfs that fills at once, or a read-only view of itself.
+class Mount
+{
+public:
+    Mount(const QString &dir, const QStringList &args) : m_Dir(dir)
+    {
+        m_Mounted = QProcess::execute(QStringLiteral("mount"), args + QStringList{dir}) == 0;
+    }
+    ~Mount()
+    {
+        if (m_Mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_Dir});
+    }
+    bool Mounted() const { return m_Mounted; }
+
+private:
+    QString m_Dir;
+    bool m_Mounted = false;
+};
+
+// Reading to a file that cannot be written: the user learns which file and why,
+// nothing unfinished stays under the file's name, and the program goes on idle.
+TEST_F(ReadingE2ETest, AFullDiskOrAReadOnlyFolderIsToldAndLeavesNoFile)
+{
+    QString words;
+    for (int i = 0; i < 400; ++i)
+        words += QStringLiteral("This sentence fills the little disk quickly. ");
+    Add(QStringLiteral("Long"), QStringLiteral("Mary"), words);
+    const struct Case
+    {
+        const char *name;
+        QStringList mount;
+        QString reason;
+    } cases[] = {
+        {"full", {"-t", "tmpfs", "-o", "size=200k", "tmpfs"}, QStringLiteral(": the disk is full")},
+        {"read-only", {"--bind", "-o", "ro", out}, QStringLiteral(" is on a read-only disk")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Mount mount(out, c.mount);
+        ASSERT_TRUE(mount.Mounted()) << "mounting needs root (CI runs as root)";
+        form().PlayFileBtn->click();
+        ASSERT_TRUE(WaitIdle(60000));
+        const auto shown = Messages::TakeRecorded();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_TRUE(shown[0].text.contains(out + QStringLiteral("/Long.wav"))) << shown[0].text.toStdString();
+        EXPECT_TRUE(shown[0].text.contains(c.reason)) << shown[0].text.toStdString();
+        EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty()) << QDir(out).entryList(QDir::Files).join(u' ').toStdString();
+        EXPECT_FALSE(form().TTSForm->TTS1->Active());
+        EXPECT_TRUE(form().PlayFileBtn->isEnabled());
+    }
+}
+
+} // namespace

@@ -39,7 +39,7 @@ inline QByteArray Fmt(int tag, int channels, int rate, int bits, int fmtSize = 1
     Put16(f, tag);
     Put16(f, channels);
     Put32(f, quint32(rate));
-    Put32(f, quint32(rate * channels * bits / 8));
+    Put32(f, quint32(qint64(rate) * channels * bits / 8));
     Put16(f, channels * bits / 8);
     Put16(f, bits);
     if (fmtSize >= 18)

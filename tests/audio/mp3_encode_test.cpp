@@ -117,17 +117,21 @@ TEST_F(Mp3EncodeTest, FailuresAreShownAndLeaveNoHalfFile)
 {
     TempHome::WriteFile(Path("temp44.wav"), Sine(44100, 1.0, 440));
     TempHome::WriteFile(Path("keep.mp3"), "an earlier file");
+    // A failed start leaves an existing file of the same name alone.
     beFailNextInit(BE_ERR_INVALID_FORMAT_PARAMETERS);
-    EXPECT_FALSE(EncodeMp3File(Path("temp44.wav"), Path("init.mp3")));
+    EXPECT_FALSE(EncodeMp3File(Path("temp44.wav"), Path("keep.mp3")));
     auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].kind, Messages::Kind::Error);
     EXPECT_EQ(shown[0].text, QStringLiteral("Error opening encoding stream 2"));
-    EXPECT_TRUE(QFile::exists(Path("init.mp3")));
-    EXPECT_EQ(QFileInfo(Path("init.mp3")).size(), 0);
+    EXPECT_EQ(TempHome::ReadFile(Path("keep.mp3")), QByteArray("an earlier file"));
 
     EXPECT_FALSE(EncodeMp3File(Path("vanished.wav"), Path("keep.mp3")));
-    EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Read Error"));
+    EXPECT_TRUE(Messages::TakeRecorded().value(0).text.startsWith(QStringLiteral("Read Error\r\r") + Path("vanished.wav")));
+    QString failure; // handed back instead of shown
+    EXPECT_FALSE(EncodeMp3File(Path("vanished.wav"), Path("keep.mp3"), {}, &failure));
+    EXPECT_TRUE(failure.startsWith(QStringLiteral("Read Error")));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     EXPECT_FALSE(EncodeMp3File(Path("temp44.wav"), Path("no/such/folder/x.mp3")));
     EXPECT_EQ(Messages::TakeRecorded().size(), 1);
     EXPECT_EQ(TempHome::ReadFile(Path("keep.mp3")), QByteArray("an earlier file"));

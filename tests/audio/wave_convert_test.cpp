@@ -10,6 +10,7 @@
 #include "support/TempHome.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +133,30 @@ TEST_F(WaveFileTest, SizesThatWereNeverFilledInAndOddBytesAreReadSensibly)
     ASSERT_TRUE(Convert(Riff(Fmt(1, 1, 44100, 16) + Chunk("junk", "abc") + Chunk("data", Samples16({6})) +
                              Chunk("zzzz", "1234"))));
     EXPECT_EQ(DataSamples(TempHome::ReadFile(Path("temp44.wav"))), (QList<qint16>{6}));
+    // A data size never filled in, a RIFF size that is right, quiet samples first and
+    // a trailer: all of the audio, up to the trailer.
+    const QList<int> quietFirst{0, 0, 0, 0, 0, 0, 7, 8, 9};
+    ASSERT_TRUE(Convert(Riff(Fmt(1, 1, 44100, 16) + Chunk("data", Samples16(quietFirst), 0) +
+                             Chunk("LIST", QByteArray("INFO") + Chunk("INAM", QByteArray("T\0", 2))))));
+    EXPECT_EQ(DataSamples(TempHome::ReadFile(Path("temp44.wav"))), (QList<qint16>{0, 0, 0, 0, 0, 0, 7, 8, 9}));
+}
+
+TEST_F(WaveFileTest, ASourceThatEndsEarlyIsAnErrorAndReplacesNothing)
+{
+    TempHome::WriteFile(Path("temp44.wav"), "the user's old file");
+    TempHome::WriteFile(Path("temp.wav"), Sine(44100, 2.5, 440));
+    TMMWave wave;
+    wave.SetFileName(Path("temp.wav"));
+    QFile::resize(Path("temp.wav"), 44100 * 2); // shrinks after it was read
+    TPcmFormat target = Format(1, 44100, 16);
+    try {
+        wave.ConvertToFile(Path("temp44.wav"), &target);
+        ADD_FAILURE() << "a short source converted";
+    } catch (const EMMWaveError &error) {
+        EXPECT_TRUE(error.Message().startsWith(QStringLiteral("Unable to convert wave file\r\r") + Path("temp.wav")));
+    }
+    EXPECT_EQ(TempHome::ReadFile(Path("temp44.wav")), QByteArray("the user's old file"));
+    EXPECT_TRUE(TempFiles().isEmpty());
 }
 
 TEST_F(WaveFileTest, FormatsTheConverterCannotTakeAreRefusedAndNothingIsReplaced)
@@ -154,7 +179,9 @@ TEST_F(WaveFileTest, FormatsTheConverterCannotTakeAreRefusedAndNothingIsReplaced
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Invalid wave file..."));
     // A target in a folder that does not exist.
     EXPECT_FALSE(Convert(Sine(22050, 0.1, 440), Path("no/such/folder/temp44.wav")));
-    EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Unable to convert wave file"));
+    EXPECT_EQ(Messages::TakeRecorded().value(0).text,
+              QStringLiteral("Unable to convert wave file\r\r") + Path("no/such/folder/temp44.wav") +
+                  QStringLiteral(": the folder ") + Path("no/such/folder") + QStringLiteral(" does not exist"));
 
     EXPECT_EQ(TempHome::ReadFile(Path("temp44.wav")), QByteArray("the user's old file"));
     EXPECT_TRUE(TempFiles().isEmpty());

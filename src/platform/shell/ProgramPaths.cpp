@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 namespace ProgramPaths {
 
@@ -102,4 +103,21 @@ QStringList ProgramPaths::RemoveStaleTemporaries(const QString &file)
             removed << dir.filePath(name);
     }
     return removed;
+}
+
+QString ProgramPaths::WriteProblem(const QString &file)
+{
+    const QString dir = QFileInfo(file).absolutePath();
+    const QFileInfo folder(dir);
+    if (!folder.isDir())
+        return QStringLiteral("the folder ") + dir + QStringLiteral(" does not exist");
+    const QStorageInfo storage(dir);
+    if (storage.isValid() && storage.isReadOnly())
+        return QStringLiteral("the folder ") + dir + QStringLiteral(" is on a read-only disk");
+    if (!folder.isWritable())
+        return QStringLiteral("permission denied: the folder ") + dir + QStringLiteral(" cannot be written");
+    // Less than a block or two left: what the writing stopped at.
+    if (storage.isValid() && storage.bytesAvailable() < 64 * 1024)
+        return QStringLiteral("the disk is full");
+    return {};
 }

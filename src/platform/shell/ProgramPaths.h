@@ -25,6 +25,10 @@ QString HomeRoot();
 // Joins path pieces with '/', collapsing doubled separators.
 QString JoinPath(const QString &dir, const QString &name);
 
+// Why a file cannot be written where it is to go, in the user's words: a missing
+// folder, a read-only one, a full disk; empty when none of these is the case.
+QString WriteProblem(const QString &file);
+
 // Removes what an interrupted atomic write of `file` left beside it (the
 // unfinished copies "name.XXXXXX"); returns what was removed.
 QStringList RemoveStaleTemporaries(const QString &file);
