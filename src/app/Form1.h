@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -206,6 +207,9 @@ public:
     bool FinishOutput(bool abort);
     // Ends a run after a failure: everything unlocked, the engine off, idle.
     void EndRun();
+    // Runs a call into the engine from a handler; a failure is shown and ends the
+    // run (false).
+    bool EngineCall(const std::function<void()> &call);
     void WordPosition(TTTS *sender, quint64 timeStamp, quint32 byteOffset);
     // The file name for an article's title in the output folder, or empty when the
     // title cannot name a file. Separators and characters no file may hold become "_".

@@ -155,15 +155,22 @@ void TForm1::SetReadingState(TReadState state)
 void TForm1::ConnectTextDone(void (TForm1::*handler)())
 {
     TTSForm->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32) {
-        // Nothing may escape into the event loop: a failure is told and the run ends.
-        try {
-            (this->*handler)();
-        } catch (const std::exception &error) {
-            UtilsClass::Trace(QStringLiteral("Reading failed: ") + ErrorMessage(error));
-            Messages::ShowError(ErrorMessage(error));
-            EndRun();
-        }
+        EngineCall([this, handler] { (this->*handler)(); });
     };
+}
+
+bool TForm1::EngineCall(const std::function<void()> &call)
+{
+    // Nothing may escape into the event loop: a failure is told and the run ends.
+    try {
+        call();
+        return true;
+    } catch (const std::exception &error) {
+        UtilsClass::Trace(QStringLiteral("Reading failed: ") + ErrorMessage(error));
+        Messages::ShowError(ErrorMessage(error));
+        EndRun();
+        return false;
+    }
 }
 
 void TForm1::EndRun()
@@ -469,16 +476,16 @@ void TForm1::PauseBtnClick()
         SetPauseCaptions(true);
         StatusPanel1->setText(QStringLiteral("Pause"));
         UtilsClass::Trace(QStringLiteral("Pause"));
-        TTSForm->TTS1->SetAudioPaused(true);
-        SetReadingState(rsPaused);
+        if (EngineCall([this] { TTSForm->TTS1->SetAudioPaused(true); }))
+            SetReadingState(rsPaused);
     } else {
         SetPauseCaptions(false);
         StatusPanel1->setText(QString());
         UtilsClass::Trace(QStringLiteral("Resume"));
         if (CurrentArticle && CurrentArticle->View() && CurrentArticle->View()->isVisible())
             CurrentArticle->View()->TextBox->setFocus();
-        TTSForm->TTS1->SetAudioPaused(false);
-        SetReadingState(rsReading);
+        if (EngineCall([this] { TTSForm->TTS1->SetAudioPaused(false); }))
+            SetReadingState(rsReading);
     }
 }
 
@@ -488,7 +495,7 @@ void TForm1::SkipBtnClick()
         return;
     UtilsClass::Trace(QStringLiteral("Skip"));
     SetPauseCaptions(false);
-    TTSForm->TTS1->AudioReset();
+    EngineCall([this] { TTSForm->TTS1->AudioReset(); });
 }
 
 void TForm1::StopBtnClick()
@@ -498,7 +505,11 @@ void TForm1::StopBtnClick()
     SetPauseCaptions(false);
     MemoListBox1->UnlockAllEntries();
     UtilsClass::Trace(QStringLiteral("Abort"));
-    TTSForm->TTS1->AudioReset();
+    try {
+        TTSForm->TTS1->AudioReset();
+    } catch (const std::exception &error) {
+        UtilsClass::Trace(QStringLiteral("Stopping the speech failed: ") + ErrorMessage(error));
+    }
     FinishOutput(true);
     CurrentArticle = nullptr;
     SetReadingState(rsIdle);
