@@ -198,17 +198,18 @@ TWaveFileInfo ParseDevice(QIODevice &device, qint64 fileSize)
             if (haveFmt)
                 break;
             haveFmt = true;
-            QByteArray f = device.read(std::min(size, maxKeptChunk));
-            const QByteArray raw = f;
-            f.resize(std::max<qsizetype>(f.size(), 18), '\0');
+            const QByteArray raw = device.read(std::min(size, maxKeptChunk));
+            // A short record reads as zeros where it ends.
+            char f[18] = {};
+            std::memcpy(f, raw.constData(), static_cast<size_t>(std::min<qsizetype>(raw.size(), 18)));
             TPcmFormat &fmt = info.Format;
-            fmt.FormatTag = U16(f.constData());
-            fmt.Channels = U16(f.constData() + 2);
-            fmt.SamplesPerSec = U32(f.constData() + 4);
-            fmt.AvgBytesPerSec = U32(f.constData() + 8);
-            fmt.BlockAlign = U16(f.constData() + 12);
-            fmt.BitsPerSample = U16(f.constData() + 14);
-            fmt.ExtraSize = raw.size() >= 18 ? U16(f.constData() + 16) : 0;
+            fmt.FormatTag = U16(f);
+            fmt.Channels = U16(f + 2);
+            fmt.SamplesPerSec = U32(f + 4);
+            fmt.AvgBytesPerSec = U32(f + 8);
+            fmt.BlockAlign = U16(f + 12);
+            fmt.BitsPerSample = U16(f + 14);
+            fmt.ExtraSize = raw.size() >= 18 ? U16(f + 16) : 0;
             if (fmt.FormatTag != WAVE_FORMAT_PCM && raw.size() > 18)
                 info.FormatExtra = raw.mid(18, fmt.ExtraSize);
         } else if (id == "data") {
