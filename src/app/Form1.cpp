@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "articles/MemoListBox.h"
 #include "articles/TextFile.h"
+#include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
@@ -335,6 +336,7 @@ void TForm1::BuildMenus()
             &TForm1::VisitBrivantaTechnologies1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
     connect(PronunciationMItm, &QAction::triggered, this, &TForm1::PronunciationMItmClick);
+    connect(SelAudioDevMItm, &QAction::triggered, this, &TForm1::SelAudioDevMItmClick);
     connect(SingleArticleMItm, &QAction::triggered, this, &TForm1::ToolButton1Click);
     connect(MultiArticleMItm, &QAction::triggered, this, &TForm1::ToolButton2Click);
     connect(AddNewPopup, &QAction::triggered, this, &TForm1::AddNewPopupClick);
@@ -393,6 +395,7 @@ void TForm1::FormCreate()
     TPreferences::RestorePlacement(this);
     Prefs->LoadFields();
     UtilsClass::Trace(QStringLiteral("Version: ") + Prefs->GetVersion());
+    FindAudioDevice();
 
     SizeStatusPanels();
     StatusPanel1->setText(QStringLiteral(" "));
@@ -828,6 +831,41 @@ void TForm1::About1Click()
 {
     TAboutBox about(this);
     about.exec();
+}
+
+void TForm1::FindAudioDevice()
+{
+    if (Prefs->TTS_AudioDeviceName.isEmpty())
+        return;
+    const qint32 number = TAuDevDlg::DeviceNumber(Prefs->TTS_AudioDeviceName);
+    if (number == WAVE_MAPPER)
+        UtilsClass::Trace(QStringLiteral("The audio output ") + Prefs->TTS_AudioDeviceName +
+                          QStringLiteral(" is not there; the default output is used"));
+    else if (number != Prefs->TTS_AudioDeviceID)
+        UtilsClass::Trace(QStringLiteral("The audio output ") + Prefs->TTS_AudioDeviceName +
+                          QStringLiteral(" is now device %1").arg(number));
+    Prefs->TTS_AudioDeviceID = number;
+}
+
+void TForm1::SelAudioDevMItmClick()
+{
+    if (!Initialized || !TTSForm || ReadingState != rsIdle)
+        return;
+    TAuDevDlg dialog;
+    dialog.DlgUse = duTTS;
+    dialog.AudioDeviceID = Prefs->TTS_AudioDeviceID;
+    if (!dialog.Execute(this))
+        return;
+    try {
+        if (!TTSForm->AudioDeviceCheck(dialog.AudioDeviceID))
+            return;
+        TTSForm->TTS1->SetAudioDeviceID(dialog.AudioDeviceID);
+    } catch (const std::exception &error) {
+        Messages::ShowError(ErrorMessage(error));
+        return;
+    }
+    Prefs->TTS_AudioDeviceID = dialog.AudioDeviceID;
+    Prefs->TTS_AudioDeviceName = TAuDevDlg::DeviceName(dialog.AudioDeviceID);
 }
 
 void TForm1::PronunciationMItmClick()

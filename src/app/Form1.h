@@ -176,6 +176,7 @@ public:
     void About1Click();
     void PasteBtnClick();
     void PronunciationMItmClick();
+    void SelAudioDevMItmClick();
     void ToolButton1Click();
     void ToolButton2Click();
     void AddNewPopupClick();
@@ -267,6 +268,8 @@ private:
     void SizeStatusPanels();
     bool TrayInUse() const;
     void Terminate(int exitCode);
+    // The stored output device's number, found again from its name.
+    void FindAudioDevice();
     // No usable speech engine: say so, then end.
     void EngineMissing();
     void InitializeListInfo();

@@ -40,6 +40,7 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("TTS_HighlightPosition"), OwnKey, rkBool, true);
     AddItem(QStringLiteral("TTS_FilterSymbols"), OwnKey, rkBool, true);
     AddItem(QStringLiteral("TTS_AudioDeviceID"), OwnKey, rkInt, -1);
+    AddItem(QStringLiteral("TTS_AudioDeviceName"), OwnKey, rkString, QString());
     AddItem(QStringLiteral("CB_Monitor"), OwnKey, rkBool, true);
     AddItem(QStringLiteral("CB_Prompt"), OwnKey, rkBool, true);
     AddItem(QStringLiteral("CB_PromptDelay"), OwnKey, rkInt, 3);
@@ -90,6 +91,7 @@ void TPreferences::LoadFields()
     TTS_HighlightPosition = BoolItem("TTS_HighlightPosition");
     TTS_FilterSymbols = BoolItem("TTS_FilterSymbols");
     TTS_AudioDeviceID = IntItem("TTS_AudioDeviceID");
+    TTS_AudioDeviceName = StringItem("TTS_AudioDeviceName");
     CB_Monitor = BoolItem("CB_Monitor");
     CB_Prompt = BoolItem("CB_Prompt");
     CB_PromptDelay = IntItem("CB_PromptDelay");
@@ -129,6 +131,7 @@ void TPreferences::StoreFields()
     SetItem("TTS_HighlightPosition", TTS_HighlightPosition);
     SetItem("TTS_FilterSymbols", TTS_FilterSymbols);
     SetItem("TTS_AudioDeviceID", TTS_AudioDeviceID);
+    SetItem("TTS_AudioDeviceName", TTS_AudioDeviceName);
     SetItem("CB_Monitor", CB_Monitor);
     SetItem("CB_Prompt", CB_Prompt);
     SetItem("CB_PromptDelay", CB_PromptDelay);

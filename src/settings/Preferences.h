@@ -45,6 +45,9 @@ public:
     bool TTS_HighlightPosition = true;
     bool TTS_FilterSymbols = true;
     qint32 TTS_AudioDeviceID = -1;
+    // The sound server's name of the chosen output: device numbers shift as
+    // outputs come and go, so the number is found again from it at start.
+    QString TTS_AudioDeviceName;
     bool CB_Monitor = true;
     bool CB_Prompt = true;
     qint32 CB_PromptDelay = 3;

@@ -1,0 +1,152 @@
+#include "../app/FormWithVoices.h"
+#include "articles/MemoListBox.h"
+#include "audio/AudioDeviceDlg.h"
+#include "log/UtilsClass.h"
+#include "platform/shell/Messages.h"
+#include "platform/waveout/WaveOut.h"
+#include "speech/SpTools.h"
+#include "support/EngineHelpers.h"
+#include "support/Printers.h"
+#include "support/StoredPrefs.h"
+#include "support/TempHome.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// The output device dialog over the test sound server's two null sinks
+// ("speakers", the default, and "headset"), and speech landing where it was sent.
+namespace {
+
+// Runs `answer` on the dialog once it is shown (Execute is modal).
+void WhenShown(const std::function<void(TMyAudioDeviceDlg &)> &answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto *dialog = qobject_cast<TMyAudioDeviceDlg *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
+
+int RowOf(const TMyAudioDeviceDlg &dialog, const QString &text)
+{
+    const auto found = dialog.ListBox1->findItems(text, Qt::MatchExactly);
+    return found.isEmpty() ? -1 : dialog.ListBox1->row(found.first());
+}
+
+class AudioDeviceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
+        DetectSpeechSupport();
+        Messages::TakeRecorded();
+    }
+    TempHome home;
+};
+
+TEST_F(AudioDeviceTest, TheDialogListsTheDefaultAndEveryOutputAndReturnsTheChoice)
+{
+    const qint32 headset = TAuDevDlg::DeviceNumber(QStringLiteral("headset"));
+    ASSERT_GE(headset, 0);
+    TAuDevDlg dlg;
+    dlg.DlgUse = duTTS;
+    dlg.AudioDeviceID = -1;
+    QStringList entries;
+    QString highlighted, channels, formats;
+    WhenShown([&](TMyAudioDeviceDlg &d) {
+        for (int row = 0; row < d.ListBox1->count(); ++row)
+            entries << d.ListBox1->item(row)->text();
+        highlighted = d.ListBox1->currentItem() ? d.ListBox1->currentItem()->text() : QString();
+        d.ListBox1->setCurrentRow(RowOf(d, QStringLiteral("Parlewind_Test_Headset")));
+        channels = d.lChannels->text();
+        formats = d.lFormat->text();
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Audio Destination Device ID"));
+        EXPECT_EQ(d.lName->text(), QStringLiteral("headset"));
+        d.reject();
+    });
+    EXPECT_FALSE(dlg.Execute());
+    EXPECT_EQ(dlg.AudioDeviceID, -1); // Cancel leaves the value
+    EXPECT_EQ(entries.value(0), TMyAudioDeviceDlg::DefaultEntry);
+    EXPECT_TRUE(entries.contains(QStringLiteral("Parlewind_Test_Speakers")));
+    EXPECT_TRUE(entries.contains(QStringLiteral("Parlewind_Test_Headset")));
+    EXPECT_EQ(highlighted, TMyAudioDeviceDlg::DefaultEntry); // -1 highlights the default
+    EXPECT_EQ(channels, QStringLiteral("Mono"));
+    EXPECT_TRUE(formats.endsWith(QStringLiteral("44.1 kHz, Stereo, 16-bit"))) << formats.toStdString();
+
+    // A double click chooses; the device highlighted first is the one stored.
+    WhenShown([&](TMyAudioDeviceDlg &d) {
+        EXPECT_EQ(d.ListBox1->currentItem()->text(), QStringLiteral("Parlewind_Test_Headset"));
+        emit d.ListBox1->itemDoubleClicked(d.ListBox1->item(0));
+    });
+    dlg.AudioDeviceID = headset;
+    ASSERT_TRUE(dlg.Execute());
+    EXPECT_EQ(dlg.AudioDeviceID, headset);
+}
+
+// Peak of what a sink played while `during` ran.
+int PeakOn(const QString &sink, const std::function<void()> &during)
+{
+    QProcess rec;
+    rec.start(QStringLiteral("parec"), {QStringLiteral("--latency-msec=5"), QStringLiteral("-d"), sink + QStringLiteral(".monitor"),
+                                        QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                                        QStringLiteral("--channels=1"), QStringLiteral("--rate=22050")});
+    if (!rec.waitForStarted(5000))
+        return -1;
+    during();
+    rec.terminate();
+    rec.waitForFinished(5000);
+    const QByteArray pcm = rec.readAllStandardOutput();
+    int peak = 0;
+    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
+        peak = std::max(peak, std::abs(int(qint16(quint8(pcm[i]) | quint8(pcm[i + 1]) << 8))));
+    return peak;
+}
+
+TEST_F(AudioDeviceTest, TheChosenOutputIsWhereTheSpeechComesOutAndSurvivesARestart)
+{
+    StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+    {
+        FormWithVoices app;
+        app.form.show();
+        ASSERT_TRUE(app.form.Initialized);
+        app.form.AddMemo(QStringLiteral("Hello from the headset."), QStringLiteral("Mary"));
+        WhenShown([](TMyAudioDeviceDlg &d) {
+            d.ListBox1->setCurrentRow(RowOf(d, QStringLiteral("Parlewind_Test_Headset")));
+            d.accept();
+        });
+        app.form.SelAudioDevMItm->trigger();
+        EXPECT_EQ(app.form.Prefs->TTS_AudioDeviceName, QStringLiteral("headset"));
+        const auto read = [&] {
+            app.form.PlayToolBtn->click();
+            EXPECT_TRUE(WaitUntil([&] { return app.form.ReadingState == rsIdle; }, 20000));
+        };
+        int speakers = 0;
+        const int headset = PeakOn(QStringLiteral("headset"), [&] { speakers = PeakOn(QStringLiteral("speakers"), read); });
+        EXPECT_GT(headset, 1000);
+        EXPECT_LT(speakers, 100);
+        app.form.ExitParlewindClick();
+    }
+    // The output is found again by its name, whatever its number; a gone one falls
+    // back to the default output.
+    StoredPrefs::Store(QStringLiteral("TTS_AudioDeviceID"), QStringLiteral("7"));
+    {
+        FormWithVoices app;
+        EXPECT_EQ(app.form.Prefs->TTS_AudioDeviceID, TAuDevDlg::DeviceNumber(QStringLiteral("headset")));
+    }
+    StoredPrefs::Store(QStringLiteral("TTS_AudioDeviceName"), QStringLiteral("unplugged_usb_headset"));
+    FormWithVoices app;
+    EXPECT_EQ(app.form.Prefs->TTS_AudioDeviceID, -1);
+    EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile()))
+                    .contains(QStringLiteral("The audio output unplugged_usb_headset is not there; the default output is used")));
+}
+
+} // namespace
