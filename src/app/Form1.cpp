@@ -1,6 +1,12 @@
 #include "app/Form1.h"
 
 #include "app/AboutBox.h"
+#include "app/options/ClipboardPage.h"
+#include "app/options/FavoriteVoicesPage.h"
+#include "app/options/FileOptionsPage.h"
+#include "app/options/MiscPage.h"
+#include "app/options/ModeSheets.h"
+#include "app/options/VoiceEditPage.h"
 #include "articles/MemoListBox.h"
 #include "articles/TextFile.h"
 #include "audio/AudioDeviceDlg.h"
@@ -22,6 +28,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFile>
@@ -76,13 +84,6 @@ protected:
     }
 };
 
-QWidget *NamedPage(const QString &name, QWidget *parent)
-{
-    auto *page = new QWidget(parent);
-    page->setObjectName(name);
-    return page;
-}
-
 } // namespace
 
 TForm1::TForm1(const QStringList &arguments, QWidget *parent)
@@ -93,6 +94,8 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/parlewind.png")));
     resize(639, 604);
 
+    // The option pages are built on the preferences; they are read in FormCreate.
+    Prefs = std::make_unique<TPreferences>();
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,7 +118,6 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     topLayout->addWidget(Panel3, 1);
     BuildMenus();
     BuildStatusBar();
-    BuildFileOptions();
     ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm};
     ReadingCommands.File = {PlayFileBtn, ReadToFileMItm};
     ReadingCommands.Pause = {PauseBtn, PauseMItm};
@@ -225,37 +227,76 @@ void TForm1::BuildOptionsArea()
     MISIOptionsPage = new QStackedWidget(Panel3);
     MISIOptionsPage->setObjectName(QStringLiteral("MISIOptionsPage"));
     MISIOptionsPage->setFixedWidth(190);
-    const auto sheet = [this](const char *name, const char *heading) {
-        QWidget *page = NamedPage(QLatin1String(name), MISIOptionsPage);
-        auto *pageLayout = new QVBoxLayout(page);
-        auto *label = new QLabel(QLatin1String(heading), page);
-        label->setObjectName(QLatin1String(name) + QStringLiteral("Heading"));
-        label->setAlignment(Qt::AlignHCenter);
-        QFont font(QStringLiteral("Times New Roman"));
-        font.setPixelSize(19);
-        label->setFont(font);
-        pageLayout->addWidget(label);
-        pageLayout->addStretch(1);
-        MISIOptionsPage->addWidget(page);
-        return page;
-    };
-    SIOptionsSheet = sheet("SIOptionsSheet", "Single-Article Options");
-    MIOptionsSheet = sheet("MIOptionsSheet", "Multi-Article Options");
+    SIOptionsSheet = new TSIOptionsSheet(*Prefs, MISIOptionsPage);
+    MIOptionsSheet = new TMIOptionsSheet(*Prefs, MISIOptionsPage);
+    MISIOptionsPage->addWidget(SIOptionsSheet);
+    MISIOptionsPage->addWidget(MIOptionsSheet);
     layout->addWidget(MISIOptionsPage);
 
     PageControl1 = new QTabWidget(Panel3);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    ClipboardSheet = NamedPage(QStringLiteral("ClipboardSheet"), PageControl1);
-    TabSheet5 = NamedPage(QStringLiteral("TabSheet5"), PageControl1);
-    VoiceEditSheet = NamedPage(QStringLiteral("VoiceEditSheet"), PageControl1);
-    FileOptionsSheet = NamedPage(QStringLiteral("FileOptionsSheet"), PageControl1);
-    MiscSheet = NamedPage(QStringLiteral("MiscSheet"), PageControl1);
-    PageControl1->addTab(ClipboardSheet, QStringLiteral("Clipboard"));
-    PageControl1->addTab(TabSheet5, QStringLiteral("Favorite Voices"));
-    PageControl1->addTab(VoiceEditSheet, QStringLiteral("Voice Edit"));
-    PageControl1->addTab(FileOptionsSheet, QStringLiteral("File Options"));
-    PageControl1->addTab(MiscSheet, QStringLiteral("Misc"));
+    ClipboardSheet = new TClipboardPage(*Prefs, PageControl1);
+    TabSheet5 = new TFavoriteVoicesPage(*Prefs, PageControl1);
+    VoiceEditSheet = new TVoiceEditPage(PageControl1);
+    FileOptionsSheet = new TFileOptionsPage(*Prefs, PageControl1);
+    MiscSheet = new TMiscPage(*Prefs, PageControl1);
+    PageControl1->addTab(ClipboardSheet, QStringLiteral("&Clipboard"));
+    PageControl1->addTab(TabSheet5, QStringLiteral("Favorite &Voices"));
+    PageControl1->addTab(VoiceEditSheet, QStringLiteral("Voice &Edit"));
+    PageControl1->addTab(FileOptionsSheet, QStringLiteral("File &Options"));
+    PageControl1->addTab(MiscSheet, QStringLiteral("M&isc"));
     layout->addWidget(PageControl1, 1);
+
+    ODestGrp = MIOptionsSheet->ODestGrp;
+    FileFormatRGrp = FileOptionsSheet->FileFormatRGrp;
+    OutDirEdit = FileOptionsSheet->OutDirEdit;
+    Button1 = FileOptionsSheet->Button1;
+    ConnectOptionPages();
+}
+
+void TForm1::ConnectOptionPages()
+{
+    const auto initialized = [this] { return Initialized; };
+    const auto voiceManager = [this]() -> TTTSForm * { return TTSForm; };
+    const auto test = [this](const QString &voice) { TestVoice(voice); };
+    MIOptionsSheet->Initialized = initialized;
+    MIOptionsSheet->ReadTargetChosen = [this](int index) { ReadTarget = static_cast<TReadTarget>(index); };
+    FileOptionsSheet->Initialized = initialized;
+    ClipboardSheet->MonitorClicked = [this](bool on) { MonitorCBClick(on); };
+    ClipboardSheet->Hint = [this](const QString &text) { ShowStatus(text); };
+    TabSheet5->VoiceManager = voiceManager;
+    TabSheet5->Initialized = initialized;
+    TabSheet5->Idle = [this] { return ReadingState == rsIdle; };
+    TabSheet5->VoicesChanged = [this] { LoadFavoriteVoices(); };
+    TabSheet5->TestVoice = test;
+    TabSheet5->MoreVoices = [this] {
+        if (HelpFile.isEmpty() || !ShellOpen::Open(HelpFile + QStringLiteral("#more-voices")))
+            Messages::ShowError(QStringLiteral("The help page on more voices could not be opened."));
+    };
+    VoiceEditSheet->VoiceManager = voiceManager;
+    VoiceEditSheet->Initialized = initialized;
+    VoiceEditSheet->DefaultVoiceText = [this] { return MiscSheet->DfltVoiceCB->currentText(); };
+    VoiceEditSheet->TestVoice = test;
+    MiscSheet->HighlightClicked = [this](bool on) { HighlightPosnClick(on); };
+    MiscSheet->IsAutoStart = [] { return TPreferences::IsAutoStart(autoStartName); };
+    MiscSheet->SetAutoStart = [](bool on) { TPreferences::SetAutoStart(autoStartName, AutoStartCommand(), on); };
+}
+
+void TForm1::MonitorCBClick(bool on)
+{
+    if (!Initialized)
+        return;
+    Prefs->CB_Monitor = on;
+    MonitorCBMItm->setChecked(on);
+    ClipboardSheet->MonitorCB->setChecked(on);
+}
+
+void TForm1::TestVoice(const QString &voice)
+{
+    if (ReadingState != rsIdle)
+        return;
+    ShowStatus(QStringLiteral("Reading Test Message"));
+    SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), voice);
 }
 
 void TForm1::BuildMenus()
@@ -337,6 +378,7 @@ void TForm1::BuildMenus()
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
     connect(PronunciationMItm, &QAction::triggered, this, &TForm1::PronunciationMItmClick);
     connect(SelAudioDevMItm, &QAction::triggered, this, &TForm1::SelAudioDevMItmClick);
+    connect(MonitorCBMItm, &QAction::triggered, this, &TForm1::MonitorCBClick);
     connect(SingleArticleMItm, &QAction::triggered, this, &TForm1::ToolButton1Click);
     connect(MultiArticleMItm, &QAction::triggered, this, &TForm1::ToolButton2Click);
     connect(AddNewPopup, &QAction::triggered, this, &TForm1::AddNewPopupClick);
@@ -390,7 +432,6 @@ void TForm1::FormCreate()
             m_StartNotices << problem;
     });
 
-    Prefs = std::make_unique<TPreferences>();
     Prefs->Load();
     TPreferences::RestorePlacement(this);
     Prefs->LoadFields();
@@ -430,9 +471,10 @@ void TForm1::FormCreate()
     ApplyMode();
 
     // The option controls show the stored choices.
-    FileFormatRGrp->button(Prefs->OUT_FileFormat == 1 ? 1 : 0)->setChecked(true);
-    ODestGrp->button(Prefs->OUT_FileDest == 1 ? 1 : 0)->setChecked(true);
-    OutDirEdit->setText(Prefs->OUT_Directory);
+    ClipboardSheet->Load();
+    FileOptionsSheet->Load();
+    MiscSheet->Load();
+    MonitorCBMItm->setChecked(Prefs->CB_Monitor);
 
     RoundRobinPos = -1;
     ReadTarget = rtSpeakers;
@@ -890,6 +932,9 @@ void TForm1::LoadFavoriteVoices()
         }
     }
     RoundRobinPos = -1;
+    TabSheet5->Fill();
+    MiscSheet->FillDefaultVoices(FavoriteVoices);
+    VoiceEditSheet->FillVoices(FavoriteVoices);
 }
 
 QString TForm1::ChooseVoice()

@@ -33,6 +33,13 @@ class TMemoEntry;
 class TMemoListBox;
 class TPreferences;
 class TTTSForm;
+class TSIOptionsSheet;
+class TMIOptionsSheet;
+class TClipboardPage;
+class TFavoriteVoicesPage;
+class TVoiceEditPage;
+class TFileOptionsPage;
+class TMiscPage;
 
 // The main window: tool bar, options area, article area and status line. It owns the
 // run: preferences are loaded when it is created and saved by the exit command;
@@ -114,14 +121,15 @@ public:
     QButtonGroup *ModeButtons = nullptr;
     QWidget *Panel3 = nullptr;
     QStackedWidget *MISIOptionsPage = nullptr;
-    QWidget *SIOptionsSheet = nullptr;
-    QWidget *MIOptionsSheet = nullptr;
+    TSIOptionsSheet *SIOptionsSheet = nullptr;
+    TMIOptionsSheet *MIOptionsSheet = nullptr;
     QTabWidget *PageControl1 = nullptr;
-    QWidget *ClipboardSheet = nullptr;
-    QWidget *TabSheet5 = nullptr; // "Favorite Voices"
-    QWidget *VoiceEditSheet = nullptr;
-    QWidget *FileOptionsSheet = nullptr;
-    QWidget *MiscSheet = nullptr;
+    TClipboardPage *ClipboardSheet = nullptr;
+    TFavoriteVoicesPage *TabSheet5 = nullptr; // "Favorite Voices"
+    TVoiceEditPage *VoiceEditSheet = nullptr;
+    TFileOptionsPage *FileOptionsSheet = nullptr;
+    TMiscPage *MiscSheet = nullptr;
+    // The pages' controls that other parts of the window use.
     QButtonGroup *ODestGrp = nullptr; // "File Output:" on the multi-article sheet
     QButtonGroup *FileFormatRGrp = nullptr;
     QLineEdit *OutDirEdit = nullptr;
@@ -192,10 +200,10 @@ public:
     void SkipBtnClick();
     void StopBtnClick();
     void HighlightPosnClick(bool on);
-    void ODestGrpClick(int index);
-    void FileFormatRGrpClick(int index);
-    void OutDirEditChange(const QString &text);
-    void Button1Click();
+    // "Watch Clipboard": the menu item and the Clipboard page's check box.
+    void MonitorCBClick(bool on);
+    // A voice heard from the voice pages.
+    void TestVoice(const QString &voice);
     void ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton = false);
     void SpeakTest(const QString &text, const QString &voice);
     void SetReadingState(TReadState state);
@@ -259,6 +267,8 @@ private:
     void BuildToolBar();
     void BuildOptionsArea();
     void BuildMenus();
+    // What the option pages need of the window.
+    void ConnectOptionPages();
     void BuildStatusBar();
     void FormCreate();
     void FormShow();
@@ -274,7 +284,7 @@ private:
     void EngineMissing();
     void InitializeListInfo();
     void SwitchMode(quint8 mode);
-    void BuildFileOptions();
+
     // Reads the list from its first article to ReadTarget.
     void StartRun();
     void RunTextDone();

@@ -1,4 +1,6 @@
 #include "app/Form1.h"
+#include "app/options/ClipboardPage.h"
+#include "app/options/ModeSheets.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
@@ -278,7 +280,7 @@ TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
 
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 29);
+    EXPECT_EQ(reg.GetValueNames().size(), 30);
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ML_VisibleEntries"), QString()), QStringLiteral("6"));
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ShowOptions"), QString()), QStringLiteral("false"));
     reg.Key = TPreferences::PlacementKey(&form);

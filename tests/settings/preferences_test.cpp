@@ -32,7 +32,7 @@ TEST(PreferencesTest, DeclaresTheSettingsInOrder)
         "ShowOptions", "ShowToolbar", "SI_AutoSpeak", "SI_Voice", "SI_ShowBusyDialog",
         "MI_Voice", "ML_AutoDelete", "ML_VisibleEntries", "ML_ListMode",
         "TTS_DefaultVoiceName", "TTS_HighlightPosition", "TTS_FilterSymbols",
-        "TTS_AudioDeviceID", "CB_Monitor", "CB_Prompt", "CB_PromptDelay", "CB_ThreshHold",
+        "TTS_AudioDeviceID", "TTS_AudioDeviceName", "CB_Monitor", "CB_Prompt", "CB_PromptDelay", "CB_ThreshHold",
         "CB_PromptTop", "CB_PromptLeft", "CB_DfltPromptAction", "CB_LastPromptAction",
         "OUT_FileDest", "OUT_FileFormat", "OUT_Directory", "OpenDlgInitialDir",
         "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser"};
@@ -114,7 +114,7 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     EXPECT_EQ(Stored(QStringLiteral("RunMinimized")), QStringLiteral("true"));
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 29);
+    EXPECT_EQ(reg.GetValueNames().size(), 30);
 
     const auto q = Loaded();
     EXPECT_FALSE(q->ShowOptions);

@@ -1,0 +1,70 @@
+#include "app/options/ClipboardPage.h"
+
+#include "app/options/OptionControls.h"
+#include "controls/NumEdit.h"
+#include "settings/Preferences.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace OptionControls;
+
+TClipboardPage::TClipboardPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_Prefs(prefs)
+{
+    setObjectName(QStringLiteral("ClipboardSheet"));
+    auto *layout = new QVBoxLayout(this);
+    MonitorCB = new QCheckBox(QStringLiteral("&Watch Clipboard"), this);
+    MonitorCB->setObjectName(QStringLiteral("MonitorCB"));
+    layout->addWidget(MonitorCB);
+    const auto hint = [this](const QString &text) {
+        if (Hint)
+            Hint(text);
+    };
+    ThreshHoldEdit = NumberRow(this, layout, QStringLiteral("&Ignore clipboard text if less than"),
+                               QStringLiteral("characters"), "ThreshHoldEdit",
+                               [this](int value) { m_Prefs.CB_ThreshHold = value; }, hint);
+
+    auto *prompt = new QGroupBox(QStringLiteral("Prompt Options"), this);
+    auto *promptLayout = new QVBoxLayout(prompt);
+    PromptCkbx = new QCheckBox(QStringLiteral("&Prompt to copy from clipboard"), prompt);
+    PromptCkbx->setObjectName(QStringLiteral("PromptCkbx"));
+    promptLayout->addWidget(PromptCkbx);
+    PromptDelayEdit = NumberRow(prompt, promptLayout, QStringLiteral("&Display Prompt for"), QStringLiteral("seconds"),
+                                "PromptDelayEdit", [this](int value) { m_Prefs.CB_PromptDelay = value; }, hint);
+    auto *actionRow = new QHBoxLayout;
+    PromptDfltActCBox = LabeledCombo(prompt, actionRow, QStringLiteral("Default &Action:"),
+                                     {QStringLiteral("New"), QStringLiteral("Append"), QStringLiteral("Cancel"),
+                                      QStringLiteral("Remember Last")},
+                                     "PromptDfltActCBox");
+    actionRow->addStretch(1);
+    promptLayout->addLayout(actionRow);
+    layout->addWidget(prompt);
+    layout->addStretch(1);
+
+    connect(MonitorCB, &QCheckBox::clicked, this, [this](bool on) {
+        if (MonitorClicked)
+            MonitorClicked(on);
+    });
+    connect(PromptCkbx, &QCheckBox::clicked, this, &TClipboardPage::PromptCkbxClick);
+    connect(PromptDfltActCBox, &QComboBox::currentIndexChanged, this, &TClipboardPage::PromptDfltActCBoxChange);
+}
+
+void TClipboardPage::Load()
+{
+    MonitorCB->setChecked(m_Prefs.CB_Monitor);
+    ThreshHoldEdit->SetNumber(m_Prefs.CB_ThreshHold);
+    PromptCkbx->setChecked(m_Prefs.CB_Prompt);
+    PromptDelayEdit->SetNumber(m_Prefs.CB_PromptDelay);
+    PromptDfltActCBox->setCurrentIndex(std::min<int>(m_Prefs.CB_DfltPromptAction, 3));
+}
+
+void TClipboardPage::PromptCkbxClick(bool on) { m_Prefs.CB_Prompt = on; }
+
+void TClipboardPage::PromptDfltActCBoxChange(int index)
+{
+    if (index >= 0)
+        m_Prefs.CB_DfltPromptAction = static_cast<quint8>(index);
+}

@@ -1,0 +1,66 @@
+#include "app/options/FileOptionsPage.h"
+
+#include "app/OutDirDialog.h"
+#include "app/options/OptionControls.h"
+#include "settings/Preferences.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_Prefs(prefs)
+{
+    setObjectName(QStringLiteral("FileOptionsSheet"));
+    auto *page = new QVBoxLayout(this);
+    FileFormatRGrp = OptionControls::RadioGroup(this, QStringLiteral("Output File Format"),
+                                                {QStringLiteral("&Wav"), QStringLiteral("&MP3")}, page,
+                                                "FileFormatRGrp");
+    auto *label = new QLabel(QStringLiteral("File Output &Directory:"), this);
+    page->addWidget(label);
+    auto *row = new QHBoxLayout;
+    OutDirEdit = new QLineEdit(this);
+    OutDirEdit->setObjectName(QStringLiteral("OutDirEdit"));
+    OutDirEdit->setAccessibleName(QStringLiteral("File Output Directory"));
+    label->setBuddy(OutDirEdit);
+    Button1 = new QPushButton(QStringLiteral("&Browse"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    row->addWidget(OutDirEdit, 1);
+    row->addWidget(Button1);
+    page->addLayout(row);
+    page->addStretch(1);
+
+    connect(FileFormatRGrp, &QButtonGroup::idClicked, this, &TFileOptionsPage::FileFormatRGrpClick);
+    connect(OutDirEdit, &QLineEdit::textChanged, this, &TFileOptionsPage::OutDirEditChange);
+    connect(Button1, &QPushButton::clicked, this, &TFileOptionsPage::Button1Click);
+}
+
+void TFileOptionsPage::Load()
+{
+    FileFormatRGrp->button(m_Prefs.OUT_FileFormat == 1 ? 1 : 0)->setChecked(true);
+    OutDirEdit->setText(m_Prefs.OUT_Directory);
+}
+
+void TFileOptionsPage::FileFormatRGrpClick(int index)
+{
+    if (!Initialized || Initialized())
+        m_Prefs.OUT_FileFormat = static_cast<quint8>(index);
+}
+
+void TFileOptionsPage::OutDirEditChange(const QString &text)
+{
+    QString dir = text.trimmed();
+    if (dir.size() > 1 && (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\'))))
+        dir.chop(1);
+    m_Prefs.OUT_Directory = dir;
+}
+
+void TFileOptionsPage::Button1Click()
+{
+    TOutDirDialog dialog(m_Prefs, window());
+    if (dialog.exec() == QDialog::Accepted)
+        OutDirEdit->setText(m_Prefs.OUT_Directory);
+}

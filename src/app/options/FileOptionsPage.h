@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+class TPreferences;
+
+// "File Options": WAV or MP3, and the folder that sound files are written to.
+class TFileOptionsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    TFileOptionsPage(TPreferences &prefs, QWidget *parent = nullptr);
+
+    QButtonGroup *FileFormatRGrp = nullptr;
+    QLineEdit *OutDirEdit = nullptr;
+    QPushButton *Button1 = nullptr; // "Browse"
+
+    // The format is stored only once the program has started.
+    std::function<bool()> Initialized;
+
+    // Shows the stored values.
+    void Load();
+    void FileFormatRGrpClick(int index);
+    void OutDirEditChange(const QString &text);
+    void Button1Click();
+
+private:
+    TPreferences &m_Prefs;
+};

@@ -1,0 +1,103 @@
+#include "app/options/MiscPage.h"
+
+#include "app/options/OptionControls.h"
+#include "settings/Preferences.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace OptionControls;
+
+TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_Prefs(prefs)
+{
+    setObjectName(QStringLiteral("MiscSheet"));
+    auto *layout = new QVBoxLayout(this);
+    auto *voiceRow = new QHBoxLayout;
+    DfltVoiceCB = LabeledCombo(this, voiceRow, QStringLiteral("Default &Voice:"), {}, "DfltVoiceCB");
+    voiceRow->addStretch(1);
+    layout->addLayout(voiceRow);
+    auto *toolbarRow = new QHBoxLayout;
+    ToolbarMinCB = LabeledCombo(this, toolbarRow, QStringLiteral("Show Floating &Toolbar:"),
+                                {QStringLiteral("On request only"), QStringLiteral("When minimized"),
+                                 QStringLiteral("When minimized and reading starts")},
+                                "ToolbarMinCB");
+    toolbarRow->addStretch(1);
+    layout->addLayout(toolbarRow);
+    const auto check = [this, layout](const char *name, const char *caption) {
+        auto *box = new QCheckBox(QLatin1String(caption), this);
+        box->setObjectName(QLatin1String(name));
+        layout->addWidget(box);
+        return box;
+    };
+    TBOnTopCB = check("TBOnTopCB", "Floating Toolbar Always on T&op");
+    HighlightCB = check("HighlightCB", "&Highlight Current Word");
+    // The desktop's autostart entry stands for the Windows login entry.
+    AutoStartAppCB = check("AutoStartAppCB", "Start Parlewind at &Login");
+    FilterCB = check("FilterCB", "&Filter non-alpha symbols");
+    layout->addStretch(1);
+
+    connect(DfltVoiceCB, &QComboBox::currentIndexChanged, this, &TMiscPage::DfltVoiceCBChange);
+    connect(ToolbarMinCB, &QComboBox::currentIndexChanged, this, &TMiscPage::ToolbarMinCBChange);
+    connect(TBOnTopCB, &QCheckBox::clicked, this, &TMiscPage::TBOnTopCBClick);
+    connect(HighlightCB, &QCheckBox::clicked, this, [this](bool on) {
+        if (HighlightClicked)
+            HighlightClicked(on);
+    });
+    connect(AutoStartAppCB, &QCheckBox::clicked, this, &TMiscPage::AutoStartAppCBClick);
+    connect(FilterCB, &QCheckBox::clicked, this, &TMiscPage::FilterCBClick);
+}
+
+void TMiscPage::Load()
+{
+    ToolbarMinCB->setCurrentIndex(std::min<int>(m_Prefs.ToolbarOnMinOption, 2));
+    TBOnTopCB->setChecked(m_Prefs.ToolbarOnTop);
+    HighlightCB->setChecked(m_Prefs.TTS_HighlightPosition);
+    FilterCB->setChecked(m_Prefs.TTS_FilterSymbols);
+}
+
+void TMiscPage::FillDefaultVoices(const QStringList &favorites)
+{
+    m_Filling = true;
+    DfltVoiceCB->clear();
+    DfltVoiceCB->addItems(favorites);
+    const int last = static_cast<int>(favorites.lastIndexOf(m_Prefs.TTS_DefaultVoiceName));
+    DfltVoiceCB->setCurrentIndex(favorites.isEmpty() ? -1 : std::max(0, last));
+    m_Filling = false;
+}
+
+void TMiscPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    MiscSheetShow();
+}
+
+void TMiscPage::MiscSheetShow()
+{
+    if (IsAutoStart)
+        AutoStartAppCB->setChecked(IsAutoStart());
+}
+
+void TMiscPage::DfltVoiceCBChange(int index)
+{
+    if (!m_Filling && index >= 0)
+        m_Prefs.TTS_DefaultVoiceName = DfltVoiceCB->itemText(index);
+}
+
+void TMiscPage::ToolbarMinCBChange(int index)
+{
+    if (index >= 0)
+        m_Prefs.ToolbarOnMinOption = static_cast<quint8>(index);
+}
+
+void TMiscPage::TBOnTopCBClick(bool on) { m_Prefs.ToolbarOnTop = on; }
+
+void TMiscPage::AutoStartAppCBClick(bool on)
+{
+    if (SetAutoStart)
+        SetAutoStart(on);
+}
+
+void TMiscPage::FilterCBClick(bool on) { m_Prefs.TTS_FilterSymbols = on; }
