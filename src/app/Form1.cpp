@@ -39,6 +39,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -118,7 +119,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     topLayout->addWidget(Panel3, 1);
     BuildMenus();
     BuildStatusBar();
-    ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm};
+    ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm, static_cast<QObject *>(VoiceEditSheet->VoiceEditTestBtn)};
     ReadingCommands.File = {PlayFileBtn, ReadToFileMItm};
     ReadingCommands.Pause = {PauseBtn, PauseMItm};
     ReadingCommands.Skip = {SkipBtn, SkipMItm};
@@ -240,11 +241,12 @@ void TForm1::BuildOptionsArea()
     VoiceEditSheet = new TVoiceEditPage(PageControl1);
     FileOptionsSheet = new TFileOptionsPage(*Prefs, PageControl1);
     MiscSheet = new TMiscPage(*Prefs, PageControl1);
-    PageControl1->addTab(ClipboardSheet, QStringLiteral("&Clipboard"));
-    PageControl1->addTab(TabSheet5, QStringLiteral("Favorite &Voices"));
-    PageControl1->addTab(VoiceEditSheet, QStringLiteral("Voice &Edit"));
-    PageControl1->addTab(FileOptionsSheet, QStringLiteral("File &Options"));
-    PageControl1->addTab(MiscSheet, QStringLiteral("M&isc"));
+    // No mnemonics on the tabs: the menu bar has their letters; Ctrl+Tab turns pages.
+    PageControl1->addTab(ClipboardSheet, QStringLiteral("Clipboard"));
+    PageControl1->addTab(TabSheet5, QStringLiteral("Favorite Voices"));
+    PageControl1->addTab(VoiceEditSheet, QStringLiteral("Voice Edit"));
+    PageControl1->addTab(FileOptionsSheet, QStringLiteral("File Options"));
+    PageControl1->addTab(MiscSheet, QStringLiteral("Misc"));
     layout->addWidget(PageControl1, 1);
 
     ODestGrp = MIOptionsSheet->ODestGrp;

@@ -1,5 +1,6 @@
 #include "app/OutDirDialog.h"
 
+#include "platform/shell/Messages.h"
 #include "settings/Preferences.h"
 
 #include <QDialogButtonBox>
@@ -9,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -50,6 +52,9 @@ TOutDirDialog::TOutDirDialog(TPreferences &prefs, QWidget *parent)
     current->addWidget(PathLabel, 1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    NewFolderBtn = buttons->addButton(QStringLiteral("&New Folder"), QDialogButtonBox::ActionRole);
+    NewFolderBtn->setObjectName(QStringLiteral("NewFolderBtn"));
+    connect(NewFolderBtn, &QPushButton::clicked, this, &TOutDirDialog::NewFolder);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -64,6 +69,15 @@ TOutDirDialog::TOutDirDialog(TPreferences &prefs, QWidget *parent)
                 FileList->setRootIndex(m_Files->setRootPath(path));
                 PathLabel->setText(QDir::toNativeSeparators(path));
             });
+    // Folders can be renamed in the tree (a new one is named at once).
+    m_Dirs->setReadOnly(false);
+    DirectoryList->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(m_Dirs, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (!m_Opening.isEmpty() && m_Opening.startsWith(loaded))
+            OpenDirectory(m_Opening);
+        if (loaded == m_Opening)
+            m_Opening.clear();
+    });
     TPreferences::RestorePlacement(this);
 }
 
@@ -74,8 +88,31 @@ void TOutDirDialog::OpenDirectory(const QString &path)
     const QModelIndex index = m_Dirs->index(QDir(path).absolutePath());
     if (!index.isValid())
         return;
+    // The folders above it are read in the background: open the way down now,
+    // and bring it into view again once they have been read.
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        DirectoryList->expand(parent);
     DirectoryList->setCurrentIndex(index);
-    DirectoryList->scrollTo(index);
+    DirectoryList->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_Opening = QDir(path).absolutePath();
+}
+
+void TOutDirDialog::NewFolder()
+{
+    const QModelIndex parent = DirectoryList->currentIndex();
+    if (!parent.isValid())
+        return;
+    QString name = QStringLiteral("New Folder");
+    for (int n = 2; QDir(m_Dirs->filePath(parent)).exists(name); ++n)
+        name = QStringLiteral("New Folder %1").arg(n);
+    const QModelIndex made = m_Dirs->mkdir(parent, name);
+    if (!made.isValid()) {
+        Messages::ShowError(QStringLiteral("A folder could not be made in ") + m_Dirs->filePath(parent));
+        return;
+    }
+    DirectoryList->expand(parent);
+    DirectoryList->setCurrentIndex(made);
+    DirectoryList->edit(made); // the user names it
 }
 
 QString TOutDirDialog::SelectedDirectory() const { return m_Dirs->filePath(DirectoryList->currentIndex()); }

@@ -5,6 +5,7 @@
 class QFileSystemModel;
 class QLabel;
 class QListView;
+class QPushButton;
 class QTreeView;
 class TPreferences;
 
@@ -24,6 +25,9 @@ public:
     QTreeView *DirectoryList = nullptr;
     QListView *FileList = nullptr;
     QLabel *PathLabel = nullptr;
+    QPushButton *NewFolderBtn = nullptr;
+    // Makes "New Folder" in the chosen folder and lets the user name it.
+    void NewFolder();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -33,4 +37,6 @@ private:
     TPreferences &m_Prefs;
     QFileSystemModel *m_Dirs = nullptr;
     QFileSystemModel *m_Files = nullptr;
+    // The folder being opened while the tree is still being read.
+    QString m_Opening;
 };

@@ -2,6 +2,8 @@
 // files, one after another, driven by the speech component's events.
 #include "app/Form1.h"
 #include "app/OutDirDialog.h"
+#include "app/options/FavoriteVoicesPage.h"
+#include "app/options/VoiceEditPage.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "audio/Mp3Encode.h"
@@ -77,6 +79,9 @@ void TForm1::SetReadingState(TReadState state)
     SetEnabled(ReadingCommands.Skip, state == rsReading && Prefs->ML_ListMode == 1);
     SetEnabled(ReadingCommands.Stop, active);
     SetEnabled(ReadingCommands.Devices, idle);
+    // The voice test of "Favorite Voices" also wants exactly one voice selected.
+    if (TabSheet5)
+        TabSheet5->UpdateTest();
 }
 
 void TForm1::ConnectTextDone(void (TForm1::*handler)())

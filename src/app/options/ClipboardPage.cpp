@@ -32,10 +32,10 @@ TClipboardPage::TClipboardPage(TPreferences &prefs, QWidget *parent) : QWidget(p
     PromptCkbx = new QCheckBox(QStringLiteral("&Prompt to copy from clipboard"), prompt);
     PromptCkbx->setObjectName(QStringLiteral("PromptCkbx"));
     promptLayout->addWidget(PromptCkbx);
-    PromptDelayEdit = NumberRow(prompt, promptLayout, QStringLiteral("&Display Prompt for"), QStringLiteral("seconds"),
+    PromptDelayEdit = NumberRow(prompt, promptLayout, QStringLiteral("Displa&y Prompt for"), QStringLiteral("seconds"),
                                 "PromptDelayEdit", [this](int value) { m_Prefs.CB_PromptDelay = value; }, hint);
     auto *actionRow = new QHBoxLayout;
-    PromptDfltActCBox = LabeledCombo(prompt, actionRow, QStringLiteral("Default &Action:"),
+    PromptDfltActCBox = LabeledCombo(prompt, actionRow, QStringLiteral("Default A&ction:"),
                                      {QStringLiteral("New"), QStringLiteral("Append"), QStringLiteral("Cancel"),
                                       QStringLiteral("Remember Last")},
                                      "PromptDfltActCBox");

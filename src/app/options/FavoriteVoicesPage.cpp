@@ -32,7 +32,7 @@ TFavoriteVoicesPage::TFavoriteVoicesPage(TPreferences &prefs, QWidget *parent) :
 {
     setObjectName(QStringLiteral("TabSheet5"));
     auto *grid = new QGridLayout(this);
-    FavVoiceLBox = VoiceList(this, "FavVoiceLBox", QStringLiteral("F&avorite Voices"), grid, 0);
+    FavVoiceLBox = VoiceList(this, "FavVoiceLBox", QStringLiteral("Favorit&e Voices"), grid, 0);
     auto *buttons = new QVBoxLayout;
     RemFromFavBtn = new QPushButton(QStringLiteral(">>"), this);
     RemFromFavBtn->setObjectName(QStringLiteral("RemFromFavBtn"));

@@ -19,7 +19,7 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
     FileFormatRGrp = OptionControls::RadioGroup(this, QStringLiteral("Output File Format"),
                                                 {QStringLiteral("&Wav"), QStringLiteral("&MP3")}, page,
                                                 "FileFormatRGrp");
-    auto *label = new QLabel(QStringLiteral("File Output &Directory:"), this);
+    auto *label = new QLabel(QStringLiteral("File Output D&irectory:"), this);
     page->addWidget(label);
     auto *row = new QHBoxLayout;
     OutDirEdit = new QLineEdit(this);

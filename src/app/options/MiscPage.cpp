@@ -16,7 +16,7 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     setObjectName(QStringLiteral("MiscSheet"));
     auto *layout = new QVBoxLayout(this);
     auto *voiceRow = new QHBoxLayout;
-    DfltVoiceCB = LabeledCombo(this, voiceRow, QStringLiteral("Default &Voice:"), {}, "DfltVoiceCB");
+    DfltVoiceCB = LabeledCombo(this, voiceRow, QStringLiteral("Default Voi&ce:"), {}, "DfltVoiceCB");
     voiceRow->addStretch(1);
     layout->addLayout(voiceRow);
     auto *toolbarRow = new QHBoxLayout;
@@ -32,11 +32,11 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
         layout->addWidget(box);
         return box;
     };
-    TBOnTopCB = check("TBOnTopCB", "Floating Toolbar Always on T&op");
-    HighlightCB = check("HighlightCB", "&Highlight Current Word");
+    TBOnTopCB = check("TBOnTopCB", "Floating Toolbar Always on To&p");
+    HighlightCB = check("HighlightCB", "Highlight C&urrent Word");
     // The desktop's autostart entry stands for the Windows login entry.
     AutoStartAppCB = check("AutoStartAppCB", "Start Parlewind at &Login");
-    FilterCB = check("FilterCB", "&Filter non-alpha symbols");
+    FilterCB = check("FilterCB", "F&ilter non-alpha symbols");
     layout->addStretch(1);
 
     connect(DfltVoiceCB, &QComboBox::currentIndexChanged, this, &TMiscPage::DfltVoiceCBChange);

@@ -26,7 +26,7 @@ TSIOptionsSheet::TSIOptionsSheet(TPreferences &prefs, QWidget *parent) : QWidget
     setObjectName(QStringLiteral("SIOptionsSheet"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SheetHeading(QStringLiteral("Single-Article Options"), this));
-    SIVoiceGrp = RadioGroup(this, QStringLiteral("Voice Selection:"), {QStringLiteral("&Default"), QStringLiteral("&Random")},
+    SIVoiceGrp = RadioGroup(this, QStringLiteral("Voice Selection:"), {QStringLiteral("Default"), QStringLiteral("Random")},
                             layout, "SIVoiceGrp");
     AutoSpeakCB = new QCheckBox(QStringLiteral("Automatically &Speak New Text "), this);
     AutoSpeakCB->setObjectName(QStringLiteral("AutoSpeakCB"));
@@ -58,11 +58,11 @@ TMIOptionsSheet::TMIOptionsSheet(TPreferences &prefs, QWidget *parent) : QWidget
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SheetHeading(QStringLiteral("Multi-Article Options"), this));
     ODestGrp = RadioGroup(this, QStringLiteral("File Output:"),
-                          {QStringLiteral("Single &File"), QStringLiteral("&Multiple Files")}, layout, "ODestGrp");
+                          {QStringLiteral("Single File"), QStringLiteral("Multiple Files")}, layout, "ODestGrp");
     MIVoiceGrp = RadioGroup(this, QStringLiteral("Voice Selection:"),
-                            {QStringLiteral("&Default"), QStringLiteral("&Random"), QStringLiteral("Round R&obin")}, layout,
+                            {QStringLiteral("Default"), QStringLiteral("Random"), QStringLiteral("Round Robin")}, layout,
                             "MIVoiceGrp");
-    AutoDeleteCB = new QCheckBox(QStringLiteral("Automatically Dele&te Text after play"), this);
+    AutoDeleteCB = new QCheckBox(QStringLiteral("Automatically &Delete Text after play"), this);
     AutoDeleteCB->setObjectName(QStringLiteral("AutoDeleteCB"));
     layout->addWidget(AutoDeleteCB);
     layout->addStretch(1);

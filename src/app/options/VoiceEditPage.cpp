@@ -44,7 +44,7 @@ TVoiceEditPage::TVoiceEditPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("VoiceEditSheet"));
     auto *grid = new QGridLayout(this);
-    auto *voiceLabel = new QLabel(QStringLiteral("&Voice"), this);
+    auto *voiceLabel = new QLabel(QStringLiteral("Voi&ce"), this);
     SetupVoiceCkbx = new QComboBox(this);
     SetupVoiceCkbx->setObjectName(QStringLiteral("SetupVoiceCkbx"));
     SetupVoiceCkbx->setAccessibleName(QStringLiteral("Voice"));
@@ -53,12 +53,12 @@ TVoiceEditPage::TVoiceEditPage(QWidget *parent) : QWidget(parent)
     grid->addWidget(SetupVoiceCkbx, 0, 1, 1, 3);
     PitchSlider = SliderRow(this, grid, 1, QStringLiteral("&Pitch"), "PitchSlider", PitchMinLbl, PitchMaxLbl, PitchValLbl,
                             QStringLiteral("Pitch"));
-    SpeedSlider = SliderRow(this, grid, 3, QStringLiteral("&Speed"), "SpeedSlider", SpeedMinLbl, SpeedMaxLbl, SpeedValLbl,
+    SpeedSlider = SliderRow(this, grid, 3, QStringLiteral("Sp&eed"), "SpeedSlider", SpeedMinLbl, SpeedMaxLbl, SpeedValLbl,
                             QStringLiteral("Speed"));
     auto *buttons = new QHBoxLayout;
     VoiceEditTestBtn = new QPushButton(QStringLiteral("&Test"), this);
     VoiceEditTestBtn->setObjectName(QStringLiteral("VoiceEditTestBtn"));
-    SetDefaultsBtn = new QPushButton(QStringLiteral("&Reset Defaults"), this);
+    SetDefaultsBtn = new QPushButton(QStringLiteral("Reset Defa&ults"), this);
     SetDefaultsBtn->setObjectName(QStringLiteral("SetDefaultsBtn"));
     buttons->addStretch(1);
     buttons->addWidget(VoiceEditTestBtn);
