@@ -1,4 +1,7 @@
 #include "FormWithVoices.h"
+#include "app/options/VoiceEditPage.h"
+#include "audio/AudioDeviceDlg.h"
+#include "controls/ScaleSlider.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "platform/shell/Messages.h"
@@ -16,6 +19,10 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QToolButton>
+#include <QComboBox>
+
+#include <cstdio>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -216,6 +223,73 @@ TEST_F(ReadingE2ETest, AFullDiskOrAReadOnlyFolderIsToldAndLeavesNoFile)
         EXPECT_FALSE(form().TTSForm->TTS1->Active());
         EXPECT_TRUE(form().PlayFileBtn->isEnabled());
     }
+}
+
+} // namespace
+
+namespace {
+
+// Seconds from the first to the last audible sample the headset sink played while
+// `during` ran.
+double AudibleSeconds(const std::function<void()> &during)
+{
+    QProcess rec;
+    rec.start(QStringLiteral("parec"), {QStringLiteral("--latency-msec=5"), QStringLiteral("-d"), QStringLiteral("headset.monitor"),
+                                        QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                                        QStringLiteral("--channels=1"), QStringLiteral("--rate=22050")});
+    if (!rec.waitForStarted(5000))
+        return -1;
+    during();
+    rec.terminate();
+    rec.waitForFinished(5000);
+    const QByteArray pcm = rec.readAllStandardOutput();
+    qsizetype first = -1, last = -1;
+    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2) {
+        if (std::abs(int(qint16(quint8(pcm[i]) | quint8(pcm[i + 1]) << 8))) > 500) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    return first < 0 ? 0 : double(last - first) / 2 / 22050;
+}
+
+// The Voice Edit page's speed slider, let go during a reading, makes the rest of
+// the reading faster at once.
+TEST_F(ReadingE2ETest, ASpeedChangeDuringAReadingIsHeard)
+{
+    QString text;
+    for (int i = 0; i < 4; ++i)
+        text += QStringLiteral("Every sentence here takes a little while to say out loud. ");
+    Add(QStringLiteral("Long"), QStringLiteral("Mary"), text);
+    const qint32 headset = TAuDevDlg::DeviceNumber(QStringLiteral("headset"));
+    ASSERT_GE(headset, 0);
+    form().TTSForm->TTS1->SetAudioDeviceID(headset);
+    form().LoadFavoriteVoices();
+    form().PageControl1->setCurrentWidget(form().VoiceEditSheet);
+    TVoiceEditPage &page = *form().VoiceEditSheet;
+    page.SetupVoiceCkbx->setCurrentText(QStringLiteral("Mary"));
+    TVoiceEntry *mary = form().TTSForm->FindVoice(QStringLiteral("Mary"));
+    ASSERT_NE(mary, nullptr);
+    const auto read = [&](bool faster) {
+        return AudibleSeconds([&] {
+            form().PlayToolBtn->click();
+            if (faster) {
+                WaitUntil([] { return false; }, 1500);
+                page.SpeedSlider->setValue(mary->MaxSpeed);
+                emit page.SpeedSlider->TrackEnd(mary->MaxSpeed);
+            }
+            EXPECT_TRUE(WaitIdle(60000));
+        });
+    };
+    const int speed = mary->Speed;
+    const double normal = read(false);
+    const double changed = read(true);
+    EXPECT_GT(normal, 5.0);
+    std::printf("audible: %.2f s at the voice's speed, %.2f s with the speed raised after 1.5 s\n", normal, changed);
+    EXPECT_LT(changed, normal * 0.8) << "normal " << normal << " s, changed " << changed << " s";
+    EXPECT_EQ(mary->Speed, mary->MaxSpeed);
+    EXPECT_NE(speed, mary->MaxSpeed);
 }
 
 } // namespace
