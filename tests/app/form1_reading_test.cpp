@@ -22,11 +22,13 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTimer>
+#include <QTreeView>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -361,11 +363,16 @@ TEST_F(Form1ReadingTest, FileOptionsChooseFormatDestinationAndFolder)
             shown << files->index(row, 0, dialog->FileList->rootIndex()).data().toString();
         shown.sort();
         EXPECT_EQ(shown, (QStringList{"news.mp3", "talk.WAV"}));
+        // The way down to the folder is open, and a new folder can be made in it.
+        EXPECT_TRUE(dialog->DirectoryList->isExpanded(dialog->DirectoryList->currentIndex().parent()));
+        dialog->NewFolderBtn->click();
+        EXPECT_TRUE(QFileInfo(chosen + QStringLiteral("/New Folder")).isDir());
+        EXPECT_EQ(dialog->SelectedDirectory(), chosen + QStringLiteral("/New Folder"));
         dialog->accept();
     });
     form().Button1->click();
-    EXPECT_EQ(form().Prefs->OUT_Directory, chosen);
-    EXPECT_EQ(form().OutDirEdit->text(), chosen);
+    EXPECT_EQ(form().Prefs->OUT_Directory, chosen + QStringLiteral("/New Folder"));
+    EXPECT_EQ(form().OutDirEdit->text(), chosen + QStringLiteral("/New Folder"));
 }
 
 } // namespace
