@@ -40,6 +40,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -225,13 +226,28 @@ void TForm1::BuildOptionsArea()
     auto *layout = new QHBoxLayout(Panel3);
     layout->setContentsMargins(2, 2, 2, 2);
 
+    // The options area has a fixed height: what does not fit (large fonts, high
+    // scale) scrolls instead of being squashed.
+    const auto scrolled = [](QWidget *content, QWidget *parent) {
+        auto *area = new QScrollArea(parent);
+        area->setObjectName(content->objectName() + QStringLiteral("Scroll"));
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidgetResizable(true);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setWidget(content);
+        return area;
+    };
     MISIOptionsPage = new QStackedWidget(Panel3);
     MISIOptionsPage->setObjectName(QStringLiteral("MISIOptionsPage"));
-    MISIOptionsPage->setFixedWidth(190);
-    SIOptionsSheet = new TSIOptionsSheet(*Prefs, MISIOptionsPage);
-    MIOptionsSheet = new TMIOptionsSheet(*Prefs, MISIOptionsPage);
-    MISIOptionsPage->addWidget(SIOptionsSheet);
-    MISIOptionsPage->addWidget(MIOptionsSheet);
+    SIOptionsSheet = new TSIOptionsSheet(*Prefs);
+    MIOptionsSheet = new TMIOptionsSheet(*Prefs);
+    MISIOptionsPage->addWidget(scrolled(SIOptionsSheet, MISIOptionsPage));
+    MISIOptionsPage->addWidget(scrolled(MIOptionsSheet, MISIOptionsPage));
+    // At least the designed width, wider when its texts need it.
+    MISIOptionsPage->setMinimumWidth(std::max(190, std::max(SIOptionsSheet->sizeHint().width(),
+                                                            MIOptionsSheet->sizeHint().width()) +
+                                                       style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    MISIOptionsPage->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     layout->addWidget(MISIOptionsPage);
 
     PageControl1 = new QTabWidget(Panel3);
@@ -242,11 +258,11 @@ void TForm1::BuildOptionsArea()
     FileOptionsSheet = new TFileOptionsPage(*Prefs, PageControl1);
     MiscSheet = new TMiscPage(*Prefs, PageControl1);
     // No mnemonics on the tabs: the menu bar has their letters; Ctrl+Tab turns pages.
-    PageControl1->addTab(ClipboardSheet, QStringLiteral("Clipboard"));
-    PageControl1->addTab(TabSheet5, QStringLiteral("Favorite Voices"));
-    PageControl1->addTab(VoiceEditSheet, QStringLiteral("Voice Edit"));
-    PageControl1->addTab(FileOptionsSheet, QStringLiteral("File Options"));
-    PageControl1->addTab(MiscSheet, QStringLiteral("Misc"));
+    PageControl1->addTab(scrolled(ClipboardSheet, PageControl1), QStringLiteral("Clipboard"));
+    PageControl1->addTab(scrolled(TabSheet5, PageControl1), QStringLiteral("Favorite Voices"));
+    PageControl1->addTab(scrolled(VoiceEditSheet, PageControl1), QStringLiteral("Voice Edit"));
+    PageControl1->addTab(scrolled(FileOptionsSheet, PageControl1), QStringLiteral("File Options"));
+    PageControl1->addTab(scrolled(MiscSheet, PageControl1), QStringLiteral("Misc"));
     layout->addWidget(PageControl1, 1);
 
     ODestGrp = MIOptionsSheet->ODestGrp;
@@ -282,6 +298,24 @@ void TForm1::ConnectOptionPages()
     MiscSheet->HighlightClicked = [this](bool on) { HighlightPosnClick(on); };
     MiscSheet->IsAutoStart = [] { return TPreferences::IsAutoStart(autoStartName); };
     MiscSheet->SetAutoStart = [](bool on) { TPreferences::SetAutoStart(autoStartName, AutoStartCommand(), on); };
+}
+
+void TForm1::ShowOptionPage(QWidget *page)
+{
+    // The page's parent is its scroll area's viewport.
+    PageControl1->setCurrentWidget(page->parentWidget()->parentWidget());
+}
+
+QWidget *TForm1::CurrentOptionPage() const
+{
+    const auto *area = qobject_cast<QScrollArea *>(PageControl1->currentWidget());
+    return area ? area->widget() : nullptr;
+}
+
+QWidget *TForm1::CurrentModeSheet() const
+{
+    const auto *area = qobject_cast<QScrollArea *>(MISIOptionsPage->currentWidget());
+    return area ? area->widget() : nullptr;
 }
 
 void TForm1::MonitorCBClick(bool on)
@@ -486,7 +520,7 @@ void TForm1::FormCreate()
     if (TPreferences::IsAutoStart(autoStartName))
         TPreferences::SetAutoStart(autoStartName, AutoStartCommand(), true);
 
-    PageControl1->setCurrentWidget(ClipboardSheet);
+    ShowOptionPage(ClipboardSheet);
 }
 
 void TForm1::ApplyLayout()
@@ -510,12 +544,12 @@ void TForm1::ApplyMode()
     if (Prefs->ML_ListMode == 1) {
         ToolButton2->setChecked(true);
         MultiArticleMItm->setChecked(true);
-        MISIOptionsPage->setCurrentWidget(MIOptionsSheet);
+        MISIOptionsPage->setCurrentWidget(MIOptionsSheet->parentWidget()->parentWidget());
         UtilsClass::Trace(QStringLiteral("Current Mode is Multi-Article"));
     } else {
         ToolButton1->setChecked(true);
         SingleArticleMItm->setChecked(true);
-        MISIOptionsPage->setCurrentWidget(SIOptionsSheet);
+        MISIOptionsPage->setCurrentWidget(SIOptionsSheet->parentWidget()->parentWidget());
         UtilsClass::Trace(QStringLiteral("Current Mode is Single-Article"));
     }
 }

@@ -269,6 +269,14 @@ private:
     void BuildMenus();
     // What the option pages need of the window.
     void ConnectOptionPages();
+
+public:
+    // The option page or mode sheet shown; each sits in a scroll area of its own.
+    void ShowOptionPage(QWidget *page);
+    QWidget *CurrentOptionPage() const;
+    QWidget *CurrentModeSheet() const;
+
+private:
     void BuildStatusBar();
     void FormCreate();
     void FormShow();

@@ -78,7 +78,7 @@ TEST_F(Form1Test, CreationRotatesTheLogLoadsPreferencesAndTracesTheVersion)
     EXPECT_FALSE(form.Initialized);
     EXPECT_EQ(form.RoundRobinPos, -1);
     EXPECT_EQ(form.ReadTarget, rtSpeakers);
-    EXPECT_EQ(form.PageControl1->currentWidget(), form.ClipboardSheet);
+    EXPECT_EQ(form.CurrentOptionPage(), form.ClipboardSheet);
     EXPECT_TRUE(QFileInfo(form.HelpFile).isFile());
 }
 
@@ -172,7 +172,7 @@ TEST_F(Form1Test, StoredLayoutAndModeApplyAtCreation)
     EXPECT_TRUE(form.ToolBar1->isHidden());
     EXPECT_TRUE(form.ToolButton2->isChecked());
     EXPECT_TRUE(form.MultiArticleMItm->isChecked());
-    EXPECT_EQ(form.MISIOptionsPage->currentWidget(), form.MIOptionsSheet);
+    EXPECT_EQ(form.CurrentModeSheet(), form.MIOptionsSheet);
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Current Mode is Multi-Article\n")));
 }
 

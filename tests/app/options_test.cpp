@@ -122,7 +122,7 @@ TEST_F(OptionsTest, EveryControlWritesItsPreferenceAndARestartShowsItAgain)
     Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
     auto app = Start();
     app->form.SIOptionsSheet->SIOptionsSheetShow();
-    app->form.PageControl1->setCurrentWidget(app->form.MiscSheet);
+    app->form.ShowOptionPage(app->form.MiscSheet);
     for (const Case &c : cases)
         EXPECT_TRUE(c.shownAgain(app->form)) << c.name;
     EXPECT_TRUE(app->form.MiscSheet->AutoStartAppCB->isChecked());
@@ -137,7 +137,7 @@ TEST_F(OptionsTest, FavouritesMoveBothWaysWithinTheirRules)
     auto app = Start();
     TForm1 &form = app->form;
     TFavoriteVoicesPage &page = *form.TabSheet5;
-    form.PageControl1->setCurrentWidget(&page);
+    form.ShowOptionPage(&page);
     ASSERT_EQ(page.FavVoiceLBox->count(), 3);
     const auto select = [](QListWidget *list, const QStringList &names) {
         list->clearSelection();
@@ -189,7 +189,7 @@ TEST_F(OptionsTest, VoiceEditFetchesRangesFirstAndResetsToTheDefaults)
     form.Prefs->TTS_DefaultVoiceName = QStringLiteral("Mike");
     form.LoadFavoriteVoices();
     TVoiceEditPage &page = *form.VoiceEditSheet;
-    form.PageControl1->setCurrentWidget(&page);
+    form.ShowOptionPage(&page);
     EXPECT_EQ(page.SetupVoiceCkbx->currentText(), QStringLiteral("Mike"));
     EXPECT_EQ(mike->MinPitch, 10); // the scripted engine's range
     EXPECT_EQ(page.PitchSlider->minimum(), 10);

@@ -266,7 +266,7 @@ TEST_F(ReadingE2ETest, ASpeedChangeDuringAReadingIsHeard)
     ASSERT_GE(headset, 0);
     form().TTSForm->TTS1->SetAudioDeviceID(headset);
     form().LoadFavoriteVoices();
-    form().PageControl1->setCurrentWidget(form().VoiceEditSheet);
+    form().ShowOptionPage(form().VoiceEditSheet);
     TVoiceEditPage &page = *form().VoiceEditSheet;
     page.SetupVoiceCkbx->setCurrentText(QStringLiteral("Mary"));
     TVoiceEntry *mary = form().TTSForm->FindVoice(QStringLiteral("Mary"));
