@@ -233,25 +233,16 @@ namespace {
 // `during` ran.
 double AudibleSeconds(const std::function<void()> &during)
 {
-    QProcess rec;
-    rec.start(QStringLiteral("parec"), {QStringLiteral("--latency-msec=5"), QStringLiteral("-d"), QStringLiteral("headset.monitor"),
-                                        QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                                        QStringLiteral("--channels=1"), QStringLiteral("--rate=22050")});
-    if (!rec.waitForStarted(5000))
-        return -1;
-    during();
-    rec.terminate();
-    rec.waitForFinished(5000);
-    const QByteArray pcm = rec.readAllStandardOutput();
+    const QList<qint16> samples = RecordSink(QStringLiteral("headset"), during);
     qsizetype first = -1, last = -1;
-    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2) {
-        if (std::abs(int(qint16(quint8(pcm[i]) | quint8(pcm[i + 1]) << 8))) > 500) {
+    for (qsizetype i = 0; i < samples.size(); ++i) {
+        if (std::abs(int(samples[i])) > 500) {
             if (first < 0)
                 first = i;
             last = i;
         }
     }
-    return first < 0 ? 0 : double(last - first) / 2 / 22050;
+    return first < 0 ? 0 : double(last - first) / 22050;
 }
 
 // The Voice Edit page's speed slider, let go during a reading, makes the rest of

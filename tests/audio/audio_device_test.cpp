@@ -95,19 +95,9 @@ TEST_F(AudioDeviceTest, TheDialogListsTheDefaultAndEveryOutputAndReturnsTheChoic
 // Peak of what a sink played while `during` ran.
 int PeakOn(const QString &sink, const std::function<void()> &during)
 {
-    QProcess rec;
-    rec.start(QStringLiteral("parec"), {QStringLiteral("--latency-msec=5"), QStringLiteral("-d"), sink + QStringLiteral(".monitor"),
-                                        QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                                        QStringLiteral("--channels=1"), QStringLiteral("--rate=22050")});
-    if (!rec.waitForStarted(5000))
-        return -1;
-    during();
-    rec.terminate();
-    rec.waitForFinished(5000);
-    const QByteArray pcm = rec.readAllStandardOutput();
     int peak = 0;
-    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
-        peak = std::max(peak, std::abs(int(qint16(quint8(pcm[i]) | quint8(pcm[i + 1]) << 8))));
+    for (const qint16 sample : RecordSink(sink, during))
+        peak = std::max(peak, std::abs(int(sample)));
     return peak;
 }
 

@@ -1,6 +1,7 @@
 #include "support/EngineHelpers.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtEndian>
 
 #include <algorithm>
@@ -65,4 +66,23 @@ double MedianPitch(const WaveData &wave)
         return 0;
     std::nth_element(pitches.begin(), pitches.begin() + pitches.size() / 2, pitches.end());
     return pitches[pitches.size() / 2];
+}
+
+QList<qint16> RecordSink(const QString &sink, const std::function<void()> &during)
+{
+    QProcess rec;
+    rec.start(QStringLiteral("parec"), {QStringLiteral("--latency-msec=5"), QStringLiteral("-d"), sink + QStringLiteral(".monitor"),
+                                        QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                                        QStringLiteral("--channels=1"), QStringLiteral("--rate=22050")});
+    if (!rec.waitForStarted(5000))
+        return {};
+    during();
+    rec.terminate();
+    rec.waitForFinished(5000);
+    const QByteArray pcm = rec.readAllStandardOutput();
+    QList<qint16> samples;
+    samples.reserve(pcm.size() / 2);
+    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
+        samples << qFromLittleEndian<qint16>(pcm.constData() + i);
+    return samples;
 }

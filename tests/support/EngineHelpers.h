@@ -99,3 +99,7 @@ struct WaveData
 WaveData ReadWave(const QString &path);
 // The median fundamental frequency of the voiced parts, in Hz (0 if none).
 double MedianPitch(const WaveData &wave);
+
+// What a sink of the test sound server played while `during` ran, as 22,050 Hz
+// mono samples (empty when it could not be recorded).
+QList<qint16> RecordSink(const QString &sink, const std::function<void()> &during);
