@@ -1,6 +1,9 @@
 #include "app/Form1.h"
 
 #include "app/AboutBox.h"
+#include "app/clipboard/CB_PromptForm.h"
+#include "app/clipboard/ClipboardWatch.h"
+#include "app/clipboard/SIBusyForm.h"
 #include "app/options/ClipboardPage.h"
 #include "app/options/FavoriteVoicesPage.h"
 #include "app/options/FileOptionsPage.h"
@@ -131,6 +134,16 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    ClipboardWatch = new TClipboardWatch(this);
+    connect(ClipboardWatch, &TClipboardWatch::Changed, this, &TForm1::ClipboardChanged);
+    CB_PromptForm = new TCB_PromptForm(*Prefs, this);
+    CB_PromptForm->CanAppend = [this] {
+        const TMemoListBox &list = *MemoListBox1;
+        return list.CurrentEntry() && !(list.Count() == 1 && list.EntryAt(1)->IsBlank());
+    };
+    CB_PromptForm->PromptAction = [this](bool append) { PromptAction(append); };
+    SIBusyForm = new TSIBusyForm(*Prefs, this);
 
     SaveTimer = new QTimer(this);
     SaveTimer->setObjectName(QStringLiteral("SaveTimer"));
@@ -320,11 +333,64 @@ QWidget *TForm1::CurrentModeSheet() const
 
 void TForm1::MonitorCBClick(bool on)
 {
-    if (!Initialized)
+    if (!Initialized) {
+        // Nothing changes before the program has started; the controls show so.
+        MonitorCBMItm->setChecked(Prefs->CB_Monitor);
+        ClipboardSheet->MonitorCB->setChecked(Prefs->CB_Monitor);
         return;
+    }
     Prefs->CB_Monitor = on;
     MonitorCBMItm->setChecked(on);
     ClipboardSheet->MonitorCB->setChecked(on);
+    // From the next copy on: the text already on the clipboard is not taken.
+    ClipboardWatch->SetWatching(on);
+}
+
+void TForm1::ClipboardChanged(const QString &text, bool hasText)
+{
+    if (!Initialized || !Prefs->CB_Monitor || ReadingState == rsExiting || !hasText)
+        return;
+    if (CB_PromptForm->isVisible()) {
+        // The prompt still holds the earlier text.
+        Messages::Beep();
+        return;
+    }
+    TMemoListBox &list = *MemoListBox1;
+    if (Prefs->ML_ListMode == 0 && list.Count() >= 1 && list.EntryAt(1)->Locked) {
+        if (Prefs->SI_ShowBusyDialog) {
+            const NestedPass pass(this);
+            SIBusyForm->exec();
+        }
+        return;
+    }
+    ClipBoardMemo = text;
+    if (text.size() <= Prefs->CB_ThreshHold)
+        return;
+    if (Prefs->CB_Prompt) {
+        CB_PromptForm->ShowPrompt();
+        return;
+    }
+    AddMemo(ClipBoardMemo, ChooseVoice());
+}
+
+void TForm1::PromptAction(bool append)
+{
+    if (!Initialized || ReadingState == rsExiting)
+        return;
+    TMemoEntry *article = append ? MemoListBox1->CurrentEntry() : nullptr;
+    if (article) {
+        QString current = article->Text();
+        if (!current.isEmpty() && !current.endsWith(QLatin1Char('\n')) && !current.endsWith(QLatin1Char('\r')) &&
+            !current.endsWith(QChar(0)))
+            current += QLatin1Char(' ');
+        article->SetText(current + ClipBoardMemo);
+        // Saved a while later, like any edit.
+        SaveTimer->start();
+    } else {
+        article = AddMemo(ClipBoardMemo, ChooseVoice());
+    }
+    if (article && Prefs->ML_ListMode == 0 && Prefs->SI_AutoSpeak)
+        ReadArticle(article, rtSpeakers);
 }
 
 void TForm1::TestVoice(const QString &voice)
@@ -511,6 +577,14 @@ void TForm1::FormCreate()
     FileOptionsSheet->Load();
     MiscSheet->Load();
     MonitorCBMItm->setChecked(Prefs->CB_Monitor);
+    ClipboardWatch->SetWatching(Prefs->CB_Monitor);
+    if (!TClipboardWatch::Supported()) {
+        const QString why = QStringLiteral("Watching the clipboard needs an X11 session (Wayland does not tell "
+                                           "programs in the background of copies).");
+        m_StartNotices << why;
+        ClipboardSheet->MonitorCB->setToolTip(why);
+        MonitorCBMItm->setToolTip(why);
+    }
 
     RoundRobinPos = -1;
     ReadTarget = rtSpeakers;

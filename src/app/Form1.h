@@ -40,6 +40,9 @@ class TFavoriteVoicesPage;
 class TVoiceEditPage;
 class TFileOptionsPage;
 class TMiscPage;
+class TClipboardWatch;
+class TCB_PromptForm;
+class TSIBusyForm;
 
 // The main window: tool bar, options area, article area and status line. It owns the
 // run: preferences are loaded when it is created and saved by the exit command;
@@ -202,6 +205,17 @@ public:
     void HighlightPosnClick(bool on);
     // "Watch Clipboard": the menu item and the Clipboard page's check box.
     void MonitorCBClick(bool on);
+
+    // Clipboard capture: the text of the last change taken, the prompt asking what
+    // to do with it, and the dialog saying why none is taken while reading.
+    TClipboardWatch *ClipboardWatch = nullptr;
+    TCB_PromptForm *CB_PromptForm = nullptr;
+    TSIBusyForm *SIBusyForm = nullptr;
+    QString ClipBoardMemo;
+    // Another program put text (or something else) on the clipboard.
+    void ClipboardChanged(const QString &text, bool hasText);
+    // New or Append from the prompt, with the text held in ClipBoardMemo.
+    void PromptAction(bool append);
     // A voice heard from the voice pages.
     void TestVoice(const QString &voice);
     void ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton = false);

@@ -14,6 +14,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Under Wayland a program in the background is not told of copies; through
+    // XWayland it is, so the X11 platform is preferred where an X display exists.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Parlewind"));
     QApplication::setOrganizationName(QStringLiteral("BrivantaTech"));

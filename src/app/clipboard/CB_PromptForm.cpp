@@ -1,0 +1,126 @@
+#include "app/clipboard/CB_PromptForm.h"
+
+#include "settings/Preferences.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+TCB_PromptForm::TCB_PromptForm(TPreferences &prefs, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_Prefs(prefs)
+{
+    setObjectName(QStringLiteral("CB_PromptForm"));
+    setWindowTitle(QStringLiteral("Parlewind MP3"));
+    setModal(false);
+    // The designed size at 100 %; the layout follows the font at other scales.
+    setFixedSize(280, 91);
+    Label1 = new QLabel(QStringLiteral("Copy Clipboard to Speech Buffer ?"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    bold.setPixelSize(13);
+    Label1->setFont(bold);
+    Label1->move(8, 8);
+    const auto button = [this](const char *name, const char *text, int x) {
+        auto *b = new QPushButton(QLatin1String(text), this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(x, 32, 75, 25);
+        return b;
+    };
+    New = button("New", "&New", 8);
+    Append = button("Append", "&Append", 104);
+    Cancel = button("Cancel", "Cancel", 200);
+    Append->setToolTip(QStringLiteral("Append text to current article"));
+    Cancel->setToolTip(QStringLiteral("Cancel clipboard copy to Parlewind MP3"));
+    ModeValue = new QLabel(this);
+    ModeValue->setObjectName(QStringLiteral("ModeValue"));
+    ModeValue->move(8, 72);
+    ModeValue->resize(264, 16);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+
+    connect(New, &QPushButton::clicked, this, &TCB_PromptForm::NewClick);
+    connect(Append, &QPushButton::clicked, this, &TCB_PromptForm::AppendClick);
+    connect(Cancel, &QPushButton::clicked, this, &TCB_PromptForm::CancelClick);
+    connect(Timer1, &QTimer::timeout, this, &TCB_PromptForm::Timer1Timer);
+}
+
+void TCB_PromptForm::ShowPrompt()
+{
+    Append->setEnabled(!CanAppend || CanAppend());
+    const bool multi = m_Prefs.ML_ListMode == 1;
+    ModeValue->setText(multi ? QStringLiteral("Current Mode is Multi-Article Mode")
+                             : QStringLiteral("Current Mode is Single-Article Mode"));
+    New->setToolTip(multi ? QStringLiteral("Add new article") : QStringLiteral("Overwrite current article"));
+    if (m_Prefs.CB_Prompt && m_Prefs.CB_PromptDelay > 0)
+        Timer1->start(m_Prefs.CB_PromptDelay * 1000);
+    else
+        Timer1->stop();
+    if (m_Prefs.CB_PromptLeft >= 0) {
+        move(m_Prefs.CB_PromptLeft, m_Prefs.CB_PromptTop);
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    // To the front without staying on top.
+    show();
+    raise();
+    activateWindow();
+    QPushButton *chosen = DefaultButton();
+    for (QPushButton *b : {New, Append, Cancel})
+        b->setDefault(b == chosen);
+    if (chosen)
+        chosen->setFocus();
+}
+
+QPushButton *TCB_PromptForm::DefaultButton() const
+{
+    const bool canAppend = Append->isEnabled();
+    switch (m_Prefs.CB_DfltPromptAction) {
+    case 0: return New;
+    case 1: return canAppend ? Append : Cancel;
+    case 2: return Cancel;
+    case 3:
+        if (!canAppend)
+            return Cancel;
+        return m_Prefs.CB_LastPromptAction == 0 ? New : m_Prefs.CB_LastPromptAction == 1 ? Append : Cancel;
+    default:
+        // Any other value leaves the default buttons as they are.
+        for (QPushButton *b : {New, Append, Cancel}) {
+            if (b->isDefault())
+                return b;
+        }
+        return nullptr;
+    }
+}
+
+void TCB_PromptForm::Act(int action)
+{
+    m_Prefs.CB_LastPromptAction = static_cast<quint8>(action);
+    Timer1->stop();
+    hide();
+    if (action != 2 && PromptAction)
+        PromptAction(action == 1);
+}
+
+void TCB_PromptForm::NewClick() { Act(0); }
+
+void TCB_PromptForm::AppendClick() { Act(1); }
+
+void TCB_PromptForm::CancelClick() { Act(2); }
+
+void TCB_PromptForm::Timer1Timer()
+{
+    Timer1->stop();
+    QPushButton *chosen = DefaultButton();
+    if (chosen == New)
+        NewClick();
+    else if (chosen == Append)
+        AppendClick();
+    else
+        CancelClick();
+}

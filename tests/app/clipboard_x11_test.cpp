@@ -1,0 +1,219 @@
+#include "FormWithVoices.h"
+#include "app/clipboard/CB_PromptForm.h"
+#include "app/clipboard/SIBusyForm.h"
+#include "app/options/ClipboardPage.h"
+#include "articles/MemoListBox.h"
+#include "platform/shell/Messages.h"
+#include "speech/SpTools.h"
+#include "support/EngineHelpers.h"
+#include "support/Printers.h"
+#include "support/ProgramProcess.h"
+#include "support/StoredPrefs.h"
+#include "support/TempHome.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QClipboard>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+// Clipboard capture on the test display: another client (xclip) owns the
+// clipboard, as a text editor or a browser would; speech by the real engine.
+namespace {
+
+using StoredPrefs::Store;
+
+// Another program copies `text`; true once the window has seen the change.
+void Copy(const QString &text)
+{
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-i")});
+    ASSERT_TRUE(xclip.waitForStarted(5000));
+    xclip.write(text.toUtf8());
+    xclip.closeWriteChannel();
+    ASSERT_TRUE(xclip.waitForFinished(5000));
+    // The change reaches the window within milliseconds; give it time to arrive.
+    WaitUntil([] { return false; }, 150);
+}
+
+class ClipboardTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
+        DetectSpeechSupport();
+        Messages::TakeRecorded();
+        Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+    }
+    std::unique_ptr<FormWithVoices> Start(int mode, bool prompt, bool monitor = true)
+    {
+        Store(QStringLiteral("ML_ListMode"), QString::number(mode));
+        Store(QStringLiteral("CB_Prompt"), prompt ? QStringLiteral("true") : QStringLiteral("false"));
+        Store(QStringLiteral("CB_Monitor"), monitor ? QStringLiteral("true") : QStringLiteral("false"));
+        auto app = std::make_unique<FormWithVoices>();
+        app->form.show();
+        EXPECT_TRUE(app->form.Initialized);
+        app->form.activateWindow();
+        EXPECT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
+        return app;
+    }
+    QStringList Texts(TForm1 &form)
+    {
+        QStringList texts;
+        for (int k = 1; k <= form.MemoListBox1->Count(); ++k)
+            texts << form.MemoListBox1->EntryAt(k)->Text();
+        return texts;
+    }
+    TempHome home;
+};
+
+TEST_F(ClipboardTest, OnlyNewLongEnoughTextFromOtherProgramsIsTaken)
+{
+    Copy(QStringLiteral("on the clipboard before watching"));
+    auto app = Start(1, false, false);
+    TForm1 &form = app->form;
+    const int before = form.MemoListBox1->Count();
+    form.MonitorCBMItm->trigger(); // watching on: what is there already stays there
+    EXPECT_TRUE(form.ClipboardSheet->MonitorCB->isChecked());
+    WaitUntil([] { return false; }, 150);
+    EXPECT_EQ(form.MemoListBox1->Count(), before);
+
+    Copy(QStringLiteral("0123456789")); // exactly the threshold: ignored
+    EXPECT_EQ(form.MemoListBox1->Count(), before);
+    Copy(QStringLiteral("0123456789A")); // one more: taken, the next copy after switching on
+    EXPECT_EQ(Texts(form).last(), QStringLiteral("0123456789A"));
+    const int after = form.MemoListBox1->Count();
+
+    // A copy made inside Parlewind (Ctrl+C in an article) is not taken back.
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied between two articles"));
+    WaitUntil([] { return false; }, 150);
+    EXPECT_EQ(form.MemoListBox1->Count(), after);
+
+    form.ClipboardSheet->MonitorCB->click(); // off
+    Copy(QStringLiteral("not watched any more"));
+    EXPECT_EQ(form.MemoListBox1->Count(), after);
+    EXPECT_FALSE(form.MonitorCBMItm->isChecked());
+}
+
+TEST_F(ClipboardTest, ThePromptDecidesAndABusyPromptBeeps)
+{
+    Store(QStringLiteral("CB_PromptDelay"), QStringLiteral("0"));
+    auto app = Start(1, true);
+    TForm1 &form = app->form;
+    TCB_PromptForm &prompt = *form.CB_PromptForm;
+    Copy(QStringLiteral("The first paragraph copied."));
+    ASSERT_TRUE(prompt.isVisible());
+    EXPECT_FALSE(prompt.Timer1->isActive()); // a delay of 0: it waits for a button
+    EXPECT_EQ(prompt.ModeValue->text(), QStringLiteral("Current Mode is Multi-Article Mode"));
+    const int beeps = Messages::BeepCount();
+    Copy(QStringLiteral("A second copy while it is open."));
+    EXPECT_EQ(Messages::BeepCount(), beeps + 1);
+    EXPECT_EQ(form.ClipBoardMemo, QStringLiteral("The first paragraph copied."));
+    prompt.New->click();
+    EXPECT_FALSE(prompt.isVisible());
+    EXPECT_EQ(Texts(form).last(), QStringLiteral("The first paragraph copied."));
+    EXPECT_EQ(form.Prefs->CB_LastPromptAction, 0);
+
+    // Append: one blank after a letter, none after a line break.
+    for (const auto &[existing, joined] : {std::pair{QStringLiteral("Ends in a letter"), QStringLiteral("Ends in a letter More text here.")},
+                                           std::pair{QStringLiteral("Ends in a break\n"), QStringLiteral("Ends in a break\nMore text here.")}}) {
+        form.MemoListBox1->CurrentEntry()->SetText(existing);
+        Copy(QStringLiteral("More text here."));
+        prompt.Append->click();
+        EXPECT_EQ(form.MemoListBox1->CurrentEntry()->Text(), joined);
+    }
+
+    // The default button by CB_DfltPromptAction, whether Append makes sense and the last action.
+    struct Row
+    {
+        int action, last;
+        bool canAppend;
+        QPushButton *TCB_PromptForm::*expected;
+    } rows[] = {{0, 2, false, &TCB_PromptForm::New},    {1, 2, true, &TCB_PromptForm::Append},
+                {1, 0, false, &TCB_PromptForm::Cancel}, {2, 0, true, &TCB_PromptForm::Cancel},
+                {3, 0, true, &TCB_PromptForm::New},     {3, 1, true, &TCB_PromptForm::Append},
+                {3, 0, false, &TCB_PromptForm::Cancel}};
+    for (const Row &r : rows) {
+        form.Prefs->CB_DfltPromptAction = static_cast<quint8>(r.action);
+        form.Prefs->CB_LastPromptAction = static_cast<quint8>(r.last);
+        prompt.CanAppend = [&r] { return r.canAppend; };
+        prompt.ShowPrompt();
+        EXPECT_EQ(prompt.DefaultButton(), prompt.*r.expected) << r.action << " " << r.last << " " << r.canAppend;
+        EXPECT_TRUE((prompt.*r.expected)->isDefault());
+        prompt.Cancel->click();
+    }
+
+    // The time-out presses the default button.
+    form.Prefs->CB_DfltPromptAction = 0;
+    form.Prefs->CB_PromptDelay = 1;
+    const int count = form.MemoListBox1->Count();
+    Copy(QStringLiteral("Taken when nobody answers."));
+    ASSERT_TRUE(WaitUntil([&] { return !prompt.isVisible(); }, 3000));
+    EXPECT_EQ(form.MemoListBox1->Count(), count + 1);
+}
+
+TEST_F(ClipboardTest, SingleArticleModeReplacesReadsAndIsBusyWhileReading)
+{
+    Store(QStringLiteral("SI_AutoSpeak"), QStringLiteral("true"));
+    auto app = Start(0, false);
+    TForm1 &form = app->form;
+    // Without the prompt the text replaces the article but is not read.
+    Copy(QStringLiteral("Replaces the single article."));
+    EXPECT_EQ(Texts(form), QStringList{QStringLiteral("Replaces the single article.")});
+    EXPECT_EQ(form.ReadingState, rsIdle);
+
+    // From the prompt's New it is read aloud (real engine, test sound server).
+    form.Prefs->CB_Prompt = true;
+    form.Prefs->CB_PromptDelay = 0;
+    Copy(QStringLiteral("This text is read aloud at once, and it takes a few seconds to say."));
+    ASSERT_TRUE(form.CB_PromptForm->isVisible());
+    EXPECT_EQ(form.CB_PromptForm->ModeValue->text(), QStringLiteral("Current Mode is Single-Article Mode"));
+    form.CB_PromptForm->New->click();
+    EXPECT_EQ(form.ReadingState, rsReading);
+
+    // While it is read, a copy is refused with the busy dialog, which can be switched off.
+    bool shown = false;
+    QTimer answer;
+    answer.callOnTimeout([&] {
+        if (auto *busy = qobject_cast<TSIBusyForm *>(QApplication::activeModalWidget())) {
+            shown = true;
+            busy->DontShowCB->click();
+            busy->accept();
+        }
+    });
+    answer.start(10);
+    Copy(QStringLiteral("Refused while the article is read."));
+    ASSERT_TRUE(WaitUntil([&] { return shown; }, 3000));
+    EXPECT_FALSE(form.Prefs->SI_ShowBusyDialog);
+    EXPECT_EQ(Texts(form), QStringList{QStringLiteral("This text is read aloud at once, and it takes a few seconds to say.")});
+    answer.stop();
+    form.StopBtnClick();
+}
+
+// The real program, started minimised as at login: a paragraph copied in another
+// program becomes an article and is saved.
+TEST(ClipboardE2ETest, ACopiedParagraphBecomesASavedArticle)
+{
+    TempHome home;
+    Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+    Store(QStringLiteral("CB_Prompt"), QStringLiteral("false"));
+    Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
+    ProgramProcess program({QStringLiteral("-auto")});
+    const QString log = home.ProgramDir() + QStringLiteral("/parlewind.dbg");
+    ASSERT_TRUE(WaitFor([&] { return TempHome::ReadFile(log).contains("Minimizing now."); }, 20000));
+    const QString paragraph = QStringLiteral("A paragraph copied in another program while Parlewind waits in the "
+                                             "notification area.");
+    Copy(paragraph);
+    const QString saved = home.ProgramDir() + QStringLiteral("/PWExport.txt");
+    EXPECT_TRUE(WaitFor([&] { return TempHome::ReadFile(saved).contains(paragraph.toUtf8()); }, 5000));
+    program.Terminate();
+    EXPECT_TRUE(program.Process().waitForFinished(10000));
+}
+
+} // namespace
