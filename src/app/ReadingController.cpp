@@ -352,10 +352,10 @@ bool TForm1::FinishOutput(bool abort)
             UtilsClass::Trace(QStringLiteral("Finishing the output failed: ") + ErrorMessage(error));
             if (abort || !IsFileTarget(RunTarget))
                 return !abort;
-            const QString problem = ProgramPaths::WriteProblem(SpeechFileName);
+            // Asked before the file goes: removing it frees the space it took.
+            const QString where = ProgramPaths::WhereAndWhy(SpeechFileName);
             DeleteFile(SpeechFileName);
-            Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + SpeechFileName +
-                                (problem.isEmpty() ? QString() : QStringLiteral(": ") + problem) +
+            Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + where +
                                 QStringLiteral("\r\rThe unfinished file was removed."));
             return false;
         }

@@ -328,10 +328,7 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     const QString fullTarget = QFileInfo(targetName).absoluteFilePath();
     QTemporaryFile temp(QFileInfo(fullTarget).absolutePath() + QStringLiteral("/w-XXXXXX.TMP"));
     temp.setAutoRemove(true);
-    const auto writeFailure = [&] {
-        const QString problem = ProgramPaths::WriteProblem(fullTarget);
-        return fullTarget + QStringLiteral(": ") + (problem.isEmpty() ? temp.errorString() : problem);
-    };
+    const auto writeFailure = [&] { return ProgramPaths::WhereAndWhy(fullTarget, temp.errorString()); };
     if (!temp.open())
         throw EMMWaveError(convertError + QStringLiteral("\r\r") + writeFailure());
     WaveWriter writer(temp, target);

@@ -46,13 +46,6 @@ void SampleRange(QFile &file, qint64 &start, qint64 &length)
     }
 }
 
-// Why writing the file stopped, in the user's words where they can be found.
-QString WriteReason(const QString &file, const QFileDevice &device)
-{
-    const QString problem = ProgramPaths::WriteProblem(file);
-    return problem.isEmpty() ? device.errorString() : problem;
-}
-
 } // namespace
 
 bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
@@ -95,7 +88,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
     QSaveFile mp3(mp3FileName);
     if (!mp3.open(QIODevice::WriteOnly)) {
         beCloseStream(stream);
-        Fail(QStringLiteral("Unable to create ") + mp3FileName + QStringLiteral(": ") + WriteReason(mp3FileName, mp3));
+        Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(mp3FileName, mp3.errorString()));
         return false;
     }
     std::vector<uint8_t> output(bufferSize);
@@ -120,7 +113,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
             break;
         }
         if (mp3.write(reinterpret_cast<const char *>(output.data()), produced) != qint64(produced)) {
-            Fail(QStringLiteral("Write Error (1)\r\r") + mp3FileName + QStringLiteral(": ") + WriteReason(mp3FileName, mp3));
+            Fail(QStringLiteral("Write Error (1)\r\r") + ProgramPaths::WhereAndWhy(mp3FileName, mp3.errorString()));
             ok = false;
             break;
         }
@@ -139,7 +132,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
             ok = false;
         } else if (mp3.write(reinterpret_cast<const char *>(output.data()), produced) != qint64(produced) ||
                    !mp3.commit()) {
-            Fail(QStringLiteral("Write error (2)\r\r") + mp3FileName + QStringLiteral(": ") + WriteReason(mp3FileName, mp3));
+            Fail(QStringLiteral("Write error (2)\r\r") + ProgramPaths::WhereAndWhy(mp3FileName, mp3.errorString()));
             ok = false;
         }
     }

@@ -181,9 +181,7 @@ bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise, const QString &file)
         if (file.isEmpty()) {
             ShowFailure(error);
         } else {
-            const QString problem = ProgramPaths::WriteProblem(file);
-            Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + file +
-                                (problem.isEmpty() ? QString() : QStringLiteral(": ") + problem));
+            Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + ProgramPaths::WhereAndWhy(file));
         }
         if (raise)
             throw;

@@ -121,3 +121,10 @@ QString ProgramPaths::WriteProblem(const QString &file)
         return QStringLiteral("the disk is full");
     return {};
 }
+
+QString ProgramPaths::WhereAndWhy(const QString &file, const QString &otherwise)
+{
+    const QString problem = WriteProblem(file);
+    const QString reason = problem.isEmpty() ? otherwise : problem;
+    return reason.isEmpty() ? file : file + QStringLiteral(": ") + reason;
+}

@@ -28,6 +28,9 @@ QString JoinPath(const QString &dir, const QString &name);
 // Why a file cannot be written where it is to go, in the user's words: a missing
 // folder, a read-only one, a full disk; empty when none of these is the case.
 QString WriteProblem(const QString &file);
+// The file and why it cannot be written, for the end of a message: "file: reason",
+// with `otherwise` (an error text of the device) when no reason is found.
+QString WhereAndWhy(const QString &file, const QString &otherwise = QString());
 
 // Removes what an interrupted atomic write of `file` left beside it (the
 // unfinished copies "name.XXXXXX"); returns what was removed.
