@@ -527,6 +527,12 @@ void TForm1::FormCreate()
         for (const QString &stale : ProgramPaths::RemoveStaleTemporaries(file))
             UtilsClass::Trace(QStringLiteral("Removed the unfinished file ") + stale);
     }
+    // Likewise the settings store's lock: left by a kill, it would hold up every
+    // later save of the settings (the exit among them) for half a minute. This
+    // program is the only one writing them, and it runs once.
+    const QString settingsLock = TRegistryEnhanced::StoreFile(hkCurrentUser) + QStringLiteral(".lock");
+    if (ProgramPaths::RemoveStaleLock(settingsLock))
+        UtilsClass::Trace(QStringLiteral("Removed the stale lock ") + settingsLock);
     // Settings problems are told in the status line once the window shows.
     TRegistryEnhanced::SetProblemHandler([this](const QString &problem) {
         UtilsClass::Trace(problem);

@@ -4,9 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStorageInfo>
+
+#include <cerrno>
+#include <csignal>
 
 namespace ProgramPaths {
 
@@ -127,4 +131,19 @@ QString ProgramPaths::WhereAndWhy(const QString &file, const QString &otherwise)
     const QString problem = WriteProblem(file);
     const QString reason = problem.isEmpty() ? otherwise : problem;
     return reason.isEmpty() ? file : file + QStringLiteral(": ") + reason;
+}
+
+bool ProgramPaths::RemoveStaleLock(const QString &lockFile)
+{
+    QFile lock(lockFile);
+    if (!lock.exists())
+        return false;
+    // The holder's process id is the first line; a kill can leave the file empty.
+    qint64 pid = 0;
+    if (lock.open(QIODevice::ReadOnly))
+        pid = lock.readLine().trimmed().toLongLong();
+    lock.close();
+    if (pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH))
+        return false;
+    return QFile::remove(lockFile);
 }

@@ -36,6 +36,12 @@ QString WhereAndWhy(const QString &file, const QString &otherwise = QString());
 // unfinished copies "name.XXXXXX"); returns what was removed.
 QStringList RemoveStaleTemporaries(const QString &file);
 
+// Removes a lock file (QLockFile's, as the settings store takes while it writes)
+// whose holder is gone: one left empty or half written by a kill is otherwise
+// waited for 30 seconds at the next write. True when one was removed. Only for
+// files no other running program may lock.
+bool RemoveStaleLock(const QString &lockFile);
+
 // Quotes one argument for a command line (desktop-entry Exec rules, which are also
 // valid for a POSIX shell): unchanged when it needs no quoting.
 QString QuoteArgument(const QString &arg);
