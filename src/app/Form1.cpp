@@ -14,6 +14,8 @@
 #include "articles/TextFile.h"
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
+#include "app/tray/NotifyIcon.h"
+#include "app/tray/ToolBarForm.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/FileDialogs.h"
@@ -49,7 +51,6 @@
 #include <QStyle>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
-#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
@@ -123,11 +124,14 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     topLayout->addWidget(Panel3, 1);
     BuildMenus();
     BuildStatusBar();
-    ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm, static_cast<QObject *>(VoiceEditSheet->VoiceEditTestBtn)};
-    ReadingCommands.File = {PlayFileBtn, ReadToFileMItm};
-    ReadingCommands.Pause = {PauseBtn, PauseMItm};
-    ReadingCommands.Skip = {SkipBtn, SkipMItm};
-    ReadingCommands.Stop = {StopBtn, StopMItm};
+    BuildTray();
+    const TToolBarForm &floating = *ToolBarForm;
+    ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm, TrayIcon->ReadAloudPONtry, floating.PlayToolBtn,
+                             static_cast<QObject *>(VoiceEditSheet->VoiceEditTestBtn)};
+    ReadingCommands.File = {PlayFileBtn, ReadToFileMItm, TrayIcon->ReadToFilePONtry, floating.PlayFileBtn};
+    ReadingCommands.Pause = {PauseBtn, PauseMItm, TrayIcon->PausePONtry, floating.PauseBtn};
+    ReadingCommands.Skip = {SkipBtn, SkipMItm, TrayIcon->SkipPONtry, floating.SkipBtn};
+    ReadingCommands.Stop = {StopBtn, StopMItm, TrayIcon->StopPONtry, floating.StopBtn};
     ReadingCommands.Devices = {SelAudioDevMItm, PronunciationMItm};
 
     Timer1 = new QTimer(this);
@@ -169,8 +173,7 @@ TForm1::~TForm1()
 {
     UtilsClass::Trace(QStringLiteral("Entered Form1 Destroy"));
     TRegistryEnhanced::SetProblemHandler([](const QString &problem) { UtilsClass::Trace(problem); });
-    if (TrayIcon)
-        TrayIcon->hide();
+    TrayIcon->hide();
     UtilsClass::Trace(QStringLiteral("Exitting FormDestroy"));
 }
 
@@ -230,6 +233,40 @@ void TForm1::BuildToolBar()
     connect(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
     connect(ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
     connect(OptionsBtn, &QToolButton::clicked, this, &TForm1::MMLabel1Click);
+}
+
+void TForm1::BuildTray()
+{
+    TrayIcon = new TNotifyIcon(windowIcon(), {MonitorCBMItm, SingleArticleMItm, MultiArticleMItm, ExitParlewind}, this);
+    const auto restore = [this] {
+        if (Initialized)
+            RestoreMainWindow();
+    };
+    connect(TrayIcon, &TNotifyIcon::RestoreRequested, this, restore);
+    connect(TrayIcon->ToolBarPONtry, &QAction::triggered, this, &TForm1::ToolBarPONtryClick);
+    connect(TrayIcon->ReadAloudPONtry, &QAction::triggered, this, &TForm1::PlayAllBtnClick);
+    connect(TrayIcon->ReadToFilePONtry, &QAction::triggered, this, &TForm1::PlayFileBtnClick);
+    connect(TrayIcon->SkipPONtry, &QAction::triggered, this, &TForm1::SkipBtnClick);
+    connect(TrayIcon->PausePONtry, &QAction::triggered, this, &TForm1::PauseBtnClick);
+    connect(TrayIcon->StopPONtry, &QAction::triggered, this, &TForm1::StopBtnClick);
+    connect(TrayIcon->AboutPONtry, &QAction::triggered, this, &TForm1::About1Click);
+
+    ToolBarForm = std::make_unique<TToolBarForm>(*Prefs);
+    // The main window's pictures.
+    const std::pair<QToolButton *, QToolButton *> pictures[] = {
+        {ToolBarForm->PlayToolBtn, PlayToolBtn}, {ToolBarForm->PlayFileBtn, PlayFileBtn},
+        {ToolBarForm->PauseBtn, PauseBtn},       {ToolBarForm->SkipBtn, SkipBtn},
+        {ToolBarForm->StopBtn, StopBtn}};
+    for (const auto &[copy, original] : pictures)
+        copy->setIcon(original->icon());
+    connect(ToolBarForm->PlayToolBtn, &QToolButton::clicked, this, &TForm1::PlayAllBtnClick);
+    connect(ToolBarForm->PlayFileBtn, &QToolButton::clicked, this, &TForm1::PlayFileBtnClick);
+    connect(ToolBarForm->PauseBtn, &QToolButton::clicked, this, &TForm1::PauseBtnClick);
+    connect(ToolBarForm->SkipBtn, &QToolButton::clicked, this, &TForm1::SkipBtnClick);
+    connect(ToolBarForm->StopBtn, &QToolButton::clicked, this, &TForm1::StopBtnClick);
+    connect(ToolBarForm->RestoreBtn, &QToolButton::clicked, this, restore);
+    connect(ToolBarForm.get(), &TToolBarForm::Closed, this,
+            [this] { TrayIcon->ToolBarPONtry->setEnabled(!MainWindowShown()); });
 }
 
 void TForm1::BuildOptionsArea()
@@ -548,7 +585,7 @@ void TForm1::FormCreate()
 
     SizeStatusPanels();
     StatusPanel1->setText(QStringLiteral(" "));
-    StatusGauge->hide();
+    ShowGauges(false);
 
     setWindowTitle(caption);
     MainTextPanel->setFrameStyle(QFrame::NoFrame);
@@ -656,9 +693,28 @@ QString TForm1::CountText() const
 
 void TForm1::SetProgress(int percent)
 {
-    StatusGauge->SetMinValue(0);
-    StatusGauge->SetMaxValue(100);
-    StatusGauge->SetProgress(percent);
+    SetGauges(100, percent);
+}
+
+void TForm1::SetGauges(int maxValue, int progress)
+{
+    for (TGauge *gauge : {StatusGauge, ToolBarForm->Gauge1}) {
+        gauge->SetMinValue(0);
+        gauge->SetMaxValue(maxValue);
+        gauge->SetProgress(progress);
+    }
+}
+
+void TForm1::SetGaugeProgress(int progress)
+{
+    StatusGauge->SetProgress(progress);
+    ToolBarForm->Gauge1->SetProgress(progress);
+}
+
+void TForm1::ShowGauges(bool on)
+{
+    StatusGauge->setVisible(on);
+    ToolBarForm->Gauge1->setVisible(on);
 }
 
 
@@ -720,17 +776,8 @@ void TForm1::FormShow()
         InitializeListInfo();
     }
 
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        TrayIcon = new QSystemTrayIcon(windowIcon(), this);
-        TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
-        TrayIcon->setToolTip(caption);
-        connect(TrayIcon, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) {
-                    if (Initialized && reason == QSystemTrayIcon::DoubleClick)
-                        RestoreMainWindow();
-                });
-        TrayIcon->show();
-    }
+    TrayIcon->setToolTip(caption);
+    TrayIcon->show();
     SetReadingState(rsIdle);
     Initialized = true;
     UtilsClass::Trace(QStringLiteral("Exiting FormShow"));
@@ -781,7 +828,7 @@ void TForm1::Timer1Timer()
 
 bool TForm1::TrayInUse() const
 {
-    return TrayIcon && QSystemTrayIcon::isSystemTrayAvailable();
+    return TrayIcon->InUse();
 }
 
 void TForm1::ApplicationMinimize()
@@ -793,15 +840,42 @@ void TForm1::ApplicationMinimize()
         // Without a notification area the task bar is the only way back.
         showMinimized();
     }
+    if (Prefs->ToolbarOnMinOption == 1 || (Prefs->ToolbarOnMinOption == 2 && ReadingState == rsReading)) {
+        ToolBarForm->ShowToolbar();
+        TrayIcon->ToolBarPONtry->setEnabled(false);
+    } else {
+        TrayIcon->ToolBarPONtry->setEnabled(!ToolBarForm->isVisible());
+    }
+}
+
+void TForm1::MinimizeByUser()
+{
+    ApplicationMinimize();
+    if (TrayInUse() && !Prefs->TrayNoticeShown) {
+        Prefs->TrayNoticeShown = true;
+        TrayIcon->showMessage(caption,
+                              QStringLiteral("Parlewind MP3 is still running. Use the icon here to restore it or to exit."),
+                              QSystemTrayIcon::Information, 10000);
+    }
 }
 
 void TForm1::RestoreMainWindow()
 {
+    ToolBarForm->hide();
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+    TrayIcon->ToolBarPONtry->setEnabled(false);
     raise();
     activateWindow();
+}
+
+void TForm1::ToolBarPONtryClick()
+{
+    if (!Initialized || MainWindowShown())
+        return;
+    ToolBarForm->ShowToolbar();
+    TrayIcon->ToolBarPONtry->setEnabled(false);
 }
 
 void TForm1::RestoreRequest()
@@ -813,11 +887,20 @@ void TForm1::RestoreRequest()
 void TForm1::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayInUse() &&
-        !m_MinimizePending) {
+    if (event->type() != QEvent::WindowStateChange || !Initialized)
+        return;
+    if (isMinimized() && !m_MinimizePending) {
         // Hiding from inside the state change confuses some window managers.
         m_MinimizePending = true;
-        QTimer::singleShot(0, this, &TForm1::ApplicationMinimize);
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                MinimizeByUser();
+            m_MinimizePending = false;
+        });
+    } else if (!isMinimized() && isVisible() && ToolBarForm->isVisible()) {
+        // Brought back from the task bar, where there is no notification area.
+        ToolBarForm->hide();
+        TrayIcon->ToolBarPONtry->setEnabled(false);
     }
 }
 
@@ -828,7 +911,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    ApplicationMinimize();
+    MinimizeByUser();
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -924,6 +1007,9 @@ void TForm1::CompleteExit()
     if (TTSForm)
         TTSForm->SaveVoiceSettings();
     Prefs->Save();
+    // The floating tool bar refuses a close (it only hides); it must not keep
+    // the program from ending.
+    ToolBarForm->hide();
     close();
     QCoreApplication::quit();
 }

@@ -23,7 +23,6 @@ class QLabel;
 class QMenu;
 class QStackedWidget;
 class QStatusBar;
-class QSystemTrayIcon;
 class QTabWidget;
 class QTimer;
 class QToolBar;
@@ -43,6 +42,8 @@ class TMiscPage;
 class TClipboardWatch;
 class TCB_PromptForm;
 class TSIBusyForm;
+class TNotifyIcon;
+class TToolBarForm;
 
 // The main window: tool bar, options area, article area and status line. It owns the
 // run: preferences are loaded when it is created and saved by the exit command;
@@ -144,7 +145,9 @@ public:
     QLabel *StatusPanel1 = nullptr;
     TGauge *StatusGauge = nullptr;
     QTimer *Timer1 = nullptr;
-    QSystemTrayIcon *TrayIcon = nullptr;
+    // The notification-area icon with its menu, and the floating tool bar.
+    TNotifyIcon *TrayIcon = nullptr;
+    std::unique_ptr<TToolBarForm> ToolBarForm;
 
     QMenu *mnuFile = nullptr;
     QMenu *mnuView = nullptr;
@@ -246,9 +249,17 @@ public:
     } ReadingCommands;
     void Timer1Timer();
 
-    // Hides the window to the notification area (or the task bar when there is none).
+    // Hides the window to the notification area (or the task bar when there is none)
+    // and shows the floating tool bar as ToolbarOnMinOption says.
     void ApplicationMinimize();
     void RestoreMainWindow();
+    // "Show &Toolbar" of the notification menu.
+    void ToolBarPONtryClick();
+    // Both progress gauges, the status bar's and the floating tool bar's, always
+    // show the same.
+    void SetGauges(int maxValue, int progress);
+    void SetGaugeProgress(int progress);
+    void ShowGauges(bool on);
     // A later start of the program asked this one to come to the front.
     void RestoreRequest();
 
@@ -331,4 +342,10 @@ private:
     bool m_Terminated = false;
     int m_ExitCode = 0;
     bool m_MinimizePending = false;
+    // The user sent the window away (close box, minimise box); the first time
+    // ever, the notification area says where the program went.
+    void MinimizeByUser();
+    // The main window is on the screen (not hidden, not minimised).
+    bool MainWindowShown() const { return isVisible() && !isMinimized(); }
+    void BuildTray();
 };

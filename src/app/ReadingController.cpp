@@ -4,6 +4,8 @@
 #include "app/OutDirDialog.h"
 #include "app/options/FavoriteVoicesPage.h"
 #include "app/options/VoiceEditPage.h"
+#include "app/tray/NotifyIcon.h"
+#include "app/tray/ToolBarForm.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "audio/Mp3Encode.h"
@@ -26,7 +28,6 @@
 #include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSystemTrayIcon>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -79,6 +80,12 @@ void TForm1::SetReadingState(TReadState state)
     SetEnabled(ReadingCommands.Skip, state == rsReading && Prefs->ML_ListMode == 1);
     SetEnabled(ReadingCommands.Stop, active);
     SetEnabled(ReadingCommands.Devices, idle);
+    // Reading started while everything was away: the floating tool bar comes to control it.
+    if (state == rsReading && Prefs->ToolbarOnMinOption == 2 && !MainWindowShown() && !ToolBarForm->isVisible() &&
+        Initialized) {
+        ToolBarForm->ShowToolbar();
+        TrayIcon->ToolBarPONtry->setEnabled(false);
+    }
     // The voice test of "Favorite Voices" also wants exactly one voice selected.
     if (TabSheet5)
         TabSheet5->UpdateTest();
@@ -238,10 +245,8 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     }
     article->SetLocked(true);
     const QString text = article->Text();
-    StatusGauge->SetMinValue(0);
-    StatusGauge->SetMaxValue(static_cast<int>(text.size()));
-    StatusGauge->SetProgress(0);
-    StatusGauge->show();
+    SetGauges(static_cast<int>(text.size()), 0);
+    ShowGauges(true);
     if (ReadingState != rsReading)
         SetReadingState(rsReading);
     bool started = false;
@@ -253,7 +258,7 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     if (!started) {
         SetReadingState(rsIdle);
         article->SetLocked(false);
-        StatusGauge->hide();
+        ShowGauges(false);
     }
     ShowStatus(QString());
 }
@@ -366,7 +371,7 @@ bool TForm1::FinishOutput(bool abort)
         SetReadingState(rsConverting);
         ShowStatus(QString());
         SetProgress(0);
-        StatusGauge->show();
+        ShowGauges(true);
         if (!TTSForm->ConvertWaveFile(SpeechFileName, ResampledFileName, 16, 1, 44100) || ReadingState == rsExiting)
             return true;
         QString failure;
@@ -379,10 +384,10 @@ bool TForm1::FinishOutput(bool abort)
             Messages::ShowError(failure + QStringLiteral("\r\r") + Mp3FileName +
                                 QStringLiteral(" was not made. The speech is kept in ") + SpeechFileName +
                                 QStringLiteral(" and ") + ResampledFileName + QStringLiteral("."));
-            StatusGauge->hide();
+            ShowGauges(false);
             return true;
         }
-        StatusGauge->hide();
+        ShowGauges(false);
         UtilsClass::Trace(QStringLiteral("Deleting wav file ") + SpeechFileName);
         DeleteFile(SpeechFileName);
         DeleteFile(ResampledFileName);
@@ -398,6 +403,7 @@ void TForm1::SetPauseCaptions(bool paused)
 {
     PauseBtn->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
     PauseMItm->setText(paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+    TrayIcon->PausePONtry->setText(PauseMItm->text());
 }
 
 void TForm1::PauseBtnClick()
@@ -469,7 +475,7 @@ void TForm1::WordPosition(TTTS *, quint64, quint32 byteOffset)
             break;
         ++e;
     }
-    StatusGauge->SetProgress(e);
+    SetGaugeProgress(e);
     if (!view)
         return;
     const qint32 start = std::clamp(p, 0, n);
@@ -506,11 +512,11 @@ void TForm1::TestTextDone()
     ResetStatus();
 }
 
-void TForm1::ShowReadingStatus(const QString &longText, const QString &)
+void TForm1::ShowReadingStatus(const QString &longText, const QString &shortText)
 {
     StatusPanel0->setText(longText);
-    if (TrayIcon)
-        TrayIcon->setToolTip(longText.left(63));
+    TrayIcon->SetTip(longText);
+    ToolBarForm->SetStatus(shortText);
     UtilsClass::Trace(longText);
 }
 
@@ -537,9 +543,8 @@ void TForm1::ShowStatus(const QString &text)
 void TForm1::ResetStatus()
 {
     StatusPanel0->clear();
-    if (TrayIcon)
-        TrayIcon->setToolTip(QStringLiteral("Parlewind MP3"));
+    TrayIcon->setToolTip(QStringLiteral("Parlewind MP3"));
     ShowStatus(CountText());
-    StatusGauge->hide();
-    StatusGauge->SetProgress(StatusGauge->MinValue());
+    ShowGauges(false);
+    SetGaugeProgress(0);
 }

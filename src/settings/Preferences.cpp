@@ -57,6 +57,7 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("ToolbarOnMinOption"), OwnKey, rkInt, 1);
     AddItem(QStringLiteral("ToolbarOnTop"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("FirstTimeUser"), OwnKey, rkBool, true);
+    AddItem(QStringLiteral("TrayNoticeShown"), OwnKey, rkBool, false);
 }
 
 bool TPreferences::BoolItem(const char *name) const
@@ -110,6 +111,7 @@ void TPreferences::LoadFields()
     ToolbarOnMinOption = Byte(IntItem("ToolbarOnMinOption"));
     ToolbarOnTop = BoolItem("ToolbarOnTop");
     FirstTimeUser = BoolItem("FirstTimeUser");
+    TrayNoticeShown = BoolItem("TrayNoticeShown");
 
     // Blanks and control characters alone do not make a directory.
     bool blank = true;
@@ -150,6 +152,7 @@ void TPreferences::StoreFields()
     SetItem("ToolbarOnMinOption", ToolbarOnMinOption);
     SetItem("ToolbarOnTop", ToolbarOnTop);
     SetItem("FirstTimeUser", FirstTimeUser);
+    SetItem("TrayNoticeShown", TrayNoticeShown);
 }
 
 bool TPreferences::GetAutoSpeak() const { return ML_ListMode != 0 ? false : SI_AutoSpeak; }

@@ -63,6 +63,8 @@ public:
     quint8 ToolbarOnMinOption = 1;
     bool ToolbarOnTop = false;
     bool FirstTimeUser = true;
+    // The notification area has told once where the program goes when its window is closed.
+    bool TrayNoticeShown = false;
 
     // Computed at creation; not stored.
     QString DefaultOutDir;

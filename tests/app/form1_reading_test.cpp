@@ -1,5 +1,7 @@
 #include "FormWithVoices.h"
 #include "app/OutDirDialog.h"
+#include "app/tray/NotifyIcon.h"
+#include "app/tray/ToolBarForm.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "audio/Mp3Encode.h"
@@ -78,10 +80,22 @@ protected:
     }
     QStringList Enabled()
     {
+        // The notification menu and the floating tool bar follow the same table.
+        const TNotifyIcon &tray = *form().TrayIcon;
+        const TToolBarForm &floating = *form().ToolBarForm;
+        const std::tuple<QToolButton *, QToolButton *, QAction *> places[] = {
+            {form().PlayToolBtn, floating.PlayToolBtn, tray.ReadAloudPONtry},
+            {form().PlayFileBtn, floating.PlayFileBtn, tray.ReadToFilePONtry},
+            {form().PauseBtn, floating.PauseBtn, tray.PausePONtry},
+            {form().SkipBtn, floating.SkipBtn, tray.SkipPONtry},
+            {form().StopBtn, floating.StopBtn, tray.StopPONtry}};
         QStringList on;
-        for (QToolButton *b : {form().PlayToolBtn, form().PlayFileBtn, form().PauseBtn, form().SkipBtn, form().StopBtn})
+        for (const auto &[b, elsewhere, item] : places) {
+            EXPECT_EQ(elsewhere->isEnabled(), b->isEnabled()) << b->objectName().toStdString();
+            EXPECT_EQ(item->isEnabled(), b->isEnabled()) << b->objectName().toStdString();
             if (b->isEnabled())
                 on << b->objectName();
+        }
         return on;
     }
     QString Status() { return form().StatusPanel0->text(); }
@@ -112,6 +126,7 @@ TEST_F(Form1ReadingTest, CommandsFollowTheReadingState)
     EXPECT_EQ(form().ReadingState, rsPaused);
     EXPECT_EQ(form().PauseBtn->text(), QStringLiteral("Resume"));
     EXPECT_EQ(form().PauseMItm->text(), QStringLiteral("&Resume"));
+    EXPECT_EQ(form().TrayIcon->PausePONtry->text(), QStringLiteral("&Resume"));
     EXPECT_EQ(form().StatusPanel1->text(), QStringLiteral("Pause"));
     EXPECT_EQ(Enabled(), (QStringList{"PauseBtn", "StopBtn"})); // no Skip while paused
     EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioPause")));

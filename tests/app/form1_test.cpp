@@ -280,7 +280,7 @@ TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
 
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 30);
+    EXPECT_EQ(reg.GetValueNames().size(), 31);
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ML_VisibleEntries"), QString()), QStringLiteral("6"));
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ShowOptions"), QString()), QStringLiteral("false"));
     reg.Key = TPreferences::PlacementKey(&form);

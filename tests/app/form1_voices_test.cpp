@@ -1,4 +1,5 @@
 #include "FormWithVoices.h"
+#include "app/tray/NotifyIcon.h"
 #include "audio/Mp3Encode.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -79,7 +80,7 @@ TEST_F(Form1VoicesTest, FirstShowFindsTheVoicesAndTakesTheirStoredValues)
     EXPECT_EQ(Stored(QStringLiteral("PIT_Sam")), QStringLiteral("77"));
     EXPECT_EQ(Stored(QStringLiteral("FAV_Mary")), QStringLiteral("true"));
     EXPECT_EQ(Stored(QStringLiteral("TTS_DefaultVoiceName")), QStringLiteral("Mary"));
-    EXPECT_EQ(StoredPrefs::Count(), 30 + 9);
+    EXPECT_EQ(StoredPrefs::Count(), 31 + 9);
 }
 
 TEST_F(Form1VoicesTest, NoOfferedVoiceOrABrokenEngineShowsTheWarningAndEnds)
@@ -96,7 +97,7 @@ TEST_F(Form1VoicesTest, NoOfferedVoiceOrABrokenEngineShowsTheWarningAndEnds)
         EXPECT_TRUE(app.form.Terminated());
         EXPECT_EQ(app.form.ExitCode(), 1);
         EXPECT_FALSE(app.form.Initialized);
-        EXPECT_EQ(app.form.TrayIcon, nullptr);
+        EXPECT_FALSE(app.form.TrayIcon->isVisible());
         EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     }
     EXPECT_TRUE(LogText().contains(QStringLiteral("Voice initialization failed: ")));

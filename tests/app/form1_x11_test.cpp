@@ -1,5 +1,6 @@
 #include "FormWithVoices.h"
 #include "app/Form1.h"
+#include "app/tray/NotifyIcon.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 #include "support/EngineHelpers.h"

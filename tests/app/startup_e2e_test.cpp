@@ -17,10 +17,13 @@ using StartupTest = ProgramTest;
 
 TEST_F(StartupTest, WithTheEngineEveryOfferedVoiceIsStoredAtExit)
 {
-    ProgramProcess program;
+    // Started as at login: minimised, with the floating tool bar, which does not
+    // hold the end up by refusing to close.
+    ProgramProcess program({QStringLiteral("-auto")});
     ASSERT_TRUE(WaitFor([&] { return LogText().contains(QStringLiteral("Exiting FormShow")); }, 15000))
         << LogText().toStdString();
     EXPECT_TRUE(VisibleWindows(QStringLiteral("^Text To Speech Engine not found$")).isEmpty());
+    ASSERT_TRUE(WaitFor([] { return !VisibleWindows(QStringLiteral("^Parlewind MP3 Toolbar$")).isEmpty(); }, 5000));
     program.Terminate();
     ASSERT_TRUE(program.Process().waitForFinished(10000));
     EXPECT_EQ(program.Process().exitCode(), 0);

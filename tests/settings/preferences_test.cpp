@@ -35,7 +35,7 @@ TEST(PreferencesTest, DeclaresTheSettingsInOrder)
         "TTS_AudioDeviceID", "TTS_AudioDeviceName", "CB_Monitor", "CB_Prompt", "CB_PromptDelay", "CB_ThreshHold",
         "CB_PromptTop", "CB_PromptLeft", "CB_DfltPromptAction", "CB_LastPromptAction",
         "OUT_FileDest", "OUT_FileFormat", "OUT_Directory", "OpenDlgInitialDir",
-        "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser"};
+        "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser", "TrayNoticeShown"};
     QStringList names;
     for (const auto &item : prefs.Items) {
         names << item->Name;

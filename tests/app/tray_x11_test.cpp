@@ -1,0 +1,297 @@
+#include "FormWithVoices.h"
+#include "app/tray/NotifyIcon.h"
+#include "app/tray/ToolBarForm.h"
+#include "articles/MemoListBox.h"
+#include "articles/SavedArticles.h"
+#include "audio/AudioDeviceDlg.h"
+#include "controls/Gauge.h"
+#include "platform/shell/Messages.h"
+#include "speech/SpTools.h"
+#include "support/EngineHelpers.h"
+#include "support/Printers.h"
+#include "support/StoredPrefs.h"
+#include "support/TempHome.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QTimer>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+// The notification icon in the test display's real notification area (trayer),
+// clicked and driven by keyboard through the X server, and the floating tool bar;
+// speech by the real engine into the test sound server.
+namespace {
+
+using StoredPrefs::Store;
+
+const QString LongText = QStringLiteral(
+    "The floating tool bar controls this reading while the main window is away. "
+    "Every sentence here takes a little while to say, so that there is time to pause it, "
+    "to resume it and to stop it from the menu of the notification icon.");
+
+void XDo(const QStringList &args) { ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), args), 0) << args.join(u' ').toStdString(); }
+
+// A window Qt draws for the notification area: the icon's ("QSystemTrayIconSys")
+// or a message's ("QBalloonTip").
+QWidget *TrayWindow(const char *className)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->inherits(className) && w->isVisible())
+            return w;
+    return nullptr;
+}
+QWidget *IconWindow() { return TrayWindow("QSystemTrayIconSys"); }
+
+class TrayTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through scripts/test";
+        ASSERT_TRUE(WaitUntil([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 5000));
+        DetectSpeechSupport();
+        Messages::TakeRecorded();
+        Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+        Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
+    }
+    void Start(int option)
+    {
+        Store(QStringLiteral("ToolbarOnMinOption"), QString::number(option));
+        app.reset();
+        app = std::make_unique<FormWithVoices>();
+        form().show();
+        ASSERT_TRUE(form().Initialized);
+        form().activateWindow();
+        ASSERT_TRUE(WaitUntil([&] { return form().ListInfoInitialized; }, 3000));
+        form().MemoListBox1->EntryAt(1)->SetText(LongText);
+        form().MemoListBox1->EntryAt(1)->SetTitle(QString());
+        const qint32 headset = TAuDevDlg::DeviceNumber(QStringLiteral("headset"));
+        ASSERT_GE(headset, 0);
+        form().TTSForm->TTS1->SetAudioDeviceID(headset);
+    }
+    TForm1 &form() { return app->form; }
+    TToolBarForm &toolbar() { return *app->form.ToolBarForm; }
+    QAction &showToolbar() { return *app->form.TrayIcon->ToolBarPONtry; }
+    // A right click on the icon through the X server; true once the menu is open.
+    bool OpenMenu()
+    {
+        QWidget *icon = IconWindow();
+        if (!icon)
+            return false;
+        // Two presses closer together than this make a double click.
+        Pump(QApplication::doubleClickInterval() + 50);
+        XDo({QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(icon->winId()), QStringLiteral("8"),
+             QStringLiteral("8"), QStringLiteral("click"), QStringLiteral("3")});
+        return WaitUntil([&] { return QApplication::activePopupWidget() == form().TrayIcon->PopupMenu2; }, 3000);
+    }
+    // A menu item by its underlined letter, as a keyboard user chooses it.
+    void Choose(const char *key)
+    {
+        ASSERT_TRUE(OpenMenu());
+        XDo({QStringLiteral("key"), QLatin1String(key)});
+        ASSERT_TRUE(WaitUntil([] { return !QApplication::activePopupWidget(); }, 3000));
+        Pump(50);
+    }
+
+    TempHome home;
+    std::unique_ptr<FormWithVoices> app;
+};
+
+QStringList Items(const QMenu *menu)
+{
+    QStringList items;
+    for (const QAction *a : menu->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return items;
+}
+
+TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
+{
+    // Until the first show has finished nothing of the icon is in the notification
+    // area, so no click can reach its menu: a long list keeps the first show busy.
+    QByteArray saved;
+    for (int i = 0; i < 300; ++i)
+        saved += SavedArticles::Serialize(QStringLiteral("T%1").arg(i), QStringLiteral("Mary"), QString(2000, u'w'));
+    TempHome::WriteFile(TForm1::ExportFile(), saved);
+    bool iconEarly = false, checked = false;
+    QTimer probe;
+    probe.callOnTimeout([&] {
+        if (app && !app->form.Initialized && app->form.MemoListBox1 && app->form.MemoListBox1->Count() > 0) {
+            checked = true;
+            iconEarly = iconEarly || IconWindow() || app->form.TrayIcon->isVisible();
+        }
+    });
+    probe.start(0);
+    ASSERT_NO_FATAL_FAILURE(Start(0));
+    probe.stop();
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(iconEarly);
+    while (form().MemoListBox1->Count() > 1)
+        form().MemoListBox1->DeleteMemoEntry(form().MemoListBox1->EntryAt(2));
+
+    // Closing sends the window to the notification area; the first time ever it says so.
+    EXPECT_FALSE(form().close());
+    ASSERT_TRUE(WaitUntil([&] { return !form().isVisible(); }, 2000));
+    EXPECT_TRUE(form().Prefs->TrayNoticeShown);
+    QWidget *notice = TrayWindow("QBalloonTip");
+    ASSERT_TRUE(notice);
+    notice->close(); // as a click on it does
+    EXPECT_FALSE(toolbar().isVisible());
+    EXPECT_TRUE(showToolbar().isEnabled());
+
+    ASSERT_TRUE(OpenMenu());
+    const QMenu &menu = *form().TrayIcon->PopupMenu2;
+    EXPECT_EQ(Items(&menu), (QStringList{"Restore", "Show &Toolbar", "-", "&Options", "-", "Read &Aloud", "Read to &File",
+                                         "S&kip", "&Pause", "&Stop", "-", "A&bout", "-", "E&xit Parlewind"}));
+    EXPECT_EQ(menu.defaultAction(), form().TrayIcon->RestoreMItm);
+    EXPECT_EQ(Items(form().TrayIcon->OptionsPONtry),
+              (QStringList{"&Watch Clipboard", "-", "&Single Article", "&Multi Article"}));
+    EXPECT_TRUE(form().TrayIcon->OptionsPONtry->actions().at(3)->isChecked());
+    XDo({QStringLiteral("key"), QStringLiteral("Escape")});
+    ASSERT_TRUE(WaitUntil([] { return !QApplication::activePopupWidget(); }, 3000));
+
+    QString tipWhileReading, pausedCaption;
+    TReadState paused = rsIdle, afterStop = rsReading;
+    const QList<qint16> samples = RecordSink(QStringLiteral("headset"), [&] {
+        ASSERT_NO_FATAL_FAILURE(Choose("a"));
+        ASSERT_EQ(form().ReadingState, rsReading);
+        tipWhileReading = form().TrayIcon->toolTip();
+        Pump(1200);
+        ASSERT_NO_FATAL_FAILURE(Choose("p"));
+        paused = form().ReadingState;
+        pausedCaption = form().TrayIcon->PausePONtry->text();
+        ASSERT_NO_FATAL_FAILURE(Choose("r")); // "&Resume"
+        Pump(500);
+        ASSERT_NO_FATAL_FAILURE(Choose("s"));
+        afterStop = form().ReadingState;
+        Pump(600);
+    });
+    EXPECT_EQ(tipWhileReading, QStringLiteral("Article 1 of 1"));
+    EXPECT_EQ(paused, rsPaused);
+    EXPECT_EQ(pausedCaption, QStringLiteral("&Resume"));
+    EXPECT_EQ(form().TrayIcon->PausePONtry->text(), QStringLiteral("&Pause"));
+    EXPECT_EQ(afterStop, rsIdle);
+    // Speech was heard, and nothing in the last half second after Stop.
+    qsizetype audible = 0, last = -1;
+    for (qsizetype i = 0; i < samples.size(); ++i)
+        if (std::abs(int(samples[i])) > 500)
+            ++audible, last = i;
+    EXPECT_GT(audible, 22050 / 10);
+    EXPECT_LT(last, samples.size() - 22050 / 2);
+    // The tip follows the status line.
+    form().ShowStatus(QString(80, u'x'));
+    EXPECT_EQ(form().TrayIcon->toolTip(), QString(63, u'x'));
+}
+
+TEST_F(TrayTest, MinimisingShowsTheFloatingToolBarAsTheOptionSays)
+{
+    struct Row
+    {
+        int option;
+        bool shownAtClose;
+    } rows[] = {{0, false}, {1, true}, {2, false}};
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.option);
+        ASSERT_NO_FATAL_FAILURE(Start(r.option));
+        EXPECT_FALSE(showToolbar().isEnabled());
+        form().close();
+        ASSERT_TRUE(WaitUntil([&] { return !form().isVisible(); }, 2000));
+        EXPECT_EQ(toolbar().isVisible(), r.shownAtClose);
+        EXPECT_EQ(showToolbar().isEnabled(), !r.shownAtClose);
+        if (r.option == 2) {
+            // Reading from the menu while everything is away brings the tool bar.
+            form().TrayIcon->ReadAloudPONtry->trigger();
+            EXPECT_TRUE(toolbar().isVisible());
+            EXPECT_FALSE(showToolbar().isEnabled());
+            EXPECT_EQ(toolbar().StatusLabel->text(), QStringLiteral("Article 1 of 1"));
+            toolbar().StopBtn->click();
+            EXPECT_EQ(form().ReadingState, rsIdle);
+        }
+        if (!toolbar().isVisible())
+            showToolbar().trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&toolbar()));
+        // Closed and asked for again, it comes back where it was.
+        toolbar().move(300, 400);
+        ASSERT_TRUE(WaitUntil([&] { return toolbar().pos() == QPoint(300, 400); }, 2000));
+        toolbar().close();
+        EXPECT_FALSE(toolbar().isVisible());
+        EXPECT_TRUE(showToolbar().isEnabled());
+        showToolbar().trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&toolbar()));
+        EXPECT_TRUE(WaitUntil([&] { return toolbar().pos() == QPoint(300, 400); }, 2000)) << toolbar().pos().x() << "," << toolbar().pos().y();
+
+        // "Always on top" is read when the tool bar is next activated.
+        QWidget other;
+        other.show();
+        for (const bool onTop : {true, false}) {
+            other.activateWindow();
+            ASSERT_TRUE(WaitUntil([&] { return other.isActiveWindow(); }, 2000));
+            form().Prefs->ToolbarOnTop = onTop;
+            EXPECT_EQ(toolbar().windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), !onTop); // not yet
+            toolbar().activateWindow();
+            ASSERT_TRUE(WaitUntil([&] { return toolbar().isActiveWindow(); }, 2000));
+            EXPECT_EQ(toolbar().windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        }
+
+        toolbar().RestoreBtn->click();
+        ASSERT_TRUE(WaitUntil([&] { return form().isVisible(); }, 2000));
+        EXPECT_FALSE(toolbar().isVisible());
+        EXPECT_FALSE(showToolbar().isEnabled());
+    }
+}
+
+TEST_F(TrayTest, TheToolBarFollowsTheReadingAndItsGaugeTheMp3Encoding)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(1));
+    const QString out = home.Root() + QStringLiteral("/out");
+    QDir().mkpath(out);
+    form().Prefs->OUT_Directory = out;
+    form().Prefs->OUT_FileFormat = 1;
+    form().Prefs->OUT_FileDest = rtSingleFile;
+    form().MemoListBox1->EntryAt(1)->SetTitle(QStringLiteral("Floating"));
+    form().close();
+    ASSERT_TRUE(WaitUntil([&] { return toolbar().isVisible(); }, 2000));
+
+    const auto enabled = [&] {
+        QStringList on;
+        for (QToolButton *b : {toolbar().PlayToolBtn, toolbar().PlayFileBtn, toolbar().PauseBtn, toolbar().SkipBtn, toolbar().StopBtn})
+            if (b->isEnabled())
+                on << b->objectName();
+        return on;
+    };
+    EXPECT_EQ(enabled(), (QStringList{"PlayToolBtn", "PlayFileBtn"}));
+    QStringList whileReading;
+    QList<int> progress;
+    bool gaugesAgree = true;
+    QTimer sample;
+    sample.callOnTimeout([&] {
+        if (form().ReadingState == rsReading && whileReading.isEmpty())
+            whileReading = enabled();
+        if (form().ReadingState == rsConverting && toolbar().Gauge1->isVisible()) {
+            if (progress.isEmpty() || progress.last() != toolbar().Gauge1->Progress())
+                progress << toolbar().Gauge1->Progress();
+            gaugesAgree = gaugesAgree && toolbar().Gauge1->Progress() == form().StatusGauge->Progress();
+        }
+    });
+    sample.start(0);
+    toolbar().PlayFileBtn->click();
+    ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 60000));
+    sample.stop();
+    EXPECT_EQ(whileReading, (QStringList{"PauseBtn", "SkipBtn", "StopBtn"}));
+    EXPECT_GE(progress.size(), 3) << progress.size();
+    EXPECT_TRUE(std::is_sorted(progress.cbegin(), progress.cend()));
+    EXPECT_TRUE(gaugesAgree);
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/Floating.mp3")));
+    EXPECT_FALSE(toolbar().Gauge1->isVisible());
+    EXPECT_EQ(enabled(), (QStringList{"PlayToolBtn", "PlayFileBtn"}));
+}
+
+} // namespace
