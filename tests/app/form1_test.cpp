@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 #include "app/options/ClipboardPage.h"
 #include "app/options/ModeSheets.h"
+#include "app/tray/ToolBarForm.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
@@ -272,6 +273,10 @@ TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
     EXPECT_FALSE(close.isAccepted());
     // No notification area here: the task bar is the way back.
     EXPECT_TRUE(form.isMinimized());
+    // The floating tool bar works without one as well (the default: "When minimized").
+    EXPECT_TRUE(form.ToolBarForm->isVisible());
+    form.RestoreMainWindow();
+    EXPECT_FALSE(form.ToolBarForm->isVisible());
 
     form.Prefs->ML_VisibleEntries = 6;
     form.Prefs->ShowOptions = false;
