@@ -15,6 +15,7 @@
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
 #include "app/tray/NotifyIcon.h"
+#include "audiohelp/AudioHelp.h"
 #include "app/tray/ToolBarForm.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
@@ -125,9 +126,13 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     BuildMenus();
     BuildStatusBar();
     BuildTray();
+    TAudioHelp::BuildHelpMenu(mnuAudioHelp, this, [this](QAction *item) { AudioHelpItemClick(item); });
     const TToolBarForm &floating = *ToolBarForm;
     ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm, TrayIcon->ReadAloudPONtry, floating.PlayToolBtn,
                              static_cast<QObject *>(VoiceEditSheet->VoiceEditTestBtn)};
+    // A help topic is read like a test message: not in the middle of a reading.
+    for (QAction *topic : mnuAudioHelp->actions())
+        ReadingCommands.Aloud << topic;
     ReadingCommands.File = {PlayFileBtn, ReadToFileMItm, TrayIcon->ReadToFilePONtry, floating.PlayFileBtn};
     ReadingCommands.Pause = {PauseBtn, PauseMItm, TrayIcon->PausePONtry, floating.PauseBtn};
     ReadingCommands.Skip = {SkipBtn, SkipMItm, TrayIcon->SkipPONtry, floating.SkipBtn};
@@ -1110,6 +1115,15 @@ void TForm1::SelAudioDevMItmClick()
     }
     Prefs->TTS_AudioDeviceID = dialog.AudioDeviceID;
     Prefs->TTS_AudioDeviceName = TAuDevDlg::DeviceName(dialog.AudioDeviceID);
+}
+
+void TForm1::AudioHelpItemClick(QAction *item)
+{
+    if (!Initialized)
+        return;
+    const QString text = TAudioHelp::GetTopicText(item->data().toString());
+    ShowStatus(QStringLiteral("Reading Audio Help"));
+    SpeakTest(text, Prefs->TTS_DefaultVoiceName);
 }
 
 void TForm1::PronunciationMItmClick()

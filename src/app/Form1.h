@@ -190,6 +190,8 @@ public:
     void About1Click();
     void PasteBtnClick();
     void PronunciationMItmClick();
+    // An entry of "&Audio Help": its topic is read with the default voice.
+    void AudioHelpItemClick(QAction *item);
     void SelAudioDevMItmClick();
     void ToolButton1Click();
     void ToolButton2Click();
