@@ -10,6 +10,7 @@
 #include "app/options/MiscPage.h"
 #include "app/options/ModeSheets.h"
 #include "app/options/VoiceEditPage.h"
+#include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "articles/TextFile.h"
 #include "audio/AudioDeviceDlg.h"
@@ -45,6 +46,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -220,6 +222,10 @@ void TForm1::BuildToolBar()
     OptionsBtn = button("OptionsBtn", "Options", "Display / Hide Options Panels",
                         QStyle::SP_FileDialogDetailedView);
 
+    // Screen readers say the captions without the blanks that centre them.
+    for (QToolButton *b : {ToolButton1, ToolButton2})
+        b->setAccessibleName(b->text().trimmed());
+    ToolBar1->setAccessibleName(QStringLiteral("Toolbar"));
     ToolButton1->setCheckable(true);
     ToolButton2->setCheckable(true);
     OptionsBtn->setCheckable(true);
@@ -455,7 +461,12 @@ void TForm1::BuildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     TellaFriend1 = item(mnuFile, "TellaFriend1", "Tell a Friend");
     mnuFile->addSeparator();
+    // The article commands, for the keyboard; the strip's menu holds the last two too.
+    OpenMItm = item(mnuFile, "OpenMItm", "&Open...");
+    OpenMItm->setShortcut(QKeySequence::Open);
+    mnuFile->addSeparator();
     ExitParlewind = item(mnuFile, "ExitParlewind", "E&xit Parlewind");
+    ExitParlewind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuView = bar->addMenu(QStringLiteral("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
@@ -463,6 +474,13 @@ void TForm1::BuildMenus()
     OptionsPanelsMItm = item(mnuView, "OptionsPanelsMItm", "&Options Panels");
     ShowToolbarMItm->setCheckable(true);
     OptionsPanelsMItm->setCheckable(true);
+    mnuView->addSeparator();
+    PrevArticleMItm = item(mnuView, "PrevArticleMItm", "&Previous Article");
+    NextArticleMItm = item(mnuView, "NextArticleMItm", "&Next Article");
+    EditStripMItm = item(mnuView, "EditStripMItm", "&Edit Title and Voice");
+    PrevArticleMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    NextArticleMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    EditStripMItm->setShortcut(QKeySequence(Qt::Key_F2));
 
     mnuOptions = bar->addMenu(QStringLiteral("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
@@ -478,7 +496,8 @@ void TForm1::BuildMenus()
         ModeMenuGroup->addAction(a);
     }
     mnuOptions->addSeparator();
-    SelAudioDevMItm = item(mnuOptions, "SelAudioDevMItm", "&Select Audio Device");
+    // "S" already chooses "&Single Article" in this menu.
+    SelAudioDevMItm = item(mnuOptions, "SelAudioDevMItm", "Select Audio &Device");
     PronunciationMItm = item(mnuOptions, "PronunciationMItm", "&Pronunciation Editor");
 
     mnuRead = bar->addMenu(QStringLiteral("&Read"));
@@ -511,6 +530,9 @@ void TForm1::BuildMenus()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     AddNewPopup = item(PopupMenu1, "AddNewPopup", "&Add New");
     DelSelPopup = item(PopupMenu1, "DelSelPopup", "&Delete Selected");
+    AddNewPopup->setShortcut(QKeySequence::New);
+    DelSelPopup->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+    mnuFile->insertActions(mnuFile->actions().at(mnuFile->actions().indexOf(OpenMItm) + 1), {AddNewPopup, DelSelPopup});
 
     connect(TellaFriend1, &QAction::triggered, this, &TForm1::TellaFriend1Click);
     connect(ExitParlewind, &QAction::triggered, this, &TForm1::ExitParlewindClick);
@@ -532,6 +554,14 @@ void TForm1::BuildMenus()
     connect(SkipMItm, &QAction::triggered, this, &TForm1::SkipBtnClick);
     connect(StopMItm, &QAction::triggered, this, &TForm1::StopBtnClick);
     connect(DelSelPopup, &QAction::triggered, this, &TForm1::DelSelPopupClick);
+    connect(OpenMItm, &QAction::triggered, this, &TForm1::ReadFileBtnClick);
+    connect(PrevArticleMItm, &QAction::triggered, this, [this] { MoveToArticle(-1); });
+    connect(NextArticleMItm, &QAction::triggered, this, [this] { MoveToArticle(1); });
+    connect(EditStripMItm, &QAction::triggered, this, [this] {
+        TMemoEntry *entry = MemoListBox1 ? MemoListBox1->CurrentEntry() : nullptr;
+        if (Initialized && entry && entry->View())
+            entry->View()->Strip->StartEdit();
+    });
 }
 
 void TForm1::BuildStatusBar()
@@ -1124,6 +1154,17 @@ void TForm1::AudioHelpItemClick(QAction *item)
     const QString text = TAudioHelp::GetTopicText(item->data().toString());
     ShowStatus(QStringLiteral("Reading Audio Help"));
     SpeakTest(text, Prefs->TTS_DefaultVoiceName);
+}
+
+void TForm1::MoveToArticle(int step)
+{
+    if (!Initialized || !MemoListBox1 || MemoListBox1->Count() == 0)
+        return;
+    const int from = MemoListBox1->CurrentEntry() ? MemoListBox1->PositionOf(MemoListBox1->CurrentEntry()) : 0;
+    const int to = std::clamp(from + step, 1, MemoListBox1->Count());
+    MemoListBox1->MarkEntry(to);
+    if (TMemoEntryView *view = MemoListBox1->EntryAt(to)->View())
+        view->TextBox->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::PronunciationMItmClick()

@@ -158,6 +158,10 @@ public:
     QMenu *PopupMenu1 = nullptr;
     QAction *TellaFriend1 = nullptr;
     QAction *ExitParlewind = nullptr;
+    QAction *OpenMItm = nullptr;
+    QAction *PrevArticleMItm = nullptr;
+    QAction *NextArticleMItm = nullptr;
+    QAction *EditStripMItm = nullptr;
     QAction *ShowToolbarMItm = nullptr;
     QAction *OptionsPanelsMItm = nullptr;
     QAction *MonitorCBMItm = nullptr;
@@ -190,6 +194,8 @@ public:
     void About1Click();
     void PasteBtnClick();
     void PronunciationMItmClick();
+    // The previous (-1) or next (1) article becomes the marked one, its text focused.
+    void MoveToArticle(int step);
     // An entry of "&Audio Help": its topic is read with the default voice.
     void AudioHelpItemClick(QAction *item);
     void SelAudioDevMItmClick();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -120,6 +121,7 @@ void TMemoEntryView::ShowTitleAndVoice()
 {
     if (!m_Entry)
         return;
+    ShowName();
     Strip->TitleLabel->setText(m_Entry->Title());
     Strip->VoiceLabel->setText(m_Entry->Voice());
     Strip->VoiceLabel->adjustSize();
@@ -173,9 +175,41 @@ void TMemoEntryView::ShowReadingPosition(qint32 start, qint32 end)
     TextBox->setTextCursor(cursor);
 }
 
+void TMemoEntryView::ShowName()
+{
+    const TMemoListBox *list = m_Entry ? m_Entry->Owner() : nullptr;
+    if (!list)
+        return;
+    QString name = QStringLiteral("Article %1 of %2").arg(list->PositionOf(m_Entry)).arg(list->Count());
+    if (!m_Entry->Title().trimmed().isEmpty())
+        name += QStringLiteral(": ") + m_Entry->Title();
+    TextBox->setAccessibleName(name);
+    TextBox->setAccessibleDescription(QStringLiteral("Voice: ") + m_Entry->Voice());
+}
+
 bool TMemoEntryView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && m_Entry && Entered)
-        Entered(m_Entry);
+    if (event->type() == QEvent::FocusIn && m_Entry) {
+        // The position may have changed since the article was shown.
+        ShowName();
+        if (Entered)
+            Entered(m_Entry);
+    }
+    if (watched == TextBox && event->type() == QEvent::KeyPress) {
+        // Tab is a character in a text; Ctrl+Tab and Ctrl+Shift+Tab leave it.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool back = key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && key->modifiers().testFlag(Qt::ControlModifier)) {
+            for (QWidget *next = back ? TextBox->previousInFocusChain() : TextBox->nextInFocusChain(); next && next != TextBox;
+                 next = back ? next->previousInFocusChain() : next->nextInFocusChain()) {
+                if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(window()) && next->isEnabled() &&
+                    !next->focusProxy()) {
+                    next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                    break;
+                }
+            }
+            return true;
+        }
+    }
     return QFrame::eventFilter(watched, event);
 }

@@ -58,6 +58,10 @@ TPropertyPanel::TPropertyPanel(QWidget *parent) : QFrame(parent)
     VoiceBox->setObjectName(QStringLiteral("VoiceBox"));
     VoiceBox->setEditable(false);
     VoiceBox->hide();
+    TitleEditor->setAccessibleName(QStringLiteral("Title"));
+    VoiceBox->setAccessibleName(QStringLiteral("Voice"));
+    TitleCaption->setBuddy(TitleEditor);
+    VoiceCaption->setBuddy(VoiceBox);
     ReadButton = StripButton("ReadButton", QStringLiteral("Read"), QStringLiteral("Read selected article"), this);
     ReadToFileButton = StripButton("ReadToFileButton", QStringLiteral("Read to File"),
                                    QStringLiteral("Read selected article to file"), this);

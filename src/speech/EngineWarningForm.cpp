@@ -31,13 +31,23 @@ public:
         if (pointSize > 0)
             f.setPointSize(pointSize);
         setFont(f);
+        // The desktop's link colour stays readable in a dark theme.
         QPalette p = palette();
-        p.setColor(QPalette::WindowText, Qt::blue);
+        p.setColor(QPalette::WindowText, p.color(QPalette::Link));
         setPalette(p);
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(text);
     }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+            m_OnClick();
+        else
+            QLabel::keyPressEvent(event);
+    }
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

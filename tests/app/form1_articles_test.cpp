@@ -1,4 +1,5 @@
 #include "FormWithVoices.h"
+#include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/FileDialogs.h"
@@ -12,14 +13,19 @@
 #include "support/TempHome.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
-#include "articles/MemoEntryView.h"
+#include <QSet>
 #include <QToolButton>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -412,6 +418,87 @@ TEST_F(Form1ArticlesTest, UnfinishedCopiesOfSavedFilesAreRemovedAtStart)
         EXPECT_FALSE(QFile::exists(home.SettingsFile() + QStringLiteral(".lock")));
         app->form.ExitParlewindClick();
     }
+}
+
+} // namespace
+
+namespace {
+
+double Luminance(const QColor &c)
+{
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Contrast(const QColor &a, const QColor &b)
+{
+    const double x = Luminance(a), y = Luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// The articles and their commands by keyboard alone, under a dark desktop palette.
+TEST_F(Form1ArticlesTest, ArticlesAreReachedNamedAndEditedByKeyboardInADarkTheme)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    for (const auto &[role, color] : {std::pair{QPalette::Window, "#303030"}, {QPalette::WindowText, "#eeeeee"},
+                                      {QPalette::Base, "#1e1e1e"}, {QPalette::Text, "#eeeeee"},
+                                      {QPalette::Button, "#3a3a3a"}, {QPalette::ButtonText, "#eeeeee"},
+                                      {QPalette::Link, "#6cb4ff"}})
+        dark.setColor(role, QColor(QLatin1String(color)));
+    QApplication::setPalette(dark);
+    auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E + S + "|Sam|1\r\nthird\r\n" + E, 1);
+    TForm1 &form = app->form;
+    TMemoListBox &list = *form.MemoListBox1;
+    // Marked and unmarked articles stay readable.
+    for (const QColor &back : {list.SelectedColor, list.UnselectedColor})
+        EXPECT_GE(Contrast(back, dark.color(QPalette::Text)), 4.5) << back.name().toStdString();
+
+    form.activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return form.isActiveWindow() && form.ListInfoInitialized; }, 3000));
+    list.MarkEntry(1);
+    QPlainTextEdit *first = list.EntryAt(1)->View()->TextBox;
+    ASSERT_TRUE(first->hasFocus());
+    EXPECT_EQ(first->accessibleName(), QStringLiteral("Article 1 of 3: One"));
+    QTest::keyClick(first, Qt::Key_Tab); // a character of the text
+    EXPECT_TRUE(list.EntryAt(1)->Text().contains(u'\t'));
+    QTest::keyClick(first, Qt::Key_Tab, Qt::ControlModifier); // leaves it
+    EXPECT_FALSE(first->hasFocus());
+
+    const auto key = [&](QKeySequence sequence) {
+        QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget() : &form, sequence);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    key(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    EXPECT_EQ(list.PositionOf(list.CurrentEntry()), 3);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Article 3 of 3"));
+    key(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    EXPECT_EQ(list.PositionOf(list.CurrentEntry()), 2);
+    key(QKeySequence(Qt::Key_F2)); // the title and voice of the marked article
+    TPropertyPanel &strip = *list.EntryAt(2)->View()->Strip;
+    ASSERT_TRUE(strip.TitleEditor->isVisible());
+    strip.TitleEditor->setFocus();
+    QTest::keyClicks(strip.TitleEditor, QStringLiteral(" news"));
+    EXPECT_EQ(list.EntryAt(2)->Title(), QStringLiteral("Two news"));
+    key(QKeySequence::New);
+    EXPECT_EQ(list.Count(), 4);
+
+    // Within each menu an underlined letter chooses one item only.
+    QList<QMenu *> menus{form.PopupMenu1};
+    for (QAction *top : form.menuBar()->actions())
+        menus << top->menu();
+    for (const QMenu *menu : std::as_const(menus)) {
+        QSet<QChar> letters;
+        for (const QAction *item : menu->actions()) {
+            const qsizetype amp = item->text().indexOf(u'&');
+            if (amp < 0 || amp + 1 >= item->text().size())
+                continue;
+            const QChar letter = item->text().at(amp + 1).toLower();
+            EXPECT_FALSE(letters.contains(letter)) << menu->title().toStdString() << ": " << item->text().toStdString();
+            letters.insert(letter);
+        }
+    }
+    QApplication::setPalette(light);
 }
 
 } // namespace

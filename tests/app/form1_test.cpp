@@ -120,17 +120,22 @@ TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
     for (QAction *a : form.menuBar()->actions())
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Options", "&Read", "&Audio Help", "&Help"}));
-    EXPECT_EQ(MenuItems(form.mnuFile), (QStringList{"Tell a Friend", "-", "E&xit Parlewind"}));
-    EXPECT_EQ(MenuItems(form.mnuView), (QStringList{"&Toolbar", "&Options Panels"}));
+    // The article commands are in the File and View menus too, for the keyboard.
+    EXPECT_EQ(MenuItems(form.mnuFile),
+              (QStringList{"Tell a Friend", "-", "&Open...|Ctrl+O", "&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del",
+                           "-", "E&xit Parlewind|Ctrl+Q"}));
+    EXPECT_EQ(MenuItems(form.mnuView),
+              (QStringList{"&Toolbar", "&Options Panels", "-", "&Previous Article|Ctrl+PgUp", "&Next Article|Ctrl+PgDown",
+                           "&Edit Title and Voice|F2"}));
     EXPECT_EQ(MenuItems(form.mnuOptions),
               (QStringList{"&Watch Clipboard", "-", "&Single Article", "&Multi Article", "-",
-                           "&Select Audio Device", "&Pronunciation Editor"}));
+                           "Select Audio &Device", "&Pronunciation Editor"}));
     EXPECT_EQ(MenuItems(form.mnuRead),
               (QStringList{"Read &Aloud|Ctrl+F6", "Read to &File|Ctrl+F7", "-", "&Pause|Ctrl+F8",
                            "S&kip|Ctrl+F9", "&Stop|Ctrl+F10"}));
     EXPECT_EQ(MenuItems(form.mnuHelp),
               (QStringList{"&Contents", "-", "&Visit Brivanta Technologies", "-", "&About"}));
-    EXPECT_EQ(MenuItems(form.PopupMenu1), (QStringList{"&Add New", "&Delete Selected"}));
+    EXPECT_EQ(MenuItems(form.PopupMenu1), (QStringList{"&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del"}));
     EXPECT_TRUE(form.SingleArticleMItm->isChecked());
     form.MultiArticleMItm->setChecked(true);
     EXPECT_FALSE(form.SingleArticleMItm->isChecked());

@@ -114,7 +114,7 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     EXPECT_EQ(Stored(QStringLiteral("RunMinimized")), QStringLiteral("true"));
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 30);
+    EXPECT_EQ(reg.GetValueNames().size(), 31);
 
     const auto q = Loaded();
     EXPECT_FALSE(q->ShowOptions);
