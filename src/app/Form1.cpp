@@ -289,9 +289,12 @@ void TForm1::BuildOptionsArea()
 
     // The options area has a fixed height: what does not fit (large fonts, high
     // scale) scrolls instead of being squashed.
-    const auto scrolled = [](QWidget *content, QWidget *parent) {
+    const auto scrolled = [](QWidget *content, QWidget *parent, const QString &name) {
         auto *area = new QScrollArea(parent);
         area->setObjectName(content->objectName() + QStringLiteral("Scroll"));
+        // Not a stop of its own for Tab; its name tells a screen reader which page it is.
+        area->setFocusPolicy(Qt::NoFocus);
+        area->setAccessibleName(name);
         area->setFrameShape(QFrame::NoFrame);
         area->setWidgetResizable(true);
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -302,8 +305,8 @@ void TForm1::BuildOptionsArea()
     MISIOptionsPage->setObjectName(QStringLiteral("MISIOptionsPage"));
     SIOptionsSheet = new TSIOptionsSheet(*Prefs);
     MIOptionsSheet = new TMIOptionsSheet(*Prefs);
-    MISIOptionsPage->addWidget(scrolled(SIOptionsSheet, MISIOptionsPage));
-    MISIOptionsPage->addWidget(scrolled(MIOptionsSheet, MISIOptionsPage));
+    MISIOptionsPage->addWidget(scrolled(SIOptionsSheet, MISIOptionsPage, QStringLiteral("Single-Article Options")));
+    MISIOptionsPage->addWidget(scrolled(MIOptionsSheet, MISIOptionsPage, QStringLiteral("Multi-Article Options")));
     // At least the designed width, wider when its texts need it.
     MISIOptionsPage->setMinimumWidth(std::max(190, std::max(SIOptionsSheet->sizeHint().width(),
                                                             MIOptionsSheet->sizeHint().width()) +
@@ -313,17 +316,18 @@ void TForm1::BuildOptionsArea()
 
     PageControl1 = new QTabWidget(Panel3);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setAccessibleName(QStringLiteral("Option pages"));
     ClipboardSheet = new TClipboardPage(*Prefs, PageControl1);
     TabSheet5 = new TFavoriteVoicesPage(*Prefs, PageControl1);
     VoiceEditSheet = new TVoiceEditPage(PageControl1);
     FileOptionsSheet = new TFileOptionsPage(*Prefs, PageControl1);
     MiscSheet = new TMiscPage(*Prefs, PageControl1);
     // No mnemonics on the tabs: the menu bar has their letters; Ctrl+Tab turns pages.
-    PageControl1->addTab(scrolled(ClipboardSheet, PageControl1), QStringLiteral("Clipboard"));
-    PageControl1->addTab(scrolled(TabSheet5, PageControl1), QStringLiteral("Favorite Voices"));
-    PageControl1->addTab(scrolled(VoiceEditSheet, PageControl1), QStringLiteral("Voice Edit"));
-    PageControl1->addTab(scrolled(FileOptionsSheet, PageControl1), QStringLiteral("File Options"));
-    PageControl1->addTab(scrolled(MiscSheet, PageControl1), QStringLiteral("Misc"));
+    PageControl1->addTab(scrolled(ClipboardSheet, PageControl1, QStringLiteral("Clipboard")), QStringLiteral("Clipboard"));
+    PageControl1->addTab(scrolled(TabSheet5, PageControl1, QStringLiteral("Favorite Voices")), QStringLiteral("Favorite Voices"));
+    PageControl1->addTab(scrolled(VoiceEditSheet, PageControl1, QStringLiteral("Voice Edit")), QStringLiteral("Voice Edit"));
+    PageControl1->addTab(scrolled(FileOptionsSheet, PageControl1, QStringLiteral("File Options")), QStringLiteral("File Options"));
+    PageControl1->addTab(scrolled(MiscSheet, PageControl1, QStringLiteral("Misc")), QStringLiteral("Misc"));
     layout->addWidget(PageControl1, 1);
 
     ODestGrp = MIOptionsSheet->ODestGrp;

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -75,6 +76,7 @@ TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
     Strip->ReadToFileClicked = raise(&TMemoEntry::OnReadToFile);
     Strip->DeleteClicked = raise(&TMemoEntry::OnDelete);
 
+    connect(Strip->TitleEditor, &QLineEdit::returnPressed, this, [this] { TextBox->setFocus(Qt::OtherFocusReason); });
     Strip->installEventFilter(this);
     TextBox->installEventFilter(this);
     for (QWidget *child : Strip->findChildren<QWidget *>())
@@ -184,6 +186,7 @@ void TMemoEntryView::ShowName()
     if (!m_Entry->Title().trimmed().isEmpty())
         name += QStringLiteral(": ") + m_Entry->Title();
     TextBox->setAccessibleName(name);
+    setAccessibleName(name);
     TextBox->setAccessibleDescription(QStringLiteral("Voice: ") + m_Entry->Voice());
 }
 
@@ -194,6 +197,12 @@ bool TMemoEntryView::eventFilter(QObject *watched, QEvent *event)
         ShowName();
         if (Entered)
             Entered(m_Entry);
+    }
+    if (watched != TextBox && event->type() == QEvent::KeyPress && Strip->Editing() &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        // Done with the title and voice: back to the text.
+        TextBox->setFocus(Qt::OtherFocusReason);
+        return true;
     }
     if (watched == TextBox && event->type() == QEvent::KeyPress) {
         // Tab is a character in a text; Ctrl+Tab and Ctrl+Shift+Tab leave it.

@@ -23,6 +23,7 @@ TMemoListBox::TMemoListBox(QWidget *parent) : QFrame(parent)
     ClientPanel->setObjectName(QStringLiteral("ClientPanel"));
     // Holds the focus while no article does.
     ClientPanel->setFocusPolicy(Qt::ClickFocus);
+    ClientPanel->setAccessibleName(QStringLiteral("Articles"));
     ScrollBar = new QScrollBar(Qt::Vertical, this);
     ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
     ScrollBar->setMinimum(0);

@@ -42,6 +42,8 @@ TPropertyPanel::TPropertyPanel(QWidget *parent) : QFrame(parent)
     setFrameStyle(QFrame::NoFrame);
     setFixedHeight(StripHeight);
     setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(QStringLiteral("Title and voice"));
+    setAccessibleDescription(QStringLiteral("F2 changes them"));
 
     TitleCaption = Caption(QStringLiteral("Title: "), this);
     TitleCaption->setObjectName(QStringLiteral("TitleCaption"));

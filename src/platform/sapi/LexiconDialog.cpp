@@ -48,6 +48,7 @@ LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidg
     auto *layout = new QVBoxLayout(this);
     Table = new QTableWidget(0, 2, this);
     Table->setObjectName(QStringLiteral("Table"));
+    Table->setAccessibleName(QStringLiteral("Pronunciations"));
     Table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Sounds like")});
     Table->horizontalHeader()->setStretchLastSection(true);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
