@@ -36,14 +36,15 @@ public:
         p.setColor(QPalette::WindowText, p.color(QPalette::Link));
         setPalette(p);
         setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::StrongFocus);
+        setFocusPolicy(Qt::TabFocus);
         setAccessibleName(text);
     }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        // Space follows the link; Return stays the dialog's default button.
+        if (event->key() == Qt::Key_Space)
             m_OnClick();
         else
             QLabel::keyPressEvent(event);

