@@ -202,7 +202,10 @@ void TForm1::BuildToolBar()
         b->setIcon(style()->standardIcon(icon));
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setFixedSize(60, 52);
+        // The designed size, or what the caption needs with a larger font.
+        const QFontMetrics metrics(b->font());
+        b->setFixedSize(std::max(60, metrics.horizontalAdvance(b->text().trimmed()) + 10),
+                        std::max(52, 32 + metrics.height() + 4));
         b->setAutoRaise(true);
         ToolBar1->addWidget(b);
         return b;
@@ -686,11 +689,16 @@ void TForm1::ApplyLayout()
     ShowToolbarMItm->setChecked(Prefs->ShowToolbar);
     OptionsPanelsMItm->setChecked(Prefs->ShowOptions);
     OptionsBtn->setChecked(Prefs->ShowOptions);
+    // The designed heights, or what the buttons' captions need with a larger font;
+    // the option pages scroll within theirs.
+    const int toolBar = std::max(ToolBarHeight, PlayToolBtn->maximumHeight() + 4);
+    ToolBar1->setFixedHeight(toolBar);
+    const int options = TopPanelHeight - ToolBarHeight;
     int height = 0;
     if (Prefs->ShowOptions)
-        height = Prefs->ShowToolbar ? TopPanelHeight : TopPanelHeight - ToolBarHeight;
+        height = Prefs->ShowToolbar ? toolBar + options : options;
     else if (Prefs->ShowToolbar)
-        height = ToolBarHeight;
+        height = toolBar;
     TopPanel->setFixedHeight(height);
     TopPanel->setVisible(height > 0);
 }

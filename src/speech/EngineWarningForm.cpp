@@ -83,7 +83,9 @@ TEngineWarningForm::TEngineWarningForm(QWidget *parent)
     setObjectName(QStringLiteral("EngineWarningForm"));
     setWindowTitle(QStringLiteral("Text To Speech Engine not found"));
     setModal(true);
-    setFixedSize(419, 339);
+    // At least the designed size; larger when the desktop's font is.
+    setMinimumSize(419, 339);
+    resize(419, 339);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);

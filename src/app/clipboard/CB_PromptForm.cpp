@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 
 TCB_PromptForm::TCB_PromptForm(TPreferences &prefs, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_Prefs(prefs)
@@ -15,30 +16,35 @@ TCB_PromptForm::TCB_PromptForm(TPreferences &prefs, QWidget *parent)
     setObjectName(QStringLiteral("CB_PromptForm"));
     setWindowTitle(QStringLiteral("Parlewind MP3"));
     setModal(false);
-    // The designed size at 100 %; the layout follows the font at other scales.
-    setFixedSize(280, 91);
+    // At least the designed size; larger when the desktop's font is.
+    setMinimumSize(280, 91);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 4);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     Label1 = new QLabel(QStringLiteral("Copy Clipboard to Speech Buffer ?"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont bold = Label1->font();
     bold.setBold(true);
-    bold.setPixelSize(13);
     Label1->setFont(bold);
-    Label1->move(8, 8);
-    const auto button = [this](const char *name, const char *text, int x) {
+    layout->addWidget(Label1);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(21);
+    const auto button = [this, row](const char *name, const char *text) {
         auto *b = new QPushButton(QLatin1String(text), this);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(x, 32, 75, 25);
+        b->setMinimumSize(75, 25);
+        row->addWidget(b);
         return b;
     };
-    New = button("New", "&New", 8);
-    Append = button("Append", "&Append", 104);
-    Cancel = button("Cancel", "Cancel", 200);
+    New = button("New", "&New");
+    Append = button("Append", "&Append");
+    Cancel = button("Cancel", "Cancel");
+    layout->addLayout(row);
     Append->setToolTip(QStringLiteral("Append text to current article"));
     Cancel->setToolTip(QStringLiteral("Cancel clipboard copy to Parlewind MP3"));
     ModeValue = new QLabel(this);
     ModeValue->setObjectName(QStringLiteral("ModeValue"));
-    ModeValue->move(8, 72);
-    ModeValue->resize(264, 16);
+    layout->addWidget(ModeValue);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);

@@ -23,7 +23,7 @@ TSIBusyForm::TSIBusyForm(TPreferences &prefs, QWidget *parent)
     text->setObjectName(QStringLiteral("BusyText"));
     text->setAlignment(Qt::AlignCenter);
     QFont font = text->font();
-    font.setPixelSize(16);
+    font.setPointSizeF(font.pointSizeF() * 1.35);
     text->setFont(font);
     layout->addWidget(text, 1);
     DontShowCB = new QCheckBox(QStringLiteral("&Do not show this dialog again"), this);

@@ -35,8 +35,10 @@ QLabel *SheetHeading(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignHCenter);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(19);
+    // A serif heading, larger than the desktop's font in proportion.
+    QFont font = label->font();
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+    font.setPointSizeF(font.pointSizeF() * 1.6);
     label->setFont(font);
     return label;
 }
