@@ -1,4 +1,5 @@
 #include "platform/shell/Messages.h"
+#include "support/EndTestProcess.h"
 
 #include <QCoreApplication>
 
@@ -9,5 +10,5 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     Messages::SetRecording(true);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    EndTestProcess(RUN_ALL_TESTS());
 }

@@ -1,4 +1,5 @@
 #include "platform/shell/Messages.h"
+#include "support/EndTestProcess.h"
 #include "platform/shell/ShellOpen.h"
 
 #include <QApplication>
@@ -13,5 +14,5 @@ int main(int argc, char **argv)
     Messages::SetRecording(true);
     ShellOpen::SetRecording(true);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    EndTestProcess(RUN_ALL_TESTS());
 }
