@@ -201,6 +201,17 @@ void TMemoListBox::resizeEvent(QResizeEvent *event)
     QMetaObject::invokeMethod(this, &TMemoListBox::Relayout, Qt::QueuedConnection);
 }
 
+void TMemoListBox::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    SelectedColor = palette().color(QPalette::Base);
+    UnselectedColor = palette().color(QPalette::Button);
+    for (int k = 1; k <= Count(); ++k)
+        EntryAt(k)->SetColor(EntryAt(k) == m_CurrentEntry ? SelectedColor : UnselectedColor);
+}
+
 void TMemoListBox::MarkEntry(int position)
 {
     Trace("MarkEntry");

@@ -94,6 +94,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // A new desktop palette (a dark theme chosen while running) recolours the articles.
+    void changeEvent(QEvent *event) override;
 
 private:
     QString Suffix() const;

@@ -446,13 +446,19 @@ TEST_F(Form1ArticlesTest, ArticlesAreReachedNamedAndEditedByKeyboardInADarkTheme
                                       {QPalette::Button, "#3a3a3a"}, {QPalette::ButtonText, "#eeeeee"},
                                       {QPalette::Link, "#6cb4ff"}})
         dark.setColor(role, QColor(QLatin1String(color)));
-    QApplication::setPalette(dark);
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E + S + "|Sam|1\r\nthird\r\n" + E, 1);
     TForm1 &form = app->form;
     TMemoListBox &list = *form.MemoListBox1;
-    // Marked and unmarked articles stay readable.
-    for (const QColor &back : {list.SelectedColor, list.UnselectedColor})
+    // The desktop turns dark while the program runs: marked and unmarked articles
+    // take the new colours and stay readable.
+    QApplication::setPalette(dark);
+    ASSERT_TRUE(WaitUntil([&] { return list.SelectedColor == dark.color(QPalette::Base); }, 2000));
+    list.MarkEntry(2);
+    for (int k = 1; k <= 3; ++k) {
+        const QColor back = list.EntryAt(k)->View()->TextBox->palette().color(QPalette::Base);
+        EXPECT_EQ(back, k == 2 ? list.SelectedColor : list.UnselectedColor) << k;
         EXPECT_GE(Contrast(back, dark.color(QPalette::Text)), 4.5) << back.name().toStdString();
+    }
 
     form.activateWindow();
     ASSERT_TRUE(WaitUntil([&] { return form.isActiveWindow() && form.ListInfoInitialized; }, 3000));
