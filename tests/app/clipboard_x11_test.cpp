@@ -57,10 +57,7 @@ protected:
         Store(QStringLiteral("CB_Prompt"), prompt ? QStringLiteral("true") : QStringLiteral("false"));
         Store(QStringLiteral("CB_Monitor"), monitor ? QStringLiteral("true") : QStringLiteral("false"));
         auto app = std::make_unique<FormWithVoices>();
-        app->form.show();
-        EXPECT_TRUE(app->form.Initialized);
-        app->form.activateWindow();
-        EXPECT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
+        EXPECT_TRUE(app->ShowActive());
         return app;
     }
     QStringList Texts(TForm1 &form)

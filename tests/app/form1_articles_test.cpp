@@ -84,8 +84,7 @@ TEST_F(Form1ArticlesTest, TheFirstStartShowsTheIntroductionAndLaterStartsTheSave
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E, 1);
     TMemoListBox &list = *app->form.MemoListBox1;
     ASSERT_EQ(list.Count(), 2);
-    app->form.activateWindow();
-    ASSERT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
+    ASSERT_TRUE(app->ShowActive());
     EXPECT_EQ(list.CurrentEntry(), list.EntryAt(1));
     EXPECT_EQ(app->form.StatusPanel0->text(), QStringLiteral("2 articles"));
     EXPECT_TRUE(list.EntryAt(2)->OnDelete); // restored articles are connected
@@ -321,8 +320,7 @@ TEST_F(Form1ArticlesTest, ARestoreThatKeepsLessKeepsTheFileAndSaysSo)
         SCOPED_TRACE(c.name);
         QFile::remove(TForm1::ExportFile() + QStringLiteral(".bak"));
         auto app = Start(c.saved, c.mode);
-        app->form.activateWindow();
-        ASSERT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
+        ASSERT_TRUE(app->ShowActive());
         EXPECT_TRUE(app->form.StatusPanel0->text().startsWith(c.status)) << app->form.StatusPanel0->text().toStdString();
         EXPECT_TRUE(app->form.StatusPanel0->text().contains(TForm1::ExportFile() + QStringLiteral(".bak")));
         app->form.ExitParlewindClick();
@@ -338,13 +336,10 @@ TEST_F(Form1ArticlesTest, ADamagedSettingsFileIsToldNotOnlyTraced)
 {
     TempHome::WriteFile(home.SettingsFile(), QByteArray("[Soft\x01\xff\nware\n=\n\x00\x00zz\x80\x81", 20));
     FormWithVoices app;
-    app.form.show();
-    auto *damaged = &app;
-    damaged->form.activateWindow();
+    ASSERT_TRUE(app.ShowActive());
     ASSERT_TRUE(QFile::exists(home.SettingsFile() + QStringLiteral(".damaged")));
-    ASSERT_TRUE(WaitUntil([&] { return damaged->form.ListInfoInitialized; }, 3000));
-    EXPECT_TRUE(damaged->form.StatusPanel0->text().contains(QStringLiteral("is damaged; defaults are used")))
-        << damaged->form.StatusPanel0->text().toStdString();
+    EXPECT_TRUE(app.form.StatusPanel0->text().contains(QStringLiteral("is damaged; defaults are used")))
+        << app.form.StatusPanel0->text().toStdString();
 }
 
 TEST_F(Form1ArticlesTest, OpenChecksTheFileBeforeReplacingTheArticle)
@@ -460,8 +455,7 @@ TEST_F(Form1ArticlesTest, ArticlesAreReachedNamedAndEditedByKeyboardInADarkTheme
         EXPECT_GE(Contrast(back, dark.color(QPalette::Text)), 4.5) << back.name().toStdString();
     }
 
-    form.activateWindow();
-    ASSERT_TRUE(WaitUntil([&] { return form.isActiveWindow() && form.ListInfoInitialized; }, 3000));
+    ASSERT_TRUE(app->ShowActive() && WaitUntil([&] { return form.isActiveWindow(); }, 3000));
     list.MarkEntry(1);
     QPlainTextEdit *first = list.EntryAt(1)->View()->TextBox;
     ASSERT_TRUE(first->hasFocus());

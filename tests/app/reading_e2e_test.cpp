@@ -233,16 +233,8 @@ namespace {
 // `during` ran.
 double AudibleSeconds(const std::function<void()> &during)
 {
-    const QList<qint16> samples = RecordSink(QStringLiteral("headset"), during);
-    qsizetype first = -1, last = -1;
-    for (qsizetype i = 0; i < samples.size(); ++i) {
-        if (std::abs(int(samples[i])) > 500) {
-            if (first < 0)
-                first = i;
-            last = i;
-        }
-    }
-    return first < 0 ? 0 : double(last - first) / 22050;
+    const Audible heard = Heard(RecordSink(QStringLiteral("headset"), during));
+    return heard.first < 0 ? 0 : double(heard.last - heard.first) / 22050;
 }
 
 // The Voice Edit page's speed slider, let go during a reading, makes the rest of
@@ -253,9 +245,7 @@ TEST_F(ReadingE2ETest, ASpeedChangeDuringAReadingIsHeard)
     for (int i = 0; i < 4; ++i)
         text += QStringLiteral("Every sentence here takes a little while to say out loud. ");
     Add(QStringLiteral("Long"), QStringLiteral("Mary"), text);
-    const qint32 headset = TAuDevDlg::DeviceNumber(QStringLiteral("headset"));
-    ASSERT_GE(headset, 0);
-    form().TTSForm->TTS1->SetAudioDeviceID(headset);
+    ASSERT_TRUE(app->SpeakToHeadset());
     form().LoadFavoriteVoices();
     form().ShowOptionPage(form().VoiceEditSheet);
     TVoiceEditPage &page = *form().VoiceEditSheet;

@@ -67,15 +67,9 @@ protected:
         Store(QStringLiteral("ToolbarOnMinOption"), QString::number(option));
         app.reset();
         app = std::make_unique<FormWithVoices>();
-        form().show();
-        ASSERT_TRUE(form().Initialized);
-        form().activateWindow();
-        ASSERT_TRUE(WaitUntil([&] { return form().ListInfoInitialized; }, 3000));
+        ASSERT_TRUE(app->ShowActive() && app->SpeakToHeadset());
         form().MemoListBox1->EntryAt(1)->SetText(LongText);
         form().MemoListBox1->EntryAt(1)->SetTitle(QString());
-        const qint32 headset = TAuDevDlg::DeviceNumber(QStringLiteral("headset"));
-        ASSERT_GE(headset, 0);
-        form().TTSForm->TTS1->SetAudioDeviceID(headset);
     }
     TForm1 &form() { return app->form; }
     TToolBarForm &toolbar() { return *app->form.ToolBarForm; }
@@ -180,12 +174,9 @@ TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
     EXPECT_EQ(form().TrayIcon->PausePONtry->text(), QStringLiteral("&Pause"));
     EXPECT_EQ(afterStop, rsIdle);
     // Speech was heard, and nothing in the last half second after Stop.
-    qsizetype audible = 0, last = -1;
-    for (qsizetype i = 0; i < samples.size(); ++i)
-        if (std::abs(int(samples[i])) > 500)
-            ++audible, last = i;
-    EXPECT_GT(audible, 22050 / 10);
-    EXPECT_LT(last, samples.size() - 22050 / 2);
+    const Audible heard = Heard(samples);
+    EXPECT_GT(heard.count, 22050 / 10);
+    EXPECT_LT(heard.last, samples.size() - 22050 / 2);
     // The tip follows the status line.
     form().ShowStatus(QString(80, u'x'));
     EXPECT_EQ(form().TrayIcon->toolTip(), QString(63, u'x'));

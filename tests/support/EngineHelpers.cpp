@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 WaveData ReadWave(const QString &path)
@@ -66,6 +67,19 @@ double MedianPitch(const WaveData &wave)
         return 0;
     std::nth_element(pitches.begin(), pitches.begin() + pitches.size() / 2, pitches.end());
     return pitches[pitches.size() / 2];
+}
+
+Audible Heard(const QList<qint16> &samples)
+{
+    Audible heard;
+    for (qsizetype i = 0; i < samples.size(); ++i) {
+        if (std::abs(int(samples[i])) > 500) {
+            heard.first = heard.first < 0 ? i : heard.first;
+            heard.last = i;
+            ++heard.count;
+        }
+    }
+    return heard;
 }
 
 QList<qint16> RecordSink(const QString &sink, const std::function<void()> &during)

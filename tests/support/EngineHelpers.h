@@ -103,3 +103,9 @@ double MedianPitch(const WaveData &wave);
 // What a sink of the test sound server played while `during` ran, as 22,050 Hz
 // mono samples (empty when it could not be recorded).
 QList<qint16> RecordSink(const QString &sink, const std::function<void()> &during);
+// The samples loud enough to be speech in such a recording: how many, the first, the last (-1 without any).
+struct Audible
+{
+    qsizetype count = 0, first = -1, last = -1;
+};
+Audible Heard(const QList<qint16> &samples);
