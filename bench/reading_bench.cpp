@@ -2,8 +2,10 @@
 //   parlewind_reading_bench latency          "Aloud" on a 1 MB article until its first
 //                                            sound reaches the sound server (median of 7),
 //                                            and the UI thread's load while it is read
-//   parlewind_reading_bench mp3 DIR N WORDS  N articles of WORDS words (texts written to
-//                                            DIR/textK.txt) read to one MP3 file each in DIR
+//   parlewind_reading_bench files mp3|wav single|multiple DIR TEXT...
+//                                            the texts as articles (titled after their
+//                                            files) read to MP3 or WAV, one file for all or
+//                                            one each, in DIR; prints seconds and peak memory
 #include "BenchSupport.h"
 #include "app/Form1.h"
 #include "articles/MemoListBox.h"
@@ -16,6 +18,7 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QEventLoop>
 #include <QTimer>
@@ -113,30 +116,32 @@ int Latency(bool paragraphs)
     return 0;
 }
 
-int Mp3(const QString &dir, int articles, int words)
+int Files(bool mp3, bool single, const QString &dir, const QStringList &texts)
 {
     Program p;
     if (!p.form.Initialized)
         return 1;
     p.form.ToolButton2Click();
     p.form.Prefs->OUT_Directory = dir;
-    p.form.Prefs->OUT_FileFormat = 1;
-    p.form.Prefs->OUT_FileDest = rtMultipleFiles;
+    p.form.Prefs->OUT_FileFormat = mp3 ? 1 : 0;
+    p.form.Prefs->OUT_FileDest = single ? rtSingleFile : rtMultipleFiles;
     p.form.MemoListBox1->DeleteAll();
-    for (int a = 0; a < articles; ++a) {
-        const QString text = Words(words, a);
-        QFile file(dir + QStringLiteral("/text%1.txt").arg(a));
-        file.open(QIODevice::WriteOnly);
-        file.write(text.toUtf8());
-        p.form.AddMemo(text, QStringLiteral("Mary"))->SetTitle(QStringLiteral("text%1").arg(a));
+    for (const QString &path : texts) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        p.form.AddMemo(QString::fromUtf8(file.readAll()), QStringLiteral("Mary"))
+            ->SetTitle(QFileInfo(path).completeBaseName());
     }
+    const long before = StatusKb("VmRSS:");
     QElapsedTimer clock;
     clock.start();
     p.form.PlayFileBtnClick();
     Pump([&] { return p.form.ReadingState == rsIdle; }, 30 * 60 * 1000);
+    const double seconds = clock.nsecsElapsed() / 1e9;
     for (const auto &shown : Messages::TakeRecorded())
         std::fprintf(stderr, "shown: %s\n", qPrintable(shown.text));
-    std::printf("%.2f\n", clock.nsecsElapsed() / 1e9);
+    std::printf("%.2f %ld %ld\n", seconds, StatusKb("VmHWM:") / 1024, before / 1024);
     return 0;
 }
 
@@ -154,8 +159,12 @@ int main(int argc, char **argv)
         return Latency(true) + Latency(false);
     if (what == "latency-one-paragraph")
         return Latency(false);
-    if (what == "mp3" && argc > 4)
-        return Mp3(QString::fromLocal8Bit(argv[2]), atoi(argv[3]), atoi(argv[4]));
-    std::fprintf(stderr, "usage: %s latency | mp3 DIR ARTICLES WORDS\n", argv[0]);
+    if (what == "files" && argc > 5) {
+        QStringList texts;
+        for (int k = 5; k < argc; ++k)
+            texts << QString::fromLocal8Bit(argv[k]);
+        return Files(QByteArray(argv[2]) == "mp3", QByteArray(argv[3]) == "single", QString::fromLocal8Bit(argv[4]), texts);
+    }
+    std::fprintf(stderr, "usage: %s latency | files mp3|wav single|multiple DIR TEXT...\n", argv[0]);
     return 2;
 }

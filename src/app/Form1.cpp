@@ -15,6 +15,7 @@
 #include "articles/TextFile.h"
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
+#include "audio/Mp3Jobs.h"
 #include "app/tray/NotifyIcon.h"
 #include "audiohelp/AudioHelp.h"
 #include "app/tray/ToolBarForm.h"
@@ -128,6 +129,13 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     BuildMenus();
     BuildStatusBar();
     BuildTray();
+    Mp3Jobs = new TMp3Jobs(this);
+    connect(Mp3Jobs, &TMp3Jobs::JobEnded, this, &TForm1::Mp3JobEnded);
+    connect(Mp3Jobs, &TMp3Jobs::WorkerFreed, this, &TForm1::Mp3WorkerFreed);
+    connect(Mp3Jobs, &TMp3Jobs::Progress, this, [this] {
+        if (ReadingState == rsConverting)
+            SetProgress(Mp3Jobs->Percent());
+    });
     TAudioHelp::BuildHelpMenu(mnuAudioHelp, this, [this](QAction *item) { AudioHelpItemClick(item); });
     const TToolBarForm &floating = *ToolBarForm;
     ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm, TrayIcon->ReadAloudPONtry, floating.PlayToolBtn,
@@ -1002,6 +1010,10 @@ void TForm1::ExitParlewindClick()
     }
     SetReadingState(rsExiting);
     Mp3AbortRequested = true; // an encoding in progress ends at its next chunk
+    // The MP3 files being made stop unfinished; the speech stays for the user.
+    m_NextArticle = 0;
+    m_EncodingToEnd = false;
+    Mp3Jobs->CancelAll(true);
     SaveTimer->stop();
     if (m_NestedDepth > 0) {
         // Something below is saving, restoring or converting: it finishes first.

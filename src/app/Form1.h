@@ -44,6 +44,7 @@ class TCB_PromptForm;
 class TSIBusyForm;
 class TNotifyIcon;
 class TToolBarForm;
+class TMp3Jobs;
 
 // The main window: tool bar, options area, article area and status line. It owns the
 // run: preferences are loaded when it is created and saved by the exit command;
@@ -69,8 +70,9 @@ public:
     TReadTarget RunTarget = rtSpeakers;
     TMemoEntry *CurrentArticle = nullptr;
     QString SpeechFileName;
-    QString ResampledFileName;
     QString Mp3FileName;
+    // The MP3 files of file runs, made on worker threads while the reading goes on.
+    TMp3Jobs *Mp3Jobs = nullptr;
     int RoundRobinPos = -1;
     QString HelpFile;
 
@@ -245,6 +247,7 @@ public:
     // run (false).
     bool EngineCall(const std::function<void()> &call);
     void WordPosition(TTTS *sender, quint64 timeStamp, quint32 byteOffset);
+    void ShowWordPosition(quint32 byteOffset);
     // The file name for an article's title in the output folder, or empty when the
     // title cannot name a file. Separators and characters no file may hold become "_".
     static QString OutputFile(const QString &directory, const QString &title, const QString &extension);
@@ -329,7 +332,16 @@ private:
     // Reads the list from its first article to ReadTarget.
     void StartRun();
     void RunTextDone();
+    // Reads the article at this position of a run (after preparing its file).
+    void ContinueRun(int position);
     void SingleTextDone();
+    // The end of a run or of a single reading once its MP3 files are made.
+    void FinishRun();
+    void Mp3JobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure);
+    // Goes on with a run that waited for a worker, or ends one whose MP3 files are made.
+    void Mp3WorkerFreed();
+    // What the status line adds about the MP3 files being made.
+    QString EncodingText() const;
     void TestTextDone();
     void ConnectTextDone(void (TForm1::*handler)());
     void SetPauseCaptions(bool paused);
@@ -339,6 +351,15 @@ private:
 
     QStringList m_Arguments;
     int m_NestedDepth = 0;
+    // Speech into a file: the word the caret goes to at the next tick, -1 for none.
+    QTimer *m_WordTimer = nullptr;
+    qint64 m_PendingWord = -1;
+    // A run's next article while every worker is making an MP3 file, else 0.
+    int m_NextArticle = 0;
+    // The reading is over; the run ends when its MP3 files are made.
+    bool m_EncodingToEnd = false;
+    // The output being spoken goes on to an MP3 file.
+    bool m_Mp3Output = false;
     bool m_ExitPending = false;
     bool m_ExitBySignal = false;
     bool m_LastSaveFailed = false;

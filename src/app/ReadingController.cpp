@@ -8,7 +8,7 @@
 #include "app/tray/ToolBarForm.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
-#include "audio/Mp3Encode.h"
+#include "audio/Mp3Jobs.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -28,6 +28,7 @@
 #include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -116,6 +117,11 @@ void TForm1::EndRun()
 {
     MemoListBox1->UnlockAllEntries();
     CurrentArticle = nullptr;
+    m_NextArticle = 0;
+    m_EncodingToEnd = false;
+    // The speech being written is given up; the MP3 files of finished articles
+    // are still made.
+    Mp3Jobs->DropIncomplete();
     if (TTSForm && TTSForm->TTS1->Active()) {
         try {
             TTSForm->TTS1->SetActive(false);
@@ -215,18 +221,26 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     // in the user's words before that.
     if (!OutputDirectoryExists())
         return false;
+    // A speech left unfinished (a reading that replaces a run) is not made into a file.
+    Mp3Jobs->DropIncomplete();
+    m_Mp3Output = mp3;
     if (mp3) {
-        SpeechFileName = ProgramPaths::JoinPath(dir, QStringLiteral("temp.wav"));
-        ResampledFileName = ProgramPaths::JoinPath(dir, QStringLiteral("temp44.wav"));
+        // Each MP3 still being made keeps its own speech file.
+        SpeechFileName = Mp3Jobs->FreeSpeechFile(dir);
         Mp3FileName = final;
     } else {
         SpeechFileName = final;
     }
     try {
-        return TTSForm->PlayToFileInit(article->Voice(), SpeechFileName);
+        if (!TTSForm->PlayToFileInit(article->Voice(), SpeechFileName))
+            return false;
     } catch (const std::exception &) {
         return false; // the voice manager has shown it
     }
+    // The MP3 follows the speech as the engine writes it.
+    if (mp3)
+        Mp3Jobs->Start(SpeechFileName, Mp3FileName);
+    return true;
 }
 
 void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
@@ -234,6 +248,7 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     if (isVisible() && article->View())
         article->View()->TextBox->setFocus();
     TTSForm->TTS1->OnWordPosition = [this](TTTS *sender, quint64 ts, quint32 offset) { WordPosition(sender, ts, offset); };
+    m_PendingWord = -1; // a word of the article before
     CurrentArticle = article;
     TTSForm->TTS1->Tag = reinterpret_cast<qintptr>(article);
     RunTarget = target;
@@ -256,6 +271,7 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
         Messages::ShowError(ErrorMessage(error));
     }
     if (!started) {
+        Mp3Jobs->DropIncomplete();
         SetReadingState(rsIdle);
         article->SetLocked(false);
         ShowGauges(false);
@@ -265,8 +281,8 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
 
 void TForm1::RunTextDone()
 {
-    // Marking the next article, saving and converting let events run: a Stop or
-    // an exit arriving meanwhile ends the run there.
+    // Marking the next article and saving let events run: a Stop or an exit
+    // arriving meanwhile ends the run there.
     const NestedPass pass(this);
     if (RunTarget == rtMultipleFiles && !FinishOutput(false)) {
         EndRun();
@@ -289,15 +305,17 @@ void TForm1::RunTextDone()
     }
     if (n >= 1 && n <= list.Count()) {
         list.MarkEntry(n);
-        if (RunStopped() || n > list.Count())
+        if (RunStopped())
             return;
-        TMemoEntry *next = list.EntryAt(n);
-        if (RunTarget == rtMultipleFiles && !PrepareOutput(next, rtMultipleFiles)) {
-            SetReadingState(rsIdle);
-            ResetStatus();
+        if (RunTarget == rtMultipleFiles && Mp3Jobs->Full()) {
+            // Every worker is making an MP3 file: the next speech waits for one,
+            // so that finished speech does not pile up on the disk.
+            CurrentArticle = nullptr;
+            m_NextArticle = n;
+            ShowStatus(QString());
             return;
         }
-        StartReading(next, RunTarget);
+        ContinueRun(n);
         return;
     }
     if (RunTarget != rtMultipleFiles && !FinishOutput(false)) {
@@ -306,16 +324,74 @@ void TForm1::RunTextDone()
     }
     if (RunStopped())
         return;
-    if (list.Count() == 0)
-        AddNew();
+    FinishRun();
+}
+
+void TForm1::ContinueRun(int n)
+{
+    TMemoListBox &list = *MemoListBox1;
+    // The list may have changed while the run waited.
+    if (n > list.Count()) {
+        FinishRun();
+        return;
+    }
+    TMemoEntry *next = list.EntryAt(n);
+    if (RunTarget == rtMultipleFiles && !PrepareOutput(next, rtMultipleFiles)) {
+        CurrentArticle = nullptr;
+        SetReadingState(rsIdle);
+        ResetStatus();
+        return;
+    }
+    StartReading(next, RunTarget);
+}
+
+void TForm1::FinishRun()
+{
     CurrentArticle = nullptr;
+    if (Mp3Jobs->Busy()) {
+        // The speech is all there; the run ends when its MP3 files are.
+        m_EncodingToEnd = true;
+        SetReadingState(rsConverting);
+        ShowStatus(QString());
+        SetProgress(Mp3Jobs->Percent());
+        ShowGauges(true);
+        return;
+    }
+    m_EncodingToEnd = false;
+    if (MemoListBox1->Count() == 0)
+        AddNew();
     SetReadingState(rsIdle);
     ResetStatus();
 }
 
+void TForm1::Mp3JobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure)
+{
+    if (ReadingState == rsExiting)
+        return;
+    // The speech is not thrown away with the MP3 that could not be made.
+    if (!ok)
+        Messages::ShowError(failure + QStringLiteral("\r\r") + mp3File + QStringLiteral(" was not made. The speech is kept in ") +
+                            speechFile + QStringLiteral("."));
+}
+
+void TForm1::Mp3WorkerFreed()
+{
+    if (ReadingState == rsExiting)
+        return;
+    if (m_NextArticle > 0 && ReadingState == rsReading && !Mp3Jobs->Full()) {
+        ContinueRun(std::exchange(m_NextArticle, 0));
+        return;
+    }
+    if (m_EncodingToEnd && !Mp3Jobs->Busy()) {
+        FinishRun();
+        return;
+    }
+    if (ReadingState == rsReading || ReadingState == rsConverting)
+        ShowStatus(QString());
+}
+
 void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton)
 {
-    // While a run's MP3 is made, its temporary files must not be recreated.
     if (!Initialized || !TTSForm || ReadingState == rsExiting || ReadingState == rsConverting)
         return;
     const NestedPass pass(this);
@@ -325,6 +401,8 @@ void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton
         article = MemoListBox1->CurrentEntry();
     if (!article)
         return;
+    // A run waiting for a worker does not go on.
+    m_NextArticle = 0;
     ConnectTextDone(&TForm1::SingleTextDone);
     if (PrepareOutput(article, target))
         StartReading(article, target);
@@ -340,14 +418,13 @@ void TForm1::SingleTextDone()
     }
     if (ReadingState == rsExiting)
         return;
-    CurrentArticle = nullptr;
-    SetReadingState(rsIdle);
-    ResetStatus();
+    FinishRun();
 }
 
 bool TForm1::FinishOutput(bool abort)
 {
     const NestedPass pass(this);
+    const bool mp3 = IsFileTarget(RunTarget) && m_Mp3Output;
     if (TTSForm->TTS1->Active()) {
         try {
             TTSForm->TTS1->SetActive(false);
@@ -359,38 +436,25 @@ bool TForm1::FinishOutput(bool abort)
                 return !abort;
             // Asked before the file goes: removing it frees the space it took.
             const QString where = ProgramPaths::WhereAndWhy(SpeechFileName);
+            if (mp3)
+                Mp3Jobs->DropIncomplete();
             DeleteFile(SpeechFileName);
             Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + where +
                                 QStringLiteral("\r\rThe unfinished file was removed."));
             return false;
         }
     }
-    if (abort && IsFileTarget(RunTarget))
+    if (abort && IsFileTarget(RunTarget)) {
+        // Every MP3 not yet made goes with its speech.
+        m_NextArticle = 0;
+        m_EncodingToEnd = false;
+        Mp3Jobs->CancelAll(false);
         DeleteFile(SpeechFileName);
-    if (!abort && IsFileTarget(RunTarget) && Prefs->OUT_FileFormat == 1) {
-        SetReadingState(rsConverting);
-        ShowStatus(QString());
-        SetProgress(0);
-        ShowGauges(true);
-        if (!TTSForm->ConvertWaveFile(SpeechFileName, ResampledFileName, 16, 1, 44100) || ReadingState == rsExiting)
-            return true;
-        QString failure;
-        const bool encoded =
-            EncodeMp3File(ResampledFileName, Mp3FileName, [this](int percent) { SetProgress(percent); }, &failure);
-        if (ReadingState == rsExiting)
-            return true;
-        if (!encoded) {
-            // The speech is not thrown away with the MP3 that could not be made.
-            Messages::ShowError(failure + QStringLiteral("\r\r") + Mp3FileName +
-                                QStringLiteral(" was not made. The speech is kept in ") + SpeechFileName +
-                                QStringLiteral(" and ") + ResampledFileName + QStringLiteral("."));
-            ShowGauges(false);
-            return true;
-        }
-        ShowGauges(false);
-        UtilsClass::Trace(QStringLiteral("Deleting wav file ") + SpeechFileName);
-        DeleteFile(SpeechFileName);
-        DeleteFile(ResampledFileName);
+    }
+    if (!abort && mp3) {
+        // The MP3 is made from here on while the next article is read.
+        Mp3Jobs->SpeechComplete();
+        UtilsClass::Trace(QStringLiteral("Converting to MP3 format: ") + QFileInfo(Mp3FileName).fileName());
     }
     if (ReadingState != rsExiting) {
         StatusPanel1->setText(QStringLiteral(" "));
@@ -408,13 +472,17 @@ void TForm1::SetPauseCaptions(bool paused)
 
 void TForm1::PauseBtnClick()
 {
-    if (!TTSForm || !TTSForm->TTS1->Active())
+    // A run waiting for a worker pauses too: its next article waits for Resume.
+    if (!TTSForm || (!TTSForm->TTS1->Active() && m_NextArticle == 0))
         return;
     if (PauseBtn->text() == QStringLiteral("Pause")) {
         SetPauseCaptions(true);
         StatusPanel1->setText(QStringLiteral("Pause"));
         UtilsClass::Trace(QStringLiteral("Pause"));
-        if (EngineCall([this] { TTSForm->TTS1->SetAudioPaused(true); }))
+        if (EngineCall([this] {
+                if (TTSForm->TTS1->Active())
+                    TTSForm->TTS1->SetAudioPaused(true);
+            }))
             SetReadingState(rsPaused);
     } else {
         SetPauseCaptions(false);
@@ -422,8 +490,13 @@ void TForm1::PauseBtnClick()
         UtilsClass::Trace(QStringLiteral("Resume"));
         if (CurrentArticle && CurrentArticle->View() && CurrentArticle->View()->isVisible())
             CurrentArticle->View()->TextBox->setFocus();
-        if (EngineCall([this] { TTSForm->TTS1->SetAudioPaused(false); }))
+        if (EngineCall([this] {
+                if (TTSForm->TTS1->Active())
+                    TTSForm->TTS1->SetAudioPaused(false);
+            }))
             SetReadingState(rsReading);
+        if (ReadingState == rsReading && m_NextArticle > 0 && !Mp3Jobs->Full())
+            ContinueRun(std::exchange(m_NextArticle, 0));
     }
 }
 
@@ -438,7 +511,7 @@ void TForm1::SkipBtnClick()
 
 void TForm1::StopBtnClick()
 {
-    if (!TTSForm || !TTSForm->TTS1->Active())
+    if (!TTSForm || (!TTSForm->TTS1->Active() && m_NextArticle == 0))
         return;
     SetPauseCaptions(false);
     MemoListBox1->UnlockAllEntries();
@@ -458,6 +531,29 @@ void TForm1::WordPosition(TTTS *, quint64, quint32 byteOffset)
 {
     if (!CurrentArticle)
         return;
+    // Speech into a file is made many times faster than it is spoken: the caret
+    // follows the latest word a few times a second, and the window stays free
+    // for the work that counts.
+    if (IsFileTarget(RunTarget)) {
+        if (!m_WordTimer) {
+            m_WordTimer = new QTimer(this);
+            m_WordTimer->setSingleShot(true);
+            m_WordTimer->setInterval(50);
+            m_WordTimer->callOnTimeout(this, [this] {
+                if (CurrentArticle && m_PendingWord >= 0)
+                    ShowWordPosition(static_cast<quint32>(std::exchange(m_PendingWord, -1)));
+            });
+        }
+        m_PendingWord = byteOffset;
+        if (!m_WordTimer->isActive())
+            m_WordTimer->start();
+        return;
+    }
+    ShowWordPosition(byteOffset);
+}
+
+void TForm1::ShowWordPosition(quint32 byteOffset)
+{
     const qint32 c = static_cast<qint32>(byteOffset / 2);
     const qint32 p = TTSForm->TTSFilter.MapPosition(c);
     TMemoEntryView *view = CurrentArticle->View();
@@ -486,6 +582,9 @@ void TForm1::SpeakTest(const QString &text, const QString &voice)
 {
     if (!TTSForm || ReadingState == rsExiting || ReadingState == rsConverting)
         return;
+    // A file run this replaces does not go on; its finished speech is still made into MP3.
+    m_NextArticle = 0;
+    Mp3Jobs->DropIncomplete();
     TTSForm->TTS1->OnWordPosition = nullptr;
     ConnectTextDone(&TForm1::TestTextDone);
     if (ReadingState != rsReading)
@@ -526,18 +625,30 @@ void TForm1::ShowStatus(const QString &text)
         ShowReadingStatus(text, text);
         return;
     }
+    const QString encoding = EncodingText();
     if (ReadingState == rsReading && CurrentArticle) {
         const QString shortText = QStringLiteral("Article %1 of %2")
                                       .arg(MemoListBox1->PositionOf(CurrentArticle))
                                       .arg(MemoListBox1->Count());
         const QString title = CurrentArticle->Title();
-        ShowReadingStatus(title.trimmed().isEmpty() ? shortText : title + QStringLiteral(" : ") + shortText, shortText);
-    } else if (ReadingState == rsConverting) {
-        ShowReadingStatus(QStringLiteral("Converting to MP3 format: ") + QFileInfo(Mp3FileName).fileName(),
+        const QString longText = title.trimmed().isEmpty() ? shortText : title + QStringLiteral(" : ") + shortText;
+        // The MP3 files of earlier articles being made meanwhile are named too.
+        ShowReadingStatus(encoding.isEmpty() ? longText : longText + QStringLiteral(" \u00b7 ") + encoding, shortText);
+    } else if (ReadingState == rsConverting || ((ReadingState == rsReading || ReadingState == rsPaused) && m_NextArticle > 0)) {
+        ShowReadingStatus(encoding.isEmpty() ? QStringLiteral("Converting to MP3 format: ") + QFileInfo(Mp3FileName).fileName()
+                                             : encoding,
                           QStringLiteral("Converting to MP3"));
     } else {
         ShowReadingStatus(CountText(), CountText());
     }
+}
+
+QString TForm1::EncodingText() const
+{
+    QStringList names;
+    for (const QString &file : Mp3Jobs->Encoding())
+        names << QFileInfo(file).fileName();
+    return names.isEmpty() ? QString() : QStringLiteral("Converting to MP3 format: ") + names.join(QStringLiteral(", "));
 }
 
 void TForm1::ResetStatus()

@@ -303,6 +303,11 @@ void TMMWave::SetFileName(const QString &fileName)
     m_Info = std::make_unique<TWaveFileInfo>(TWaveFileInfo::Read(fileName));
 }
 
+qint64 ConversionChunkBytes(const TPcmFormat &source)
+{
+    return qint64(source.AvgBytesPerSec) - qint64(source.AvgBytesPerSec) % std::max<quint16>(1, source.BlockAlign);
+}
+
 void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetFormat)
 {
     if (!m_Info || !targetFormat || targetName.isEmpty())
@@ -336,7 +341,7 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     // Why the conversion failed, added to its message: where, and what happened.
     QString failure = ok ? QString() : writeFailure();
 
-    const qint64 chunk = qint64(source.AvgBytesPerSec) - qint64(source.AvgBytesPerSec) % std::max<quint16>(1, source.BlockAlign);
+    const qint64 chunk = ConversionChunkBytes(source);
     // Room for what the accumulator's start adds beyond the exact ratio.
     const qint32 slack = static_cast<qint32>((targetFormat->SamplesPerSec / source.SamplesPerSec + 2) * targetFormat->BlockAlign);
     const qint32 outSize = PcmConvertedSize(static_cast<qint32>(chunk), source, *targetFormat) + slack;

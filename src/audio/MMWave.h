@@ -43,6 +43,11 @@ struct TWaveFileInfo
     static TWaveFileInfo Parse(QIODevice &device, qint64 fileSize);
 };
 
+// The bytes of source data converted at a time: one second, in whole frames. The
+// converter starts afresh with each, so whoever converts the same data in the same
+// pieces gets the same samples.
+qint64 ConversionChunkBytes(const TPcmFormat &source);
+
 // One wave file: setting the file name opens and parses it.
 class TMMWave
 {

@@ -48,6 +48,94 @@ void SampleRange(QFile &file, qint64 &start, qint64 &length)
 
 } // namespace
 
+TMp3Writer::TMp3Writer(const QString &mp3FileName) : m_FileName(mp3FileName), m_File(mp3FileName) {}
+
+TMp3Writer::~TMp3Writer()
+{
+    if (m_Open)
+        beCloseStream(m_Stream);
+    // Not finished: nothing is left under the name, and no half file beside it.
+    if (m_File.isOpen())
+        m_File.cancelWriting();
+}
+
+bool TMp3Writer::Fail(const QString &message)
+{
+    m_Failure = message;
+    return false;
+}
+
+bool TMp3Writer::Open()
+{
+    BE_CONFIG config;
+    std::memset(&config, 0, sizeof config);
+    config.dwConfig = BE_CONFIG_MP3;
+    config.dwSampleRate = 44100;
+    config.byMode = BE_MP3_MODE_MONO;
+    config.wBitrate = 64;
+    uint32_t bufferSize = 0;
+    const BE_ERR init = beInitStream(&config, &m_SamplesPerChunk, &bufferSize, &m_Stream);
+    // An existing file of that name stays as it is.
+    if (init != BE_ERR_SUCCESSFUL)
+        return Fail(QStringLiteral("Error opening encoding stream ") + QString::number(init));
+    m_Open = true;
+    // Written beside the target and put in its place only when finished.
+    if (!m_File.open(QIODevice::WriteOnly))
+        return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+    m_Output.resize(bufferSize);
+    m_Pending.reserve(m_SamplesPerChunk);
+    return true;
+}
+
+bool TMp3Writer::EncodeChunk(const int16_t *samples, uint32_t count)
+{
+    uint32_t produced = 0;
+    const BE_ERR err = beEncodeChunk(m_Stream, count, samples, m_Output.data(), &produced);
+    if (err != BE_ERR_SUCCESSFUL)
+        return Fail(QStringLiteral("beEncodeChunk failed ") + QString::number(err));
+    if (m_File.write(reinterpret_cast<const char *>(m_Output.data()), produced) != qint64(produced))
+        return Fail(QStringLiteral("Write Error (1)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+    return true;
+}
+
+bool TMp3Writer::Write(const int16_t *samples, qint64 count)
+{
+    // Whole chunks go straight to the encoder; the rest waits for more.
+    while (count > 0) {
+        if (m_Pending.empty() && count >= m_SamplesPerChunk) {
+            if (!EncodeChunk(samples, m_SamplesPerChunk))
+                return false;
+            samples += m_SamplesPerChunk;
+            count -= m_SamplesPerChunk;
+            continue;
+        }
+        const qint64 take = std::min<qint64>(count, m_SamplesPerChunk - m_Pending.size());
+        m_Pending.insert(m_Pending.end(), samples, samples + take);
+        samples += take;
+        count -= take;
+        if (m_Pending.size() == m_SamplesPerChunk) {
+            if (!EncodeChunk(m_Pending.data(), m_SamplesPerChunk))
+                return false;
+            m_Pending.clear();
+        }
+    }
+    return true;
+}
+
+bool TMp3Writer::Finish()
+{
+    if (!m_Pending.empty() && !EncodeChunk(m_Pending.data(), static_cast<uint32_t>(m_Pending.size())))
+        return false;
+    m_Pending.clear();
+    uint32_t produced = 0;
+    const BE_ERR err = beDeinitStream(m_Stream, m_Output.data(), &produced);
+    if (err != BE_ERR_SUCCESSFUL)
+        return Fail(QStringLiteral("beExitStream failed ") + QString::number(err));
+    if (m_File.write(reinterpret_cast<const char *>(m_Output.data()), produced) != qint64(produced) || !m_File.commit())
+        return Fail(QStringLiteral("Write error (2)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+    return true;
+}
+
 bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
                    const std::function<void(int percent)> &progress, QString *failure)
 {
@@ -68,33 +156,13 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
         Fail(readError());
         return false;
     }
-
-    BE_CONFIG config;
-    std::memset(&config, 0, sizeof config);
-    config.dwConfig = BE_CONFIG_MP3;
-    config.dwSampleRate = 44100;
-    config.byMode = BE_MP3_MODE_MONO;
-    config.wBitrate = 64;
-    uint32_t samplesPerChunk = 0, bufferSize = 0;
-    HBE_STREAM stream = 0;
-    const BE_ERR init = beInitStream(&config, &samplesPerChunk, &bufferSize, &stream);
-    if (init != BE_ERR_SUCCESSFUL) {
-        // An existing file of that name stays as it is.
-        Fail(QStringLiteral("Error opening encoding stream ") + QString::number(init));
+    TMp3Writer mp3(mp3FileName);
+    if (!mp3.Open()) {
+        Fail(mp3.Failure());
         return false;
     }
-
-    // Written beside the target and put in its place only when finished.
-    QSaveFile mp3(mp3FileName);
-    if (!mp3.open(QIODevice::WriteOnly)) {
-        beCloseStream(stream);
-        Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(mp3FileName, mp3.errorString()));
-        return false;
-    }
-    std::vector<uint8_t> output(bufferSize);
-    std::vector<int16_t> input(samplesPerChunk);
-    const qint64 chunkBytes = qint64(samplesPerChunk) * 2;
-    bool ok = true;
+    std::vector<int16_t> input(BeSamplesPerChunk);
+    const qint64 chunkBytes = qint64(input.size()) * 2;
     qint64 done = 0;
     if (progress)
         progress(0);
@@ -102,21 +170,13 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
         const qint64 bytes = done + chunkBytes < size ? chunkBytes : size - done;
         if (wave.read(reinterpret_cast<char *>(input.data()), bytes) != bytes) {
             Fail(readError());
-            ok = false;
-            break;
+            return false;
         }
-        uint32_t produced = 0;
-        const BE_ERR err = beEncodeChunk(stream, static_cast<uint32_t>(bytes / 2), input.data(), output.data(), &produced);
-        if (err != BE_ERR_SUCCESSFUL) {
-            Fail(QStringLiteral("beEncodeChunk failed ") + QString::number(err));
-            ok = false;
-            break;
+        if (!mp3.Write(input.data(), bytes / 2)) {
+            Fail(mp3.Failure());
+            return false;
         }
-        if (mp3.write(reinterpret_cast<const char *>(output.data()), produced) != qint64(produced)) {
-            Fail(QStringLiteral("Write Error (1)\r\r") + ProgramPaths::WhereAndWhy(mp3FileName, mp3.errorString()));
-            ok = false;
-            break;
-        }
+        // Stopped by the exit command: a shorter but complete file.
         if (Mp3AbortRequested)
             break;
         done += bytes;
@@ -124,21 +184,9 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
             progress(static_cast<int>(std::nearbyint(double(done) * 100.0 / double(size) + 0.5)));
         QCoreApplication::processEvents();
     }
-    if (ok) {
-        uint32_t produced = 0;
-        const BE_ERR err = beDeinitStream(stream, output.data(), &produced);
-        if (err != BE_ERR_SUCCESSFUL) {
-            Fail(QStringLiteral("beExitStream failed ") + QString::number(err));
-            ok = false;
-        } else if (mp3.write(reinterpret_cast<const char *>(output.data()), produced) != qint64(produced) ||
-                   !mp3.commit()) {
-            Fail(QStringLiteral("Write error (2)\r\r") + ProgramPaths::WhereAndWhy(mp3FileName, mp3.errorString()));
-            ok = false;
-        }
+    if (!mp3.Finish()) {
+        Fail(mp3.Failure());
+        return false;
     }
-    beCloseStream(stream);
-    if (!ok)
-        mp3.cancelWriting();
-    wave.close();
-    return ok;
+    return true;
 }

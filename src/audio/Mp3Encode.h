@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QSaveFile>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 // Set by the exit command: an encoding in progress stops after its current chunk
 // and still finishes a complete (shorter) file.
@@ -14,3 +17,35 @@ extern bool Mp3AbortRequested;
 // the MP3 file is only replaced by a finished one. True when it was written.
 bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
                    const std::function<void(int percent)> &progress = {}, QString *failure = nullptr);
+
+// One MP3 file being written: 44100 Hz mono 16-bit samples in, 64 kbit/s out. The
+// samples are handed to the encoder in its own chunks, whatever sizes they come
+// in, so the same samples always give the same bytes. The file appears under its
+// name only when Finish succeeds; dropping the writer before leaves nothing.
+class TMp3Writer
+{
+public:
+    explicit TMp3Writer(const QString &mp3FileName);
+    ~TMp3Writer();
+    TMp3Writer(const TMp3Writer &) = delete;
+    TMp3Writer &operator=(const TMp3Writer &) = delete;
+
+    bool Open();
+    bool Write(const int16_t *samples, qint64 count);
+    bool Finish();
+    // Why the last call failed, in the words the user is shown.
+    const QString &Failure() const { return m_Failure; }
+
+private:
+    bool EncodeChunk(const int16_t *samples, uint32_t count);
+    bool Fail(const QString &message);
+
+    QString m_FileName;
+    QSaveFile m_File;
+    uint32_t m_Stream = 0;
+    bool m_Open = false;
+    uint32_t m_SamplesPerChunk = 0;
+    std::vector<uint8_t> m_Output;
+    std::vector<int16_t> m_Pending;
+    QString m_Failure;
+};

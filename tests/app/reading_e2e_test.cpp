@@ -1,6 +1,9 @@
 #include "FormWithVoices.h"
 #include "app/options/VoiceEditPage.h"
 #include "audio/AudioDeviceDlg.h"
+#include "audio/Mp3Encode.h"
+#include "audio/Mp3Jobs.h"
+#include "speech/TTSForm.h"
 #include "controls/ScaleSlider.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 #include <QPlainTextEdit>
@@ -271,6 +275,98 @@ TEST_F(ReadingE2ETest, ASpeedChangeDuringAReadingIsHeard)
     EXPECT_LT(changed, normal * 0.8) << "normal " << normal << " s, changed " << changed << " s";
     EXPECT_EQ(mary->Speed, mary->MaxSpeed);
     EXPECT_NE(speed, mary->MaxSpeed);
+}
+
+} // namespace
+
+namespace {
+
+// Prose of about this many words, different for each seed.
+QString Prose(int words, int seed)
+{
+    static const char *sentences[] = {
+        "The harbour was quiet before the ferries came in from the islands.",
+        "Nobody on the committee had read the report to its last page.",
+        "By noon the rain had cleared and the market filled with people.",
+        "She kept the letters in a tin box under the stairs for years.",
+        "Three of the bridges were closed while the engineers checked them.",
+        "A small orchestra played in the square every second Sunday."};
+    QString text;
+    for (int k = seed; text.count(QLatin1Char(' ')) < words; ++k)
+        text += QLatin1String(sentences[(k * 5 + seed) % 6]) + (k % 4 == 3 ? QStringLiteral("\n") : QStringLiteral(" "));
+    return text;
+}
+
+// Files are made on every core: the next article is read while the last one
+// becomes an MP3, and the files are the very ones the steps make one by one.
+TEST_F(ReadingE2ETest, Mp3FilesMadeWhileTheNextArticleIsReadAreTheStepsOwn)
+{
+    const QStringList titles{"One", "Two", "Three", "Four"};
+    for (int k = 0; k < titles.size(); ++k)
+        Add(titles[k], k % 2 ? QStringLiteral("Mike") : QStringLiteral("Mary"), Prose(250 + 100 * k, k));
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Prefs->OUT_FileFormat = 1;
+    // The speech each MP3 was made from, kept before it goes.
+    QStringList speech;
+    QObject::connect(form().Mp3Jobs, &TMp3Jobs::JobEnded, [&](const QString &mp3, const QString &wav, bool ok) {
+        const QString kept = home.Root() + QLatin1Char('/') + QFileInfo(mp3).completeBaseName() + QStringLiteral(".wav");
+        if (ok && QFile::copy(wav, kept))
+            speech << kept;
+    });
+    form().PlayFileBtn->click();
+    ASSERT_TRUE(WaitIdle(120000));
+    ASSERT_EQ(speech.size(), titles.size());
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 4) << "no speech or half file left";
+    for (const QString &title : titles) {
+        const QString wav = home.Root() + QLatin1Char('/') + title + QStringLiteral(".wav");
+        const QString stepwise = home.Root() + QLatin1Char('/') + title + QStringLiteral(".mp3");
+        ASSERT_TRUE(app->voices.ConvertWaveFile(wav, home.Root() + QStringLiteral("/temp44.wav"), 16, 1, 44100));
+        ASSERT_TRUE(EncodeMp3File(home.Root() + QStringLiteral("/temp44.wav"), stepwise));
+        const QByteArray made = TempHome::ReadFile(out + QLatin1Char('/') + title + QStringLiteral(".mp3"));
+        EXPECT_GT(made.size(), 10000) << title.toStdString();
+        EXPECT_TRUE(made == TempHome::ReadFile(stepwise)) << title.toStdString();
+    }
+}
+
+// Stop, Skip and exit while one article is being made into an MP3 and the next is read.
+TEST_F(ReadingE2ETest, StopSkipAndExitWhileOneArticleIsEncodedAndTheNextRead)
+{
+    for (const char *title : {"First", "Second", "Third"})
+        Add(QLatin1String(title), QStringLiteral("Mary"), Prose(2500, int(qstrlen(title))));
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Prefs->OUT_FileFormat = 1;
+    TMemoListBox &list = *form().MemoListBox1;
+    const auto overlap = [&] {
+        form().PlayFileBtn->click();
+        return WaitUntil([&] {
+            return form().CurrentArticle == list.EntryAt(2) &&
+                   form().Mp3Jobs->Encoding() == QStringList{out + QStringLiteral("/First.mp3")};
+        }, 60000);
+    };
+    ASSERT_TRUE(overlap());
+    form().StopBtn->click();
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{}) << "no file under a final name, no temporary file";
+
+    ASSERT_TRUE(overlap());
+    form().SkipBtn->click();
+    ASSERT_TRUE(WaitIdle(120000));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), (QStringList{"First.mp3", "Second.mp3", "Third.mp3"}));
+    EXPECT_GT(QFileInfo(out + QStringLiteral("/First.mp3")).size(), QFileInfo(out + QStringLiteral("/Second.mp3")).size())
+        << "only the article being read was cut short";
+    for (const char *name : {"/First.mp3", "/Second.mp3", "/Third.mp3"})
+        QFile::remove(out + QLatin1String(name));
+
+    ASSERT_TRUE(overlap());
+    QElapsedTimer clock;
+    clock.start();
+    form().ExitParlewindClick();
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(form().ReadingState, rsExiting);
+    const QStringList left = QDir(out).entryList(QDir::Files);
+    EXPECT_FALSE(left.contains(QStringLiteral("First.mp3"))) << "no half file under a final name";
+    EXPECT_TRUE(left.filter(QStringLiteral(".mp3")).isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
 }
 
 } // namespace

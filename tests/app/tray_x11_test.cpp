@@ -248,6 +248,11 @@ TEST_F(TrayTest, TheToolBarsGaugeFollowsTheMp3Encoding)
     form().Prefs->OUT_FileFormat = 1;
     form().Prefs->OUT_FileDest = rtSingleFile;
     form().MemoListBox1->EntryAt(1)->SetTitle(QStringLiteral("Floating"));
+    // Long enough for the encoding to go on for a while after the speech is made.
+    QString text;
+    while (text.size() < 60000)
+        text += QStringLiteral("The floating tool bar shows how far the file has come. ");
+    form().MemoListBox1->EntryAt(1)->SetText(text);
     form().close();
     ASSERT_TRUE(WaitUntil([&] { return toolbar().isVisible(); }, 2000));
 

@@ -9,6 +9,8 @@
 namespace {
 
 std::mutex mutex;
+// LAME fills some of its tables on the first set-up: streams are set up one at a time.
+std::mutex setUp;
 std::map<HBE_STREAM, lame_global_flags *> streams;
 HBE_STREAM nextHandle = 1;
 BE_ERR failNextInit = BE_ERR_SUCCESSFUL;
@@ -38,6 +40,7 @@ extern "C" BE_ERR beInitStream(const BE_CONFIG *config, uint32_t *samples, uint3
         return BE_ERR_INVALID_FORMAT;
     if (config->byMode > 3 || config->wBitrate == 0)
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
+    std::unique_lock setUpLock(setUp);
     lame_global_flags *lame = lame_init();
     if (!lame)
         return BE_ERR_NO_MORE_HANDLES;
@@ -59,6 +62,7 @@ extern "C" BE_ERR beInitStream(const BE_CONFIG *config, uint32_t *samples, uint3
         lame_close(lame);
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
     }
+    setUpLock.unlock();
     std::lock_guard lock(mutex);
     *stream = nextHandle++;
     streams[*stream] = lame;

@@ -1,0 +1,119 @@
+#include "audio/Mp3Jobs.h"
+
+#include "log/UtilsClass.h"
+#include "platform/shell/ProgramPaths.h"
+
+#include <QFile>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+void Remove(const QString &path)
+{
+    if (QFile::exists(path) && !QFile::remove(path))
+        UtilsClass::Trace(QStringLiteral("Delete Failed"));
+}
+
+} // namespace
+
+TMp3Jobs::TMp3Jobs(QObject *parent) : QObject(parent)
+{
+    m_Pool.setMaxThreadCount(Workers());
+    m_Ticker.setInterval(100);
+    connect(&m_Ticker, &QTimer::timeout, this, &TMp3Jobs::Progress);
+}
+
+TMp3Jobs::~TMp3Jobs() { CancelAll(true); }
+
+int TMp3Jobs::Workers() { return std::max(1, QThread::idealThreadCount()); }
+
+QString TMp3Jobs::FreeSpeechFile(const QString &directory) const
+{
+    for (int k = 1;; ++k) {
+        const QString name = ProgramPaths::JoinPath(
+            directory, k == 1 ? QStringLiteral("temp.wav") : QStringLiteral("temp%1.wav").arg(k));
+        if (std::none_of(m_Jobs.begin(), m_Jobs.end(), [&](const auto &job) { return job->SpeechFile == name; }))
+            return name;
+    }
+}
+
+void TMp3Jobs::Start(const QString &speechFile, const QString &mp3File)
+{
+    auto job = std::make_shared<TSpeechToMp3>(speechFile, mp3File);
+    m_Jobs.push_back(job);
+    m_Pool.start([this, job] {
+        const bool ok = job->Run();
+        // Reported on this object's thread, unless it has gone meanwhile.
+        QMetaObject::invokeMethod(this, [this, job, ok] { Finished(job, ok); }, Qt::QueuedConnection);
+    });
+    m_Ticker.start();
+}
+
+void TMp3Jobs::SpeechComplete()
+{
+    for (const auto &job : m_Jobs)
+        job->SpeechComplete();
+}
+
+void TMp3Jobs::DropIncomplete()
+{
+    const auto it = std::find_if(m_Jobs.begin(), m_Jobs.end(), [](const auto &job) { return !job->IsSpeechComplete(); });
+    if (it == m_Jobs.end())
+        return;
+    (*it)->Cancel();
+    Remove((*it)->SpeechFile);
+    m_Jobs.erase(it);
+}
+
+void TMp3Jobs::CancelAll(bool keepSpeech)
+{
+    for (const auto &job : m_Jobs)
+        job->Cancel();
+    // Each stops within a second of speech; its unfinished MP3 goes with it.
+    m_Pool.waitForDone();
+    for (const auto &job : m_Jobs) {
+        if (!keepSpeech)
+            Remove(job->SpeechFile);
+    }
+    m_Jobs.clear();
+    m_Ticker.stop();
+}
+
+bool TMp3Jobs::Full() const { return int(m_Jobs.size()) >= Workers(); }
+
+QStringList TMp3Jobs::Encoding() const
+{
+    QStringList files;
+    for (const auto &job : m_Jobs) {
+        if (job->IsSpeechComplete())
+            files << job->Mp3File;
+    }
+    return files;
+}
+
+int TMp3Jobs::Percent() const { return m_Jobs.empty() ? 0 : m_Jobs.front()->Percent(); }
+
+void TMp3Jobs::Finished(const std::shared_ptr<TSpeechToMp3> &job, bool ok)
+{
+    const auto it = std::find(m_Jobs.begin(), m_Jobs.end(), job);
+    if (it == m_Jobs.end() || job->IsCancelled())
+        return; // cancelled: its end is no news
+    if (!ok)
+        UtilsClass::Trace(job->Failure());
+    emit JobEnded(job->Mp3File, job->SpeechFile, ok, job->Failure());
+    // A message about it may have let a Stop or an exit run meanwhile.
+    const auto still = std::find(m_Jobs.begin(), m_Jobs.end(), job);
+    if (still == m_Jobs.end())
+        return;
+    // Only now may its speech file's name go to another job.
+    if (ok) {
+        UtilsClass::Trace(QStringLiteral("Deleting wav file ") + job->SpeechFile);
+        Remove(job->SpeechFile);
+    }
+    m_Jobs.erase(still);
+    if (m_Jobs.empty())
+        m_Ticker.stop();
+    emit WorkerFreed();
+}

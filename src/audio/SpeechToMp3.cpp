@@ -1,0 +1,102 @@
+#include "audio/SpeechToMp3.h"
+
+#include "audio/MMWave.h"
+#include "audio/Mp3Encode.h"
+
+#include <QFile>
+#include <QThread>
+
+#include <vector>
+
+namespace {
+
+// How long to wait for the engine to write more when the encoder has caught up.
+constexpr int followMs = 5;
+
+} // namespace
+
+bool TSpeechToMp3::Fail(const QString &message)
+{
+    m_Failure = message;
+    return false;
+}
+
+bool TSpeechToMp3::Run()
+{
+    // Unbuffered: every read asks the file itself, which keeps growing.
+    QFile speech(SpeechFile);
+    const auto readError = [&] {
+        return QStringLiteral("Read Error\r\r") + SpeechFile + QStringLiteral(": ") + speech.errorString();
+    };
+    if (!speech.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Fail(readError());
+
+    // The header is there once the engine has written it; its sizes only at the end.
+    TWaveFileInfo info;
+    for (;;) {
+        if (IsCancelled())
+            return false;
+        const bool complete = IsSpeechComplete();
+        try {
+            info = TWaveFileInfo::Parse(speech, speech.size());
+            break;
+        } catch (const EMMWaveError &error) {
+            if (complete)
+                return Fail(error.Message());
+        }
+        QThread::msleep(followMs);
+    }
+    TPcmFormat target;
+    BuildPcmFormat(target, 16, 1, 44100);
+    if (!IsConvertiblePcm(&info.Format))
+        return Fail(QStringLiteral("This wave file is not valid for conversion"));
+
+    TMp3Writer mp3(Mp3File);
+    if (!mp3.Open())
+        return Fail(mp3.Failure());
+    const qint64 chunk = ConversionChunkBytes(info.Format);
+    std::vector<char> in(static_cast<size_t>(chunk));
+    // Room for what the converter's start adds beyond the exact ratio.
+    const qint32 slack = static_cast<qint32>((target.SamplesPerSec / info.Format.SamplesPerSec + 2) * target.BlockAlign);
+    std::vector<int16_t> out(static_cast<size_t>(PcmConvertedSize(static_cast<qint32>(chunk), info.Format, target) + slack) / 2 + 1);
+    if (!speech.seek(info.DataStart))
+        return Fail(readError());
+    qint64 done = 0;
+    qint64 total = -1; // known once the speech is complete
+    for (;;) {
+        if (IsCancelled())
+            return false;
+        if (total < 0 && IsSpeechComplete()) {
+            // The final header says where the sound ends.
+            try {
+                total = TWaveFileInfo::Parse(speech, speech.size()).DataLength;
+            } catch (const EMMWaveError &error) {
+                return Fail(error.Message());
+            }
+            if (!speech.seek(info.DataStart + done))
+                return Fail(readError());
+        }
+        const qint64 written = total >= 0 ? total : speech.size() - info.DataStart;
+        const qint64 available = written - done;
+        if (total < 0 && available < chunk) {
+            QThread::msleep(followMs);
+            continue;
+        }
+        if (available <= 0)
+            break;
+        const qint64 bytes = std::min(chunk, available);
+        if (speech.read(in.data(), bytes) != bytes)
+            return Fail(readError());
+        done += bytes;
+        const qint32 converted = PcmConvert(static_cast<qint32>(bytes), in.data(), info.Format, out.data(), target);
+        if (converted < 0)
+            return Fail(QStringLiteral("This wave file is not valid for conversion"));
+        if (!mp3.Write(out.data(), converted / 2))
+            return Fail(mp3.Failure());
+        m_Percent.store(static_cast<int>(done * 100 / std::max<qint64>(written, 1)), std::memory_order_relaxed);
+    }
+    if (!mp3.Finish())
+        return Fail(mp3.Failure());
+    m_Percent.store(100, std::memory_order_relaxed);
+    return true;
+}
