@@ -1,5 +1,7 @@
 #include "WaveFixture.h"
+#include "audio/MMWave.h"
 #include "audio/Mp3Encode.h"
+#include "audio/SpeechToMp3.h"
 #include "log/UtilsClass.h"
 #include "platform/mp3enc/BladeEnc.h"
 #include "platform/shell/Messages.h"
@@ -8,6 +10,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QThread>
+
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -136,6 +141,55 @@ TEST_F(Mp3EncodeTest, FailuresAreShownAndLeaveNoHalfFile)
     EXPECT_EQ(Messages::TakeRecorded().size(), 1);
     EXPECT_EQ(TempHome::ReadFile(Path("keep.mp3")), QByteArray("an earlier file"));
     EXPECT_EQ(QDir(home.Root()).entryList(QDir::Files).filter(QStringLiteral("keep.mp3.")).size(), 0);
+}
+
+// Speech made into MP3 as it is written: the same bytes as resampling the finished
+// file and encoding that, whatever the pieces the file grows by; and a cancelled
+// one leaves nothing.
+TEST_F(Mp3EncodeTest, SpeechFollowedAsItGrowsGivesTheStepsOwnFile)
+{
+    for (const int rate : {22050, 16000}) {
+        const QByteArray whole = Sine(rate, 4.3, 440);
+        TempHome::WriteFile(Path("whole.wav"), whole);
+        TMMWave wave;
+        wave.SetFileName(Path("whole.wav"));
+        TPcmFormat target;
+        BuildPcmFormat(target, 16, 1, 44100);
+        wave.ConvertToFile(Path("temp44.wav"), &target);
+        ASSERT_TRUE(EncodeMp3File(Path("temp44.wav"), Path("stepwise.mp3")));
+
+        for (const bool cancel : {false, true}) {
+            QFile::remove(Path("followed.mp3"));
+            // The header as the engine writes it first: no sizes yet.
+            QFile speech(Path("growing.wav"));
+            ASSERT_TRUE(speech.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered));
+            speech.write(Riff(Fmt(1, 1, rate, 16) + Chunk("data", {}), 36));
+            TSpeechToMp3 job(Path("growing.wav"), Path("followed.mp3"));
+            bool ok = true;
+            std::thread worker([&] { ok = job.Run(); });
+            for (qsizetype at = 44, piece = 1; at < whole.size(); at += piece, piece = piece * 7 % 30011 + 1) {
+                speech.write(whole.mid(at, piece));
+                if (cancel && at > whole.size() / 2) {
+                    job.Cancel();
+                    break;
+                }
+                QThread::usleep(300);
+            }
+            speech.seek(0);
+            speech.write(whole.left(44));
+            speech.close();
+            job.SpeechComplete();
+            worker.join();
+            if (cancel) {
+                EXPECT_FALSE(ok);
+                EXPECT_EQ(QDir(home.Root()).entryList(QDir::Files).filter(QStringLiteral("followed")), QStringList{}) << rate;
+            } else {
+                ASSERT_TRUE(ok) << job.Failure().toStdString();
+                EXPECT_EQ(job.Percent(), 100);
+                EXPECT_TRUE(TempHome::ReadFile(Path("followed.mp3")) == TempHome::ReadFile(Path("stepwise.mp3"))) << rate;
+            }
+        }
+    }
 }
 
 } // namespace
