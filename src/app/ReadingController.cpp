@@ -46,12 +46,6 @@ void SetEnabled(const QList<QObject *> &places, bool on)
     }
 }
 
-void DeleteFile(const QString &path)
-{
-    if (!path.isEmpty() && QFile::exists(path) && !QFile::remove(path))
-        UtilsClass::Trace(QStringLiteral("Delete Failed"));
-}
-
 } // namespace
 
 void TForm1::HighlightPosnClick(bool on)
@@ -438,7 +432,7 @@ bool TForm1::FinishOutput(bool abort)
             const QString where = ProgramPaths::WhereAndWhy(SpeechFileName);
             if (mp3)
                 Mp3Jobs->DropIncomplete();
-            DeleteFile(SpeechFileName);
+            UtilsClass::DeleteTraced(SpeechFileName);
             Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + where +
                                 QStringLiteral("\r\rThe unfinished file was removed."));
             return false;
@@ -449,7 +443,7 @@ bool TForm1::FinishOutput(bool abort)
         m_NextArticle = 0;
         m_EncodingToEnd = false;
         Mp3Jobs->CancelAll(false);
-        DeleteFile(SpeechFileName);
+        UtilsClass::DeleteTraced(SpeechFileName);
     }
     if (!abort && mp3) {
         // The MP3 is made from here on while the next article is read.

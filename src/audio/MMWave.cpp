@@ -308,6 +308,12 @@ qint64 ConversionChunkBytes(const TPcmFormat &source)
     return qint64(source.AvgBytesPerSec) - qint64(source.AvgBytesPerSec) % std::max<quint16>(1, source.BlockAlign);
 }
 
+qint32 ConvertedChunkBytes(const TPcmFormat &source, const TPcmFormat &target)
+{
+    const auto slack = static_cast<qint32>((target.SamplesPerSec / source.SamplesPerSec + 2) * target.BlockAlign);
+    return PcmConvertedSize(static_cast<qint32>(ConversionChunkBytes(source)), source, target) + slack;
+}
+
 void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetFormat)
 {
     if (!m_Info || !targetFormat || targetName.isEmpty())
@@ -342,9 +348,7 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     QString failure = ok ? QString() : writeFailure();
 
     const qint64 chunk = ConversionChunkBytes(source);
-    // Room for what the accumulator's start adds beyond the exact ratio.
-    const qint32 slack = static_cast<qint32>((targetFormat->SamplesPerSec / source.SamplesPerSec + 2) * targetFormat->BlockAlign);
-    const qint32 outSize = PcmConvertedSize(static_cast<qint32>(chunk), source, *targetFormat) + slack;
+    const qint32 outSize = ConvertedChunkBytes(source, *targetFormat);
     std::vector<char> in(static_cast<size_t>(chunk), 0);
     std::vector<char> out(static_cast<size_t>(std::max(outSize, 1)), 0);
     const QString tempPath = temp.fileName();

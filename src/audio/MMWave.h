@@ -47,6 +47,9 @@ struct TWaveFileInfo
 // converter starts afresh with each, so whoever converts the same data in the same
 // pieces gets the same samples.
 qint64 ConversionChunkBytes(const TPcmFormat &source);
+// The bytes one such piece can become, with room for what the converter's start
+// adds beyond the exact ratio.
+qint32 ConvertedChunkBytes(const TPcmFormat &source, const TPcmFormat &target);
 
 // One wave file: setting the file name opens and parses it.
 class TMMWave

@@ -3,20 +3,9 @@
 #include "log/UtilsClass.h"
 #include "platform/shell/ProgramPaths.h"
 
-#include <QFile>
 #include <QThread>
 
 #include <algorithm>
-
-namespace {
-
-void Remove(const QString &path)
-{
-    if (QFile::exists(path) && !QFile::remove(path))
-        UtilsClass::Trace(QStringLiteral("Delete Failed"));
-}
-
-} // namespace
 
 TMp3Jobs::TMp3Jobs(QObject *parent) : QObject(parent)
 {
@@ -63,7 +52,7 @@ void TMp3Jobs::DropIncomplete()
     if (it == m_Jobs.end())
         return;
     (*it)->Cancel();
-    Remove((*it)->SpeechFile);
+    UtilsClass::DeleteTraced((*it)->SpeechFile);
     m_Jobs.erase(it);
 }
 
@@ -75,7 +64,7 @@ void TMp3Jobs::CancelAll(bool keepSpeech)
     m_Pool.waitForDone();
     for (const auto &job : m_Jobs) {
         if (!keepSpeech)
-            Remove(job->SpeechFile);
+            UtilsClass::DeleteTraced(job->SpeechFile);
     }
     m_Jobs.clear();
     m_Ticker.stop();
@@ -110,7 +99,7 @@ void TMp3Jobs::Finished(const std::shared_ptr<TSpeechToMp3> &job, bool ok)
     // Only now may its speech file's name go to another job.
     if (ok) {
         UtilsClass::Trace(QStringLiteral("Deleting wav file ") + job->SpeechFile);
-        Remove(job->SpeechFile);
+        UtilsClass::DeleteTraced(job->SpeechFile);
     }
     m_Jobs.erase(still);
     if (m_Jobs.empty())

@@ -56,9 +56,7 @@ bool TSpeechToMp3::Run()
         return Fail(mp3.Failure());
     const qint64 chunk = ConversionChunkBytes(info.Format);
     std::vector<char> in(static_cast<size_t>(chunk));
-    // Room for what the converter's start adds beyond the exact ratio.
-    const qint32 slack = static_cast<qint32>((target.SamplesPerSec / info.Format.SamplesPerSec + 2) * target.BlockAlign);
-    std::vector<int16_t> out(static_cast<size_t>(PcmConvertedSize(static_cast<qint32>(chunk), info.Format, target) + slack) / 2 + 1);
+    std::vector<int16_t> out(static_cast<size_t>(ConvertedChunkBytes(info.Format, target)) / 2 + 1);
     if (!speech.seek(info.DataStart))
         return Fail(readError());
     qint64 done = 0;

@@ -88,6 +88,12 @@ void UtilsClass::Trace(const QString &message)
     log.file.flush();
 }
 
+void UtilsClass::DeleteTraced(const QString &path)
+{
+    if (!path.isEmpty() && QFile::exists(path) && !QFile::remove(path))
+        Trace(QStringLiteral("Delete Failed"));
+}
+
 void UtilsClass::RotateLogs()
 {
     CloseLog();

@@ -12,6 +12,10 @@ public:
     // line; any error is ignored.
     static void Trace(const QString &message);
 
+    // Removes a file the program made; a failure is traced as "Delete Failed" and
+    // otherwise ignored.
+    static void DeleteTraced(const QString &path);
+
     // Shifts the logs of earlier runs: base3 deleted, 2 → 3, 1 → 2, current → 1,
     // current deleted. Called once at start, before anything is traced.
     static void RotateLogs();
