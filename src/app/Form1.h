@@ -250,7 +250,6 @@ public:
     void ShowWordPosition(quint32 byteOffset);
     // The file name for an article's title in the output folder, or empty when the
     // title cannot name a file. Separators and characters no file may hold become "_".
-    static QString OutputFile(const QString &directory, const QString &title, const QString &extension);
 
     // Every place a reading command lives, switched together by SetReadingState;
     // the tray menu and the floating tool bar add theirs.
@@ -358,6 +357,8 @@ private:
     int m_NextArticle = 0;
     // The reading is over; the run ends when its MP3 files are made.
     bool m_EncodingToEnd = false;
+    // The MP3 files of a multiple-files run are numbered as tracks.
+    int m_RunTrack = 0;
     // The output being spoken goes on to an MP3 file.
     bool m_Mp3Output = false;
     bool m_ExitPending = false;

@@ -6,9 +6,11 @@
 #include "app/options/VoiceEditPage.h"
 #include "app/tray/NotifyIcon.h"
 #include "app/tray/ToolBarForm.h"
+#include "articles/ArticleNames.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "audio/Mp3Jobs.h"
+#include "audio/Mp3Tags.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -130,22 +132,6 @@ void TForm1::EndRun()
     ResetStatus();
 }
 
-QString TForm1::OutputFile(const QString &directory, const QString &title, const QString &extension)
-{
-    QString name;
-    for (const QChar c : title) {
-        // Separators (of this and of other systems) and control characters.
-        const bool refused = c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7f;
-        name += refused ? QLatin1Char('_') : c;
-    }
-    if (name.trimmed().isEmpty() || name.count(QLatin1Char('.')) == name.trimmed().size())
-        return {};
-    // File names hold at most 255 bytes.
-    while (name.toUtf8().size() + extension.toUtf8().size() > 255)
-        name.chop(1);
-    return ProgramPaths::JoinPath(directory, name + extension);
-}
-
 void TForm1::PlayAllBtnClick()
 {
     if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState == rsExiting)
@@ -160,6 +146,7 @@ void TForm1::StartRun()
     TMemoListBox &list = *MemoListBox1;
     if (list.Count() == 0)
         return;
+    m_RunTrack = 0;
     list.MarkEntry(1);
     if (ReadingState == rsExiting || list.Count() == 0)
         return;
@@ -178,7 +165,7 @@ void TForm1::PlayFileBtnClick()
     if (ReadTarget == rtMultipleFiles) {
         for (int k = 1; k <= list.Count(); ++k) {
             TMemoEntry *article = list.EntryAt(k);
-            if (OutputFile(Prefs->OUT_Directory, article->Title(), QStringLiteral(".x")).isEmpty()) {
+            if (ArticleNames::OutputFile(Prefs->OUT_Directory, article->Title(), QStringLiteral(".x")).isEmpty()) {
                 if (!isVisible())
                     RestoreMainWindow();
                 list.MarkEntry(k);
@@ -205,7 +192,7 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
         return true;
     const QString dir = Prefs->OUT_Directory;
     const bool mp3 = Prefs->OUT_FileFormat == 1;
-    const QString final = OutputFile(dir, article->Title(), mp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav"));
+    const QString final = ArticleNames::OutputFile(dir, article->Title(), mp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav"));
     if (final.isEmpty()) {
         article->FocusTitle();
         Messages::ShowMessage(QStringLiteral("A title is required to output speech to a file"));
@@ -232,8 +219,11 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
         return false; // the voice manager has shown it
     }
     // The MP3 follows the speech as the engine writes it.
-    if (mp3)
-        Mp3Jobs->Start(SpeechFileName, Mp3FileName);
+    if (mp3) {
+        const TMp3Tags tags{article->Title(), article->Voice(), QStringLiteral("Parlewind MP3"),
+                            target == rtMultipleFiles ? ++m_RunTrack : 0};
+        Mp3Jobs->Start(SpeechFileName, Mp3FileName, tags.Render());
+    }
     return true;
 }
 

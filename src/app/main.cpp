@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 #include "app/SingleInstance.h"
+#include "cli/ConvertMain.h"
+#include "cli/ConvertOptions.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/TerminationSignal.h"
@@ -14,6 +16,13 @@
 
 int main(int argc, char *argv[])
 {
+    // Conversion from a terminal or a script: no window, no display, no sound server.
+    QStringList arguments;
+    for (int k = 1; k < argc; ++k)
+        arguments << QString::fromLocal8Bit(argv[k]);
+    if (TConvertOptions::Wanted(arguments))
+        return ConvertMain(argc, argv);
+
     // Under Wayland a program in the background is not told of copies; through
     // XWayland it is, so the X11 platform is preferred where an X display exists.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&

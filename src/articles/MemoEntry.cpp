@@ -1,5 +1,6 @@
 #include "articles/MemoEntry.h"
 
+#include "articles/ArticleNames.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "articles/TextFile.h"
@@ -105,30 +106,9 @@ void TMemoEntry::SetColor(const QColor &color)
 
 void TMemoEntry::SetTitleFromText(int limit)
 {
-    const QString text = Text();
-    QString title;
-    int count = 0;
-    QChar last;
-    for (const QChar c : text) {
-        if (count >= limit)
-            break;
-        const char16_t u = c.unicode();
-        const bool plain = (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
-        if (plain) {
-            title += c;
-            last = c;
-            ++count;
-        } else if (last != QLatin1Char(' ')) {
-            title += QLatin1Char(' ');
-            last = QLatin1Char(' ');
-            ++count;
-        }
-    }
-    title = title.trimmed();
-    if (title.isEmpty())
-        return;
-    title.replace(QLatin1Char(' '), QLatin1Char('_'));
-    SetTitle(title);
+    const QString title = ArticleNames::TitleFromText(Text(), limit);
+    if (!title.isEmpty())
+        SetTitle(title);
 }
 
 void TMemoEntry::FocusTitle()

@@ -87,12 +87,17 @@ bool ReadLines(const QString &path, QStringList *lines, QString *error)
         *error = QStringLiteral("Error reading input file ") + path + QStringLiteral(": ") + file.errorString();
         return false;
     }
+    return ReadLines(bytes, path, lines, error);
+}
+
+bool ReadLines(const QByteArray &bytes, const QString &name, QStringList *lines, QString *error)
+{
     if (LooksBinary(bytes)) {
-        *error = path + QStringLiteral(" does not contain text; it was not opened.");
+        *error = name + QStringLiteral(" does not contain text; it was not opened.");
         return false;
     }
     if (bytes.trimmed().isEmpty()) {
-        *error = path + QStringLiteral(" is empty; it was not opened.");
+        *error = name + QStringLiteral(" is empty; it was not opened.");
         return false;
     }
     *lines = SplitLines(Decode(bytes));

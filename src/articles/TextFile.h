@@ -21,6 +21,8 @@ QStringList SplitLines(const QString &text);
 // Reads a whole text file into lines, or says (in `error`) why it is not one: it
 // cannot be read, it is larger than an article can be, it is binary or empty.
 bool ReadLines(const QString &path, QStringList *lines, QString *error);
+// The same for bytes read elsewhere (`name` says where, in the error).
+bool ReadLines(const QByteArray &bytes, const QString &name, QStringList *lines, QString *error);
 
 // Nothing but blanks and control characters.
 bool IsBlank(const QString &text);

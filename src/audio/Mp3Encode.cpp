@@ -65,7 +65,7 @@ bool TMp3Writer::Fail(const QString &message)
     return false;
 }
 
-bool TMp3Writer::Open()
+bool TMp3Writer::Open(const QByteArray &tag)
 {
     BE_CONFIG config;
     std::memset(&config, 0, sizeof config);
@@ -82,6 +82,8 @@ bool TMp3Writer::Open()
     // Written beside the target and put in its place only when finished.
     if (!m_File.open(QIODevice::WriteOnly))
         return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+    if (m_File.write(tag) != tag.size())
+        return Fail(QStringLiteral("Write Error (1)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
     m_Output.resize(bufferSize);
     m_Pending.reserve(m_SamplesPerChunk);
     return true;

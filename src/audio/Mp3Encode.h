@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSaveFile>
 #include <QString>
 
@@ -30,7 +31,8 @@ public:
     TMp3Writer(const TMp3Writer &) = delete;
     TMp3Writer &operator=(const TMp3Writer &) = delete;
 
-    bool Open();
+    // `tag`: an ID3v2 tag written ahead of the sound.
+    bool Open(const QByteArray &tag = {});
     bool Write(const int16_t *samples, qint64 count);
     bool Finish();
     // Why the last call failed, in the words the user is shown.

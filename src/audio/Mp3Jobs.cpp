@@ -9,14 +9,14 @@
 
 TMp3Jobs::TMp3Jobs(QObject *parent) : QObject(parent)
 {
-    m_Pool.setMaxThreadCount(Workers());
+    SetWorkers(QThread::idealThreadCount());
     m_Ticker.setInterval(100);
     connect(&m_Ticker, &QTimer::timeout, this, &TMp3Jobs::Progress);
 }
 
 TMp3Jobs::~TMp3Jobs() { CancelAll(true); }
 
-int TMp3Jobs::Workers() { return std::max(1, QThread::idealThreadCount()); }
+void TMp3Jobs::SetWorkers(int count) { m_Pool.setMaxThreadCount(std::max(1, count)); }
 
 QString TMp3Jobs::FreeSpeechFile(const QString &directory) const
 {
@@ -28,9 +28,9 @@ QString TMp3Jobs::FreeSpeechFile(const QString &directory) const
     }
 }
 
-void TMp3Jobs::Start(const QString &speechFile, const QString &mp3File)
+void TMp3Jobs::Start(const QString &speechFile, const QString &mp3File, const QByteArray &tag)
 {
-    auto job = std::make_shared<TSpeechToMp3>(speechFile, mp3File);
+    auto job = std::make_shared<TSpeechToMp3>(speechFile, mp3File, tag);
     m_Jobs.push_back(job);
     m_Pool.start([this, job] {
         const bool ok = job->Run();
@@ -83,6 +83,12 @@ QStringList TMp3Jobs::Encoding() const
 }
 
 int TMp3Jobs::Percent() const { return m_Jobs.empty() ? 0 : m_Jobs.front()->Percent(); }
+
+int TMp3Jobs::Percent(const QString &mp3File) const
+{
+    const auto it = std::find_if(m_Jobs.begin(), m_Jobs.end(), [&](const auto &job) { return job->Mp3File == mp3File; });
+    return it == m_Jobs.end() ? 0 : (*it)->Percent();
+}
 
 void TMp3Jobs::Finished(const std::shared_ptr<TSpeechToMp3> &job, bool ok)
 {

@@ -23,8 +23,8 @@ public:
 
     // The first of temp.wav, temp2.wav, … in the folder that no job is using.
     QString FreeSpeechFile(const QString &directory) const;
-    // Makes mp3File from speechFile, which the engine is writing now.
-    void Start(const QString &speechFile, const QString &mp3File);
+    // Makes mp3File, tagged with `tag`, from speechFile, which the engine is writing now.
+    void Start(const QString &speechFile, const QString &mp3File, const QByteArray &tag = {});
     // The speech file being written is complete.
     void SpeechComplete();
     // The speech file being written is given up: its job stops and the file goes.
@@ -38,9 +38,12 @@ public:
     bool Full() const;
     // The MP3 files whose speech is complete and that are still being made.
     QStringList Encoding() const;
-    // Progress of the oldest job.
+    // Progress of the oldest job, or of the one making mp3File.
     int Percent() const;
-    static int Workers();
+    int Percent(const QString &mp3File) const;
+    // One a core unless told otherwise.
+    int Workers() const { return m_Pool.maxThreadCount(); }
+    void SetWorkers(int count);
 
 signals:
     // A job has ended (not when cancelled); its speech file is still there while

@@ -52,7 +52,7 @@ bool TSpeechToMp3::Run()
         return Fail(QStringLiteral("This wave file is not valid for conversion"));
 
     TMp3Writer mp3(Mp3File);
-    if (!mp3.Open())
+    if (!mp3.Open(Tag))
         return Fail(mp3.Failure());
     const qint64 chunk = ConversionChunkBytes(info.Format);
     std::vector<char> in(static_cast<size_t>(chunk));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <atomic>
@@ -13,7 +14,10 @@
 class TSpeechToMp3
 {
 public:
-    TSpeechToMp3(const QString &speechFile, const QString &mp3File) : SpeechFile(speechFile), Mp3File(mp3File) {}
+    TSpeechToMp3(const QString &speechFile, const QString &mp3File, const QByteArray &tag = {})
+        : SpeechFile(speechFile), Mp3File(mp3File), Tag(tag)
+    {
+    }
 
     // True when the MP3 is in place. False when it failed (Failure says why) or
     // was cancelled; either way nothing is left under the MP3's name.
@@ -30,6 +34,7 @@ public:
 
     const QString SpeechFile;
     const QString Mp3File;
+    const QByteArray Tag; // goes ahead of the sound
 
 private:
     bool Fail(const QString &message);

@@ -34,9 +34,16 @@ QByteArray PlaceKey() { return qgetenv("PARLEWIND_HOME") + '\n' + qgetenv("XDG_D
 
 } // namespace
 
+static QString &LogName()
+{
+    static QString name;
+    return name;
+}
+
 QString UtilsClass::LogBase()
 {
-    return ProgramPaths::JoinPath(ProgramPaths::ProgramDir(), ProgramPaths::ProgramFileName());
+    const QString name = LogName().isEmpty() ? ProgramPaths::ProgramFileName() : LogName();
+    return ProgramPaths::JoinPath(ProgramPaths::ProgramDir(), name);
 }
 
 QString UtilsClass::LogFile()
@@ -63,6 +70,12 @@ static void CloseLog()
     std::lock_guard lock(log.mutex);
     log.file.close();
     log.placeKey.clear();
+}
+
+void UtilsClass::SetLogName(const QString &name)
+{
+    CloseLog();
+    LogName() = name;
 }
 
 void UtilsClass::Trace(const QString &message)

@@ -22,6 +22,9 @@ public:
 
     // The log's path without ".dbg".
     static QString LogBase();
+    // Another name than the executable's, for a mode of the program that must not
+    // write into the window's log.
+    static void SetLogName(const QString &name);
     static QString LogFile();
 
     // The timestamp at the head of each line: the short date and long time.

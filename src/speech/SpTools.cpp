@@ -3,6 +3,8 @@
 #include "platform/waveout/WaveOut.h"
 #include "speech/SpeechError.h"
 
+#include <functional>
+
 bool SpeechApiPresent = false;
 bool TtsEnginePresent = false;
 bool WaveOutPresent = false;
@@ -32,7 +34,7 @@ QString TrimControls(const QString &text)
     return text.mid(start, end - start);
 }
 
-void DetectSpeechSupport()
+void DetectSpeechSupport(bool sound)
 {
     SpeechApiPresent = false;
     TtsEnginePresent = false;
@@ -45,10 +47,12 @@ void DetectSpeechSupport()
         enumerator->Reset();
         TtsEnginePresent = enumerator->Next(1, &mode, &fetched) == S_OK && fetched == 1;
     }
-    WaveOutPresent = waveOutGetNumDevs() > 0;
+    WaveOutPresent = sound && waveOutGetNumDevs() > 0;
 }
 
-HRESULT ListModeNames(QStringList &list)
+namespace {
+
+HRESULT EachMode(const std::function<void(const TTSMODEINFO &)> &take)
 {
     const auto enumerator = CreateEnum();
     HRESULT hr = enumerator->Reset();
@@ -60,9 +64,23 @@ HRESULT ListModeNames(QStringList &list)
         hr = enumerator->Next(1, &mode, &fetched);
         if (hr != S_OK || fetched == 0)
             break;
-        list << mode.szModeName;
+        take(mode);
     }
     return hr;
+}
+
+} // namespace
+
+HRESULT ListModeNames(QStringList &list)
+{
+    return EachMode([&](const TTSMODEINFO &mode) { list << mode.szModeName; });
+}
+
+std::vector<TTSMODEINFO> ListModes()
+{
+    std::vector<TTSMODEINFO> modes;
+    EachMode([&](const TTSMODEINFO &mode) { modes.push_back(mode); });
+    return modes;
 }
 
 QUuid FindModeID(const QString &name)

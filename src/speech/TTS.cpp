@@ -219,6 +219,9 @@ void TTTS::HandleSpeechError(const ESpeechError &error, const QString &operation
 
 qint32 TTTS::AudioDeviceID() const
 {
+    // Without sound outputs (speech into files alone) there is nothing to check against.
+    if (!WaveOutPresent)
+        return m_AudioDeviceId;
     const qint32 count = static_cast<qint32>(waveOutGetNumDevs());
     return m_AudioDeviceId < -1 || m_AudioDeviceId > count ? -1 : m_AudioDeviceId;
 }

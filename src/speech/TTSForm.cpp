@@ -9,6 +9,7 @@
 #include "speech/SpTools.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -132,6 +133,13 @@ void TTTSForm::FillVoiceRanges(TVoiceEntry &voice)
     TTTS probe;
     probe.SetAudioDeviceID(-1);
     probe.SetOutputDest(odAudioDevice);
+    // The limits are the voice's own whatever it speaks into: without a sound
+    // output (speech into files alone) the probe opens on a file never spoken into.
+    QTemporaryDir scratch;
+    if (!WaveOutPresent) {
+        probe.SetOutputDest(odFile);
+        probe.SetOutputFile(scratch.filePath(QStringLiteral("probe.wav")));
+    }
     probe.SetActive(false);
     probe.SetModeID(voice.ModeID);
     probe.SetActive(true);

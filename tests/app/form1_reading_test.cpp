@@ -2,6 +2,7 @@
 #include "app/OutDirDialog.h"
 #include "app/tray/NotifyIcon.h"
 #include "app/tray/ToolBarForm.h"
+#include "articles/ArticleNames.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "audio/Mp3Encode.h"
@@ -224,15 +225,15 @@ TEST_F(Form1ReadingTest, FilesNeedTitlesAndAnExistingFolder)
 TEST_F(Form1ReadingTest, TitlesBecomeSafeFileNamesInsideTheOutputFolder)
 {
     const QString dir = QStringLiteral("/data/out");
-    EXPECT_EQ(TForm1::OutputFile(dir, QStringLiteral("News"), QStringLiteral(".mp3")), QStringLiteral("/data/out/News.mp3"));
-    EXPECT_EQ(TForm1::OutputFile(dir, QStringLiteral("../../etc/x"), QStringLiteral(".wav")),
+    EXPECT_EQ(ArticleNames::OutputFile(dir, QStringLiteral("News"), QStringLiteral(".mp3")), QStringLiteral("/data/out/News.mp3"));
+    EXPECT_EQ(ArticleNames::OutputFile(dir, QStringLiteral("../../etc/x"), QStringLiteral(".wav")),
               QStringLiteral("/data/out/.._.._etc_x.wav"));
-    EXPECT_EQ(TForm1::OutputFile(dir, QStringLiteral("a\\b\tc"), QStringLiteral(".wav")), QStringLiteral("/data/out/a_b_c.wav"));
-    EXPECT_EQ(TForm1::OutputFile(dir + QLatin1Char('/'), QStringLiteral(" spaced "), QStringLiteral(".wav")),
+    EXPECT_EQ(ArticleNames::OutputFile(dir, QStringLiteral("a\\b\tc"), QStringLiteral(".wav")), QStringLiteral("/data/out/a_b_c.wav"));
+    EXPECT_EQ(ArticleNames::OutputFile(dir + QLatin1Char('/'), QStringLiteral(" spaced "), QStringLiteral(".wav")),
               QStringLiteral("/data/out/ spaced .wav")); // the title as typed
     for (const char *refused : {"", "   ", ".", "..", "..."})
-        EXPECT_TRUE(TForm1::OutputFile(dir, QLatin1String(refused), QStringLiteral(".wav")).isEmpty()) << refused;
-    const QString longName = TForm1::OutputFile(dir, QString(300, QChar(0x00e9)), QStringLiteral(".mp3"));
+        EXPECT_TRUE(ArticleNames::OutputFile(dir, QLatin1String(refused), QStringLiteral(".wav")).isEmpty()) << refused;
+    const QString longName = ArticleNames::OutputFile(dir, QString(300, QChar(0x00e9)), QStringLiteral(".mp3"));
     EXPECT_LE(QFileInfo(longName).fileName().toUtf8().size(), 255);
     EXPECT_TRUE(longName.endsWith(QStringLiteral(".mp3")));
 }

@@ -10,6 +10,7 @@
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
 #include "support/EngineHelpers.h"
+#include "support/MediaFiles.h"
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
 #include "support/TempHome.h"
@@ -323,9 +324,14 @@ TEST_F(ReadingE2ETest, Mp3FilesMadeWhileTheNextArticleIsReadAreTheStepsOwn)
         const QString stepwise = home.Root() + QLatin1Char('/') + title + QStringLiteral(".mp3");
         ASSERT_TRUE(app->voices.ConvertWaveFile(wav, home.Root() + QStringLiteral("/temp44.wav"), 16, 1, 44100));
         ASSERT_TRUE(EncodeMp3File(home.Root() + QStringLiteral("/temp44.wav"), stepwise));
-        const QByteArray made = TempHome::ReadFile(out + QLatin1Char('/') + title + QStringLiteral(".mp3"));
-        EXPECT_GT(made.size(), 10000) << title.toStdString();
-        EXPECT_TRUE(made == TempHome::ReadFile(stepwise)) << title.toStdString();
+        const QString made = out + QLatin1Char('/') + title + QStringLiteral(".mp3");
+        EXPECT_GT(MediaFiles::Mp3Sound(made).size(), 10000) << title.toStdString();
+        EXPECT_TRUE(MediaFiles::Mp3Sound(made) == TempHome::ReadFile(stepwise)) << title.toStdString();
+        // Tagged for players: the article's title, its voice and its place in the run.
+        const auto tags = MediaFiles::Probe(made);
+        EXPECT_EQ(tags.value(QStringLiteral("tag:title")), title);
+        EXPECT_EQ(tags.value(QStringLiteral("tag:artist")), titles.indexOf(title) % 2 ? QStringLiteral("Mike") : QStringLiteral("Mary"));
+        EXPECT_EQ(tags.value(QStringLiteral("tag:track")), QString::number(titles.indexOf(title) + 1));
     }
 }
 

@@ -5,7 +5,28 @@
 #include <cstring>
 #include <future>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
+
+// The library opens a sound device even for synthesis into memory, which it never
+// plays on, and complains on standard error when there is no sound server.
+int InitializeQuietly()
+{
+    const int saved = ::dup(STDERR_FILENO);
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved >= 0 && null >= 0)
+        ::dup2(null, STDERR_FILENO);
+    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr, espeakINITIALIZE_DONT_EXIT);
+    if (saved >= 0 && null >= 0)
+        ::dup2(saved, STDERR_FILENO);
+    for (const int fd : {saved, null}) {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return rate;
+}
 
 // The text being synthesised; only touched on the synthesis thread.
 struct Current
@@ -66,8 +87,7 @@ EspeakWorker::EspeakWorker()
 {
     m_Thread = std::thread([this] { Run(); });
     RunSync([this] {
-        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr,
-                                           espeakINITIALIZE_DONT_EXIT);
+        const int rate = InitializeQuietly();
         m_Available = rate == SynthRate;
         if (!m_Available)
             return;

@@ -1,0 +1,157 @@
+#include "cli/ConvertOptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+bool PositiveNumber(const QString &text, const QString &option, int *value, QString *error)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 1) {
+        *error = QStringLiteral("--%1 wants a whole number greater than 0, not \"%2\".").arg(option, text);
+        return false;
+    }
+    *value = n;
+    return true;
+}
+
+} // namespace
+
+bool TConvertOptions::Wanted(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == QLatin1String("--convert") || argument == QLatin1String("--help") ||
+            argument == QLatin1String("-h") || argument == QLatin1String("--version") ||
+            argument == QLatin1String("--list-voices"))
+            return true;
+    }
+    return false;
+}
+
+QString TConvertOptions::Usage()
+{
+    return QStringLiteral(
+        "Usage: parlewind --convert [options] FILE...\n"
+        "Reads text files aloud into MP3 or WAV files, one a file, with the voices,\n"
+        "pronunciations and settings of the Parlewind window. Needs no display and no\n"
+        "sound server.\n"
+        "\n"
+        "  FILE                 a text file (UTF-8, else Windows-1252); - reads the\n"
+        "                       standard input\n"
+        "  --articles FILE      the articles of a saved-articles file, one output each\n"
+        "  --voice NAME         the voice to read with (default: the window's default\n"
+        "                       voice, or each saved article's own)\n"
+        "  --list-voices        lists the voices and their languages\n"
+        "  --speed N            words a minute, within the voice's limits\n"
+        "  --pitch N            within the voice's limits\n"
+        "  --format mp3|wav     the files to write (default: mp3)\n"
+        "  --out DIR            where to write them (default: the current folder;\n"
+        "                       made when missing)\n"
+        "  --single-file NAME   everything into one file of that name\n"
+        "  --overwrite          replaces files that are already there\n"
+        "  --jobs N             MP3 files made at once (default: one a core)\n"
+        "  --quiet              no progress bar\n"
+        "  -h, --help           this text\n"
+        "  --version            the program's version\n"
+        "\n"
+        "Files are named after their titles: a text file's name without its extension,\n"
+        "a saved article's title. MP3 files are tagged with the title, the voice, the\n"
+        "album (\"Parlewind MP3\" or the saved-articles file's name) and the track number.\n"
+        "\n"
+        "Exit status: 0 every file written; 1 some inputs failed (each is named, the\n"
+        "others are written); 2 the command was not understood; 130 stopped by Ctrl+C.\n");
+}
+
+bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption convert(QStringLiteral("convert"));
+    const QCommandLineOption articles(QStringLiteral("articles"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption voice(QStringLiteral("voice"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption listVoices(QStringLiteral("list-voices"));
+    const QCommandLineOption speed(QStringLiteral("speed"), {}, QStringLiteral("N"));
+    const QCommandLineOption pitch(QStringLiteral("pitch"), {}, QStringLiteral("N"));
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|wav"));
+    const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("DIR"));
+    const QCommandLineOption single(QStringLiteral("single-file"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption overwrite(QStringLiteral("overwrite"));
+    const QCommandLineOption jobs(QStringLiteral("jobs"), {}, QStringLiteral("N"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, format, out, single, overwrite, jobs, quiet,
+                       help, version});
+    if (!parser.parse(QStringList{QStringLiteral("parlewind")} + arguments)) {
+        *error = parser.errorText();
+        return false;
+    }
+    // Given twice, an option is most likely a slip; the last one would silently win.
+    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &format, &out, &single, &jobs}) {
+        if (parser.values(*option).size() > 1) {
+            *error = QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst());
+            return false;
+        }
+    }
+    if (parser.isSet(help)) {
+        Action = Help;
+        return true;
+    }
+    if (parser.isSet(version)) {
+        Action = Version;
+        return true;
+    }
+    if (parser.isSet(listVoices)) {
+        Action = ListVoices;
+        return true;
+    }
+    Inputs = parser.positionalArguments();
+    ArticlesFile = parser.value(articles);
+    Voice = parser.value(voice);
+    if (parser.isSet(voice) && Voice.trimmed().isEmpty()) {
+        *error = QStringLiteral("--voice wants the name of a voice.");
+        return false;
+    }
+    if (parser.isSet(speed) && !PositiveNumber(parser.value(speed), QStringLiteral("speed"), &Speed, error))
+        return false;
+    if (parser.isSet(pitch) && !PositiveNumber(parser.value(pitch), QStringLiteral("pitch"), &Pitch, error))
+        return false;
+    if (parser.isSet(jobs) && !PositiveNumber(parser.value(jobs), QStringLiteral("jobs"), &Jobs, error))
+        return false;
+    if (parser.isSet(format)) {
+        const QString kind = parser.value(format).toLower();
+        if (kind != QLatin1String("mp3") && kind != QLatin1String("wav")) {
+            *error = QStringLiteral("--format is mp3 or wav, not \"%1\".").arg(parser.value(format));
+            return false;
+        }
+        Mp3 = kind == QLatin1String("mp3");
+    }
+    if (parser.isSet(out)) {
+        OutDir = parser.value(out);
+        if (OutDir.isEmpty()) {
+            *error = QStringLiteral("--out wants a folder.");
+            return false;
+        }
+    }
+    if (parser.isSet(single)) {
+        SingleFile = parser.value(single);
+        if (SingleFile.trimmed().isEmpty()) {
+            *error = QStringLiteral("--single-file wants a file name.");
+            return false;
+        }
+    }
+    Overwrite = parser.isSet(overwrite);
+    Quiet = parser.isSet(quiet);
+    if (Inputs.isEmpty() && ArticlesFile.isEmpty()) {
+        *error = QStringLiteral("Nothing to convert: name text files, - for the standard input, or --articles FILE.");
+        return false;
+    }
+    if (Inputs.count(QStringLiteral("-")) > 1) {
+        *error = QStringLiteral("The standard input can be read only once.");
+        return false;
+    }
+    return true;
+}

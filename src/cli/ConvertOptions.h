@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What `parlewind --convert` was asked to do.
+struct TConvertOptions
+{
+    enum TAction { Convert, Help, Version, ListVoices };
+
+    TAction Action = Convert;
+    QStringList Inputs; // text files; "-" is the standard input
+    QString ArticlesFile;
+    QString Voice;
+    int Speed = 0; // 0: the voice's own
+    int Pitch = 0;
+    bool Mp3 = true;
+    QString OutDir = QStringLiteral(".");
+    QString SingleFile;
+    int Jobs = 0; // 0: one a core
+    bool Quiet = false;
+    bool Overwrite = false;
+
+    // `arguments` without the program's name. False with the reason in `error`
+    // when they make no sense.
+    bool Parse(const QStringList &arguments, QString *error);
+
+    // The arguments ask for the command line rather than the window.
+    static bool Wanted(const QStringList &arguments);
+    static QString Usage();
+};

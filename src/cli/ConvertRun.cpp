@@ -1,0 +1,488 @@
+#include "cli/ConvertRun.h"
+
+#include "articles/ArticleNames.h"
+#include "articles/SavedArticles.h"
+#include "articles/TextFile.h"
+#include "audio/Mp3Jobs.h"
+#include "log/UtilsClass.h"
+#include "platform/shell/Messages.h"
+#include "platform/shell/ProgramPaths.h"
+#include "settings/Preferences.h"
+#include "speech/TTSForm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const QString album = QStringLiteral("Parlewind MP3");
+// Like the window's titles for text that came without one.
+constexpr int titleLength = 20;
+// Speech written by the engine: 22050 samples a second of 16 bits.
+constexpr double speechBytesPerSecond = 44100.0;
+
+void PrintError(const QString &text) { std::fprintf(stderr, "parlewind: %s\n", qPrintable(text)); }
+
+QString OneLine(QString text)
+{
+    text.replace(QStringLiteral("\r\r"), QStringLiteral(": "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.trimmed();
+}
+
+} // namespace
+
+TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TTTSForm &voices, QObject *parent)
+    : QObject(parent), m_Options(options), m_Prefs(prefs), m_Voices(voices), m_Jobs(new TMp3Jobs(this)),
+      m_Bar(!options.Quiet)
+{
+    if (options.Jobs > 0)
+        m_Jobs->SetWorkers(options.Jobs);
+    connect(m_Jobs, &TMp3Jobs::JobEnded, this, &TConvertRun::JobEnded);
+    connect(m_Jobs, &TMp3Jobs::WorkerFreed, this, &TConvertRun::Next);
+    m_Ticker.setInterval(100);
+    connect(&m_Ticker, &QTimer::timeout, this, &TConvertRun::Tick);
+}
+
+TConvertRun::~TConvertRun()
+{
+    if (!m_Ended)
+        Stop();
+}
+
+void TConvertRun::Fail(const QString &source, const QString &reason)
+{
+    ++m_Failures;
+    UtilsClass::Trace(source + QStringLiteral(": ") + reason);
+    // Most reasons name the file already.
+    const QString told = reason.contains(source) ? OneLine(reason) : source + QStringLiteral(": ") + OneLine(reason);
+    m_Bar.Note(QStringLiteral("parlewind: ") + told);
+}
+
+QString TConvertRun::RecordedMessages() const
+{
+    QStringList texts;
+    for (const Messages::Shown &shown : Messages::TakeRecorded())
+        texts << OneLine(shown.text);
+    return texts.isEmpty() ? QStringLiteral("the speech engine failed") : texts.join(QStringLiteral("; "));
+}
+
+TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
+{
+    QStringList lines;
+    QString error;
+    QString title;
+    if (input == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            Fail(QStringLiteral("standard input"), in.errorString());
+            return SomeFailed;
+        }
+        const QByteArray bytes = in.read(TextFile::MaxTextFileBytes + 1);
+        if (bytes.size() > TextFile::MaxTextFileBytes) {
+            Fail(QStringLiteral("standard input"), QStringLiteral("more than 64 MB, too large to be read as an article"));
+            return SomeFailed;
+        }
+        if (!TextFile::ReadLines(bytes, QStringLiteral("The standard input"), &lines, &error)) {
+            Fail(QStringLiteral("standard input"), error);
+            return SomeFailed;
+        }
+        title = ArticleNames::TitleFromText(lines.join(QLatin1Char(' ')), titleLength);
+        if (title.isEmpty())
+            title = QStringLiteral("Standard input");
+    } else {
+        if (QFileInfo(input).isDir()) {
+            Fail(input, QStringLiteral("is a folder, not a text file"));
+            return SomeFailed;
+        }
+        if (!TextFile::ReadLines(input, &lines, &error)) {
+            Fail(input, error);
+            return SomeFailed;
+        }
+        title = QFileInfo(input).completeBaseName();
+    }
+    TOutput output;
+    output.Sources << (input == QLatin1String("-") ? QStringLiteral("standard input") : input);
+    output.Texts << lines.join(QLatin1Char('\n'));
+    output.Voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;
+    output.Tags = {title, output.Voice, album, 0};
+    m_Outputs.push_back(std::move(output));
+    return AllWritten;
+}
+
+TConvertRun::TResult TConvertRun::AddArticles(const QString &file)
+{
+    QFile in(file);
+    if (QFileInfo(file).isDir() || !in.open(QIODevice::ReadOnly)) {
+        Fail(file, QFileInfo(file).isDir() ? QStringLiteral("is a folder, not a saved-articles file") : in.errorString());
+        return SomeFailed;
+    }
+    const QByteArray bytes = in.readAll();
+    if (TextFile::LooksBinary(bytes)) {
+        Fail(file, QStringLiteral("is not a saved-articles file"));
+        return SomeFailed;
+    }
+    const SavedArticles::Parsed parsed = SavedArticles::Parse(bytes);
+    TResult result = AllWritten;
+    if (parsed.Damaged) {
+        Fail(file, QStringLiteral("is damaged; the articles after the damaged place are not converted"));
+        result = SomeFailed;
+    }
+    int articles = 0;
+    int number = 0;
+    for (const SavedArticles::Record &record : parsed.Records) {
+        ++number;
+        if (record.IsBlank())
+            continue;
+        ++articles;
+        TOutput output;
+        output.Sources << QStringLiteral("%1, article %2").arg(file).arg(number);
+        output.Texts << record.Lines.join(QLatin1Char('\n'));
+        output.Voice = !m_Options.Voice.isEmpty() ? m_Options.Voice
+                       : record.Voice.trimmed().isEmpty() ? m_Prefs.TTS_DefaultVoiceName
+                                                          : record.Voice;
+        output.Tags = {record.Title, output.Voice, QFileInfo(file).completeBaseName(), 0};
+        m_Outputs.push_back(std::move(output));
+    }
+    if (articles == 0 && !parsed.Damaged) {
+        Fail(file, QStringLiteral("holds no article with text"));
+        result = SomeFailed;
+    }
+    return result;
+}
+
+TConvertRun::TResult TConvertRun::CheckVoices()
+{
+    if (!m_Options.Voice.isEmpty() && !m_Voices.FindVoice(m_Options.Voice)) {
+        PrintError(QStringLiteral("there is no voice \"%1\"; parlewind --convert --list-voices lists them.")
+                       .arg(m_Options.Voice));
+        return BadUsage;
+    }
+    for (auto it = m_Outputs.begin(); it != m_Outputs.end();) {
+        TVoiceEntry *voice = m_Voices.FindVoice(it->Voice);
+        if (!voice) {
+            Fail(it->Sources.constFirst(), QStringLiteral("Voice ") + it->Voice + QStringLiteral(" does not exist"));
+            it = m_Outputs.erase(it);
+            continue;
+        }
+        if (m_Options.Speed > 0 || m_Options.Pitch > 0) {
+            try {
+                if (voice->MinSpeed < 0)
+                    m_Voices.FillVoiceRanges(*voice);
+            } catch (const std::exception &error) {
+                PrintError(ErrorMessage(error));
+                return BadUsage;
+            }
+            const auto outside = [&](const char *what, int value, int low, int high) {
+                PrintError(QStringLiteral("%1 %2 is outside the limits of %3 (%4 to %5).")
+                               .arg(QLatin1String(what))
+                               .arg(value)
+                               .arg(voice->Name)
+                               .arg(low)
+                               .arg(high));
+                return BadUsage;
+            };
+            if (m_Options.Speed > 0 && (m_Options.Speed < voice->MinSpeed || m_Options.Speed > voice->MaxSpeed))
+                return outside("Speed", m_Options.Speed, voice->MinSpeed, voice->MaxSpeed);
+            if (m_Options.Pitch > 0 && (m_Options.Pitch < voice->MinPitch || m_Options.Pitch > voice->MaxPitch))
+                return outside("Pitch", m_Options.Pitch, voice->MinPitch, voice->MaxPitch);
+            // For this run only: nothing is stored.
+            if (m_Options.Speed > 0)
+                voice->Speed = m_Options.Speed;
+            if (m_Options.Pitch > 0)
+                voice->Pitch = m_Options.Pitch;
+        }
+        ++it;
+    }
+    return AllWritten;
+}
+
+bool TConvertRun::MakeOutDir()
+{
+    const QString dir = m_Options.OutDir;
+    if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir)) {
+        Fail(dir, QStringLiteral("the output folder cannot be made: ") + ProgramPaths::WhereAndWhy(dir));
+        return false;
+    }
+    // Permissions do not tell it all (a read-only file system, a full disk):
+    // a file is tried.
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".parlewind-XXXXXX")));
+    if (!probe.open()) {
+        Fail(dir, QStringLiteral("nothing can be written in the output folder: ") + probe.errorString());
+        return false;
+    }
+    return true;
+}
+
+void TConvertRun::NameOutputs()
+{
+    const QString extension = m_Options.Mp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav");
+    if (!m_Options.SingleFile.isEmpty() && !m_Outputs.empty()) {
+        // Everything into one file, read with the first voice, as the window does.
+        TOutput single;
+        for (TOutput &output : m_Outputs) {
+            single.Sources << output.Sources;
+            single.Texts << output.Texts;
+        }
+        QString name = m_Options.SingleFile;
+        if (!name.endsWith(extension, Qt::CaseInsensitive))
+            name += extension;
+        single.Path = QDir(m_Options.OutDir).filePath(name);
+        single.Voice = m_Outputs.front().Voice;
+        const bool oneAlbum = std::all_of(m_Outputs.begin(), m_Outputs.end(),
+                                          [&](const TOutput &o) { return o.Tags.Album == m_Outputs.front().Tags.Album; });
+        single.Tags = {QFileInfo(name).completeBaseName(), single.Voice, oneAlbum ? m_Outputs.front().Tags.Album : album, 0};
+        m_Outputs.clear();
+        m_Outputs.push_back(std::move(single));
+    } else {
+        for (TOutput &output : m_Outputs)
+            output.Path = ArticleNames::OutputFile(m_Options.OutDir, output.Tags.Title, extension);
+    }
+    QStringList taken;
+    int track = 0;
+    for (auto it = m_Outputs.begin(); it != m_Outputs.end();) {
+        const QString source = it->Sources.constFirst();
+        QString problem;
+        if (it->Path.isEmpty())
+            problem = QStringLiteral("A title is required to output speech to a file");
+        else if (taken.contains(it->Path))
+            problem = QStringLiteral("has the same title as an earlier input; ") + QFileInfo(it->Path).fileName() +
+                      QStringLiteral(" is written only once");
+        else if (QFileInfo::exists(it->Path) && !m_Options.Overwrite)
+            problem = it->Path + QStringLiteral(" is already there; --overwrite replaces it");
+        if (!problem.isEmpty()) {
+            Fail(source, problem);
+            it = m_Outputs.erase(it);
+            continue;
+        }
+        taken << it->Path;
+        if (m_Options.SingleFile.isEmpty() && m_Outputs.size() > 1)
+            it->Tags.Track = ++track;
+        for (const QString &text : it->Texts)
+            it->Chars += text.size();
+        ++it;
+    }
+}
+
+TConvertRun::TResult TConvertRun::Prepare()
+{
+    for (const QString &input : m_Options.Inputs)
+        AddTextInput(input);
+    if (!m_Options.ArticlesFile.isEmpty())
+        AddArticles(m_Options.ArticlesFile);
+    const TResult voices = CheckVoices();
+    if (voices != AllWritten)
+        return voices;
+    if (!m_Outputs.empty() && !MakeOutDir())
+        m_Outputs.clear();
+    else
+        NameOutputs();
+    return m_Failures > 0 ? SomeFailed : AllWritten;
+}
+
+void TConvertRun::Start()
+{
+    m_Clock.start();
+    m_Voices.TTS1->OnTextDataDone = [this](TTTS *, quint64, quint32) {
+        // Handled once the engine's notification is over.
+        QMetaObject::invokeMethod(this, &TConvertRun::TextDone, Qt::QueuedConnection);
+    };
+    m_Voices.TTS1->OnWordPosition = [this](TTTS *, quint64, quint32 offset) {
+        if (m_Speaking && m_Speaking->TextsSpoken < m_Speaking->Texts.size()) {
+            const auto length = m_Speaking->Texts.at(m_Speaking->TextsSpoken).size();
+            m_SpokenFraction = length > 0 ? std::min(1.0, double(offset) / double(length)) : 1.0;
+        }
+    };
+    if (m_Bar.Shown())
+        m_Ticker.start();
+    QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
+}
+
+QString TConvertRun::NewSpeechFile() const
+{
+    // Beside the outputs, hidden, and never a name the user may have chosen.
+    QTemporaryFile file(QDir(m_Options.OutDir).filePath(QStringLiteral(".parlewind-XXXXXX.wav")));
+    file.setAutoRemove(false);
+    return file.open() ? file.fileName() : QString();
+}
+
+void TConvertRun::Next()
+{
+    if (m_Stopped || m_Ended || m_Speaking)
+        return;
+    if (m_Next >= m_Outputs.size()) {
+        if (!m_Jobs->Busy())
+            Finish();
+        return;
+    }
+    // Every worker is making an MP3: the next speech waits for one.
+    if (m_Options.Mp3 && m_Jobs->Full())
+        return;
+    Begin(m_Outputs[m_Next++]);
+}
+
+void TConvertRun::Begin(TOutput &output)
+{
+    output.Speech = NewSpeechFile();
+    if (output.Speech.isEmpty()) {
+        Fail(output.Sources.constFirst(), QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(output.Path));
+        output.Finished = true;
+        QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
+        return;
+    }
+    Messages::TakeRecorded();
+    bool opened = false;
+    try {
+        opened = m_Voices.PlayToFileInit(output.Voice, output.Speech);
+    } catch (const std::exception &) {
+        // told through the messages
+    }
+    if (!opened) {
+        Fail(output.Sources.constFirst(), RecordedMessages());
+        UtilsClass::DeleteTraced(output.Speech);
+        output.Finished = true;
+        QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
+        return;
+    }
+    if (m_Options.Mp3)
+        m_Jobs->Start(output.Speech, output.Path, output.Tags.Render());
+    m_Speaking = &output;
+    m_SpokenFraction = 0;
+    m_Voices.SpeakText(output.Texts.constFirst());
+}
+
+void TConvertRun::TextDone()
+{
+    if (m_Stopped || !m_Speaking)
+        return;
+    TOutput &output = *m_Speaking;
+    ++output.TextsSpoken;
+    m_SpokenFraction = 0;
+    if (output.TextsSpoken < output.Texts.size()) {
+        m_Voices.SpeakText(output.Texts.at(output.TextsSpoken));
+        return;
+    }
+    m_Speaking = nullptr;
+    SpeechFinished(output);
+    Next();
+}
+
+void TConvertRun::SpeechFinished(TOutput &output)
+{
+    Messages::TakeRecorded();
+    try {
+        // Closing the component completes the speech file.
+        m_Voices.TTS1->SetActive(false);
+    } catch (const std::exception &error) {
+        if (m_Options.Mp3)
+            m_Jobs->DropIncomplete();
+        UtilsClass::DeleteTraced(output.Speech);
+        output.Finished = true;
+        Fail(output.Sources.constFirst(), ErrorMessage(error) + QStringLiteral(": ") + ProgramPaths::WhereAndWhy(output.Path));
+        return;
+    }
+    output.SpeechDone = true;
+    output.SpeechBytes = QFileInfo(output.Speech).size();
+    if (m_Options.Mp3) {
+        m_Jobs->SpeechComplete();
+        return;
+    }
+    // The wave file takes its name only now that it is whole.
+    if (std::rename(QFile::encodeName(output.Speech).constData(), QFile::encodeName(output.Path).constData()) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        UtilsClass::DeleteTraced(output.Speech);
+        Fail(output.Sources.constFirst(), QStringLiteral("Unable to create ") + output.Path + QStringLiteral(": ") + why);
+    }
+    output.Finished = true;
+}
+
+void TConvertRun::JobEnded(const QString &mp3, const QString &speech, bool ok, const QString &failure)
+{
+    for (TOutput &output : m_Outputs) {
+        if (output.Path != mp3 || output.Finished)
+            continue;
+        output.Finished = true;
+        if (!ok) {
+            // Unlike the window, no one is told where the speech is kept.
+            UtilsClass::DeleteTraced(speech);
+            Fail(output.Sources.constFirst(), failure);
+        }
+        break;
+    }
+}
+
+void TConvertRun::Tick()
+{
+    double done = 0;
+    double total = 0;
+    double audio = 0;
+    int files = 0;
+    for (const TOutput &output : m_Outputs) {
+        total += double(output.Chars);
+        if (output.Finished) {
+            done += double(output.Chars);
+            files += 1;
+            audio += double(output.SpeechBytes) / speechBytesPerSecond;
+            continue;
+        }
+        if (output.Speech.isEmpty())
+            continue;
+        double spoken = 1.0;
+        if (!output.SpeechDone) {
+            qint64 before = 0;
+            for (int k = 0; k < output.TextsSpoken; ++k)
+                before += output.Texts.at(k).size();
+            const qint64 current = output.TextsSpoken < output.Texts.size() ? output.Texts.at(output.TextsSpoken).size() : 0;
+            spoken = output.Chars > 0 ? (double(before) + m_SpokenFraction * double(current)) / double(output.Chars) : 1.0;
+            audio += double(QFileInfo(output.Speech).size()) / speechBytesPerSecond;
+        } else {
+            audio += double(output.SpeechBytes) / speechBytesPerSecond;
+        }
+        const double encoded = m_Options.Mp3 ? m_Jobs->Percent(output.Path) / 100.0 : 1.0;
+        done += double(output.Chars) * spoken * encoded;
+    }
+    m_Bar.Update(total > 0 ? done / total : 1.0, files, int(m_Outputs.size()), audio, double(m_Clock.elapsed()) / 1000.0);
+}
+
+void TConvertRun::Finish()
+{
+    if (m_Ended)
+        return;
+    m_Ended = true;
+    m_Ticker.stop();
+    if (m_Bar.Shown())
+        Tick();
+    m_Bar.Finish();
+    emit Done(m_Failures > 0 ? SomeFailed : AllWritten);
+}
+
+void TConvertRun::Stop()
+{
+    if (m_Ended)
+        return;
+    m_Stopped = true;
+    m_Ended = true;
+    m_Ticker.stop();
+    if (m_Voices.TTS1->Active()) {
+        try {
+            m_Voices.TTS1->SetActive(false);
+        } catch (const std::exception &error) {
+            UtilsClass::Trace(QStringLiteral("Closing the engine failed: ") + ErrorMessage(error));
+        }
+    }
+    // Every MP3 not yet made goes, and every speech file with it.
+    m_Jobs->CancelAll(false);
+    if (m_Speaking)
+        UtilsClass::DeleteTraced(m_Speaking->Speech);
+    m_Speaking = nullptr;
+    m_Bar.Finish();
+    emit Done(Stopped);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "audio/Mp3Tags.h"
+#include "cli/ConvertOptions.h"
+#include "cli/ProgressBar.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+class TMp3Jobs;
+class TPreferences;
+class TTTSForm;
+
+// A conversion from the command line: reads the inputs, names the outputs, and
+// speaks each into its file with the window's voice manager, while earlier ones
+// are made into MP3 files on the other cores. Every failure is told with the
+// input it concerns; the others are still written.
+class TConvertRun : public QObject
+{
+    Q_OBJECT
+public:
+    // What the run's exit status says.
+    enum TResult { AllWritten = 0, SomeFailed = 1, BadUsage = 2, Stopped = 130 };
+
+    TConvertRun(const TConvertOptions &options, TPreferences &prefs, TTTSForm &voices, QObject *parent = nullptr);
+    ~TConvertRun() override;
+
+    // Reads the inputs and checks the options against the voices. BadUsage (told
+    // on standard error) ends the run before anything is written.
+    TResult Prepare();
+    // Starts the conversion; Done follows, also when nothing is left to do.
+    void Start();
+    // Ctrl+C: stops at once, leaving no unfinished file under a final name.
+    void Stop();
+
+signals:
+    void Done(int result);
+
+private:
+    // One file to write, from one text or (into a single file) several.
+    struct TOutput
+    {
+        QString Path;
+        QStringList Sources;
+        QStringList Texts;
+        QString Voice;
+        TMp3Tags Tags;
+        QString Speech; // the speech file being written
+        qint64 Chars = 0;
+        qint64 SpeechBytes = 0;
+        int TextsSpoken = 0;
+        bool SpeechDone = false;
+        bool Finished = false;
+    };
+
+    TResult AddTextInput(const QString &input);
+    TResult AddArticles(const QString &file);
+    TResult CheckVoices();
+    bool MakeOutDir();
+    void NameOutputs();
+    void Fail(const QString &source, const QString &reason);
+    void Next();
+    void Begin(TOutput &output);
+    void TextDone();
+    void SpeechFinished(TOutput &output);
+    void JobEnded(const QString &mp3, const QString &speech, bool ok, const QString &failure);
+    void Finish();
+    void Tick();
+    QString RecordedMessages() const;
+    QString NewSpeechFile() const;
+
+    const TConvertOptions m_Options;
+    TPreferences &m_Prefs;
+    TTTSForm &m_Voices;
+    TMp3Jobs *m_Jobs;
+    TProgressBar m_Bar;
+    QTimer m_Ticker;
+    QElapsedTimer m_Clock;
+    std::vector<TOutput> m_Outputs;
+    size_t m_Next = 0;
+    TOutput *m_Speaking = nullptr;
+    double m_SpokenFraction = 0; // of the text being spoken
+    int m_Failures = 0;
+    bool m_Stopped = false;
+    bool m_Ended = false;
+};

@@ -1,0 +1,297 @@
+#include "app/FormWithVoices.h"
+#include "articles/MemoListBox.h"
+#include "cli/ProgressBar.h"
+#include "platform/shell/Messages.h"
+#include "speech/SpTools.h"
+#include "support/EngineHelpers.h"
+#include "support/MediaFiles.h"
+#include "support/Printers.h"
+#include "support/StoredPrefs.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QToolButton>
+
+#include <csignal>
+
+#include <gtest/gtest.h>
+
+// `parlewind --convert` run as a script runs it: no display, no sound server.
+// Only the window's test speaks in this process; everything else is spoken by
+// the program itself, so that each speech is the first of its process.
+namespace {
+
+using MediaFiles::Mp3Sound;
+using MediaFiles::Probe;
+using MediaFiles::Seconds;
+
+struct Result
+{
+    int exit = -1;
+    QString told; // standard error
+};
+
+class ConvertTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        in = home.Root() + QStringLiteral("/in");
+        out = home.Root() + QStringLiteral("/out");
+        QDir().mkpath(in);
+    }
+    QString Input(const QString &name, const QByteArray &bytes)
+    {
+        TempHome::WriteFile(in + QLatin1Char('/') + name, bytes);
+        return in + QLatin1Char('/') + name;
+    }
+    QProcessEnvironment Headless() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "PULSE_SERVER", "QT_QPA_PLATFORM",
+                                 "DBUS_SESSION_BUS_ADDRESS"})
+            env.remove(QLatin1String(name));
+        // Where a sound server's socket would be, none is.
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.Root() + QStringLiteral("/nothing"));
+        return env;
+    }
+    void Start(QProcess &p, const QStringList &args) const
+    {
+        p.setProcessEnvironment(Headless());
+        p.start(QStringLiteral(PARLEWIND_BINARY), QStringList{QStringLiteral("--convert")} + args);
+    }
+    Result Convert(const QStringList &args, const QByteArray &standardInput = {})
+    {
+        QProcess p;
+        Start(p, args);
+        p.write(standardInput);
+        p.closeWriteChannel();
+        if (!p.waitForFinished(180000))
+            return {};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+    }
+    static QStringList Files(const QString &dir)
+    {
+        return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    static QByteArray Prose(int chars, int skip)
+    {
+        QByteArray all;
+        for (const QFileInfo &licence : QDir(QStringLiteral("/usr/share/common-licenses")).entryInfoList(QDir::Files, QDir::Name))
+            all += TempHome::ReadFile(licence.filePath()).simplified() + ' ';
+        return all.mid(skip, chars);
+    }
+
+    TempHome home;
+    QString in;
+    QString out;
+};
+
+TEST_F(ConvertTest, TextFilesStandardInputAndSavedArticlesBecomeNamedTaggedFilesAsLongAsTheirSpeech)
+{
+    const QStringList texts{
+        Input(QStringLiteral("Chapter One.txt"), "It was a bright cold day in April.\nThe clocks were striking thirteen.\n"),
+        // Not UTF-8: read as Windows-1252, as the window opens it.
+        Input(QStringLiteral("chapter.02.txt"), "Caf\xe9 au lait, s'il vous pla\xeet. Two euros \x80 only.\n"),
+        Input(QStringLiteral("Kapitola tři.txt"), "Robots of the world, unite. The end.\n")};
+    const QString saved = Input(QStringLiteral("Evening.txt"),
+        "||||||Parlewind MP3 Start of Article||||||\r\nMorning news|Mike|2\r\nGood morning. Here is the news.\r\nRain later.\r\n"
+        "||||||Parlewind MP3 End of Article||||||\r\n"
+        "||||||Parlewind MP3 Start of Article||||||\r\nBlank|Sam|1\r\n   \r\n||||||Parlewind MP3 End of Article||||||\r\n"
+        "||||||Parlewind MP3 Start of Article||||||\r\n\xc4\x8c" "apek|Sam|1\r\nA play in three acts.\r\n"
+        "||||||Parlewind MP3 End of Article||||||\r\n");
+    const QByteArray piped = "Hello from a pipe, dear listeners.\n";
+    const QStringList names{"Chapter One", "chapter.02", "Kapitola tři", "Hello_from_a_pipe_de", "Morning news", "Čapek"};
+    const QStringList artists{"Mary", "Mary", "Mary", "Mary", "Mike", "Sam"};
+
+    QMap<QString, double> seconds[2];
+    for (const bool mp3 : {true, false}) {
+        const QString dir = out + (mp3 ? QStringLiteral("/mp3") : QStringLiteral("/wav"));
+        const QString extension = mp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav");
+        const Result r = Convert(texts + QStringList{QStringLiteral("-"), QStringLiteral("--articles"), saved,
+                                                     QStringLiteral("--format"), extension.mid(1), QStringLiteral("--out"), dir},
+                                 piped);
+        ASSERT_EQ(r.exit, 0) << r.told.toStdString();
+        EXPECT_EQ(r.told, QString()) << "nothing but errors on standard error, and no sound server's complaint";
+        QStringList expected;
+        for (const QString &name : names)
+            expected << name + extension;
+        expected.sort();
+        EXPECT_EQ(Files(dir), expected) << "no speech or half file left beside them";
+        for (int k = 0; k < names.size(); ++k) {
+            const auto probed = Probe(dir + QLatin1Char('/') + names[k] + extension);
+            seconds[mp3][names[k]] = probed.value(QStringLiteral("duration")).toDouble();
+            EXPECT_GT(seconds[mp3][names[k]], 1.0) << names[k].toStdString();
+            if (!mp3)
+                continue;
+            EXPECT_EQ(probed.value(QStringLiteral("tag:title")), names[k]);
+            EXPECT_EQ(probed.value(QStringLiteral("tag:artist")), artists[k]);
+            EXPECT_EQ(probed.value(QStringLiteral("tag:album")), k < 4 ? QStringLiteral("Parlewind MP3") : QStringLiteral("Evening"));
+            EXPECT_EQ(probed.value(QStringLiteral("tag:track")), QString::number(k + 1));
+            EXPECT_TRUE(probed.value(QStringLiteral("tag:encoder")).startsWith(QStringLiteral("Parlewind MP3 ")));
+        }
+    }
+    // The MP3 holds the whole speech: the encoder adds a few frames at most.
+    for (const QString &name : names)
+        EXPECT_NEAR(seconds[true][name], seconds[false][name], 0.1) << name.toStdString();
+
+    // Everything into one file, tagged with its name.
+    const Result single = Convert({texts[0], texts[2], QStringLiteral("--single-file"), QStringLiteral("Book"),
+                                   QStringLiteral("--out"), out + QStringLiteral("/one")});
+    ASSERT_EQ(single.exit, 0) << single.told.toStdString();
+    const auto book = Probe(out + QStringLiteral("/one/Book.mp3"));
+    EXPECT_EQ(book.value(QStringLiteral("tag:title")), QStringLiteral("Book"));
+    EXPECT_NEAR(book.value(QStringLiteral("duration")).toDouble(),
+                seconds[false][names[0]] + seconds[false][names[2]], 0.5);
+}
+
+TEST_F(ConvertTest, Mp3OfATextIsTheOneTheWindowWritesWithTheSameVoiceAndSettings)
+{
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
+    // The window's own choices, which the command line must follow: a speed of
+    // its own for the voice, a pronunciation and the symbol filter.
+    StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+    StoredPrefs::Store(QStringLiteral("SPD_Mary"), QStringLiteral("230"));
+    StoredPrefs::Store(QStringLiteral("OUT_FileFormat"), QStringLiteral("1"));
+    StoredPrefs::Store(QStringLiteral("OUT_Directory"), out + QStringLiteral("/window"));
+    TempHome::WriteFile(home.ProgramDir() + QStringLiteral("/Lexicon.txt"), "Parlewind\tparr lay wind\n");
+    QDir().mkpath(out + QStringLiteral("/window"));
+    const QString text = QStringLiteral("Parlewind reads [this] aloud, see http://example.org/a/long/path for more. ") +
+                         QString::fromLatin1(Prose(1500, 0));
+
+    DetectSpeechSupport();
+    Messages::TakeRecorded();
+    FormWithVoices app;
+    ASSERT_TRUE(app.ShowActive());
+    TMemoEntry *article = app.form.AddMemo(text, QStringLiteral("Mary"));
+    article->SetTitle(QStringLiteral("Chapter"));
+    app.form.PlayFileBtn->click();
+    ASSERT_TRUE(WaitUntil([&] { return app.form.ReadingState == rsIdle; }, 60000));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    const QString window = out + QStringLiteral("/window/Chapter.mp3");
+    ASSERT_TRUE(QFileInfo::exists(window));
+
+    const Result r = Convert({Input(QStringLiteral("Chapter.txt"), text.toUtf8()), QStringLiteral("--out"), out});
+    ASSERT_EQ(r.exit, 0) << r.told.toStdString();
+    const QString command = out + QStringLiteral("/Chapter.mp3");
+    EXPECT_GT(Mp3Sound(command).size(), 10000);
+    EXPECT_TRUE(Mp3Sound(command) == Mp3Sound(window)) << "the same speech, resampling and encoder";
+    for (const QString &file : {window, command}) {
+        const auto tags = Probe(file);
+        EXPECT_EQ(tags.value(QStringLiteral("tag:title")), QStringLiteral("Chapter"));
+        EXPECT_EQ(tags.value(QStringLiteral("tag:artist")), QStringLiteral("Mary"));
+        EXPECT_EQ(tags.value(QStringLiteral("tag:album")), QStringLiteral("Parlewind MP3"));
+    }
+    // A speed given for the run is that run's own: slower here, and the window's stays.
+    const Result slower = Convert({Input(QStringLiteral("Slower.txt"), text.toUtf8()), QStringLiteral("--speed"),
+                                   QStringLiteral("175"), QStringLiteral("--out"), out});
+    ASSERT_EQ(slower.exit, 0) << slower.told.toStdString();
+    EXPECT_GT(Seconds(out + QStringLiteral("/Slower.mp3")),
+              Seconds(command) * 1.2);
+    EXPECT_EQ(StoredPrefs::Stored(QStringLiteral("SPD_Mary")), QStringLiteral("230"));
+}
+
+TEST_F(ConvertTest, BadInputIsToldWithItsReasonAndEverythingElseIsWritten)
+{
+    const QString good = Input(QStringLiteral("good.txt"), "Good text to read.\n");
+    const QString other = Input(QStringLiteral("other.txt"), "Another good text.\n");
+    const QString binary = Input(QStringLiteral("program.bin"), QByteArray("\x7f" "ELF\0\0\0\x01", 8) + QByteArray(4000, '\0'));
+    QDir().mkpath(in + QStringLiteral("/folder"));
+    const QString folder = in + QStringLiteral("/folder");
+    struct Case
+    {
+        const char *what;
+        QStringList args;
+        int exit;
+        QStringList told;
+        QStringList written;
+    };
+    const QString missing = in + QStringLiteral("/missing.txt");
+    const std::vector<Case> cases{
+        {"a missing file, a binary file and a folder among good ones", {good, missing, binary, folder, other}, 1,
+         {missing, binary, folder}, {"good.mp3", "other.mp3"}},
+        {"an unknown voice", {QStringLiteral("--voice"), QStringLiteral("Nobody"), good}, 2, {"Nobody"}, {}},
+        {"a speed beyond the voice's limits", {QStringLiteral("--speed"), QStringLiteral("5000"), good}, 2,
+         {"5000", "Mary"}, {}},
+        {"a pitch that is no number", {QStringLiteral("--pitch"), QStringLiteral("high"), good}, 2, {"high"}, {}},
+        {"an unknown option", {QStringLiteral("--fast"), good}, 2, {"fast"}, {}},
+        {"nothing to convert", {QStringLiteral("--quiet")}, 2, {"Nothing to convert"}, {}},
+        {"an output folder where nothing can be written", {QStringLiteral("--out"), QStringLiteral("/proc"), good}, 1,
+         {"/proc"}, {}},
+        {"an output folder under a file", {QStringLiteral("--out"), good + QStringLiteral("/sub"), good}, 1, {"sub"}, {}},
+    };
+    for (const Case &c : cases) {
+        QDir(out).removeRecursively();
+        const QStringList args = c.args.contains(QStringLiteral("--out")) ? c.args : c.args + QStringList{"--out", out};
+        const Result r = Convert(args);
+        EXPECT_EQ(r.exit, c.exit) << c.what << ": " << r.told.toStdString();
+        for (const QString &told : c.told)
+            EXPECT_TRUE(r.told.contains(told)) << c.what << ": " << r.told.toStdString();
+        EXPECT_EQ(Files(out), c.written) << c.what;
+    }
+
+    // A file already there is kept unless the user says otherwise.
+    TempHome::WriteFile(out + QStringLiteral("/good.mp3"), "mine");
+    const Result kept = Convert({good, QStringLiteral("--out"), out});
+    EXPECT_EQ(kept.exit, 1);
+    EXPECT_EQ(TempHome::ReadFile(out + QStringLiteral("/good.mp3")), QByteArray("mine"));
+    EXPECT_EQ(Convert({good, QStringLiteral("--overwrite"), QStringLiteral("--out"), out}).exit, 0);
+    EXPECT_GT(Seconds(out + QStringLiteral("/good.mp3")), 0.5);
+}
+
+TEST_F(ConvertTest, CtrlCStopsPromptlyAndLeavesOnlyWholeFiles)
+{
+    QStringList texts;
+    for (int k = 0; k < 4; ++k)
+        texts << Input(QStringLiteral("part%1.txt").arg(k), Prose(20000, 20000 * k));
+    QProcess p;
+    Start(p, texts + QStringList{QStringLiteral("--jobs"), QStringLiteral("1"), QStringLiteral("--out"), out});
+    // Speech is being written and encoded.
+    ASSERT_TRUE(WaitUntil([&] {
+        return std::any_of(Files(out).begin(), Files(out).end(), [](const QString &f) { return f.startsWith(QLatin1Char('.')); });
+    }, 30000));
+    Pump(300);
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(p.exitCode(), 130);
+    QStringList finished = Files(out);
+    EXPECT_LT(finished.size(), 4) << "stopped before the end";
+    for (const QString &file : finished) {
+        EXPECT_TRUE(file.endsWith(QStringLiteral(".mp3"))) << file.toStdString() << " left behind";
+        EXPECT_GT(Seconds(out + QLatin1Char('/') + file), 60.0) << "whole";
+    }
+}
+
+TEST(ProgressBarTest, LineFitsTheTerminalAndEstimatesOnlyOnceThereIsSomethingToGoBy)
+{
+    struct Case
+    {
+        int columns;
+        double fraction;
+        double elapsed;
+        const char *shows;
+        bool estimate;
+    };
+    const Case cases[]{
+        {80, 0.0, 0.0, "[----", false},
+        {80, 0.5, 30.0, "  50%  1/4 files  1:02:05 of audio  0:30 left", true},
+        {60, 0.25, 0.5, "#--", false}, // too early to tell
+        {60, 0.25, 10.0, "0:30 left", true},
+        {200, 1.0, 10.0, "] 100%", false},
+        {30, 0.5, 10.0, "50%", true},
+    };
+    for (const Case &c : cases) {
+        const QString line = TProgressBar::Line(c.columns, c.fraction, 1, 4, 3725, c.elapsed);
+        EXPECT_LT(line.size(), c.columns) << line.toStdString();
+        EXPECT_TRUE(line.contains(QLatin1String(c.shows))) << line.toStdString();
+        EXPECT_EQ(line.contains(QStringLiteral(" left")), c.estimate && c.columns > 40) << line.toStdString();
+    }
+}
+
+} // namespace
