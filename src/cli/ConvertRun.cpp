@@ -161,11 +161,6 @@ TConvertRun::TResult TConvertRun::AddArticles(const QString &file)
 
 TConvertRun::TResult TConvertRun::CheckVoices()
 {
-    if (!m_Options.Voice.isEmpty() && !m_Voices.FindVoice(m_Options.Voice)) {
-        PrintError(QStringLiteral("there is no voice \"%1\"; parlewind --convert --list-voices lists them.")
-                       .arg(m_Options.Voice));
-        return BadUsage;
-    }
     for (auto it = m_Outputs.begin(); it != m_Outputs.end();) {
         TVoiceEntry *voice = m_Voices.FindVoice(it->Voice);
         if (!voice) {
@@ -274,6 +269,12 @@ void TConvertRun::NameOutputs()
 
 TConvertRun::TResult TConvertRun::Prepare()
 {
+    // A command that cannot work is told before any input is read.
+    if (!m_Options.Voice.isEmpty() && !m_Voices.FindVoice(m_Options.Voice)) {
+        PrintError(QStringLiteral("there is no voice \"%1\"; parlewind --convert --list-voices lists them.")
+                       .arg(m_Options.Voice));
+        return BadUsage;
+    }
     for (const QString &input : m_Options.Inputs)
         AddTextInput(input);
     if (!m_Options.ArticlesFile.isEmpty())
