@@ -147,7 +147,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     ReadingCommands.Pause = {PauseBtn, PauseMItm, TrayIcon->PausePONtry, floating.PauseBtn};
     ReadingCommands.Skip = {SkipBtn, SkipMItm, TrayIcon->SkipPONtry, floating.SkipBtn};
     ReadingCommands.Stop = {StopBtn, StopMItm, TrayIcon->StopPONtry, floating.StopBtn};
-    ReadingCommands.Devices = {SelAudioDevMItm, PronunciationMItm};
+    ReadingCommands.Devices = {SelAudioDevMItm, PronunciationMItm, LanguagesMItm};
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -363,6 +363,7 @@ void TForm1::ConnectOptionPages()
     TabSheet5->Idle = [this] { return ReadingState == rsIdle; };
     TabSheet5->VoicesChanged = [this] { LoadFavoriteVoices(); };
     TabSheet5->TestVoice = test;
+    TabSheet5->Languages = [this] { LanguagesMItmClick(); };
     TabSheet5->MoreVoices = [this] {
         if (HelpFile.isEmpty() || !ShellOpen::Open(HelpFile + QStringLiteral("#more-voices")))
             Messages::ShowError(QStringLiteral("The help page on more voices could not be opened."));
@@ -514,6 +515,7 @@ void TForm1::BuildMenus()
     // "S" already chooses "&Single Article" in this menu.
     SelAudioDevMItm = item(mnuOptions, "SelAudioDevMItm", "Select Audio &Device");
     PronunciationMItm = item(mnuOptions, "PronunciationMItm", "&Pronunciation Editor");
+    LanguagesMItm = item(mnuOptions, "LanguagesMItm", "&Languages…");
 
     mnuRead = bar->addMenu(QStringLiteral("&Read"));
     mnuRead->setObjectName(QStringLiteral("mnuRead"));
@@ -558,6 +560,7 @@ void TForm1::BuildMenus()
             &TForm1::VisitBrivantaTechnologies1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
     connect(PronunciationMItm, &QAction::triggered, this, &TForm1::PronunciationMItmClick);
+    connect(LanguagesMItm, &QAction::triggered, this, &TForm1::LanguagesMItmClick);
     connect(SelAudioDevMItm, &QAction::triggered, this, &TForm1::SelAudioDevMItmClick);
     connect(MonitorCBMItm, &QAction::triggered, this, &TForm1::MonitorCBClick);
     connect(SingleArticleMItm, &QAction::triggered, this, &TForm1::ToolButton1Click);
@@ -653,6 +656,7 @@ void TForm1::FormCreate()
         if (Initialized && ReadingState != rsExiting)
             SaveTimer->start();
     };
+    MemoListBox1->MoreLanguages = [this] { return LanguagesMItmClick(); };
     MemoListBox1->VoiceNames = [this] {
         QStringList names;
         if (TTSForm) {
@@ -1195,6 +1199,32 @@ void TForm1::PronunciationMItmClick()
 {
     if (Initialized && TTSForm)
         TTSForm->LexiconDialog(this, QStringLiteral("Parlewind MP3 Pronunciation"));
+}
+
+bool TForm1::LanguagesMItmClick()
+{
+    if (!Initialized || !TTSForm || ReadingState != rsIdle)
+        return false;
+    const bool changed = TTSForm->LanguagesDialog(this, QStringLiteral("Parlewind MP3 Languages"),
+                                                  [this](const QStringList &voices) { return VoiceUsage(voices); });
+    if (changed) {
+        UtilsClass::Trace(QStringLiteral("Languages changed: %1 voices").arg(TTSForm->VoiceCount()));
+        LoadFavoriteVoices();
+    }
+    return changed;
+}
+
+QStringList TForm1::VoiceUsage(const QStringList &voices) const
+{
+    QStringList uses;
+    if (voices.contains(Prefs->TTS_DefaultVoiceName))
+        uses << QStringLiteral("the default voice (") + Prefs->TTS_DefaultVoiceName + QLatin1Char(')');
+    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
+        const TMemoEntry *article = MemoListBox1->EntryAt(k);
+        if (voices.contains(article->Voice()))
+            uses << QStringLiteral("article %1 \"%2\" (%3)").arg(k).arg(article->Title(), article->Voice());
+    }
+    return uses;
 }
 
 QString TForm1::ExportFile()

@@ -172,6 +172,7 @@ public:
     QActionGroup *ModeMenuGroup = nullptr;
     QAction *SelAudioDevMItm = nullptr;
     QAction *PronunciationMItm = nullptr;
+    QAction *LanguagesMItm = nullptr;
     QAction *ReadAloudMItm = nullptr;
     QAction *ReadToFileMItm = nullptr;
     QAction *PauseMItm = nullptr;
@@ -196,6 +197,10 @@ public:
     void About1Click();
     void PasteBtnClick();
     void PronunciationMItmClick();
+    // The engine's languages; true when the voices changed and every list shows them.
+    bool LanguagesMItmClick();
+    // What uses these voices: the articles, one line each, and the default voice.
+    QStringList VoiceUsage(const QStringList &voices) const;
     // The previous (-1) or next (1) article becomes the marked one, its text focused.
     void MoveToArticle(int step);
     // An entry of "&Audio Help": its topic is read with the default voice.

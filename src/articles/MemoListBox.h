@@ -77,6 +77,8 @@ public:
 
     // Every installed voice, for the articles' voice boxes.
     std::function<QStringList()> VoiceNames;
+    // "More languages…" in an article's voice box; true when the voices changed.
+    std::function<bool()> MoreLanguages;
 
     std::vector<std::unique_ptr<TMemoEntry>> Entries;
     quint8 ListMode = 0;

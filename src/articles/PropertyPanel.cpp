@@ -34,6 +34,9 @@ QPushButton *StripButton(const char *name, const QString &text, const QString &h
     return button;
 }
 
+// The voice box's last entry, which opens the languages rather than naming a voice.
+const QString moreLanguages = QStringLiteral("more-languages");
+
 } // namespace
 
 TPropertyPanel::TPropertyPanel(QWidget *parent) : QFrame(parent)
@@ -90,6 +93,15 @@ TPropertyPanel::TPropertyPanel(QWidget *parent) : QFrame(parent)
     connect(VoiceBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)
             return;
+        if (VoiceBox->itemData(index) == moreLanguages) {
+            // The article's voice stays chosen while the languages are picked.
+            FillVoiceBox();
+            QMetaObject::invokeMethod(this, [this] {
+                if (MoreLanguages && MoreLanguages())
+                    FillVoiceBox();
+            }, Qt::QueuedConnection);
+            return;
+        }
         const QString voice = VoiceBox->itemText(index);
         VoiceLabel->setText(voice);
         VoiceLabel->adjustSize();
@@ -143,23 +155,30 @@ void TPropertyPanel::ApplySingleLayout()
         b->hide();
 }
 
-void TPropertyPanel::BeginEdit()
+void TPropertyPanel::FillVoiceBox()
 {
-    if (m_Editing)
-        return;
     const QStringList voices = VoiceNames ? VoiceNames() : QStringList();
     int index = 0;
     for (int i = 0; i < voices.size(); ++i) {
         if (voices.at(i) == VoiceLabel->text())
             index = i;
     }
-    {
-        // Filling and selecting is not the user's choice of a voice.
-        const QSignalBlocker blocker(VoiceBox);
-        VoiceBox->clear();
-        VoiceBox->addItems(voices);
-        VoiceBox->setCurrentIndex(voices.isEmpty() ? -1 : index);
+    // Filling and selecting is not the user's choice of a voice.
+    const QSignalBlocker blocker(VoiceBox);
+    VoiceBox->clear();
+    VoiceBox->addItems(voices);
+    if (MoreLanguages) {
+        VoiceBox->insertSeparator(VoiceBox->count());
+        VoiceBox->addItem(QStringLiteral("More languages…"), moreLanguages);
     }
+    VoiceBox->setCurrentIndex(voices.isEmpty() ? -1 : index);
+}
+
+void TPropertyPanel::BeginEdit()
+{
+    if (m_Editing)
+        return;
+    FillVoiceBox();
     TitleEditor->setText(TitleLabel->text());
     m_Editing = true;
     TitleEditor->show();

@@ -21,6 +21,8 @@ public:
     explicit TPropertyPanel(QWidget *parent = nullptr);
 
     void BeginEdit();
+    // The voice box filled anew, the article's voice chosen, "More languages…" last.
+    void FillVoiceBox();
     void EndEdit();
     void StartEdit();
     void ApplyMultiLayout();
@@ -29,6 +31,8 @@ public:
 
     // Every installed voice, in the voice manager's order.
     std::function<QStringList()> VoiceNames;
+    // Offers the voices of more languages; true when the voices changed.
+    std::function<bool()> MoreLanguages;
     // The user changed the title or picked a voice.
     std::function<void(const QString &)> TitleEdited;
     std::function<void(const QString &)> VoicePicked;

@@ -3,6 +3,8 @@
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/Messages.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString missing = QStringLiteral("defaultvalue");
@@ -53,6 +55,12 @@ BaseRegClass *TBaseRegistryClass::AddItem(const QString &name, quint8 scope, int
     return Items.back().get();
 }
 
+bool TBaseRegistryClass::HasItem(const QString &name) const
+{
+    const QString wanted = AsciiUpper(name);
+    return std::any_of(Items.begin(), Items.end(), [&](const auto &item) { return AsciiUpper(item->Name) == wanted; });
+}
+
 BaseRegClass *TBaseRegistryClass::FindItem(const QString &name) const
 {
     const QString wanted = AsciiUpper(name);
@@ -82,10 +90,14 @@ QString TBaseRegistryClass::BaseKey(const BaseRegClass &item) const
     return item.Scope == 0 ? MakerKey : MakerKey + QLatin1Char('\\') + AppName;
 }
 
-void TBaseRegistryClass::Load()
+void TBaseRegistryClass::Load() { Load({}); }
+
+void TBaseRegistryClass::Load(const QStringList &names)
 {
     const TRegistryEnhanced::Batch batch;
     for (const auto &item : Items) {
+        if (!names.isEmpty() && !names.contains(item->Name, Qt::CaseInsensitive))
+            continue;
         TRegistryEnhanced reg;
         reg.Key = BaseKey(*item);
         if (item->Kind() == rkList) {

@@ -3,6 +3,7 @@
 #include "settings/BaseRegClass.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <memory>
@@ -34,10 +35,14 @@ public:
     // The first item whose name matches without regard to the case of a-z; when
     // there is none the user is told and nullptr comes back.
     BaseRegClass *FindItem(const QString &name) const;
+    // Whether an item of that name exists; nobody is told either way.
+    bool HasItem(const QString &name) const;
     QVariant GetValue(const QString &name) const;
     void SetValue(const QString &name, const QVariant &value);
 
     void Load();
+    // Only the items of these names.
+    void Load(const QStringList &names);
     void Save();
 
     // The stored position, size and maximised state of a top-level window, keyed by

@@ -2,6 +2,7 @@
 
 #include "audio/MMWave.h"
 #include "log/UtilsClass.h"
+#include "platform/sapi/EspeakLanguages.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
 #include "platform/waveout/WaveOut.h"
@@ -9,7 +10,11 @@
 #include "speech/SpTools.h"
 
 #include <QStringList>
+#include <QSet>
 #include <QTemporaryDir>
+
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -72,7 +77,14 @@ void TTTSForm::Initialize()
     }
     QStringList names;
     ListModeNames(names);
+    // Languages the engine leaves out for damaged data are traced once.
+    static bool problemsTraced = false;
+    if (!std::exchange(problemsTraced, true)) {
+        for (const QString &problem : EspeakLanguages::Problems())
+            UtilsClass::Trace(problem);
+    }
 
+    Voices.clear();
     int standard = 0;
     for (const QString &name : std::as_const(names)) {
         if (!IsOffered(name))
@@ -82,9 +94,12 @@ void TTTSForm::Initialize()
         auto voice = std::make_unique<TVoiceEntry>();
         voice->Name = name;
         voice->ModeID = FindModeID(name);
-        m_Prefs.AddItem(favPrefix + name, 2, rkBool, true);
-        m_Prefs.AddItem(spdPrefix + name, 2, rkInt, 0);
-        m_Prefs.AddItem(pitPrefix + name, 2, rkInt, 0);
+        m_Known.insert(name);
+        if (!m_Prefs.HasItem(favPrefix + name)) {
+            m_Prefs.AddItem(favPrefix + name, 2, rkBool, true);
+            m_Prefs.AddItem(spdPrefix + name, 2, rkInt, 0);
+            m_Prefs.AddItem(pitPrefix + name, 2, rkInt, 0);
+        }
         Voices.push_back(std::move(voice));
         UtilsClass::Trace(QStringLiteral("Loaded voice ") + name);
     }
@@ -101,13 +116,41 @@ void TTTSForm::Initialize()
     probe->SetActive(false);
 }
 
+void TTTSForm::Reinitialize()
+{
+    // The values in use, which may not have been stored yet, go to the items;
+    // a voice seen for the first time reads its own from the store.
+    SaveVoiceSettings();
+    std::map<QString, TVoiceEntry> kept;
+    for (const auto &voice : Voices)
+        kept[voice->Name] = *voice;
+    const QSet<QString> seen = m_Known;
+    Initialize();
+    for (const auto &voice : Voices) {
+        const auto it = kept.find(voice->Name);
+        if (it != kept.end()) {
+            const QUuid mode = voice->ModeID;
+            *voice = it->second;
+            voice->ModeID = mode;
+            continue;
+        }
+        if (!seen.contains(voice->Name))
+            m_Prefs.Load({favPrefix + voice->Name, spdPrefix + voice->Name, pitPrefix + voice->Name});
+        LoadVoiceSetting(*voice);
+    }
+}
+
 void TTTSForm::LoadVoiceSettings()
 {
-    for (const auto &voice : Voices) {
-        voice->Favorite = m_Prefs.GetValue(favPrefix + voice->Name).toBool();
-        voice->Speed = m_Prefs.GetValue(spdPrefix + voice->Name).toInt();
-        voice->Pitch = m_Prefs.GetValue(pitPrefix + voice->Name).toInt();
-    }
+    for (const auto &voice : Voices)
+        LoadVoiceSetting(*voice);
+}
+
+void TTTSForm::LoadVoiceSetting(TVoiceEntry &voice)
+{
+    voice.Favorite = m_Prefs.GetValue(favPrefix + voice.Name).toBool();
+    voice.Speed = m_Prefs.GetValue(spdPrefix + voice.Name).toInt();
+    voice.Pitch = m_Prefs.GetValue(pitPrefix + voice.Name).toInt();
 }
 
 void TTTSForm::SaveVoiceSettings()
@@ -132,15 +175,9 @@ void TTTSForm::FillVoiceRanges(TVoiceEntry &voice)
 {
     TTTS probe;
     probe.SetAudioDeviceID(-1);
-    probe.SetOutputDest(odAudioDevice);
-    // The limits are the voice's own whatever it speaks into: without a sound
-    // output (speech into files alone) the probe opens on a file never spoken into.
     QTemporaryDir scratch;
-    if (!WaveOutPresent) {
-        probe.SetOutputDest(odFile);
-        probe.SetOutputFile(scratch.filePath(QStringLiteral("probe.wav")));
-    }
     probe.SetActive(false);
+    SelectQuietOutput(probe, scratch);
     probe.SetModeID(voice.ModeID);
     probe.SetActive(true);
     voice.MinPitch = probe.MinPitch();
@@ -287,6 +324,41 @@ bool TTTSForm::AudioDeviceCheck(qint32 deviceId)
     if (refused)
         std::rethrow_exception(refused);
     return result;
+}
+
+bool TTTSForm::LanguagesDialog(QWidget *parent, const QString &title,
+                               const std::function<QStringList(const QStringList &)> &usage)
+{
+    if (TTS1->Active())
+        return false;
+    QStringList before;
+    ListModeNames(before);
+    QTemporaryDir scratch;
+    EspeakLanguages::SetUsageQuery(usage);
+    try {
+        SelectQuietOutput(*TTS1, scratch);
+        TTS1->SetActive(true);
+        TTS1->ShowDlg(parent, QStringLiteral("General"), title);
+    } catch (const std::exception &error) {
+        ShowFailure(error);
+    }
+    EspeakLanguages::SetUsageQuery({});
+    TTS1->SetActive(false);
+    SelectOutput(odAudioDevice, QString());
+    QStringList after;
+    ListModeNames(after);
+    if (after == before)
+        return false;
+    Reinitialize();
+    return true;
+}
+
+void TTTSForm::SelectQuietOutput(TTTS &tts, const QTemporaryDir &scratch)
+{
+    // Opened only to be asked: on the sound output when there is one, else on a
+    // file nothing is spoken into (speech into files alone needs no sound output).
+    tts.SetOutputDest(WaveOutPresent ? odAudioDevice : odFile);
+    tts.SetOutputFile(WaveOutPresent ? QString() : scratch.filePath(QStringLiteral("probe.wav")));
 }
 
 void TTTSForm::LexiconDialog(QWidget *parent, const QString &title)

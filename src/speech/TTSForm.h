@@ -5,11 +5,14 @@
 #include "speech/VoiceEntry.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+class QTemporaryDir;
 class QWidget;
 class TPreferences;
 
@@ -29,6 +32,9 @@ public:
     // Builds the voice list from the installed voices. Engine failures while
     // listing them reach the caller.
     void Initialize();
+    // The voice list built anew after the installed voices changed; the values of
+    // voices still there are kept, those of voices back again are read from the store.
+    void Reinitialize();
     void LoadVoiceSettings();
     void SaveVoiceSettings();
 
@@ -46,6 +52,11 @@ public:
     void SetSpeedTag(qint32 value);
     bool AudioDeviceCheck(qint32 deviceId);
     void LexiconDialog(QWidget *parent, const QString &title);
+    // The engine's languages; true when the voices changed (the list is then
+    // built anew). `usage` names what uses the given voices, asked before their
+    // language is unchecked.
+    bool LanguagesDialog(QWidget *parent, const QString &title,
+                         const std::function<QStringList(const QStringList &voices)> &usage);
     // Converts a wave file to the given PCM format; failures are shown and traced
     // and give false. The input file stays.
     bool ConvertWaveFile(const QString &inFile, const QString &outFile, quint16 bits, quint16 channels,
@@ -66,6 +77,10 @@ private:
     // opening fails.
     bool OpenVoice(TVoiceEntry &voice, bool raise, const QString &file = QString());
     void SelectOutput(TOutputDest dest, const QString &file);
+    static void SelectQuietOutput(TTTS &tts, const QTemporaryDir &scratch);
+    void LoadVoiceSetting(TVoiceEntry &voice);
 
     TPreferences &m_Prefs;
+    // Every voice whose stored values have been declared this run.
+    QSet<QString> m_Known;
 };

@@ -129,7 +129,7 @@ TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
                            "&Edit Title and Voice|F2"}));
     EXPECT_EQ(MenuItems(form.mnuOptions),
               (QStringList{"&Watch Clipboard", "-", "&Single Article", "&Multi Article", "-",
-                           "Select Audio &Device", "&Pronunciation Editor"}));
+                           "Select Audio &Device", "&Pronunciation Editor", "&Languages…"}));
     EXPECT_EQ(MenuItems(form.mnuRead),
               (QStringList{"Read &Aloud|Ctrl+F6", "Read to &File|Ctrl+F7", "-", "&Pause|Ctrl+F8",
                            "S&kip|Ctrl+F9", "&Stop|Ctrl+F10"}));

@@ -7,6 +7,10 @@
 #include "controls/ScaleSlider.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
+#include "articles/PropertyPanel.h"
+#include "app/options/FavoriteVoicesPage.h"
+#include "platform/sapi/EspeakLanguages.h"
+#include "platform/sapi/LanguagesDialog.h"
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
 #include "support/EngineHelpers.h"
@@ -24,7 +28,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QToolButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
 
 #include <cstdio>
 #include <QTabWidget>
@@ -240,6 +246,39 @@ double AudibleSeconds(const std::function<void()> &during)
 {
     const Audible heard = Heard(RecordSink(QStringLiteral("headset"), during));
     return heard.first < 0 ? 0 : double(heard.last - heard.first) / 22050;
+}
+
+// A new user's way to a German voice: Options, Languages…, German checked; the
+// article's voice box offers "Mary (German)", and the article is read with it.
+TEST_F(ReadingE2ETest, AGermanVoiceCheckedInLanguagesReadsTheArticle)
+{
+    TMemoEntry *article = Add(QStringLiteral("Nachrichten"), QStringLiteral("Mary"),
+                              QStringLiteral("Guten Morgen. Heute scheint die Sonne über Berlin."));
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<LanguagesDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->ItemOf(QStringLiteral("gmw/de"))->setCheckState(Qt::Checked);
+        dialog->accept();
+    });
+    form().LanguagesMItm->trigger();
+    EXPECT_FALSE(form().TabSheet5->FavVoiceLBox->findItems(QStringLiteral("Mary (German)"), Qt::MatchExactly).isEmpty());
+
+    ASSERT_NE(article->View(), nullptr);
+    TPropertyPanel &strip = *article->View()->Strip;
+    strip.BeginEdit();
+    EXPECT_EQ(strip.VoiceBox->itemText(strip.VoiceBox->count() - 1), QStringLiteral("More languages…"));
+    strip.VoiceBox->setCurrentIndex(strip.VoiceBox->findText(QStringLiteral("Mary (German)")));
+    strip.EndEdit();
+    EXPECT_EQ(article->Voice(), QStringLiteral("Mary (German)"));
+
+    ASSERT_TRUE(app->SpeakToHeadset());
+    const double heard = AudibleSeconds([&] {
+        form().ReadArticle(article, rtSpeakers, true);
+        EXPECT_TRUE(WaitIdle(30000));
+    });
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_GT(heard, 1.5);
+    EspeakLanguages::SetChecked({});
 }
 
 // The Voice Edit page's speed slider, let go during a reading, makes the rest of

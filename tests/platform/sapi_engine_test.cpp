@@ -270,7 +270,6 @@ TEST_F(EngineTest, AttributesClampAndPhonemesComeFromTheLibrary)
 
     std::shared_ptr<ITTSDialogs> dialogs;
     ASSERT_EQ(central->QueryDialogs(&dialogs), S_OK);
-    EXPECT_EQ(dialogs->GeneralDlg(nullptr, QString()), E_NOTIMPL);
     EXPECT_EQ(dialogs->TranslateDlg(nullptr, QString()), E_NOTIMPL);
     file->Flush();
 }

@@ -44,8 +44,11 @@ TFavoriteVoicesPage::TFavoriteVoicesPage(TPreferences &prefs, QWidget *parent) :
     AddToFavBtn->setToolTip(AddToFavBtn->accessibleName());
     FavVoiceTestBtn = new QPushButton(QStringLiteral("&Test"), this);
     FavVoiceTestBtn->setObjectName(QStringLiteral("FavVoiceTestBtn"));
+    LanguagesBtn = new QPushButton(QStringLiteral("&Languages…"), this);
+    LanguagesBtn->setObjectName(QStringLiteral("LanguagesBtn"));
+    LanguagesBtn->setToolTip(QStringLiteral("Voices for more languages"));
     buttons->addStretch(1);
-    for (QPushButton *b : {RemFromFavBtn, AddToFavBtn, FavVoiceTestBtn})
+    for (QPushButton *b : {RemFromFavBtn, AddToFavBtn, FavVoiceTestBtn, LanguagesBtn})
         buttons->addWidget(b);
     buttons->addStretch(1);
     grid->addLayout(buttons, 1, 1);
@@ -72,6 +75,10 @@ TFavoriteVoicesPage::TFavoriteVoicesPage(TPreferences &prefs, QWidget *parent) :
     connect(RemFromFavBtn, &QPushButton::clicked, this, &TFavoriteVoicesPage::RemFromFavBtnClick);
     connect(AddToFavBtn, &QPushButton::clicked, this, &TFavoriteVoicesPage::AddToFavBtnClick);
     connect(FavVoiceTestBtn, &QPushButton::clicked, this, &TFavoriteVoicesPage::FavVoiceTestBtnClick);
+    connect(LanguagesBtn, &QPushButton::clicked, this, [this] {
+        if (Languages)
+            Languages();
+    });
     connect(MoreVoicesLbl, &QLabel::linkActivated, this, [this] {
         if (MoreVoices)
             MoreVoices();

@@ -23,6 +23,7 @@ public:
     QPushButton *RemFromFavBtn = nullptr; // ">>"
     QPushButton *AddToFavBtn = nullptr;   // "<<"
     QPushButton *FavVoiceTestBtn = nullptr;
+    QPushButton *LanguagesBtn = nullptr;
     QLabel *MoreVoicesLbl = nullptr;
 
     // The main window: the voice manager, whether the program has started and
@@ -34,6 +35,7 @@ public:
     std::function<void()> VoicesChanged;
     std::function<void(const QString &)> TestVoice;
     std::function<void()> MoreVoices;
+    std::function<void()> Languages;
 
     // Each voice into the list it belongs to; nothing selected.
     void Fill();

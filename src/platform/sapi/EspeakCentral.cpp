@@ -2,6 +2,7 @@
 
 #include "platform/sapi/AudioDestinations.h"
 #include "platform/sapi/Lexicon.h"
+#include "platform/sapi/LanguagesDialog.h"
 #include "platform/sapi/LexiconDialog.h"
 #include "platform/sapi/PcmPlayer.h"
 
@@ -473,5 +474,12 @@ HRESULT EspeakCentral::LexiconDlg(QWidget *parent, const QString &title)
     return S_OK;
 }
 
-HRESULT EspeakCentral::GeneralDlg(QWidget *, const QString &) { return E_NOTIMPL; }
+HRESULT EspeakCentral::GeneralDlg(QWidget *parent, const QString &title)
+{
+    LanguagesDialog dialog(parent);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
+    dialog.exec();
+    return S_OK;
+}
 HRESULT EspeakCentral::TranslateDlg(QWidget *, const QString &) { return E_NOTIMPL; }

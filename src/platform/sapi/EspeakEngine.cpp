@@ -2,6 +2,7 @@
 
 #include "platform/sapi/AudioDestinations.h"
 #include "platform/sapi/EspeakCentral.h"
+#include "platform/sapi/EspeakLanguages.h"
 
 #include <QLocale>
 
@@ -79,20 +80,15 @@ std::vector<EspeakMode> BuildModes()
             {50, 175});
     }
 
-    // The user's own language, when it is not English and the library speaks it.
-    const QLocale locale = QLocale::system();
-    if (locale.language() != QLocale::English && locale.language() != QLocale::C) {
-        const QString code = locale.name().section(QLatin1Char('_'), 0, 0).toLower();
-        for (const EspeakVoice &v : voices) {
-            if (!v.languages.contains(code))
-                continue;
-            const QString language = QLocale::languageToString(locale.language());
-            add(QStringLiteral("Mary (%1)").arg(language), v.identifier + QStringLiteral("+f3"), 1,
-                LanguageId(locale.language()), language, {55, 175});
-            add(QStringLiteral("Mike (%1)").arg(language), v.identifier + QStringLiteral("+m3"), 2,
-                LanguageId(locale.language()), language, {45, 170});
-            break;
-        }
+    // A female and a male voice for every language the user has chosen (the
+    // desktop's own until a choice is made), in the order of their names.
+    const QStringList checked = EspeakLanguages::Checked();
+    for (const EspeakLanguage &language : EspeakLanguages::Available()) {
+        if (!checked.contains(language.Identifier))
+            continue;
+        const QStringList names = EspeakLanguages::ModeNames(language);
+        add(names[0], language.Identifier + QStringLiteral("+f3"), 1, language.LanguageId, language.Name, {55, 175});
+        add(names[1], language.Identifier + QStringLiteral("+m3"), 2, language.LanguageId, language.Name, {45, 170});
     }
     return modes;
 }
@@ -196,11 +192,17 @@ private:
 
 } // namespace
 
-const std::vector<EspeakMode> &Modes()
+namespace {
+std::vector<EspeakMode> &ModeStore()
 {
-    static const std::vector<EspeakMode> modes = BuildModes();
+    static std::vector<EspeakMode> modes = BuildModes();
     return modes;
 }
+} // namespace
+
+const std::vector<EspeakMode> &Modes() { return ModeStore(); }
+
+void RebuildModes() { ModeStore() = BuildModes(); }
 
 const EspeakMode *FindMode(const QUuid &modeId)
 {

@@ -26,8 +26,10 @@ constexpr quint16 MaxPitch = 100;
 constexpr quint32 MinSpeed = 80;
 constexpr quint32 MaxSpeed = 450;
 
-// The modes, "Mary" first; built once from the voices the library has.
+// The modes, "Mary" first; built from the voices the library has and the
+// languages chosen. Only the user-interface thread reads or rebuilds them.
 const std::vector<EspeakMode> &Modes();
+void RebuildModes();
 const EspeakMode *FindMode(const QUuid &modeId);
 
 HRESULT CreateEnumerator(std::shared_ptr<ITTSEnum> *enumerator, std::shared_ptr<ITTSFind> *find);

@@ -94,6 +94,7 @@ EspeakWorker::EspeakWorker()
         espeak_SetSynthCallback(OnSynth);
         const char *path = nullptr;
         m_Version = QString::fromUtf8(espeak_Info(&path));
+        m_DataPath = QString::fromUtf8(path ? path : "");
         for (const espeak_VOICE **v = espeak_ListVoices(nullptr); v && *v; ++v) {
             const QString id = QString::fromUtf8((*v)->identifier);
             if (id.startsWith(QStringLiteral("mb/")))
@@ -165,6 +166,7 @@ void EspeakWorker::RunSync(const std::function<void()> &call)
 
 bool EspeakWorker::Available() { return m_Available; }
 QString EspeakWorker::Version() { return m_Version; }
+QString EspeakWorker::DataPath() { return m_DataPath; }
 std::vector<EspeakVoice> EspeakWorker::Voices() { return m_Voices; }
 QStringList EspeakWorker::Variants() { return m_Variants; }
 

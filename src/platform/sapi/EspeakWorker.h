@@ -65,6 +65,8 @@ public:
     // False when the library could not start or find its data.
     bool Available();
     QString Version();
+    // The folder of the library's voices and dictionaries.
+    QString DataPath();
     std::vector<EspeakVoice> Voices();
     QStringList Variants();
 
@@ -90,6 +92,7 @@ private:
     // Known once the thread has started.
     bool m_Available = false;
     QString m_Version;
+    QString m_DataPath;
     std::vector<EspeakVoice> m_Voices;
     QStringList m_Variants;
     QString m_CurrentVoice;

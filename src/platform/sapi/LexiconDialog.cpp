@@ -1,7 +1,7 @@
 #include "platform/sapi/LexiconDialog.h"
 
 #include "platform/sapi/Lexicon.h"
-#include "platform/sapi/PcmPlayer.h"
+#include "platform/sapi/PreviewSpeaker.h"
 #include "platform/shell/Messages.h"
 
 #include <QDialogButtonBox>
@@ -9,34 +9,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-// Plays a short test phrase; nothing is reported back.
-class PreviewTarget : public SynthTarget
-{
-public:
-    PreviewTarget(std::shared_ptr<PcmQueue> queue, std::shared_ptr<std::atomic<bool>> abort)
-        : m_Queue(std::move(queue)), m_Abort(std::move(abort))
-    {
-    }
-    bool Audio(const qint16 *s, int n, const std::vector<SynthMark> &marks) override
-    {
-        return m_Queue->Push(0, *m_Abort, s, n, marks);
-    }
-    void Finished(bool) override {}
-
-private:
-    std::shared_ptr<PcmQueue> m_Queue;
-    std::shared_ptr<std::atomic<bool>> m_Abort;
-};
-
-} // namespace
 
 LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidget *parent)
     : QDialog(parent), m_Voice(voice), m_Prosody(prosody)
@@ -44,6 +20,7 @@ LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidg
     setObjectName(QStringLiteral("LexiconDialog"));
     setWindowTitle(QStringLiteral("Pronunciation Editor"));
     resize(460, 380);
+    m_Preview = new PreviewSpeaker(this);
 
     auto *layout = new QVBoxLayout(this);
     Table = new QTableWidget(0, 2, this);
@@ -102,11 +79,7 @@ LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidg
     SelectionChanged();
 }
 
-LexiconDialog::~LexiconDialog()
-{
-    if (m_Player)
-        m_Player->Close();
-}
+LexiconDialog::~LexiconDialog() = default;
 
 int LexiconDialog::RowOf(const QString &word) const
 {
@@ -180,24 +153,7 @@ void LexiconDialog::TestEntry()
     const QString phrase = soundsLike.isEmpty() ? word : soundsLike;
     if (phrase.isEmpty())
         return;
-    if (!m_Player) {
-        m_Player = new PcmPlayer(QMediaDevices::defaultAudioOutput(), this);
-        if (!m_Player->Open()) {
-            Messages::ShowError(QStringLiteral("No sound device is available."));
-            m_Player->Close();
-            m_Player->deleteLater();
-            m_Player = nullptr;
-            return;
-        }
-    }
-    m_Player->Reset();
-    SynthJob job;
-    job.voice = m_Voice;
-    job.prosody = m_Prosody;
-    job.text = phrase;
-    job.abort = std::make_shared<std::atomic<bool>>(false);
-    job.target = std::make_shared<PreviewTarget>(m_Player->Queue(), job.abort);
-    EspeakWorker::Instance().Submit(std::move(job));
+    m_Preview->Speak(m_Voice, m_Prosody, phrase);
 }
 
 void LexiconDialog::accept()

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class PcmPlayer;
+class PreviewSpeaker;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -43,7 +43,7 @@ private:
 
     QString m_Voice;
     Prosody m_Prosody;
-    PcmPlayer *m_Player = nullptr;
+    PreviewSpeaker *m_Preview = nullptr;
     // Lines of the file that are not entries, saved back unchanged.
     QList<QByteArray> m_Kept;
 };

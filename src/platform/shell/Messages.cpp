@@ -10,6 +10,7 @@ namespace Messages {
 namespace {
 
 bool recording = false;
+bool answer = true;
 QList<Shown> recorded;
 int beeps = 0;
 
@@ -43,6 +44,8 @@ void Show(Kind kind, const QString &text)
     case Kind::Warning:
         QMessageBox::warning(parent, title, DisplayText(text));
         break;
+    case Kind::Question:
+        break; // asked by Confirm
     }
 }
 
@@ -51,6 +54,22 @@ void Show(Kind kind, const QString &text)
 void ShowMessage(const QString &text) { Show(Kind::Message, text); }
 void ShowError(const QString &text) { Show(Kind::Error, text); }
 void ShowWarning(const QString &text) { Show(Kind::Warning, text); }
+
+bool Confirm(const QString &text)
+{
+    if (recording) {
+        recorded.append({Kind::Question, text});
+        return answer;
+    }
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        std::fprintf(stderr, "%s\n", qPrintable(DisplayText(text)));
+        return false;
+    }
+    return QMessageBox::question(QApplication::activeWindow(), QStringLiteral("Parlewind MP3"), DisplayText(text)) ==
+           QMessageBox::Yes;
+}
+
+void SetAnswer(bool yes) { answer = yes; }
 
 void Beep()
 {
@@ -62,6 +81,7 @@ void Beep()
 void SetRecording(bool on)
 {
     recording = on;
+    answer = true;
     recorded.clear();
     beeps = 0;
 }

@@ -1,0 +1,224 @@
+#include "platform/sapi/EspeakLanguages.h"
+#include "platform/sapi/EspeakWorker.h"
+#include "platform/sapi/LanguagesDialog.h"
+#include "platform/shell/Messages.h"
+#include "settings/Preferences.h"
+#include "speech/SpTools.h"
+#include "speech/TTSForm.h"
+#include "support/EngineHelpers.h"
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+// Voices for the languages the engine speaks, chosen in its Languages dialog, on
+// the real engine and without a sound server.
+namespace {
+
+// Speech into files needs no sound card.
+struct FileVoices : TTTSForm
+{
+    using TTTSForm::TTTSForm;
+    int TestWaveOutDevice(int) override { return 0; }
+};
+
+class LanguagesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        DetectSpeechSupport(false);
+        Messages::SetRecording(true);
+        prefs.Load();
+        prefs.LoadFields();
+        voices.Initialize();
+        voices.LoadVoiceSettings();
+    }
+    void TearDown() override { EspeakLanguages::SetChecked({}); }
+
+    // Opens the dialog as a user would, does `steps` in it and presses OK.
+    bool ChooseLanguages(const std::function<void(LanguagesDialog &)> &steps, const QStringList &uses = {})
+    {
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<LanguagesDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            steps(*dialog);
+            dialog->accept();
+        });
+        return voices.LanguagesDialog(nullptr, QStringLiteral("Languages"), [&](const QStringList &) { return uses; });
+    }
+    static void Check(LanguagesDialog &dialog, const char *identifier, bool on)
+    {
+        QListWidgetItem *item = dialog.ItemOf(QLatin1String(identifier));
+        ASSERT_NE(item, nullptr) << identifier;
+        item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+    // Speaks into a WAV file with the voice; the word offsets reported.
+    QList<int> Speak(const QString &voice, const QString &text, double *seconds)
+    {
+        const QString file = home.Root() + QStringLiteral("/speech.wav");
+        QList<int> words;
+        int done = 0;
+        voices.TTS1->OnWordPosition = [&](TTTS *, quint64, quint32 offset) { words << int(offset); };
+        voices.TTS1->OnTextDataDone = [&](TTTS *, quint64, quint32) { ++done; };
+        EXPECT_TRUE(voices.PlayToFileInit(voice, file)) << voice.toStdString();
+        voices.SpeakText(text);
+        EXPECT_TRUE(WaitUntil([&] { return done == 1; }, 20000));
+        voices.TTS1->SetActive(false);
+        *seconds = ReadWave(file).Seconds();
+        return words;
+    }
+
+    TempHome home;
+    TPreferences prefs;
+    FileVoices voices{prefs};
+};
+
+TEST_F(LanguagesTest, CheckingGermanGivesVoicesThatSpeakGermanAndStayChosenAfterARestart)
+{
+    ASSERT_EQ(voices.FindVoice(QStringLiteral("Mary (German)")), nullptr);
+    voices.FindVoice(QStringLiteral("Mike"))->Speed = 222; // not stored yet
+    ASSERT_TRUE(ChooseLanguages([](LanguagesDialog &dialog) {
+        // Found by its own name and by its English one.
+        dialog.SearchEdit->setText(QStringLiteral("deutsch"));
+        EXPECT_FALSE(dialog.ItemOf(QStringLiteral("gmw/de"))->isHidden());
+        EXPECT_TRUE(dialog.ItemOf(QStringLiteral("roa/fr"))->isHidden());
+        EXPECT_EQ(dialog.ItemOf(QStringLiteral("gmw/de"))->text(), QStringLiteral("Deutsch – German"));
+        Check(dialog, "gmw/de", true);
+    }));
+    for (const char *name : {"Mary (German)", "Mike (German)"})
+        EXPECT_NE(voices.FindVoice(QLatin1String(name)), nullptr) << name;
+    EXPECT_EQ(voices.FindVoice(QStringLiteral("Mike"))->Speed, 222) << "the other voices keep their values";
+
+    // German phonemes, not English ones, and speech of a plausible length.
+    const QString sentence = QStringLiteral("Ich möchte ein Brötchen mit Käse, bitte.");
+    voices.TTS1->SetOutputDest(odFile);
+    voices.TTS1->SetOutputFile(home.Root() + QStringLiteral("/p.wav"));
+    voices.TTS1->SetModeID(voices.FindVoice(QStringLiteral("Mary (German)"))->ModeID);
+    voices.TTS1->SetActive(true);
+    voices.TTS1->ConvertToPhoneme(csText, 0, sentence);
+    const QString phonemes = voices.TTS1->PhonemeText();
+    voices.TTS1->SetActive(false);
+    EXPECT_EQ(phonemes, EspeakWorker::Instance().TextToPhonemes(sentence, QStringLiteral("gmw/de"), false));
+    EXPECT_NE(phonemes, EspeakWorker::Instance().TextToPhonemes(sentence, QStringLiteral("gmw/en-US"), false));
+    double seconds = 0;
+    Speak(QStringLiteral("Mary (German)"), sentence, &seconds);
+    EXPECT_GT(seconds, 1.5);
+    EXPECT_LT(seconds, 6.0);
+
+    // A program started now offers them (the command line lists its voices).
+    QProcess program;
+    program.start(QStringLiteral(PARLEWIND_BINARY), {QStringLiteral("--convert"), QStringLiteral("--list-voices")});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QString listed = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_TRUE(listed.contains(QStringLiteral("Mary (German)"))) << listed.toStdString();
+    EXPECT_TRUE(listed.contains(QStringLiteral("Mike (German)"))) << listed.toStdString();
+}
+
+TEST_F(LanguagesTest, UncheckingAVoiceInUseAsksFirstAndItsUsersFallBack)
+{
+    ASSERT_TRUE(ChooseLanguages([](LanguagesDialog &dialog) { Check(dialog, "gmw/de", true); }));
+    prefs.TTS_DefaultVoiceName = QStringLiteral("Mary (German)");
+    const QStringList uses{QStringLiteral("article 1 \"Nachrichten\" (Mary (German))")};
+
+    // Told who uses it; "No" keeps the language.
+    Messages::SetAnswer(false);
+    EXPECT_FALSE(ChooseLanguages([](LanguagesDialog &dialog) {
+        Check(dialog, "gmw/de", false);
+        EXPECT_EQ(dialog.ItemOf(QStringLiteral("gmw/de"))->checkState(), Qt::Checked);
+    }, uses));
+    const auto asked = Messages::TakeRecorded();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].kind, Messages::Kind::Question);
+    EXPECT_TRUE(asked[0].text.contains(uses[0])) << asked[0].text.toStdString();
+
+    // "Yes": the voices go; the default voice falls back as an unknown one does,
+    // and an article naming the voice is told it does not exist when read.
+    Messages::SetAnswer(true);
+    EXPECT_TRUE(ChooseLanguages([](LanguagesDialog &dialog) { Check(dialog, "gmw/de", false); }, uses));
+    EXPECT_EQ(voices.FindVoice(QStringLiteral("Mary (German)")), nullptr);
+    EXPECT_EQ(prefs.TTS_DefaultVoiceName, QStringLiteral("Mary"));
+    Messages::TakeRecorded();
+    EXPECT_FALSE(voices.PlayToFileInit(QStringLiteral("Mary (German)"), home.Root() + QStringLiteral("/x.wav")));
+    const auto told = Messages::TakeRecorded();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].text, QStringLiteral("Voice Mary (German) does not exist"));
+}
+
+TEST_F(LanguagesTest, WordPositionsLandOnTheWordsOfRightToLeftScripts)
+{
+    ASSERT_TRUE(ChooseLanguages([](LanguagesDialog &dialog) {
+        Check(dialog, "sem/he", true);
+        Check(dialog, "sem/ar", true);
+    }));
+    const struct
+    {
+        const char *voice;
+        QString text;
+    } cases[]{
+        {"Mary (Hebrew)", QStringLiteral("שלום לכולם, הספר הזה יפה מאוד.")},
+        {"Mike (Arabic)", QStringLiteral("مرحبا بكم في هذا الكتاب الجميل.")},
+    };
+    for (const auto &c : cases) {
+        QList<int> expected; // where each word starts, in UTF-16 bytes
+        for (int i = 0; i < c.text.size(); ++i) {
+            if (c.text[i].isLetter() && (i == 0 || !c.text[i - 1].isLetter()))
+                expected << i * 2;
+        }
+        double seconds = 0;
+        EXPECT_EQ(Speak(QLatin1String(c.voice), c.text, &seconds), expected) << c.voice;
+        EXPECT_GT(seconds, 1.0) << c.voice;
+    }
+}
+
+TEST(LanguagesCatalogueTest, EveryLanguageIsListedOnceByItsNamesAndDamagedDataIsLeftOut)
+{
+    const auto &all = EspeakLanguages::Available();
+    EXPECT_GT(all.size(), 100u);
+    QStringList names;
+    for (const EspeakLanguage &language : all) {
+        EXPECT_FALSE(language.Identifier.startsWith(QStringLiteral("mb/")));
+        names << language.Name;
+    }
+    names.removeDuplicates();
+    EXPECT_EQ(size_t(names.size()), all.size()) << "two languages would give modes of one name";
+    LanguagesDialog dialog;
+    EXPECT_EQ(size_t(dialog.LanguageList->count()), all.size()) << "the dialog lists them all";
+    EXPECT_TRUE(EspeakLanguages::Problems().isEmpty()) << EspeakLanguages::Problems().join(QLatin1Char('\n')).toStdString();
+
+    // A copy of the library's data with one dictionary gone and one damaged: both
+    // languages are left out, with a line each, and the rest still listed.
+    TempHome home;
+    const QString data = home.Root() + QStringLiteral("/espeak-ng-data");
+    ASSERT_EQ(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), EspeakWorker::Instance().DataPath(), data}), 0);
+    QFile::remove(data + QStringLiteral("/de_dict"));
+    TempHome::WriteFile(data + QStringLiteral("/fr_dict"), QByteArray(2000, 'x'));
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ESPEAK_DATA_PATH"), data);
+    program.setProcessEnvironment(env);
+    // Every language checked, so that the command line lists them all.
+    QStringList every;
+    for (const EspeakLanguage &language : all)
+        every << language.Identifier;
+    EspeakLanguages::SetChecked(every);
+    program.start(QStringLiteral(PARLEWIND_BINARY), {QStringLiteral("--convert"), QStringLiteral("--list-voices")});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EspeakLanguages::SetChecked({});
+    const QString listed = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_TRUE(listed.contains(QStringLiteral("Mary (Dutch)"))) << listed.toStdString();
+    EXPECT_FALSE(listed.contains(QStringLiteral("(German)")));
+    EXPECT_FALSE(listed.contains(QStringLiteral("French (France)")));
+    const QString log = QString::fromUtf8(TempHome::ReadFile(home.ProgramDir() + QStringLiteral("/parlewind-convert.dbg")));
+    EXPECT_TRUE(log.contains(QStringLiteral("The language German (gmw/de) is not offered"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("The language French (France) (roa/fr) is not offered"))) << log.toStdString();
+}
+
+
+} // namespace
