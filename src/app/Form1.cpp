@@ -468,7 +468,7 @@ void TForm1::TestVoice(const QString &voice)
 void TForm1::BuildMenus()
 {
     const auto item = [this](QMenu *menu, const char *name, const char *text) {
-        QAction *action = menu->addAction(QLatin1String(text));
+        QAction *action = menu->addAction(QString::fromUtf8(text));
         action->setObjectName(QLatin1String(name));
         return action;
     };
