@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -90,6 +91,7 @@ TEST_F(LanguagesTest, CheckingGermanGivesVoicesThatSpeakGermanAndStayChosenAfter
         EXPECT_FALSE(dialog.ItemOf(QStringLiteral("gmw/de"))->isHidden());
         EXPECT_TRUE(dialog.ItemOf(QStringLiteral("roa/fr"))->isHidden());
         EXPECT_EQ(dialog.ItemOf(QStringLiteral("gmw/de"))->text(), QStringLiteral("Deutsch – German"));
+        EXPECT_EQ(dialog.TestBtn->accessibleName(), QStringLiteral("Test German")) << "Test speaks what is found";
         Check(dialog, "gmw/de", true);
     }));
     for (const char *name : {"Mary (German)", "Mike (German)"})

@@ -123,6 +123,16 @@ void LanguagesDialog::Search(const QString &text)
                            (language && language->Code.startsWith(wanted, Qt::CaseInsensitive));
         item->setHidden(!found);
     }
+    // Test speaks the language the user can see chosen.
+    if (!LanguageList->currentItem() || LanguageList->currentItem()->isHidden()) {
+        for (int row = 0; row < LanguageList->count(); ++row) {
+            if (!LanguageList->item(row)->isHidden()) {
+                LanguageList->setCurrentRow(row);
+                return;
+            }
+        }
+        LanguageList->setCurrentItem(nullptr);
+    }
 }
 
 void LanguagesDialog::ItemChanged(QListWidgetItem *item)
