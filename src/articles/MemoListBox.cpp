@@ -88,7 +88,8 @@ TMemoEntryView *TMemoListBox::FreeView()
     }
     auto *view = new TMemoEntryView(ClientPanel);
     view->Strip->VoiceNames = [this] { return VoiceNames ? VoiceNames() : QStringList(); };
-    view->Strip->MoreLanguages = [this] { return MoreLanguages && MoreLanguages(); };
+    if (MoreLanguages)
+        view->Strip->MoreLanguages = [this] { return MoreLanguages(); };
     view->Entered = [this](TMemoEntry *entry) { OnEntryHandler(entry); };
     m_Views.push_back(view);
     return view;

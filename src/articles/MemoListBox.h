@@ -77,7 +77,8 @@ public:
 
     // Every installed voice, for the articles' voice boxes.
     std::function<QStringList()> VoiceNames;
-    // "More languages…" in an article's voice box; true when the voices changed.
+    // "More languages…" in an article's voice box (given before articles are
+    // added); true when the voices changed.
     std::function<bool()> MoreLanguages;
 
     std::vector<std::unique_ptr<TMemoEntry>> Entries;

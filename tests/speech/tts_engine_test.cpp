@@ -58,7 +58,7 @@ TEST(TTSEngineTest, LimitsAndPhonemesOfTheRealEngine)
     EXPECT_EQ(tts.ControlTags(), ctTagged);
     tts.ConvertToPhoneme(csText, 0, QStringLiteral("speech"));
     EXPECT_TRUE(tts.PhonemeText().contains(QStringLiteral("s"))) << tts.PhonemeText().toStdString();
-    EXPECT_THROW(tts.ShowDlg(nullptr, QStringLiteral("General"), QString()), EOleError);
+    EXPECT_THROW(tts.ShowDlg(nullptr, QStringLiteral("Translate"), QString()), EOleError);
     tts.SetActive(false);
 }
 
