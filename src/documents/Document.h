@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// A document read for speaking: its title and its text as chapters of readable
+// paragraphs, one a line, without markup.
+struct TDocument
+{
+    struct TChapter
+    {
+        QString Title;
+        QString Text;
+    };
+
+    QString Title; // the document's own, or empty
+    std::vector<TChapter> Chapters;
+
+    // Every chapter, one after another.
+    QString Text() const;
+};
+
+// Reads HTML, Markdown, EPUB, OpenDocument text, Word and PDF files.
+namespace DocumentReader {
+
+// The file is one of those documents (by its name).
+bool IsDocument(const QString &path);
+// The "Open" dialog's filter of everything that can be opened.
+QString FileFilter();
+// False with the reason (naming the file) in `error`: too large, damaged,
+// encrypted, a zip that would unpack to too much, no text in it.
+bool Read(const QString &path, TDocument *document, QString *error);
+// The same for a document's bytes; `name` says where they came from and which kind they are.
+bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error);
+
+} // namespace DocumentReader

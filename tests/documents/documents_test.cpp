@@ -1,0 +1,189 @@
+#include "documents/Document.h"
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipnewinfo.h>
+
+#include <gtest/gtest.h>
+
+// Documents of every kind, made here from our own text, read as a user opens them.
+namespace {
+
+struct Entry
+{
+    QString name;
+    QByteArray bytes;
+    const char *password = nullptr;
+};
+
+QByteArray Zip(const std::vector<Entry> &entries)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QuaZip zip(&buffer);
+    EXPECT_TRUE(zip.open(QuaZip::mdCreate));
+    for (const Entry &e : entries) {
+        QuaZipFile file(&zip);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly, QuaZipNewInfo(e.name), e.password));
+        file.write(e.bytes);
+        file.close();
+    }
+    zip.close();
+    return bytes;
+}
+
+QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day.")
+{
+    const QByteArray opf =
+        "<?xml version='1.0'?><package xmlns='http://www.idpf.org/2007/opf' xmlns:dc='http://purl.org/dc/elements/1.1/'>"
+        "<metadata><dc:title>The Clock Book</dc:title></metadata><manifest>"
+        "<item id='c2' href='text/two%20b.xhtml' media-type='application/xhtml+xml'/>"
+        "<item id='cover' href='cover.xhtml' media-type='application/xhtml+xml'/>"
+        "<item id='c1' href='text/one.xhtml' media-type='application/xhtml+xml'/></manifest>"
+        "<spine><itemref idref='cover'/><itemref idref='c1'/><itemref idref='c2'/></spine></package>";
+    const auto page = [](const QByteArray &heading, const QByteArray &body) {
+        return "<?xml version='1.0'?><html xmlns='http://www.w3.org/1999/xhtml'><head><title>x</title>"
+               "<style>p { color: red }</style></head><body><h1>" + heading + "</h1><p>" + body +
+               "</p><script>var hidden = 1;</script></body></html>";
+    };
+    return Zip({{"mimetype", "application/epub+zip"},
+                {"META-INF/container.xml", "<?xml version='1.0'?><container><rootfiles>"
+                                           "<rootfile full-path='OEBPS/content.opf'/></rootfiles></container>"},
+                {"OEBPS/content.opf", opf},
+                {"OEBPS/cover.xhtml", "<html><body><img src='cover.png'/></body></html>"},
+                {"OEBPS/text/one.xhtml", page("Chapter One", chapterText)},
+                {"OEBPS/text/two b.xhtml", page("Chapter Two", "The clocks were striking thirteen.")}});
+}
+
+QByteArray Pdf(bool withText)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(QStringLiteral("A Printed Report"));
+    QPainter painter(&writer);
+    if (withText) {
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+        painter.drawText(QPointF(100, 400), QStringLiteral("The report gives infor-"));
+        painter.drawText(QPointF(100, 700), QStringLiteral("mation about the weather."));
+    } else {
+        painter.fillRect(QRectF(100, 100, 2000, 2000), Qt::black);
+    }
+    painter.end();
+    return bytes;
+}
+
+struct Expected
+{
+    QString title;
+    QStringList chapterTitles;
+    QStringList texts; // each in the chapter of the same place
+};
+
+TEST(DocumentsTest, EveryKindGivesItsTextTitleAndChaptersWithoutMarkup)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        Expected expected;
+    } cases[]{
+        {"page.html",
+         "<html><head><title>Weather &amp; News</title><style>h1 { font-size: 9pt }</style>"
+         "<script>document.write('no')</script></head><body><h1>Today</h1><p>Sunny <b>and</b> warm.</p>"
+         "<h1>Tomorrow</h1><ul><li>Rain</li><li>Wind</li></ul></body></html>",
+         {"Weather & News", {"Today", "Tomorrow"}, {"Today\nSunny and warm.", "Tomorrow\nRain\nWind"}}},
+        {"notes.md", "# First\n\nSome *emphasis* and `code`.\n\n# Second\n\n- one\n- two\n",
+         {"", {"First", "Second"}, {"First\nSome emphasis and code.", "Second\none\ntwo"}}},
+        {"book.epub", Epub(),
+         {"The Clock Book", {"Chapter One", "Chapter Two"},
+          {"Chapter One\nIt was a bright cold day.", "Chapter Two\nThe clocks were striking thirteen."}}},
+        {"letter.odt",
+         Zip({{"mimetype", "application/vnd.oasis.opendocument.text"},
+              {"meta.xml", "<office:document-meta xmlns:office='o' xmlns:dc='http://purl.org/dc/elements/1.1/'>"
+                           "<office:meta><dc:title>A Letter</dc:title></office:meta></office:document-meta>"},
+              {"content.xml", "<office:document-content xmlns:office='o' xmlns:text='t'><office:body><office:text>"
+                              "<text:h text:outline-level='1'>Part A</text:h><text:p>Dear<text:s text:c='2'/>friend,"
+                              "<office:annotation><text:p>a comment</text:p></office:annotation></text:p>"
+                              "<text:h text:outline-level='1'>Part B</text:h><text:list><text:list-item>"
+                              "<text:p>Yours</text:p></text:list-item></text:list>"
+                              "</office:text></office:body></office:document-content>"}}),
+         {"A Letter", {"Part A", "Part B"}, {"Part A\nDear  friend,", "Part B\nYours"}}},
+        {"memo.docx",
+         Zip({{"[Content_Types].xml", "<Types/>"},
+              {"docProps/core.xml", "<cp:coreProperties xmlns:cp='c' xmlns:dc='http://purl.org/dc/elements/1.1/'>"
+                                    "<dc:title>The Memo</dc:title></cp:coreProperties>"},
+              {"word/document.xml",
+               "<w:document xmlns:w='w'><w:body>"
+               "<w:p><w:pPr><w:pStyle w:val='Heading1'/></w:pPr><w:r><w:t>Intro</w:t></w:r></w:p>"
+               "<w:p><w:r><w:t xml:space='preserve'>Hello </w:t></w:r><w:r><w:t>world</w:t><w:tab/><w:t>again</w:t></w:r>"
+               "<w:r><w:instrText>PAGE</w:instrText></w:r></w:p>"
+               "<w:p><w:pPr><w:pStyle w:val='Heading1'/></w:pPr><w:r><w:t>End</w:t></w:r></w:p>"
+               "<w:p><w:r><w:t>Bye</w:t></w:r></w:p></w:body></w:document>"}}),
+         {"The Memo", {"Intro", "End"}, {"Intro\nHello world\tagain", "End\nBye"}}},
+        {"report.pdf", Pdf(true), {"A Printed Report", {"A Printed Report"}, {"information about the weather."}}},
+    };
+    for (const auto &c : cases) {
+        TDocument document;
+        QString error;
+        ASSERT_TRUE(DocumentReader::ReadBytes(c.bytes, QLatin1String(c.name), &document, &error)) << c.name << ": " << error.toStdString();
+        EXPECT_EQ(document.Title, c.expected.title) << c.name;
+        QStringList titles;
+        for (const auto &chapter : document.Chapters)
+            titles << chapter.Title;
+        EXPECT_EQ(titles, c.expected.chapterTitles) << c.name;
+        for (int k = 0; k < c.expected.texts.size() && k < int(document.Chapters.size()); ++k)
+            EXPECT_TRUE(document.Chapters[size_t(k)].Text.contains(c.expected.texts[k]))
+                << c.name << ": [" << document.Chapters[size_t(k)].Text.toStdString() << "]";
+        for (const char *markup : {"<", "color", "document.write", "hidden", "a comment", "PAGE", "*", "`"})
+            EXPECT_FALSE(document.Text().contains(QLatin1String(markup))) << c.name << " keeps " << markup;
+    }
+}
+
+TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
+{
+    TempHome home;
+    const QString huge = home.Root() + QStringLiteral("/huge.pdf");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(65 * 1024 * 1024));
+    }
+    TDocument document;
+    QString error;
+    EXPECT_FALSE(DocumentReader::Read(huge, &document, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("huge.pdf is too large"))) << error.toStdString();
+
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        const char *reason;
+    } cases[]{
+        {"torn.epub", Epub().left(300), "is damaged"},
+        {"garbage.docx", QByteArray(5000, 'x'), "is damaged"},
+        {"bomb.epub", Zip({{"META-INF/container.xml", QByteArray(300 * 1024 * 1024, ' ')}}), "more than 256 MB"},
+        {"locked.odt", Zip({{"content.xml", "<x/>", "secret"}}), "is encrypted"},
+        {"broken.odt", Zip({{"content.xml", "<a><b></a>"}}), "is damaged (content.xml"},
+        {"nospine.epub", Zip({{"META-INF/container.xml", "<container/>"}}), "names no package file"},
+        {"scan.pdf", Pdf(false), "has no text layer"},
+        {"torn.pdf", Pdf(true).left(200), "is damaged"},
+        {"empty.html", "<html><body><script>x()</script></body></html>", "holds no text"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_FALSE(DocumentReader::ReadBytes(c.bytes, QLatin1String(c.name), &document, &error)) << c.name;
+        EXPECT_TRUE(error.startsWith(QLatin1String(c.name)) && error.contains(QLatin1String(c.reason)))
+            << c.name << ": " << error.toStdString();
+        EXPECT_TRUE(document.Chapters.empty()) << c.name;
+    }
+}
+
+} // namespace
