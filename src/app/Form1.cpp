@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/AboutBox.h"
+#include "app/FileDrop.h"
 #include "app/clipboard/CB_PromptForm.h"
 #include "app/clipboard/ClipboardWatch.h"
 #include "app/clipboard/SIBusyForm.h"
@@ -16,6 +17,7 @@
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
 #include "audio/Mp3Jobs.h"
+#include "documents/Document.h"
 #include "app/tray/NotifyIcon.h"
 #include "audiohelp/AudioHelp.h"
 #include "app/tray/ToolBarForm.h"
@@ -364,6 +366,9 @@ void TForm1::ConnectOptionPages()
     TabSheet5->VoicesChanged = [this] { LoadFavoriteVoices(); };
     TabSheet5->TestVoice = test;
     TabSheet5->Languages = [this] { LanguagesMItmClick(); };
+    auto *drop = new TFileDrop(this);
+    connect(drop, &TFileDrop::FilesDropped, this, &TForm1::OpenFiles);
+    connect(drop, &TFileDrop::TextDropped, this, &TForm1::TextDropped);
     TabSheet5->MoreVoices = [this] {
         if (HelpFile.isEmpty() || !ShellOpen::Open(HelpFile + QStringLiteral("#more-voices")))
             Messages::ShowError(QStringLiteral("The help page on more voices could not be opened."));
@@ -1387,25 +1392,49 @@ void TForm1::ReadFileBtnClick()
     if (!Initialized)
         return;
     const QString file = FileDialogs::GetOpenFileName(this, QStringLiteral("Open"), Prefs->OpenDlgInitialDir,
-                                                      QStringLiteral("Text files (*.txt);;All files (*)"));
+                                                      DocumentReader::FileFilter());
     if (file.isEmpty())
         return;
     Prefs->OpenDlgInitialDir = QFileInfo(file).absolutePath() + QLatin1Char('/');
-    // Only a file that reads as text may replace anything (single-article mode).
-    QStringList lines;
-    QString error;
-    if (!TextFile::ReadLines(file, &lines, &error)) {
-        Messages::ShowError(error);
+    OpenFiles({file});
+}
+
+void TForm1::OpenFiles(const QStringList &files)
+{
+    if (!Initialized || ReadingState == rsExiting)
         return;
+    for (const QString &file : files) {
+        // Only a file that reads well may replace anything (single-article mode).
+        std::vector<TDocument::TChapter> articles;
+        QString error;
+        if (!DocumentReader::Articles(file, Prefs->ML_ListMode == 1, &articles, &error)) {
+            Messages::ShowError(error);
+            continue;
+        }
+        const NestedPass pass(this);
+        TMemoEntry *entry = nullptr;
+        for (const TDocument::TChapter &article : articles) {
+            entry = AddNew();
+            if (!entry)
+                return;
+            entry->AppendLines(TextFile::SplitLines(article.Text));
+            // Without a title it could not be read to a file.
+            if (entry->Title().trimmed().isEmpty())
+                entry->SetTitle(article.Title);
+        }
+        SaveArticles();
+        if (entry && Prefs->ML_ListMode == 0 && Prefs->SI_AutoSpeak && !entry->IsBlank())
+            ReadArticle(entry, rtSpeakers);
     }
-    const NestedPass pass(this);
-    TMemoEntry *entry = AddNew();
-    if (!entry)
+}
+
+void TForm1::TextDropped(const QString &text)
+{
+    if (!Initialized || ReadingState == rsExiting || TextFile::IsBlank(text))
         return;
-    entry->AppendLines(lines);
-    SaveArticles();
-    if (Prefs->ML_ListMode == 0 && Prefs->SI_AutoSpeak && !entry->IsBlank())
-        ReadArticle(entry, rtSpeakers);
+    TMemoEntry *article = AddMemo(text, ChooseVoice());
+    if (article && Prefs->ML_ListMode == 0 && Prefs->SI_AutoSpeak)
+        ReadArticle(article, rtSpeakers);
 }
 
 void TForm1::ToolButton1Click() { SwitchMode(0); }

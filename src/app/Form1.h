@@ -211,6 +211,9 @@ public:
     void AddNewPopupClick();
     void DelSelPopupClick();
     void ReadFileBtnClick();
+    // Opens each file (text or document) into articles; dropped files too.
+    void OpenFiles(const QStringList &files);
+    void TextDropped(const QString &text);
     // An article's own Delete button.
     void ArticleDelete(TMemoEntry *entry);
 

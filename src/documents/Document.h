@@ -35,4 +35,10 @@ bool Read(const QString &path, TDocument *document, QString *error);
 // The same for a document's bytes; `name` says where they came from and which kind they are.
 bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error);
 
+// What "Open" makes of a file, text or document: titled articles, one a chapter
+// when `chapters` (and the document has several), else one. An article's title
+// is its chapter's, else the document's own, else the file's name without its
+// extension.
+bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles, QString *error);
+
 } // namespace DocumentReader

@@ -439,4 +439,28 @@ bool Read(const QString &path, TDocument *document, QString *error)
     return ReadBytes(file.readAll(), path, document, error);
 }
 
+bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles, QString *error)
+{
+    articles->clear();
+    const QString fileTitle = QFileInfo(path).completeBaseName();
+    if (!IsDocument(path)) {
+        QStringList lines;
+        if (!TextFile::ReadLines(path, &lines, error))
+            return false;
+        articles->push_back({fileTitle, lines.join(QLatin1Char('\n'))});
+        return true;
+    }
+    TDocument document;
+    if (!Read(path, &document, error))
+        return false;
+    const QString title = document.Title.isEmpty() ? fileTitle : document.Title;
+    if (!chapters || document.Chapters.size() == 1) {
+        articles->push_back({title, document.Text()});
+        return true;
+    }
+    for (const TDocument::TChapter &chapter : document.Chapters)
+        articles->push_back({chapter.Title.isEmpty() ? title : chapter.Title, chapter.Text});
+    return true;
+}
+
 } // namespace DocumentReader

@@ -8,10 +8,14 @@
 #include "speech/SpTools.h"
 #include "support/FakeEngine.h"
 #include "support/EngineHelpers.h"
+#include "support/DocumentSamples.h"
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
 #include "support/TempHome.h"
 
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -186,6 +190,53 @@ TEST_F(Form1ArticlesTest, OpenReadsATextFileIntoANewArticleAndRefusesBinaryFiles
     FileDialogs::SetNextAnswer(QString()); // cancelled
     form.ReadFileBtn->click();
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    // Titled after the file, so that it can be read to a file at once.
+    EXPECT_EQ(form.MemoListBox1->EntryAt(2)->Title(), QStringLiteral("letter"));
+}
+
+// An e-book dropped on an article in multi-article mode: one titled article a
+// chapter, in order; a damaged one changes nothing; dropped text is a new article.
+TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArticle)
+{
+    auto app = Start(S + "Kept|Mary|1\r\nkeep me\r\n" + E, 1);
+    TForm1 &form = app->form;
+    // As a drag delivers it: it enters, then it is dropped where it entered.
+    const auto drop = [&](QWidget *on, QMimeData *mime) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(on, &enter);
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(on, &event);
+        delete mime;
+    };
+    const auto files = [](const QString &path) {
+        auto *mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(path)});
+        return mime;
+    };
+    const QString book = home.Root() + QStringLiteral("/book.epub");
+    TempHome::WriteFile(book, DocumentSamples::Epub());
+    QWidget *textBox = form.MemoListBox1->EntryAt(1)->View()->TextBox;
+    drop(textBox, files(book));
+    ASSERT_EQ(form.MemoListBox1->Count(), 3);
+    EXPECT_EQ(form.MemoListBox1->EntryAt(1)->Text(), QStringLiteral("keep me")) << "not the file's name";
+    EXPECT_EQ(form.MemoListBox1->EntryAt(2)->Title(), QStringLiteral("Chapter One"));
+    EXPECT_EQ(form.MemoListBox1->EntryAt(3)->Title(), QStringLiteral("Chapter Two"));
+    EXPECT_TRUE(form.MemoListBox1->EntryAt(3)->Text().contains(QStringLiteral("striking thirteen")));
+    EXPECT_EQ(SavedRecords(), 3);
+
+    const QString torn = home.Root() + QStringLiteral("/torn.epub");
+    TempHome::WriteFile(torn, DocumentSamples::Epub().left(400));
+    drop(textBox, files(torn));
+    const auto told = Messages::TakeRecorded();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].text.contains(torn)) << told[0].text.toStdString();
+    EXPECT_EQ(form.MemoListBox1->Count(), 3);
+
+    auto *text = new QMimeData;
+    text->setText(QStringLiteral("Dropped words to read."));
+    drop(&form, text);
+    ASSERT_EQ(form.MemoListBox1->Count(), 4);
+    EXPECT_EQ(form.MemoListBox1->EntryAt(4)->Text(), QStringLiteral("Dropped words to read."));
 }
 
 TEST_F(Form1ArticlesTest, ChangingTheModeDropsBlankArticles)

@@ -1,85 +1,16 @@
 #include "documents/Document.h"
+#include "support/DocumentSamples.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QPainter>
-#include <QPdfWriter>
-
-#include <quazip.h>
-#include <quazipfile.h>
-#include <quazipnewinfo.h>
 
 #include <gtest/gtest.h>
 
 // Documents of every kind, made here from our own text, read as a user opens them.
 namespace {
 
-struct Entry
-{
-    QString name;
-    QByteArray bytes;
-    const char *password = nullptr;
-};
-
-QByteArray Zip(const std::vector<Entry> &entries)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QuaZip zip(&buffer);
-    EXPECT_TRUE(zip.open(QuaZip::mdCreate));
-    for (const Entry &e : entries) {
-        QuaZipFile file(&zip);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly, QuaZipNewInfo(e.name), e.password));
-        file.write(e.bytes);
-        file.close();
-    }
-    zip.close();
-    return bytes;
-}
-
-QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day.")
-{
-    const QByteArray opf =
-        "<?xml version='1.0'?><package xmlns='http://www.idpf.org/2007/opf' xmlns:dc='http://purl.org/dc/elements/1.1/'>"
-        "<metadata><dc:title>The Clock Book</dc:title></metadata><manifest>"
-        "<item id='c2' href='text/two%20b.xhtml' media-type='application/xhtml+xml'/>"
-        "<item id='cover' href='cover.xhtml' media-type='application/xhtml+xml'/>"
-        "<item id='c1' href='text/one.xhtml' media-type='application/xhtml+xml'/></manifest>"
-        "<spine><itemref idref='cover'/><itemref idref='c1'/><itemref idref='c2'/></spine></package>";
-    const auto page = [](const QByteArray &heading, const QByteArray &body) {
-        return "<?xml version='1.0'?><html xmlns='http://www.w3.org/1999/xhtml'><head><title>x</title>"
-               "<style>p { color: red }</style></head><body><h1>" + heading + "</h1><p>" + body +
-               "</p><script>var hidden = 1;</script></body></html>";
-    };
-    return Zip({{"mimetype", "application/epub+zip"},
-                {"META-INF/container.xml", "<?xml version='1.0'?><container><rootfiles>"
-                                           "<rootfile full-path='OEBPS/content.opf'/></rootfiles></container>"},
-                {"OEBPS/content.opf", opf},
-                {"OEBPS/cover.xhtml", "<html><body><img src='cover.png'/></body></html>"},
-                {"OEBPS/text/one.xhtml", page("Chapter One", chapterText)},
-                {"OEBPS/text/two b.xhtml", page("Chapter Two", "The clocks were striking thirteen.")}});
-}
-
-QByteArray Pdf(bool withText)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setTitle(QStringLiteral("A Printed Report"));
-    QPainter painter(&writer);
-    if (withText) {
-        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
-        painter.drawText(QPointF(100, 400), QStringLiteral("The report gives infor-"));
-        painter.drawText(QPointF(100, 700), QStringLiteral("mation about the weather."));
-    } else {
-        painter.fillRect(QRectF(100, 100, 2000, 2000), Qt::black);
-    }
-    painter.end();
-    return bytes;
-}
+using namespace DocumentSamples;
 
 struct Expected
 {
