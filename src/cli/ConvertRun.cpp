@@ -4,6 +4,7 @@
 #include "articles/SavedArticles.h"
 #include "articles/TextFile.h"
 #include "audio/Mp3Jobs.h"
+#include "documents/Document.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
@@ -98,6 +99,8 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
         title = ArticleNames::TitleFromText(lines.join(QLatin1Char(' ')), titleLength);
         if (title.isEmpty())
             title = QStringLiteral("Standard input");
+    } else if (DocumentReader::IsDocument(input)) {
+        return AddDocument(input);
     } else {
         if (QFileInfo(input).isDir()) {
             Fail(input, QStringLiteral("is a folder, not a text file"));
@@ -115,6 +118,34 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
     output.Voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;
     output.Tags = {title, output.Voice, album, 0};
     m_Outputs.push_back(std::move(output));
+    return AllWritten;
+}
+
+TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
+{
+    TDocument document;
+    QString error;
+    if (!DocumentReader::Read(file, &document, &error)) {
+        Fail(file, error);
+        return SomeFailed;
+    }
+    const QString title = document.Title.isEmpty() ? QFileInfo(file).completeBaseName() : document.Title;
+    const QString voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;
+    const int count = int(document.Chapters.size());
+    const int digits = int(QString::number(count).size());
+    for (int k = 0; k < count; ++k) {
+        const TDocument::TChapter &chapter = document.Chapters[size_t(k)];
+        TOutput output;
+        output.Sources << (count == 1 ? file : QStringLiteral("%1, chapter %2").arg(file).arg(k + 1));
+        output.Texts << chapter.Text;
+        output.Voice = voice;
+        // A book's chapters, numbered so that their files sort in reading order.
+        const QString name = count == 1 ? title
+                                        : QStringLiteral("%1 %2").arg(k + 1, std::max(2, digits), 10, QLatin1Char('0'))
+                                              .arg(chapter.Title.isEmpty() ? title : chapter.Title);
+        output.Tags = {name, voice, count == 1 ? album : title, 0};
+        m_Outputs.push_back(std::move(output));
+    }
     return AllWritten;
 }
 

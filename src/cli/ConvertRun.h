@@ -59,6 +59,7 @@ private:
     };
 
     TResult AddTextInput(const QString &input);
+    TResult AddDocument(const QString &file);
     TResult AddArticles(const QString &file);
     TResult CheckVoices();
     bool MakeOutDir();

@@ -3,6 +3,7 @@
 #include "cli/ProgressBar.h"
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
+#include "support/DocumentSamples.h"
 #include "support/EngineHelpers.h"
 #include "support/MediaFiles.h"
 #include "support/Printers.h"
@@ -192,6 +193,16 @@ TEST_F(ConvertTest, Mp3OfATextIsTheOneTheWindowWritesWithTheSameVoiceAndSettings
     EXPECT_GT(Seconds(out + QStringLiteral("/Slower.mp3")),
               Seconds(command) * 1.2);
     EXPECT_EQ(StoredPrefs::Stored(QStringLiteral("SPD_Mary")), QStringLiteral("230"));
+}
+
+TEST_F(ConvertTest, AnEBookGivesANumberedFileForEachChapterInReadingOrder)
+{
+    const Result r = Convert({Input(QStringLiteral("book.epub"), DocumentSamples::Epub()), QStringLiteral("--out"), out});
+    ASSERT_EQ(r.exit, 0) << r.told.toStdString();
+    EXPECT_EQ(Files(out), (QStringList{"01 Chapter One.mp3", "02 Chapter Two.mp3"}));
+    const auto tags = Probe(out + QStringLiteral("/02 Chapter Two.mp3"));
+    EXPECT_EQ(tags.value(QStringLiteral("tag:album")), QStringLiteral("The Clock Book"));
+    EXPECT_EQ(tags.value(QStringLiteral("tag:track")), QStringLiteral("2"));
 }
 
 TEST_F(ConvertTest, BadInputIsToldWithItsReasonAndEverythingElseIsWritten)

@@ -79,6 +79,32 @@ TEST(DocumentsTest, EveryKindGivesItsTextTitleAndChaptersWithoutMarkup)
     }
 }
 
+TEST(DocumentsTest, OpenMakesAnArticleAChapterOrOneForTheWholeAndTitlesEach)
+{
+    TempHome home;
+    const QString book = home.Root() + QStringLiteral("/book.epub");
+    const QString notes = home.Root() + QStringLiteral("/notes.txt");
+    TempHome::WriteFile(book, Epub());
+    TempHome::WriteFile(notes, "Plain words.\r\nMore.\r\n");
+    const struct
+    {
+        QString path;
+        bool chapters;
+        QStringList titles;
+    } cases[]{{book, true, {"Chapter One", "Chapter Two"}},
+              {book, false, {"The Clock Book"}},
+              {notes, true, {"notes"}}};
+    for (const auto &c : cases) {
+        std::vector<TDocument::TChapter> articles;
+        QString error;
+        ASSERT_TRUE(DocumentReader::Articles(c.path, c.chapters, &articles, &error)) << error.toStdString();
+        QStringList titles;
+        for (const auto &article : articles)
+            titles << article.Title;
+        EXPECT_EQ(titles, c.titles) << c.path.toStdString();
+    }
+}
+
 TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
 {
     TempHome home;
