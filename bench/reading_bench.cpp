@@ -6,6 +6,7 @@
 //                                            the texts as articles (titled after their
 //                                            files) read to MP3 or WAV, one file for all or
 //                                            one each, in DIR; prints seconds and peak memory
+#include "BenchProgram.h"
 #include "BenchSupport.h"
 #include "app/Form1.h"
 #include "articles/MemoListBox.h"
@@ -54,17 +55,6 @@ double ThreadCpu()
     return (f.value(11).toDouble() + f.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
 }
 
-struct Program
-{
-    Program() : form({}), voices(*form.Prefs)
-    {
-        form.TTSForm = &voices;
-        form.Prefs->FirstTimeUser = false;
-        form.show();
-    }
-    TForm1 form;
-    TTTSForm voices;
-};
 
 int Latency(bool paragraphs)
 {

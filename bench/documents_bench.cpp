@@ -1,0 +1,157 @@
+// Opening documents into articles in the real window:
+//   a 1 MB EPUB of 30 chapters in multi-article mode (target < 500 ms) and a
+//   300-page PDF (target < 2 s), with the memory they take above the idle program
+//   (target < 2× the text's size).
+#include "BenchProgram.h"
+#include "BenchSupport.h"
+#include "articles/MemoListBox.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipnewinfo.h>
+
+#include <cstdio>
+
+#include <malloc.h>
+
+namespace {
+
+QStringList Vocabulary()
+{
+    QStringList words;
+    for (const QFileInfo &licence : QDir(QStringLiteral("/usr/share/common-licenses")).entryInfoList(QDir::Files))
+    {
+        QFile file(licence.filePath());
+        file.open(QIODevice::ReadOnly);
+        words << QString::fromUtf8(file.readAll()).split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
+    }
+    words.removeDuplicates();
+    return words;
+}
+
+// Sentences of words drawn at random, so that the book does not pack to nothing.
+QString Prose(const QStringList &words, qsizetype chars, QRandomGenerator &random)
+{
+    QString text;
+    while (text.size() < chars) {
+        for (int k = 0; k < 12; ++k)
+            text += words.at(int(random.bounded(quint32(words.size())))) + QLatin1Char(' ');
+        text += QStringLiteral(".\n");
+    }
+    return text;
+}
+
+void AddEntry(QuaZip &zip, const QString &name, const QByteArray &bytes)
+{
+    QuaZipFile file(&zip);
+    file.open(QIODevice::WriteOnly, QuaZipNewInfo(name));
+    file.write(bytes);
+}
+
+// 30 chapters, as big as it takes for the file to be 1 MB. Returns the text's size.
+qsizetype MakeEpub(const QString &path)
+{
+    QRandomGenerator random(7);
+    const QStringList words = Vocabulary();
+    for (qsizetype perChapter = 20000;; perChapter += 10000) {
+        QFile::remove(path);
+        QuaZip zip(path);
+        zip.open(QuaZip::mdCreate);
+        AddEntry(zip, QStringLiteral("mimetype"), "application/epub+zip");
+        AddEntry(zip, QStringLiteral("META-INF/container.xml"),
+                 "<container><rootfiles><rootfile full-path='OEBPS/book.opf'/></rootfiles></container>");
+        QByteArray manifest;
+        QByteArray spine;
+        qsizetype text = 0;
+        for (int k = 1; k <= 30; ++k) {
+            const QString chapter = Prose(words, perChapter, random);
+            text += chapter.size();
+            QByteArray body = "<html><body><h1>Chapter " + QByteArray::number(k) + "</h1>";
+            for (const QString &paragraph : chapter.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                body += "<p>" + paragraph.toHtmlEscaped().toUtf8() + "</p>";
+            AddEntry(zip, QStringLiteral("OEBPS/c%1.xhtml").arg(k), body + "</body></html>");
+            manifest += "<item id='c" + QByteArray::number(k) + "' href='c" + QByteArray::number(k) + ".xhtml'/>";
+            spine += "<itemref idref='c" + QByteArray::number(k) + "'/>";
+        }
+        AddEntry(zip, QStringLiteral("OEBPS/book.opf"),
+                 "<package><metadata><dc:title xmlns:dc='d'>Big Book</dc:title></metadata><manifest>" + manifest +
+                     "</manifest><spine>" + spine + "</spine></package>");
+        zip.close();
+        if (QFileInfo(path).size() >= 1024 * 1024)
+            return text;
+    }
+}
+
+qsizetype MakePdf(const QString &path, int pages)
+{
+    QRandomGenerator random(9);
+    const QStringList words = Vocabulary();
+    QPdfWriter writer(path);
+    QPainter painter(&writer);
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    qsizetype text = 0;
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        const QStringList lines = Prose(words, 3000, random).split(QLatin1Char('\n'));
+        int y = 300;
+        for (const QString &line : lines) {
+            painter.drawText(QPointF(300, y), line);
+            text += line.size();
+            y += 220;
+        }
+    }
+    return text;
+}
+
+void Open(Program &p, const QString &file, const char *what, qsizetype textChars, int targetMs)
+{
+    // Heap the allocator keeps after it was freed is not the program's: given back first.
+    malloc_trim(0);
+    const long idleKb = StatusKb("VmRSS:");
+    QElapsedTimer clock;
+    clock.start();
+    p.form.OpenFiles({file});
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    QCoreApplication::processEvents();
+    malloc_trim(0);
+    const long kb = StatusKb("VmRSS:") - idleKb;
+    const double textKb = double(textChars) * 2 / 1024; // as the program holds it
+    std::printf("%s: %.0f ms (target < %d ms), %d articles in the list, %ld kB more memory for %.0f kB of text: %.2f× (target < 2)\n",
+                what, ms, targetMs, p.form.MemoListBox1->Count(), kb, textKb, double(kb) / textKb);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString epub = dir.filePath(QStringLiteral("big.epub"));
+    const QString pdf = dir.filePath(QStringLiteral("big.pdf"));
+    const qsizetype epubText = MakeEpub(epub);
+    const qsizetype pdfText = MakePdf(pdf, 300);
+    std::printf("made: a %.2f MB EPUB of 30 chapters (%.1f MB of text), a 300-page PDF of %.1f MB (%.1f MB of text)\n",
+                QFileInfo(epub).size() / 1048576.0, epubText / 1048576.0, QFileInfo(pdf).size() / 1048576.0,
+                pdfText / 1048576.0);
+    Program p;
+    if (!p.form.Initialized)
+        return 1;
+    p.form.ToolButton2Click(); // multi-article mode
+    Open(p, epub, "EPUB of 30 chapters into multi-article mode", epubText, 500);
+    Open(p, pdf, "300-page PDF", pdfText, 2000);
+    // The PDF library's fonts and tables stay for the process once loaded.
+    Open(p, pdf, "the same PDF again", pdfText, 2000);
+    return 0;
+}
