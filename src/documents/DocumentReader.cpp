@@ -170,13 +170,9 @@ private:
 QString DcTitle(const QByteArray &xml)
 {
     QXmlStreamReader reader(xml);
-    while (reader.readNextStartElement() || !reader.atEnd()) {
-        if (reader.isStartElement() && reader.name() == QLatin1String("title"))
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("title"))
             return Clean(reader.readElementText(QXmlStreamReader::IncludeChildElements));
-        if (reader.hasError())
-            break;
-        if (!reader.isStartElement())
-            reader.readNext();
     }
     return {};
 }
