@@ -13,6 +13,7 @@
 #include "platform/sapi/LanguagesDialog.h"
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
+#include "support/DocumentSamples.h"
 #include "support/EngineHelpers.h"
 #include "support/MediaFiles.h"
 #include "support/Printers.h"
@@ -372,6 +373,31 @@ TEST_F(ReadingE2ETest, Mp3FilesMadeWhileTheNextArticleIsReadAreTheStepsOwn)
         EXPECT_EQ(tags.value(QStringLiteral("tag:artist")), titles.indexOf(title) % 2 ? QStringLiteral("Mike") : QStringLiteral("Mary"));
         EXPECT_EQ(tags.value(QStringLiteral("tag:track")), QString::number(titles.indexOf(title) + 1));
     }
+}
+
+// An e-book opened in multi-article mode and read to multiple MP3 files: one file a
+// chapter, named and tagged after it.
+TEST_F(ReadingE2ETest, AnEBookReadToMultipleFilesGivesATitledMp3ForEachChapter)
+{
+    const QString book = home.Root() + QStringLiteral("/book.epub");
+    TempHome::WriteFile(book, DocumentSamples::Epub());
+    const int before = form().MemoListBox1->Count();
+    form().OpenFiles({book});
+    ASSERT_EQ(form().MemoListBox1->Count(), before + 2);
+    // Only the book is read.
+    for (int k = before; k >= 1; --k)
+        form().MemoListBox1->HideEntry(form().MemoListBox1->EntryAt(k));
+    form().MemoListBox1->DeleteHiddenEntries();
+    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Prefs->OUT_FileFormat = 1;
+    form().PlayFileBtn->click();
+    ASSERT_TRUE(WaitIdle(60000));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), (QStringList{"Chapter One.mp3", "Chapter Two.mp3"}));
+    const auto tags = MediaFiles::Probe(out + QStringLiteral("/Chapter Two.mp3"));
+    EXPECT_EQ(tags.value(QStringLiteral("tag:title")), QStringLiteral("Chapter Two"));
+    EXPECT_EQ(tags.value(QStringLiteral("tag:track")), QStringLiteral("2"));
+    EXPECT_GT(MediaFiles::Seconds(out + QStringLiteral("/Chapter Two.mp3")), 1.0);
 }
 
 // Stop, Skip and exit while one article is being made into an MP3 and the next is read.
