@@ -1267,7 +1267,7 @@ QString TForm1::ChooseVoice()
     return FavoriteVoices.at(RoundRobinPos);
 }
 
-TMemoEntry *TForm1::AddMemo(const QString &text, const QString &voice)
+TMemoEntry *TForm1::AddMemo(const QString &text, const QString &voice, bool save)
 {
     TMemoEntry *entry = nullptr;
     try {
@@ -1284,7 +1284,8 @@ TMemoEntry *TForm1::AddMemo(const QString &text, const QString &voice)
     } catch (...) {
         Messages::ShowError(QStringLiteral("AddMemo Failed"));
     }
-    SaveArticles();
+    if (save)
+        SaveArticles();
     return entry;
 }
 
@@ -1413,10 +1414,11 @@ void TForm1::OpenFiles(const QStringList &files)
         }
         const NestedPass pass(this);
         TMemoEntry *entry = nullptr;
+        // A book's chapters are saved once, all together.
         for (const TDocument::TChapter &article : articles) {
-            entry = AddNew();
+            entry = AddMemo(QString(), ChooseVoice(), false);
             if (!entry)
-                return;
+                break;
             entry->AppendLines(TextFile::SplitLines(article.Text));
             // Without a title it could not be read to a file.
             if (entry->Title().trimmed().isEmpty())

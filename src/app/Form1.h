@@ -94,7 +94,7 @@ public:
 
     // Articles.
     QString ChooseVoice();
-    TMemoEntry *AddMemo(const QString &text, const QString &voice);
+    TMemoEntry *AddMemo(const QString &text, const QString &voice, bool save = true);
     TMemoEntry *AddNew();
     // Saves the list to "PWExport.txt" and shows the article count (or why saving
     // failed; a quiet save shows only a failure). False when it was not saved.
