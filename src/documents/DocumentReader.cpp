@@ -185,15 +185,24 @@ bool XmlFailed(const QXmlStreamReader &reader, const QString &part, QString *err
     return true;
 }
 
-bool ReadOdt(TZip &zip, TDocument *document, QString *error)
+// An office document's text part, and its title from the metadata part when it has one.
+bool ReadOfficeParts(TZip &zip, const QString &text, const QString &metadata, QByteArray *content,
+                     TDocument *document, QString *error)
 {
-    QByteArray content;
-    if (!zip.Read(QStringLiteral("content.xml"), &content, error))
+    if (!zip.Read(text, content, error))
         return false;
     QByteArray meta;
     QString ignored;
-    if (zip.Read(QStringLiteral("meta.xml"), &meta, &ignored))
+    if (zip.Read(metadata, &meta, &ignored))
         document->Title = DcTitle(meta);
+    return true;
+}
+
+bool ReadOdt(TZip &zip, TDocument *document, QString *error)
+{
+    QByteArray content;
+    if (!ReadOfficeParts(zip, QStringLiteral("content.xml"), QStringLiteral("meta.xml"), &content, document, error))
+        return false;
     TParagraphs paragraphs;
     QXmlStreamReader reader(content);
     QString text;
@@ -235,12 +244,9 @@ bool ReadOdt(TZip &zip, TDocument *document, QString *error)
 bool ReadDocx(TZip &zip, TDocument *document, QString *error)
 {
     QByteArray content;
-    if (!zip.Read(QStringLiteral("word/document.xml"), &content, error))
+    if (!ReadOfficeParts(zip, QStringLiteral("word/document.xml"), QStringLiteral("docProps/core.xml"), &content,
+                         document, error))
         return false;
-    QByteArray core;
-    QString ignored;
-    if (zip.Read(QStringLiteral("docProps/core.xml"), &core, &ignored))
-        document->Title = DcTitle(core);
     TParagraphs paragraphs;
     QXmlStreamReader reader(content);
     QString text;
