@@ -103,7 +103,7 @@ std::vector<TDocument::TChapter> Chapters(const TParagraphs &paragraphs, const Q
 class TZip
 {
 public:
-    explicit TZip(const QByteArray &bytes) : m_Buffer(const_cast<QByteArray *>(&m_Bytes)), m_Bytes(bytes), m_Zip(&m_Buffer) {}
+    explicit TZip(const QByteArray &bytes) : m_Bytes(bytes), m_Buffer(&m_Bytes), m_Zip(&m_Buffer) {}
 
     bool Open(QString *error)
     {
@@ -160,8 +160,8 @@ public:
     }
 
 private:
+    QByteArray m_Bytes; // read only, through the buffer
     QBuffer m_Buffer;
-    const QByteArray m_Bytes;
     QuaZip m_Zip;
     qint64 m_Unpacked = 0;
 };

@@ -77,9 +77,10 @@ void TTTSForm::Initialize()
     }
     QStringList names;
     ListModeNames(names);
-    // Languages the engine leaves out for damaged data are traced once.
+    // Languages the engine leaves out for damaged data are traced once, once it
+    // has looked at them.
     static bool problemsTraced = false;
-    if (!std::exchange(problemsTraced, true)) {
+    if (EspeakLanguages::Listed() && !std::exchange(problemsTraced, true)) {
         for (const QString &problem : EspeakLanguages::Problems())
             UtilsClass::Trace(problem);
     }

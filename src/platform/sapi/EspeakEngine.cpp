@@ -83,6 +83,9 @@ std::vector<EspeakMode> BuildModes()
     // A female and a male voice for every language the user has chosen (the
     // desktop's own until a choice is made), in the order of their names.
     const QStringList checked = EspeakLanguages::Checked();
+    // Nothing chosen: the languages need not even be looked at.
+    if (checked.isEmpty())
+        return modes;
     for (const EspeakLanguage &language : EspeakLanguages::Available()) {
         if (!checked.contains(language.Identifier))
             continue;

@@ -9,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <atomic>
 
 QString EspeakLanguage::Display() const
 {
@@ -62,6 +63,12 @@ QString DictionaryProblem(const QString &dataPath, const QString &identifier)
     return {};
 }
 
+bool ForeignDesktop()
+{
+    const QLocale::Language language = QLocale::system().language();
+    return language != QLocale::English && Known(language);
+}
+
 struct Catalogue
 {
     std::vector<EspeakLanguage> languages;
@@ -78,7 +85,7 @@ Catalogue Build()
     const QString dataPath = worker.DataPath();
     const QLocale desktop = QLocale::system();
     const QString desktopCode = desktop.name().section(QLatin1Char('_'), 0, 0).toLower();
-    const bool foreignDesktop = desktop.language() != QLocale::English && Known(desktop.language());
+    const bool foreignDesktop = ForeignDesktop();
     for (const EspeakVoice &voice : worker.Voices()) {
         if (voice.languages.isEmpty() || voice.identifier.startsWith(QStringLiteral("mb/")))
             continue;
@@ -116,9 +123,16 @@ Catalogue Build()
     return c;
 }
 
+// Built when first asked for: an English desktop with no language chosen never needs it.
+std::atomic<bool> built{false};
+
 const Catalogue &TheCatalogue()
 {
-    static const Catalogue catalogue = Build();
+    static const Catalogue catalogue = [] {
+        Catalogue c = Build();
+        built = true;
+        return c;
+    }();
     return catalogue;
 }
 
@@ -141,7 +155,9 @@ const EspeakLanguage *Find(const QString &identifier)
     return it == all.end() ? nullptr : &*it;
 }
 
-QString DesktopLanguage() { return TheCatalogue().desktop; }
+bool Listed() { return built; }
+
+QString DesktopLanguage() { return ForeignDesktop() ? TheCatalogue().desktop : QString(); }
 
 QStringList Checked()
 {

@@ -30,6 +30,8 @@ namespace EspeakLanguages {
 // damaged is left out (it could bring the library down) and named in Problems.
 const std::vector<EspeakLanguage> &Available();
 QStringList Problems();
+// Whether the languages have been looked at yet (Available and Problems would look now).
+bool Listed();
 const EspeakLanguage *Find(const QString &identifier);
 
 // The desktop's language, or an empty string when it is English or not spoken.
