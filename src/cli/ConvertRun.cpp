@@ -363,11 +363,16 @@ void TConvertRun::Next()
 
 void TConvertRun::Begin(TOutput &output)
 {
-    output.Speech = NewSpeechFile();
-    if (output.Speech.isEmpty()) {
-        Fail(output.Sources.constFirst(), QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(output.Path));
+    // This output is given up; the run goes on with the next.
+    const auto skip = [&](const QString &reason) {
+        Fail(output.Sources.constFirst(), reason);
+        UtilsClass::DeleteTraced(output.Speech);
         output.Finished = true;
         QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
+    };
+    output.Speech = NewSpeechFile();
+    if (output.Speech.isEmpty()) {
+        skip(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(output.Path));
         return;
     }
     Messages::TakeRecorded();
@@ -378,10 +383,7 @@ void TConvertRun::Begin(TOutput &output)
         // told through the messages
     }
     if (!opened) {
-        Fail(output.Sources.constFirst(), RecordedMessages());
-        UtilsClass::DeleteTraced(output.Speech);
-        output.Finished = true;
-        QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
+        skip(RecordedMessages());
         return;
     }
     if (m_Options.Mp3)
