@@ -40,11 +40,7 @@ void TMemoEntry::SetVoice(const QString &voice)
 
 QString TMemoEntry::Text() const
 {
-    if (m_View && m_TextInView) {
-        m_Text = m_View->TextBox->toPlainText();
-        m_TextInView = false;
-    }
-    return m_Text;
+    return m_View && m_TextInView ? m_View->ShownText() : m_Text;
 }
 
 void TMemoEntry::SetText(const QString &text)

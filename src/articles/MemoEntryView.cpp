@@ -114,7 +114,11 @@ void TMemoEntryView::Unbind()
     QWidget *focused = QApplication::focusWidget();
     if (focused && isAncestorOf(focused) && parentWidget())
         parentWidget()->setFocus();
-    entry->Detach(entry->m_TextInView ? TextBox->toPlainText() : QString());
+    entry->Detach(entry->m_TextInView ? ShownText() : QString());
+    // A hidden view keeps no article's text.
+    m_Filling = true;
+    TextBox->clear();
+    m_Filling = false;
     Strip->EndEdit();
     hide();
 }
@@ -136,8 +140,17 @@ void TMemoEntryView::ShowText()
     m_Filling = true;
     TextBox->setPlainText(m_Entry->m_Text);
     m_Filling = false;
+    m_Entry->m_Text.clear();
+    m_Entry->m_TextInView = true;
     for (QTextBlock block = TextBox->document()->firstBlock(); block.isValid(); block = block.next())
         KeepLayout(block);
+}
+
+QString TMemoEntryView::ShownText() const
+{
+    QString text = TextBox->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 void TMemoEntryView::ShowColor()

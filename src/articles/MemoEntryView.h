@@ -27,6 +27,8 @@ public:
     // What a screen reader calls the text box: "Article 3 of 12: Morning news".
     void ShowName();
     void ShowText();
+    // The editor's text as it was given: lines split by '\n', no-break spaces kept.
+    QString ShownText() const;
     void ShowColor();
     void ShowLocked();
     // Puts the caret at start, selecting up to end when end lies past it.

@@ -29,6 +29,7 @@ struct TParagraph
 {
     QString Text;
     int Heading = 0;
+    qreal Size = 0; // of a printed paragraph's type: its first line's height
 };
 using TParagraphs = std::vector<TParagraph>;
 
@@ -338,6 +339,99 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error)
     return true;
 }
 
+// A page's printed lines made into paragraphs again: a line joins the one before
+// unless a gap, a change of type size, an indent, a column or a sentence ending
+// where the next line's first word would still have fitted says a new paragraph
+// begins.
+void PdfParagraphs(const Poppler::Page &page, TParagraphs &paragraphs)
+{
+    struct TLine
+    {
+        QString Text;
+        QRectF Box;
+        qreal FirstWord = 0; // its width
+    };
+    std::vector<TLine> lines;
+    bool lineEnded = true;
+    for (const std::unique_ptr<Poppler::TextBox> &word : page.textList()) {
+        if (lineEnded)
+            lines.push_back({QString(), QRectF(), word->boundingBox().width()});
+        TLine &line = lines.back();
+        line.Text += word->text();
+        line.Box = line.Box.isNull() ? word->boundingBox() : line.Box.united(word->boundingBox());
+        lineEnded = !word->nextWord();
+        if (!lineEnded && word->hasSpaceAfter())
+            line.Text += QLatin1Char(' ');
+    }
+    qreal right = 0;
+    for (const TLine &line : lines)
+        right = std::max(right, line.Box.right());
+    static const QRegularExpression sentenceEnd(QStringLiteral("[.!?:;\\x{201D}\\x{2019}\"')]$"));
+    static const QRegularExpression brokenWord(QStringLiteral("\\p{L}-$"));
+    QString paragraph;
+    qreal size = lines.empty() ? 0 : lines.front().Box.height();
+    const auto end = [&] {
+        const size_t before = paragraphs.size();
+        Add(paragraphs, paragraph);
+        if (paragraphs.size() > before)
+            paragraphs.back().Size = size;
+        paragraph.clear();
+    };
+    // A word broken at the page's end goes on on the next page.
+    if (!lines.empty() && !paragraphs.empty() && brokenWord.match(paragraphs.back().Text).hasMatch() &&
+        lines.front().Text.at(0).isLower()) {
+        paragraph = paragraphs.back().Text.chopped(1);
+        size = paragraphs.back().Size;
+        paragraphs.pop_back();
+    }
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const TLine &line = lines[k];
+        if (k > 0) {
+            const TLine &before = lines[k - 1];
+            const qreal height = std::min(before.Box.height(), line.Box.height());
+            const bool newParagraph =
+                line.Box.top() - before.Box.bottom() > 0.5 * height ||       // a blank line's gap
+                line.Box.top() < before.Box.top() - 0.5 * height ||          // the next column
+                std::abs(line.Box.height() - before.Box.height()) > 0.2 * height || // a heading
+                line.Box.left() > before.Box.left() + 0.8 * height ||        // an indented first line
+                (before.Box.right() + 0.5 * height + line.FirstWord < right && sentenceEnd.match(before.Text).hasMatch());
+            if (newParagraph) {
+                end();
+                size = line.Box.height();
+            } else if (brokenWord.match(paragraph).hasMatch() && line.Text.at(0).isLower()) {
+                paragraph.chop(1); // a word broken at the line's end is one word again
+            } else {
+                paragraph += QLatin1Char(' ');
+            }
+        }
+        paragraph += line.Text;
+    }
+    end();
+}
+
+// Headings of a printed document are short paragraphs in larger type than the
+// body's (the size most of the text is in); the largest are level 1.
+void PdfHeadings(TParagraphs &paragraphs)
+{
+    const auto rounded = [](qreal size) { return qRound(size * 2); };
+    QHash<int, qsizetype> chars;
+    for (const TParagraph &p : paragraphs)
+        chars[rounded(p.Size)] += p.Text.size();
+    int body = 0;
+    for (auto k = chars.cbegin(); k != chars.cend(); ++k)
+        if (k.value() > chars.value(body))
+            body = k.key();
+    const auto isHeading = [&](const TParagraph &p) { return rounded(p.Size) > body * 1.15 && p.Text.size() <= 200; };
+    QList<int> sizes;
+    for (const TParagraph &p : paragraphs)
+        if (isHeading(p) && !sizes.contains(rounded(p.Size)))
+            sizes << rounded(p.Size);
+    std::sort(sizes.begin(), sizes.end(), std::greater<>());
+    for (TParagraph &p : paragraphs)
+        if (isHeading(p))
+            p.Heading = std::min(int(sizes.indexOf(rounded(p.Size))) + 1, 6);
+}
+
 bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error)
 {
     // A damaged file is told to the user once, not traced by the library line by line.
@@ -353,22 +447,17 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error)
         return false;
     }
     document->Title = Clean(pdf->info(QStringLiteral("Title")));
-    QString text;
+    TParagraphs paragraphs;
     for (int k = 0; k < pdf->numPages(); ++k) {
         const std::unique_ptr<Poppler::Page> page = pdf->page(k);
         if (page)
-            text += page->text(QRectF()) + QLatin1Char('\n');
+            PdfParagraphs(*page, paragraphs);
     }
-    // A word broken at a line's end is one word again.
-    static const QRegularExpression hyphen(QStringLiteral("(\\p{L})-\\n(\\p{Ll})"));
-    text.replace(hyphen, QStringLiteral("\\1\\2"));
-    TParagraphs paragraphs;
-    for (const QString &line : text.split(QLatin1Char('\n')))
-        Add(paragraphs, line);
     if (paragraphs.empty()) {
         *error = QStringLiteral("has no text layer (its pages are pictures); it was not opened");
         return false;
     }
+    PdfHeadings(paragraphs);
     document->Chapters = Chapters(paragraphs, document->Title);
     return true;
 }

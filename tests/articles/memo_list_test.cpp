@@ -111,6 +111,23 @@ TEST_F(MemoListTest, ManyArticlesScrollAndOnlyTheShownOnesHaveWidgets)
     list.ScrollBar->setValue(0);
     EXPECT_EQ(ShownPositions(), (QList<int>{1, 2, 3}));
 
+    // A text comes back exactly as it was given, whether its article is in view,
+    // scrolled away or edited meanwhile; a view out of use holds no text.
+    const QString odd = QStringLiteral("a\u00a0b\tc\n\nline\u2028break \n");
+    list.EntryAt(1)->SetText(odd);
+    list.EntryAt(6)->SetText(odd);
+    EXPECT_EQ(list.EntryAt(1)->Text(), odd);
+    list.MarkEntry(6);
+    EXPECT_EQ(list.EntryAt(1)->View(), nullptr);
+    EXPECT_EQ(list.EntryAt(1)->Text(), odd);
+    EXPECT_EQ(list.EntryAt(6)->Text(), odd);
+    list.EntryAt(6)->View()->TextBox->moveCursor(QTextCursor::End);
+    list.EntryAt(6)->View()->TextBox->insertPlainText(QStringLiteral("!"));
+    list.MarkEntry(1);
+    EXPECT_EQ(list.EntryAt(6)->Text(), odd + QLatin1Char('!'));
+    for (const TMemoEntryView *view : list.findChildren<TMemoEntryView *>())
+        EXPECT_TRUE(view->Entry() || view->TextBox->document()->isEmpty());
+
     for (int i = 0; i < 500; ++i)
         list.Add(QStringLiteral("more"), QStringLiteral("Sam"));
     EXPECT_LE(list.findChildren<TMemoEntryView *>().size(), 3);

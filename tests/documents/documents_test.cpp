@@ -60,7 +60,11 @@ TEST(DocumentsTest, EveryKindGivesItsTextTitleAndChaptersWithoutMarkup)
                "<w:p><w:pPr><w:pStyle w:val='Heading1'/></w:pPr><w:r><w:t>End</w:t></w:r></w:p>"
                "<w:p><w:r><w:t>Bye</w:t></w:r></w:p></w:body></w:document>"}}),
          {"The Memo", {"Intro", "End"}, {"Intro\nHello world\tagain", "End\nBye"}}},
-        {"report.pdf", Pdf(true), {"A Printed Report", {"A Printed Report"}, {"information about the weather."}}},
+        {"report.pdf", Pdf(true),
+         {"A Printed Report", {"Weather on Friday", "Outlook"},
+          {"Weather on Friday\nThe report gives information about the weather. It rained on Friday.\n"
+           "Tomorrow will be dry.\nSunday brings snow.",
+           "Outlook\nWarm days ahead, and the winter will be mild."}}},
     };
     for (const auto &c : cases) {
         TDocument document;

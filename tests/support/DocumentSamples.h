@@ -72,9 +72,23 @@ inline QByteArray Pdf(bool withText)
     writer.setTitle(QStringLiteral("A Printed Report"));
     QPainter painter(&writer);
     if (withText) {
-        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
-        painter.drawText(QPointF(100, 400), QStringLiteral("The report gives infor-"));
-        painter.drawText(QPointF(100, 700), QStringLiteral("mation about the weather."));
+        // Printed lines: headings in larger type, a word broken at a line's end
+        // and at a page's end, a short line ending a paragraph, a paragraph after
+        // a blank line's gap.
+        int y = 400;
+        for (const char *line : {"#Weather on Friday", "The report gives infor-", "mation about the weather. It rained on",
+                                 "Friday.", "Tomorrow will be dry.", "", "", "Sunday brings snow.", "#Outlook",
+                                 "Warm days ahead, and the win-", "\f", "ter will be mild."}) {
+            if (line[0] == '\f') {
+                writer.newPage();
+                y = 400;
+                continue;
+            }
+            const bool heading = line[0] == '#';
+            painter.setFont(QFont(QStringLiteral("DejaVu Sans"), heading ? 16 : 12));
+            painter.drawText(QPointF(100, y), QString::fromLatin1(line + (heading ? 1 : 0)));
+            y += heading ? 400 : 300;
+        }
     } else {
         painter.fillRect(QRectF(100, 100, 2000, 2000), Qt::black);
     }
