@@ -100,6 +100,15 @@ std::vector<TDocument::TChapter> Chapters(const TParagraphs &paragraphs, const Q
     return chapters;
 }
 
+// A damaged zip sends the zip reader outside the bytes: that is a failed seek,
+// and no warning on the terminal.
+class TQuietBuffer : public QBuffer
+{
+public:
+    using QBuffer::QBuffer;
+    bool seek(qint64 pos) override { return pos >= 0 && pos <= size() && QBuffer::seek(pos); }
+};
+
 // One zip, its entries read with a limit on what they unpack to.
 class TZip
 {
@@ -162,7 +171,7 @@ public:
 
 private:
     QByteArray m_Bytes; // read only, through the buffer
-    QBuffer m_Buffer;
+    TQuietBuffer m_Buffer;
     QuaZip m_Zip;
     qint64 m_Unpacked = 0;
 };
