@@ -93,57 +93,36 @@ qsizetype MakeEpub(const QString &path)
     }
 }
 
-// A book's pages: paragraphs of a few sentences, the lines broken where the words
-// fill the width.
-qsizetype MakeBookPdf(const QString &path, int pages)
+// Pages of a book (paragraphs of a few sentences, the lines broken where the
+// words fill the width), or pages where every line is a sentence of its own: as
+// many paragraphs as a page can have.
+qsizetype MakePdf(const QString &path, int pages, bool book)
 {
-    QRandomGenerator random(11);
+    QRandomGenerator random(book ? 11 : 9);
     const QStringList words = Vocabulary();
     QPdfWriter writer(path);
     QPainter painter(&writer);
     painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    const QRectF page = painter.viewport();
-    const QRectF column = page.adjusted(600, 600, -600, -600);
+    const QRectF column = painter.viewport().adjusted(600, 600, -600, -600);
+    const int flags = book ? Qt::TextWordWrap : Qt::TextSingleLine;
     qsizetype text = 0;
     qreal y = column.top();
-    for (int done = 1;;) {
-        const QString paragraph = Prose(words, 300 + int(random.bounded(900)), random).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
-        const QRectF box = painter.boundingRect(QRectF(column.left(), y, column.width(), column.height()), Qt::TextWordWrap, paragraph);
+    for (int page = 1;;) {
+        const QString paragraph =
+            Prose(words, book ? 300 + int(random.bounded(900)) : 1, random).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
+        const QRectF box = painter.boundingRect(QRectF(column.left(), y, column.width(), column.height()), flags, paragraph);
         if (box.bottom() > column.bottom()) {
-            if (done == pages)
+            if (page == pages)
                 return text;
             writer.newPage();
-            ++done;
+            ++page;
             y = column.top();
             continue;
         }
-        painter.drawText(box, Qt::TextWordWrap, paragraph);
+        painter.drawText(box, flags, paragraph);
         text += paragraph.size() + 1;
-        y = box.bottom() + 100;
+        y = box.bottom() + (book ? 100 : 40);
     }
-}
-
-// Every line a sentence of its own: as many paragraphs as a page can have.
-qsizetype MakePdf(const QString &path, int pages)
-{
-    QRandomGenerator random(9);
-    const QStringList words = Vocabulary();
-    QPdfWriter writer(path);
-    QPainter painter(&writer);
-    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    qsizetype text = 0;
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
-        const QStringList lines = Prose(words, 3000, random).split(QLatin1Char('\n'));
-        int y = 300;
-        for (const QString &line : lines) {
-            painter.drawText(QPointF(300, y), line);
-            text += line.size();
-            y += 220;
-        }
-    }
-    return text;
 }
 
 void Open(Program &p, const QString &file, const char *what, qsizetype textChars, int targetMs)
@@ -176,9 +155,9 @@ int main(int argc, char **argv)
     const QString epub = dir.filePath(QStringLiteral("big.epub"));
     const QString pdf = dir.filePath(QStringLiteral("big.pdf"));
     const qsizetype epubText = MakeEpub(epub);
-    const qsizetype pdfText = MakeBookPdf(pdf, 300);
+    const qsizetype pdfText = MakePdf(pdf, 300, true);
     const QString lines = dir.filePath(QStringLiteral("lines.pdf"));
-    const qsizetype linesText = MakePdf(lines, 300);
+    const qsizetype linesText = MakePdf(lines, 300, false);
     std::printf("made: a %.2f MB EPUB of 30 chapters (%.1f MB of text), a 300-page PDF of %.1f MB (%.1f MB of text)\n",
                 QFileInfo(epub).size() / 1048576.0, epubText / 1048576.0, QFileInfo(pdf).size() / 1048576.0,
                 pdfText / 1048576.0);
@@ -190,7 +169,7 @@ int main(int argc, char **argv)
     // The PDF library's tables stay for the process once loaded, whatever the
     // document: what a one-page PDF takes first is that.
     const QString page = dir.filePath(QStringLiteral("page.pdf"));
-    Open(p, page, "first PDF, of one page", MakePdf(page, 1), 0);
+    Open(p, page, "first PDF, of one page", MakePdf(page, 1, false), 0);
     Open(p, pdf, "300-page PDF of a book", pdfText, 2000);
     Open(p, lines, "300-page PDF, every line a paragraph", linesText, 2000);
     return 0;
