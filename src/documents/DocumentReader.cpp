@@ -131,6 +131,8 @@ public:
         return true;
     }
 
+    bool Has(const QString &name) { return m_Zip.setCurrentFile(name); }
+
     // The entry's bytes; false with the reason when it is missing, encrypted or too large.
     bool Read(const QString &name, QByteArray *bytes, QString *error)
     {
@@ -330,8 +332,26 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error)
     }
     if (XmlFailed(reader, opfPath, error))
         return false;
+    // Parts a shop encrypted to bind the book to its reader cannot be read (fonts
+    // are often listed too, obfuscated; they do not matter).
+    QStringList encrypted;
+    QByteArray encryption;
+    const QString encryptionPath = QStringLiteral("META-INF/encryption.xml");
+    if (zip.Has(encryptionPath)) {
+        if (!zip.Read(encryptionPath, &encryption, error))
+            return false;
+        QXmlStreamReader list(encryption);
+        while (!list.atEnd()) {
+            if (list.readNext() == QXmlStreamReader::StartElement && list.name() == QLatin1String("CipherReference"))
+                encrypted << QUrl::fromPercentEncoding(list.attributes().value(QStringLiteral("URI")).toUtf8());
+        }
+    }
     for (const QString &id : std::as_const(spine)) {
         const QString part = manifest.value(id);
+        if (encrypted.contains(part)) {
+            *error = QStringLiteral("is protected against copying (its text is encrypted)");
+            return false;
+        }
         QByteArray xhtml;
         if (part.isEmpty() || !zip.Read(part, &xhtml, error))
             return part.isEmpty() ? (*error = QStringLiteral("is damaged (its reading order names a missing part)"), false) : false;

@@ -40,7 +40,8 @@ inline QByteArray Zip(const std::vector<Entry> &entries)
     return bytes;
 }
 
-inline QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day.")
+// `encryption`: the list of encrypted parts a shop adds, when there is one.
+inline QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day.", const QByteArray &encryption = {})
 {
     const QByteArray opf =
         "<?xml version='1.0'?><package xmlns='http://www.idpf.org/2007/opf' xmlns:dc='http://purl.org/dc/elements/1.1/'>"
@@ -54,13 +55,16 @@ inline QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day
                "<style>p { color: red }</style></head><body><h1>" + heading + "</h1><p>" + body +
                "</p><script>var hidden = 1;</script></body></html>";
     };
-    return Zip({{"mimetype", "application/epub+zip"},
+    std::vector<Entry> entries{{"mimetype", "application/epub+zip"},
                 {"META-INF/container.xml", "<?xml version='1.0'?><container><rootfiles>"
                                            "<rootfile full-path='OEBPS/content.opf'/></rootfiles></container>"},
                 {"OEBPS/content.opf", opf},
                 {"OEBPS/cover.xhtml", "<html><body><img src='cover.png'/></body></html>"},
                 {"OEBPS/text/one.xhtml", page("Chapter One", chapterText)},
-                {"OEBPS/text/two b.xhtml", page("Chapter Two", "The clocks were striking thirteen.")}});
+                {"OEBPS/text/two b.xhtml", page("Chapter Two", "The clocks were striking thirteen.")}};
+    if (!encryption.isEmpty())
+        entries.push_back({"META-INF/encryption.xml", encryption});
+    return Zip(entries);
 }
 
 inline QByteArray Pdf(bool withText)
