@@ -536,7 +536,16 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
                                  ? Chapters(FromMarkdown(text), QString())
                                  : Chapters(FromHtml(text, &document->Title), QString());
     }
-    if (ok && document->Chapters.empty())
+    // A heading with nothing under it (a part's title page, a book's own title) is
+    // read at the start of the chapter that follows, not made a chapter of its own.
+    auto &chapters = document->Chapters;
+    for (size_t k = chapters.size(); k-- > 1;) {
+        if (chapters[k - 1].Text == chapters[k - 1].Title) {
+            chapters[k].Text.prepend(chapters[k - 1].Text + QLatin1Char('\n'));
+            chapters.erase(chapters.begin() + qsizetype(k - 1));
+        }
+    }
+    if (ok && chapters.empty())
         why = QStringLiteral("holds no text to read; it was not opened"), ok = false;
     if (!ok) {
         *document = TDocument();

@@ -32,8 +32,9 @@ TEST(DocumentsTest, EveryKindGivesItsTextTitleAndChaptersWithoutMarkup)
          "<script>document.write('no')</script></head><body><h1>Today</h1><p>Sunny <b>and</b> warm.</p>"
          "<h1>Tomorrow</h1><ul><li>Rain</li><li>Wind</li></ul></body></html>",
          {"Weather & News", {"Today", "Tomorrow"}, {"Today\nSunny and warm.", "Tomorrow\nRain\nWind"}}},
-        {"notes.md", "# First\n\nSome *emphasis* and `code`.\n\n# Second\n\n- one\n- two\n",
-         {"", {"First", "Second"}, {"First\nSome emphasis and code.", "Second\none\ntwo"}}},
+        // A heading with nothing under it opens the next chapter.
+        {"notes.md", "# Notes\n\n# First\n\nSome *emphasis* and `code`.\n\n# Second\n\n- one\n- two\n",
+         {"", {"First", "Second"}, {"Notes\nFirst\nSome emphasis and code.", "Second\none\ntwo"}}},
         // Its fonts are obfuscated, as many shops do: that is no reason to refuse it.
         {"book.epub", Epub("It was a bright cold day.", "<encryption><CipherReference URI='OEBPS/fonts/a.otf'/></encryption>"),
          {"The Clock Book", {"Chapter One", "Chapter Two"},
