@@ -3,6 +3,7 @@
 #include "log/UtilsClass.h"
 #include "platform/shell/ProgramPaths.h"
 
+#include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -23,7 +24,10 @@ QString TMp3Jobs::FreeSpeechFile(const QString &directory) const
     for (int k = 1;; ++k) {
         const QString name = ProgramPaths::JoinPath(
             directory, k == 1 ? QStringLiteral("temp.wav") : QStringLiteral("temp%1.wav").arg(k));
-        if (std::none_of(m_Jobs.begin(), m_Jobs.end(), [&](const auto &job) { return job->SpeechFile == name; }))
+        // A file of that name may be the user's own, or speech kept from a run
+        // that failed: neither is written over.
+        if (std::none_of(m_Jobs.begin(), m_Jobs.end(), [&](const auto &job) { return job->SpeechFile == name; }) &&
+            !QFileInfo::exists(name))
             return name;
     }
 }

@@ -21,7 +21,8 @@ public:
     explicit TMp3Jobs(QObject *parent = nullptr);
     ~TMp3Jobs() override;
 
-    // The first of temp.wav, temp2.wav, … in the folder that no job is using.
+    // The first of temp.wav, temp2.wav, … in the folder that no job is using and
+    // no file has.
     QString FreeSpeechFile(const QString &directory) const;
     // Makes mp3File, tagged with `tag`, from speechFile, which the engine is writing now.
     void Start(const QString &speechFile, const QString &mp3File, const QByteArray &tag = {});

@@ -262,14 +262,17 @@ TEST_F(Form1ReadingTest, MultipleMp3FilesAreConvertedAndTheTemporaryFilesRemoved
     ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}, {"Second", "b"}}));
     form().Prefs->OUT_FileFormat = 1;
     form().Prefs->OUT_FileDest = rtMultipleFiles;
+    // A "temp.wav" of the user's in the folder is not the program's to write over.
+    TempHome::WriteFile(out + QStringLiteral("/temp.wav"), "mine");
     form().PlayFileBtn->click();
-    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/temp.wav")));
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/temp2.wav")));
     Done();
     EXPECT_EQ(s.texts.last(), QStringLiteral("b")); // read while the first MP3 is made
     Done();
     ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 10000));
     // Nothing but the two files: no speech, no half file beside them.
-    EXPECT_EQ(QDir(out).entryList(QDir::Files), (QStringList{"First.mp3", "Second.mp3"}));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), (QStringList{"First.mp3", "Second.mp3", "temp.wav"}));
+    EXPECT_EQ(TempHome::ReadFile(out + QStringLiteral("/temp.wav")), "mine");
     EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile()))
                     .contains(QStringLiteral(" - Converting to MP3 format: First.mp3\n")));
     EXPECT_EQ(Status(), QStringLiteral("2 articles"));
