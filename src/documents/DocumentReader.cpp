@@ -368,6 +368,19 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error)
     return true;
 }
 
+// Ligatures (ﬁ) and Arabic letters in the shapes they take within a word, which
+// printed documents often give, as the plain letters they stand for.
+QString Unligated(const QString &text)
+{
+    const auto printedForm = [](QChar c) { return c.unicode() >= 0xFB00 && c.unicode() <= 0xFEFC; };
+    if (std::none_of(text.begin(), text.end(), printedForm))
+        return text;
+    QString plain;
+    for (const QChar c : text)
+        plain += printedForm(c) ? QString(c).normalized(QString::NormalizationForm_KC) : QString(c);
+    return plain;
+}
+
 // A page's printed lines made into paragraphs again: a line joins the one before
 // unless a gap, a change of type size, an indent, a column or a sentence ending
 // where the next line's first word would still have fitted says a new paragraph
@@ -392,6 +405,18 @@ void PdfParagraphs(const Poppler::Page &page, TParagraphs &paragraphs)
         if (!lineEnded && word->hasSpaceAfter())
             line.Text += QLatin1Char(' ');
     }
+    // The words come in the order they stand on the page, which for Hebrew or
+    // Arabic is not the order they are read in: such a page is taken as the
+    // library puts its text together, a paragraph a line.
+    const auto rightToLeft = [](QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; };
+    if (std::any_of(lines.begin(), lines.end(), [&](const TLine &line) { return std::any_of(line.Text.begin(), line.Text.end(), rightToLeft); })) {
+        static const QRegularExpression bidiControls(QStringLiteral("[\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
+        for (const QString &line : page.text(QRectF()).split(QLatin1Char('\n')))
+            Add(paragraphs, Unligated(QString(line).remove(bidiControls)));
+        return;
+    }
+    for (TLine &line : lines)
+        line.Text = Unligated(line.Text);
     qreal right = 0;
     for (const TLine &line : lines)
         right = std::max(right, line.Box.right());
@@ -445,12 +470,14 @@ void PdfHeadings(TParagraphs &paragraphs)
     const auto rounded = [](qreal size) { return qRound(size * 2); };
     QHash<int, qsizetype> chars;
     for (const TParagraph &p : paragraphs)
-        chars[rounded(p.Size)] += p.Text.size();
+        if (p.Size > 0)
+            chars[rounded(p.Size)] += p.Text.size();
     int body = 0;
     for (auto k = chars.cbegin(); k != chars.cend(); ++k)
         if (k.value() > chars.value(body))
             body = k.key();
-    const auto isHeading = [&](const TParagraph &p) { return rounded(p.Size) > body * 1.15 && p.Text.size() <= 200; };
+    // Paragraphs of unknown size (a right-to-left page's) are never headings.
+    const auto isHeading = [&](const TParagraph &p) { return p.Size > 0 && rounded(p.Size) > body * 1.15 && p.Text.size() <= 200; };
     QList<int> sizes;
     for (const TParagraph &p : paragraphs)
         if (isHeading(p) && !sizes.contains(rounded(p.Size)))

@@ -66,7 +66,8 @@ TEST(DocumentsTest, EveryKindGivesItsTextTitleAndChaptersWithoutMarkup)
          {"A Printed Report", {"Weather on Friday", "Outlook"},
           {"Weather on Friday\nThe report gives information about the weather. It rained on Friday.\n"
            "Tomorrow will be dry.\nSunday brings snow.",
-           "Outlook\nWarm days ahead, and the winter will be mild."}}},
+           "Outlook\nWarm days ahead, and the winter will be mild, finally.\n"
+           "\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD\n\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645"}}},
     };
     for (const auto &c : cases) {
         TDocument document;

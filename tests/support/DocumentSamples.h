@@ -78,11 +78,13 @@ inline QByteArray Pdf(bool withText)
     if (withText) {
         // Printed lines: headings in larger type, a word broken at a line's end
         // and at a page's end, a short line ending a paragraph, a paragraph after
-        // a blank line's gap.
+        // a blank line's gap, a ligature, and a page of Hebrew and Arabic.
         int y = 400;
         for (const char *line : {"#Weather on Friday", "The report gives infor-", "mation about the weather. It rained on",
                                  "Friday.", "Tomorrow will be dry.", "", "", "Sunday brings snow.", "#Outlook",
-                                 "Warm days ahead, and the win-", "\f", "ter will be mild."}) {
+                                 "Warm days ahead, and the win-", "\f", "ter will be mild, \uFB01nally.", "\f",
+                                 "\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD", // shalom olam
+                                 "\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645"}) { // marhaban bil-alam
             if (line[0] == '\f') {
                 writer.newPage();
                 y = 400;
@@ -90,7 +92,7 @@ inline QByteArray Pdf(bool withText)
             }
             const bool heading = line[0] == '#';
             painter.setFont(QFont(QStringLiteral("DejaVu Sans"), heading ? 16 : 12));
-            painter.drawText(QPointF(100, y), QString::fromLatin1(line + (heading ? 1 : 0)));
+            painter.drawText(QPointF(100, y), QString::fromUtf8(line + (heading ? 1 : 0)));
             y += heading ? 400 : 300;
         }
     } else {
