@@ -1408,7 +1408,14 @@ void TForm1::OpenFiles(const QStringList &files)
         // Only a file that reads well may replace anything (single-article mode).
         std::vector<TDocument::TChapter> articles;
         QString error;
-        if (!DocumentReader::Articles(file, Prefs->ML_ListMode == 1, &articles, &error)) {
+        // A long book takes a second or more: said, and shown by the pointer.
+        ShowStatus(QStringLiteral("Opening %1…").arg(QFileInfo(file).fileName()));
+        StatusPanel0->repaint();
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool read = DocumentReader::Articles(file, Prefs->ML_ListMode == 1, &articles, &error);
+        QGuiApplication::restoreOverrideCursor();
+        if (!read) {
+            ShowStatus(CountText());
             Messages::ShowError(error);
             continue;
         }

@@ -223,6 +223,8 @@ TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArt
     EXPECT_EQ(form.MemoListBox1->EntryAt(3)->Title(), QStringLiteral("Chapter Two"));
     EXPECT_TRUE(form.MemoListBox1->EntryAt(3)->Text().contains(QStringLiteral("striking thirteen")));
     EXPECT_EQ(SavedRecords(), 3);
+    EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles")) << "not still opening";
+    EXPECT_TRUE(LogText().contains(QStringLiteral("Opening book.epub…")));
 
     const QString torn = home.Root() + QStringLiteral("/torn.epub");
     TempHome::WriteFile(torn, DocumentSamples::Epub().left(400));
@@ -231,6 +233,8 @@ TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArt
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].text.contains(torn)) << told[0].text.toStdString();
     EXPECT_EQ(form.MemoListBox1->Count(), 3);
+    EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles"));
+    EXPECT_FALSE(QGuiApplication::overrideCursor());
 
     auto *text = new QMimeData;
     text->setText(QStringLiteral("Dropped words to read."));
