@@ -90,6 +90,9 @@ void TMemoEntryView::Bind(TMemoEntry *entry)
     if (entry == m_Entry)
         return;
     Unbind();
+    // Shown elsewhere, its text is in that editor: taken back first.
+    if (entry->View())
+        entry->View()->Unbind();
     m_Entry = entry;
     entry->Attach(this);
     Strip->EndEdit();

@@ -127,6 +127,12 @@ TEST_F(MemoListTest, ManyArticlesScrollAndOnlyTheShownOnesHaveWidgets)
     EXPECT_EQ(list.EntryAt(6)->Text(), odd + QLatin1Char('!'));
     for (const TMemoEntryView *view : list.findChildren<TMemoEntryView *>())
         EXPECT_TRUE(view->Entry() || view->TextBox->document()->isEmpty());
+    {
+        TMemoEntryView other; // shown twice over: the text moves, whole
+        other.Bind(list.EntryAt(1));
+        EXPECT_EQ(other.TextBox->toPlainText().size(), odd.size());
+    }
+    EXPECT_EQ(list.EntryAt(1)->Text(), odd);
 
     for (int i = 0; i < 500; ++i)
         list.Add(QStringLiteral("more"), QStringLiteral("Sam"));
