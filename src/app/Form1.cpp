@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/AboutBox.h"
+#include "app/DocumentOpen.h"
 #include "app/FileDrop.h"
 #include "app/clipboard/CB_PromptForm.h"
 #include "app/clipboard/ClipboardWatch.h"
@@ -1408,18 +1409,19 @@ void TForm1::OpenFiles(const QStringList &files)
         // Only a file that reads well may replace anything (single-article mode).
         std::vector<TDocument::TChapter> articles;
         QString error;
-        // A long book takes a second or more: said, and shown by the pointer.
+        // A long book takes a while; an exit asked for meanwhile waits for it.
+        const NestedPass pass(this);
         ShowStatus(QStringLiteral("Opening %1…").arg(QFileInfo(file).fileName()));
         StatusPanel0->repaint();
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool read = DocumentReader::Articles(file, Prefs->ML_ListMode == 1, &articles, &error);
-        QGuiApplication::restoreOverrideCursor();
-        if (!read) {
+        const DocumentOpen::TResult result = DocumentOpen::Articles(this, file, Prefs->ML_ListMode == 1, &articles, &error);
+        if (ReadingState == rsExiting)
+            return;
+        if (result != DocumentOpen::TResult::Read) {
             ShowStatus(CountText());
-            Messages::ShowError(error);
+            if (result == DocumentOpen::TResult::Failed)
+                Messages::ShowError(error);
             continue;
         }
-        const NestedPass pass(this);
         TMemoEntry *entry = nullptr;
         // A book's chapters are saved once, all together.
         for (const TDocument::TChapter &article : articles) {

@@ -488,7 +488,7 @@ void PdfHeadings(TParagraphs &paragraphs)
             p.Heading = std::min(int(sizes.indexOf(rounded(p.Size))) + 1, 6);
 }
 
-bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error)
+bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const DocumentReader::TProgress &progress)
 {
     // A damaged file is told to the user once, not traced by the library line by line.
     static std::once_flag quiet;
@@ -505,6 +505,10 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error)
     document->Title = Clean(pdf->info(QStringLiteral("Title")));
     TParagraphs paragraphs;
     for (int k = 0; k < pdf->numPages(); ++k) {
+        if (progress && !progress(k, pdf->numPages())) {
+            *error = QStringLiteral("was not opened: stopped");
+            return false;
+        }
         const std::unique_ptr<Poppler::Page> page = pdf->page(k);
         if (page)
             PdfParagraphs(*page, paragraphs);
@@ -544,14 +548,14 @@ QString FileFilter()
                           "Text files (*.txt);;All files (*)");
 }
 
-bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error)
+bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error, const TProgress &progress)
 {
     *document = TDocument();
     const QString kind = Kind(name);
     QString why;
     bool ok = true;
     if (kind == QLatin1String("pdf")) {
-        ok = ReadPdf(bytes, document, &why);
+        ok = ReadPdf(bytes, document, &why, progress);
     } else if (kind == QLatin1String("epub") || kind == QLatin1String("odt") || kind == QLatin1String("docx")) {
         TZip zip(bytes);
         ok = zip.Open(&why) && (kind == QLatin1String("epub") ? ReadEpub(zip, document, &why)
@@ -581,7 +585,7 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
     return ok;
 }
 
-bool Read(const QString &path, TDocument *document, QString *error)
+bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -592,10 +596,11 @@ bool Read(const QString &path, TDocument *document, QString *error)
         *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
         return false;
     }
-    return ReadBytes(file.readAll(), path, document, error);
+    return ReadBytes(file.readAll(), path, document, error, progress);
 }
 
-bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles, QString *error)
+bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles, QString *error,
+              const TProgress &progress)
 {
     articles->clear();
     const QString fileTitle = QFileInfo(path).completeBaseName();
@@ -607,7 +612,7 @@ bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapte
         return true;
     }
     TDocument document;
-    if (!Read(path, &document, error))
+    if (!Read(path, &document, error, progress))
         return false;
     const QString title = document.Title.isEmpty() ? fileTitle : document.Title;
     if (!chapters || document.Chapters.size() == 1) {

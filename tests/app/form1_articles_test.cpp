@@ -1,4 +1,5 @@
 #include "FormWithVoices.h"
+#include "app/DocumentOpen.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "log/UtilsClass.h"
@@ -26,6 +27,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSet>
 #include <QToolButton>
 
@@ -241,6 +244,41 @@ TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArt
     drop(&form, text);
     ASSERT_EQ(form.MemoListBox1->Count(), 4);
     EXPECT_EQ(form.MemoListBox1->EntryAt(4)->Text(), QStringLiteral("Dropped words to read."));
+}
+
+// A long PDF is read while the window shows how far it is; Cancel stops it and
+// leaves the list as it was.
+TEST_F(Form1ArticlesTest, ALongPdfShowsItsProgressAndCanBeStopped)
+{
+    auto app = Start(S + "Kept|Mary|1\r\nkeep me\r\n" + E, 1);
+    TForm1 &form = app->form;
+    const QString book = home.Root() + QStringLiteral("/long.pdf");
+    TempHome::WriteFile(book, DocumentSamples::PdfPages(400));
+    DocumentOpen::SetShowAfter(0);
+    QString shown;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QProgressDialog *>(w);
+            if (dialog && dialog->isVisible() && shown.isEmpty()) {
+                shown = dialog->labelText();
+                dialog->findChild<QPushButton *>()->click();
+            }
+        }
+    });
+    cancel.start(1);
+    form.OpenFiles({book});
+    cancel.stop();
+    DocumentOpen::SetShowAfter(500);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Opening long.pdf"))) << shown.toStdString();
+    EXPECT_EQ(form.MemoListBox1->Count(), 1);
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("1 article"));
+    EXPECT_FALSE(QGuiApplication::overrideCursor());
+
+    form.OpenFiles({book});
+    ASSERT_EQ(form.MemoListBox1->Count(), 2);
+    EXPECT_TRUE(form.MemoListBox1->EntryAt(2)->Text().endsWith(QStringLiteral("Page 400 of many.")));
 }
 
 TEST_F(Form1ArticlesTest, ChangingTheModeDropsBlankArticles)

@@ -102,4 +102,22 @@ inline QByteArray Pdf(bool withText)
     return bytes;
 }
 
+// A long printed document: a paragraph a page, "Page 1 of many.", "Page 2 …".
+inline QByteArray PdfPages(int pages)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QPainter painter(&writer);
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+    for (int k = 1; k <= pages; ++k) {
+        if (k > 1)
+            writer.newPage();
+        painter.drawText(QPointF(100, 400), QStringLiteral("Page %1 of many.").arg(k));
+    }
+    painter.end();
+    return bytes;
+}
+
 } // namespace DocumentSamples
