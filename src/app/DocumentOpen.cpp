@@ -1,14 +1,13 @@
 #include "app/DocumentOpen.h"
 
-#include <QApplication>
-#include <QEventLoop>
+#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QFutureWatcher>
+#include <QGuiApplication>
 #include <QProgressDialog>
-#include <QTimer>
-#include <QtConcurrent>
+#include <QScopeGuard>
 
-#include <atomic>
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -25,57 +24,37 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vecto
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    // Only the PDF library is left to itself on another thread: the other kinds
-    // are read through the GUI's own text classes, and quickly.
-    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        return DocumentReader::Articles(path, chapters, articles, error) ? TResult::Read : TResult::Failed;
-
-    std::atomic<int> done = 0;
-    std::atomic<int> total = 0;
-    std::atomic<bool> stop = false;
-    std::vector<TDocument::TChapter> read;
-    QString why;
-    QFutureWatcher<bool> watcher;
-    watcher.setFuture(QtConcurrent::run([&] {
-        return DocumentReader::Articles(path, chapters, &read, &why, [&](int page, int pages) {
-            done = page;
-            total = pages;
-            return !stop;
-        });
-    }));
-
-    QProgressDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Parlewind MP3"));
-    dialog.setLabelText(QStringLiteral("Opening %1…").arg(QFileInfo(path).fileName()));
-    dialog.setCancelButtonText(QStringLiteral("Cancel"));
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setMinimumDuration(showAfter);
-    dialog.setAutoReset(false);
-    dialog.setAutoClose(false);
-    dialog.setRange(0, 0);
-    dialog.setValue(0);
-    QObject::connect(&dialog, &QProgressDialog::canceled, [&] { stop = true; });
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        if (total > 0 && !dialog.wasCanceled()) {
-            dialog.setMaximum(total);
-            dialog.setValue(done);
-            dialog.setLabelText(QStringLiteral("Opening %1: page %2 of %3…")
-                                    .arg(QFileInfo(path).fileName())
-                                    .arg(done + 1)
-                                    .arg(total));
+    const QString name = QFileInfo(path).fileName();
+    // Made when the reader first tells how far it is (a PDF, page by page); a modal
+    // progress dialog lets events run on each step, so the window stays drawn and
+    // Cancel is heard, and it shows itself only once the reading takes a while.
+    std::unique_ptr<QProgressDialog> dialog;
+    bool stopped = false;
+    QElapsedTimer shown;
+    const bool read = DocumentReader::Articles(path, chapters, articles, error, [&](int done, int total) {
+        if (!dialog) {
+            dialog = std::make_unique<QProgressDialog>(parent);
+            dialog->setWindowTitle(QStringLiteral("Parlewind MP3"));
+            dialog->setCancelButtonText(QStringLiteral("Cancel"));
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->setMinimumDuration(showAfter);
+            dialog->setAutoClose(false);
+            dialog->setRange(0, total);
+            dialog->setValue(0);
+            shown.start();
         }
+        // Often enough for the eye and for Cancel; a page takes a few milliseconds.
+        if (shown.elapsed() < std::min(showAfter, 50))
+            return true;
+        shown.restart();
+        dialog->setLabelText(QStringLiteral("Opening %1: page %2 of %3…").arg(name).arg(done + 1).arg(total));
+        dialog->setValue(done);
+        stopped = dialog->wasCanceled();
+        return !stopped;
     });
-    tick.start(showAfter > 0 ? 100 : 10);
-    QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcher<bool>::finished, &loop, &QEventLoop::quit);
-    if (!watcher.isFinished())
-        loop.exec();
-    if (stop)
+    if (stopped)
         return TResult::Stopped;
-    *articles = std::move(read);
-    *error = why;
-    return watcher.result() ? TResult::Read : TResult::Failed;
+    return read ? TResult::Read : TResult::Failed;
 }
 
 } // namespace DocumentOpen

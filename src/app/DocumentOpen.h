@@ -4,9 +4,8 @@
 
 class QWidget;
 
-// Reads a file for "Open" and dropping: a long PDF is read away from the window,
-// which meanwhile shows how far it is and can stop it; other files are read at
-// once, with the wait pointer.
+// Reads a file for "Open" and dropping, with the wait pointer; a long PDF shows
+// how far it is, page by page, and can be stopped.
 namespace DocumentOpen {
 
 enum class TResult { Read, Failed, Stopped };
@@ -14,7 +13,8 @@ enum class TResult { Read, Failed, Stopped };
 TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles,
                  QString *error);
 
-// How long a reading goes on before its progress is shown (tests show it at once).
+// How long a reading goes on before its progress is shown; 0 shows it at once and
+// lets events run after every page (for tests).
 void SetShowAfter(int ms);
 
 } // namespace DocumentOpen

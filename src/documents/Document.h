@@ -26,8 +26,8 @@ struct TDocument
 // Reads HTML, Markdown, EPUB, OpenDocument text, Word and PDF files.
 namespace DocumentReader {
 
-// Told how far a long reading is (pages of a PDF), from the thread that reads;
-// false stops the reading, which then fails with "was not opened: stopped".
+// Told how far a long reading is (pages of a PDF); false stops the reading, which
+// then fails with "was not opened: stopped".
 using TProgress = std::function<bool(int done, int total)>;
 
 // The file is one of those documents (by its name).
