@@ -40,13 +40,12 @@ void TMemoEntry::SetVoice(const QString &voice)
 
 QString TMemoEntry::Text() const
 {
-    return m_View && m_TextInView ? m_View->ShownText() : m_Text;
+    return m_View ? m_View->ShownText() : m_Text;
 }
 
 void TMemoEntry::SetText(const QString &text)
 {
     m_Text = text;
-    m_TextInView = false;
     m_Blank = TextFile::IsBlank(text) ? 1 : 0;
     if (m_Blank && m_Owner)
         m_Owner->BlankMayHaveAppeared(this);
@@ -72,7 +71,6 @@ bool TMemoEntry::IsBlank() const
 
 void TMemoEntry::TextEdited()
 {
-    m_TextInView = true;
     m_Blank = -1;
     if (m_Owner)
         m_Owner->BlankMayHaveAppeared(this);
@@ -80,9 +78,7 @@ void TMemoEntry::TextEdited()
 
 void TMemoEntry::Detach(const QString &text)
 {
-    if (m_TextInView)
-        m_Text = text;
-    m_TextInView = false;
+    m_Text = text;
     m_View = nullptr;
 }
 

@@ -75,9 +75,9 @@ private:
     TMemoEntryView *m_View = nullptr;
     QString m_Title;
     QString m_Voice;
-    // While shown, the text is the view's editor's alone: a book is held once.
+    // While shown, the text is the view's editor's alone (a book is held once):
+    // this is empty then.
     QString m_Text;
-    bool m_TextInView = false;
     // Whether the text is blank: -1 not known yet. The list asks often.
     mutable int m_Blank = -1;
     QColor m_Color;

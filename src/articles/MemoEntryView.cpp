@@ -117,7 +117,7 @@ void TMemoEntryView::Unbind()
     QWidget *focused = QApplication::focusWidget();
     if (focused && isAncestorOf(focused) && parentWidget())
         parentWidget()->setFocus();
-    entry->Detach(entry->m_TextInView ? ShownText() : QString());
+    entry->Detach(ShownText());
     // A hidden view keeps no article's text.
     m_Filling = true;
     TextBox->clear();
@@ -144,7 +144,6 @@ void TMemoEntryView::ShowText()
     TextBox->setPlainText(m_Entry->m_Text);
     m_Filling = false;
     m_Entry->m_Text.clear();
-    m_Entry->m_TextInView = true;
     for (QTextBlock block = TextBox->document()->firstBlock(); block.isValid(); block = block.next())
         KeepLayout(block);
 }

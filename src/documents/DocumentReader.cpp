@@ -408,8 +408,11 @@ void PdfParagraphs(const Poppler::Page &page, TParagraphs &paragraphs)
     // The words come in the order they stand on the page, which for Hebrew or
     // Arabic is not the order they are read in: such a page is taken as the
     // library puts its text together, a paragraph a line.
-    const auto rightToLeft = [](QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; };
-    if (std::any_of(lines.begin(), lines.end(), [&](const TLine &line) { return std::any_of(line.Text.begin(), line.Text.end(), rightToLeft); })) {
+    const auto rightToLeft = [](const TLine &line) {
+        return std::any_of(line.Text.begin(), line.Text.end(),
+                           [](QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; });
+    };
+    if (std::any_of(lines.begin(), lines.end(), rightToLeft)) {
         static const QRegularExpression bidiControls(QStringLiteral("[\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
         for (const QString &line : page.text(QRectF()).split(QLatin1Char('\n')))
             Add(paragraphs, Unligated(QString(line).remove(bidiControls)));
@@ -477,7 +480,9 @@ void PdfHeadings(TParagraphs &paragraphs)
         if (k.value() > chars.value(body))
             body = k.key();
     // Paragraphs of unknown size (a right-to-left page's) are never headings.
-    const auto isHeading = [&](const TParagraph &p) { return p.Size > 0 && rounded(p.Size) > body * 1.15 && p.Text.size() <= 200; };
+    const auto isHeading = [&](const TParagraph &p) {
+        return p.Size > 0 && rounded(p.Size) > body * 1.15 && p.Text.size() <= 200;
+    };
     QList<int> sizes;
     for (const TParagraph &p : paragraphs)
         if (isHeading(p) && !sizes.contains(rounded(p.Size)))
