@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
+#include <QStringList>
 
 #include <quazip.h>
 #include <quazipfile.h>
@@ -67,57 +68,56 @@ inline QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day
     return Zip(entries);
 }
 
-inline QByteArray Pdf(bool withText)
+// A PDF of printed lines: "#…" a heading in larger type, "\f" a new page. With no
+// lines, a page with a picture and no text layer, as a scan has.
+inline QByteArray Printed(const QStringList &lines, const QString &title = {})
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(QStringLiteral("A Printed Report"));
+    writer.setTitle(title);
     QPainter painter(&writer);
-    if (withText) {
-        // Printed lines: headings in larger type, a word broken at a line's end
-        // and at a page's end, a short line ending a paragraph, a paragraph after
-        // a blank line's gap, a ligature, and a page of Hebrew and Arabic.
-        int y = 400;
-        for (const char *line : {"#Weather on Friday", "The report gives infor-", "mation about the weather. It rained on",
-                                 "Friday.", "Tomorrow will be dry.", "", "", "Sunday brings snow.", "#Outlook",
-                                 "Warm days ahead, and the win-", "\f", "ter will be mild, \uFB01nally.", "\f",
-                                 "\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD", // shalom olam
-                                 "\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645"}) { // marhaban bil-alam
-            if (line[0] == '\f') {
-                writer.newPage();
-                y = 400;
-                continue;
-            }
-            const bool heading = line[0] == '#';
-            painter.setFont(QFont(QStringLiteral("DejaVu Sans"), heading ? 16 : 12));
-            painter.drawText(QPointF(100, y), QString::fromUtf8(line + (heading ? 1 : 0)));
-            y += heading ? 400 : 300;
-        }
-    } else {
+    if (lines.isEmpty())
         painter.fillRect(QRectF(100, 100, 2000, 2000), Qt::black);
+    int y = 400;
+    for (const QString &line : lines) {
+        if (line == QLatin1String("\f")) {
+            writer.newPage();
+            y = 400;
+            continue;
+        }
+        const bool heading = line.startsWith(QLatin1Char('#'));
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), heading ? 16 : 12));
+        painter.drawText(QPointF(100, y), heading ? line.mid(1) : line);
+        y += heading ? 400 : 300;
     }
     painter.end();
     return bytes;
 }
 
+// Headings, a word broken at a line's end and at a page's end, a short line
+// ending a paragraph, a paragraph after a blank line's gap, a ligature, and a
+// page of Hebrew and Arabic.
+inline QByteArray Pdf(bool withText)
+{
+    if (!withText)
+        return Printed({}, QStringLiteral("A Printed Report"));
+    return Printed({"#Weather on Friday", "The report gives infor-", "mation about the weather. It rained on",
+                    "Friday.", "Tomorrow will be dry.", "", "", "Sunday brings snow.", "#Outlook",
+                    "Warm days ahead, and the win-", "\f", "ter will be mild, \uFB01nally.", "\f",
+                    "\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD", // shalom olam
+                    "\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645"}, // marhaban bil-alam
+                   QStringLiteral("A Printed Report"));
+}
+
 // A long printed document: a paragraph a page, "Page 1 of many.", "Page 2 …".
 inline QByteArray PdfPages(int pages)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    QPainter painter(&writer);
-    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
-    for (int k = 1; k <= pages; ++k) {
-        if (k > 1)
-            writer.newPage();
-        painter.drawText(QPointF(100, 400), QStringLiteral("Page %1 of many.").arg(k));
-    }
-    painter.end();
-    return bytes;
+    QStringList lines;
+    for (int k = 1; k <= pages; ++k)
+        lines << (k > 1 ? QStringList{QStringLiteral("\f")} : QStringList{}) << QStringLiteral("Page %1 of many.").arg(k);
+    return Printed(lines);
 }
 
 } // namespace DocumentSamples
