@@ -34,6 +34,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
 namespace {
 
 bool IsFileTarget(TReadTarget target) { return target == rtSingleFile || target == rtMultipleFiles; }
@@ -90,9 +92,24 @@ void TForm1::SetReadingState(TReadState state)
 
 void TForm1::ConnectTextDone(void (TForm1::*handler)())
 {
-    TTSForm->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32) {
-        EngineCall([this, handler] { (this->*handler)(); });
+    TTSForm->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32 flags) {
+        if (flags & TTSBNSF_AUDIOLOST)
+            SoundDeviceLost();
+        else
+            EngineCall([this, handler] { (this->*handler)(); });
     };
+}
+
+// An unplugged headset, a sound server that ended: the reading stops and says why.
+void TForm1::SoundDeviceLost()
+{
+    if (ReadingState == rsExiting || !TTSForm->TTS1->Active())
+        return;
+    const QString device = TTSForm->PlayingDevice.isEmpty() ? QStringLiteral("in use") : QLatin1Char('"') + TTSForm->PlayingDevice + QLatin1Char('"');
+    const QString message = QStringLiteral("The sound device %1 is gone. Reading has stopped.").arg(device);
+    UtilsClass::Trace(message);
+    StopBtnClick();
+    Messages::ShowError(message);
 }
 
 bool TForm1::EngineCall(const std::function<void()> &call)
@@ -210,10 +227,13 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
         SpeechFileName = Mp3Jobs->FreeSpeechFile(dir);
         Mp3FileName = final;
     } else {
-        SpeechFileName = final;
+        // Written beside its name and put in place when complete: a Stop, a full
+        // disk or a kill leaves a file of that name as it was.
+        SpeechFileName = Mp3Jobs->FreeSpeechFile(dir);
+        WavFileName = final;
     }
     try {
-        if (!TTSForm->PlayToFileInit(article->Voice(), SpeechFileName))
+        if (!TTSForm->PlayToFileInit(article->Voice(), SpeechFileName, mp3 ? QString() : WavFileName))
             return false;
     } catch (const std::exception &) {
         return false; // the voice manager has shown it
@@ -419,7 +439,7 @@ bool TForm1::FinishOutput(bool abort)
             if (abort || !IsFileTarget(RunTarget))
                 return !abort;
             // Asked before the file goes: removing it frees the space it took.
-            const QString where = ProgramPaths::WhereAndWhy(SpeechFileName);
+            const QString where = ProgramPaths::WhereAndWhy(mp3 ? SpeechFileName : WavFileName);
             if (mp3)
                 Mp3Jobs->DropIncomplete();
             UtilsClass::DeleteTraced(SpeechFileName);
@@ -435,6 +455,8 @@ bool TForm1::FinishOutput(bool abort)
         Mp3Jobs->CancelAll(false);
         UtilsClass::DeleteTraced(SpeechFileName);
     }
+    if (!abort && IsFileTarget(RunTarget) && !mp3 && !PutWavInPlace())
+        return false;
     if (!abort && mp3) {
         // The MP3 is made from here on while the next article is read.
         Mp3Jobs->SpeechComplete();
@@ -445,6 +467,19 @@ bool TForm1::FinishOutput(bool abort)
         MemoListBox1->DeleteHiddenEntries();
     }
     return true;
+}
+
+bool TForm1::PutWavInPlace()
+{
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(SpeechFileName).toStdString(), QFile::encodeName(WavFileName).toStdString(), error);
+    if (!error)
+        return true;
+    UtilsClass::Trace(QStringLiteral("Renaming the speech file failed: ") + QString::fromStdString(error.message()));
+    UtilsClass::DeleteTraced(SpeechFileName);
+    Messages::ShowError(WavFileName + QStringLiteral(" could not be written: ") + QString::fromLocal8Bit(error.message().c_str()) +
+                        QStringLiteral("."));
+    return false;
 }
 
 void TForm1::SetPauseCaptions(bool paused)

@@ -9,7 +9,10 @@
 #include "settings/Preferences.h"
 #include "speech/SpTools.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QStringList>
+#include <QThread>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -48,6 +51,10 @@ void VoiceMissing(const QString &name)
 }
 
 } // namespace
+
+const QString TTTSForm::NoSoundDevice =
+    QStringLiteral("No sound device was found. Reading aloud needs a sound server (PulseAudio or PipeWire); "
+                   "reading to files works without one.");
 
 TTTSForm::TTTSForm(TPreferences &prefs, QObject *parent)
     : QObject(parent), TTS1(std::make_unique<TTTS>()), TTSFilter(prefs), m_Prefs(prefs)
@@ -198,8 +205,27 @@ int TTTSForm::TestWaveOutDevice(int deviceId) { return ::TestWaveOutDevice(devic
 
 bool TTTSForm::SoundCardReady()
 {
-    switch (TestWaveOutDevice(TTS1->AudioDeviceID())) {
+    int result = TestWaveOutDevice(TTS1->AudioDeviceID());
+    // A sound server that ended and came back is reconnected to within seconds:
+    // a reading started meanwhile waits for that rather than failing.
+    if (result < 0 && WaveOutPresent && waveOutGetNumDevs() > 0) {
+        UtilsClass::Trace(QStringLiteral("Waiting for the sound server"));
+        const QDeadlineTimer deadline(4000);
+        while (result < 0 && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+            QThread::msleep(50);
+            result = TestWaveOutDevice(TTS1->AudioDeviceID());
+        }
+    }
+    // A sound server may also have come since the program started, or gone.
+    if (result < 0 && waveOutGetNumDevs() == 0) {
+        WaveOutPresent = false;
+        Messages::ShowError(NoSoundDevice);
+        return false;
+    }
+    switch (result) {
     case 0:
+        WaveOutPresent = true;
         return true;
     case 1:
         Messages::ShowError(QStringLiteral("Sound card is busy.  Wait and try again."));
@@ -249,6 +275,8 @@ bool TTTSForm::Play(const QString &text, const QString &voiceName)
     TVoiceEntry *voice = FindVoice(voiceName);
     if (!SoundCardReady())
         return false;
+    WAVEOUTCAPS caps;
+    PlayingDevice = waveOutGetDevCaps(TTS1->AudioDeviceID(), caps) == MMSYSERR_NOERROR ? caps.szPname : QString();
     if (!voice) {
         VoiceMissing(voiceName);
         return false;
@@ -259,7 +287,7 @@ bool TTTSForm::Play(const QString &text, const QString &voiceName)
     return true;
 }
 
-bool TTTSForm::PlayToFileInit(const QString &voiceName, const QString &fileName)
+bool TTTSForm::PlayToFileInit(const QString &voiceName, const QString &fileName, const QString &shownName)
 {
     TTS1->SetActive(false);
     SelectOutput(odFile, fileName);
@@ -268,10 +296,8 @@ bool TTTSForm::PlayToFileInit(const QString &voiceName, const QString &fileName)
         VoiceMissing(voiceName);
         return false;
     }
-    // The card is tested although the output goes to a file.
-    if (!SoundCardReady())
-        return false;
-    return OpenVoice(*voice, true, fileName);
+    // Files need no sound card.
+    return OpenVoice(*voice, true, shownName.isEmpty() ? fileName : shownName);
 }
 
 bool TTTSForm::SpeakText(const QString &text)

@@ -46,7 +46,12 @@ public:
     virtual int TestWaveOutDevice(int deviceId);
 
     bool Play(const QString &text, const QString &voiceName);
-    bool PlayToFileInit(const QString &voiceName, const QString &fileName);
+    static const QString NoSoundDevice;
+    // The sound device that Play last spoke on, by the name the user knows.
+    QString PlayingDevice;
+    // Speech goes into fileName; a failure names shownName (the file the user asked
+    // for) when the speech is written beside it.
+    bool PlayToFileInit(const QString &voiceName, const QString &fileName, const QString &shownName = QString());
     bool SpeakText(const QString &text);
     void SetPitchTag(qint32 value);
     void SetSpeedTag(qint32 value);

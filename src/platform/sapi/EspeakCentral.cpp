@@ -238,6 +238,10 @@ HRESULT EspeakCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
 
 void EspeakCentral::OnEvent(const PlayEvent &event)
 {
+    if (event.kind == PlayEvent::Lost) {
+        AudioLost();
+        return;
+    }
     auto it = std::find_if(m_Jobs.begin(), m_Jobs.end(),
                            [&](const Job &j) { return j.serial == event.job; });
     if (it == m_Jobs.end())
@@ -266,7 +270,26 @@ void EspeakCentral::OnEvent(const PlayEvent &event)
         if (!alive.expired() && m_Jobs.empty() && m_AudioOn)
             NotifyAudio(false);
         break;
+    case PlayEvent::Lost:
+        break;
     }
+}
+
+// The device went away: every text is over, each told why.
+void EspeakCentral::AudioLost()
+{
+    std::deque<Job> ended;
+    ended.swap(m_Jobs);
+    for (Job &job : ended)
+        job.abort->store(true);
+    const std::weak_ptr<bool> alive = m_Alive;
+    for (const Job &job : ended) {
+        job.sink->TextDataDone(Now(), TTSBNSF_AUDIOLOST);
+        if (alive.expired())
+            return;
+    }
+    if (m_AudioOn)
+        NotifyAudio(false);
 }
 
 void EspeakCentral::NotifyAudio(bool start)

@@ -80,6 +80,7 @@ private:
     void Submit(Job &job);
     void OnEvent(const PlayEvent &event);
     void NotifyAudio(bool start);
+    void AudioLost();
     void Attrib(quint32 attribute);
     void Restart();
 

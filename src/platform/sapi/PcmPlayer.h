@@ -19,7 +19,9 @@ class QTimer;
 // What the player reports as the audio is actually heard.
 struct PlayEvent
 {
-    enum Kind { Started, Word, Done } kind;
+    // Lost: the sound device went away (or stopped taking sound); nothing more is
+    // played or reported, and every text still queued is over.
+    enum Kind { Started, Word, Done, Lost } kind;
     quint64 job;
     int index = 0; // Word: UTF-16 index in the job's text
 };
@@ -67,11 +69,16 @@ public:
     bool Open();
     std::shared_ptr<PcmQueue> Queue() const { return m_Queue; }
 
+    // Pausing closes the stream, keeping what was not heard yet, and resuming opens
+    // a new one: a stream that its device took away while paused cannot stall or
+    // abort the program then.
     void Pause();
     void Resume();
     // Drops everything queued and playing at once.
     void Reset();
     bool Broken() const;
+    // The description of the device the player was opened on.
+    QString DeviceName() const { return m_Device.description(); }
     // Samples handed to the sound server since the player opened or was reset.
     qint64 SamplesWritten() const { return m_Written; }
     // Stops for good: no more sound, no more events. Safe from inside OnEvent.
@@ -82,6 +89,13 @@ public:
 private:
     void Tick();
     qint64 PlayedSamples();
+    // Opens a stream on the device, or on the default one when the device went away
+    // and the sound server still has another; false when there is none to open.
+    bool StartStream();
+    // Marks the player broken and tells the owner once.
+    void Lose();
+    bool StreamFailed() const;
+    bool HasQueued() const;
 
     QAudioDevice m_Device;
     QAudioSink *m_Sink = nullptr;
@@ -89,9 +103,17 @@ private:
     QTimer *m_Timer = nullptr;
     std::shared_ptr<PcmQueue> m_Queue;
     QByteArray m_Pending;   // bytes taken from the queue, not yet accepted by the sink
-    qint64 m_Written = 0;   // samples handed to the sink since it started
+    QByteArray m_Unheard;   // bytes handed to the sink, from sample m_UnheardFrom on
+    qint64 m_UnheardFrom = 0;
+    qint64 m_Written = 0;   // samples handed to the sink since the player opened or was reset
+    qint64 m_StreamBase = 0; // samples played on earlier streams (before a pause)
     std::deque<std::pair<qint64, PlayEvent>> m_Events;
     bool m_Closed = false;
+    bool m_Lost = false;
     bool m_Paused = false;
     qint64 m_PausedAt = 0;
+    // When the stream last made progress, for telling a stream that stopped taking
+    // sound from one that is merely between texts.
+    qint64 m_LastPlayed = -1;
+    qint64 m_StalledSince = 0;
 };

@@ -70,6 +70,8 @@ constexpr quint32 CHARSET_TEXT = 0;
 constexpr quint32 CHARSET_IPAPHONETIC = 1;
 constexpr quint32 CHARSET_ENGINEPHONETIC = 2;
 constexpr quint32 TTSDATAFLAG_TAGGED = 1;
+// TextDataDone's flags: the text ended because the sound device went away.
+constexpr quint32 TTSBNSF_AUDIOLOST = 1;
 
 // Features and interfaces words of a mode.
 constexpr quint32 TTSFEATURE_TAGGED = 0x10;

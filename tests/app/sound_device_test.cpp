@@ -1,0 +1,192 @@
+#include "FormWithVoices.h"
+#include "articles/MemoEntryView.h"
+#include "articles/MemoListBox.h"
+#include "platform/shell/Messages.h"
+#include "platform/waveout/WaveOut.h"
+#include "speech/SpTools.h"
+#include "support/EngineHelpers.h"
+#include "support/Printers.h"
+#include "support/StoredPrefs.h"
+#include "support/TempHome.h"
+
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+// The window reading aloud while its sound devices go away, as a headset that is
+// unplugged or a sound server that ends and comes back. This program has a sound
+// server of its own, so that taking devices away disturbs no other test.
+namespace {
+
+QTemporaryDir *serverDir = nullptr;
+
+bool Server(const QString &command)
+{
+    return QProcess::execute(QStringLiteral(PARLEWIND_SCRIPTS "/sound-server"), {command, serverDir->path()}) == 0;
+}
+
+// Unloads the null sink of that name, or every sink.
+void Unplug(const QString &sink = QString())
+{
+    QProcess list;
+    list.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")});
+    list.waitForFinished(5000);
+    for (const QString &line : QString::fromUtf8(list.readAllStandardOutput()).split(u'\n')) {
+        if (line.contains(QStringLiteral("module-null-sink")) &&
+            (sink.isEmpty() || line.contains(QStringLiteral("sink_name=") + sink)))
+            QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("unload-module"), line.section(u'\t', 0, 0)});
+    }
+}
+
+class SoundDeviceTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        serverDir = new QTemporaryDir;
+        qputenv("PULSE_SERVER", ("unix:" + serverDir->path() + "/run/pulse/native").toUtf8());
+        qputenv("PULSE_COOKIE", (serverDir->path() + "/cookie").toUtf8());
+        ASSERT_TRUE(Server(QStringLiteral("start")));
+    }
+    static void TearDownTestSuite()
+    {
+        Server(QStringLiteral("stop"));
+        delete serverDir;
+    }
+    void SetUp() override
+    {
+        // The audio library reconnects to a restarted server by itself, in seconds.
+        ASSERT_TRUE(WaitUntil([] { return waveOutGetNumDevs() == 2; }, 15000)) << "the sound server is not back";
+        DetectSpeechSupport();
+        Messages::TakeRecorded();
+        StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+        StoredPrefs::Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
+        app = std::make_unique<FormWithVoices>();
+        form().show();
+        ASSERT_TRUE(form().Initialized);
+        form().AddMemo(QStringLiteral("One two three four five six seven eight nine ten eleven twelve thirteen "
+                                      "fourteen fifteen sixteen seventeen eighteen nineteen twenty."),
+                       QStringLiteral("Mary"))
+            ->SetTitle(QStringLiteral("Count"));
+    }
+    void TearDown() override
+    {
+        app.reset();
+        Server(QStringLiteral("start")); // both devices back for the next case
+    }
+    TForm1 &form() { return app->form; }
+    int Heard() const
+    {
+        return app->form.CurrentArticle && app->form.CurrentArticle->View()
+                   ? app->form.CurrentArticle->View()->TextBox->textCursor().position()
+                   : -1;
+    }
+    void ReadUntilHeard(int position)
+    {
+        form().PlayToolBtn->click();
+        ASSERT_EQ(form().ReadingState, rsReading);
+        ASSERT_TRUE(WaitUntil([&] { return Heard() >= position; }, 10000)) << "nothing was heard";
+    }
+    // The reading ended with a message naming what went, soon after.
+    void ExpectStoppedAndTold()
+    {
+        EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 2000));
+        const auto shown = Messages::TakeRecorded();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_TRUE(shown.first().text.contains(QStringLiteral("is gone. Reading has stopped."))) << shown.first().text.toStdString();
+    }
+
+    TempHome home;
+    std::unique_ptr<FormWithVoices> app;
+};
+
+TEST_F(SoundDeviceTest, ReadingMovesToTheOtherDeviceAndStopsWithAMessageWhenTheLastGoes)
+{
+    ReadUntilHeard(5);
+    Unplug(QStringLiteral("speakers")); // the default one, in use
+    const int before = Heard();
+    Pump(1500);
+    EXPECT_EQ(form().ReadingState, rsReading);
+    EXPECT_GT(Heard(), before) << "the reading did not go on on the headset";
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    Unplug(QStringLiteral("headset"));
+    ExpectStoppedAndTold();
+    // Every command returns, and reading again says why it cannot.
+    form().PauseBtn->click();
+    form().StopBtn->click();
+    form().PlayToolBtn->click();
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    ASSERT_EQ(Messages::TakeRecorded().size(), 1);
+}
+
+// Each command given right after the device went, before the reading noticed.
+TEST_F(SoundDeviceTest, StopPauseResumeAndExitReturnWhenTheDeviceIsGone)
+{
+    const struct Case
+    {
+        const char *name;
+        std::function<void(TForm1 &)> command;
+        TReadState after;
+        bool told;
+    } cases[] = {
+        {"stop", [](TForm1 &f) { f.StopBtn->click(); }, rsIdle, false},
+        // Paused, the reading waits: the device may be back before Resume.
+        {"pause", [](TForm1 &f) { f.PauseBtn->click(); }, rsPaused, false},
+        {"pause, then resume", [](TForm1 &f) { f.PauseBtn->click(); f.PauseBtn->click(); }, rsIdle, true},
+        {"exit", [](TForm1 &f) { f.ExitParlewindClick(); }, rsExiting, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ReadUntilHeard(5);
+        Unplug();
+        QElapsedTimer clock;
+        clock.start();
+        c.command(form());
+        EXPECT_LT(clock.elapsed(), 1000);
+        if (c.told)
+            ExpectStoppedAndTold();
+        Pump(300);
+        EXPECT_EQ(form().ReadingState, c.after);
+        EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+        if (c.after == rsExiting)
+            break;
+        TearDown();
+        SetUp();
+    }
+}
+
+// Paused while the device went and came back: Resume reads the rest of the article.
+TEST_F(SoundDeviceTest, ADeviceBackBeforeResumeReadsTheRest)
+{
+    ReadUntilHeard(8);
+    form().PauseBtn->click();
+    const int paused = Heard();
+    Unplug();
+    Pump(300);
+    ASSERT_TRUE(Server(QStringLiteral("start")));
+    ASSERT_TRUE(WaitUntil([] { return waveOutGetNumDevs() == 2; }, 15000));
+    form().PauseBtn->click();
+    EXPECT_EQ(form().ReadingState, rsReading);
+    ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 20000));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_GT(form().MemoListBox1->EntryAt(1)->Text().size(), paused);
+}
+
+// The server killed while reading, then started again: the next reading is heard.
+TEST_F(SoundDeviceTest, AfterTheSoundServerRestartsReadingWorksAgain)
+{
+    ReadUntilHeard(5);
+    QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("kill -9 $(cat '%1/run/pulse/pid')").arg(serverDir->path())});
+    ExpectStoppedAndTold();
+    ASSERT_TRUE(Server(QStringLiteral("start")));
+    ASSERT_TRUE(WaitUntil([] { return waveOutGetNumDevs() == 2; }, 15000));
+    ReadUntilHeard(20);
+    form().StopBtn->click();
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+}
+
+} // namespace
