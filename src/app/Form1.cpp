@@ -14,6 +14,7 @@
 #include "app/options/VoiceEditPage.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
+#include "articles/SavedArticles.h"
 #include "articles/TextFile.h"
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
@@ -796,12 +797,11 @@ void TForm1::FormShow()
         return;
     const NestedPass pass(this);
 
-    if (waveOutGetNumDevs() == 0) {
-        Messages::ShowError(QStringLiteral("Sound Card not found\r\rA Sound Card is required for "
-                                           "Parlewind to operate\r\rParlewind will exit now."));
-        Terminate(1);
-        return;
-    }
+    // Without a sound server (a headless machine, a server that failed) articles are
+    // still gathered and read into files; reading aloud says what it needs.
+    const bool soundCard = waveOutGetNumDevs() > 0;
+    if (!soundCard)
+        UtilsClass::Trace(QStringLiteral("No sound device found"));
 
     if (!TTSForm) {
         EngineMissing();
@@ -825,16 +825,31 @@ void TForm1::FormShow()
     Random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
 
     QString restore = ExportFile();
-    const bool saved = !Prefs->FirstTimeUser;
+    // Settings that went missing (a cleaned configuration folder, copied data) do
+    // not make a user new: saved articles are restored, never replaced by the
+    // introduction.
+    const bool settingsLost = Prefs->FirstTimeUser && QFileInfo(restore).isFile();
+    const bool saved = !Prefs->FirstTimeUser || settingsLost;
     if (Prefs->FirstTimeUser) {
         Prefs->FirstTimeUser = false;
-        restore = ProgramPaths::DataFile(QStringLiteral("PWIntro.chl"));
+        if (!settingsLost)
+            restore = ProgramPaths::DataFile(QStringLiteral("PWIntro.chl"));
+    }
+    // Several saved articles were kept in multi-article mode, which holds them all.
+    if (settingsLost) {
+        QFile file(restore);
+        if (file.open(QIODevice::ReadOnly) && SavedArticles::Parse(file.readAll()).NonBlankInFile > 1)
+            SwitchMode(1);
     }
     const TMemoListBox::ImportResult restored = MemoListBox1->ImportList(
         restore, [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); },
         [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); }, [this](TMemoEntry *e) { ArticleDelete(e); });
+    if (!soundCard)
+        m_StartNotices << TTTSForm::NoSoundDevice;
     if (saved && MemoListBox1 && (restored.Damaged || MemoListBox1->NonBlankCount() < restored.NonBlankInFile))
         KeepRestoredFile(restore, MemoListBox1->NonBlankCount(), restored.NonBlankInFile, restored.Damaged);
+    else if (settingsLost)
+        m_StartNotices << QStringLiteral("The settings were missing; defaults are used. The saved articles were restored.");
     if (!ListInfoInitialized && isActiveWindow()) {
         UtilsClass::Trace(QStringLiteral("FormShow - Initialize list info and mark entry"));
         ListInfoInitialized = true;

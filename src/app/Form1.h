@@ -71,6 +71,7 @@ public:
     TMemoEntry *CurrentArticle = nullptr;
     QString SpeechFileName;
     QString Mp3FileName;
+    QString WavFileName; // where a WAV file's speech goes when it is complete
     // The MP3 files of file runs, made on worker threads while the reading goes on.
     TMp3Jobs *Mp3Jobs = nullptr;
     int RoundRobinPos = -1;
@@ -251,6 +252,8 @@ public:
     bool FinishOutput(bool abort);
     // Ends a run after a failure: everything unlocked, the engine off, idle.
     void EndRun();
+    void SoundDeviceLost();
+    bool PutWavInPlace();
     // Runs a call into the engine from a handler; a failure is shown and ends the
     // run (false).
     bool EngineCall(const std::function<void()> &call);

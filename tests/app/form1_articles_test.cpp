@@ -97,6 +97,27 @@ TEST_F(Form1ArticlesTest, TheFirstStartShowsTheIntroductionAndLaterStartsTheSave
     EXPECT_TRUE(list.EntryAt(2)->OnDelete); // restored articles are connected
 }
 
+// A cleaned configuration folder does not make the user new: the saved articles
+// come back (in the mode that holds them all), never the introduction.
+TEST_F(Form1ArticlesTest, MissingSettingsRestoreTheSavedArticles)
+{
+    const QByteArray three = S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E + S +
+                             "Three|Mary|1\r\nthird\r\n" + E;
+    TempHome::WriteFile(TForm1::ExportFile(), three);
+    QFile::remove(home.SettingsFile());
+    {
+        FormWithVoices app;
+        ASSERT_TRUE(app.ShowActive());
+        ASSERT_EQ(app.form.MemoListBox1->Count(), 3);
+        EXPECT_EQ(app.form.MemoListBox1->EntryAt(3)->Title(), QStringLiteral("Three"));
+        EXPECT_TRUE(app.form.StatusPanel0->text().contains(QStringLiteral("The settings were missing")))
+            << app.form.StatusPanel0->text().toStdString();
+        app.form.ExitParlewindClick();
+    }
+    EXPECT_EQ(SavedRecords(), 3);
+    EXPECT_EQ(StoredPrefs::Stored(QStringLiteral("FirstTimeUser")), QStringLiteral("false"));
+}
+
 TEST_F(Form1ArticlesTest, NoSavedListGivesOneBlankArticleAndNoArticlesInTheStatus)
 {
     auto app = Start(QByteArray(), 0);

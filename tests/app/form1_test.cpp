@@ -1,4 +1,6 @@
+#include "FormWithVoices.h"
 #include "app/Form1.h"
+#include "articles/MemoEntry.h"
 #include "app/options/ClipboardPage.h"
 #include "app/options/ModeSheets.h"
 #include "app/tray/ToolBarForm.h"
@@ -10,6 +12,9 @@
 #include "platform/shell/ProgramPaths.h"
 #include "platform/shell/ShellOpen.h"
 #include "settings/Preferences.h"
+#include "speech/SpTools.h"
+#include "speech/TTSForm.h"
+#include "support/EngineHelpers.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
@@ -254,25 +259,37 @@ TEST_F(Form1Test, ExistingAutoStartEntryFollowsTheProgram)
         << entry.toStdString();
 }
 
-TEST_F(Form1Test, WithoutASoundCardTheFirstShowExplainsAndEnds)
+// Without a sound server the window starts, says what reading aloud needs, and
+// reads into files with the real engine.
+TEST_F(Form1Test, WithoutASoundServerTheWindowStartsAndReadsIntoFiles)
 {
-    TForm1 form({});
-    form.show();
+    DetectSpeechSupport();
+    StorePref(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+    FormWithVoices app;
+    TForm1 &form = app.form;
+    ASSERT_TRUE(app.ShowActive());
+    EXPECT_FALSE(form.Terminated());
+    EXPECT_TRUE(form.StatusPanel0->text().contains(TTTSForm::NoSoundDevice)) << form.StatusPanel0->text().toStdString();
+    form.AddMemo(QStringLiteral("Heard from a file."), QStringLiteral("Mary"))->SetTitle(QStringLiteral("Note"));
+    form.PlayToolBtn->click();
     const auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0].kind, Messages::Kind::Error);
-    EXPECT_EQ(shown[0].text, QStringLiteral("Sound Card not found\r\rA Sound Card is required for "
-                                            "Parlewind to operate\r\rParlewind will exit now."));
-    EXPECT_TRUE(form.Terminated());
-    EXPECT_EQ(form.ExitCode(), 1);
-    EXPECT_FALSE(form.Initialized);
-    EXPECT_TRUE(LogText().contains(QStringLiteral(" - Entered FormShow\n")));
-    EXPECT_FALSE(LogText().contains(QStringLiteral("Exiting FormShow")));
+    EXPECT_EQ(shown[0].text, TTTSForm::NoSoundDevice);
+    EXPECT_EQ(form.ReadingState, rsIdle);
+
+    form.Prefs->OUT_Directory = home.Root();
+    form.Prefs->OUT_FileFormat = 0;
+    form.PlayFileBtn->click();
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadingState == rsIdle; }, 30000));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_GT(ReadWave(home.Root() + QStringLiteral("/Note.wav")).Seconds(), 0.5);
 }
 
 TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
 {
-    TForm1 form({});
+    // Shown, the window starts its voices (there is no sound server, which it only tells).
+    FormWithVoices app;
+    TForm1 &form = app.form;
     QCloseEvent close;
     QApplication::sendEvent(&form, &close);
     EXPECT_FALSE(close.isAccepted());
@@ -290,7 +307,13 @@ TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
 
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 31);
+    const QStringList names = reg.GetValueNames();
+    // Besides the voices' own values (favourite, speed, pitch).
+    EXPECT_EQ(std::count_if(names.begin(), names.end(), [](const QString &n) {
+                  return !n.startsWith(QStringLiteral("FAV_")) && !n.startsWith(QStringLiteral("SPD_")) &&
+                         !n.startsWith(QStringLiteral("PIT_"));
+              }),
+              31);
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ML_VisibleEntries"), QString()), QStringLiteral("6"));
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ShowOptions"), QString()), QStringLiteral("false"));
     reg.Key = TPreferences::PlacementKey(&form);

@@ -206,6 +206,30 @@ private:
 
 // Reading to a file that cannot be written: the user learns which file and why,
 // nothing unfinished stays under the file's name, and the program goes on idle.
+// A WAV file of the same name stays as it was until the new one is complete.
+TEST_F(ReadingE2ETest, ReadToWaveReplacesAFileOfTheSameNameOnlyWhenComplete)
+{
+    QString words;
+    for (int i = 0; i < 3000; ++i)
+        words += QStringLiteral("This sentence makes a long wave file. ");
+    Add(QStringLiteral("Long"), QStringLiteral("Mary"), words);
+    const QString wav = out + QStringLiteral("/Long.wav");
+    TempHome::WriteFile(wav, "the user's own");
+    form().Prefs->OUT_FileFormat = 0;
+    form().Prefs->OUT_FileDest = rtSingleFile;
+    form().PlayFileBtn->click();
+    Pump(150);
+    ASSERT_EQ(form().ReadingState, rsReading) << "the speech was done before Stop";
+    form().StopBtn->click();
+    EXPECT_EQ(TempHome::ReadFile(wav), QByteArray("the user's own"));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"Long.wav"});
+
+    form().PlayFileBtn->click();
+    ASSERT_TRUE(WaitIdle(120000));
+    EXPECT_TRUE(ReadWave(wav).Seconds() > 60);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"Long.wav"});
+}
+
 TEST_F(ReadingE2ETest, AFullDiskOrAReadOnlyFolderIsToldAndLeavesNoFile)
 {
     QString words;
