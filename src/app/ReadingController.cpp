@@ -11,6 +11,7 @@
 #include "articles/MemoListBox.h"
 #include "audio/Mp3Jobs.h"
 #include "audio/Mp3Tags.h"
+#include "audio/SpeechFiles.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -222,15 +223,16 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     // A speech left unfinished (a reading that replaces a run) is not made into a file.
     Mp3Jobs->DropIncomplete();
     m_Mp3Output = mp3;
-    if (mp3) {
-        // Each MP3 still being made keeps its own speech file.
-        SpeechFileName = Mp3Jobs->FreeSpeechFile(dir);
-        Mp3FileName = final;
-    } else {
-        // Written beside its name and put in place when complete: a Stop, a full
-        // disk or a kill leaves a file of that name as it was.
-        SpeechFileName = Mp3Jobs->FreeSpeechFile(dir);
-        WavFileName = final;
+    // Each MP3 still being made keeps its own speech file; a WAV file's speech is
+    // written beside its name and put in place when complete, so that a Stop, a
+    // full disk or a kill leaves a file of that name as it was. What a run that
+    // was killed left is cleaned first.
+    SpeechFiles::RemoveLeftovers(dir);
+    SpeechFileName = SpeechFiles::Create(dir);
+    (mp3 ? Mp3FileName : WavFileName) = final;
+    if (SpeechFileName.isEmpty()) {
+        Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(final));
+        return false;
     }
     try {
         if (!TTSForm->PlayToFileInit(article->Voice(), SpeechFileName, mp3 ? QString() : WavFileName))
@@ -372,10 +374,15 @@ void TForm1::Mp3JobEnded(const QString &mp3File, const QString &speechFile, bool
 {
     if (ReadingState == rsExiting)
         return;
-    // The speech is not thrown away with the MP3 that could not be made.
-    if (!ok)
+    // The speech is not thrown away with the MP3 that could not be made: it takes
+    // the MP3's name as a WAV file, out of reach of the cleaning of leftovers.
+    if (!ok) {
+        const QFileInfo mp3(mp3File);
+        const QString wav = ProgramPaths::JoinPath(mp3.path(), mp3.completeBaseName() + QStringLiteral(".wav"));
+        const QString kept = ProgramPaths::RenameNoReplace(speechFile, wav) ? wav : speechFile;
         Messages::ShowError(failure + QStringLiteral("\r\r") + mp3File + QStringLiteral(" was not made. The speech is kept in ") +
-                            speechFile + QStringLiteral("."));
+                            kept + QStringLiteral("."));
+    }
 }
 
 void TForm1::Mp3WorkerFreed()

@@ -32,6 +32,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Parlewind"));
     QApplication::setOrganizationName(QStringLiteral("BrivantaTech"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // First thing, so that a SIGTERM during the start is an orderly exit too.
+    TerminationSignal termination;
 
     SingleInstance instance;
     if (!instance.TryBecomePrimary()) {
@@ -56,7 +58,6 @@ int main(int argc, char *argv[])
     }
     form.TTSForm = voices.get();
     QObject::connect(&instance, &SingleInstance::RestoreRequested, &form, &TForm1::RestoreRequest);
-    TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::Requested, &form,
                      [&form](int) { form.TerminationRequested(); });
 

@@ -119,11 +119,11 @@ bool TMemoEntry::LoadFromFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    if (file.size() > TextFile::MaxTextFileBytes) {
+    QByteArray bytes;
+    if (file.size() > TextFile::MaxTextFileBytes || !TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, &bytes)) {
         Messages::ShowError(path + QStringLiteral(" is too large to be read as an article (more than 64 MB)."));
         return false;
     }
-    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         Messages::ShowError(QStringLiteral("Error reading input file"));
         UtilsClass::Trace(QStringLiteral("Reading ") + path + QStringLiteral(" failed: ") + file.errorString());

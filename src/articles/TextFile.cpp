@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace TextFile {
 
 namespace {
@@ -78,11 +80,11 @@ bool ReadLines(const QString &path, QStringList *lines, QString *error)
         *error = QStringLiteral("The file ") + path + QStringLiteral(" could not be opened: ") + file.errorString();
         return false;
     }
-    if (file.size() > MaxTextFileBytes) {
+    QByteArray bytes;
+    if (file.size() > MaxTextFileBytes || !ReadCapped(file, MaxTextFileBytes, &bytes)) {
         *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
         return false;
     }
-    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         *error = QStringLiteral("Error reading input file ") + path + QStringLiteral(": ") + file.errorString();
         return false;
@@ -113,6 +115,34 @@ bool IsBlank(const QString &text)
     return true;
 }
 
-bool LooksBinary(const QByteArray &bytes) { return bytes.left(8192).contains('\0'); }
+bool LooksBinary(const QByteArray &bytes)
+{
+    if (bytes.contains('\0'))
+        return true;
+    qsizetype controls = 0;
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        // Tabs, line and page ends, escapes and backspaces (a terminal's bold) are text.
+        controls += u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != '\v' && u != 0x1b && u != '\b';
+    }
+    return controls * 100 > bytes.size();
+}
+
+bool ReadCapped(QIODevice &in, qint64 cap, QByteArray *bytes)
+{
+    bytes->clear();
+    for (;;) {
+        const QByteArray part = in.read(std::min<qint64>(cap + 1 - bytes->size(), 1 << 20));
+        if (part.isEmpty()) {
+            // A pipe may have nothing yet without being at its end.
+            if (!in.atEnd() && in.waitForReadyRead(-1))
+                continue;
+            return true;
+        }
+        bytes->append(part);
+        if (bytes->size() > cap)
+            return false;
+    }
+}
 
 } // namespace TextFile

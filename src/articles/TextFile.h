@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,11 @@ namespace TextFile {
 
 // Larger files are almost certainly not articles, and would make the window crawl.
 constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
+
+// Reads to the end, but no more than `cap` bytes: false (and `*bytes` cut off) when
+// there is more. The size a file reports is not trusted (/dev/zero, a pipe, a
+// file that grows).
+bool ReadCapped(QIODevice &in, qint64 cap, QByteArray *bytes);
 
 // UTF-8 (a byte-order mark is dropped); a line that is not valid UTF-8 is read as
 // Windows-1252, the code page such lines were most likely written in.
@@ -27,7 +33,8 @@ bool ReadLines(const QByteArray &bytes, const QString &name, QStringList *lines,
 // Nothing but blanks and control characters.
 bool IsBlank(const QString &text);
 
-// The bytes look like a binary file rather than text (NUL bytes near the start).
+// The bytes look like a binary file rather than text: a NUL byte anywhere, or more
+// control characters than text has.
 bool LooksBinary(const QByteArray &bytes);
 
 } // namespace TextFile

@@ -7,10 +7,13 @@
 #include "platform/shell/ProgramPaths.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QSaveFile>
 #include <QScopeGuard>
 
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -79,7 +82,14 @@ bool TMp3Writer::Open(const QByteArray &tag)
     if (init != BE_ERR_SUCCESSFUL)
         return Fail(QStringLiteral("Error opening encoding stream ") + QString::number(init));
     m_Open = true;
-    // Written beside the target and put in its place only when finished.
+    // Written beside the target and put in its place only when finished; kept
+    // apart under a name of its own until then when an existing file is kept.
+    if (KeepExisting) {
+        const QFileInfo target(m_FileName);
+        m_File.setFileName(target.dir().filePath(QStringLiteral(".parlewind-%1-%2.mp3")
+                                                     .arg(QCoreApplication::applicationPid())
+                                                     .arg(quintptr(this), 0, 16)));
+    }
     if (!m_File.open(QIODevice::WriteOnly))
         return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
     if (m_File.write(tag) != tag.size())
@@ -135,6 +145,13 @@ bool TMp3Writer::Finish()
         return Fail(QStringLiteral("beExitStream failed ") + QString::number(err));
     if (m_File.write(reinterpret_cast<const char *>(m_Output.data()), produced) != qint64(produced) || !m_File.commit())
         return Fail(QStringLiteral("Write error (2)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+    if (KeepExisting && !ProgramPaths::RenameNoReplace(m_File.fileName(), m_FileName)) {
+        const int error = errno;
+        QFile::remove(m_File.fileName());
+        return Fail(error == EEXIST ? m_FileName + QStringLiteral(" is already there and is kept")
+                                    : QStringLiteral("Unable to create ") +
+                                          ProgramPaths::WhereAndWhy(m_FileName, QString::fromLocal8Bit(std::strerror(error))));
+    }
     return true;
 }
 

@@ -33,6 +33,9 @@ public:
 
     // `tag`: an ID3v2 tag written ahead of the sound.
     bool Open(const QByteArray &tag = {});
+    // A file that has the name when the MP3 is finished (one made meanwhile
+    // included) is kept, and Finish fails, rather than being replaced.
+    bool KeepExisting = false;
     bool Write(const int16_t *samples, qint64 count);
     bool Finish();
     // Why the last call failed, in the words the user is shown.

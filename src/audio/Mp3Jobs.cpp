@@ -19,25 +19,15 @@ TMp3Jobs::~TMp3Jobs() { CancelAll(true); }
 
 void TMp3Jobs::SetWorkers(int count) { m_Pool.setMaxThreadCount(std::max(1, count)); }
 
-QString TMp3Jobs::FreeSpeechFile(const QString &directory) const
-{
-    for (int k = 1;; ++k) {
-        const QString name = ProgramPaths::JoinPath(
-            directory, k == 1 ? QStringLiteral("temp.wav") : QStringLiteral("temp%1.wav").arg(k));
-        // A file of that name may be the user's own, or speech kept from a run
-        // that failed: neither is written over.
-        if (std::none_of(m_Jobs.begin(), m_Jobs.end(), [&](const auto &job) { return job->SpeechFile == name; }) &&
-            !QFileInfo::exists(name))
-            return name;
-    }
-}
-
 void TMp3Jobs::Start(const QString &speechFile, const QString &mp3File, const QByteArray &tag)
 {
     auto job = std::make_shared<TSpeechToMp3>(speechFile, mp3File, tag);
+    job->KeepExisting = KeepExisting;
     m_Jobs.push_back(job);
     m_Pool.start([this, job] {
+        job->Running = true;
         const bool ok = job->Run();
+        job->Over = true;
         // Reported on this object's thread, unless it has gone meanwhile.
         QMetaObject::invokeMethod(this, [this, job, ok] { Finished(job, ok); }, Qt::QueuedConnection);
     });
@@ -55,9 +45,14 @@ void TMp3Jobs::DropIncomplete()
     const auto it = std::find_if(m_Jobs.begin(), m_Jobs.end(), [](const auto &job) { return !job->IsSpeechComplete(); });
     if (it == m_Jobs.end())
         return;
-    (*it)->Cancel();
-    UtilsClass::DeleteTraced((*it)->SpeechFile);
+    const std::shared_ptr<TSpeechToMp3> job = *it;
     m_Jobs.erase(it);
+    job->Cancel();
+    // The space its files take (a full disk, say) is free before the next speech
+    // begins: it stops within moments once it has begun.
+    while (job->Running && !job->Over)
+        QThread::msleep(2);
+    UtilsClass::DeleteTraced(job->SpeechFile);
 }
 
 void TMp3Jobs::CancelAll(bool keepSpeech)

@@ -21,9 +21,8 @@ public:
     explicit TMp3Jobs(QObject *parent = nullptr);
     ~TMp3Jobs() override;
 
-    // The first of temp.wav, temp2.wav, … in the folder that no job is using and
-    // no file has.
-    QString FreeSpeechFile(const QString &directory) const;
+    // MP3 files never replace a file of their name (see TMp3Writer).
+    bool KeepExisting = false;
     // Makes mp3File, tagged with `tag`, from speechFile, which the engine is writing now.
     void Start(const QString &speechFile, const QString &mp3File, const QByteArray &tag = {});
     // The speech file being written is complete.

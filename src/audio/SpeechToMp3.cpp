@@ -52,6 +52,7 @@ bool TSpeechToMp3::Run()
         return Fail(QStringLiteral("This wave file is not valid for conversion"));
 
     TMp3Writer mp3(Mp3File);
+    mp3.KeepExisting = KeepExisting;
     if (!mp3.Open(Tag))
         return Fail(mp3.Failure());
     const qint64 chunk = ConversionChunkBytes(info.Format);

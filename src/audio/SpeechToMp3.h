@@ -28,6 +28,9 @@ public:
     // Stops at the next second of speech.
     void Cancel() { m_Cancelled.store(true, std::memory_order_release); }
     bool IsCancelled() const { return m_Cancelled.load(std::memory_order_acquire); }
+    // Whether Run has begun, and whether it has returned (its files closed).
+    std::atomic<bool> Running{false};
+    std::atomic<bool> Over{false};
     // Of the speech written so far.
     int Percent() const { return m_Percent.load(std::memory_order_relaxed); }
     const QString &Failure() const { return m_Failure; }
@@ -35,6 +38,7 @@ public:
     const QString SpeechFile;
     const QString Mp3File;
     const QByteArray Tag; // goes ahead of the sound
+    bool KeepExisting = false; // see TMp3Writer
 
 private:
     bool Fail(const QString &message);

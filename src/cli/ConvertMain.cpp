@@ -105,7 +105,7 @@ int ConvertMain(int argc, char *argv[])
         QCoreApplication::exit(status);
     });
     TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::Requested, &run, [&run] { run.Stop(); });
+    QObject::connect(&termination, &TerminationSignal::Requested, &run, [&run](int signalNumber) { run.Stop(signalNumber); });
     run.Start();
     QCoreApplication::exec();
     return result;

@@ -64,7 +64,8 @@ QString TConvertOptions::Usage()
         "album (\"Parlewind MP3\" or the saved-articles file's name) and the track number.\n"
         "\n"
         "Exit status: 0 every file written; 1 some inputs failed (each is named, the\n"
-        "others are written); 2 the command was not understood; 130 stopped by Ctrl+C.\n");
+        "others are written); 2 the command was not understood; 128 + the signal's number\n"
+        "when stopped by one: 130 Ctrl+C (SIGINT), 143 SIGTERM, 129 SIGHUP.\n");
 }
 
 bool TConvertOptions::Parse(const QStringList &arguments, QString *error)

@@ -1,5 +1,7 @@
 #include "cli/ConvertRun.h"
 
+#include "audio/SpeechFiles.h"
+
 #include "articles/ArticleNames.h"
 #include "articles/SavedArticles.h"
 #include "articles/TextFile.h"
@@ -47,6 +49,8 @@ TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TT
 {
     if (options.Jobs > 0)
         m_Jobs->SetWorkers(options.Jobs);
+    // Existing files are kept unless told otherwise, also one made while the run goes on.
+    m_Jobs->KeepExisting = !options.Overwrite;
     connect(m_Jobs, &TMp3Jobs::JobEnded, this, &TConvertRun::JobEnded);
     connect(m_Jobs, &TMp3Jobs::WorkerFreed, this, &TConvertRun::Next);
     m_Ticker.setInterval(100);
@@ -87,8 +91,8 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
             Fail(QStringLiteral("standard input"), in.errorString());
             return SomeFailed;
         }
-        const QByteArray bytes = in.read(TextFile::MaxTextFileBytes + 1);
-        if (bytes.size() > TextFile::MaxTextFileBytes) {
+        QByteArray bytes;
+        if (!TextFile::ReadCapped(in, TextFile::MaxTextFileBytes, &bytes)) {
             Fail(QStringLiteral("standard input"), QStringLiteral("more than 64 MB, too large to be read as an article"));
             return SomeFailed;
         }
@@ -156,7 +160,13 @@ TConvertRun::TResult TConvertRun::AddArticles(const QString &file)
         Fail(file, QFileInfo(file).isDir() ? QStringLiteral("is a folder, not a saved-articles file") : in.errorString());
         return SomeFailed;
     }
-    const QByteArray bytes = in.readAll();
+    // Larger than any list the window saves.
+    constexpr qint64 maxArticlesBytes = 256 * 1024 * 1024;
+    QByteArray bytes;
+    if (!TextFile::ReadCapped(in, maxArticlesBytes, &bytes)) {
+        Fail(file, QStringLiteral("is too large to be a saved-articles file (more than 256 MB)"));
+        return SomeFailed;
+    }
     if (TextFile::LooksBinary(bytes)) {
         Fail(file, QStringLiteral("is not a saved-articles file"));
         return SomeFailed;
@@ -238,6 +248,8 @@ bool TConvertRun::MakeOutDir()
         Fail(dir, QStringLiteral("the output folder cannot be made: ") + ProgramPaths::WhereAndWhy(dir));
         return false;
     }
+    // Speech that a killed run left here is ours to clean.
+    SpeechFiles::RemoveLeftovers(dir);
     // Permissions do not tell it all (a read-only file system, a full disk):
     // a file is tried.
     QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".parlewind-XXXXXX")));
@@ -338,14 +350,6 @@ void TConvertRun::Start()
     QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
 }
 
-QString TConvertRun::NewSpeechFile() const
-{
-    // Beside the outputs, hidden, and never a name the user may have chosen.
-    QTemporaryFile file(QDir(m_Options.OutDir).filePath(QStringLiteral(".parlewind-XXXXXX.wav")));
-    file.setAutoRemove(false);
-    return file.open() ? file.fileName() : QString();
-}
-
 void TConvertRun::Next()
 {
     if (m_Stopped || m_Ended || m_Speaking)
@@ -370,7 +374,7 @@ void TConvertRun::Begin(TOutput &output)
         output.Finished = true;
         QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
     };
-    output.Speech = NewSpeechFile();
+    output.Speech = SpeechFiles::Create(m_Options.OutDir);
     if (output.Speech.isEmpty()) {
         skip(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(output.Path));
         return;
@@ -429,11 +433,17 @@ void TConvertRun::SpeechFinished(TOutput &output)
         m_Jobs->SpeechComplete();
         return;
     }
-    // The wave file takes its name only now that it is whole.
-    if (std::rename(QFile::encodeName(output.Speech).constData(), QFile::encodeName(output.Path).constData()) != 0) {
-        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    // The wave file takes its name only now that it is whole, and never the place
+    // of a file that is to be kept (one made while the run went on included).
+    const bool renamed = m_Options.Overwrite ? std::rename(QFile::encodeName(output.Speech).constData(),
+                                                           QFile::encodeName(output.Path).constData()) == 0
+                                             : ProgramPaths::RenameNoReplace(output.Speech, output.Path);
+    if (!renamed) {
+        const int error = errno;
         UtilsClass::DeleteTraced(output.Speech);
-        Fail(output.Sources.constFirst(), QStringLiteral("Unable to create ") + output.Path + QStringLiteral(": ") + why);
+        Fail(output.Sources.constFirst(), error == EEXIST ? output.Path + QStringLiteral(" is already there; --overwrite replaces it")
+                                                          : QStringLiteral("Unable to create ") + output.Path +
+                                                                QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)));
     }
     output.Finished = true;
 }
@@ -498,7 +508,7 @@ void TConvertRun::Finish()
     emit Done(m_Failures > 0 ? SomeFailed : AllWritten);
 }
 
-void TConvertRun::Stop()
+void TConvertRun::Stop(int signalNumber)
 {
     if (m_Ended)
         return;
@@ -518,5 +528,5 @@ void TConvertRun::Stop()
         UtilsClass::DeleteTraced(m_Speaking->Speech);
     m_Speaking = nullptr;
     m_Bar.Finish();
-    emit Done(Stopped);
+    emit Done(128 + signalNumber);
 }

@@ -25,7 +25,7 @@ class TConvertRun : public QObject
     Q_OBJECT
 public:
     // What the run's exit status says.
-    enum TResult { AllWritten = 0, SomeFailed = 1, BadUsage = 2, Stopped = 130 };
+    enum TResult { AllWritten = 0, SomeFailed = 1, BadUsage = 2 };
 
     TConvertRun(const TConvertOptions &options, TPreferences &prefs, TTTSForm &voices, QObject *parent = nullptr);
     ~TConvertRun() override;
@@ -36,7 +36,8 @@ public:
     // Starts the conversion; Done follows, also when nothing is left to do.
     void Start();
     // Ctrl+C: stops at once, leaving no unfinished file under a final name.
-    void Stop();
+    // Stops at once, for a signal (the exit status is 128 + its number).
+    void Stop(int signalNumber = 2);
 
 signals:
     void Done(int result);
@@ -73,7 +74,6 @@ private:
     void Finish();
     void Tick();
     QString RecordedMessages() const;
-    QString NewSpeechFile() const;
 
     const TConvertOptions m_Options;
     TPreferences &m_Prefs;

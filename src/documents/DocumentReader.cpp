@@ -597,11 +597,12 @@ bool Read(const QString &path, TDocument *document, QString *error, const TProgr
         *error = QStringLiteral("The file ") + path + QStringLiteral(" could not be opened: ") + file.errorString();
         return false;
     }
-    if (file.size() > TextFile::MaxTextFileBytes) {
+    QByteArray bytes;
+    if (file.size() > TextFile::MaxTextFileBytes || !TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, &bytes)) {
         *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
         return false;
     }
-    return ReadBytes(file.readAll(), path, document, error, progress);
+    return ReadBytes(bytes, path, document, error, progress);
 }
 
 bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles, QString *error,

@@ -264,16 +264,19 @@ TEST_F(Form1ReadingTest, MultipleMp3FilesAreConvertedAndTheTemporaryFilesRemoved
     ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}, {"Second", "b"}}));
     form().Prefs->OUT_FileFormat = 1;
     form().Prefs->OUT_FileDest = rtMultipleFiles;
-    // A "temp.wav" of the user's in the folder is not the program's to write over.
+    // A "temp.wav" of the user's in the folder is not the program's to write over;
+    // the speech of a run that was killed (its process gone) is cleaned.
     TempHome::WriteFile(out + QStringLiteral("/temp.wav"), "mine");
+    TempHome::WriteFile(out + QStringLiteral("/.parlewind-2147483647-abcdef.wav"), "left by a killed run");
     form().PlayFileBtn->click();
-    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/temp2.wav")));
+    EXPECT_TRUE(form().SpeechFileName.contains(QStringLiteral("/.parlewind-%1-").arg(QCoreApplication::applicationPid())));
+    EXPECT_TRUE(QFile::exists(form().SpeechFileName));
     Done();
     EXPECT_EQ(s.texts.last(), QStringLiteral("b")); // read while the first MP3 is made
     Done();
     ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 10000));
     // Nothing but the two files: no speech, no half file beside them.
-    EXPECT_EQ(QDir(out).entryList(QDir::Files), (QStringList{"First.mp3", "Second.mp3", "temp.wav"}));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), (QStringList{"First.mp3", "Second.mp3", "temp.wav"}));
     EXPECT_EQ(TempHome::ReadFile(out + QStringLiteral("/temp.wav")), "mine");
     EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile()))
                     .contains(QStringLiteral(" - Converting to MP3 format: First.mp3\n")));
@@ -289,7 +292,7 @@ TEST_F(Form1ReadingTest, ExitDuringAnMp3RunKeepsTheSpeechAndMakesNoHalfFile)
     form().ExitParlewindClick();
     EXPECT_EQ(form().ReadingState, rsExiting);
     EXPECT_TRUE(Mp3AbortRequested);
-    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"temp.wav"});
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(form().SpeechFileName).fileName()});
     EXPECT_EQ(s.texts, QStringList{"a"}); // nothing further read
 }
 
@@ -444,8 +447,9 @@ TEST_F(Form1ReadingTest, FileRunFailuresEndIdleAndKeepWhatWasMade)
     auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("Error opening encoding stream 2")));
-    EXPECT_TRUE(shown[0].text.contains(out + QStringLiteral("/temp.wav")));
-    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"temp.wav"});
+    // Kept under the MP3's name, as a wave file.
+    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("The speech is kept in ") + out + QStringLiteral("/First.wav.")));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"First.wav"});
 
     // An article's own Read while a run's MP3 is being made is refused.
     form().SetReadingState(rsConverting);

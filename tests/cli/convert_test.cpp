@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include <csignal>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -253,7 +254,7 @@ TEST_F(ConvertTest, BadInputIsToldWithItsReasonAndEverythingElseIsWritten)
     EXPECT_GT(Seconds(out + QStringLiteral("/good.mp3")), 0.5);
 }
 
-TEST_F(ConvertTest, CtrlCStopsPromptlyAndLeavesOnlyWholeFiles)
+TEST_F(ConvertTest, ASignalStopsPromptlyAndLeavesOnlyWholeFiles)
 {
     QStringList texts;
     for (int k = 0; k < 4; ++k)
@@ -267,16 +268,90 @@ TEST_F(ConvertTest, CtrlCStopsPromptlyAndLeavesOnlyWholeFiles)
     Pump(300);
     QElapsedTimer clock;
     clock.start();
-    ::kill(pid_t(p.processId()), SIGINT);
+    ::kill(pid_t(p.processId()), SIGTERM);
     ASSERT_TRUE(p.waitForFinished(5000));
     EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_EQ(p.exitCode(), 130);
+    EXPECT_EQ(p.exitCode(), 128 + SIGTERM);
     QStringList finished = Files(out);
     EXPECT_LT(finished.size(), 4) << "stopped before the end";
     for (const QString &file : finished) {
         EXPECT_TRUE(file.endsWith(QStringLiteral(".mp3"))) << file.toStdString() << " left behind";
         EXPECT_GT(Seconds(out + QLatin1Char('/') + file), 60.0) << "whole";
     }
+}
+
+// Inputs that claim one size and are another: each refused at its cap, quickly,
+// the good input beside them written.
+TEST_F(ConvertTest, InputsAreReadOnlyUpToTheirLimits)
+{
+    const QString good = Input(QStringLiteral("good.txt"), "A short good text.\n");
+    const struct Case
+    {
+        const char *name;
+        QStringList args;
+        QByteArray piped;
+        const char *told;
+    } cases[] = {
+        {"endless file", {QStringLiteral("/dev/zero")}, {}, "too large"},
+        {"large pipe", {QStringLiteral("-")}, QByteArray(70 * 1024 * 1024, 'a'), "too large"},
+        {"endless saved articles", {QStringLiteral("--articles"), QStringLiteral("/dev/zero")}, {}, "too large"},
+        {"binary past its start", {QStringLiteral("-")}, QByteArray(20000, 'a') + QByteArray(4000, '\x01'), "does not contain text"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(out).removeRecursively();
+        const Result r = Convert(c.args + QStringList{good, QStringLiteral("--format"), QStringLiteral("wav"),
+                                                      QStringLiteral("--out"), out},
+                                 c.piped);
+        EXPECT_EQ(r.exit, 1);
+        EXPECT_TRUE(r.told.contains(QLatin1String(c.told))) << r.told.toStdString();
+        EXPECT_EQ(Files(out), QStringList{"good.wav"});
+    }
+}
+
+// What a killed run left is cleaned; a user's own file of any name is not; a file
+// that appears at an output's name while the run goes on is kept.
+TEST_F(ConvertTest, LeftoversAreCleanedAndNoFileIsReplacedWithoutOverwrite)
+{
+    QDir().mkpath(out);
+    const QString dead = QStringLiteral(".parlewind-%1-abcdef.wav").arg(std::numeric_limits<int>::max());
+    const QString live = QStringLiteral(".parlewind-%1-abcdef.wav").arg(QCoreApplication::applicationPid());
+    for (const QString &name : {dead, live, QStringLiteral("temp.wav")})
+        TempHome::WriteFile(out + QLatin1Char('/') + name, "left");
+    const QString text = Input(QStringLiteral("long.txt"), Prose(6000, 0));
+    for (const QString &format : {QStringLiteral("mp3"), QStringLiteral("wav")}) {
+        SCOPED_TRACE(format.toStdString());
+        const QString target = out + QStringLiteral("/long.") + format;
+        QProcess p;
+        Start(p, {text, QStringLiteral("--format"), format, QStringLiteral("--out"), out});
+        // Made by the user (or another run) once this run has begun.
+        const QString speech = QStringLiteral(".parlewind-%1-").arg(p.processId());
+        ASSERT_TRUE(WaitUntil([&] { return !Files(out).filter(speech).isEmpty(); }, 30000));
+        EXPECT_FALSE(Files(out).contains(dead));
+        TempHome::WriteFile(target, "mine");
+        ASSERT_TRUE(p.waitForFinished(120000));
+        EXPECT_EQ(p.exitCode(), 1);
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("is already there")));
+        EXPECT_EQ(TempHome::ReadFile(target), QByteArray("mine"));
+    }
+    EXPECT_EQ(Files(out), (QStringList{live, "long.mp3", "long.wav", "temp.wav"}));
+}
+
+// A full disk fails the input that filled it; the next one has the room back.
+TEST_F(ConvertTest, AfterAFullDiskTheNextInputIsWritten)
+{
+    QDir().mkpath(out);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=3m", "tmpfs", out}), 0)
+        << "mounting needs root (CI runs as root)";
+    const QStringList inputs{Input(QStringLiteral("big.txt"), Prose(60000, 0)),
+                             Input(QStringLiteral("small.txt"), "A small text after a big one.\n")};
+    const Result r = Convert(inputs + QStringList{QStringLiteral("--jobs"), QStringLiteral("1"), QStringLiteral("--out"), out});
+    const QStringList left = Files(out);
+    QProcess::execute(QStringLiteral("umount"), {out});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.told.contains(QStringLiteral("big.txt"))) << r.told.toStdString();
+    EXPECT_FALSE(r.told.contains(QStringLiteral("small.txt"))) << r.told.toStdString();
+    EXPECT_EQ(left, QStringList{"small.mp3"});
 }
 
 TEST(ProgressBarTest, LineFitsTheTerminalAndEstimatesOnlyOnceThereIsSomethingToGoBy)

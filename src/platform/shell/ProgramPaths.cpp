@@ -10,6 +10,9 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <csignal>
 
 namespace ProgramPaths {
@@ -146,4 +149,19 @@ bool ProgramPaths::RemoveStaleLock(const QString &lockFile)
     if (pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH))
         return false;
     return QFile::remove(lockFile);
+}
+
+bool ProgramPaths::RenameNoReplace(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without it: a hard link fails just the same on an existing name.
+    if (::link(source.constData(), target.constData()) != 0)
+        return false;
+    ::unlink(source.constData());
+    return true;
 }

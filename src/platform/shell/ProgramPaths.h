@@ -32,6 +32,11 @@ QString WriteProblem(const QString &file);
 // with `otherwise` (an error text of the device) when no reason is found.
 QString WhereAndWhy(const QString &file, const QString &otherwise = QString());
 
+// Gives `from` the name `to`, never replacing a file that has it (one made meanwhile
+// by the user or by another program included). False with errno set (EEXIST when
+// `to` is there) when it did not.
+bool RenameNoReplace(const QString &from, const QString &to);
+
 // Removes what an interrupted atomic write of `file` left beside it (the
 // unfinished copies "name.XXXXXX"); returns what was removed.
 QStringList RemoveStaleTemporaries(const QString &file);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The speech files that file runs write beside their outputs: hidden, and named
+// after the process that writes them (".parlewind-<pid>-XXXXXX.wav"), so that one
+// left by a run that was killed is known as ours and cleaned by the next run,
+// while a file of the user's (a "temp.wav" of their own) is never touched.
+namespace SpeechFiles {
+
+// A new, empty speech file in the folder; empty when none can be made there.
+QString Create(const QString &directory);
+// Removes the speech files in the folder whose process has ended (and the MP3 files
+// such a process had not finished); returns how many.
+int RemoveLeftovers(const QString &directory);
+
+} // namespace SpeechFiles
