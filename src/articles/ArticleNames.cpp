@@ -2,6 +2,8 @@
 
 #include "platform/shell/ProgramPaths.h"
 
+#include <QRegularExpression>
+
 namespace ArticleNames {
 
 QString TitleFromText(const QString &text, int limit)
@@ -31,15 +33,28 @@ QString OutputFile(const QString &directory, const QString &title, const QString
 {
     QString name;
     for (const QChar c : title) {
+        // Direction marks and overrides would make the name read as another
+        // (a title ending in "\u202Eexe.txt"): they are left out.
+        const char16_t u = c.unicode();
+        if (u == 0x061c || u == 0x200e || u == 0x200f || (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069))
+            continue;
         // Separators (of this and of other systems) and control characters.
-        const bool refused = c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7f;
+        const bool refused = c == QLatin1Char('/') || c == QLatin1Char('\\') || u < 0x20 || u == 0x7f;
         name += refused ? QLatin1Char('_') : c;
     }
     if (name.trimmed().isEmpty() || name.count(QLatin1Char('.')) == name.trimmed().size())
         return {};
-    // File names hold at most 255 bytes.
+    // Not hidden, and not taken for an option by the commands the file is given to.
+    if (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-')))
+        name[0] = QLatin1Char('_');
+    // Names that other systems keep for devices (a memory card, a shared folder).
+    static const QRegularExpression device(QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9])$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name.trimmed()).hasMatch())
+        name += QLatin1Char('_');
+    // File names hold at most 255 bytes; a character is never cut in two.
     while (name.toUtf8().size() + extension.toUtf8().size() > 255)
-        name.chop(1);
+        name.chop(name.size() >= 2 && name.back().isLowSurrogate() && name.at(name.size() - 2).isHighSurrogate() ? 2 : 1);
     return ProgramPaths::JoinPath(directory, name + extension);
 }
 

@@ -244,6 +244,16 @@ TConvertRun::TResult TConvertRun::CheckVoices()
 bool TConvertRun::MakeOutDir()
 {
     const QString dir = m_Options.OutDir;
+    // A file where a folder of the path should be is named as what is wrong.
+    for (QFileInfo part(QDir::cleanPath(QDir(dir).absolutePath()));; part.setFile(part.path())) {
+        if (part.exists() && !part.isDir()) {
+            Fail(dir, QStringLiteral("the output folder cannot be made: ") + part.filePath() +
+                          QStringLiteral(" is a file, not a folder"));
+            return false;
+        }
+        if (part.exists() || part.isRoot())
+            break;
+    }
     if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir)) {
         Fail(dir, QStringLiteral("the output folder cannot be made: ") + ProgramPaths::WhereAndWhy(dir));
         return false;

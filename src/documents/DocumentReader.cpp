@@ -168,6 +168,13 @@ public:
             }
             bytes->append(chunk, n);
         }
+        // An entry that declares less than it holds is read only so far: its
+        // checksum, tested on closing, tells.
+        file.close();
+        if (file.getZipError() != UNZ_OK) {
+            *error = QStringLiteral("is damaged (%1 does not match its checksum)").arg(name);
+            return false;
+        }
         return true;
     }
 

@@ -218,22 +218,22 @@ bool TTTSForm::SoundCardReady()
         }
     }
     // A sound server may also have come since the program started, or gone.
+    QString problem;
     if (result < 0 && waveOutGetNumDevs() == 0) {
         WaveOutPresent = false;
-        Messages::ShowError(NoSoundDevice);
-        return false;
+        problem = NoSoundDevice;
+    } else if (result == 1) {
+        problem = QStringLiteral("Sound card is busy.  Wait and try again.");
+    } else if (result != 0) {
+        problem = QStringLiteral("Error accessing sound card");
     }
-    switch (result) {
-    case 0:
+    if (problem.isEmpty()) {
         WaveOutPresent = true;
         return true;
-    case 1:
-        Messages::ShowError(QStringLiteral("Sound card is busy.  Wait and try again."));
-        return false;
-    default:
-        Messages::ShowError(QStringLiteral("Error accessing sound card"));
-        return false;
     }
+    UtilsClass::Trace(QStringLiteral("Sound card check failed: ") + problem);
+    Messages::ShowError(problem);
+    return false;
 }
 
 // Opens the component with the voice's own pitch and speed (the engine clamps

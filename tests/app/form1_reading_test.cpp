@@ -226,16 +226,33 @@ TEST_F(Form1ReadingTest, TitlesBecomeSafeFileNamesInsideTheOutputFolder)
 {
     const QString dir = QStringLiteral("/data/out");
     EXPECT_EQ(ArticleNames::OutputFile(dir, QStringLiteral("News"), QStringLiteral(".mp3")), QStringLiteral("/data/out/News.mp3"));
-    EXPECT_EQ(ArticleNames::OutputFile(dir, QStringLiteral("../../etc/x"), QStringLiteral(".wav")),
-              QStringLiteral("/data/out/.._.._etc_x.wav"));
-    EXPECT_EQ(ArticleNames::OutputFile(dir, QStringLiteral("a\\b\tc"), QStringLiteral(".wav")), QStringLiteral("/data/out/a_b_c.wav"));
+    const struct
+    {
+        QString title, file;
+    } names[] = {
+        {QStringLiteral("../../etc/x"), QStringLiteral("_._.._etc_x.wav")},
+        {QStringLiteral("a\\b\tc"), QStringLiteral("a_b_c.wav")},
+        {QStringLiteral(".bashrc"), QStringLiteral("_bashrc.wav")},
+        {QStringLiteral("-rf"), QStringLiteral("_rf.wav")},
+        {QStringLiteral("CON"), QStringLiteral("CON_.wav")},
+        {QStringLiteral("lpt1"), QStringLiteral("lpt1_.wav")},
+        {QStringLiteral("Console"), QStringLiteral("Console.wav")},
+        {QStringLiteral("invoice\u202Egpj.exe"), QStringLiteral("invoicegpj.exe.wav")},
+    };
+    for (const auto &n : names)
+        EXPECT_EQ(ArticleNames::OutputFile(dir, n.title, QStringLiteral(".wav")), dir + QLatin1Char('/') + n.file) << n.title.toStdString();
     EXPECT_EQ(ArticleNames::OutputFile(dir + QLatin1Char('/'), QStringLiteral(" spaced "), QStringLiteral(".wav")),
               QStringLiteral("/data/out/ spaced .wav")); // the title as typed
     for (const char *refused : {"", "   ", ".", "..", "..."})
         EXPECT_TRUE(ArticleNames::OutputFile(dir, QLatin1String(refused), QStringLiteral(".wav")).isEmpty()) << refused;
-    const QString longName = ArticleNames::OutputFile(dir, QString(300, QChar(0x00e9)), QStringLiteral(".mp3"));
-    EXPECT_LE(QFileInfo(longName).fileName().toUtf8().size(), 255);
-    EXPECT_TRUE(longName.endsWith(QStringLiteral(".mp3")));
+    // Cut to 255 bytes between characters, also between the halves of an emoji.
+    for (const QString &title : {QString(300, QChar(0x00e9)), QStringLiteral("a") + QString::fromUtf8("\xF0\x9F\x98\x80").repeated(80)}) {
+        const QString longName = ArticleNames::OutputFile(dir, title, QStringLiteral(".mp3"));
+        EXPECT_LE(QFileInfo(longName).fileName().toUtf8().size(), 255);
+        EXPECT_TRUE(longName.endsWith(QStringLiteral(".mp3")));
+        EXPECT_EQ(QString::fromUtf8(longName.toUtf8()), longName) << "a character cut in two";
+        EXPECT_FALSE(longName.contains(QChar(0xfffd)));
+    }
 }
 
 TEST_F(Form1ReadingTest, StopDeletesAnUnfinishedWaveFileButNothingWhenReadingAloud)

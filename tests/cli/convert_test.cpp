@@ -233,7 +233,9 @@ TEST_F(ConvertTest, BadInputIsToldWithItsReasonAndEverythingElseIsWritten)
         {"nothing to convert", {QStringLiteral("--quiet")}, 2, {"Nothing to convert"}, {}},
         {"an output folder where nothing can be written", {QStringLiteral("--out"), QStringLiteral("/proc"), good}, 1,
          {"/proc"}, {}},
-        {"an output folder under a file", {QStringLiteral("--out"), good + QStringLiteral("/sub"), good}, 1, {"sub"}, {}},
+        {"an output folder under a file", {QStringLiteral("--out"), good + QStringLiteral("/sub"), good}, 1,
+         {good + QStringLiteral(" is a file, not a folder")}, {}},
+        {"a file as the output folder", {QStringLiteral("--out"), good, good}, 1, {good + QStringLiteral(" is a file, not a folder")}, {}},
     };
     for (const Case &c : cases) {
         QDir(out).removeRecursively();

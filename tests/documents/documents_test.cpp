@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <QtEndian>
+
 #include <gtest/gtest.h>
 
 // Documents of every kind, made here from our own text, read as a user opens them.
@@ -126,6 +128,14 @@ TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
     EXPECT_FALSE(DocumentReader::Read(huge, &document, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("huge.pdf is too large"))) << error.toStdString();
 
+    // A zip whose entry declares fewer bytes than it holds (its local and central
+    // headers both say 100).
+    QByteArray shrunk = Zip({{"content.xml", "<office:document-content><p>" + QByteArray(3000, 'a') + "</p></office:document-content>"}});
+    for (const auto &[signature, at] : {std::pair{"PK\x03\x04", 22}, std::pair{"PK\x01\x02", 24}}) {
+        const qsizetype header = shrunk.indexOf(signature);
+        ASSERT_GE(header, 0);
+        qToLittleEndian<quint32>(100, shrunk.data() + header + at);
+    }
     const struct
     {
         const char *name;
@@ -133,6 +143,7 @@ TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
         const char *reason;
     } cases[]{
         {"torn.epub", Epub().left(300), "is damaged"},
+        {"shrunk.odt", shrunk, "does not match its checksum"},
         {"garbage.docx", QByteArray(5000, 'x'), "is damaged"},
         {"bomb.epub", Zip({{"META-INF/container.xml", QByteArray(300 * 1024 * 1024, ' ')}}), "more than 256 MB"},
         {"locked.odt", Zip({{"content.xml", "<x/>", "secret"}}), "is encrypted"},

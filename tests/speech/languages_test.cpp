@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 // Voices for the languages the engine speaks, chosen in its Languages dialog, on
@@ -88,6 +90,11 @@ TEST_F(LanguagesTest, CheckingGermanGivesVoicesThatSpeakGermanAndStayChosenAfter
     ASSERT_TRUE(ChooseLanguages([](LanguagesDialog &dialog) {
         // Found by its own name and by its English one.
         dialog.SearchEdit->setText(QStringLiteral("deutsch"));
+        // Enter moves to what was found; it does not close the dialog.
+        dialog.show();
+        QTest::keyClick(dialog.SearchEdit, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.LanguageList->currentItem(), dialog.ItemOf(QStringLiteral("gmw/de")));
         EXPECT_FALSE(dialog.ItemOf(QStringLiteral("gmw/de"))->isHidden());
         EXPECT_TRUE(dialog.ItemOf(QStringLiteral("roa/fr"))->isHidden());
         EXPECT_EQ(dialog.ItemOf(QStringLiteral("gmw/de"))->text(), QStringLiteral("Deutsch – German"));

@@ -8,9 +8,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -78,6 +81,7 @@ LanguagesDialog::LanguagesDialog(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &LanguagesDialog::reject);
     // Enter in the search box moves to the first language found rather than closing.
     connect(SearchEdit, &QLineEdit::returnPressed, this, [this] {
+        m_EnterTaken = true;
         for (int row = 0; row < LanguageList->count(); ++row) {
             if (!LanguageList->item(row)->isHidden()) {
                 LanguageList->setCurrentRow(row);
@@ -93,6 +97,17 @@ LanguagesDialog::LanguagesDialog(QWidget *parent) : QDialog(parent)
 }
 
 LanguagesDialog::~LanguagesDialog() = default;
+
+void LanguagesDialog::keyPressEvent(QKeyEvent *event)
+{
+    // The search box has taken its Enter (to the first language found); the dialog
+    // does not take it again as OK.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && std::exchange(m_EnterTaken, false)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 QListWidgetItem *LanguagesDialog::ItemOf(const QString &identifier) const
 {

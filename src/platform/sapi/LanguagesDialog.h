@@ -30,6 +30,12 @@ public:
     void TestLanguage();
     void accept() override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_EnterTaken = false; // the search box's Enter, which the dialog lets be
+
 private:
     void ItemChanged(QListWidgetItem *item);
     void CurrentChanged();
