@@ -1,6 +1,7 @@
 #include "audio/Mp3Jobs.h"
 
 #include "log/UtilsClass.h"
+#include "platform/shell/GrowingFile.h"
 #include "platform/shell/ProgramPaths.h"
 
 #include <QFileInfo>
@@ -23,10 +24,15 @@ void TMp3Jobs::Start(const QString &speechFile, const QString &mp3File, const QB
 {
     auto job = std::make_shared<TSpeechToMp3>(speechFile, mp3File, tag);
     job->KeepExisting = KeepExisting;
+    job->FreeAsEncoded = FreeAsEncoded;
+    // Followed from now on, also while the job waits for a worker.
+    if (FreeAsEncoded > 0)
+        GrowingFile::Follow(speechFile, FreeAsEncoded);
     m_Jobs.push_back(job);
     m_Pool.start([this, job] {
         job->Running = true;
         const bool ok = job->Run();
+        GrowingFile::Unfollow(job->SpeechFile);
         job->Over = true;
         // Reported on this object's thread, unless it has gone meanwhile.
         QMetaObject::invokeMethod(this, [this, job, ok] { Finished(job, ok); }, Qt::QueuedConnection);
@@ -48,6 +54,7 @@ void TMp3Jobs::DropIncomplete()
     const std::shared_ptr<TSpeechToMp3> job = *it;
     m_Jobs.erase(it);
     job->Cancel();
+    GrowingFile::Unfollow(job->SpeechFile);
     // The space its files take (a full disk, say) is free before the next speech
     // begins: it stops within moments once it has begun.
     while (job->Running && !job->Over)
@@ -57,8 +64,10 @@ void TMp3Jobs::DropIncomplete()
 
 void TMp3Jobs::CancelAll(bool keepSpeech)
 {
-    for (const auto &job : m_Jobs)
+    for (const auto &job : m_Jobs) {
         job->Cancel();
+        GrowingFile::Unfollow(job->SpeechFile);
+    }
     // Each stops within a second of speech; its unfinished MP3 goes with it.
     m_Pool.waitForDone();
     for (const auto &job : m_Jobs) {

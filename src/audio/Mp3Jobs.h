@@ -23,6 +23,8 @@ public:
 
     // MP3 files never replace a file of their name (see TMp3Writer).
     bool KeepExisting = false;
+    // Speech files are needed only until encoded (see TSpeechToMp3).
+    qint64 FreeAsEncoded = 0;
     // Makes mp3File, tagged with `tag`, from speechFile, which the engine is writing now.
     void Start(const QString &speechFile, const QString &mp3File, const QByteArray &tag = {});
     // The speech file being written is complete.

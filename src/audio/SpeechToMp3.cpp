@@ -2,6 +2,7 @@
 
 #include "audio/MMWave.h"
 #include "audio/Mp3Encode.h"
+#include "platform/shell/GrowingFile.h"
 
 #include <QFile>
 #include <QThread>
@@ -12,6 +13,7 @@ namespace {
 
 // How long to wait for the engine to write more when the encoder has caught up.
 constexpr int followMs = 5;
+constexpr qint64 releaseStep = 4 * 1024 * 1024;
 
 } // namespace
 
@@ -28,7 +30,8 @@ bool TSpeechToMp3::Run()
     const auto readError = [&] {
         return QStringLiteral("Read Error\r\r") + SpeechFile + QStringLiteral(": ") + speech.errorString();
     };
-    if (!speech.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // Space is given back only through a handle that may write.
+    if (!speech.open((FreeAsEncoded > 0 ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::Unbuffered))
         return Fail(readError());
 
     // The header is there once the engine has written it; its sizes only at the end.
@@ -62,6 +65,7 @@ bool TSpeechToMp3::Run()
         return Fail(readError());
     qint64 done = 0;
     qint64 total = -1; // known once the speech is complete
+    qint64 released = info.DataStart; // the header stays
     for (;;) {
         if (IsCancelled())
             return false;
@@ -92,6 +96,14 @@ bool TSpeechToMp3::Run()
             return Fail(QStringLiteral("This wave file is not valid for conversion"));
         if (!mp3.Write(out.data(), converted / 2))
             return Fail(mp3.Failure());
+        if (FreeAsEncoded > 0) {
+            GrowingFile::Read(SpeechFile, info.DataStart + done);
+            // A few megabytes at a time.
+            if (info.DataStart + done - released >= releaseStep) {
+                GrowingFile::Release(speech, released, info.DataStart + done);
+                released = info.DataStart + done;
+            }
+        }
         m_Percent.store(static_cast<int>(done * 100 / std::max<qint64>(written, 1)), std::memory_order_relaxed);
     }
     if (!mp3.Finish())

@@ -39,6 +39,9 @@ public:
     const QString Mp3File;
     const QByteArray Tag; // goes ahead of the sound
     bool KeepExisting = false; // see TMp3Writer
+    // The speech is needed only until it is encoded: its disk space is given back
+    // as the encoding goes, and the engine waits when it is this far ahead (0: never).
+    qint64 FreeAsEncoded = 0;
 
 private:
     bool Fail(const QString &message);

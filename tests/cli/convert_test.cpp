@@ -19,6 +19,8 @@
 #include <csignal>
 #include <limits>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 // `parlewind --convert` run as a script runs it: no display, no sound server.
@@ -337,6 +339,26 @@ TEST_F(ConvertTest, LeftoversAreCleanedAndNoFileIsReplacedWithoutOverwrite)
         EXPECT_EQ(TempHome::ReadFile(target), QByteArray("mine"));
     }
     EXPECT_EQ(Files(out), (QStringList{live, "long.mp3", "long.wav", "temp.wav"}));
+}
+
+// A book's speech takes the room of the part not yet encoded, never the whole of it.
+TEST_F(ConvertTest, TheSpeechOfALongTextTakesBoundedRoomOnDisk)
+{
+    const QString text = Input(QStringLiteral("book.txt"), Prose(120000, 0));
+    QProcess p;
+    Start(p, {text, QStringLiteral("--out"), out});
+    qint64 most = 0;
+    while (!p.waitForFinished(50)) {
+        for (const QFileInfo &file : QDir(out).entryInfoList({QStringLiteral(".parlewind-*.wav")}, QDir::Files | QDir::Hidden)) {
+            struct stat st {};
+            if (::stat(QFile::encodeName(file.filePath()).constData(), &st) == 0)
+                most = std::max<qint64>(most, qint64(st.st_blocks) * 512);
+        }
+    }
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const double seconds = Seconds(out + QStringLiteral("/book.mp3"));
+    EXPECT_GT(seconds * 22050 * 2, 250e6) << "the speech is longer than what may wait on disk";
+    EXPECT_LT(most, 150 * 1024 * 1024) << "of " << seconds * 22050 * 2 / 1e6 << " MB of speech";
 }
 
 // A full disk fails the input that filled it; the next one has the room back.

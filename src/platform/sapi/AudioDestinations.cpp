@@ -90,6 +90,18 @@ bool WaveFileWriter::IsOpen()
     return m_File.isOpen();
 }
 
+QString WaveFileWriter::Path()
+{
+    std::lock_guard lock(m_Mutex);
+    return m_File.fileName();
+}
+
+qint64 WaveFileWriter::Size()
+{
+    std::lock_guard lock(m_Mutex);
+    return 44 + m_Samples * 2;
+}
+
 qint64 WaveFileWriter::SamplesWritten()
 {
     std::lock_guard lock(m_Mutex);

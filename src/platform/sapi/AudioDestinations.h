@@ -20,6 +20,9 @@ public:
     HRESULT Finish();
     bool IsOpen();
     qint64 SamplesWritten();
+    // The file's name, and its size so far (header included).
+    QString Path();
+    qint64 Size();
 
 private:
     std::mutex m_Mutex;

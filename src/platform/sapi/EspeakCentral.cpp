@@ -5,6 +5,7 @@
 #include "platform/sapi/LanguagesDialog.h"
 #include "platform/sapi/LexiconDialog.h"
 #include "platform/sapi/PcmPlayer.h"
+#include "platform/shell/GrowingFile.h"
 
 #include <QDateTime>
 #include <QAudioDevice>
@@ -68,6 +69,8 @@ public:
     }
     bool Audio(const qint16 *samples, int count, const std::vector<SynthMark> &marks) override
     {
+        // Speech that is encoded as it is written waits for the encoder when far ahead.
+        GrowingFile::WaitForReader(m_File->Path(), m_File->Size(), *m_Abort);
         Start();
         for (const SynthMark &m : marks)
             Post({PlayEvent::Word, m_Serial, m.index});
