@@ -15,6 +15,9 @@ namespace {
 // A stream that has had sound to play and played none of it for this long has
 // stopped taking sound (its device went away without the stream being told).
 constexpr qint64 StallMs = 5000;
+// How long a stream is tried again (and how often) before the device counts as gone.
+constexpr qint64 ReconnectMs = 5000;
+constexpr qint64 RetryMs = 200;
 
 qint64 NowMs()
 {
@@ -293,9 +296,21 @@ void PcmPlayer::Tick()
         Lose();
         return;
     }
-    if (!m_Io && !m_Paused && (!m_Pending.isEmpty() || HasQueued()) && !StartStream()) {
-        Lose();
-        return;
+    if (!m_Io && !m_Paused && (!m_Pending.isEmpty() || HasQueued())) {
+        // A device plugged back, a sound server that was restarted and is
+        // reconnected to: the stream is tried again now and then for a while.
+        const qint64 now = NowMs();
+        if (now - m_LastTry < RetryMs)
+            return;
+        m_LastTry = now;
+        if (!StartStream()) {
+            if (m_FailingSince == 0)
+                m_FailingSince = now;
+            if (now - m_FailingSince > ReconnectMs)
+                Lose();
+            return;
+        }
+        m_FailingSince = 0;
     }
     {
         std::lock_guard lock(m_Queue->m_Mutex);
