@@ -1,5 +1,7 @@
 #include "platform/sapi/PcmPlayer.h"
 
+#include "platform/waveout/WaveOut.h"
+
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QMediaDevices>
@@ -130,6 +132,9 @@ bool PcmPlayer::StartStream()
         if (device.isNull() || !listed(device))
             device = outputs.first();
     }
+    // The list above may be moments behind the sound server.
+    if (!SoundOutputPresent(device.id()))
+        return false;
     if (!m_Sink || device.id() != m_Device.id()) {
         if (m_Sink) {
             m_Sink->stop();

@@ -57,3 +57,9 @@ quint32 waveOutGetDevCaps(int deviceId, WAVEOUTCAPS &caps);
 // Opens the device for 22050 Hz mono 16-bit output and closes it again:
 // 0 free, 1 busy (already allocated), -1 any other failure.
 int TestWaveOutDevice(int deviceId);
+
+// Whether the sound server has the output of this id (its sink name) now, asked of
+// the server itself: the device list the audio library keeps may be moments behind,
+// and a stream opened on an output that has gone is waited for for ever. False
+// when the server does not answer within a second.
+bool SoundOutputPresent(const QByteArray &id);

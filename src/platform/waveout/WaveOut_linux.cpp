@@ -1,11 +1,15 @@
 #include "platform/waveout/WaveOut.h"
 
 #include <QAudioDevice>
+#include <QDeadlineTimer>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QMediaDevices>
 
+#include <algorithm>
 #include <optional>
+
+#include <pulse/pulseaudio.h>
 
 namespace {
 
@@ -72,7 +76,7 @@ quint32 waveOutGetDevCaps(int deviceId, WAVEOUTCAPS &caps)
 int TestWaveOutDevice(int deviceId)
 {
     const auto device = DeviceFor(deviceId);
-    if (!device)
+    if (!device || !SoundOutputPresent(device->id()))
         return -1;
     QAudioSink sink(*device, Format(22050, 1, QAudioFormat::Int16));
     QIODevice *io = sink.start();
@@ -81,4 +85,51 @@ int TestWaveOutDevice(int deviceId)
     // A sound server mixes every stream, so a device is never "busy" here: any
     // failure to open it is some other failure.
     return io && error == QAudio::NoError ? 0 : -1;
+}
+
+bool SoundOutputPresent(const QByteArray &id)
+{
+    struct Query
+    {
+        bool done = false;
+        bool found = false;
+    } query;
+    pa_mainloop *loop = pa_mainloop_new();
+    if (!loop)
+        return false;
+    pa_context *context = pa_context_new(pa_mainloop_get_api(loop), "Parlewind device check");
+    const QDeadlineTimer deadline(1000);
+    // Runs the loop until `finished` or the time is up.
+    const auto run = [&](const auto &finished) {
+        while (!finished() && !deadline.hasExpired()) {
+            if (pa_mainloop_prepare(loop, static_cast<int>(std::min<qint64>(deadline.remainingTime(), 50)) * 1000) < 0 ||
+                pa_mainloop_poll(loop) < 0 || pa_mainloop_dispatch(loop) < 0)
+                return false;
+        }
+        return finished();
+    };
+    if (context && pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
+        run([&] { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)) || pa_context_get_state(context) == PA_CONTEXT_READY; }) &&
+        pa_context_get_state(context) == PA_CONTEXT_READY) {
+        pa_operation *op = pa_context_get_sink_info_by_name(
+            context, id.constData(),
+            [](pa_context *, const pa_sink_info *info, int eol, void *data) {
+                auto *q = static_cast<Query *>(data);
+                if (eol != 0)
+                    q->done = true;
+                else if (info)
+                    q->found = true;
+            },
+            &query);
+        if (op) {
+            run([&] { return query.done; });
+            pa_operation_unref(op);
+        }
+    }
+    if (context) {
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+    }
+    pa_mainloop_free(loop);
+    return query.found;
 }
