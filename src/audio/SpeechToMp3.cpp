@@ -13,7 +13,7 @@ namespace {
 
 // How long to wait for the engine to write more when the encoder has caught up.
 constexpr int followMs = 5;
-constexpr qint64 releaseStep = 4 * 1024 * 1024;
+constexpr qint64 releaseStep = 32 * 1024 * 1024;
 
 } // namespace
 
@@ -96,13 +96,12 @@ bool TSpeechToMp3::Run()
             return Fail(QStringLiteral("This wave file is not valid for conversion"));
         if (!mp3.Write(out.data(), converted / 2))
             return Fail(mp3.Failure());
-        if (FreeAsEncoded > 0) {
+        // Some megabytes at a time (each release costs the file system a flush):
+        // the engine may go on, the disk has them back.
+        if (FreeAsEncoded > 0 && info.DataStart + done - released >= releaseStep) {
             GrowingFile::Read(SpeechFile, info.DataStart + done);
-            // A few megabytes at a time.
-            if (info.DataStart + done - released >= releaseStep) {
-                GrowingFile::Release(speech, released, info.DataStart + done);
-                released = info.DataStart + done;
-            }
+            GrowingFile::Release(speech, released, info.DataStart + done);
+            released = info.DataStart + done;
         }
         m_Percent.store(static_cast<int>(done * 100 / std::max<qint64>(written, 1)), std::memory_order_relaxed);
     }

@@ -51,9 +51,10 @@ TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TT
         m_Jobs->SetWorkers(options.Jobs);
     // Existing files are kept unless told otherwise, also one made while the run goes on.
     m_Jobs->KeepExisting = !options.Overwrite;
-    // Speech is kept only until encoded, and never more than about 50 minutes of it
-    // ahead of the encoder: a book takes the room of its MP3, not five times that.
-    m_Jobs->FreeAsEncoded = 128 * 1024 * 1024;
+    // Speech is kept only until encoded, and never much more than 96 MB (about 36
+    // minutes) of it ahead of the encoder: a book takes the room of its MP3, not
+    // five times that.
+    m_Jobs->FreeAsEncoded = 96 * 1024 * 1024;
     connect(m_Jobs, &TMp3Jobs::JobEnded, this, &TConvertRun::JobEnded);
     connect(m_Jobs, &TMp3Jobs::WorkerFreed, this, &TConvertRun::Next);
     m_Ticker.setInterval(100);
