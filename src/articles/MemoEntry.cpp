@@ -120,7 +120,7 @@ bool TMemoEntry::LoadFromFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QByteArray bytes;
-    if (file.size() > TextFile::MaxTextFileBytes || !TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, &bytes)) {
+    if (!TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, &bytes)) {
         Messages::ShowError(path + QStringLiteral(" is too large to be read as an article (more than 64 MB)."));
         return false;
     }

@@ -81,7 +81,7 @@ bool ReadLines(const QString &path, QStringList *lines, QString *error)
         return false;
     }
     QByteArray bytes;
-    if (file.size() > MaxTextFileBytes || !ReadCapped(file, MaxTextFileBytes, &bytes)) {
+    if (!ReadCapped(file, MaxTextFileBytes, &bytes)) {
         *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
         return false;
     }
@@ -131,6 +131,9 @@ bool LooksBinary(const QByteArray &bytes)
 bool ReadCapped(QIODevice &in, qint64 cap, QByteArray *bytes)
 {
     bytes->clear();
+    // A file that says it is larger is refused before it is read.
+    if (!in.isSequential() && in.size() > cap)
+        return false;
     for (;;) {
         const QByteArray part = in.read(std::min<qint64>(cap + 1 - bytes->size(), 1 << 20));
         if (part.isEmpty()) {

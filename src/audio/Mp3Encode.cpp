@@ -1,13 +1,13 @@
 #include "audio/Mp3Encode.h"
 
 #include "audio/MMWave.h"
+#include "audio/SpeechFiles.h"
 #include "log/UtilsClass.h"
 #include "platform/mp3enc/BladeEnc.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QSaveFile>
@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 bool Mp3AbortRequested = false;
@@ -60,6 +61,9 @@ TMp3Writer::~TMp3Writer()
     // Not finished: nothing is left under the name, and no half file beside it.
     if (m_File.isOpen())
         m_File.cancelWriting();
+    // The name kept apart (empty until the MP3 was whole) goes too.
+    if (!m_Apart.isEmpty())
+        QFile::remove(m_Apart);
 }
 
 bool TMp3Writer::Fail(const QString &message)
@@ -85,10 +89,11 @@ bool TMp3Writer::Open(const QByteArray &tag)
     // Written beside the target and put in its place only when finished; kept
     // apart under a name of its own until then when an existing file is kept.
     if (KeepExisting) {
-        const QFileInfo target(m_FileName);
-        m_File.setFileName(target.dir().filePath(QStringLiteral(".parlewind-%1-%2.mp3")
-                                                     .arg(QCoreApplication::applicationPid())
-                                                     .arg(quintptr(this), 0, 16)));
+        const QString apart = SpeechFiles::Create(QFileInfo(m_FileName).path(), QStringLiteral(".mp3"));
+        if (apart.isEmpty())
+            return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName));
+        m_File.setFileName(apart);
+        m_Apart = apart;
     }
     if (!m_File.open(QIODevice::WriteOnly))
         return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
@@ -145,7 +150,7 @@ bool TMp3Writer::Finish()
         return Fail(QStringLiteral("beExitStream failed ") + QString::number(err));
     if (m_File.write(reinterpret_cast<const char *>(m_Output.data()), produced) != qint64(produced) || !m_File.commit())
         return Fail(QStringLiteral("Write error (2)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
-    if (KeepExisting && !ProgramPaths::RenameNoReplace(m_File.fileName(), m_FileName)) {
+    if (KeepExisting && !ProgramPaths::RenameNoReplace(std::exchange(m_Apart, QString()), m_FileName)) {
         const int error = errno;
         QFile::remove(m_File.fileName());
         return Fail(error == EEXIST ? m_FileName + QStringLiteral(" is already there and is kept")

@@ -47,6 +47,7 @@ private:
 
     QString m_FileName;
     QSaveFile m_File;
+    QString m_Apart; // where the MP3 waits for its name when an existing file is kept
     uint32_t m_Stream = 0;
     bool m_Open = false;
     uint32_t m_SamplesPerChunk = 0;

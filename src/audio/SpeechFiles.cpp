@@ -24,10 +24,10 @@ bool Alive(qint64 pid)
 
 namespace SpeechFiles {
 
-QString Create(const QString &directory)
+QString Create(const QString &directory, const QString &extension)
 {
     QTemporaryFile file(QDir(directory).filePath(prefix + QString::number(QCoreApplication::applicationPid()) +
-                                                 QStringLiteral("-XXXXXX.wav")));
+                                                 QStringLiteral("-XXXXXX") + extension));
     file.setAutoRemove(false);
     return file.open() ? file.fileName() : QString();
 }

@@ -8,8 +8,9 @@
 // while a file of the user's (a "temp.wav" of their own) is never touched.
 namespace SpeechFiles {
 
-// A new, empty speech file in the folder; empty when none can be made there.
-QString Create(const QString &directory);
+// A new, empty file of ours in the folder (speech, or an MP3 not yet in place);
+// empty when none can be made there.
+QString Create(const QString &directory, const QString &extension = QStringLiteral(".wav"));
 // Removes the speech files in the folder whose process has ended (and the MP3 files
 // such a process had not finished); returns how many.
 int RemoveLeftovers(const QString &directory);

@@ -1,11 +1,10 @@
 #include "cli/ConvertRun.h"
 
-#include "audio/SpeechFiles.h"
-
 #include "articles/ArticleNames.h"
 #include "articles/SavedArticles.h"
 #include "articles/TextFile.h"
 #include "audio/Mp3Jobs.h"
+#include "audio/SpeechFiles.h"
 #include "documents/Document.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"

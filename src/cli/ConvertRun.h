@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -35,9 +36,9 @@ public:
     TResult Prepare();
     // Starts the conversion; Done follows, also when nothing is left to do.
     void Start();
-    // Ctrl+C: stops at once, leaving no unfinished file under a final name.
-    // Stops at once, for a signal (the exit status is 128 + its number).
-    void Stop(int signalNumber = 2);
+    // Stops at once for a signal (Ctrl+C by default), leaving no unfinished file
+    // under a final name; the exit status is 128 + the signal's number.
+    void Stop(int signalNumber = SIGINT);
 
 signals:
     void Done(int result);

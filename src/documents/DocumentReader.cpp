@@ -605,7 +605,7 @@ bool Read(const QString &path, TDocument *document, QString *error, const TProgr
         return false;
     }
     QByteArray bytes;
-    if (file.size() > TextFile::MaxTextFileBytes || !TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, &bytes)) {
+    if (!TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, &bytes)) {
         *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
         return false;
     }

@@ -63,14 +63,14 @@ public:
     FileTarget(std::shared_ptr<WaveFileWriter> file, std::shared_ptr<EventPoster> poster,
                std::function<void(PlayEvent)> deliver, quint64 serial,
                std::shared_ptr<std::atomic<bool>> abort)
-        : m_File(std::move(file)), m_Poster(std::move(poster)), m_Deliver(std::move(deliver)),
+        : m_File(std::move(file)), m_Path(m_File->Path()), m_Poster(std::move(poster)), m_Deliver(std::move(deliver)),
           m_Serial(serial), m_Abort(std::move(abort))
     {
     }
     bool Audio(const qint16 *samples, int count, const std::vector<SynthMark> &marks) override
     {
         // Speech that is encoded as it is written waits for the encoder when far ahead.
-        GrowingFile::WaitForReader(m_File->Path(), m_File->Size(), *m_Abort);
+        GrowingFile::WaitForReader(m_Path, m_File->Size(), *m_Abort);
         Start();
         for (const SynthMark &m : marks)
             Post({PlayEvent::Word, m_Serial, m.index});
@@ -97,6 +97,7 @@ private:
     }
 
     std::shared_ptr<WaveFileWriter> m_File;
+    QString m_Path;
     std::shared_ptr<EventPoster> m_Poster;
     std::function<void(PlayEvent)> m_Deliver;
     quint64 m_Serial;

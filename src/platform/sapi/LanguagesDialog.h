@@ -34,12 +34,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool m_EnterTaken = false; // the search box's Enter, which the dialog lets be
-
-private:
     void ItemChanged(QListWidgetItem *item);
     void CurrentChanged();
 
     PreviewSpeaker *m_Preview = nullptr;
     bool m_Filling = false;
+    bool m_EnterTaken = false; // the search box's Enter, which the dialog lets be
 };

@@ -305,7 +305,7 @@ void PcmPlayer::Tick()
         // A device plugged back, a sound server that was restarted and is
         // reconnected to: the stream is tried again now and then for a while.
         const qint64 now = NowMs();
-        if (now - m_LastTry < RetryMs)
+        if (m_FailingSince != 0 && now - m_LastTry < RetryMs)
             return;
         m_LastTry = now;
         if (!StartStream()) {

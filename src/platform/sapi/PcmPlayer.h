@@ -116,6 +116,6 @@ private:
     // sound from one that is merely between texts.
     qint64 m_LastPlayed = -1;
     qint64 m_StalledSince = 0;
-    qint64 m_LastTry = 0;     // when a stream was last opened
+    qint64 m_LastTry = 0;      // when a stream that cannot be opened was last tried
     qint64 m_FailingSince = 0; // since when it cannot be
 };
