@@ -1,3 +1,4 @@
+#include "app/AccessibleApplication.h"
 #include "app/Form1.h"
 #include "app/SingleInstance.h"
 #include "cli/ConvertMain.h"
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    InstallAccessibleApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Parlewind"));
     QApplication::setOrganizationName(QStringLiteral("BrivantaTech"));

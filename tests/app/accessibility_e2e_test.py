@@ -180,6 +180,32 @@ class AccessibilityTest(unittest.TestCase):
         key('Escape')
         wait_for(lambda: program.window('Parlewind MP3', 'dialog') is None, 10, 'the prompt to close')
 
+    def test_the_notification_menu_and_the_language_checks(self):
+        program = self.start()
+        # The notification icon's menu is in the tree while it is open.
+        icons = subprocess.run(['xdotool', 'search', '--classname', '^parlewind$'], capture_output=True,
+                               text=True).stdout.split()
+        icon = next(w for w in icons if subprocess.run(['xdotool', 'getwindowname', w], capture_output=True,
+                                                       text=True).stdout.strip() == 'Parlewind')
+        xdo('mousemove', '--window', icon, '5', '5', 'click', '3')
+        menu = wait_for(lambda: next(w for w in program.windows() if w.getRoleName() == 'popup menu'), 10, 'the menu')
+        self.assertEqual([menu.getChildAtIndex(i).name for i in range(3)], ['Restore', 'Show Toolbar', ''])
+        key('Escape')
+        wait_for(lambda: not any(w.getRoleName() == 'popup menu' for w in program.windows()), 10, 'the menu to close')
+
+        # A language row is checked and unchecked by its Toggle action, as by Space.
+        key('alt+o', 'l')
+        dialog = wait_for(lambda: program.window('Parlewind MP3 Languages'), 10, 'the Languages dialog')
+        languages = next(o for o, _ in walk(dialog) if o.getRoleName() == 'list' and o.name == 'Languages')
+        row = languages.getChildAtIndex(languages.childCount - 1)
+        self.assertFalse(has(row, pyatspi.STATE_CHECKED), row.name)
+        action = row.queryAction()
+        toggle = next(i for i in range(action.nActions) if action.getName(i) == 'Toggle')
+        for checked in (True, False):
+            action.doAction(toggle)
+            wait_for(lambda: has(row, pyatspi.STATE_CHECKED) == checked, 5, 'the row checked: %s' % checked)
+        key('Escape')
+
     def test_a_whole_session_by_keyboard(self):
         program = self.start()
         name = program.focus_name

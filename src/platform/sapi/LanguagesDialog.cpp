@@ -1,5 +1,6 @@
 #include "platform/sapi/LanguagesDialog.h"
 
+#include "platform/sapi/CheckList.h"
 #include "platform/sapi/EspeakLanguages.h"
 #include "platform/sapi/PreviewSpeaker.h"
 #include "platform/shell/Messages.h"
@@ -49,7 +50,7 @@ LanguagesDialog::LanguagesDialog(QWidget *parent) : QDialog(parent)
     layout->addLayout(searchRow);
 
     auto *listLabel = new QLabel(QStringLiteral("&Languages:"), this);
-    LanguageList = new QListWidget(this);
+    LanguageList = new CheckList(this);
     LanguageList->setObjectName(QStringLiteral("LanguageList"));
     LanguageList->setAccessibleName(QStringLiteral("Languages"));
     listLabel->setBuddy(LanguageList);
