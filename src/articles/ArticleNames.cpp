@@ -32,16 +32,23 @@ QString TitleFromText(const QString &text, int limit)
 QString OutputFile(const QString &directory, const QString &title, const QString &extension)
 {
     QString name;
-    for (const QChar c : title) {
+    // A title's "Part one: the start" reads as "Part one - the start": a colon is
+    // one of the characters that the file systems of players, memory cards and
+    // other systems refuse (the title itself stays whole in the file's tags).
+    const QString portable = QString(title).replace(QStringLiteral(": "), QStringLiteral(" - "));
+    for (const QChar c : portable) {
         // Direction marks and overrides would make the name read as another
         // (a title ending in "\u202Eexe.txt"): they are left out.
         const char16_t u = c.unicode();
         if (u == 0x061c || u == 0x200e || u == 0x200f || (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069))
             continue;
         // Separators (of this and of other systems) and control characters.
-        const bool refused = c == QLatin1Char('/') || c == QLatin1Char('\\') || u < 0x20 || u == 0x7f;
+        const bool refused = QStringView(u"/\\:\"?*<>|").contains(c) || u < 0x20 || u == 0x7f;
         name += refused ? QLatin1Char('_') : c;
     }
+    // Nor may a name end in a dot there.
+    while (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
     if (name.trimmed().isEmpty() || name.count(QLatin1Char('.')) == name.trimmed().size())
         return {};
     // Not hidden, and not taken for an option by the commands the file is given to.

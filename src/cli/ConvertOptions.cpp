@@ -49,7 +49,8 @@ QString TConvertOptions::Usage()
         "  --list-voices        lists the voices and their languages\n"
         "  --speed N            words a minute, within the voice's limits\n"
         "  --pitch N            within the voice's limits\n"
-        "  --format mp3|wav     the files to write (default: mp3)\n"
+        "  --format mp3|wav|txt the files to write (default: mp3); txt is the text\n"
+        "                       that would be spoken, to check or edit first\n"
         "  --out DIR            where to write them (default: the current folder;\n"
         "                       made when missing)\n"
         "  --single-file NAME   everything into one file of that name\n"
@@ -78,7 +79,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption listVoices(QStringLiteral("list-voices"));
     const QCommandLineOption speed(QStringLiteral("speed"), {}, QStringLiteral("N"));
     const QCommandLineOption pitch(QStringLiteral("pitch"), {}, QStringLiteral("N"));
-    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|wav"));
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|wav|txt"));
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("DIR"));
     const QCommandLineOption single(QStringLiteral("single-file"), {}, QStringLiteral("NAME"));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
@@ -126,11 +127,12 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
         return false;
     if (parser.isSet(format)) {
         const QString kind = parser.value(format).toLower();
-        if (kind != QLatin1String("mp3") && kind != QLatin1String("wav")) {
-            *error = QStringLiteral("--format is mp3 or wav, not \"%1\".").arg(parser.value(format));
+        if (kind != QLatin1String("mp3") && kind != QLatin1String("wav") && kind != QLatin1String("txt")) {
+            *error = QStringLiteral("--format is mp3, wav or txt, not \"%1\".").arg(parser.value(format));
             return false;
         }
         Mp3 = kind == QLatin1String("mp3");
+        Text = kind == QLatin1String("txt");
     }
     if (parser.isSet(out)) {
         OutDir = parser.value(out);

@@ -15,6 +15,7 @@ struct TConvertOptions
     int Speed = 0; // 0: the voice's own
     int Pitch = 0;
     bool Mp3 = true;
+    bool Text = false; // the text that would be spoken, not speech
     QString OutDir = QStringLiteral(".");
     QString SingleFile;
     int Jobs = 0; // 0: one a core

@@ -275,7 +275,9 @@ bool TConvertRun::MakeOutDir()
 
 void TConvertRun::NameOutputs()
 {
-    const QString extension = m_Options.Mp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav");
+    const QString extension = m_Options.Text  ? QStringLiteral(".txt")
+                              : m_Options.Mp3 ? QStringLiteral(".mp3")
+                                              : QStringLiteral(".wav");
     if (!m_Options.SingleFile.isEmpty() && !m_Outputs.empty()) {
         // Everything into one file, read with the first voice, as the window does.
         TOutput single;
@@ -387,9 +389,14 @@ void TConvertRun::Begin(TOutput &output)
         output.Finished = true;
         QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
     };
-    output.Speech = SpeechFiles::Create(m_Options.OutDir);
+    output.Speech = SpeechFiles::Create(m_Options.OutDir, m_Options.Text ? QStringLiteral(".txt") : QStringLiteral(".wav"));
     if (output.Speech.isEmpty()) {
         skip(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(output.Path));
+        return;
+    }
+    if (m_Options.Text) {
+        WriteText(output);
+        QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
         return;
     }
     Messages::TakeRecorded();
@@ -446,8 +453,30 @@ void TConvertRun::SpeechFinished(TOutput &output)
         m_Jobs->SpeechComplete();
         return;
     }
-    // The wave file takes its name only now that it is whole, and never the place
-    // of a file that is to be kept (one made while the run went on included).
+    PutInPlace(output);
+}
+
+void TConvertRun::WriteText(TOutput &output)
+{
+    QFile file(output.Speech);
+    const QByteArray text = output.Texts.join(QStringLiteral("\n")).toUtf8() + '\n';
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush()) {
+        const QString why = file.errorString();
+        file.close();
+        UtilsClass::DeleteTraced(output.Speech);
+        output.Finished = true;
+        Fail(output.Sources.constFirst(), QStringLiteral("Unable to create ") + output.Path + QStringLiteral(": ") + why);
+        return;
+    }
+    file.close();
+    output.SpeechDone = true;
+    PutInPlace(output);
+}
+
+void TConvertRun::PutInPlace(TOutput &output)
+{
+    // The file takes its name only now that it is whole, and never the place of a
+    // file that is to be kept (one made while the run went on included).
     const bool renamed = m_Options.Overwrite ? std::rename(QFile::encodeName(output.Speech).constData(),
                                                            QFile::encodeName(output.Path).constData()) == 0
                                              : ProgramPaths::RenameNoReplace(output.Speech, output.Path);

@@ -71,6 +71,8 @@ private:
     void Begin(TOutput &output);
     void TextDone();
     void SpeechFinished(TOutput &output);
+    void WriteText(TOutput &output);
+    void PutInPlace(TOutput &output);
     void JobEnded(const QString &mp3, const QString &speech, bool ok, const QString &failure);
     void Finish();
     void Tick();

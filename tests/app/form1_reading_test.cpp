@@ -238,6 +238,10 @@ TEST_F(Form1ReadingTest, TitlesBecomeSafeFileNamesInsideTheOutputFolder)
         {QStringLiteral("lpt1"), QStringLiteral("lpt1_.wav")},
         {QStringLiteral("Console"), QStringLiteral("Console.wav")},
         {QStringLiteral("invoice\u202Egpj.exe"), QStringLiteral("invoicegpj.exe.wav")},
+        // What a memory card or another system refuses.
+        {QStringLiteral("Part one: the start?"), QStringLiteral("Part one - the start_.wav")},
+        {QStringLiteral("a<b>|c*\"d\":e"), QStringLiteral("a_b__c__d__e.wav")},
+        {QStringLiteral("The end."), QStringLiteral("The end.wav")},
     };
     for (const auto &n : names)
         EXPECT_EQ(ArticleNames::OutputFile(dir, n.title, QStringLiteral(".wav")), dir + QLatin1Char('/') + n.file) << n.title.toStdString();

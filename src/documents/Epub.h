@@ -1,0 +1,8 @@
+#pragma once
+
+#include "documents/Document.h"
+
+class TZip;
+
+// An e-book: a chapter for every part of its reading order that holds text.
+bool ReadEpub(TZip &zip, TDocument *document, QString *error);

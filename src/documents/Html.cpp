@@ -1,0 +1,298 @@
+#include "documents/Html.h"
+
+#include "articles/TextFile.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <libxml/HTMLparser.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+using namespace std::literals;
+
+bool OneOf(std::string_view name, std::initializer_list<std::string_view> names)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Elements that begin and end a paragraph of their own.
+bool IsBlock(std::string_view name)
+{
+    return OneOf(name, {"p"sv,       "div"sv,    "li"sv,         "dt"sv,         "dd"sv,      "blockquote"sv, "pre"sv,
+                        "td"sv,      "th"sv,     "tr"sv,         "table"sv,      "caption"sv, "ul"sv,         "ol"sv,
+                        "dl"sv,      "section"sv, "article"sv,   "header"sv,     "footer"sv,  "nav"sv,        "aside"sv,
+                        "main"sv,    "figure"sv, "figcaption"sv, "address"sv,    "hr"sv,      "body"sv,       "center"sv,
+                        "details"sv, "summary"sv, "fieldset"sv,  "legend"sv,     "form"sv,    "hgroup"sv,     "menu"sv,
+                        "dialog"sv,  "option"sv, "tbody"sv,      "thead"sv,      "tfoot"sv});
+}
+
+// Elements whose content is never shown as text.
+bool IsUnread(std::string_view name)
+{
+    return OneOf(name, {"script"sv, "style"sv, "template"sv, "svg"sv, "math"sv, "noscript"sv, "iframe"sv, "object"sv,
+                        "embed"sv, "canvas"sv, "video"sv, "audio"sv, "select"sv, "textarea"sv});
+}
+
+int HeadingLevel(std::string_view name)
+{
+    return name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6' ? name[1] - '0' : 0;
+}
+
+// Hidden from everyone (and so from a listener too), or a footnote's mark or its
+// way back, which are not read.
+bool IsHidden(const xmlChar **attributes)
+{
+    for (const xmlChar **a = attributes; a && a[0]; a += 2) {
+        const std::string_view name(reinterpret_cast<const char *>(a[0]));
+        const QString value = a[1] ? QString::fromUtf8(reinterpret_cast<const char *>(a[1])).toLower() : QString();
+        if (name == "hidden"sv)
+            return true;
+        if (name == "aria-hidden"sv && value.trimmed() == QLatin1String("true"))
+            return true;
+        if (name == "style"sv) {
+            const QString style = QString(value).remove(QLatin1Char(' '));
+            if (style.contains(QLatin1String("display:none")) || style.contains(QLatin1String("visibility:hidden")))
+                return true;
+        }
+        if (name == "role"sv && value == QLatin1String("doc-backlink"))
+            return true;
+    }
+    return false;
+}
+
+QString Attribute(const xmlChar **attributes, std::string_view wanted)
+{
+    for (const xmlChar **a = attributes; a && a[0]; a += 2) {
+        if (std::string_view(reinterpret_cast<const char *>(a[0])) == wanted)
+            return a[1] ? QString::fromUtf8(reinterpret_cast<const char *>(a[1])) : QString();
+    }
+    return {};
+}
+
+// What a note's mark or a note says it is, by its role or its e-book type.
+bool Declares(const xmlChar **attributes, std::initializer_list<QLatin1String> kinds)
+{
+    const QStringList types = Attribute(attributes, "epub:type"sv).split(QLatin1Char(' ')) +
+                              QStringList{Attribute(attributes, "role"sv).remove(QLatin1String("doc-"))};
+    return std::any_of(kinds.begin(), kinds.end(), [&](QLatin1String kind) { return types.contains(kind); });
+}
+
+struct TReading
+{
+    TParagraphs Paragraphs;
+    QString Text; // of the paragraph being read
+    int Heading = 0;
+    int Depth = 0;
+    int SkipFrom = 0; // the depth of the element being left out, or 0
+    int Pre = 0;      // inside preformatted text, where spaces and lines count
+    bool InTitle = false;
+    bool TitleRead = false;
+    QString Title;
+    // Footnotes: the notes each paragraph marks, and which note a paragraph is part of.
+    QStringList Marked;
+    std::vector<QStringList> Marks;
+    QString Note;
+    int NoteDepth = 0;
+    std::vector<QString> NoteOf;
+
+    void Flush()
+    {
+        const size_t before = Paragraphs.size();
+        Paragraphs::Add(Paragraphs, Text, Heading);
+        if (Paragraphs.size() > before) {
+            Marks.push_back(std::exchange(Marked, {}));
+            NoteOf.push_back(Note);
+        } else if (!Marked.isEmpty() && !Marks.empty()) {
+            Marks.back() += std::exchange(Marked, {});
+        }
+        Text.clear();
+        Heading = 0;
+    }
+
+    // Each note read after the paragraph that marks it, as a listener needs it,
+    // not where the page gathers its notes.
+    TParagraphs Ordered()
+    {
+        QHash<QString, std::vector<size_t>> notes;
+        for (size_t k = 0; k < Paragraphs.size(); ++k)
+            if (!NoteOf[k].isEmpty())
+                notes[NoteOf[k]].push_back(k);
+        std::vector<bool> placed(Paragraphs.size(), false);
+        QSet<QString> marked;
+        for (const QStringList &marks : Marks)
+            for (const QString &id : marks)
+                if (notes.contains(id))
+                    marked.insert(id);
+        TParagraphs ordered;
+        const auto place = [&](size_t k) {
+            if (!placed[k]) {
+                placed[k] = true;
+                ordered.push_back(std::move(Paragraphs[k]));
+            }
+        };
+        for (size_t k = 0; k < Paragraphs.size(); ++k) {
+            if (NoteOf[k].isEmpty() || !marked.contains(NoteOf[k]))
+                place(k);
+            for (const QString &id : Marks[k])
+                for (const size_t note : notes.value(id))
+                    place(note);
+        }
+        return ordered;
+    }
+};
+
+TReading &Of(void *context) { return *static_cast<TReading *>(context); }
+
+void StartElement(void *context, const xmlChar *tag, const xmlChar **attributes)
+{
+    TReading &r = Of(context);
+    ++r.Depth;
+    if (r.SkipFrom)
+        return;
+    const std::string_view name(reinterpret_cast<const char *>(tag));
+    // A note's mark is not read; its note will be, after this paragraph.
+    if (Declares(attributes, {QLatin1String("noteref")})) {
+        const QString href = Attribute(attributes, "href"sv);
+        if (href.contains(QLatin1Char('#')))
+            r.Marked << href.section(QLatin1Char('#'), 1);
+        r.SkipFrom = r.Depth;
+        return;
+    }
+    if (IsUnread(name) || IsHidden(attributes)) {
+        r.SkipFrom = r.Depth;
+        return;
+    }
+    if (!r.NoteDepth && Declares(attributes, {QLatin1String("footnote"), QLatin1String("endnote"), QLatin1String("rearnote")})) {
+        r.Flush();
+        r.Note = Attribute(attributes, "id"sv);
+        r.NoteDepth = r.Depth;
+    }
+    if (name == "title"sv) {
+        r.InTitle = !r.TitleRead;
+    } else if (name == "br"sv) {
+        r.Text += QLatin1Char('\n');
+    } else if (const int level = HeadingLevel(name)) {
+        r.Flush();
+        r.Heading = level;
+    } else if (IsBlock(name)) {
+        r.Flush();
+        r.Pre += name == "pre"sv;
+    }
+}
+
+void EndElement(void *context, const xmlChar *tag)
+{
+    TReading &r = Of(context);
+    const int depth = r.Depth--;
+    if (r.SkipFrom) {
+        if (depth == r.SkipFrom)
+            r.SkipFrom = 0;
+        return;
+    }
+    const std::string_view name(reinterpret_cast<const char *>(tag));
+    if (depth == r.NoteDepth) {
+        r.Flush();
+        r.Note.clear();
+        r.NoteDepth = 0;
+    }
+    if (name == "title"sv && r.InTitle) {
+        r.InTitle = false;
+        r.TitleRead = true;
+    } else if (HeadingLevel(name) || IsBlock(name)) {
+        r.Flush();
+        if (name == "pre"sv && r.Pre > 0)
+            --r.Pre;
+    }
+}
+
+void Characters(void *context, const xmlChar *characters, int length)
+{
+    TReading &r = Of(context);
+    if (r.SkipFrom)
+        return;
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(characters), length);
+    if (r.InTitle) {
+        r.Title += text;
+        return;
+    }
+    if (r.Pre > 0) {
+        r.Text += text;
+        return;
+    }
+    // Runs of spaces and line ends are one space, as a browser shows them.
+    for (const QChar c : text) {
+        if (c.isSpace() && c != QChar::Nbsp) {
+            if (!r.Text.isEmpty() && !r.Text.endsWith(QLatin1Char(' ')) && !r.Text.endsWith(QLatin1Char('\n')))
+                r.Text += QLatin1Char(' ');
+        } else {
+            r.Text += c;
+        }
+    }
+}
+
+void Quiet(void *, const char *, ...) {}
+
+// The page's text in the encoding it declares (in its first bytes), else as any
+// text file is read.
+QString Decoded(const QByteArray &bytes)
+{
+    static const QRegularExpression declared(
+        QStringLiteral("<meta\\b[^>]*?charset\\s*=\\s*[\"']?\\s*([A-Za-z0-9_.:-]+)|<\\?xml\\b[^>]*?encoding\\s*=\\s*[\"']([A-Za-z0-9_.:-]+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    if (!bom) {
+        const QRegularExpressionMatch match = declared.match(QString::fromLatin1(bytes.left(4096)));
+        const QString name = match.hasMatch() ? match.captured(1) + match.captured(2) : QString();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("utf"), Qt::CaseInsensitive)) {
+            QStringDecoder decoder(name.toLatin1().constData());
+            if (decoder.isValid()) {
+                QString text = decoder.decode(bytes);
+                if (!decoder.hasError())
+                    return text;
+            }
+        }
+    }
+    return TextFile::Decode(bytes);
+}
+
+} // namespace
+
+namespace HtmlReader {
+
+TParagraphs Read(const QString &html, QString *title)
+{
+    htmlSAXHandler handler;
+    std::memset(&handler, 0, sizeof handler);
+    handler.startElement = StartElement;
+    handler.endElement = EndElement;
+    handler.characters = Characters;
+    handler.ignorableWhitespace = Characters;
+    handler.warning = Quiet;
+    handler.error = Quiet;
+    TReading reading;
+    const QByteArray utf8 = html.toUtf8();
+    // Decoded already: a charset the page declares is not applied a second time.
+    htmlParserCtxtPtr context = htmlCreatePushParserCtxt(&handler, &reading, nullptr, 0, nullptr, XML_CHAR_ENCODING_UTF8);
+    if (!context)
+        return {};
+    htmlCtxtUseOptions(context, HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
+                                    HTML_PARSE_IGNORE_ENC);
+    htmlParseChunk(context, utf8.constData(), int(std::min<qsizetype>(utf8.size(), INT_MAX)), 1);
+    htmlFreeParserCtxt(context);
+    reading.Flush();
+    if (title)
+        *title = Paragraphs::Clean(reading.Title.simplified());
+    return reading.Ordered();
+}
+
+TParagraphs Read(const QByteArray &bytes, QString *title) { return Read(Decoded(bytes), title); }
+
+} // namespace HtmlReader

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "documents/Paragraphs.h"
+
+#include <QByteArray>
+
+namespace HtmlReader {
+
+// The paragraphs of an HTML or XHTML page as a browser shows them: nothing hidden,
+// no script, style, template or drawing, footnote marks left out; decoded as the
+// page declares (else UTF-8, else Windows-1252). `title`, when given, gets the
+// title its head gives. Nothing outside the page is ever loaded.
+TParagraphs Read(const QByteArray &bytes, QString *title);
+TParagraphs Read(const QString &html, QString *title);
+
+} // namespace HtmlReader
