@@ -113,7 +113,9 @@ bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapte
     TDocument document;
     if (!Read(path, &document, error, progress))
         return false;
-    const QString title = document.Title.isEmpty() ? fileTitle : document.Title;
+    const QString title = !document.Title.isEmpty()                                         ? document.Title
+                          : document.Chapters.size() == 1 && !document.Chapters[0].Title.isEmpty() ? document.Chapters[0].Title
+                                                                                                  : fileTitle;
     if (!chapters || document.Chapters.size() == 1) {
         articles->push_back({title, document.Text()});
         return true;

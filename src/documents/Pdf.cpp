@@ -4,10 +4,12 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <poppler-qt6.h>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <mutex>
 
@@ -26,90 +28,286 @@ QString Unligated(const QString &text)
     return plain;
 }
 
-// A page's printed lines made into paragraphs again: a line joins the one before
-// unless a gap, a change of type size, an indent, a column or a sentence ending
-// where the next line's first word would still have fitted says a new paragraph
-// begins.
-void PdfParagraphs(const Poppler::Page &page, TParagraphs &paragraphs)
+// A printed line: its words and the size of most of its type (a bullet or a
+// bracket of another font does not make a line larger).
+struct TLine
 {
-    struct TLine
+    QString Text;
+    QRectF Box;
+    qreal Height = 0;
+    qreal FirstWord = 0; // its width
+    bool RightToLeft = false;
+};
+using TLines = std::vector<TLine>;
+
+bool IsRightToLeft(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; });
+}
+
+// A note's mark: a number or a sign (*, †, ‡, §) in smaller type, raised.
+bool IsNoteMark(const QString &text)
+{
+    static const QRegularExpression mark(QStringLiteral("^[0-9*\\x{2020}\\x{2021}\\x{00A7}\\x{00B6}]{1,3}$"));
+    return mark.match(text).hasMatch();
+}
+
+TLines PageLines(const Poppler::Page &page)
+{
+    struct TWord
     {
         QString Text;
         QRectF Box;
-        qreal FirstWord = 0; // its width
+        bool SpaceAfter = false;
     };
-    std::vector<TLine> lines;
-    bool lineEnded = true;
-    for (const std::unique_ptr<Poppler::TextBox> &word : page.textList()) {
-        if (lineEnded)
-            lines.push_back({QString(), QRectF(), word->boundingBox().width()});
-        TLine &line = lines.back();
-        line.Text += word->text();
-        line.Box = line.Box.isNull() ? word->boundingBox() : line.Box.united(word->boundingBox());
-        lineEnded = !word->nextWord();
-        if (!lineEnded && word->hasSpaceAfter())
-            line.Text += QLatin1Char(' ');
-    }
-    // The words come in the order they stand on the page, which for Hebrew or
-    // Arabic is not the order they are read in: such a page is taken as the
-    // library puts its text together, a paragraph a line.
-    const auto rightToLeft = [](const TLine &line) {
-        return std::any_of(line.Text.begin(), line.Text.end(),
-                           [](QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; });
-    };
-    if (std::any_of(lines.begin(), lines.end(), rightToLeft)) {
-        static const QRegularExpression bidiControls(QStringLiteral("[\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
-        for (const QString &line : page.text(QRectF()).split(QLatin1Char('\n')))
-            Paragraphs::Add(paragraphs, Unligated(QString(line).remove(bidiControls)));
-        return;
-    }
-    for (TLine &line : lines)
-        line.Text = Unligated(line.Text);
-    qreal right = 0;
-    for (const TLine &line : lines)
-        right = std::max(right, line.Box.right());
-    static const QRegularExpression sentenceEnd(QStringLiteral("[.!?:;\\x{201D}\\x{2019}\"')]$"));
-    static const QRegularExpression brokenWord(QStringLiteral("\\p{L}-$"));
-    QString paragraph;
-    qreal size = lines.empty() ? 0 : lines.front().Box.height();
-    const auto end = [&] {
-        const size_t before = paragraphs.size();
-        Paragraphs::Add(paragraphs, paragraph);
-        if (paragraphs.size() > before)
-            paragraphs.back().Size = size;
-        paragraph.clear();
-    };
-    // A word broken at the page's end goes on on the next page.
-    if (!lines.empty() && !paragraphs.empty() && brokenWord.match(paragraphs.back().Text).hasMatch() &&
-        lines.front().Text.at(0).isLower()) {
-        paragraph = paragraphs.back().Text.chopped(1);
-        size = paragraphs.back().Size;
-        paragraphs.pop_back();
-    }
-    for (size_t k = 0; k < lines.size(); ++k) {
-        const TLine &line = lines[k];
-        if (k > 0) {
-            const TLine &before = lines[k - 1];
-            const qreal height = std::min(before.Box.height(), line.Box.height());
-            const bool newParagraph =
-                line.Box.top() - before.Box.bottom() > 0.5 * height ||       // a blank line's gap
-                line.Box.top() < before.Box.top() - 0.5 * height ||          // the next column
-                std::abs(line.Box.height() - before.Box.height()) > 0.2 * height || // a heading
-                line.Box.left() > before.Box.left() + 0.8 * height ||        // an indented first line
-                (before.Box.right() + 0.5 * height + line.FirstWord < right && sentenceEnd.match(before.Text).hasMatch());
-            if (newParagraph) {
-                end();
-                size = line.Box.height();
-            } else if (brokenWord.match(paragraph).hasMatch() && line.Text.at(0).isLower()) {
-                paragraph.chop(1); // a word broken at the line's end is one word again
-            } else {
-                paragraph += QLatin1Char(' ');
-            }
+    TLines lines;
+    std::vector<TWord> words; // of the line being read
+    const auto ended = [&] {
+        QHash<int, qsizetype> heights; // characters by their type's height
+        for (const TWord &word : words)
+            heights[qRound(word.Box.height() * 4)] += word.Text.size();
+        const int most = std::max_element(heights.cbegin(), heights.cend()).key();
+        const auto body = std::find_if(words.begin(), words.end(), [&](const TWord &w) { return qRound(w.Box.height() * 4) == most; });
+        TLine line;
+        line.Height = most / 4.0;
+        line.FirstWord = words.front().Box.width();
+        for (const TWord &word : words) {
+            line.Box = line.Box.isNull() ? word.Box : line.Box.united(word.Box);
+            const bool mark = word.Box.height() < 0.8 * line.Height && word.Box.bottom() < body->Box.bottom() - 0.2 * line.Height &&
+                              IsNoteMark(word.Text);
+            if (!mark)
+                line.Text += word.Text;
+            if (word.SpaceAfter && !line.Text.endsWith(QLatin1Char(' ')))
+                line.Text += QLatin1Char(' ');
         }
-        paragraph += line.Text;
+        line.Text = line.Text.trimmed();
+        // The words come in the order they stand on the page, which for Hebrew or
+        // Arabic is not the order they are read in: such a line is taken as the
+        // library puts its text together.
+        if (IsRightToLeft(line.Text)) {
+            static const QRegularExpression bidiControls(QStringLiteral("[\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
+            line.Text = page.text(line.Box.adjusted(-0.5, -0.5, 0.5, 0.5)).simplified().remove(bidiControls);
+            line.RightToLeft = true;
+        }
+        line.Text = Unligated(line.Text);
+        if (!line.Text.isEmpty())
+            lines.push_back(std::move(line));
+        words.clear();
+    };
+    for (const std::unique_ptr<Poppler::TextBox> &word : page.textList()) {
+        words.push_back({word->text(), word->boundingBox(), word->nextWord() && word->hasSpaceAfter()});
+        if (!word->nextWord())
+            ended();
     }
-    end();
+    if (!words.empty())
+        ended();
+    return lines;
 }
+
+// The size most of a document's text is in, its body's.
+qreal BodyHeight(const std::vector<TLines> &pages)
+{
+    QHash<int, qsizetype> chars;
+    for (const TLines &lines : pages)
+        for (const TLine &line : lines)
+            chars[qRound(line.Height * 2)] += line.Text.size();
+    const auto most = std::max_element(chars.cbegin(), chars.cend());
+    return most != chars.cend() ? most.key() / 2.0 : 0;
+}
+
+// Running heads, page numbers and footers: lines at a page's top or bottom edge
+// that are its number, or that come back on other pages (their numbers aside,
+// so "6 CHAPTER 1. PREAMBLE" and "8 CHAPTER 1. PREAMBLE" are one).
+void DropFurniture(std::vector<TLines> &pages, const std::vector<qreal> &pageHeights)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    static const QRegularExpression pageNumber(
+        QStringLiteral("^[\\s\\-\\x{2013}\\x{2014}]*(page\\s*)?(\\d+|[ivxlc]+)(\\s*(of|/)\\s*\\d+)?[\\s\\-\\x{2013}\\x{2014}]*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto edge = [&](const TLine &line, size_t page) {
+        const qreal height = pageHeights[page];
+        return line.Box.bottom() < 0.12 * height ? QLatin1Char('t') : line.Box.top() > 0.88 * height ? QLatin1Char('b') : QChar();
+    };
+    const auto key = [&](const TLine &line, size_t page) {
+        return edge(line, page) + QString(line.Text).replace(number, QStringLiteral("#")).simplified().toLower();
+    };
+    QHash<QString, int> seenOn;
+    for (size_t k = 0; k < pages.size(); ++k) {
+        QSet<QString> keys;
+        for (const TLine &line : pages[k])
+            if (!edge(line, k).isNull())
+                keys.insert(key(line, k));
+        for (const QString &each : std::as_const(keys))
+            ++seenOn[each];
+    }
+    for (size_t k = 0; k < pages.size(); ++k) {
+        TLines &lines = pages[k];
+        // A number stands alone at the very edge ("2" beside "if serious trouble" is text).
+        const auto outermost = [&](const TLine &line) {
+            const qreal margin = 0.5 * line.Height;
+            return std::none_of(lines.begin(), lines.end(), [&](const TLine &other) {
+                return edge(line, k) == QLatin1Char('t') ? other.Box.top() < line.Box.top() - margin
+                                                         : other.Box.bottom() > line.Box.bottom() + margin;
+            });
+        };
+        // Set apart from the text by a blank line's room at least (the first line
+        // of the text below a running head is not furniture, however often it
+        // comes back).
+        const auto apart = [&](const TLine &line) {
+            const bool top = edge(line, k) == QLatin1Char('t');
+            return std::all_of(lines.begin(), lines.end(), [&](const TLine &other) {
+                const qreal gap = top ? other.Box.top() - line.Box.bottom() : line.Box.top() - other.Box.bottom();
+                const bool sameRow = other.Box.top() < line.Box.bottom() && other.Box.bottom() > line.Box.top();
+                return sameRow || gap < 0 || gap >= 0.8 * line.Height;
+            });
+        };
+        const auto furniture = [&](const TLine &line) {
+            return !edge(line, k).isNull() && apart(line) &&
+                   (seenOn.value(key(line, k)) >= 2 || (pageNumber.match(line.Text).hasMatch() && outermost(line)));
+        };
+        std::vector<bool> drop;
+        for (const TLine &line : lines)
+            drop.push_back(furniture(line));
+        size_t kept = 0;
+        for (size_t n = 0; n < lines.size(); ++n)
+            if (!drop[n])
+                lines[kept++] = std::move(lines[n]);
+        lines.resize(kept);
+    }
+}
+
+// Footnotes: the lines in smaller type at the foot of a page, below a gap.
+TLines TakeFootnotes(TLines &lines, qreal body, qreal pageHeight)
+{
+    size_t first = lines.size();
+    while (first > 0 && lines[first - 1].Height < 0.9 * body && lines[first - 1].Box.top() > 0.5 * pageHeight)
+        --first;
+    if (first == lines.size() || first == 0 || lines[first].Box.top() - lines[first - 1].Box.bottom() < 0.5 * body)
+        return {};
+    TLines notes;
+    for (size_t k = first; k < lines.size(); ++k)
+        if (!IsNoteMark(lines[k].Text)) // a note's own number is not read
+            notes.push_back(std::move(lines[k]));
+    lines.erase(lines.begin() + qsizetype(first), lines.end());
+    return notes;
+}
+
+// Printed lines made into paragraphs again: a line joins the one before unless a
+// gap, a change of type size, an indent, a column or a sentence ending where the
+// next line's first word would still have fitted says a new paragraph begins. A
+// paragraph goes on over a page's end unless its sentence ended there; the page's
+// footnotes are read after it.
+class TParagraphMaker
+{
+public:
+    TParagraphMaker(TParagraphs &paragraphs, qreal body) : m_Paragraphs(paragraphs), m_Body(body) {}
+
+    void Page(const TLines &lines, TLines notes)
+    {
+        qreal right = 0;
+        qreal left = std::numeric_limits<qreal>::max();
+        for (const TLine &line : lines) {
+            right = std::max(right, line.Box.right());
+            left = std::min(left, line.Box.left());
+        }
+        for (size_t k = 0; k < lines.size(); ++k) {
+            const TLine &line = lines[k];
+            if (k == 0)
+                PageBreak(line, line.Box.left() - left);
+            else
+                Line(lines[k - 1], line, right);
+            m_Text += line.Text;
+            if (m_Size == 0)
+                m_Size = line.Height;
+        }
+        if (!lines.empty()) {
+            m_Last = lines.back();
+            m_LastIndent = m_Last.Box.left() - left;
+        }
+        if (!notes.empty()) {
+            TParagraphs made;
+            TParagraphMaker maker(made, m_Body);
+            maker.Page(notes, {});
+            maker.End();
+            for (TParagraph &note : made)
+                note.Size = 0; // never a heading
+            m_Notes.insert(m_Notes.end(), made.begin(), made.end());
+        }
+    }
+
+    void End()
+    {
+        // A page that ends in a heading has its notes read before it.
+        if (!m_Notes.empty() && m_Size > 1.1 * m_Body) {
+            m_Paragraphs.insert(m_Paragraphs.end(), m_Notes.begin(), m_Notes.end());
+            m_Notes.clear();
+        }
+        const size_t before = m_Paragraphs.size();
+        Paragraphs::Add(m_Paragraphs, m_Text);
+        if (m_Paragraphs.size() > before)
+            m_Paragraphs.back().Size = m_Size;
+        m_Text.clear();
+        m_Size = 0;
+        m_Paragraphs.insert(m_Paragraphs.end(), m_Notes.begin(), m_Notes.end());
+        m_Notes.clear();
+    }
+
+private:
+    static bool SentenceEnded(const QString &text)
+    {
+        static const QRegularExpression sentenceEnd(QStringLiteral("[.!?:;\\x{201D}\\x{2019}\"')]$"));
+        return sentenceEnd.match(text).hasMatch();
+    }
+
+    // A word broken at a line's end is one word again.
+    bool JoinBroken(const TLine &line)
+    {
+        static const QRegularExpression brokenWord(QStringLiteral("\\p{L}-$"));
+        if (!brokenWord.match(m_Text).hasMatch() || line.Text.isEmpty() || !line.Text.at(0).isLower())
+            return false;
+        m_Text.chop(1);
+        return true;
+    }
+
+    // `indent`: of the new page's first line from the page's left margin.
+    void PageBreak(const TLine &line, qreal indent)
+    {
+        const qreal height = std::min(line.Height, m_Last.Height);
+        const bool goesOn = !m_Text.isEmpty() && !SentenceEnded(m_Text) && !line.RightToLeft && !m_Last.RightToLeft &&
+                            std::abs(line.Height - m_Last.Height) <= 0.1 * height &&
+                            std::abs(indent - m_LastIndent) <= 0.8 * height;
+        if (!goesOn)
+            End();
+        else if (!JoinBroken(line))
+            m_Text += QLatin1Char(' ');
+    }
+
+    void Line(const TLine &before, const TLine &line, qreal right)
+    {
+        const qreal height = std::min(before.Height, line.Height);
+        const bool newParagraph =
+            before.RightToLeft || line.RightToLeft ||                      // read as the library gives them
+            line.Box.top() - before.Box.bottom() > 0.5 * height ||         // a blank line's gap
+            line.Box.top() < before.Box.top() - 0.5 * height ||            // the next column
+            std::abs(line.Height - before.Height) > 0.1 * height ||        // a heading
+            line.Box.left() > before.Box.left() + 0.8 * height ||          // an indented first line
+            (before.Box.right() + 0.5 * height + line.FirstWord < right && SentenceEnded(before.Text));
+        if (newParagraph) {
+            End();
+        } else if (!JoinBroken(line)) {
+            m_Text += QLatin1Char(' ');
+        }
+    }
+
+    TParagraphs &m_Paragraphs;
+    const qreal m_Body; // the body's type size
+    QString m_Text; // of the paragraph being made
+    qreal m_Size = 0;
+    TLine m_Last;
+    qreal m_LastIndent = 0;
+    TParagraphs m_Notes; // waiting for the paragraph to end
+};
 
 // Headings of a printed document are short paragraphs in larger type than the
 // body's (the size most of the text is in); the largest are level 1.
@@ -155,16 +353,27 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
         return false;
     }
     document->Title = Paragraphs::Clean(pdf->info(QStringLiteral("Title")));
-    TParagraphs paragraphs;
+    std::vector<TLines> pages;
+    std::vector<qreal> pageHeights;
     for (int k = 0; k < pdf->numPages(); ++k) {
         if (progress && !progress(k, pdf->numPages())) {
             *error = QStringLiteral("was not opened: stopped");
             return false;
         }
         const std::unique_ptr<Poppler::Page> page = pdf->page(k);
-        if (page)
-            PdfParagraphs(*page, paragraphs);
+        pages.push_back(page ? PageLines(*page) : TLines());
+        pageHeights.push_back(page ? page->pageSizeF().height() : 0);
     }
+    DropFurniture(pages, pageHeights);
+    const qreal body = BodyHeight(pages);
+    TParagraphs paragraphs;
+    TParagraphMaker maker(paragraphs, body);
+    for (size_t k = 0; k < pages.size(); ++k) {
+        TLines notes = TakeFootnotes(pages[k], body, pageHeights[k]);
+        maker.Page(pages[k], std::move(notes));
+        TLines().swap(pages[k]);
+    }
+    maker.End();
     if (paragraphs.empty()) {
         *error = QStringLiteral("has no text layer (its pages are pictures); it was not opened");
         return false;

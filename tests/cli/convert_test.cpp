@@ -258,6 +258,40 @@ TEST_F(ConvertTest, BadInputIsToldWithItsReasonAndEverythingElseIsWritten)
     EXPECT_GT(Seconds(out + QStringLiteral("/good.mp3")), 0.5);
 }
 
+TEST_F(ConvertTest, DocumentsWithCodeAndMarginsAreWrittenBesideTheGoodOnesAsTheTextToBeSpoken)
+{
+    // Each of these once ended the converter (no fonts without a display) and the
+    // whole batch with it.
+    const QStringList inputs{
+        Input(QStringLiteral("code.html"), "<html><body><h1>Code: the basics</h1><p>Type <code>ls</code>, <kbd>Enter</kbd>, "
+                                           "<tt>x</tt> <samp>y</samp>.</p><pre>a = 1\nb = 2</pre></body></html>"),
+        Input(QStringLiteral("margins.html"), "<html><head><title>ls</title></head><body>"
+                                              "<p style=\"margin-left:11%; margin-top: 1em\">List <b>files</b>.</p></body></html>"),
+        Input(QStringLiteral("keys.md"), "# Keys\n\nPress <kbd>Ctrl</kbd>+<kbd>C</kbd> to stop.\n"),
+        Input(QStringLiteral("good.txt"), "Plain words.\n")};
+    const Result r = Convert(inputs + QStringList{"--format", "txt", "--out", out, "--quiet"});
+    EXPECT_EQ(r.exit, 0) << r.told.toStdString();
+    EXPECT_TRUE(r.told.isEmpty()) << r.told.toStdString(); // no warnings either
+    const struct
+    {
+        const char *file;
+        QByteArray text;
+    } written[]{{"Code - the basics.txt", "Code: the basics\nType ls, Enter, x y.\na = 1\nb = 2\n"},
+                {"Keys.txt", "Keys\nPress Ctrl+C to stop.\n"},
+                {"good.txt", "Plain words.\n"},
+                {"ls.txt", "List files.\n"}};
+    ASSERT_EQ(Files(out).size(), std::size(written)) << Files(out).join(QLatin1Char(' ')).toStdString();
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    for (const auto &w : written) {
+        const QString path = out + QLatin1Char('/') + QLatin1String(w.file);
+        EXPECT_EQ(TempHome::ReadFile(path), w.text) << w.file;
+        struct stat st{};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << w.file;
+        EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask) << w.file << ": as any file made here";
+    }
+}
+
 TEST_F(ConvertTest, ASignalStopsPromptlyAndLeavesOnlyWholeFiles)
 {
     QStringList texts;

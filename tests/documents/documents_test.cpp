@@ -4,6 +4,8 @@
 #include "support/TempHome.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 
 #include <QtEndian>
 
@@ -164,6 +166,147 @@ TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
             << c.name << ": " << error.toStdString();
         EXPECT_TRUE(document.Chapters.empty()) << c.name;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A document made by a producer users have, from our own text; empty when it fails.
+QByteArray Produce(const QString &program, const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess p;
+    p.start(program, arguments);
+    p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return p.readAllStandardOutput();
+}
+
+QStringList ChapterTitles(const TDocument &document)
+{
+    QStringList titles;
+    for (const auto &chapter : document.Chapters)
+        titles << chapter.Title;
+    return titles;
+}
+
+TEST(DocumentsTest, TheSameBookFromEveryProducerGivesTheSameChaptersAndWords)
+{
+    TempHome home;
+    const QByteArray book = "---\ntitle: \"The Harbour: A Short Book\"\nauthor: Ann Writer\n---\n\n"
+                            "# The Arrival\n\nThe boat came in at dawn.[^1] Type `ls` and press <kbd>Enter</kbd>.\n\n"
+                            "[^1]: It was a grey morning.\n\n## On the quay\n\nPeople waited.\n\n# The Market\n\nFish was sold.\n";
+    const QString source = home.Root() + QStringLiteral("/book.md");
+    TempHome::WriteFile(source, book);
+    const QStringList titles{"The Arrival", "The Market"};
+    const QStringList texts{"The Harbour: A Short Book\nAnn Writer\nThe Arrival\nThe boat came in at dawn. Type ls and press Enter.\n"
+                            "It was a grey morning.\nOn the quay\nPeople waited.",
+                            "The Market\nFish was sold."};
+    for (const char *kind : {"md", "html", "epub", "docx", "odt"}) {
+        const QByteArray bytes = QLatin1String(kind) == QLatin1String("md")
+                                     ? book
+                                     : Produce(QStringLiteral("pandoc"), {source, QStringLiteral("--standalone"), QStringLiteral("-t"),
+                                                                          QLatin1String(kind) == QLatin1String("html") ? QStringLiteral("html5") : QLatin1String(kind),
+                                                                          QStringLiteral("-o"), QStringLiteral("-")});
+        ASSERT_FALSE(bytes.isEmpty()) << "pandoc could not make " << kind;
+        TDocument document;
+        QString error;
+        ASSERT_TRUE(DocumentReader::ReadBytes(bytes, QStringLiteral("book.") + QLatin1String(kind), &document, &error)) << error.toStdString();
+        EXPECT_EQ(document.Title, QStringLiteral("The Harbour: A Short Book")) << kind;
+        EXPECT_EQ(ChapterTitles(document), titles) << kind;
+        for (int k = 0; k < texts.size() && k < int(document.Chapters.size()); ++k)
+            EXPECT_EQ(document.Chapters[size_t(k)].Text, texts[k]) << kind;
+    }
+}
+
+TEST(DocumentsTest, PrintedPagesAreReadWithoutTheirFurnitureAndWithTheirNotesInPlace)
+{
+    // Three pages or more, each with a running head and a page number; headings in
+    // larger type, bullets, a footnote whose paragraph goes on over the page's end.
+    QByteArray ms = ".nr PS 10\n.nr VS 12\n.ds LH Running Head\n.ds CH Page %\n";
+    const QByteArray filler = QByteArray("The quick brown fox jumps over the lazy dog by the river. ").repeated(6);
+    const auto heading = [](const QByteArray &text) { return ".LP\n.ps 18\n.vs 22\n\\fB" + text + "\\fP\n.ps 10\n.vs 12\n"; };
+    ms += heading("Chapter One") + ".PP\nThe first chapter begins.\n";
+    for (int k = 0; k < 3; ++k)
+        ms += ".IP \\(bu 2\nA bullet item of words.\n";
+    for (int k = 0; k < 9; ++k)
+        ms += ".PP\nParagraph " + QByteArray::number(k) + (k == 8 ? " has a note\\**." : ".") + " " + filler + "\n";
+    ms += ".FS\nThe note itself.\n.FE\n" + heading("Chapter Two");
+    for (int k = 0; k < 40; ++k)
+        ms += ".PP\nMore " + QByteArray::number(k) + ". " + filler + "\n";
+    const QByteArray man = ".TH DEMO 1 2026 \"Demo 1.0\" \"User Commands\"\n.SH NAME\ndemo \\- shows pages\n.SH EXIT STATUS\n"
+                           ".TP\n0\nif all went well,\n.TP\n2\nif it did not.\n.SH DESCRIPTION\n" +
+                           QByteArray(".PP\n" + filler + "\n").repeated(20);
+    const struct
+    {
+        const char *name;
+        QByteArray pdf;
+        QStringList titles;
+        QStringList heard, unheard;
+    } cases[]{
+        {"book.pdf", Produce(QStringLiteral("groff"), {QStringLiteral("-ms"), QStringLiteral("-Tpdf")}, ms),
+         {"Chapter One", "Chapter Two"},
+         // The note once, after the paragraph the page ends in, which goes on whole.
+         {"Chapter One\nThe first chapter begins.\n\u2022 A bullet item of words.", "has a note. The quick",
+          "by the river.\nThe note itself.\nMore "},
+         {"Running Head", "Page ", "note1", "\njumps"}},
+        {"demo.pdf", Produce(QStringLiteral("groff"), {QStringLiteral("-man"), QStringLiteral("-Tpdf")}, man),
+         {""},
+         {"NAME\ndemo - shows pages", "0\nif all went well,\n2\nif it did not."},
+         {"DEMO(1)", "User Commands", "Demo 1.0"}},
+    };
+    for (const auto &c : cases) {
+        ASSERT_FALSE(c.pdf.isEmpty()) << "groff could not make " << c.name;
+        TDocument document;
+        QString error;
+        ASSERT_TRUE(DocumentReader::ReadBytes(c.pdf, QLatin1String(c.name), &document, &error)) << error.toStdString();
+        EXPECT_EQ(ChapterTitles(document), c.titles) << c.name;
+        const QString text = document.Text();
+        for (const QString &heard : c.heard)
+            EXPECT_TRUE(text.contains(heard)) << c.name << " lacks [" << heard.toStdString() << "] in\n" << text.toStdString();
+        for (const QString &unheard : c.unheard)
+            EXPECT_FALSE(text.contains(unheard)) << c.name << " reads [" << unheard.toStdString() << "]";
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\n\\d{1,2}$")))) << c.name << ": a page number at the end";
+    }
+}
+
+TEST(DocumentsTest, PagesAndNotesLoseNothingAndReadNothingHidden)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        QString title;
+        QString text;
+    } cases[]{
+        // Void and unclosed raw HTML in Markdown, a README that opens with a logo.
+        {"readme.md", "<p align=\"center\"><img src=\"logo.png\"></p>\n\n# Tool\n\nOne<br>two <b>bold\n\n<img src=x> Three <kbd>K</kbd>.\n",
+         "", "Tool\nOne\ntwo bold\nThree K."},
+        {"hidden.html",
+         "<html><head><title>Shown</title></head><body><svg><title>icon</title></svg><p>Seen.</p><div hidden>a</div>"
+         "<p style=\"display: none\">b</p><template><p>c</p></template><span aria-hidden=\"true\">d</span>"
+         "<nav epub:type=\"landmarks\" hidden><a href=\"#x\">e</a></nav><p>Also <code>seen</code>.</p></body></html>",
+         "Shown", "Seen.\nAlso seen."},
+        {"cyrillic.html", "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+                          "<title>\xcf\xf0\xe8\xe2\xe5\xf2</title></head><body><p>\xcc\xe8\xf0.</p></body></html>",
+         QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442"), QStringLiteral("\u041c\u0438\u0440.")},
+        {"koi8.html", "<meta charset=\"koi8-r\"><p>\xf0\xd2\xc9\xd7\xc5\xd4</p>", "", QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442")},
+        // The one H1 of a page titles its first chapter.
+        {"manual.html", "<h1>Manual</h1><p>Intro.</p><h2>Use</h2><p>a</p><h2>Limits</h2><p>b</p>", "", "Manual\nIntro.\nUse\na\nLimits\nb"},
+    };
+    for (const auto &c : cases) {
+        TDocument document;
+        QString error;
+        ASSERT_TRUE(DocumentReader::ReadBytes(c.bytes, QLatin1String(c.name), &document, &error)) << c.name << ": " << error.toStdString();
+        EXPECT_EQ(document.Title, c.title) << c.name;
+        EXPECT_EQ(document.Text(), c.text) << c.name;
+    }
+    TDocument manual;
+    QString error;
+    ASSERT_TRUE(DocumentReader::ReadBytes(cases[4].bytes, QStringLiteral("manual.html"), &manual, &error));
+    EXPECT_EQ(ChapterTitles(manual), (QStringList{"Manual", "Use", "Limits"}));
 }
 
 } // namespace
