@@ -239,6 +239,10 @@ TEST(DocumentsTest, PrintedPagesAreReadWithoutTheirFurnitureAndWithTheirNotesInP
     const QByteArray man = ".TH DEMO 1 2026 \"Demo 1.0\" \"User Commands\"\n.SH NAME\ndemo \\- shows pages\n.SH EXIT STATUS\n"
                            ".TP\n0\nif all went well,\n.TP\n2\nif it did not.\n.SH DESCRIPTION\n" +
                            QByteArray(".PP\n" + filler + "\n").repeated(20);
+    // A chapter heading right above a section heading, a little smaller.
+    QByteArray sections = ".nr PS 10\n.nr VS 12\n";
+    for (const char *chapter : {"Chapter One", "Chapter Two"})
+        sections += heading(chapter).replace(".ps 18", ".ps 16") + heading("A section").replace(".ps 18", ".ps 14") + ".PP\n" + filler + "\n";
     const struct
     {
         const char *name;
@@ -246,6 +250,14 @@ TEST(DocumentsTest, PrintedPagesAreReadWithoutTheirFurnitureAndWithTheirNotesInP
         QStringList titles;
         QStringList heard, unheard;
     } cases[]{
+        // A heading in Hebrew among others keeps them all.
+        {"hebrew.pdf",
+         Printed({"#Chapter One", "Some text of the first chapter.", "\f", "#\u05E4\u05E8\u05E7 \u05E9\u05E0\u05D9",
+                  QStringLiteral("\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD.").repeated(3), "\f", "#Chapter Three",
+                  "The end of the third chapter."}),
+         {"Chapter One", "\u05E4\u05E8\u05E7 \u05E9\u05E0\u05D9", "Chapter Three"}, {}, {}},
+        {"sections.pdf", Produce(QStringLiteral("groff"), {QStringLiteral("-ms"), QStringLiteral("-Tpdf")}, sections),
+         {"Chapter One", "Chapter Two"}, {"Chapter One\nA section\nThe quick"}, {}},
         {"book.pdf", Produce(QStringLiteral("groff"), {QStringLiteral("-ms"), QStringLiteral("-Tpdf")}, ms),
          {"Chapter One", "Chapter Two"},
          // The note once, after the paragraph the page ends in, which goes on whole.

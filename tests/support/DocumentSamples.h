@@ -111,12 +111,14 @@ inline QByteArray Pdf(bool withText)
                    QStringLiteral("A Printed Report"));
 }
 
-// A long printed document: a paragraph a page, "Page 1 of many.", "Page 2 …".
+// A long printed document: a paragraph a page, "Page 1 of many.", "Page 2 …",
+// each down the page among the text (at its top, it would be a running head).
 inline QByteArray PdfPages(int pages)
 {
     QStringList lines;
     for (int k = 1; k <= pages; ++k)
-        lines << (k > 1 ? QStringList{QStringLiteral("\f")} : QStringList{}) << QStringLiteral("Page %1 of many.").arg(k);
+        lines << (k > 1 ? QStringList{QStringLiteral("\f")} : QStringList{}) << QStringList(6, QString())
+              << QStringLiteral("Page %1 of many.").arg(k);
     return Printed(lines);
 }
 
