@@ -119,18 +119,34 @@ qreal BodyHeight(const std::vector<TLines> &pages)
 // Running heads, page numbers and footers: lines at a page's top or bottom edge
 // that are its number, or that come back on other pages (their numbers aside,
 // so "6 CHAPTER 1. PREAMBLE" and "8 CHAPTER 1. PREAMBLE" are one).
-void DropFurniture(std::vector<TLines> &pages, const std::vector<qreal> &pageHeights)
+void DropFurniture(std::vector<TLines> &pages, const std::vector<qreal> &pageHeights, qreal body)
 {
     static const QRegularExpression number(QStringLiteral("\\d+"));
     static const QRegularExpression pageNumber(
         QStringLiteral("^[\\s\\-\\x{2013}\\x{2014}]*(page\\s*)?(\\d+|[ivxlc]+)(\\s*(of|/)\\s*\\d+)?[\\s\\-\\x{2013}\\x{2014}]*$"),
         QRegularExpression::CaseInsensitiveOption);
+    // The first two rows of a page's text and its last, wherever its margins are (the
+    // row above a footer may be a footnote's).
+    std::vector<std::pair<qreal, qreal>> edges; // a page's: the second row's top, the last row's
+    for (const TLines &lines : pages) {
+        std::vector<qreal> tops;
+        for (const TLine &line : lines)
+            tops.push_back(line.Box.top());
+        std::sort(tops.begin(), tops.end());
+        tops.erase(std::unique(tops.begin(), tops.end(), [](qreal a, qreal b) { return b - a < 2; }), tops.end());
+        edges.emplace_back(tops.empty() ? 0 : tops[std::min<size_t>(1, tops.size() - 1)],
+                           tops.empty() ? 0 : tops.back());
+    }
     const auto edge = [&](const TLine &line, size_t page) {
-        const qreal height = pageHeights[page];
-        return line.Box.bottom() < 0.12 * height ? QLatin1Char('t') : line.Box.top() > 0.88 * height ? QLatin1Char('b') : QChar();
+        const qreal middle = pageHeights[page] / 2;
+        return line.Box.top() < edges[page].first + 2 && line.Box.bottom() < middle  ? QLatin1Char('t')
+               : line.Box.top() > edges[page].second - 2 && line.Box.top() > middle ? QLatin1Char('b')
+                                                                                   : QChar();
     };
+    // A running head stands at the same place on every page.
     const auto key = [&](const TLine &line, size_t page) {
-        return edge(line, page) + QString(line.Text).replace(number, QStringLiteral("#")).simplified().toLower();
+        return edge(line, page) + QString::number(qRound(line.Box.top() / 4)) + QLatin1Char(' ') +
+               QString(line.Text).replace(number, QStringLiteral("#")).simplified().toLower();
     };
     QHash<QString, int> seenOn;
     for (size_t k = 0; k < pages.size(); ++k) {
@@ -162,8 +178,9 @@ void DropFurniture(std::vector<TLines> &pages, const std::vector<qreal> &pageHei
                 return sameRow || gap < 0 || gap >= 0.8 * line.Height;
             });
         };
+        // In the body's type or smaller: "Chapter 2" above a chapter's title is no running head.
         const auto furniture = [&](const TLine &line) {
-            return !edge(line, k).isNull() && apart(line) &&
+            return !edge(line, k).isNull() && apart(line) && line.Height <= 1.05 * body &&
                    (seenOn.value(key(line, k)) >= 2 || (pageNumber.match(line.Text).hasMatch() && outermost(line)));
         };
         std::vector<bool> drop;
@@ -286,6 +303,13 @@ private:
     void Line(const TLine &before, const TLine &line, qreal right)
     {
         const qreal height = std::min(before.Height, line.Height);
+        // Parts of one printed line ("1.1" and its section's title): one line.
+        const bool sameRow = line.Box.left() > before.Box.right() &&
+                             std::min(line.Box.bottom(), before.Box.bottom()) - std::max(line.Box.top(), before.Box.top()) > 0.5 * height;
+        if (sameRow && !before.RightToLeft && !line.RightToLeft) {
+            m_Text += QLatin1Char(' ');
+            return;
+        }
         const bool newParagraph =
             before.RightToLeft || line.RightToLeft ||                      // read as the library gives them
             line.Box.top() - before.Box.bottom() > 0.5 * height ||         // a blank line's gap
@@ -364,8 +388,8 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
         pages.push_back(page ? PageLines(*page) : TLines());
         pageHeights.push_back(page ? page->pageSizeF().height() : 0);
     }
-    DropFurniture(pages, pageHeights);
     const qreal body = BodyHeight(pages);
+    DropFurniture(pages, pageHeights, body);
     TParagraphs paragraphs;
     TParagraphMaker maker(paragraphs, body);
     for (size_t k = 0; k < pages.size(); ++k) {

@@ -266,7 +266,7 @@ TEST(DocumentsTest, PrintedPagesAreReadWithoutTheirFurnitureAndWithTheirNotesInP
          {"Running Head", "Page ", "note1", "\njumps"}},
         {"demo.pdf", Produce(QStringLiteral("groff"), {QStringLiteral("-man"), QStringLiteral("-Tpdf")}, man),
          {""},
-         {"NAME\ndemo - shows pages", "0\nif all went well,\n2\nif it did not."},
+         {"NAME\ndemo - shows pages", "0 if all went well,\n2 if it did not."},
          {"DEMO(1)", "User Commands", "Demo 1.0"}},
     };
     for (const auto &c : cases) {
