@@ -53,6 +53,46 @@ bool IsNoteMark(const QString &text)
     return mark.match(text).hasMatch();
 }
 
+// The widest gap between the spans [low, high] of the lines, and the middle of it.
+template <typename Low, typename High>
+std::pair<qreal, qreal> WidestGap(const TLines &lines, Low low, High high)
+{
+    std::vector<std::pair<qreal, qreal>> spans;
+    for (const TLine &line : lines)
+        spans.emplace_back(low(line), high(line));
+    std::sort(spans.begin(), spans.end());
+    std::pair<qreal, qreal> widest{0, 0};
+    qreal reach = spans.front().second;
+    for (const auto &[from, to] : spans) {
+        if (from - reach > widest.first)
+            widest = {from - reach, (from + reach) / 2};
+        reach = std::max(reach, to);
+    }
+    return widest;
+}
+
+// Lines in the order they are read: the page is cut where nothing crosses, across
+// (between rows) or down (a gutter between columns), at the widest such gap first,
+// and each part is read in turn, the upper or left one first. The library's own
+// order reads some pages of two columns across them.
+void ReadingOrder(TLines &lines, qreal gutter)
+{
+    if (lines.size() < 2)
+        return;
+    const auto [across, y] = WidestGap(lines, [](const TLine &l) { return l.Box.top(); }, [](const TLine &l) { return l.Box.bottom(); });
+    const auto [down, x] = WidestGap(lines, [](const TLine &l) { return l.Box.left(); }, [](const TLine &l) { return l.Box.right(); });
+    const bool columns = down >= gutter && down >= across;
+    if (!columns && across <= 0)
+        return;
+    TLines first, second;
+    for (TLine &line : lines)
+        ((columns ? line.Box.left() < x : line.Box.top() < y) ? first : second).push_back(std::move(line));
+    ReadingOrder(first, gutter);
+    ReadingOrder(second, gutter);
+    lines = std::move(first);
+    lines.insert(lines.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
+}
+
 TLines PageLines(const Poppler::Page &page)
 {
     struct TWord
@@ -102,6 +142,13 @@ TLines PageLines(const Poppler::Page &page)
     }
     if (!words.empty())
         ended();
+    if (!lines.empty()) {
+        std::vector<qreal> heights;
+        for (const TLine &line : lines)
+            heights.push_back(line.Height);
+        std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2), heights.end());
+        ReadingOrder(lines, 0.8 * heights[heights.size() / 2]);
+    }
     return lines;
 }
 
