@@ -46,6 +46,10 @@ bool IsRightToLeft(const QString &text)
                        [](QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; });
 }
 
+// Around a raised number until it is known to be a note's mark or not.
+constexpr QChar markOpen(0xE000);
+constexpr QChar markClose(0xE001);
+
 // A note's mark: a number or a sign (*, †, ‡, §) in smaller type, raised.
 bool IsNoteMark(const QString &text)
 {
@@ -114,10 +118,11 @@ TLines PageLines(const Poppler::Page &page)
         line.FirstWord = words.front().Box.width();
         for (const TWord &word : words) {
             line.Box = line.Box.isNull() ? word.Box : line.Box.united(word.Box);
-            const bool mark = word.Box.height() < 0.8 * line.Height && word.Box.bottom() < body->Box.bottom() - 0.2 * line.Height &&
-                              IsNoteMark(word.Text);
-            if (!mark)
-                line.Text += word.Text;
+            // A raised number may be a note's mark or an exponent: which, the page's
+            // notes tell (see ResolveMarks).
+            const bool raised = word.Box.height() < 0.8 * line.Height && word.Box.bottom() < body->Box.bottom() - 0.2 * line.Height &&
+                                IsNoteMark(word.Text);
+            line.Text += raised ? markOpen + word.Text + markClose : word.Text;
             if (word.SpaceAfter && !line.Text.endsWith(QLatin1Char(' ')))
                 line.Text += QLatin1Char(' ');
         }
@@ -242,6 +247,36 @@ void DropFurniture(std::vector<TLines> &pages, const std::vector<qreal> &pageHei
 }
 
 // Footnotes: the lines in smaller type at the foot of a page, below a gap.
+// The raised numbers of a page's lines: those that mark one of the page's notes
+// are left out, as is a note's own; others (an exponent, say) are kept.
+void ResolveMarks(TLines &lines, TLines &notes)
+{
+    static const QRegularExpression raised(QStringLiteral("\\x{E000}([^\\x{E001}]*)\\x{E001}"));
+    QSet<QString> numbers;
+    for (TLine &note : notes) {
+        const QRegularExpressionMatch leading = raised.match(note.Text);
+        if (leading.hasMatch() && leading.capturedStart() == 0) {
+            numbers.insert(leading.captured(1));
+            note.Text = note.Text.mid(leading.capturedEnd()).trimmed();
+        }
+    }
+    for (TLines *each : {&lines, &notes}) {
+        for (TLine &line : *each) {
+            if (!line.Text.contains(markOpen))
+                continue;
+            QString text;
+            qsizetype from = 0;
+            for (const QRegularExpressionMatch &m : raised.globalMatch(line.Text)) {
+                text += QStringView(line.Text).mid(from, m.capturedStart() - from);
+                if (!numbers.contains(m.captured(1)))
+                    text += m.captured(1);
+                from = m.capturedEnd();
+            }
+            line.Text = text + line.Text.mid(from);
+        }
+    }
+}
+
 TLines TakeFootnotes(TLines &lines, qreal body, qreal pageHeight)
 {
     size_t first = lines.size();
@@ -249,10 +284,13 @@ TLines TakeFootnotes(TLines &lines, qreal body, qreal pageHeight)
         --first;
     if (first == lines.size() || first == 0 || lines[first].Box.top() - lines[first - 1].Box.bottom() < 0.5 * body)
         return {};
+    // A note's own number, on a line of its own, is not read; it says which marks are notes'.
     TLines notes;
-    for (size_t k = first; k < lines.size(); ++k)
-        if (!IsNoteMark(lines[k].Text)) // a note's own number is not read
-            notes.push_back(std::move(lines[k]));
+    for (size_t k = first; k < lines.size(); ++k) {
+        if (IsNoteMark(lines[k].Text))
+            lines[k].Text = markOpen + lines[k].Text + markClose;
+        notes.push_back(std::move(lines[k]));
+    }
     lines.erase(lines.begin() + qsizetype(first), lines.end());
     return notes;
 }
@@ -441,6 +479,8 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
     TParagraphMaker maker(paragraphs, body);
     for (size_t k = 0; k < pages.size(); ++k) {
         TLines notes = TakeFootnotes(pages[k], body, pageHeights[k]);
+        ResolveMarks(pages[k], notes);
+        notes.erase(std::remove_if(notes.begin(), notes.end(), [](const TLine &note) { return note.Text.isEmpty(); }), notes.end());
         maker.Page(pages[k], std::move(notes));
         TLines().swap(pages[k]);
     }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <QtEndian>
 
@@ -184,6 +185,19 @@ QByteArray Produce(const QString &program, const QStringList &arguments, const Q
     return p.readAllStandardOutput();
 }
 
+// A PDF made by pdfTeX from a LaTeX source; empty when it fails.
+QByteArray Latex(const QByteArray &source)
+{
+    QTemporaryDir dir;
+    TempHome::WriteFile(dir.filePath(QStringLiteral("doc.tex")), source);
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral("pdflatex"), {QStringLiteral("-interaction=batchmode"), QStringLiteral("doc.tex")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return TempHome::ReadFile(dir.filePath(QStringLiteral("doc.pdf")));
+}
+
 QStringList ChapterTitles(const TDocument &document)
 {
     QStringList titles;
@@ -243,6 +257,26 @@ TEST(DocumentsTest, PrintedPagesAreReadWithoutTheirFurnitureAndWithTheirNotesInP
     QByteArray sections = ".nr PS 10\n.nr VS 12\n";
     for (const char *chapter : {"Chapter One", "Chapter Two"})
         sections += heading(chapter).replace(".ps 18", ".ps 16") + heading("A section").replace(".ps 18", ".ps 14") + ".PP\n" + filler + "\n";
+    // A report: running heads and page numbers, "Chapter 1" above each chapter's
+    // title, bullets of another font, a footnote in each section.
+    QByteArray report = "\\documentclass{report}\\pagestyle{headings}\\begin{document}\n";
+    for (const char *chapter : {"Preamble", "Methods", "Results"}) {
+        report += QByteArray("\\chapter{") + chapter + "}\n";
+        for (const char *section : {"Overview", "Details"}) {
+            report += QByteArray("\\section{") + section + " of " + chapter + "}\n\\begin{itemize}\\item A point $(a+b)^2$.\\end{itemize}\n";
+            for (int k = 0; k < 4; ++k)
+                report += filler + (k == 1 ? QByteArray("\\footnote{A note on ") + section + " of " + chapter + ".}" : QByteArray()) +
+                          filler + "\n\n";
+        }
+    }
+    report += "\\end{document}\n";
+    // Two columns of sections under a title across both.
+    QByteArray article = "\\documentclass[twocolumn]{article}\\begin{document}\\title{Columns}\\maketitle\n";
+    const QStringList names{"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel", "India"};
+    for (int k = 0; k < names.size(); ++k)
+        article += (k % 3 == 0 ? "\\section{Part " + names[k].toUtf8() + "}\n" : QByteArray()) + names[k].toUtf8() + " begins. " +
+                   filler + names[k].toUtf8() + " ends.\n\n";
+    article += "\\end{document}\n";
     const struct
     {
         const char *name;
@@ -250,6 +284,14 @@ TEST(DocumentsTest, PrintedPagesAreReadWithoutTheirFurnitureAndWithTheirNotesInP
         QStringList titles;
         QStringList heard, unheard;
     } cases[]{
+        {"report.pdf", Latex(report), {"Preamble", "Methods", "Results"},
+         {"Chapter 1\nPreamble\n1.1 Overview of Preamble\nA point (a + b)2", "Chapter 2\nMethods\n", "\nA note on Details of Results.\n"},
+         {"CHAPTER 1.", "PREAMBLE", "\nAlpha"}},
+        {"columns.pdf", Latex(article), {"1 Part Alpha", "2 Part Delta", "3 Part Golf"},
+         {"Alpha ends.\nBravo begins.", "Bravo ends.\nCharlie begins.", "Charlie ends.\n2 Part Delta\nDelta begins.",
+          "Delta ends.\nEcho begins.", "Echo ends.\nFoxtrot begins.", "Foxtrot ends.\n3 Part Golf\nGolf begins.",
+          "Golf ends.\nHotel begins.", "Hotel ends.\nIndia begins."},
+         {}},
         // A heading in Hebrew among others keeps them all.
         {"hebrew.pdf",
          Printed({"#Chapter One", "Some text of the first chapter.", "\f", "#\u05E4\u05E8\u05E7 \u05E9\u05E0\u05D9",
