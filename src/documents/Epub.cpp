@@ -30,9 +30,8 @@ QHash<QString, QString> Contents(TZip &zip, const QString &nav, const QString &n
 {
     QHash<QString, QString> titles;
     const QString path = nav.isEmpty() ? ncx : nav;
-    QByteArray xml;
-    QString ignored;
-    if (path.isEmpty() || !zip.Has(path) || !zip.Read(path, &xml, &ignored))
+    const QByteArray xml = path.isEmpty() ? QByteArray() : zip.Optional(path);
+    if (xml.isEmpty())
         return titles;
     const QString base = DirectoryOf(path);
     const auto add = [&](QStringView href, const QString &label) {

@@ -15,11 +15,7 @@ namespace {
 QHash<QString, QString> Notes(TZip &zip, const QString &part, QLatin1String element)
 {
     QHash<QString, QString> notes;
-    QByteArray xml;
-    QString ignored;
-    if (!zip.Has(part) || !zip.Read(part, &xml, &ignored))
-        return notes;
-    QXmlStreamReader reader(xml);
+    QXmlStreamReader reader(zip.Optional(part));
     QString id;
     QString text;
     while (!reader.atEnd()) {

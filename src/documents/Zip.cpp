@@ -69,13 +69,16 @@ bool TZip::Read(const QString &name, QByteArray *bytes, QString *error)
     return true;
 }
 
+QByteArray TZip::Optional(const QString &name)
+{
+    QByteArray bytes;
+    QString ignored;
+    return Has(name) && Read(name, &bytes, &ignored) ? bytes : QByteArray();
+}
+
 QString TZip::DcTitle(const QString &name)
 {
-    QByteArray xml;
-    QString ignored;
-    if (!Has(name) || !Read(name, &xml, &ignored))
-        return {};
-    QXmlStreamReader reader(xml);
+    QXmlStreamReader reader(Optional(name));
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("title"))
             return Paragraphs::Clean(reader.readElementText(QXmlStreamReader::IncludeChildElements));

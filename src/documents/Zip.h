@@ -31,6 +31,9 @@ public:
     bool Has(const QString &name) { return m_Zip.setCurrentFile(name); }
     // The entry's bytes; false with the reason when it is missing, encrypted or too large.
     bool Read(const QString &name, QByteArray *bytes, QString *error);
+    // An entry that a document may do without: its bytes, or none when it is
+    // missing or cannot be read.
+    QByteArray Optional(const QString &name);
     // Dublin Core's title in a metadata entry, or empty.
     QString DcTitle(const QString &name);
 
