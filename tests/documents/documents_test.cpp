@@ -359,6 +359,46 @@ TEST(DocumentsTest, PagesAndNotesLoseNothingAndReadNothingHidden)
     }
     TDocument manual;
     QString error;
+    // Zipped ones: an e-book whose contents title its chapters (in plain styled
+    // paragraphs, no headings) and keep one chapter in two files; an office text
+    // with a tracked deletion and an image described as its caption says.
+    const QByteArray xhtml = "<?xml version='1.0'?><html xmlns='http://www.w3.org/1999/xhtml'><body><p class='title'>";
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        QStringList titles;
+        QString text;
+    } zipped[]{
+        {"split.epub",
+         Zip({{"META-INF/container.xml", "<container><rootfiles><rootfile full-path='OEBPS/book.opf'/></rootfiles></container>"},
+              {"OEBPS/book.opf", "<package><manifest><item id='nav' href='nav.xhtml' properties='nav'/><item id='a' href='a.xhtml'/>"
+                                 "<item id='b' href='b.xhtml'/><item id='c' href='c.xhtml'/></manifest>"
+                                 "<spine><itemref idref='nav'/><itemref idref='a'/><itemref idref='b'/><itemref idref='c'/></spine></package>"},
+              {"OEBPS/nav.xhtml", "<html xmlns:epub='http://www.idpf.org/2007/ops'><body><nav epub:type='toc'><ol>"
+                                  "<li><a href='a.xhtml#start'>The <i>First</i> Voyage</a></li><li><a href='c.xhtml'>Home Again</a></li>"
+                                  "</ol></nav><nav epub:type='landmarks' hidden=''><a href='a.xhtml'>Begin</a></nav></body></html>"},
+              {"OEBPS/a.xhtml", xhtml + "The First Voyage</p><p>They sailed.</p></body></html>"},
+              {"OEBPS/b.xhtml", xhtml.left(xhtml.indexOf("<p")) + "<p>And sailed on.</p></body></html>"},
+              {"OEBPS/c.xhtml", xhtml + "Home Again</p><p>They came back.</p></body></html>"}}),
+         {"The First Voyage", "Home Again"},
+         "The First Voyage\nThey sailed.\nAnd sailed on.\nHome Again\nThey came back."},
+        {"changes.odt",
+         Zip({{"content.xml",
+               "<office:document-content xmlns:office='o' xmlns:text='t' xmlns:draw='d' xmlns:svg='s'><office:body><office:text>"
+               "<text:tracked-changes><text:changed-region><text:deletion><text:p>Deleted words.</text:p></text:deletion>"
+               "</text:changed-region></text:tracked-changes><text:p>Kept <text:change/>words.</text:p>"
+               "<text:p><draw:frame><draw:image/><svg:title>Harbour</svg:title><svg:desc>A harbour at dawn</svg:desc></draw:frame>"
+               "A harbour at dawn</text:p></office:text></office:body></office:document-content>"}}),
+         {""},
+         "Kept words.\nA harbour at dawn"},
+    };
+    for (const auto &z : zipped) {
+        TDocument document;
+        ASSERT_TRUE(DocumentReader::ReadBytes(z.bytes, QLatin1String(z.name), &document, &error)) << z.name << ": " << error.toStdString();
+        EXPECT_EQ(ChapterTitles(document), z.titles) << z.name;
+        EXPECT_EQ(document.Text(), z.text) << z.name;
+    }
     ASSERT_TRUE(DocumentReader::ReadBytes(cases[4].bytes, QStringLiteral("manual.html"), &manual, &error));
     EXPECT_EQ(ChapterTitles(manual), (QStringList{"Manual", "Use", "Limits"}));
 }
