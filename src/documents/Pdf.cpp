@@ -78,21 +78,28 @@ std::pair<qreal, qreal> WidestGap(const TLines &lines, Low low, High high)
 // Lines in the order they are read: the page is cut where nothing crosses, across
 // (between rows) or down (a gutter between columns), at the widest such gap first,
 // and each part is read in turn, the upper or left one first. The library's own
-// order reads some pages of two columns across them.
-void ReadingOrder(TLines &lines, qreal gutter)
+// order reads some pages of two columns across them. Past a depth no page of text
+// needs (or where a cut leaves nothing on one side, as absurd coordinates can),
+// the order stays as it is.
+void ReadingOrder(TLines &lines, qreal gutter, int depth = 0)
 {
-    if (lines.size() < 2)
+    if (lines.size() < 2 || depth > 64)
         return;
-    const auto [across, y] = WidestGap(lines, [](const TLine &l) { return l.Box.top(); }, [](const TLine &l) { return l.Box.bottom(); });
-    const auto [down, x] = WidestGap(lines, [](const TLine &l) { return l.Box.left(); }, [](const TLine &l) { return l.Box.right(); });
+    const std::pair<qreal, qreal> rows = WidestGap(lines, [](const TLine &l) { return l.Box.top(); }, [](const TLine &l) { return l.Box.bottom(); });
+    const std::pair<qreal, qreal> gutters = WidestGap(lines, [](const TLine &l) { return l.Box.left(); }, [](const TLine &l) { return l.Box.right(); });
+    const qreal across = rows.first, y = rows.second, down = gutters.first, x = gutters.second;
     const bool columns = down >= gutter && down >= across;
     if (!columns && across <= 0)
         return;
+    const auto before = [&](const TLine &line) { return columns ? line.Box.left() < x : line.Box.top() < y; };
+    const auto count = std::count_if(lines.begin(), lines.end(), before);
+    if (count == 0 || count == qsizetype(lines.size()))
+        return;
     TLines first, second;
     for (TLine &line : lines)
-        ((columns ? line.Box.left() < x : line.Box.top() < y) ? first : second).push_back(std::move(line));
-    ReadingOrder(first, gutter);
-    ReadingOrder(second, gutter);
+        (before(line) ? first : second).push_back(std::move(line));
+    ReadingOrder(first, gutter, depth + 1);
+    ReadingOrder(second, gutter, depth + 1);
     lines = std::move(first);
     lines.insert(lines.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
 }
