@@ -245,6 +245,9 @@ void DropFurniture(std::vector<TLines> &pages, const std::vector<qreal> &pageHei
         std::vector<bool> drop;
         for (const TLine &line : lines)
             drop.push_back(furniture(line));
+        // Furniture is only ever beside text: a page of nothing else is text.
+        if (std::all_of(drop.begin(), drop.end(), [](bool d) { return d; }))
+            drop.assign(drop.size(), false);
         size_t kept = 0;
         for (size_t n = 0; n < lines.size(); ++n)
             if (!drop[n])
