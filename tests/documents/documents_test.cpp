@@ -156,6 +156,12 @@ TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
                        "</CipherData></EncryptedData></encryption>"),
          "is protected against copying"},
         {"broken.odt", Zip({{"content.xml", "<a><b></a>"}}), "is damaged (content.xml"},
+        // 4,000 characters a reference, 100,000 references: 400 MB of text from a few hundred bytes zipped.
+        {"entities.docx",
+         Zip({{"word/document.xml", "<?xml version='1.0'?><!DOCTYPE d [<!ENTITY a '" + QByteArray(4000, 'x') +
+                                        "'>]><w:document xmlns:w='w'><w:body><w:p><w:r><w:t>" + QByteArray("&a;").repeated(100000) +
+                                        "</w:t></w:r></w:p></w:body></w:document>"}}),
+         "declares entities of its own"},
         {"nospine.epub", Zip({{"META-INF/container.xml", "<container/>"}}), "names no package file"},
         {"scan.pdf", Pdf(false), "has no text layer"},
         {"torn.pdf", Pdf(true).left(200), "is damaged"},
