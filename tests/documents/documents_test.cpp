@@ -353,6 +353,12 @@ TEST(DocumentsTest, PagesAndNotesLoseNothingAndReadNothingHidden)
                           "<title>\xcf\xf0\xe8\xe2\xe5\xf2</title></head><body><p>\xcc\xe8\xf0.</p></body></html>",
          QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442"), QStringLiteral("\u041c\u0438\u0440.")},
         {"koi8.html", "<meta charset=\"koi8-r\"><p>\xf0\xd2\xc9\xd7\xc5\xd4</p>", "", QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442")},
+        // Nothing outside the page is loaded (a stylesheet or picture that never
+        // ends), and nesting costs no more than its length.
+        {"deep.html",
+         "<link rel=\"stylesheet\" href=\"/dev/zero\"><img src=\"/dev/zero\"><style>@import url(/dev/zero);</style>" +
+             QByteArray("<div>").repeated(100000) + "Deep." + QByteArray("</div>").repeated(100000),
+         "", "Deep."},
         // The one H1 of a page titles its first chapter.
         {"manual.html", "<h1>Manual</h1><p>Intro.</p><h2>Use</h2><p>a</p><h2>Limits</h2><p>b</p>", "", "Manual\nIntro.\nUse\na\nLimits\nb"},
     };
@@ -405,7 +411,10 @@ TEST(DocumentsTest, PagesAndNotesLoseNothingAndReadNothingHidden)
         EXPECT_EQ(ChapterTitles(document), z.titles) << z.name;
         EXPECT_EQ(document.Text(), z.text) << z.name;
     }
-    ASSERT_TRUE(DocumentReader::ReadBytes(cases[4].bytes, QStringLiteral("manual.html"), &manual, &error));
+    ASSERT_TRUE(DocumentReader::ReadBytes(std::find_if(std::begin(cases), std::end(cases), [](const auto &c) {
+                                              return QLatin1String(c.name) == QLatin1String("manual.html");
+                                          })->bytes,
+                                          QStringLiteral("manual.html"), &manual, &error));
     EXPECT_EQ(ChapterTitles(manual), (QStringList{"Manual", "Use", "Limits"}));
 }
 
