@@ -36,6 +36,11 @@ bool TZip::Read(const QString &name, QByteArray *bytes, QString *error)
         *error = QStringLiteral("is encrypted");
         return false;
     }
+    // Parts that are not read (pictures, sound) may be as large as they like.
+    if (qint64(info.uncompressedSize) > maxPartUnpacked) {
+        *error = QStringLiteral("is refused (%1 would unpack to more than 64 MB)").arg(name);
+        return false;
+    }
     QuaZipFile file(&m_Zip);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("is damaged (%1 cannot be unpacked)").arg(name);
@@ -55,6 +60,11 @@ bool TZip::Read(const QString &name, QByteArray *bytes, QString *error)
         m_Unpacked += n;
         if (m_Unpacked > maxUnpacked) {
             *error = QStringLiteral("would unpack to more than 256 MB");
+            return false;
+        }
+        if (bytes->size() + n > maxPartUnpacked) { // as declared, the zip reader stops there; never more
+            *error = QStringLiteral("is refused (%1 would unpack to more than 64 MB)").arg(name);
+            bytes->clear();
             return false;
         }
         bytes->append(chunk, n);

@@ -8,8 +8,10 @@
 
 class QXmlStreamReader;
 
-// What one zip may unpack to, in all: an e-book's text is a few megabytes.
+// What one zip may unpack to, in all, and one part of it: an e-book's text is a
+// few megabytes, and no part holds more text than a text file may.
 constexpr qint64 maxUnpacked = 256 * 1024 * 1024;
+constexpr qint64 maxPartUnpacked = 64 * 1024 * 1024;
 
 // A damaged zip sends the zip reader outside the bytes: that is a failed seek,
 // and no warning on the terminal.

@@ -139,12 +139,15 @@ TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
         ASSERT_GE(header, 0);
         qToLittleEndian<quint32>(100, shrunk.data() + header + at);
     }
+    // One part of 70 MB, some 70 kB zipped (an e-book's chapter is a few hundred kB).
+    const QByteArray swollen = Zip({{"content.xml", QByteArray(70 * 1024 * 1024, ' ')}});
     const struct
     {
         const char *name;
         QByteArray bytes;
         const char *reason;
     } cases[]{
+        {"swollen.odt", swollen, "content.xml would unpack to more than 64 MB"},
         {"torn.epub", Epub().left(300), "is damaged"},
         {"shrunk.odt", shrunk, "does not match its checksum"},
         {"garbage.docx", QByteArray(5000, 'x'), "is damaged"},
