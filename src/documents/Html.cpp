@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
+#include <QUtf8StringView>
 
 #include <libxml/HTMLparser.h>
 
@@ -46,8 +47,8 @@ int HeadingLevel(std::string_view name)
     return name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6' ? name[1] - '0' : 0;
 }
 
-// Hidden from everyone (and so from a listener too), or a footnote's mark or its
-// way back, which are not read.
+// Hidden from everyone (and so from a listener too), or a footnote's way back to
+// its mark, which is not read.
 bool IsHidden(const xmlChar **attributes)
 {
     for (const xmlChar **a = attributes; a && a[0]; a += 2) {
@@ -240,9 +241,9 @@ void Characters(void *context, const xmlChar *characters, int length)
 
 void Quiet(void *, const char *, ...) {}
 
-// The page's text in the encoding it declares (in its first bytes), else as any
-// text file is read.
-QString Decoded(const QByteArray &bytes)
+// The page as UTF-8, from the encoding it declares (in its first bytes), else
+// read as any text file is; valid UTF-8 is taken as it is.
+QByteArray Utf8(const QByteArray &bytes)
 {
     static const QRegularExpression declared(
         QStringLiteral("<meta\\b[^>]*?charset\\s*=\\s*[\"']?\\s*([A-Za-z0-9_.:-]+)|<\\?xml\\b[^>]*?encoding\\s*=\\s*[\"']([A-Za-z0-9_.:-]+)"),
@@ -254,20 +255,22 @@ QString Decoded(const QByteArray &bytes)
         if (!name.isEmpty() && !name.startsWith(QLatin1String("utf"), Qt::CaseInsensitive)) {
             QStringDecoder decoder(name.toLatin1().constData());
             if (decoder.isValid()) {
-                QString text = decoder.decode(bytes);
+                const QString text = decoder.decode(bytes);
                 if (!decoder.hasError())
-                    return text;
+                    return text.toUtf8();
             }
         }
+        if (QUtf8StringView(bytes).isValidUtf8())
+            return bytes;
     }
-    return TextFile::Decode(bytes);
+    return TextFile::Decode(bytes).toUtf8();
 }
 
 } // namespace
 
 namespace HtmlReader {
 
-TParagraphs Read(const QString &html, QString *title)
+TParagraphs Read(const QByteArray &bytes, QString *title)
 {
     htmlSAXHandler handler;
     std::memset(&handler, 0, sizeof handler);
@@ -278,7 +281,7 @@ TParagraphs Read(const QString &html, QString *title)
     handler.warning = Quiet;
     handler.error = Quiet;
     TReading reading;
-    const QByteArray utf8 = html.toUtf8();
+    const QByteArray utf8 = Utf8(bytes);
     // Decoded already: a charset the page declares is not applied a second time.
     htmlParserCtxtPtr context = htmlCreatePushParserCtxt(&handler, &reading, nullptr, 0, nullptr, XML_CHAR_ENCODING_UTF8);
     if (!context)
@@ -292,7 +295,5 @@ TParagraphs Read(const QString &html, QString *title)
         *title = Paragraphs::Clean(reading.Title.simplified());
     return reading.Ordered();
 }
-
-TParagraphs Read(const QByteArray &bytes, QString *title) { return Read(Decoded(bytes), title); }
 
 } // namespace HtmlReader

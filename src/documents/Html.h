@@ -11,6 +11,5 @@ namespace HtmlReader {
 // page declares (else UTF-8, else Windows-1252). `title`, when given, gets the
 // title its head gives. Nothing outside the page is ever loaded.
 TParagraphs Read(const QByteArray &bytes, QString *title);
-TParagraphs Read(const QString &html, QString *title);
 
 } // namespace HtmlReader

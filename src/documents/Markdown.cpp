@@ -71,7 +71,7 @@ TParagraphs Read(const QString &markdown, QString *title)
     Paragraphs::Add(titlePage, frontTitle, 1);
     if (!titlePage.empty())
         Paragraphs::Add(titlePage, authors.join(QStringLiteral(", ")));
-    TParagraphs paragraphs = HtmlReader::Read(QString::fromUtf8(html), nullptr);
+    TParagraphs paragraphs = HtmlReader::Read(html, nullptr);
     paragraphs.insert(paragraphs.begin(), titlePage.begin(), titlePage.end());
     return paragraphs;
 }
