@@ -430,20 +430,12 @@ private:
 
 // Headings of a printed document are short paragraphs in larger type than the
 // body's (the size most of the text is in); the largest are level 1.
-void PdfHeadings(TParagraphs &paragraphs)
+void PdfHeadings(TParagraphs &paragraphs, qreal body)
 {
     const auto rounded = [](qreal size) { return qRound(size * 2); };
-    QHash<int, qsizetype> chars;
-    for (const TParagraph &p : paragraphs)
-        if (p.Size > 0)
-            chars[rounded(p.Size)] += p.Text.size();
-    int body = 0;
-    for (auto k = chars.cbegin(); k != chars.cend(); ++k)
-        if (k.value() > chars.value(body))
-            body = k.key();
-    // Paragraphs of unknown size (a right-to-left page's) are never headings.
+    // Paragraphs of no size (footnotes) are never headings.
     const auto isHeading = [&](const TParagraph &p) {
-        return p.Size > 0 && rounded(p.Size) > body * 1.15 && p.Text.size() <= 200;
+        return p.Size > 0 && rounded(p.Size) > rounded(body) * 1.15 && p.Text.size() <= 200;
     };
     QList<int> sizes;
     for (const TParagraph &p : paragraphs)
@@ -499,7 +491,7 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
         *error = QStringLiteral("has no text layer (its pages are pictures); it was not opened");
         return false;
     }
-    PdfHeadings(paragraphs);
+    PdfHeadings(paragraphs, body);
     document->Chapters = Paragraphs::Chapters(paragraphs, document->Title);
     return true;
 }
