@@ -137,10 +137,7 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
         return SomeFailed;
     }
     const int count = int(document.Chapters.size());
-    // A page without a title of its own is named by its one heading, not its file.
-    const QString title = !document.Title.isEmpty()                            ? document.Title
-                          : count == 1 && !document.Chapters[0].Title.isEmpty() ? document.Chapters[0].Title
-                                                                               : QFileInfo(file).completeBaseName();
+    const QString title = document.Name(QFileInfo(file).completeBaseName());
     const QString voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;
     const int digits = int(QString::number(count).size());
     for (int k = 0; k < count; ++k) {

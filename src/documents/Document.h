@@ -21,6 +21,9 @@ struct TDocument
 
     // Every chapter, one after another.
     QString Text() const;
+    // What the whole is called: its own title, else (one chapter) that chapter's
+    // heading, else `fileTitle`.
+    QString Name(const QString &fileTitle) const;
 };
 
 // Reads HTML, Markdown, EPUB, OpenDocument text, Word and PDF files.

@@ -19,6 +19,14 @@ QString Kind(const QString &name) { return QFileInfo(name).suffix().toLower(); }
 
 } // namespace
 
+QString TDocument::Name(const QString &fileTitle) const
+{
+    // A page without a title of its own is named by its one heading, not its file.
+    if (!Title.isEmpty())
+        return Title;
+    return Chapters.size() == 1 && !Chapters.front().Title.isEmpty() ? Chapters.front().Title : fileTitle;
+}
+
 QString TDocument::Text() const
 {
     QStringList parts;
@@ -113,9 +121,7 @@ bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapte
     TDocument document;
     if (!Read(path, &document, error, progress))
         return false;
-    const QString title = !document.Title.isEmpty()                                         ? document.Title
-                          : document.Chapters.size() == 1 && !document.Chapters[0].Title.isEmpty() ? document.Chapters[0].Title
-                                                                                                  : fileTitle;
+    const QString title = document.Name(fileTitle);
     if (!chapters || document.Chapters.size() == 1) {
         articles->push_back({title, document.Text()});
         return true;
