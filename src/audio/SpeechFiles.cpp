@@ -4,8 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <csignal>
@@ -13,34 +14,6 @@
 namespace {
 
 const QString prefix = QStringLiteral(".parlewind-");
-
-// The mode a file made the usual way gets (0644 under the usual umask), which the
-// file keeps when it takes its final name: a temporary file's own is 0600.
-QFileDevice::Permissions UsualPermissions()
-{
-    static const QFileDevice::Permissions permissions = [] {
-        unsigned mask = 022;
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (status.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : status.readAll().split('\n')) {
-                if (line.startsWith("Umask:"))
-                    mask = line.mid(6).trimmed().toUInt(nullptr, 8);
-            }
-        }
-        const unsigned mode = 0666 & ~mask;
-        QFileDevice::Permissions p;
-        const std::pair<unsigned, QFileDevice::Permission> bits[]{
-            {0400, QFileDevice::ReadOwner}, {0200, QFileDevice::WriteOwner}, {0040, QFileDevice::ReadGroup},
-            {0020, QFileDevice::WriteGroup}, {0004, QFileDevice::ReadOther}, {0002, QFileDevice::WriteOther}};
-        for (const auto &[bit, permission] : bits)
-            p.setFlag(permission, mode & bit);
-        // Qt's "user" bits are the owner's for the owner.
-        p.setFlag(QFileDevice::ReadUser, mode & 0400);
-        p.setFlag(QFileDevice::WriteUser, mode & 0200);
-        return p;
-    }();
-    return permissions;
-}
 
 bool Alive(qint64 pid)
 {
@@ -54,13 +27,17 @@ namespace SpeechFiles {
 
 QString Create(const QString &directory, const QString &extension)
 {
-    QTemporaryFile file(QDir(directory).filePath(prefix + QString::number(QCoreApplication::applicationPid()) +
-                                                 QStringLiteral("-XXXXXX") + extension));
-    file.setAutoRemove(false);
-    if (!file.open())
-        return {};
-    file.setPermissions(UsualPermissions());
-    return file.fileName();
+    // Made as any new file is (0666 less the umask: 0644 as a rule), not 0600 as a
+    // temporary file is: the file keeps its mode when it takes its final name.
+    const QString stem = QDir(directory).filePath(prefix + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-'));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QFile file(stem + QString::number(QRandomGenerator::global()->generate() | 0x80000000u, 36) + extension);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file.fileName();
+        if (!file.exists())
+            return {}; // not a name taken: the folder refuses
+    }
+    return {};
 }
 
 int RemoveLeftovers(const QString &directory)

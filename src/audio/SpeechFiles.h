@@ -3,7 +3,7 @@
 #include <QString>
 
 // The speech files that file runs write beside their outputs: hidden, and named
-// after the process that writes them (".parlewind-<pid>-XXXXXX.wav"), so that one
+// after the process that writes them (".parlewind-<pid>-<random>.wav"), so that one
 // left by a run that was killed is known as ours and cleaned by the next run,
 // while a file of the user's (a "temp.wav" of their own) is never touched.
 namespace SpeechFiles {
