@@ -1,60 +1,95 @@
 #include "app/DocumentOpen.h"
 
-#include <QElapsedTimer>
+#include "documents/DocumentProcess.h"
+
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QScopeGuard>
-
-#include <algorithm>
-#include <memory>
+#include <QTimer>
 
 namespace {
 
 int showAfter = 500;
+QPointer<TDocumentProcess> current;
 
 } // namespace
 
 namespace DocumentOpen {
 
-void SetShowAfter(int ms) { showAfter = ms; }
+void SetShowAfter(int ms)
+{
+    showAfter = ms;
+}
 
-TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles,
-                 QString *error)
+void Cancel()
+{
+    if (current)
+        current->Cancel();
+}
+
+TResult Articles(QWidget *parent, const QString &path, bool chapters,
+                 std::vector<TDocument::TChapter> *articles, QString *error)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     const QString name = QFileInfo(path).fileName();
-    // Made when the reader first tells how far it is (a PDF, page by page); a modal
-    // progress dialog lets events run on each step, so the window stays drawn and
-    // Cancel is heard, and it shows itself only once the reading takes a while.
-    std::unique_ptr<QProgressDialog> dialog;
-    bool stopped = false;
-    QElapsedTimer shown;
-    const bool read = DocumentReader::Articles(path, chapters, articles, error, [&](int done, int total) {
-        if (!dialog) {
-            dialog = std::make_unique<QProgressDialog>(parent);
-            dialog->setWindowTitle(QStringLiteral("Parlewind MP3"));
-            dialog->setCancelButtonText(QStringLiteral("Cancel"));
-            dialog->setWindowModality(Qt::ApplicationModal);
-            dialog->setMinimumDuration(showAfter);
-            dialog->setAutoClose(false);
-            dialog->setRange(0, total);
-            dialog->setValue(0);
-            shown.start();
-        }
-        // Often enough for the eye and for Cancel; a page takes a few milliseconds.
-        if (shown.elapsed() < std::min(showAfter, 50))
-            return true;
-        shown.restart();
-        dialog->setLabelText(QStringLiteral("Opening %1: page %2 of %3…").arg(name).arg(done + 1).arg(total));
-        dialog->setValue(done);
-        stopped = dialog->wasCanceled();
-        return !stopped;
+    const bool pages =
+        QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+
+    QProgressDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Parlewind MP3"));
+    dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setRange(0, 0); // busy until the reader tells how far it is
+    dialog.setLabelText(QStringLiteral("Opening %1…").arg(name));
+    dialog.hide();
+
+    TDocumentProcess reading;
+    current = &reading;
+    QEventLoop loop;
+    QObject::connect(&reading, &TDocumentProcess::Finished, &loop, &QEventLoop::quit);
+    QObject::connect(&reading, &TDocumentProcess::Progress, &dialog, [&](int done, int total) {
+        if (total <= 0)
+            return;
+        dialog.setLabelText(
+            pages ? QStringLiteral("Opening %1: page %2 of %3…").arg(name).arg(done + 1).arg(total)
+                  : QStringLiteral("Opening %1: %2 %…").arg(name).arg(qint64(done) * 100 / total));
+        dialog.setMaximum(total);
+        if (dialog.isVisible())
+            dialog.setValue(done);
     });
-    if (stopped)
+    QObject::connect(&dialog, &QProgressDialog::canceled, &reading, &TDocumentProcess::Cancel);
+    QObject::connect(&dialog, &QDialog::rejected, &reading, &TDocumentProcess::Cancel);
+    QTimer show;
+    show.setSingleShot(true);
+    QObject::connect(&show, &QTimer::timeout, &loop, &QEventLoop::quit);
+    reading.Start(path);
+    // A short reading is over before anything shows; until then the window only
+    // redraws itself (what the user does is handled after it).
+    show.start(showAfter);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (reading.Result() == TDocumentProcess::TResult::Reading) {
+        dialog.show();
+        loop.exec();
+    }
+    dialog.hide();
+
+    switch (reading.Result()) {
+    case TDocumentProcess::TResult::Read:
+        *articles = DocumentReader::Articles(reading.Document(), QFileInfo(path).completeBaseName(),
+                                             chapters);
+        return TResult::Read;
+    case TDocumentProcess::TResult::Failed:
+        *error = reading.Error();
+        return TResult::Failed;
+    default:
         return TResult::Stopped;
-    return read ? TResult::Read : TResult::Failed;
+    }
 }
 
 } // namespace DocumentOpen

@@ -4,8 +4,9 @@
 
 class QWidget;
 
-// Reads a file for "Open" and dropping, with the wait pointer; a long PDF shows
-// how far it is, page by page, and can be stopped.
+// Reads a file for "Open" and dropping, apart from the window (in a child
+// process): the window stays drawn, and a reading that takes a while shows how far
+// it is and can be stopped.
 namespace DocumentOpen {
 
 enum class TResult { Read, Failed, Stopped };
@@ -13,8 +14,10 @@ enum class TResult { Read, Failed, Stopped };
 TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles,
                  QString *error);
 
-// How long a reading goes on before its progress is shown; 0 shows it at once and
-// lets events run after every page (for tests).
+// Stops the reading in progress, if any (the program is ending).
+void Cancel();
+
+// How long a reading goes on before its progress is shown (for tests).
 void SetShowAfter(int ms);
 
 } // namespace DocumentOpen

@@ -1040,6 +1040,7 @@ void TForm1::ExitParlewindClick()
     m_EncodingToEnd = false;
     Mp3Jobs->CancelAll(true);
     SaveTimer->stop();
+    DocumentOpen::Cancel(); // a document being opened is not waited for
     if (m_NestedDepth > 0) {
         // Something below is saving, restoring or converting: it finishes first.
         UtilsClass::Trace(QStringLiteral("Exit waits for the operation in progress"));

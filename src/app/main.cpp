@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "cli/ConvertMain.h"
 #include "cli/ConvertOptions.h"
+#include "documents/DocumentProcess.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/TerminationSignal.h"
@@ -21,6 +22,11 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int k = 1; k < argc; ++k)
         arguments << QString::fromLocal8Bit(argv[k]);
+    // A document from outside is read by a child of this program (no window either).
+    if (!arguments.isEmpty() && arguments.front() == QLatin1String(TDocumentProcess::ChildOption)) {
+        QCoreApplication app(argc, argv);
+        return TDocumentProcess::ChildMain(arguments.mid(1));
+    }
     if (TConvertOptions::Wanted(arguments))
         return ConvertMain(argc, argv);
 

@@ -73,25 +73,6 @@ QStringList SplitLines(const QString &text)
     return lines;
 }
 
-bool ReadLines(const QString &path, QStringList *lines, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The file ") + path + QStringLiteral(" could not be opened: ") + file.errorString();
-        return false;
-    }
-    QByteArray bytes;
-    if (!ReadCapped(file, MaxTextFileBytes, &bytes)) {
-        *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
-        return false;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Error reading input file ") + path + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    return ReadLines(bytes, path, lines, error);
-}
-
 bool ReadLines(const QByteArray &bytes, const QString &name, QStringList *lines, QString *error)
 {
     if (LooksBinary(bytes)) {

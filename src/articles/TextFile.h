@@ -24,10 +24,8 @@ QString Decode(const QByteArray &bytes);
 // at the very end does not start a further line.
 QStringList SplitLines(const QString &text);
 
-// Reads a whole text file into lines, or says (in `error`) why it is not one: it
-// cannot be read, it is larger than an article can be, it is binary or empty.
-bool ReadLines(const QString &path, QStringList *lines, QString *error);
-// The same for bytes read elsewhere (`name` says where, in the error).
+// Splits a text file's bytes into lines, or says (in `error`, naming `name`) why
+// it is not one: it is binary or empty.
 bool ReadLines(const QByteArray &bytes, const QString &name, QStringList *lines, QString *error);
 
 // Nothing but blanks and control characters.

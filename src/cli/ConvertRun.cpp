@@ -5,7 +5,7 @@
 #include "articles/TextFile.h"
 #include "audio/Mp3Jobs.h"
 #include "audio/SpeechFiles.h"
-#include "documents/Document.h"
+#include "documents/DocumentProcess.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
@@ -106,18 +106,12 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
         title = ArticleNames::TitleFromText(lines.join(QLatin1Char(' ')), titleLength);
         if (title.isEmpty())
             title = QStringLiteral("Standard input");
-    } else if (DocumentReader::IsDocument(input)) {
-        return AddDocument(input);
     } else {
         if (QFileInfo(input).isDir()) {
             Fail(input, QStringLiteral("is a folder, not a text file"));
             return SomeFailed;
         }
-        if (!TextFile::ReadLines(input, &lines, &error)) {
-            Fail(input, error);
-            return SomeFailed;
-        }
-        title = QFileInfo(input).completeBaseName();
+        return AddDocument(input);
     }
     TOutput output;
     output.Sources << (input == QLatin1String("-") ? QStringLiteral("standard input") : input);
@@ -130,12 +124,14 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
 
 TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
 {
-    TDocument document;
-    QString error;
-    if (!DocumentReader::Read(file, &document, &error)) {
-        Fail(file, error);
+    // Read apart, as the window reads it: a file from outside may be made to hurt.
+    TDocumentProcess reading;
+    reading.Start(file);
+    if (reading.Wait() != TDocumentProcess::TResult::Read) {
+        Fail(file, reading.Error());
         return SomeFailed;
     }
+    const TDocument &document = reading.Document();
     const int count = int(document.Chapters.size());
     const QString title = document.Name(QFileInfo(file).completeBaseName());
     const QString voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;

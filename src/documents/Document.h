@@ -26,29 +26,34 @@ struct TDocument
     QString Name(const QString &fileTitle) const;
 };
 
-// Reads HTML, Markdown, EPUB, OpenDocument text, Word and PDF files.
+// Reads text files and HTML, Markdown, EPUB, OpenDocument text, Word and PDF
+// files, in this process: the program itself reads what comes from outside in a
+// child process (DocumentProcess.h).
 namespace DocumentReader {
 
-// Told how far a long reading is (pages of a PDF); false stops the reading, which
-// then fails with "was not opened: stopped".
+// Told how far a long reading is (pages of a PDF, bytes of a page); false stops
+// the reading, which then fails with "was not opened: stopped".
 using TProgress = std::function<bool(int done, int total)>;
 
-// The file is one of those documents (by its name).
+// The file is one of those documents (by its name); anything else is read as text.
 bool IsDocument(const QString &path);
 // The "Open" dialog's filter of everything that can be opened.
 QString FileFilter();
+// A file's bytes, no more than a document may have; false with the reason (naming
+// the file) for a folder, a device or a pipe, one too large, one unreadable.
+bool Load(const QString &path, QByteArray *bytes, QString *error);
 // False with the reason (naming the file) in `error`: too large, damaged,
-// encrypted, a zip that would unpack to too much, no text in it.
+// encrypted, a zip that would unpack to too much, no text in it. A text file is
+// one chapter without a title.
 bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress = {});
-// The same for a document's bytes; `name` says where they came from and which kind they are.
+// The same for a file's bytes; `name` says where they came from and which kind they are.
 bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error,
                const TProgress &progress = {});
 
-// What "Open" makes of a file, text or document: titled articles, one a chapter
-// when `chapters` (and the document has several), else one. An article's title
-// is its chapter's, else the document's own, else the file's name without its
-// extension.
-bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles, QString *error,
-              const TProgress &progress = {});
+// What "Open" makes of a document read from a file called `fileTitle` (without
+// its extension): titled articles, one a chapter when `chapters` (and the
+// document has several), else one. An article's title is its chapter's, else the
+// document's own, else the file's.
+std::vector<TDocument::TChapter> Articles(const TDocument &document, const QString &fileTitle, bool chapters);
 
 } // namespace DocumentReader

@@ -55,19 +55,26 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
 {
     *document = TDocument();
     const QString kind = Kind(name);
+    if (!IsDocument(name)) {
+        QStringList lines;
+        if (!TextFile::ReadLines(bytes, name, &lines, error))
+            return false;
+        document->Chapters.push_back({QString(), lines.join(QLatin1Char('\n'))});
+        return true;
+    }
     QString why;
     bool ok = true;
     if (kind == QLatin1String("pdf")) {
         ok = ReadPdf(bytes, document, &why, progress);
     } else if (kind == QLatin1String("epub") || kind == QLatin1String("odt") || kind == QLatin1String("docx")) {
         TZip zip(bytes);
-        ok = zip.Open(&why) && (kind == QLatin1String("epub") ? ReadEpub(zip, document, &why)
+        ok = zip.Open(&why) && (kind == QLatin1String("epub") ? ReadEpub(zip, document, &why, progress)
                                 : kind == QLatin1String("odt") ? ReadOdt(zip, document, &why)
                                                                : ReadDocx(zip, document, &why));
     } else {
         const TParagraphs paragraphs = kind == QLatin1String("md") || kind == QLatin1String("markdown")
                                            ? MarkdownReader::Read(TextFile::Decode(bytes), &document->Title)
-                                           : HtmlReader::Read(bytes, &document->Title);
+                                           : HtmlReader::Read(bytes, &document->Title, progress);
         document->Chapters = Paragraphs::Chapters(paragraphs, QString());
     }
     // A heading with nothing under it (a part's title page, a book's own title) is
@@ -91,44 +98,45 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
     return ok;
 }
 
-bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress)
+bool Load(const QString &path, QByteArray *bytes, QString *error)
 {
+    // Opening a pipe or a device would wait for a writer, or never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        *error = path + QStringLiteral(" is not a file that can be read (a folder, a device or a pipe); it was not opened.");
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("The file ") + path + QStringLiteral(" could not be opened: ") + file.errorString();
         return false;
     }
-    QByteArray bytes;
-    if (!TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, &bytes)) {
+    if (!TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, bytes)) {
         *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
         return false;
     }
-    return ReadBytes(bytes, path, document, error, progress);
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Error reading input file ") + path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    return true;
 }
 
-bool Articles(const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles, QString *error,
-              const TProgress &progress)
+bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress)
 {
-    articles->clear();
-    const QString fileTitle = QFileInfo(path).completeBaseName();
-    if (!IsDocument(path)) {
-        QStringList lines;
-        if (!TextFile::ReadLines(path, &lines, error))
-            return false;
-        articles->push_back({fileTitle, lines.join(QLatin1Char('\n'))});
-        return true;
-    }
-    TDocument document;
-    if (!Read(path, &document, error, progress))
-        return false;
+    QByteArray bytes;
+    return Load(path, &bytes, error) && ReadBytes(bytes, path, document, error, progress);
+}
+
+std::vector<TDocument::TChapter> Articles(const TDocument &document, const QString &fileTitle, bool chapters)
+{
     const QString title = document.Name(fileTitle);
-    if (!chapters || document.Chapters.size() == 1) {
-        articles->push_back({title, document.Text()});
-        return true;
-    }
+    if (!chapters || document.Chapters.size() == 1)
+        return {{title, document.Text()}};
+    std::vector<TDocument::TChapter> articles;
     for (const TDocument::TChapter &chapter : document.Chapters)
-        articles->push_back({chapter.Title.isEmpty() ? title : chapter.Title, chapter.Text});
-    return true;
+        articles.push_back({chapter.Title.isEmpty() ? title : chapter.Title, chapter.Text});
+    return articles;
 }
 
 } // namespace DocumentReader

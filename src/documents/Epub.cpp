@@ -67,7 +67,7 @@ QHash<QString, QString> Contents(TZip &zip, const QString &nav, const QString &n
 
 } // namespace
 
-bool ReadEpub(TZip &zip, TDocument *document, QString *error)
+bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentReader::TProgress &progress)
 {
     QByteArray container;
     if (!zip.Read(QStringLiteral("META-INF/container.xml"), &container, error))
@@ -127,8 +127,10 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error)
     // Chapters as the book's contents name them; a part the contents do not lead
     // to goes on with the chapter before it (one chapter in two files).
     const QHash<QString, QString> contents = Contents(zip, nav, manifest.value(ncxId));
-    for (const QString &id : std::as_const(spine)) {
-        const QString part = manifest.value(id);
+    for (qsizetype k = 0; k < spine.size(); ++k) {
+        if (progress)
+            progress(int(k), int(spine.size()));
+        const QString part = manifest.value(spine[k]);
         if (!part.isEmpty() && part == nav)
             continue; // the contents themselves
         if (encrypted.contains(part)) {

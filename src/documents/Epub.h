@@ -5,4 +5,5 @@
 class TZip;
 
 // An e-book: a chapter for every part of its reading order that holds text.
-bool ReadEpub(TZip &zip, TDocument *document, QString *error);
+// `progress` is told the parts read so far.
+bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentReader::TProgress &progress = {});

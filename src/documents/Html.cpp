@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string_view>
 #include <utility>
 
@@ -270,7 +271,7 @@ QByteArray Utf8(const QByteArray &bytes)
 
 namespace HtmlReader {
 
-TParagraphs Read(const QByteArray &bytes, QString *title)
+TParagraphs Read(const QByteArray &bytes, QString *title, const DocumentReader::TProgress &progress)
 {
     htmlSAXHandler handler;
     std::memset(&handler, 0, sizeof handler);
@@ -280,6 +281,8 @@ TParagraphs Read(const QByteArray &bytes, QString *title)
     handler.ignorableWhitespace = Characters;
     handler.warning = Quiet;
     handler.error = Quiet;
+    // Nor does the library print its own complaints (memory that ran out, say).
+    xmlSetGenericErrorFunc(nullptr, Quiet);
     TReading reading;
     const QByteArray utf8 = Utf8(bytes);
     // Decoded already: a charset the page declares is not applied a second time.
@@ -288,8 +291,20 @@ TParagraphs Read(const QByteArray &bytes, QString *title)
         return {};
     htmlCtxtUseOptions(context, HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
                                     HTML_PARSE_IGNORE_ENC);
-    htmlParseChunk(context, utf8.constData(), int(std::min<qsizetype>(utf8.size(), INT_MAX)), 1);
+    // A megabyte at a time, so that a long page can tell how far it is.
+    constexpr qsizetype chunk = 1024 * 1024;
+    for (qsizetype at = 0;; at += chunk) {
+        const qsizetype size = std::min(chunk, utf8.size() - at);
+        htmlParseChunk(context, utf8.constData() + at, int(size), at + size >= utf8.size() ? 1 : 0);
+        if (at + size >= utf8.size() || context->errNo == XML_ERR_NO_MEMORY)
+            break;
+        if (progress)
+            progress(int(at + size), int(utf8.size()));
+    }
+    const bool outOfMemory = context->errNo == XML_ERR_NO_MEMORY;
     htmlFreeParserCtxt(context);
+    if (outOfMemory)
+        throw std::bad_alloc();
     reading.Flush();
     if (title)
         *title = Paragraphs::Clean(reading.Title.simplified());

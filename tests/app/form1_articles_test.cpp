@@ -1,5 +1,6 @@
 #include "FormWithVoices.h"
 #include "app/DocumentOpen.h"
+#include "documents/DocumentProcess.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "log/UtilsClass.h"
@@ -279,6 +280,25 @@ TEST_F(Form1ArticlesTest, ALongPdfShowsItsProgressAndCanBeStopped)
     form.OpenFiles({book});
     ASSERT_EQ(form.MemoListBox1->Count(), 2);
     EXPECT_TRUE(form.MemoListBox1->EntryAt(2)->Text().endsWith(QStringLiteral("Page 400 of many.")));
+
+    // A page the PDF library would lay out for many minutes: the window goes on
+    // answering, and is told of it after the reader's time runs out.
+    const QString stacked = home.Root() + QStringLiteral("/stacked.pdf");
+    TempHome::WriteFile(stacked, DocumentSamples::StackedPdf());
+    const TDocumentProcess::TLimits limits = TDocumentProcess::Limits();
+    TDocumentProcess::SetLimits({limits.MemoryBytes, limits.Seconds, 1});
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(100);
+    form.OpenFiles({stacked});
+    TDocumentProcess::SetLimits(limits);
+    EXPECT_GE(ticks, 5);
+    EXPECT_EQ(form.MemoListBox1->Count(), 2);
+    const auto told = Messages::TakeRecorded();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].text.startsWith(stacked) && told[0].text.contains(QStringLiteral("took too long to read")))
+        << told[0].text.toStdString();
 }
 
 TEST_F(Form1ArticlesTest, ChangingTheModeDropsBlankArticles)

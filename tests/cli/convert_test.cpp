@@ -330,7 +330,7 @@ TEST_F(ConvertTest, InputsAreReadOnlyUpToTheirLimits)
         QByteArray piped;
         const char *told;
     } cases[] = {
-        {"endless file", {QStringLiteral("/dev/zero")}, {}, "too large"},
+        {"endless file", {QStringLiteral("/dev/zero")}, {}, "is not a file that can be read"},
         {"large pipe", {QStringLiteral("-")}, QByteArray(70 * 1024 * 1024, 'a'), "too large"},
         {"endless saved articles", {QStringLiteral("--articles"), QStringLiteral("/dev/zero")}, {}, "too large"},
         {"binary past its start", {QStringLiteral("-")}, QByteArray(20000, 'a') + QByteArray(4000, '\x01'), "does not contain text"},

@@ -1,16 +1,22 @@
 #include "documents/Document.h"
+#include "documents/DocumentProcess.h"
 #include "support/DocumentSamples.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 // Documents of every kind, made here from our own text, read as a user opens them.
 namespace {
@@ -107,11 +113,11 @@ TEST(DocumentsTest, OpenMakesAnArticleAChapterOrOneForTheWholeAndTitlesEach)
               {book, false, {"The Clock Book"}},
               {notes, true, {"notes"}}};
     for (const auto &c : cases) {
-        std::vector<TDocument::TChapter> articles;
+        TDocument document;
         QString error;
-        ASSERT_TRUE(DocumentReader::Articles(c.path, c.chapters, &articles, &error)) << error.toStdString();
+        ASSERT_TRUE(DocumentReader::Read(c.path, &document, &error)) << error.toStdString();
         QStringList titles;
-        for (const auto &article : articles)
+        for (const auto &article : DocumentReader::Articles(document, QFileInfo(c.path).completeBaseName(), c.chapters))
             titles << article.Title;
         EXPECT_EQ(titles, c.titles) << c.path.toStdString();
     }
@@ -176,6 +182,69 @@ TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
             << c.name << ": " << error.toStdString();
         EXPECT_TRUE(document.Chapters.empty()) << c.name;
     }
+}
+
+// A file from anywhere is read by a child process with limits of its own: whatever
+// the file does, this process gets its text or a reason naming it, soon.
+TEST(DocumentsTest, HostileFilesCostNoMoreThanTheirReaderIsAllowed)
+{
+    TempHome home;
+    const QString pipe = home.Root() + QStringLiteral("/pipe.txt");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const TDocumentProcess::TLimits saved = TDocumentProcess::Limits();
+    const auto restore = qScopeGuard([&saved] { TDocumentProcess::SetLimits(saved); });
+    const struct
+    {
+        const char *name;
+        QByteArray bytes; // none: the pipe
+        int megabytes;    // of memory allowed
+        const char *expected; // in the text read, else in the reason
+    } cases[]{
+        // Nothing a page names is loaded: neither an endless file nor a pipe that never answers.
+        {"styled.html",
+         "<html><head><link rel=stylesheet href='/dev/zero'><link rel=stylesheet href='" + pipe.toUtf8() +
+             "'><style>@import url(/dev/zero);</style></head><body><img src='/dev/zero'><p>Only this.</p></body></html>",
+         1024, "Only this."},
+        {"deep.html", "<html><body>" + QByteArray("<div>").repeated(100000) + "Deep down." + QByteArray("</div>").repeated(100000),
+         1024, "Deep down."},
+        {"book.epub", Epub(), 1024, "The clocks were striking thirteen."},
+        {"stacked.pdf", StackedPdf(), 1024, "took too long to read"},
+        {"pipe.txt", {}, 1024, "is not a file that can be read"},
+#if !defined(__SANITIZE_ADDRESS__) // which takes the whole address space for itself
+        {"long.html", "<html><body>" + QByteArray("<p>word word word</p>\n").repeated(500000), 100,
+         "needs more than 100 MB of memory"},
+#endif
+    };
+    for (const auto &c : cases) {
+        const QString path = home.Root() + QLatin1Char('/') + QLatin1String(c.name);
+        if (!c.bytes.isEmpty())
+            TempHome::WriteFile(path, c.bytes);
+        TDocumentProcess::SetLimits({qint64(c.megabytes) << 20, 30, 2});
+        QElapsedTimer clock;
+        clock.start();
+        TDocumentProcess reading;
+        reading.Start(path);
+        const bool read = reading.Wait() == TDocumentProcess::TResult::Read;
+        EXPECT_LT(clock.elapsed(), 4000) << c.name;
+        EXPECT_TRUE(read ? reading.Document().Text().contains(QLatin1String(c.expected))
+                         : reading.Error().startsWith(path) && reading.Error().contains(QLatin1String(c.expected)))
+            << c.name << ": " << (read ? reading.Document().Text().left(200) : reading.Error()).toStdString();
+        EXPECT_LT(reading.PeakMemory(), qint64(c.megabytes) << 20) << c.name;
+    }
+
+    // Stopped while the library is busy with a page: at once.
+    TDocumentProcess::SetLimits(saved);
+    TDocumentProcess reading;
+    qint64 cancelling = -1;
+    QTimer::singleShot(300, &reading, [&reading, &cancelling] {
+        QElapsedTimer clock;
+        clock.start();
+        reading.Cancel();
+        cancelling = clock.elapsed();
+    });
+    reading.Start(home.Root() + QStringLiteral("/stacked.pdf"));
+    EXPECT_EQ(reading.Wait(), TDocumentProcess::TResult::Stopped) << reading.Error().toStdString();
+    EXPECT_TRUE(cancelling >= 0 && cancelling < 500) << cancelling;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/shell/AutoStart.h"
+#include "platform/shell/Confinement.h"
 #include "platform/shell/ProgramPaths.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
@@ -6,6 +7,12 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -68,6 +75,50 @@ TEST(AutoStartTest, WriteFailsWhenTheFolderCannotBeMade)
     TempHome::WriteFile(home.ConfigDir(), "a file, not a folder");
     EXPECT_FALSE(AutoStart::Write(QStringLiteral("Parlewind"), QStringLiteral("pw -auto")));
     EXPECT_FALSE(AutoStart::Exists(QStringLiteral("Parlewind")));
+}
+
+// What a document could make its reader do once it is shut in: each line is a
+// way out that must stay shut, or a thing it must still be able to do.
+TEST(ConfinementTest, AConfinedProcessReadsButWritesConnectsStartsAndSignalsNothing)
+{
+    TempHome home;
+    const QByteArray kept = (home.Root() + QStringLiteral("/kept.txt")).toLocal8Bit();
+    const QByteArray made = (home.Root() + QStringLiteral("/made.txt")).toLocal8Bit();
+    TempHome::WriteFile(QString::fromLocal8Bit(kept), "kept");
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QString error;
+            if (!Confinement::Apply({qint64(512) << 20, 10}, &error)) {
+                std::fprintf(stderr, "not confined: %s\n", qPrintable(error));
+                std::_Exit(1);
+            }
+            int wrong = 0;
+            const auto expect = [&wrong](bool holds, const char *what) {
+                if (!holds) {
+                    std::fprintf(stderr, "%s\n", what);
+                    ++wrong;
+                }
+            };
+            expect(::open(kept.constData(), O_RDONLY | O_CLOEXEC) >= 0, "a file cannot be read");
+            expect(::open(kept.constData(), O_WRONLY | O_CLOEXEC) < 0, "a file was opened for writing");
+            expect(::open(kept.constData(), O_RDWR | O_CLOEXEC) < 0, "a file was opened for reading and writing");
+            expect(::open(made.constData(), O_CREAT | O_EXCL | O_RDONLY | O_CLOEXEC, 0600) < 0, "a file was made");
+            expect(::open(kept.constData(), O_TRUNC | O_RDONLY | O_CLOEXEC) < 0, "a file was emptied");
+            expect(::rename(kept.constData(), made.constData()) != 0, "a file was renamed");
+            expect(::unlink(kept.constData()) != 0, "a file was removed");
+            expect(::socket(AF_UNIX, SOCK_STREAM, 0) < 0, "a local socket was made");
+            expect(::socket(AF_INET, SOCK_DGRAM, 0) < 0, "a network socket was made");
+            expect(::kill(::getppid(), 0) != 0, "another process could be signalled");
+            expect(::execl("/bin/true", "true", static_cast<char *>(nullptr)) != 0, "a program was started");
+#if !defined(__SANITIZE_ADDRESS__)
+            expect(std::malloc(size_t(1) << 30) == nullptr, "more memory than allowed was had");
+#endif
+            std::_Exit(wrong);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(TempHome::ReadFile(QString::fromLocal8Bit(kept)), QByteArray("kept"));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromLocal8Bit(made)));
 }
 
 } // namespace

@@ -122,4 +122,27 @@ inline QByteArray PdfPages(int pages)
     return Printed(lines);
 }
 
+// One page on which the same few words are drawn 200,000 times at one place: some
+// 24 kB that keep the PDF library's text layout busy for many minutes.
+inline QByteArray StackedPdf(int draws = 200000)
+{
+    QByteArray content = "BT /F1 12 Tf\n";
+    for (int k = 0; k < draws; ++k)
+        content += "1 0 0 1 100 400 Tm (word" + QByteArray::number(k % 7) + ") Tj\n";
+    content += "ET";
+    const QByteArray packed = qCompress(content, 9).mid(4); // a zlib stream, without Qt's length
+    const QList<QByteArray> objects{
+        "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R /Resources << /Font << /F1 5 0 R >> >> >>",
+        "<< /Length " + QByteArray::number(packed.size()) + " /Filter /FlateDecode >>\nstream\n" + packed + "\nendstream",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"};
+    QByteArray pdf = "%PDF-1.4\n";
+    QByteArray table = "xref\n0 6\n0000000000 65535 f \n";
+    for (int k = 0; k < objects.size(); ++k) {
+        table += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n \n";
+        pdf += QByteArray::number(k + 1) + " 0 obj\n" + objects[k] + "\nendobj\n";
+    }
+    return pdf + table + "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(pdf.size()) + "\n%%EOF\n";
+}
+
 } // namespace DocumentSamples
