@@ -100,7 +100,9 @@ TEST(ConfinementTest, AConfinedProcessReadsButWritesConnectsStartsAndSignalsNoth
                     ++wrong;
                 }
             };
-            expect(::open(kept.constData(), O_RDONLY | O_CLOEXEC) >= 0, "a file cannot be read");
+            expect(::open("/usr/share/common-licenses/GPL-3", O_RDONLY | O_CLOEXEC) >= 0, "the system's data cannot be read");
+            expect(!Confinement::ReadsKeptToSystemData() || ::open(kept.constData(), O_RDONLY | O_CLOEXEC) < 0,
+                   "a user's file was read");
             expect(::open(kept.constData(), O_WRONLY | O_CLOEXEC) < 0, "a file was opened for writing");
             expect(::open(kept.constData(), O_RDWR | O_CLOEXEC) < 0, "a file was opened for reading and writing");
             expect(::open(made.constData(), O_CREAT | O_EXCL | O_RDONLY | O_CLOEXEC, 0600) < 0, "a file was made");

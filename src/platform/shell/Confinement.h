@@ -14,9 +14,12 @@ struct TLimits
 
 // From now on the process has at most those limits, writes no file, dumps no
 // core, makes no connection of any kind, starts no program and sends no signal to
-// another process; it may still read files (the system's own data). False, with
-// the reason, when that could not be done; the process must then not go on.
+// another process; it reads no file but the system's own data (where the kernel
+// can tell them apart: ReadsKeptToSystemData). False, with the reason, when that
+// could not be done; the process must then not go on.
 bool Apply(const TLimits &limits, QString *error);
+// Since Apply, files outside the system's own (/usr) cannot even be read.
+bool ReadsKeptToSystemData();
 
 // The most memory (resident) the process has used so far, in bytes.
 qint64 PeakMemory();

@@ -3,8 +3,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/landlock.h>
 #include <seccomp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <memory>
@@ -74,9 +77,43 @@ bool Filter(QString *error)
     return true;
 }
 
+bool readsKept = false;
+
+// Where the kernel can (Landlock, Linux 5.13 and later), nothing but the system's
+// own data may be opened any more: not a user's files, not the document's
+// neighbours. Elsewhere the filter above still keeps everything from being written.
+bool KeepReadsToSystemData()
+{
+    landlock_ruleset_attr ruleset{};
+    ruleset.handled_access_fs =
+        (LANDLOCK_ACCESS_FS_MAKE_SYM << 1) - 1; // every right of the first version
+    const int rules = int(::syscall(SYS_landlock_create_ruleset, &ruleset, sizeof ruleset, 0));
+    if (rules < 0)
+        return false;
+    for (const char *path : {"/usr", "/proc/self"}) {
+        const int folder = ::open(path, O_PATH | O_CLOEXEC);
+        if (folder < 0)
+            continue;
+        landlock_path_beneath_attr beneath{};
+        beneath.allowed_access = LANDLOCK_ACCESS_FS_READ_FILE | LANDLOCK_ACCESS_FS_READ_DIR;
+        beneath.parent_fd = folder;
+        ::syscall(SYS_landlock_add_rule, rules, LANDLOCK_RULE_PATH_BENEATH, &beneath, 0);
+        ::close(folder);
+    }
+    const bool kept = ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+                      ::syscall(SYS_landlock_restrict_self, rules, 0) == 0;
+    ::close(rules);
+    return kept;
+}
+
 } // namespace
 
 namespace Confinement {
+
+bool ReadsKeptToSystemData()
+{
+    return readsKept;
+}
 
 bool Apply(const TLimits &limits, QString *error)
 {
@@ -91,7 +128,10 @@ bool Apply(const TLimits &limits, QString *error)
         !Limit(RLIMIT_CPU, rlim_t(limits.CpuSeconds), rlim_t(limits.CpuSeconds + 5), error))
         return false;
     // No file size limit: it would hold for the standard error too, when that is a file.
-    return Limit(RLIMIT_CORE, 0, 0, error) && Filter(error);
+    if (!Limit(RLIMIT_CORE, 0, 0, error))
+        return false;
+    readsKept = KeepReadsToSystemData();
+    return Filter(error);
 }
 
 qint64 PeakMemory()
