@@ -1,5 +1,7 @@
 #include "speech/SpTools.h"
 
+#include "platform/flite/FliteEngine.h"
+
 #include "platform/waveout/WaveOut.h"
 #include "speech/SpeechError.h"
 
@@ -39,6 +41,7 @@ void DetectSpeechSupport(bool sound)
     SpeechApiPresent = false;
     TtsEnginePresent = false;
     WaveOutPresent = false;
+    FliteEngine::Register();
     std::shared_ptr<ITTSEnum> enumerator;
     if (SUCCEEDED(CreateTTSEnumerator(&enumerator, nullptr)) && enumerator) {
         SpeechApiPresent = true;

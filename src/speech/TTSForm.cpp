@@ -29,7 +29,7 @@ bool IsOffered(const QString &name)
 {
     if (name.contains(QStringLiteral("Telephone")))
         return false;
-    for (const char *family : {"Mary", "Mike", "Sam", "RoboSoft"}) {
+    for (const char *family : {"Mary", "Mike", "Sam", "RoboSoft", "Flite"}) {
         if (name.contains(QLatin1String(family)))
             return true;
     }

@@ -1,8 +1,11 @@
+#include "platform/flite/FliteEngine.h"
 #include "platform/sapi/Sapi.h"
 #include "platform/sapi/TextPrep.h"
 #include "support/EngineHelpers.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -76,7 +79,8 @@ TEST_F(EngineTest, CatalogueHasTheNamedVoicesWithStableIds)
     enumerator->Reset();
     while (enumerator->Next(1, &mode, &fetched) == S_OK && fetched == 1) {
         names << mode.szModeName;
-        EXPECT_EQ(mode.szProductName, QStringLiteral("Parlewind Speech"));
+        EXPECT_TRUE(mode.szProductName == QStringLiteral("Parlewind Speech") || mode.szProductName == QStringLiteral("Flite"))
+            << mode.szProductName.toStdString();
         EXPECT_TRUE(mode.dwFeatures & TTSFEATURE_TAGGED);
         EXPECT_TRUE(mode.dwInterfaces & TTSI_ITTSATTRIBUTES);
         EXPECT_EQ(mode.gModeID, QUuid::createUuidV5(QUuid(QStringLiteral("{5d1b6f7e-3c1a-4f0e-9a51-7a3e2c9b8d40}")), mode.szModeName));
@@ -296,6 +300,45 @@ TEST(TextPrepTest, MarkupIsSafeAndMapsBack)
     EXPECT_EQ(p.OriginalIndex(100000), -1);
     // Not tagged: the backslashes are plain text.
     EXPECT_EQ(TextPrep::Prepare(text, false, {50, 175}, {}).markup.find("prosody"), std::string::npos);
+}
+
+// Flite's voices, through the same interfaces.
+class FliteTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        FliteEngine::Register();
+        EngineTest::SetUp();
+    }
+};
+
+// Each word is highlighted where it stands in the article, whatever the library
+// made of it: the words of an amount or a number, an address, a folded letter.
+TEST_F(FliteTest, EveryWordIsHighlightedAtItsOwnPlace)
+{
+    const TTSMODEINFO slt = Mode(QStringLiteral("Flite SLT (US female)"));
+    const struct
+    {
+        QString text;
+        QStringList words; // the runs highlighted, in order
+    } cases[] = {
+        {QStringLiteral("The caf\u00e9\u2019s \u201cmenu\u201d costs $12.50 \u2014 isn\u2019t it?"),
+         {"The", "caf\u00e9\u2019s", "\u201cmenu\u201d", "costs", "$12.50", "isn\u2019t", "it?"}},
+        {QStringLiteral("In 1999, write to bob@example.com\u2026 well-known na\u00efve r\u00e9sum\u00e9s."),
+         {"In", "1999,", "write", "to", "bob@example.com\u2026", "well-known", "na\u00efve", "r\u00e9sum\u00e9s."}},
+        {QStringLiteral("Hi \U0001F600 there \u05E9\u05DC\u05D5\u05DD and\tmore"), {"Hi", "there", "and", "more"}},
+    };
+    for (const auto &c : cases) {
+        QList<std::shared_ptr<RecordingBufSink>> sinks;
+        SpeakToFile(slt, {c.text}, &sinks);
+        ASSERT_EQ(sinks.size(), 1);
+        QStringList words;
+        for (const int index : sinks[0]->WordIndexes())
+            words << c.text.mid(index).section(QRegularExpression(QStringLiteral("\\s")), 0, 0);
+        EXPECT_EQ(words, c.words) << c.text.toStdString();
+        EXPECT_EQ(sinks[0]->Count(RecordingBufSink::Event::Done), 1);
+    }
 }
 
 } // namespace

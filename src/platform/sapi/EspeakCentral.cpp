@@ -216,7 +216,10 @@ void EspeakCentral::Submit(Job &job)
         shifted->shift = job.from;
         synth.target = shifted;
     }
-    EspeakWorker::Instance().Submit(std::move(synth));
+    if (m_Mode.synthesizer)
+        m_Mode.synthesizer->Submit(std::move(synth));
+    else
+        EspeakWorker::Instance().Submit(std::move(synth));
 }
 
 HRESULT EspeakCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
@@ -371,10 +374,17 @@ HRESULT EspeakCentral::Phoneme(quint32 charSet, quint32 flags, SDATA text, QByte
         return E_POINTER;
     if (charSet != CHARSET_TEXT)
         return E_NOTIMPL;
-    const QString result = EspeakWorker::Instance().TextToPhonemes(TextOf(text), m_Mode.voice, false);
+    const QString result = EspeakWorker::Instance().TextToPhonemes(TextOf(text), EspeakVoice(), false);
     *phonemes = QByteArray(reinterpret_cast<const char *>(result.utf16()),
                            (result.size() + 1) * 2);
     return S_OK;
+}
+
+QString EspeakCentral::EspeakVoice() const
+{
+    // Another engine's voice is English: its phonemes and pronunciation previews
+    // come from espeak-ng's American English.
+    return m_Mode.synthesizer ? QStringLiteral("gmw/en-US") : m_Mode.voice;
 }
 
 HRESULT EspeakCentral::AudioPause()
@@ -483,7 +493,7 @@ HRESULT EspeakCentral::AboutDlg(QWidget *parent, const QString &title)
     for (const EspeakMode &m : EspeakEngine::Modes())
         names << m.info.szModeName;
     QMessageBox::about(parent, title.isEmpty() ? QStringLiteral("About ") + EspeakEngine::ProductName : title,
-                       QStringLiteral("<h3>%1</h3><p>Speech by eSpeak NG %2.</p><p>Voices: %3</p>")
+                       QStringLiteral("<h3>%1</h3><p>Speech by eSpeak NG %2 and Flite.</p><p>Voices: %3</p>")
                            .arg(EspeakEngine::ProductName, EspeakWorker::Instance().Version(),
                                 names.join(QStringLiteral(", ")).toHtmlEscaped()));
     return S_OK;
@@ -491,7 +501,7 @@ HRESULT EspeakCentral::AboutDlg(QWidget *parent, const QString &title)
 
 HRESULT EspeakCentral::LexiconDlg(QWidget *parent, const QString &title)
 {
-    LexiconDialog dialog(m_Mode.voice, m_Prosody, parent);
+    LexiconDialog dialog(EspeakVoice(), m_Prosody, parent);
     if (!dialog.Loaded)
         return S_OK;
     if (!title.isEmpty())

@@ -77,6 +77,7 @@ private:
     };
 
     HRESULT Open();
+    QString EspeakVoice() const;
     void Submit(Job &job);
     void OnEvent(const PlayEvent &event);
     void NotifyAudio(bool start);

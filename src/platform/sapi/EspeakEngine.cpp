@@ -30,8 +30,14 @@ bool HasVoice(const std::vector<EspeakVoice> &voices, const QStringList &variant
     return baseFound && (variant.isEmpty() || variants.contains(variant));
 }
 
-EspeakMode MakeMode(const QString &name, const QString &voice, quint16 gender, quint16 language,
-                    const QString &dialect, Prosody defaults)
+std::vector<ModeSource> &Sources()
+{
+    static std::vector<ModeSource> sources;
+    return sources;
+}
+
+EspeakMode Made(const QString &name, const QString &voice, quint16 gender, quint16 language,
+                const QString &dialect, Prosody defaults)
 {
     EspeakMode mode;
     mode.voice = voice;
@@ -62,7 +68,7 @@ std::vector<EspeakMode> BuildModes()
     const auto add = [&](const QString &name, const QString &voice, quint16 gender,
                          quint16 language, const QString &dialect, Prosody defaults) {
         if (HasVoice(voices, variants, voice))
-            modes.push_back(MakeMode(name, voice, gender, language, dialect, defaults));
+            modes.push_back(Made(name, voice, gender, language, dialect, defaults));
     };
     const quint16 english = LanguageId(QLocale::English);
     add(QStringLiteral("Mary"), QStringLiteral("gmw/en-US+f3"), 1, english,
@@ -78,6 +84,10 @@ std::vector<EspeakMode> BuildModes()
         add(QStringLiteral("RoboSoft ") + QLatin1String(numbers[i]),
             QStringLiteral("gmw/en-US+") + variant, 2, english, QStringLiteral("American"),
             {50, 175});
+    }
+    for (const ModeSource source : Sources()) {
+        const std::vector<EspeakMode> more = source();
+        modes.insert(modes.end(), more.begin(), more.end());
     }
 
     // A female and a male voice for every language the user has chosen (the
@@ -204,6 +214,20 @@ std::vector<EspeakMode> &ModeStore()
 } // namespace
 
 const std::vector<EspeakMode> &Modes() { return ModeStore(); }
+
+EspeakMode MakeMode(const QString &name, const QString &voice, quint16 gender, quint16 language,
+                    const QString &dialect, Prosody defaults)
+{
+    return Made(name, voice, gender, language, dialect, defaults);
+}
+
+void AddModeSource(ModeSource source)
+{
+    if (std::find(Sources().begin(), Sources().end(), source) != Sources().end())
+        return;
+    Sources().push_back(source);
+    RebuildModes();
+}
 
 void RebuildModes() { ModeStore() = BuildModes(); }
 

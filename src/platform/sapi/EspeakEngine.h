@@ -11,8 +11,9 @@
 struct EspeakMode
 {
     TTSMODEINFO info;
-    QString voice; // espeak-ng voice name with variant
+    QString voice; // espeak-ng voice name with variant, or the other engine's own
     Prosody defaults;
+    Synthesizer *synthesizer = nullptr; // another engine's; none: espeak-ng
 };
 
 namespace EspeakEngine {
@@ -33,5 +34,12 @@ void RebuildModes();
 const EspeakMode *FindMode(const QUuid &modeId);
 
 HRESULT CreateEnumerator(std::shared_ptr<ITTSEnum> *enumerator, std::shared_ptr<ITTSFind> *find);
+
+// A mode of ours, as every engine's modes are made.
+EspeakMode MakeMode(const QString &name, const QString &voice, quint16 gender, quint16 language,
+                    const QString &dialect, Prosody defaults);
+// Another engine's modes, listed after the English voices of espeak-ng.
+using ModeSource = std::vector<EspeakMode> (*)();
+void AddModeSource(ModeSource source);
 
 } // namespace EspeakEngine

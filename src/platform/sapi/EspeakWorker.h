@@ -48,6 +48,14 @@ struct SynthJob
     std::shared_ptr<std::atomic<bool>> abort;
 };
 
+// Speaks jobs on a thread of its own; one for each engine.
+class Synthesizer
+{
+public:
+    virtual ~Synthesizer() = default;
+    virtual void Submit(SynthJob job) = 0;
+};
+
 struct EspeakVoice
 {
     QString identifier; // "gmw/en-US"
@@ -57,7 +65,7 @@ struct EspeakVoice
 
 // The one espeak-ng engine of the process. The library is a single global engine
 // and not thread-safe, so one thread makes every call to it.
-class EspeakWorker
+class EspeakWorker : public Synthesizer
 {
 public:
     static EspeakWorker &Instance();
@@ -70,7 +78,7 @@ public:
     std::vector<EspeakVoice> Voices();
     QStringList Variants();
 
-    void Submit(SynthJob job);
+    void Submit(SynthJob job) override;
     // True once the process is ending: synthesis in progress gives up.
     static bool ShuttingDown();
     // The phonemes of a text, in espeak-ng's own notation (or IPA).
@@ -78,7 +86,7 @@ public:
 
 private:
     EspeakWorker();
-    ~EspeakWorker();
+    ~EspeakWorker() override;
     void Run();
     void RunSync(const std::function<void()> &call);
     void Synthesize(SynthJob &job);
