@@ -1,5 +1,7 @@
 #include "audio/MMWave.h"
 
+#include "audio/Resampler.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +13,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -352,6 +355,10 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     std::vector<char> in(static_cast<size_t>(chunk), 0);
     std::vector<char> out(static_cast<size_t>(std::max(outSize, 1)), 0);
     const QString tempPath = temp.fileName();
+    std::unique_ptr<TResampler> resampler;
+    if (BandLimited && TResampler::Suits(source, *targetFormat))
+        resampler = std::make_unique<TResampler>(source.SamplesPerSec, targetFormat->SamplesPerSec);
+    std::vector<int16_t> resampled;
     qint64 done = 0;
     while (ok && done < total) {
         const qint64 got = input.read(in.data(), std::min(chunk, total - done));
@@ -363,10 +370,23 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
             break;
         }
         done += got;
-        const qint32 converted = PcmConvert(static_cast<qint32>(got), in.data(), source, out.data(), *targetFormat);
-        if (converted <= 0) {
-            ok = false;
-            break;
+        qint32 converted = 0;
+        const char *bytes = out.data();
+        if (resampler) {
+            resampled = resampler->Process(reinterpret_cast<const int16_t *>(in.data()), size_t(got / 2));
+            // The last piece also gives what the resampler still holds.
+            if (done >= total) {
+                const std::vector<int16_t> &rest = resampler->Process(nullptr, 0);
+                resampled.insert(resampled.end(), rest.begin(), rest.end());
+            }
+            converted = qint32(resampled.size() * 2);
+            bytes = reinterpret_cast<const char *>(resampled.data());
+        } else {
+            converted = PcmConvert(static_cast<qint32>(got), in.data(), source, out.data(), *targetFormat);
+            if (converted <= 0) {
+                ok = false;
+                break;
+            }
         }
         const qint64 free = QStorageInfo(tempPath).bytesAvailable();
         if (free < 0 || free < qint64(converted) + ioBufferSize + 10240) {
@@ -374,7 +394,7 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
             failure = fullTarget + QStringLiteral(": the disk is full");
             break;
         }
-        ok = writer.Write(out.data(), converted);
+        ok = writer.Write(bytes, converted);
         if (!ok)
             failure = writeFailure();
         // Stopped: nothing replaces the target.

@@ -65,6 +65,9 @@ public:
 
     // Called after every chunk; a false answer stops the conversion.
     std::function<bool(qint64 done, qint64 total)> OnProgress;
+    // Speech (16-bit mono) changes rate through the band-limited resampler, as on
+    // its way to MP3, rather than by repeating and dropping samples.
+    bool BandLimited = false;
 
 private:
     std::unique_ptr<TWaveFileInfo> m_Info;

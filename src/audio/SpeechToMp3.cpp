@@ -2,11 +2,13 @@
 
 #include "audio/MMWave.h"
 #include "audio/Mp3Encode.h"
+#include "audio/Resampler.h"
 #include "platform/shell/GrowingFile.h"
 
 #include <QFile>
 #include <QThread>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -53,11 +55,23 @@ bool TSpeechToMp3::Run()
     BuildPcmFormat(target, 16, 1, 44100);
     if (!IsConvertiblePcm(&info.Format))
         return Fail(QStringLiteral("This wave file is not valid for conversion"));
+    // Speech (16-bit mono) changes rate through the band-limited resampler.
+    std::unique_ptr<TResampler> resampler;
+    if (TResampler::Suits(info.Format, target)) {
+        resampler = std::make_unique<TResampler>(info.Format.SamplesPerSec, target.SamplesPerSec);
+        target = info.Format;
+    }
 
     TMp3Writer mp3(Mp3File);
     mp3.KeepExisting = KeepExisting;
     if (!mp3.Open(Tag))
         return Fail(mp3.Failure());
+    const auto write = [&](const int16_t *samples, qint32 count) {
+        if (!resampler)
+            return mp3.Write(samples, count);
+        const std::vector<int16_t> &resampled = resampler->Process(samples, size_t(count));
+        return resampled.empty() || mp3.Write(resampled.data(), qint32(resampled.size()));
+    };
     const qint64 chunk = ConversionChunkBytes(info.Format);
     std::vector<char> in(static_cast<size_t>(chunk));
     std::vector<int16_t> out(static_cast<size_t>(ConvertedChunkBytes(info.Format, target)) / 2 + 1);
@@ -94,7 +108,7 @@ bool TSpeechToMp3::Run()
         const qint32 converted = PcmConvert(static_cast<qint32>(bytes), in.data(), info.Format, out.data(), target);
         if (converted < 0)
             return Fail(QStringLiteral("This wave file is not valid for conversion"));
-        if (!mp3.Write(out.data(), converted / 2))
+        if (converted > 0 && !write(out.data(), converted / 2))
             return Fail(mp3.Failure());
         // Some megabytes at a time (each release costs the file system a flush):
         // the engine may go on, the disk has them back.
@@ -105,7 +119,7 @@ bool TSpeechToMp3::Run()
         }
         m_Percent.store(static_cast<int>(done * 100 / std::max<qint64>(written, 1)), std::memory_order_relaxed);
     }
-    if (!mp3.Finish())
+    if ((resampler && !write(nullptr, 0)) || !mp3.Finish())
         return Fail(mp3.Failure());
     m_Percent.store(100, std::memory_order_relaxed);
     return true;

@@ -7,7 +7,8 @@
 
 // Turns the speech file the engine is writing into an MP3 file, following the file
 // as it grows. Each second of speech is resampled to 44100 Hz mono 16-bit exactly
-// as TMMWave::ConvertToFile does and handed to the same encoder as EncodeMp3File,
+// as TMMWave::ConvertToFile does with BandLimited set (a band-limited resampler,
+// not repeated samples) and handed to the same encoder as EncodeMp3File,
 // so the MP3 is the one the two steps make one after the other, without the
 // resampled file between them and with the two running at the same time as the
 // speech. Run works on a worker thread; the rest may be called from any thread.

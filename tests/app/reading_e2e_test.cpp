@@ -1,4 +1,5 @@
 #include "FormWithVoices.h"
+#include "audio/MMWave.h"
 #include "app/options/VoiceEditPage.h"
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
@@ -386,7 +387,12 @@ TEST_F(ReadingE2ETest, Mp3FilesMadeWhileTheNextArticleIsReadAreTheStepsOwn)
     for (const QString &title : titles) {
         const QString wav = home.Root() + QLatin1Char('/') + title + QStringLiteral(".wav");
         const QString stepwise = home.Root() + QLatin1Char('/') + title + QStringLiteral(".mp3");
-        ASSERT_TRUE(app->voices.ConvertWaveFile(wav, home.Root() + QStringLiteral("/temp44.wav"), 16, 1, 44100));
+        TMMWave wave;
+        wave.SetFileName(wav);
+        wave.BandLimited = true;
+        TPcmFormat format;
+        BuildPcmFormat(format, 16, 1, 44100);
+        wave.ConvertToFile(home.Root() + QStringLiteral("/temp44.wav"), &format);
         ASSERT_TRUE(EncodeMp3File(home.Root() + QStringLiteral("/temp44.wav"), stepwise));
         const QString made = out + QLatin1Char('/') + title + QStringLiteral(".mp3");
         EXPECT_GT(MediaFiles::Mp3Sound(made).size(), 10000) << title.toStdString();

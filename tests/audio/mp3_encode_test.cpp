@@ -144,18 +144,21 @@ TEST_F(Mp3EncodeTest, FailuresAreShownAndLeaveNoHalfFile)
 }
 
 // Speech made into MP3 as it is written: the same bytes as resampling the finished
-// file and encoding that, whatever the pieces the file grows by; and a cancelled
+// file (band-limited: nothing mirrored above the voice's band) and encoding that, whatever the pieces the file grows by; and a cancelled
 // one leaves nothing.
 TEST_F(Mp3EncodeTest, SpeechFollowedAsItGrowsGivesTheStepsOwnFile)
 {
     for (const int rate : {22050, 16000}) {
         const QByteArray whole = Sine(rate, 4.3, 440);
+        // The finished file resampled in one go (band-limited), then encoded.
         TempHome::WriteFile(Path("whole.wav"), whole);
         TMMWave wave;
         wave.SetFileName(Path("whole.wav"));
+        wave.BandLimited = true;
         TPcmFormat target;
         BuildPcmFormat(target, 16, 1, 44100);
         wave.ConvertToFile(Path("temp44.wav"), &target);
+        EXPECT_NEAR(TempHome::ReadFile(Path("temp44.wav")).size() / 2.0, (whole.size() - 44) / 2 * 44100.0 / rate, 40.0) << rate;
         ASSERT_TRUE(EncodeMp3File(Path("temp44.wav"), Path("stepwise.mp3")));
 
         for (const bool cancel : {false, true}) {

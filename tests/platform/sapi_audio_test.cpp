@@ -1,3 +1,4 @@
+#include "platform/flite/FliteEngine.h"
 #include "platform/sapi/Sapi.h"
 #include "support/EngineHelpers.h"
 #include "support/Printers.h"
@@ -7,17 +8,24 @@
 
 #include <gtest/gtest.h>
 
-// The engine speaking through the test sound server (scripts/test starts it).
+// Each engine speaking through the test sound server (scripts/test starts it):
+// the default voice (espeak-ng's Mary) and one of Flite's.
 namespace {
 
-class PlaybackTest : public ::testing::Test
+class PlaybackTest : public ::testing::TestWithParam<const char *>
 {
 protected:
     void SetUp() override
     {
+        FliteEngine::Register();
         ASSERT_EQ(CreateTTSEnumerator(&enumerator, &find), S_OK);
+        TTSMODEINFO wanted;
+        wanted.szModeName = QLatin1String(GetParam());
+        TTSMODEINFORANK rank;
+        rank.dwModeName = 1;
         TTSMODEINFO found;
-        ASSERT_EQ(find->Find(TTSMODEINFO{}, nullptr, &found), S_OK);
+        ASSERT_EQ(find->Find(wanted, &rank, &found), S_OK);
+        ASSERT_EQ(found.szModeName, wanted.szModeName);
         std::shared_ptr<IAudioMultiMediaDevice> device;
         ASSERT_EQ(CreateAudioMultiMediaDevice(&device), S_OK);
         ASSERT_EQ(device->DeviceNumSet(-1), S_OK) << "is the test sound server running?";
@@ -43,7 +51,7 @@ const QString longText = QStringLiteral(
     "plenty of time to stop it in the middle, to pause it and to resume it again, and "
     "to see that nothing more is reported once it has been stopped or released.");
 
-TEST_F(PlaybackTest, WordsAreReportedAsTheyAreHeardAndTheMonitorHearsThem)
+TEST_P(PlaybackTest, WordsAreReportedAsTheyAreHeardAndTheMonitorHearsThem)
 {
     // Record what the default sink really plays.
     QProcess recorder;
@@ -84,7 +92,7 @@ TEST_F(PlaybackTest, WordsAreReportedAsTheyAreHeardAndTheMonitorHearsThem)
     EXPECT_GT(loud, 22050 / 4) << "the sound server played no speech";
 }
 
-TEST_F(PlaybackTest, ResetStopsAtOnceAndEndsEveryTextOnce)
+TEST_P(PlaybackTest, ResetStopsAtOnceAndEndsEveryTextOnce)
 {
     auto speaking = Speak(longText);
     auto queued1 = Speak(QStringLiteral("Queued one."));
@@ -92,6 +100,8 @@ TEST_F(PlaybackTest, ResetStopsAtOnceAndEndsEveryTextOnce)
     ASSERT_TRUE(WaitUntil([&] { return speaking->WordIndexes().size() >= 3; }, 10000));
     ASSERT_EQ(central->AudioReset(), S_OK);
     EXPECT_EQ(speaking->Count(RecordingBufSink::Event::Done), 0); // reported after the call
+    // Stopped well within a tenth of a second.
+    EXPECT_TRUE(WaitUntil([&] { return queued2->Count(RecordingBufSink::Event::Done) == 1; }, 100));
     ASSERT_TRUE(WaitUntil([&] { return queued2->Count(RecordingBufSink::Event::Done) == 1; }, 2000));
     const int wordsAtReset = speaking->WordIndexes().size();
     Pump(1500);
@@ -105,7 +115,7 @@ TEST_F(PlaybackTest, ResetStopsAtOnceAndEndsEveryTextOnce)
     EXPECT_TRUE(WaitUntil([&] { return again->Count(RecordingBufSink::Event::Done) == 1; }, 10000));
 }
 
-TEST_F(PlaybackTest, PauseFreezesProgressAndResumeGoesOn)
+TEST_P(PlaybackTest, PauseFreezesProgressAndResumeGoesOn)
 {
     auto sink = Speak(longText);
     ASSERT_TRUE(WaitUntil([&] { return sink->WordIndexes().size() >= 2; }, 10000));
@@ -119,7 +129,7 @@ TEST_F(PlaybackTest, PauseFreezesProgressAndResumeGoesOn)
     central->AudioReset();
 }
 
-TEST_F(PlaybackTest, NothingIsReportedAfterTheEngineIsReleased)
+TEST_P(PlaybackTest, NothingIsReportedAfterTheEngineIsReleased)
 {
     auto sink = Speak(longText);
     ASSERT_TRUE(WaitUntil([&] { return sink->WordIndexes().size() >= 2; }, 10000));
@@ -130,7 +140,7 @@ TEST_F(PlaybackTest, NothingIsReportedAfterTheEngineIsReleased)
     EXPECT_EQ(sink->events.size(), count);
 }
 
-TEST_F(PlaybackTest, InjectedSpeedTakesEffectWhileSpeaking)
+TEST_P(PlaybackTest, InjectedSpeedTakesEffectWhileSpeaking)
 {
     auto sink = Speak(longText);
     ASSERT_TRUE(WaitUntil([&] { return sink->WordIndexes().size() >= 2; }, 10000));
@@ -152,5 +162,10 @@ TEST_F(PlaybackTest, InjectedSpeedTakesEffectWhileSpeaking)
     central->AudioReset();
     EXPECT_TRUE(WaitUntil([&] { return sink->Count(RecordingBufSink::Event::Done) == 1; }, 2000));
 }
+
+INSTANTIATE_TEST_SUITE_P(Voices, PlaybackTest, ::testing::Values("Mary", "Flite SLT (US female)"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             return std::string(info.index == 0 ? "Espeak" : "Flite");
+                         });
 
 } // namespace

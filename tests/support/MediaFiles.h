@@ -15,7 +15,7 @@ inline QMap<QString, QString> Probe(const QString &file)
 {
     QProcess ffprobe;
     ffprobe.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                                              QStringLiteral("format=duration:format_tags"), QStringLiteral("-of"),
+                                              QStringLiteral("format=duration:format_tags:stream=sample_rate,channels"), QStringLiteral("-of"),
                                               QStringLiteral("default=noprint_wrappers=1"), file});
     ffprobe.waitForFinished(30000);
     QMap<QString, QString> found;

@@ -215,6 +215,7 @@ private:
         }
         const FoldedText folded = FliteText::Fold(job.text, job.tagged, job.prosody, job.lexicon.get());
         soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
+        io.flags |= SOXR_NO_DITHER; // the same samples however the sound is cut into pieces
         soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
         soxr_error_t failed = nullptr;
         Speaking s;
