@@ -328,6 +328,10 @@ TEST_F(FliteTest, EveryWordIsHighlightedAtItsOwnPlace)
         {QStringLiteral("In 1999, write to bob@example.com\u2026 well-known na\u00efve r\u00e9sum\u00e9s."),
          {"In", "1999,", "write", "to", "bob@example.com\u2026", "well-known", "na\u00efve", "r\u00e9sum\u00e9s."}},
         {QStringLiteral("Hi \U0001F600 there \u05E9\u05DC\u05D5\u05DD and\tmore"), {"Hi", "there", "and", "more"}},
+        // Control characters; a number and a word too long to say whole are cut, but highlighted once.
+        {QStringLiteral("Ring\u0007 \u0001the 12345678901234567890123456789 bell") + QString(300, QLatin1Char('z')) +
+             QStringLiteral(" now"),
+         {"Ring\u0007", "the", "12345678901234567890123456789", "bell" + QString(300, QLatin1Char('z')), "now"}},
     };
     for (const auto &c : cases) {
         QList<std::shared_ptr<RecordingBufSink>> sinks;

@@ -57,6 +57,7 @@ struct Speaking
     qint64 delivered = 0; // samples at our rate handed on
     std::vector<SynthMark> pending;
     const cst_item *lastToken = nullptr;
+    int lastIndex = -1; // a word cut in pieces is highlighted once
     bool marked = false; // this utterance's words are known
     bool stopped = false;
     std::vector<qint16> out;
@@ -110,7 +111,11 @@ void MarkWords(Speaking &s, const cst_utterance *utt)
         s.lastToken = token;
         const float start = ffeature_float(word, "R:SylStructure.daughter1.daughter1.R:Segment.p.end");
         const int at = std::clamp(item_feat_int(token, "pw_offset"), 0, int(s.folded->source.size()) - 1);
-        s.pending.push_back({ToOurRate(s.inBase + qint64(std::lround(start * FliteRate))), s.folded->source[size_t(at)]});
+        const int index = s.folded->source[size_t(at)];
+        if (index <= s.lastIndex)
+            continue;
+        s.lastIndex = index;
+        s.pending.push_back({ToOurRate(s.inBase + qint64(std::lround(start * FliteRate))), index});
     }
     std::stable_sort(s.pending.begin(), s.pending.end(),
                      [](const SynthMark &a, const SynthMark &b) { return a.sample < b.sample; });
