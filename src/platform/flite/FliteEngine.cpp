@@ -307,7 +307,8 @@ private:
         feat_set(utt->features, "streaming_info", audio_streaming_info_val(info));
         // Our speed is in words a minute, about 175 at the voice's own pace; pitch
         // 50 is the voice's own, 0 and 100 a fifth lower and higher.
-        feat_set_float(utt->features, "duration_stretch", 175.0F / float(std::max(prosody.rate, 1)));
+        const float own = get_param_float(voice->features, "duration_stretch", 1.0F); // Kal16's is its own
+        feat_set_float(utt->features, "duration_stretch", own * 175.0F / float(std::max(prosody.rate, 1)));
         feat_set_float(utt->features, "f0_shift", float(std::pow(1.5, (prosody.pitch - 50) / 50.0)));
         s.marked = false;
         s.lastToken = nullptr;
