@@ -4,6 +4,7 @@
 #include "cli/ConvertMain.h"
 #include "cli/ConvertOptions.h"
 #include "documents/DocumentProcess.h"
+#include "platform/flite/FliteEngine.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/TerminationSignal.h"
@@ -26,6 +27,11 @@ int main(int argc, char *argv[])
     if (!arguments.isEmpty() && arguments.front() == QLatin1String(TDocumentProcess::ChildOption)) {
         QCoreApplication app(argc, argv);
         return TDocumentProcess::ChildMain(arguments.mid(1));
+    }
+    // So is a piece of a long text for a file, in a voice of Flite's.
+    if (!arguments.isEmpty() && arguments.front() == QLatin1String(FliteEngine::ChildOption)) {
+        QCoreApplication app(argc, argv);
+        return FliteEngine::ChildMain(arguments.mid(1));
     }
     if (TConvertOptions::Wanted(arguments))
         return ConvertMain(argc, argv);

@@ -5,6 +5,7 @@
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -343,6 +344,35 @@ TEST_F(FliteTest, EveryWordIsHighlightedAtItsOwnPlace)
         EXPECT_EQ(words, c.words) << c.text.toStdString();
         EXPECT_EQ(sinks[0]->Count(RecordingBufSink::Event::Done), 1);
     }
+}
+
+// A long text for a file is made in pieces at once (one a core): the pieces join
+// without a word lost, twice spoken or out of place, and the file is as long as
+// the text spoken in one go.
+TEST_F(FliteTest, ALongTextForAFileIsMadeInPiecesThatJoin)
+{
+    const TTSMODEINFO slt = Mode(QStringLiteral("Flite SLT (US female)"));
+    QString text;
+    for (int k = 1; k <= 60; ++k)
+        text += QStringLiteral("Line %1 says hello to the quiet reader. ").arg(k);
+    QList<std::shared_ptr<RecordingBufSink>> sinks;
+    const WaveData whole = SpeakToFile(slt, {text}, &sinks);
+    ASSERT_EQ(sinks.size(), 1);
+    QList<int> starts;
+    const QRegularExpression word(QStringLiteral("\\S+"));
+    for (auto it = word.globalMatch(text); it.hasNext();)
+        starts << int(it.next().capturedStart());
+    EXPECT_EQ(sinks[0]->WordIndexes(), starts);
+    // Flite's own program, reading the text as a file (as sentences, as we do).
+    TempHome::WriteFile(home.Root() + QStringLiteral("/text.txt"), text.toUtf8());
+    QProcess flite;
+    flite.start(QStringLiteral("flite"), {QStringLiteral("-voice"), QStringLiteral("slt"), QStringLiteral("-f"),
+                                          home.Root() + QStringLiteral("/text.txt"), QStringLiteral("-o"),
+                                          home.Root() + QStringLiteral("/own.wav")});
+    ASSERT_TRUE(flite.waitForFinished(120000));
+    const WaveData own = ReadWave(home.Root() + QStringLiteral("/own.wav"));
+    ASSERT_GT(own.Seconds(), 0);
+    EXPECT_NEAR(whole.Seconds(), own.Seconds(), own.Seconds() * 0.02);
 }
 
 } // namespace

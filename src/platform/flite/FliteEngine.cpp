@@ -2,9 +2,16 @@
 
 #include "platform/flite/FliteText.h"
 #include "platform/sapi/EspeakEngine.h"
+#include "platform/sapi/Lexicon.h"
 
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
 #include <QHash>
 #include <QLocale>
+#include <QProcess>
+#include <QtEndian>
+#include <QThread>
 
 #include <soxr.h>
 
@@ -22,8 +29,8 @@ cst_voice *register_cmu_us_kal16(const char *voxdir);
 #include <csetjmp>
 #include <cstring>
 #include <deque>
+#include <future>
 #include <mutex>
-#include <thread>
 
 namespace {
 
@@ -53,11 +60,11 @@ struct Speaking
     SynthJob *job = nullptr;
     const FoldedText *folded = nullptr;
     soxr_t resampler = nullptr;
-    qint64 inBase = 0;   // 16 kHz samples of the utterances before this one
+    qint64 inBase = 0;    // 16 kHz samples of the utterances before this one
     qint64 delivered = 0; // samples at our rate handed on
     std::vector<SynthMark> pending;
     const cst_item *lastToken = nullptr;
-    int lastIndex = -1; // a word cut in pieces is highlighted once
+    int lastIndex = -1;  // a word cut in pieces is highlighted once
     bool marked = false; // this utterance's words are known
     bool stopped = false;
     std::vector<qint16> out;
@@ -65,7 +72,10 @@ struct Speaking
 
 thread_local Speaking *speaking = nullptr;
 
-qint64 ToOurRate(qint64 samples) { return (samples * SynthRate + FliteRate / 2) / FliteRate; }
+qint64 ToOurRate(qint64 samples)
+{
+    return (samples * SynthRate + FliteRate / 2) / FliteRate;
+}
 
 bool Hand(Speaking &s, const qint16 *samples, size_t count, bool last)
 {
@@ -86,8 +96,8 @@ bool Resample(Speaking &s, const short *in, size_t count, bool last)
     for (;;) {
         size_t used = 0, made = 0;
         s.out.resize(count * 2 + 4096);
-        if (soxr_process(s.resampler, last && count == 0 ? nullptr : in, count, &used, s.out.data(), s.out.size(),
-                         &made) != nullptr)
+        if (soxr_process(s.resampler, last && count == 0 ? nullptr : in, count, &used, s.out.data(),
+                         s.out.size(), &made) != nullptr)
             return false;
         in += used;
         count -= used;
@@ -104,13 +114,17 @@ bool Resample(Speaking &s, const short *in, size_t count, bool last)
 void MarkWords(Speaking &s, const cst_utterance *utt)
 {
     s.marked = true;
-    for (const cst_item *word = relation_head(utt_relation(utt, "Word")); word; word = item_next(word)) {
+    for (const cst_item *word = relation_head(utt_relation(utt, "Word")); word;
+         word = item_next(word)) {
         const cst_item *token = path_to_item(word, "R:Token.parent");
-        if (!token || token == s.lastToken || !path_to_item(word, "R:SylStructure.daughter1.daughter1.R:Segment"))
+        if (!token || token == s.lastToken ||
+            !path_to_item(word, "R:SylStructure.daughter1.daughter1.R:Segment"))
             continue;
         s.lastToken = token;
-        const float start = ffeature_float(word, "R:SylStructure.daughter1.daughter1.R:Segment.p.end");
-        const int at = std::clamp(item_feat_int(token, "pw_offset"), 0, int(s.folded->source.size()) - 1);
+        const float start =
+            ffeature_float(word, "R:SylStructure.daughter1.daughter1.R:Segment.p.end");
+        const int at =
+            std::clamp(item_feat_int(token, "pw_offset"), 0, int(s.folded->source.size()) - 1);
         const int index = s.folded->source[size_t(at)];
         if (index <= s.lastIndex)
             continue;
@@ -147,6 +161,30 @@ bool SynthesizeGuarded(cst_utterance *utt, cst_voice *voice)
     return true;
 }
 
+// Shorter texts are not worth a process of their own.
+constexpr int minPieceChars = 1500;
+
+// Where each of `pieces` pieces of the text starts: after a sentence's end near
+// an equal share (fewer when no sentence ends nearby).
+std::vector<int> PieceStarts(const QString &text, int pieces)
+{
+    std::vector<int> starts{0};
+    for (int k = 1; k < pieces; ++k) {
+        const int share = int(qint64(text.size()) * k / pieces);
+        for (int i = std::max(share, starts.back() + minPieceChars / 2);
+             i + 1 < text.size() && i < share + 4000; ++i) {
+            const QChar c = text.at(i);
+            if ((c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?') ||
+                 c == QLatin1Char('\n')) &&
+                text.at(i + 1).isSpace()) {
+                starts.push_back(i + 1);
+                break;
+            }
+        }
+    }
+    return starts;
+}
+
 class FliteWorker : public Synthesizer
 {
 public:
@@ -177,7 +215,9 @@ private:
             if (cst_voice *voice = info.registerVoice(nullptr))
                 m_Voices.insert(QLatin1String(info.id), voice);
         }
-        m_Thread = std::thread([this] { Run(); });
+        // A QThread, so that the children it starts for files can be watched from it.
+        m_Thread.reset(QThread::create([this] { Run(); }));
+        m_Thread->start();
     }
 
     ~FliteWorker() override
@@ -189,8 +229,8 @@ private:
                 job->abort->store(true);
         }
         m_Wake.notify_all();
-        if (m_Thread.joinable())
-            m_Thread.join();
+        if (m_Thread)
+            m_Thread->wait();
     }
 
     void Run()
@@ -218,7 +258,10 @@ private:
             job.target->Finished(false);
             return;
         }
-        const FoldedText folded = FliteText::Fold(job.text, job.tagged, job.prosody, job.lexicon.get());
+        if (job.toFile && SpeakInPieces(job))
+            return;
+        const FoldedText folded =
+            FliteText::Fold(job.text, job.tagged, job.prosody, job.lexicon.get());
         soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
         io.flags |= SOXR_NO_DITHER; // the same samples however the sound is cut into pieces
         soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
@@ -232,11 +275,109 @@ private:
             return;
         }
         speaking = &s;
-        const bool completed = SpeakAll(s, voice, folded, job.prosody) && !s.stopped && !job.abort->load() &&
-                               Resample(s, nullptr, 0, true);
+        const bool completed = SpeakAll(s, voice, folded, job.prosody) && !s.stopped &&
+                               !job.abort->load() && Resample(s, nullptr, 0, true);
         speaking = nullptr;
         soxr_delete(s.resampler);
         job.target->Finished(completed);
+    }
+
+    // A long text for a file is cut at sentence ends into as many pieces as there
+    // are cores, each made by a child process of the program at the same time, and
+    // handed on in order: the pieces join as the utterances of one text do. A child
+    // that fails fails its text, not the program. False: not cut (too short, tags
+    // in it, one core); the text is then made here.
+    bool SpeakInPieces(SynthJob &job)
+    {
+        const int cores = std::min(QThread::idealThreadCount(), 4);
+        if (cores < 2 || job.text.size() < 2 * minPieceChars ||
+            (job.tagged && job.text.contains(QLatin1Char('\\'))))
+            return false;
+        const std::vector<int> starts =
+            PieceStarts(job.text, std::min(cores, int(job.text.size() / minPieceChars)));
+        if (starts.size() < 2)
+            return false;
+        std::vector<std::unique_ptr<QProcess>> children;
+        for (size_t k = 0; k < starts.size(); ++k) {
+            const int end = k + 1 < starts.size() ? starts[k + 1] : int(job.text.size());
+            auto child = std::make_unique<QProcess>();
+            child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            child->start(QCoreApplication::applicationFilePath(),
+                         {QLatin1String(FliteEngine::ChildOption), job.voice,
+                          QString::number(job.prosody.pitch), QString::number(job.prosody.rate)});
+            child->write(job.text.mid(starts[k], end - starts[k]).toUtf8());
+            child->closeWriteChannel();
+            children.push_back(std::move(child));
+        }
+        std::vector<QByteArray> received(children.size());
+        size_t current = 0;
+        qint64 base = 0;    // samples of the pieces handed on
+        qint64 samples = 0; // of the current piece
+        bool ok = true;
+        while (ok && current < children.size()) {
+            if (job.abort->load()) {
+                ok = false;
+                break;
+            }
+            // Every child is read, or one that is ahead would stall on a full pipe.
+            bool ended = false;
+            for (size_t k = current; k < children.size(); ++k) {
+                QProcess &child = *children[k];
+                child.waitForReadyRead(k == current ? 20 : 0);
+                received[k] += child.readAllStandardOutput();
+                if (k == current)
+                    ended = child.state() == QProcess::NotRunning;
+            }
+            QByteArray &in = received[current];
+            qsizetype at = 0;
+            bool pieceDone = false;
+            while (ok && !pieceDone && in.size() - at >= 5) {
+                const auto size = qFromBigEndian<quint32>(in.constData() + at + 1);
+                if (in.size() - at - 5 < qsizetype(size))
+                    break;
+                const char type = in.at(at);
+                QDataStream record(QByteArray::fromRawData(in.constData() + at + 5, size));
+                at += 5 + qsizetype(size);
+                if (type == 'A') {
+                    QByteArray sound;
+                    quint32 count = 0;
+                    record >> sound >> count;
+                    std::vector<SynthMark> marks(count);
+                    for (SynthMark &m : marks) {
+                        qint32 index = 0;
+                        record >> m.sample >> index;
+                        m.sample += base;
+                        m.index = index + starts[current];
+                    }
+                    const int n = int(sound.size() / 2);
+                    samples += n;
+                    ok = record.status() == QDataStream::Ok &&
+                         job.target->Audio(reinterpret_cast<const qint16 *>(sound.constData()), n,
+                                           marks);
+                } else {
+                    qint8 completed = 0;
+                    record >> completed;
+                    ok = completed != 0;
+                    pieceDone = true;
+                }
+            }
+            in.remove(0, at);
+            if (pieceDone) {
+                base += samples;
+                samples = 0;
+                ++current;
+            } else if (ended && children[current]->bytesAvailable() == 0) {
+                ok = false; // ended without finishing: it failed on its piece
+            }
+        }
+        for (auto &child : children) {
+            if (child->state() != QProcess::NotRunning) {
+                child->kill();
+                child->waitForFinished(1000);
+            }
+        }
+        job.target->Finished(ok && !job.abort->load());
+        return true;
     }
 
     // Utterance by utterance, as the voice's own rules break the text into them,
@@ -246,11 +387,11 @@ private:
         const auto symbols = [voice](const char *name, const cst_string *fallback) {
             return get_param_string(voice->features, name, fallback);
         };
-        cst_tokenstream *ts = ts_open_string(folded.ascii.constData(),
-                                             symbols("text_whitespace", cst_ts_default_whitespacesymbols),
-                                             symbols("text_singlecharsymbols", cst_ts_default_singlecharsymbols),
-                                             symbols("text_prepunctuation", cst_ts_default_prepunctuationsymbols),
-                                             symbols("text_postpunctuation", cst_ts_default_postpunctuationsymbols));
+        cst_tokenstream *ts = ts_open_string(
+            folded.ascii.constData(), symbols("text_whitespace", cst_ts_default_whitespacesymbols),
+            symbols("text_singlecharsymbols", cst_ts_default_singlecharsymbols),
+            symbols("text_prepunctuation", cst_ts_default_prepunctuationsymbols),
+            symbols("text_postpunctuation", cst_ts_default_postpunctuationsymbols));
         if (!ts)
             return false;
         const cst_breakfunc breaks = feat_present(voice->features, "utt_break")
@@ -278,7 +419,8 @@ private:
                 prosody = folded.changes[change++].prosody;
             if (end)
                 break;
-            if (std::strlen(token) == 0 && std::strlen(ts->prepunctuation) == 0 && std::strlen(ts->postpunctuation) == 0)
+            if (std::strlen(token) == 0 && std::strlen(ts->prepunctuation) == 0 &&
+                std::strlen(ts->postpunctuation) == 0)
                 continue;
             if (!utt) {
                 utt = new_utterance();
@@ -307,9 +449,12 @@ private:
         feat_set(utt->features, "streaming_info", audio_streaming_info_val(info));
         // Our speed is in words a minute, about 175 at the voice's own pace; pitch
         // 50 is the voice's own, 0 and 100 a fifth lower and higher.
-        const float own = get_param_float(voice->features, "duration_stretch", 1.0F); // Kal16's is its own
-        feat_set_float(utt->features, "duration_stretch", own * 175.0F / float(std::max(prosody.rate, 1)));
-        feat_set_float(utt->features, "f0_shift", float(std::pow(1.5, (prosody.pitch - 50) / 50.0)));
+        const float own =
+            get_param_float(voice->features, "duration_stretch", 1.0F); // Kal16's is its own
+        feat_set_float(utt->features, "duration_stretch",
+                       own * 175.0F / float(std::max(prosody.rate, 1)));
+        feat_set_float(utt->features, "f0_shift",
+                       float(std::pow(1.5, (prosody.pitch - 50) / 50.0)));
         s.marked = false;
         s.lastToken = nullptr;
         const bool ok = SynthesizeGuarded(utt, voice);
@@ -323,7 +468,7 @@ private:
         return ok;
     }
 
-    std::thread m_Thread;
+    std::unique_ptr<QThread> m_Thread;
     std::mutex m_Mutex;
     std::condition_variable m_Wake;
     std::deque<std::shared_ptr<SynthJob>> m_Tasks;
@@ -338,8 +483,9 @@ std::vector<EspeakMode> Modes()
     for (const VoiceInfo &info : voiceInfos) {
         if (!worker.Has(info.id))
             continue;
-        EspeakMode mode = EspeakEngine::MakeMode(QLatin1String(info.name), QLatin1String(info.id), info.gender,
-                                                 quint16(QLocale::English), QLatin1String(info.dialect), {50, 175});
+        EspeakMode mode = EspeakEngine::MakeMode(QLatin1String(info.name), QLatin1String(info.id),
+                                                 info.gender, quint16(QLocale::English),
+                                                 QLatin1String(info.dialect), {50, 175});
         mode.info.szProductName = QStringLiteral("Flite");
         mode.info.szMfgName = QStringLiteral("Carnegie Mellon University");
         mode.info.gEngineID = QUuid::createUuidV5(mode.info.gEngineID, QStringLiteral("Flite"));
@@ -353,8 +499,66 @@ std::vector<EspeakMode> Modes()
 
 namespace FliteEngine {
 
-void Register() { EspeakEngine::AddModeSource(Modes); }
+void Register()
+{
+    EspeakEngine::AddModeSource(Modes);
+}
 
-QString Version() { return QStringLiteral("Flite 2.2"); }
+QString Version()
+{
+    return QStringLiteral("Flite 2.2");
+}
+
+int ChildMain(const QStringList &arguments)
+{
+    if (arguments.size() != 3)
+        return 2;
+    QFile in, out;
+    if (!in.open(0, QIODevice::ReadOnly) ||
+        !out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return 2;
+    // Records on standard output: a type byte, the payload's length (4 bytes,
+    // big-endian), the payload. 'A': sound (22,050 Hz) and the words starting in
+    // it (sample, index); 'F': the end, and whether the piece was spoken whole.
+    const auto send = [&out](char type, const QByteArray &payload) {
+        char header[5] = {type};
+        qToBigEndian<quint32>(quint32(payload.size()), header + 1);
+        return out.write(header, 5) == 5 && out.write(payload) == payload.size();
+    };
+    struct Target : SynthTarget
+    {
+        std::function<bool(char, const QByteArray &)> send;
+        std::promise<void> done;
+        bool Audio(const qint16 *samples, int count, const std::vector<SynthMark> &marks) override
+        {
+            QByteArray payload;
+            QDataStream record(&payload, QIODevice::WriteOnly);
+            record << QByteArray(reinterpret_cast<const char *>(samples), count * 2)
+                   << quint32(marks.size());
+            for (const SynthMark &m : marks)
+                record << m.sample << qint32(m.index);
+            return send('A', payload);
+        }
+        void Finished(bool completed) override
+        {
+            send('F', QByteArray(1, completed ? 1 : 0));
+            done.set_value();
+        }
+    };
+    auto target = std::make_shared<Target>();
+    target->send = send;
+    std::future<void> finished = target->done.get_future();
+    SynthJob job;
+    job.voice = arguments[0];
+    job.prosody = {arguments[1].toInt(), arguments[2].toInt()};
+    job.text = QString::fromUtf8(in.readAll());
+    job.lexicon = Lexicon::CurrentTable();
+    job.abort = std::make_shared<std::atomic<bool>>(false);
+    job.target = target;
+    FliteWorker::Instance().Submit(std::move(job));
+    finished.wait();
+    // Nothing more is needed from this process.
+    std::_Exit(0);
+}
 
 } // namespace FliteEngine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The second speech engine: Flite's English voices (SLT, RMS, AWB, Kal16), listed
 // with the other voices and spoken through the same engine objects. Its 16 kHz
@@ -11,5 +12,11 @@ namespace FliteEngine {
 void Register();
 // The library's version, for the About box.
 QString Version();
+
+// A long text for a file is made in pieces by child processes of the program in
+// this hidden mode: `arguments` (after the option) are the voice, pitch and speed;
+// the text comes on standard input. Returns the exit status.
+int ChildMain(const QStringList &arguments);
+inline constexpr const char *ChildOption = "--speak-flite";
 
 } // namespace FliteEngine

@@ -10,30 +10,72 @@ namespace {
 const char *Spelled(char32_t c)
 {
     switch (c) {
-    case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032: case 0x02BC: return "'";
-    case 0x201C: case 0x201D: case 0x201E: case 0x201F: case 0x2033: case 0x00AB: case 0x00BB: return "\"";
-    case 0x2010: case 0x2011: return "-";
-    case 0x2012: case 0x2013: case 0x2014: case 0x2015: case 0x2212: return " - ";
-    case 0x2026: return "...";
-    case 0x00DF: return "ss";
-    case 0x00E6: return "ae";
-    case 0x00C6: return "AE";
-    case 0x0153: return "oe";
-    case 0x0152: return "OE";
-    case 0x00F8: return "o";
-    case 0x00D8: return "O";
-    case 0x0111: case 0x00F0: return "d";
-    case 0x0110: case 0x00D0: return "D";
-    case 0x0142: return "l";
-    case 0x0141: return "L";
-    case 0x00FE: return "th";
-    case 0x00DE: return "Th";
-    case 0x20AC: return " euros ";
-    case 0x00A3: return " pounds ";
-    case 0x00A9: return " copyright ";
-    case 0x00B0: return " degrees ";
-    case 0x00BD: return " one half ";
-    default: return nullptr;
+    case 0x2018:
+    case 0x2019:
+    case 0x201A:
+    case 0x201B:
+    case 0x2032:
+    case 0x02BC:
+        return "'";
+    case 0x201C:
+    case 0x201D:
+    case 0x201E:
+    case 0x201F:
+    case 0x2033:
+    case 0x00AB:
+    case 0x00BB:
+        return "\"";
+    case 0x2010:
+    case 0x2011:
+        return "-";
+    case 0x2012:
+    case 0x2013:
+    case 0x2014:
+    case 0x2015:
+    case 0x2212:
+        return " - ";
+    case 0x2026:
+        return "...";
+    case 0x00DF:
+        return "ss";
+    case 0x00E6:
+        return "ae";
+    case 0x00C6:
+        return "AE";
+    case 0x0153:
+        return "oe";
+    case 0x0152:
+        return "OE";
+    case 0x00F8:
+        return "o";
+    case 0x00D8:
+        return "O";
+    case 0x0111:
+    case 0x00F0:
+        return "d";
+    case 0x0110:
+    case 0x00D0:
+        return "D";
+    case 0x0142:
+        return "l";
+    case 0x0141:
+        return "L";
+    case 0x00FE:
+        return "th";
+    case 0x00DE:
+        return "Th";
+    case 0x20AC:
+        return " euros ";
+    case 0x00A3:
+        return " pounds ";
+    case 0x00A9:
+        return " copyright ";
+    case 0x00B0:
+        return " degrees ";
+    case 0x00BD:
+        return " one half ";
+    default:
+        return nullptr;
     }
 }
 
@@ -57,7 +99,8 @@ public:
             return;
         }
         bool any = false;
-        const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_KD);
+        const QString decomposed =
+            QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_KD);
         for (const QChar part : decomposed) {
             if (part.unicode() < 0x80) {
                 Byte(char(part.unicode()), origin);
@@ -75,7 +118,8 @@ public:
 
     void Byte(char c, int origin)
     {
-        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r' || (c >= 0 && c < 0x20) || c == 0x7F;
+        const bool blank =
+            c == ' ' || c == '\t' || c == '\n' || c == '\r' || (c >= 0 && c < 0x20) || c == 0x7F;
         if (blank) {
             c = c == '\n' ? '\n' : ' ';
             m_Run = m_Digits = 0;
@@ -151,7 +195,8 @@ FoldedText Fold(const QString &text, bool tagged, const Prosody &base, const Lex
         }
         char32_t c = text.at(i).unicode();
         int width = 1;
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+            text.at(i + 1).isLowSurrogate()) {
             c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
             width = 2;
         }

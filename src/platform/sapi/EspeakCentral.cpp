@@ -195,6 +195,7 @@ void EspeakCentral::Submit(Job &job)
                 OnEvent(e);
         };
         synth.target = std::make_shared<FileTarget>(m_File, m_Poster, deliver, serial, job.abort);
+        synth.toFile = true;
     }
     // Word positions of a restarted text count from where it restarted.
     if (job.from > 0) {

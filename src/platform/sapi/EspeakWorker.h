@@ -43,6 +43,7 @@ struct SynthJob
     Prosody prosody;
     QString text;
     bool tagged = false;
+    bool toFile = false; // not heard as it is made: may be made in pieces at once
     std::shared_ptr<const LexiconTable> lexicon;
     std::shared_ptr<SynthTarget> target;
     std::shared_ptr<std::atomic<bool>> abort;
