@@ -253,6 +253,7 @@ public:
     // Ends a run after a failure: everything unlocked, the engine off, idle.
     void EndRun();
     void SoundDeviceLost();
+    void EngineFailed();
     bool PutWavInPlace();
     // Runs a call into the engine from a handler; a failure is shown and ends the
     // run (false).

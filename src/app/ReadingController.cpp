@@ -96,6 +96,8 @@ void TForm1::ConnectTextDone(void (TForm1::*handler)())
     TTSForm->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32 flags) {
         if (flags & TTSBNSF_AUDIOLOST)
             SoundDeviceLost();
+        else if (flags & TTSBNSF_ENGINEFAILED)
+            EngineFailed();
         else
             EngineCall([this, handler] { (this->*handler)(); });
     };
@@ -108,6 +110,18 @@ void TForm1::SoundDeviceLost()
         return;
     const QString device = TTSForm->PlayingDevice.isEmpty() ? QStringLiteral("in use") : QLatin1Char('"') + TTSForm->PlayingDevice + QLatin1Char('"');
     const QString message = QStringLiteral("The sound device %1 is gone. Reading has stopped.").arg(device);
+    UtilsClass::Trace(message);
+    StopBtnClick();
+    Messages::ShowError(message);
+}
+
+// The engine could not make a text into speech: nothing unfinished is kept.
+void TForm1::EngineFailed()
+{
+    if (ReadingState == rsExiting || !TTSForm->TTS1->Active())
+        return;
+    const QString title = CurrentArticle ? CurrentArticle->Title() : QString();
+    const QString message = QStringLiteral("The voice could not speak \"%1\" (its speech engine failed on it). Reading has stopped.").arg(title);
     UtilsClass::Trace(message);
     StopBtnClick();
     Messages::ShowError(message);

@@ -21,6 +21,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -346,7 +347,9 @@ TConvertRun::TResult TConvertRun::Prepare()
 void TConvertRun::Start()
 {
     m_Clock.start();
-    m_Voices.TTS1->OnTextDataDone = [this](TTTS *, quint64, quint32) {
+    m_Voices.TTS1->OnTextDataDone = [this](TTTS *, quint64, quint32 flags) {
+        if ((flags & TTSBNSF_ENGINEFAILED) && m_Speaking)
+            m_Speaking->EngineFailed = true;
         // Handled once the engine's notification is over.
         QMetaObject::invokeMethod(this, &TConvertRun::TextDone, Qt::QueuedConnection);
     };
@@ -420,7 +423,7 @@ void TConvertRun::TextDone()
     TOutput &output = *m_Speaking;
     ++output.TextsSpoken;
     m_SpokenFraction = 0;
-    if (output.TextsSpoken < output.Texts.size()) {
+    if (output.TextsSpoken < output.Texts.size() && !output.EngineFailed) {
         m_Voices.SpeakText(output.Texts.at(output.TextsSpoken));
         return;
     }
@@ -435,6 +438,8 @@ void TConvertRun::SpeechFinished(TOutput &output)
     try {
         // Closing the component completes the speech file.
         m_Voices.TTS1->SetActive(false);
+        if (output.EngineFailed)
+            throw std::runtime_error("the voice could not speak it (its speech engine failed on it)");
     } catch (const std::exception &error) {
         if (m_Options.Mp3)
             m_Jobs->DropIncomplete();

@@ -58,6 +58,7 @@ private:
         int TextsSpoken = 0;
         bool SpeechDone = false;
         bool Finished = false;
+        bool EngineFailed = false; // its speech is unfinished
     };
 
     TResult AddTextInput(const QString &input);

@@ -37,7 +37,12 @@ TEST_F(StartupTest, WithTheEngineEveryOfferedVoiceIsStoredAtExit)
     for (const char *prefix : {"FAV_", "SPD_", "PIT_"}) {
         EXPECT_EQ(settings.count(QStringLiteral("Parlewind\\") + QLatin1String(prefix)), offered.size()) << prefix;
         for (const QString &name : std::as_const(offered)) {
-            const QString key = QLatin1String(prefix) + QString(name).replace(u' ', QStringLiteral("%20"));
+            // As the settings file escapes a key: all but letters, digits, "_", "-" and "." as %XX.
+            QString key = QLatin1String(prefix);
+            for (const QChar c : name)
+                key += c.isLetterOrNumber() || c == u'_' || c == u'-' || c == u'.'
+                           ? QString(c)
+                           : QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
             EXPECT_TRUE(settings.contains(QStringLiteral("Parlewind\\") + key + QLatin1Char('=')))
                 << key.toStdString();
         }

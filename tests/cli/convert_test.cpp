@@ -240,6 +240,27 @@ TEST_F(ConvertTest, AFliteVoiceSpeaksFilesAsLongAsTheLibrarysOwn)
     const double whole = rms({}), high = rms({QStringLiteral("sinc"), QStringLiteral("8500")});
     ASSERT_GT(whole, 0.01);
     EXPECT_LT(20 * std::log10(high / whole), -60.0) << high << " of " << whole;
+
+    // A long text is made in pieces by children of the program: one that dies fails
+    // that text, told, and leaves no file; the program goes on to the next.
+    const QString book = Input(QStringLiteral("Book.txt"), Prose(6000, 0));
+    QProcess run;
+    Start(run, {book, input, QStringLiteral("--voice"), voice, QStringLiteral("--format"), QStringLiteral("mp3"),
+                QStringLiteral("--out"), out + QStringLiteral("/killed")});
+    QString piece;
+    ASSERT_TRUE(WaitUntil([&] {
+        QProcess pgrep;
+        pgrep.start(QStringLiteral("pgrep"), {QStringLiteral("-P"), QString::number(run.processId()), QStringLiteral("-f"),
+                                              QStringLiteral("speak-flite")});
+        pgrep.waitForFinished(2000);
+        piece = QString::fromLatin1(pgrep.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0);
+        return !piece.isEmpty();
+    }, 30000));
+    ::kill(piece.toInt(), SIGKILL);
+    ASSERT_TRUE(run.waitForFinished(120000));
+    EXPECT_EQ(run.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(run.readAllStandardError()).contains(QStringLiteral("could not speak it")));
+    EXPECT_EQ(Files(out + QStringLiteral("/killed")), QStringList{"April.mp3"});
 }
 
 TEST_F(ConvertTest, AnEBookGivesANumberedFileForEachChapterInReadingOrder)

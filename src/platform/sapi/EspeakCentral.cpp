@@ -76,10 +76,10 @@ public:
             Post({PlayEvent::Word, m_Serial, m.index});
         return m_File->Append(samples, count);
     }
-    void Finished(bool) override
+    void Finished(bool completed) override
     {
         Start();
-        Post({PlayEvent::Done, m_Serial, 0});
+        Post({completed ? PlayEvent::Done : PlayEvent::Failed, m_Serial, 0});
     }
 
 private:
@@ -273,8 +273,9 @@ void EspeakCentral::OnEvent(const PlayEvent &event)
         sink->WordPosition(Now(), static_cast<quint32>(event.index) * 2);
         break;
     case PlayEvent::Done:
+    case PlayEvent::Failed:
         m_Jobs.erase(it);
-        sink->TextDataDone(Now(), 0);
+        sink->TextDataDone(Now(), event.kind == PlayEvent::Failed ? TTSBNSF_ENGINEFAILED : 0);
         if (!alive.expired() && m_Jobs.empty() && m_AudioOn)
             NotifyAudio(false);
         break;

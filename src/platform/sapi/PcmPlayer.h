@@ -21,7 +21,8 @@ struct PlayEvent
 {
     // Lost: the sound device went away (or stopped taking sound); nothing more is
     // played or reported, and every text still queued is over.
-    enum Kind { Started, Word, Done, Lost } kind;
+    // Failed: (a file) the engine failed on the text, which ends unfinished.
+    enum Kind { Started, Word, Done, Lost, Failed } kind;
     quint64 job;
     int index = 0; // Word: UTF-16 index in the job's text
 };

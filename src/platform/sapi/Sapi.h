@@ -70,8 +70,10 @@ constexpr quint32 CHARSET_TEXT = 0;
 constexpr quint32 CHARSET_IPAPHONETIC = 1;
 constexpr quint32 CHARSET_ENGINEPHONETIC = 2;
 constexpr quint32 TTSDATAFLAG_TAGGED = 1;
-// TextDataDone's flags: the text ended because the sound device went away.
+// TextDataDone's flags: the text ended because the sound device went away, or
+// because the engine failed on it (it is unfinished).
 constexpr quint32 TTSBNSF_AUDIOLOST = 1;
+constexpr quint32 TTSBNSF_ENGINEFAILED = 2;
 
 // Features and interfaces words of a mode.
 constexpr quint32 TTSFEATURE_TAGGED = 0x10;
