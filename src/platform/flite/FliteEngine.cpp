@@ -282,8 +282,8 @@ private:
         job.target->Finished(completed);
     }
 
-    // A long text for a file is cut at sentence ends into as many pieces as there
-    // are cores, each made by a child process of the program at the same time, and
+    // A long text for a file is cut at sentence ends into pieces, made by child
+    // processes of the program on every core at the same time, and
     // handed on in order: the pieces join as the utterances of one text do. A child
     // that fails fails its text, not the program. False: not cut (too short, tags
     // in it, one core); the text is then made here.
@@ -293,22 +293,32 @@ private:
         if (cores < 2 || job.text.size() < 2 * minPieceChars ||
             (job.tagged && job.text.contains(QLatin1Char('\\'))))
             return false;
+        // Twice as many pieces as cores, no more than that many made at once: a core
+        // whose piece is done early takes the next, rather than waiting for the text's end.
         const std::vector<int> starts =
-            PieceStarts(job.text, std::min(cores, int(job.text.size() / minPieceChars)));
+            PieceStarts(job.text, std::min(2 * cores, int(job.text.size() / minPieceChars)));
         if (starts.size() < 2)
             return false;
         std::vector<std::unique_ptr<QProcess>> children;
-        for (size_t k = 0; k < starts.size(); ++k) {
-            const int end = k + 1 < starts.size() ? starts[k + 1] : int(job.text.size());
-            auto child = std::make_unique<QProcess>();
-            child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child->start(QCoreApplication::applicationFilePath(),
-                         {QLatin1String(FliteEngine::ChildOption), job.voice,
-                          QString::number(job.prosody.pitch), QString::number(job.prosody.rate)});
-            child->write(job.text.mid(starts[k], end - starts[k]).toUtf8());
-            child->closeWriteChannel();
-            children.push_back(std::move(child));
-        }
+        for (size_t k = 0; k < starts.size(); ++k)
+            children.push_back(std::make_unique<QProcess>());
+        size_t started = 0;
+        const auto startMore = [&](size_t from) {
+            const auto busy = std::count_if(children.begin() + qsizetype(from), children.begin() + qsizetype(started),
+                                            [](const auto &c) { return c->state() != QProcess::NotRunning; });
+            for (auto running = busy; running < cores && started < children.size(); ++running, ++started) {
+                const size_t k = started;
+                const int end = k + 1 < starts.size() ? starts[k + 1] : int(job.text.size());
+                QProcess &child = *children[k];
+                child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+                child.start(QCoreApplication::applicationFilePath(),
+                            {QLatin1String(FliteEngine::ChildOption), job.voice,
+                             QString::number(job.prosody.pitch), QString::number(job.prosody.rate)});
+                child.write(job.text.mid(starts[k], end - starts[k]).toUtf8());
+                child.closeWriteChannel();
+            }
+        };
+        startMore(0);
         std::vector<QByteArray> received(children.size());
         size_t current = 0;
         qint64 base = 0;    // samples of the pieces handed on
@@ -321,7 +331,8 @@ private:
             }
             // Every child is read, or one that is ahead would stall on a full pipe.
             bool ended = false;
-            for (size_t k = current; k < children.size(); ++k) {
+            startMore(current);
+            for (size_t k = current; k < started; ++k) {
                 QProcess &child = *children[k];
                 child.waitForReadyRead(k == current ? 20 : 0);
                 received[k] += child.readAllStandardOutput();
