@@ -74,12 +74,15 @@ public:
         Start();
         for (const SynthMark &m : marks)
             Post({PlayEvent::Word, m_Serial, m.index});
-        return m_File->Append(samples, count);
+        m_WriteFailed = !m_File->Append(samples, count);
+        return !m_WriteFailed;
     }
     void Finished(bool completed) override
     {
         Start();
-        Post({completed ? PlayEvent::Done : PlayEvent::Failed, m_Serial, 0});
+        // A file that could not be written (a full disk) is told by its writer;
+        // anything else unfinished is the engine's failure.
+        Post({completed || m_WriteFailed ? PlayEvent::Done : PlayEvent::Failed, m_Serial, 0});
     }
 
 private:
@@ -97,6 +100,7 @@ private:
     }
 
     std::shared_ptr<WaveFileWriter> m_File;
+    bool m_WriteFailed = false;
     QString m_Path;
     std::shared_ptr<EventPoster> m_Poster;
     std::function<void(PlayEvent)> m_Deliver;
