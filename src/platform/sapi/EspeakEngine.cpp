@@ -7,11 +7,39 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <optional>
 
 namespace EspeakEngine {
 namespace {
 
 const QUuid nameSpace{QStringLiteral("{5d1b6f7e-3c1a-4f0e-9a51-7a3e2c9b8d40}")};
+
+} // namespace
+
+EspeakMode MakeMode(const QString &name, const QString &voice, quint16 gender, quint16 language,
+                    const QString &dialect, Prosody defaults)
+{
+    EspeakMode mode;
+    mode.voice = voice;
+    mode.defaults = defaults;
+    TTSMODEINFO &info = mode.info;
+    info.gEngineID = QUuid::createUuidV5(nameSpace, ProductName);
+    info.szMfgName = MfgName;
+    info.szProductName = ProductName;
+    info.gModeID = QUuid::createUuidV5(nameSpace, name);
+    info.szModeName = name;
+    info.language = language;
+    info.szDialect = dialect;
+    info.szSpeaker = name;
+    info.szStyle = QStringLiteral("Normal");
+    info.wGender = gender;
+    info.wAge = 30;
+    info.dwFeatures = TTSFEATURE_TAGGED;
+    info.dwInterfaces = TTSI_ITTSATTRIBUTES | TTSI_ITTSDIALOGS;
+    return mode;
+}
+
+namespace {
 
 quint16 LanguageId(QLocale::Language language)
 {
@@ -36,28 +64,6 @@ std::vector<ModeSource> &Sources()
     return sources;
 }
 
-EspeakMode Made(const QString &name, const QString &voice, quint16 gender, quint16 language,
-                const QString &dialect, Prosody defaults)
-{
-    EspeakMode mode;
-    mode.voice = voice;
-    mode.defaults = defaults;
-    TTSMODEINFO &info = mode.info;
-    info.gEngineID = QUuid::createUuidV5(nameSpace, ProductName);
-    info.szMfgName = MfgName;
-    info.szProductName = ProductName;
-    info.gModeID = QUuid::createUuidV5(nameSpace, name);
-    info.szModeName = name;
-    info.language = language;
-    info.szDialect = dialect;
-    info.szSpeaker = name;
-    info.szStyle = QStringLiteral("Normal");
-    info.wGender = gender;
-    info.wAge = 30;
-    info.dwFeatures = TTSFEATURE_TAGGED;
-    info.dwInterfaces = TTSI_ITTSATTRIBUTES | TTSI_ITTSDIALOGS;
-    return mode;
-}
 
 std::vector<EspeakMode> BuildModes()
 {
@@ -68,7 +74,7 @@ std::vector<EspeakMode> BuildModes()
     const auto add = [&](const QString &name, const QString &voice, quint16 gender,
                          quint16 language, const QString &dialect, Prosody defaults) {
         if (HasVoice(voices, variants, voice))
-            modes.push_back(Made(name, voice, gender, language, dialect, defaults));
+            modes.push_back(MakeMode(name, voice, gender, language, dialect, defaults));
     };
     const quint16 english = LanguageId(QLocale::English);
     add(QStringLiteral("Mary"), QStringLiteral("gmw/en-US+f3"), 1, english,
@@ -206,19 +212,19 @@ private:
 } // namespace
 
 namespace {
-std::vector<EspeakMode> &ModeStore()
+// Built when first asked for, not before.
+std::optional<std::vector<EspeakMode>> &ModeStore()
 {
-    static std::vector<EspeakMode> modes = BuildModes();
+    static std::optional<std::vector<EspeakMode>> modes;
     return modes;
 }
 } // namespace
 
-const std::vector<EspeakMode> &Modes() { return ModeStore(); }
-
-EspeakMode MakeMode(const QString &name, const QString &voice, quint16 gender, quint16 language,
-                    const QString &dialect, Prosody defaults)
+const std::vector<EspeakMode> &Modes()
 {
-    return Made(name, voice, gender, language, dialect, defaults);
+    if (!ModeStore())
+        ModeStore() = BuildModes();
+    return *ModeStore();
 }
 
 void AddModeSource(ModeSource source)
@@ -226,7 +232,10 @@ void AddModeSource(ModeSource source)
     if (std::find(Sources().begin(), Sources().end(), source) != Sources().end())
         return;
     Sources().push_back(source);
-    RebuildModes();
+    // Modes listed already are listed again with the new ones; otherwise they are
+    // built once, when first asked for.
+    if (ModeStore())
+        RebuildModes();
 }
 
 void RebuildModes() { ModeStore() = BuildModes(); }
