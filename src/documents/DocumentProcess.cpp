@@ -1,5 +1,6 @@
 #include "documents/DocumentProcess.h"
 
+#include "platform/shell/ChildRecords.h"
 #include "platform/shell/Confinement.h"
 
 #include <QCoreApplication>
@@ -8,13 +9,12 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
-#include <QtEndian>
 
 #include <cstdlib>
 #include <new>
 
-// The child writes records to its standard output: a type byte, the payload's
-// length (4 bytes, big-endian) and the payload, written with QDataStream.
+// The child writes records to its standard output (ChildRecords), each payload
+// written with QDataStream.
 //   'P' progress: qint32 done, qint32 total
 //   'D' document: qint64 peak memory, title, chapter count, then title and text of each (UTF-8)
 //   'E' refused:  qint64 peak memory, the reason (UTF-8, naming the file)
@@ -26,7 +26,6 @@ QString program;
 
 // More text than any book: a child that hands back more is not believed.
 constexpr qsizetype maxReceived = 512 * 1024 * 1024;
-constexpr int headerSize = 5;
 
 QString Megabytes(qint64 bytes)
 {
@@ -122,13 +121,9 @@ void TDocumentProcess::Take()
         return;
     }
     qsizetype at = 0;
-    while (m_Result == TResult::Reading && m_Received.size() - at >= headerSize) {
-        const auto size = qFromBigEndian<quint32>(m_Received.constData() + at + 1);
-        if (m_Received.size() - at - headerSize < qsizetype(size))
-            break;
-        const char type = m_Received.at(at);
-        const QByteArray payload = m_Received.mid(at + headerSize, size);
-        at += headerSize + qsizetype(size);
+    char type = 0;
+    QByteArray payload;
+    while (m_Result == TResult::Reading && ChildRecords::Next(m_Received, &at, &type, &payload)) {
         if (!TakeRecord(type, payload))
             End(TResult::Failed,
                 QStringLiteral("could not be read (the reader answered nonsense)"));
@@ -219,10 +214,7 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
     if (!out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
         return 2;
     const auto send = [&out](char type, const QByteArray &payload) {
-        char header[headerSize] = {type};
-        qToBigEndian<quint32>(quint32(payload.size()), header + 1);
-        out.write(header, headerSize);
-        out.write(payload);
+        ChildRecords::Write(out, type, payload);
     };
     const auto record = [](const auto &...fields) {
         QByteArray payload;

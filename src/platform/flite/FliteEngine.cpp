@@ -3,6 +3,7 @@
 #include "platform/flite/FliteText.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/Lexicon.h"
+#include "platform/shell/ChildRecords.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -10,7 +11,6 @@
 #include <QHash>
 #include <QLocale>
 #include <QProcess>
-#include <QtEndian>
 #include <QThread>
 
 #include <soxr.h>
@@ -63,8 +63,7 @@ struct Speaking
     qint64 inBase = 0;    // 16 kHz samples of the utterances before this one
     qint64 delivered = 0; // samples at our rate handed on
     std::vector<SynthMark> pending;
-    const cst_item *lastToken = nullptr;
-    int lastIndex = -1;  // a word cut in pieces is highlighted once
+    int lastIndex = -1;  // a token read as several words, or cut in pieces, is highlighted once
     bool marked = false; // this utterance's words are known
     bool stopped = false;
     std::vector<qint16> out;
@@ -117,10 +116,8 @@ void MarkWords(Speaking &s, const cst_utterance *utt)
     for (const cst_item *word = relation_head(utt_relation(utt, "Word")); word;
          word = item_next(word)) {
         const cst_item *token = path_to_item(word, "R:Token.parent");
-        if (!token || token == s.lastToken ||
-            !path_to_item(word, "R:SylStructure.daughter1.daughter1.R:Segment"))
+        if (!token || !path_to_item(word, "R:SylStructure.daughter1.daughter1.R:Segment"))
             continue;
-        s.lastToken = token;
         const float start =
             ffeature_float(word, "R:SylStructure.daughter1.daughter1.R:Segment.p.end");
         const int at =
@@ -304,16 +301,19 @@ private:
             children.push_back(std::make_unique<QProcess>());
         size_t started = 0;
         const auto startMore = [&](size_t from) {
-            const auto busy = std::count_if(children.begin() + qsizetype(from), children.begin() + qsizetype(started),
-                                            [](const auto &c) { return c->state() != QProcess::NotRunning; });
-            for (auto running = busy; running < cores && started < children.size(); ++running, ++started) {
+            const auto busy = std::count_if(
+                children.begin() + qsizetype(from), children.begin() + qsizetype(started),
+                [](const auto &c) { return c->state() != QProcess::NotRunning; });
+            for (auto running = busy; running < cores && started < children.size();
+                 ++running, ++started) {
                 const size_t k = started;
                 const int end = k + 1 < starts.size() ? starts[k + 1] : int(job.text.size());
                 QProcess &child = *children[k];
                 child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
                 child.start(QCoreApplication::applicationFilePath(),
                             {QLatin1String(FliteEngine::ChildOption), job.voice,
-                             QString::number(job.prosody.pitch), QString::number(job.prosody.rate)});
+                             QString::number(job.prosody.pitch),
+                             QString::number(job.prosody.rate)});
                 child.write(job.text.mid(starts[k], end - starts[k]).toUtf8());
                 child.closeWriteChannel();
             }
@@ -342,13 +342,10 @@ private:
             QByteArray &in = received[current];
             qsizetype at = 0;
             bool pieceDone = false;
-            while (ok && !pieceDone && in.size() - at >= 5) {
-                const auto size = qFromBigEndian<quint32>(in.constData() + at + 1);
-                if (in.size() - at - 5 < qsizetype(size))
-                    break;
-                const char type = in.at(at);
-                QDataStream record(QByteArray::fromRawData(in.constData() + at + 5, size));
-                at += 5 + qsizetype(size);
+            char type = 0;
+            QByteArray payload;
+            while (ok && !pieceDone && ChildRecords::Next(in, &at, &type, &payload)) {
+                QDataStream record(payload);
                 if (type == 'A') {
                     QByteArray sound;
                     quint32 count = 0;
@@ -467,7 +464,6 @@ private:
         feat_set_float(utt->features, "f0_shift",
                        float(std::pow(1.5, (prosody.pitch - 50) / 50.0)));
         s.marked = false;
-        s.lastToken = nullptr;
         const bool ok = SynthesizeGuarded(utt, voice);
         if (ok) {
             const cst_wave *wave = utt_wave(utt);
@@ -515,11 +511,6 @@ void Register()
     EspeakEngine::AddModeSource(Modes);
 }
 
-QString Version()
-{
-    return QStringLiteral("Flite 2.2");
-}
-
 int ChildMain(const QStringList &arguments)
 {
     if (arguments.size() != 3)
@@ -528,13 +519,11 @@ int ChildMain(const QStringList &arguments)
     if (!in.open(0, QIODevice::ReadOnly) ||
         !out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return 2;
-    // Records on standard output: a type byte, the payload's length (4 bytes,
-    // big-endian), the payload. 'A': sound (22,050 Hz) and the words starting in
-    // it (sample, index); 'F': the end, and whether the piece was spoken whole.
+    // Records on standard output (ChildRecords). 'A': sound (22,050 Hz) and the
+    // words starting in it (sample, index); 'F': the end, and whether the piece was
+    // spoken whole.
     const auto send = [&out](char type, const QByteArray &payload) {
-        char header[5] = {type};
-        qToBigEndian<quint32>(quint32(payload.size()), header + 1);
-        return out.write(header, 5) == 5 && out.write(payload) == payload.size();
+        return ChildRecords::Write(out, type, payload);
     };
     struct Target : SynthTarget
     {

@@ -10,9 +10,6 @@ namespace FliteEngine {
 
 // Adds Flite's voices to the voice modes; call once, before they are first listed.
 void Register();
-// The library's version, for the About box.
-QString Version();
-
 // A long text for a file is made in pieces by child processes of the program in
 // this hidden mode: `arguments` (after the option) are the voice, pitch and speed;
 // the text comes on standard input. Returns the exit status.
