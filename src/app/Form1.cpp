@@ -18,7 +18,7 @@
 #include "articles/TextFile.h"
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
-#include "audio/Mp3Jobs.h"
+#include "audio/EncodeJobs.h"
 #include "documents/Document.h"
 #include "app/tray/NotifyIcon.h"
 #include "audiohelp/AudioHelp.h"
@@ -133,12 +133,12 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     BuildMenus();
     BuildStatusBar();
     BuildTray();
-    Mp3Jobs = new TMp3Jobs(this);
-    connect(Mp3Jobs, &TMp3Jobs::JobEnded, this, &TForm1::Mp3JobEnded);
-    connect(Mp3Jobs, &TMp3Jobs::WorkerFreed, this, &TForm1::Mp3WorkerFreed);
-    connect(Mp3Jobs, &TMp3Jobs::Progress, this, [this] {
+    EncodeJobs = new TEncodeJobs(this);
+    connect(EncodeJobs, &TEncodeJobs::JobEnded, this, &TForm1::EncodeJobEnded);
+    connect(EncodeJobs, &TEncodeJobs::WorkerFreed, this, &TForm1::EncodeWorkerFreed);
+    connect(EncodeJobs, &TEncodeJobs::Progress, this, [this] {
         if (ReadingState == rsConverting)
-            SetProgress(Mp3Jobs->Percent());
+            SetProgress(EncodeJobs->Percent());
     });
     TAudioHelp::BuildHelpMenu(mnuAudioHelp, this, [this](QAction *item) { AudioHelpItemClick(item); });
     const TToolBarForm &floating = *ToolBarForm;
@@ -1038,7 +1038,7 @@ void TForm1::ExitParlewindClick()
     // The MP3 files being made stop unfinished; the speech stays for the user.
     m_NextArticle = 0;
     m_EncodingToEnd = false;
-    Mp3Jobs->CancelAll(true);
+    EncodeJobs->CancelAll(true);
     SaveTimer->stop();
     DocumentOpen::Cancel(); // a document being opened is not waited for
     if (m_NestedDepth > 0) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/AudioWriter.h"
+
 #include "app/ReadState.h"
 
 #include <QMainWindow>
@@ -44,7 +46,7 @@ class TCB_PromptForm;
 class TSIBusyForm;
 class TNotifyIcon;
 class TToolBarForm;
-class TMp3Jobs;
+class TEncodeJobs;
 
 // The main window: tool bar, options area, article area and status line. It owns the
 // run: preferences are loaded when it is created and saved by the exit command;
@@ -73,7 +75,7 @@ public:
     QString Mp3FileName;
     QString WavFileName; // where a WAV file's speech goes when it is complete
     // The MP3 files of file runs, made on worker threads while the reading goes on.
-    TMp3Jobs *Mp3Jobs = nullptr;
+    TEncodeJobs *EncodeJobs = nullptr;
     int RoundRobinPos = -1;
     QString HelpFile;
 
@@ -348,11 +350,13 @@ private:
     void SingleTextDone();
     // The end of a run or of a single reading once its MP3 files are made.
     void FinishRun();
-    void Mp3JobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure);
+    void EncodeJobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure);
     // Goes on with a run that waited for a worker, or ends one whose MP3 files are made.
-    void Mp3WorkerFreed();
+    void EncodeWorkerFreed();
     // What the status line adds about the MP3 files being made.
     QString EncodingText() const;
+    // "Converting to MP3 format: ", or the format being made.
+    QString ConvertingText() const;
     void TestTextDone();
     void ConnectTextDone(void (TForm1::*handler)());
     void SetPauseCaptions(bool paused);
@@ -371,8 +375,10 @@ private:
     bool m_EncodingToEnd = false;
     // The MP3 files of a multiple-files run are numbered as tracks.
     int m_RunTrack = 0;
-    // The output being spoken goes on to an MP3 file.
-    bool m_Mp3Output = false;
+    // The output being spoken goes on to an encoded file (MP3, M4B, Opus), or is
+    // a WAV file; a single file's chapters: where each article begins in it.
+    TOutputFormat m_OutputFormat = TOutputFormat::Wav;
+    std::vector<TAudioChapter> m_Chapters;
     bool m_ExitPending = false;
     bool m_ExitBySignal = false;
     bool m_LastSaveFailed = false;

@@ -9,8 +9,8 @@
 #include "articles/ArticleNames.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
-#include "audio/Mp3Jobs.h"
-#include "audio/Mp3Tags.h"
+#include "audio/EncodeJobs.h"
+#include "audio/AudioTags.h"
 #include "audio/SpeechFiles.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
@@ -149,7 +149,7 @@ void TForm1::EndRun()
     m_EncodingToEnd = false;
     // The speech being written is given up; the MP3 files of finished articles
     // are still made.
-    Mp3Jobs->DropIncomplete();
+    EncodeJobs->DropIncomplete();
     if (TTSForm && TTSForm->TTS1->Active()) {
         try {
             TTSForm->TTS1->SetActive(false);
@@ -223,8 +223,9 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     if (!IsFileTarget(target))
         return true;
     const QString dir = Prefs->OUT_Directory;
-    const bool mp3 = Prefs->OUT_FileFormat == 1;
-    const QString final = ArticleNames::OutputFile(dir, article->Title(), mp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav"));
+    const TOutputFormat format = OutputFormats::FromSetting(Prefs->OUT_FileFormat);
+    const bool encoded = format != TOutputFormat::Wav;
+    const QString final = ArticleNames::OutputFile(dir, article->Title(), OutputFormats::Extension(format));
     if (final.isEmpty()) {
         article->FocusTitle();
         Messages::ShowMessage(QStringLiteral("A title is required to output speech to a file"));
@@ -235,30 +236,37 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     if (!OutputDirectoryExists())
         return false;
     // A speech left unfinished (a reading that replaces a run) is not made into a file.
-    Mp3Jobs->DropIncomplete();
-    m_Mp3Output = mp3;
-    // Each MP3 still being made keeps its own speech file; a WAV file's speech is
+    EncodeJobs->DropIncomplete();
+    m_OutputFormat = format;
+    m_Chapters.clear();
+    // Each file still being encoded keeps its own speech file; a WAV file's speech is
     // written beside its name and put in place when complete, so that a Stop, a
     // full disk or a kill leaves a file of that name as it was. What a run that
     // was killed left is cleaned first.
     SpeechFiles::RemoveLeftovers(dir);
     SpeechFileName = SpeechFiles::Create(dir);
-    (mp3 ? Mp3FileName : WavFileName) = final;
+    (encoded ? Mp3FileName : WavFileName) = final;
     if (SpeechFileName.isEmpty()) {
         Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(final));
         return false;
     }
     try {
-        if (!TTSForm->PlayToFileInit(article->Voice(), SpeechFileName, mp3 ? QString() : WavFileName))
+        if (!TTSForm->PlayToFileInit(article->Voice(), SpeechFileName, encoded ? QString() : WavFileName))
             return false;
     } catch (const std::exception &) {
         return false; // the voice manager has shown it
     }
-    // The MP3 follows the speech as the engine writes it.
-    if (mp3) {
-        const TMp3Tags tags{article->Title(), article->Voice(), QStringLiteral("Parlewind MP3"),
-                            target == rtMultipleFiles ? ++m_RunTrack : 0};
-        Mp3Jobs->Start(SpeechFileName, Mp3FileName, tags.Render());
+    // The encoding follows the speech as the engine writes it.
+    if (encoded) {
+        const TAudioTags tags{article->Title(), article->Voice(), QStringLiteral("Parlewind MP3"),
+                              target == rtMultipleFiles ? ++m_RunTrack : 0};
+        // A single file has a chapter an article: room is kept for those in the list.
+        std::vector<TAudioChapter> planned;
+        if (target == rtSingleFile) {
+            for (int k = 1; k <= MemoListBox1->Count(); ++k)
+                planned.push_back({0, MemoListBox1->EntryAt(k)->Title()});
+        }
+        EncodeJobs->Start(SpeechFileName, Mp3FileName, format, tags, planned);
     }
     return true;
 }
@@ -268,6 +276,13 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     if (isVisible() && article->View())
         article->View()->TextBox->setFocus();
     TTSForm->TTS1->OnWordPosition = [this](TTTS *sender, quint64 ts, quint32 offset) { WordPosition(sender, ts, offset); };
+    // Written to a file, a text starts at its place in the file: there its chapter begins.
+    TTSForm->TTS1->OnTextDataStarted = nullptr;
+    if (IsFileTarget(target)) {
+        TTSForm->TTS1->OnTextDataStarted = [this, title = article->Title()](TTTS *, quint64 position) {
+            m_Chapters.push_back({double(position) / SpeechFiles::BytesPerSecond, title});
+        };
+    }
     m_PendingWord = -1; // a word of the article before
     CurrentArticle = article;
     TTSForm->TTS1->Tag = reinterpret_cast<qintptr>(article);
@@ -291,7 +306,7 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
         Messages::ShowError(ErrorMessage(error));
     }
     if (!started) {
-        Mp3Jobs->DropIncomplete();
+        EncodeJobs->DropIncomplete();
         SetReadingState(rsIdle);
         article->SetLocked(false);
         ShowGauges(false);
@@ -327,7 +342,7 @@ void TForm1::RunTextDone()
         list.MarkEntry(n);
         if (RunStopped())
             return;
-        if (RunTarget == rtMultipleFiles && Mp3Jobs->Full()) {
+        if (RunTarget == rtMultipleFiles && EncodeJobs->Full()) {
             // Every worker is making an MP3 file: the next speech waits for one,
             // so that finished speech does not pile up on the disk.
             CurrentArticle = nullptr;
@@ -368,12 +383,12 @@ void TForm1::ContinueRun(int n)
 void TForm1::FinishRun()
 {
     CurrentArticle = nullptr;
-    if (Mp3Jobs->Busy()) {
+    if (EncodeJobs->Busy()) {
         // The speech is all there; the run ends when its MP3 files are.
         m_EncodingToEnd = true;
         SetReadingState(rsConverting);
         ShowStatus(QString());
-        SetProgress(Mp3Jobs->Percent());
+        SetProgress(EncodeJobs->Percent());
         ShowGauges(true);
         return;
     }
@@ -384,7 +399,7 @@ void TForm1::FinishRun()
     ResetStatus();
 }
 
-void TForm1::Mp3JobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure)
+void TForm1::EncodeJobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure)
 {
     if (ReadingState == rsExiting)
         return;
@@ -399,15 +414,15 @@ void TForm1::Mp3JobEnded(const QString &mp3File, const QString &speechFile, bool
     }
 }
 
-void TForm1::Mp3WorkerFreed()
+void TForm1::EncodeWorkerFreed()
 {
     if (ReadingState == rsExiting)
         return;
-    if (m_NextArticle > 0 && ReadingState == rsReading && !Mp3Jobs->Full()) {
+    if (m_NextArticle > 0 && ReadingState == rsReading && !EncodeJobs->Full()) {
         ContinueRun(std::exchange(m_NextArticle, 0));
         return;
     }
-    if (m_EncodingToEnd && !Mp3Jobs->Busy()) {
+    if (m_EncodingToEnd && !EncodeJobs->Busy()) {
         FinishRun();
         return;
     }
@@ -449,7 +464,7 @@ void TForm1::SingleTextDone()
 bool TForm1::FinishOutput(bool abort)
 {
     const NestedPass pass(this);
-    const bool mp3 = IsFileTarget(RunTarget) && m_Mp3Output;
+    const bool mp3 = IsFileTarget(RunTarget) && m_OutputFormat != TOutputFormat::Wav;
     if (TTSForm->TTS1->Active()) {
         try {
             TTSForm->TTS1->SetActive(false);
@@ -462,7 +477,7 @@ bool TForm1::FinishOutput(bool abort)
             // Asked before the file goes: removing it frees the space it took.
             const QString where = ProgramPaths::WhereAndWhy(mp3 ? SpeechFileName : WavFileName);
             if (mp3)
-                Mp3Jobs->DropIncomplete();
+                EncodeJobs->DropIncomplete();
             UtilsClass::DeleteTraced(SpeechFileName);
             Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + where +
                                 QStringLiteral("\r\rThe unfinished file was removed."));
@@ -473,15 +488,15 @@ bool TForm1::FinishOutput(bool abort)
         // Every MP3 not yet made goes with its speech.
         m_NextArticle = 0;
         m_EncodingToEnd = false;
-        Mp3Jobs->CancelAll(false);
+        EncodeJobs->CancelAll(false);
         UtilsClass::DeleteTraced(SpeechFileName);
     }
     if (!abort && IsFileTarget(RunTarget) && !mp3 && !PutWavInPlace())
         return false;
     if (!abort && mp3) {
-        // The MP3 is made from here on while the next article is read.
-        Mp3Jobs->SpeechComplete();
-        UtilsClass::Trace(QStringLiteral("Converting to MP3 format: ") + QFileInfo(Mp3FileName).fileName());
+        // The file is made from here on while the next article is read.
+        EncodeJobs->SpeechComplete(RunTarget == rtSingleFile ? m_Chapters : std::vector<TAudioChapter>{});
+        UtilsClass::Trace(ConvertingText() + QFileInfo(Mp3FileName).fileName());
     }
     if (ReadingState != rsExiting) {
         StatusPanel1->setText(QStringLiteral(" "));
@@ -535,7 +550,7 @@ void TForm1::PauseBtnClick()
                     TTSForm->TTS1->SetAudioPaused(false);
             }))
             SetReadingState(rsReading);
-        if (ReadingState == rsReading && m_NextArticle > 0 && !Mp3Jobs->Full())
+        if (ReadingState == rsReading && m_NextArticle > 0 && !EncodeJobs->Full())
             ContinueRun(std::exchange(m_NextArticle, 0));
     }
 }
@@ -624,7 +639,7 @@ void TForm1::SpeakTest(const QString &text, const QString &voice)
         return;
     // A file run this replaces does not go on; its finished speech is still made into MP3.
     m_NextArticle = 0;
-    Mp3Jobs->DropIncomplete();
+    EncodeJobs->DropIncomplete();
     TTSForm->TTS1->OnWordPosition = nullptr;
     ConnectTextDone(&TForm1::TestTextDone);
     if (ReadingState != rsReading)
@@ -675,18 +690,25 @@ void TForm1::ShowStatus(const QString &text)
         // The MP3 files of earlier articles being made meanwhile are named too.
         ShowReadingStatus(encoding.isEmpty() ? longText : longText + QStringLiteral(" \u00b7 ") + encoding, shortText);
     } else if (ReadingState == rsConverting || ((ReadingState == rsReading || ReadingState == rsPaused) && m_NextArticle > 0)) {
-        ShowReadingStatus(encoding.isEmpty() ? QStringLiteral("Converting to MP3 format: ") + QFileInfo(Mp3FileName).fileName()
-                                             : encoding,
-                          QStringLiteral("Converting to MP3"));
+        ShowReadingStatus(encoding.isEmpty() ? ConvertingText() + QFileInfo(Mp3FileName).fileName() : encoding,
+                          ConvertingText().section(QLatin1Char(' '), 0, 2));
     } else {
         ShowReadingStatus(CountText(), CountText());
     }
 }
 
+QString TForm1::ConvertingText() const
+{
+    const QString name = m_OutputFormat == TOutputFormat::M4b    ? QStringLiteral("M4B")
+                         : m_OutputFormat == TOutputFormat::Opus ? QStringLiteral("Opus")
+                                                                 : QStringLiteral("MP3");
+    return QStringLiteral("Converting to %1 format: ").arg(name);
+}
+
 QString TForm1::EncodingText() const
 {
     QStringList names;
-    for (const QString &file : Mp3Jobs->Encoding())
+    for (const QString &file : EncodeJobs->Encoding())
         names << QFileInfo(file).fileName();
     return names.isEmpty() ? QString() : QStringLiteral("Converting to MP3 format: ") + names.join(QStringLiteral(", "));
 }

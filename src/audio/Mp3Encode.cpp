@@ -52,27 +52,15 @@ void SampleRange(QFile &file, qint64 &start, qint64 &length)
 
 } // namespace
 
-TMp3Writer::TMp3Writer(const QString &mp3FileName) : m_FileName(mp3FileName), m_File(mp3FileName) {}
+TMp3Writer::TMp3Writer(const QString &mp3FileName, const TAudioTags &tags) : TAudioWriter(mp3FileName, tags) {}
 
 TMp3Writer::~TMp3Writer()
 {
     if (m_Open)
         beCloseStream(m_Stream);
-    // Not finished: nothing is left under the name, and no half file beside it.
-    if (m_File.isOpen())
-        m_File.cancelWriting();
-    // The name kept apart (empty until the MP3 was whole) goes too.
-    if (!m_Apart.isEmpty())
-        QFile::remove(m_Apart);
 }
 
-bool TMp3Writer::Fail(const QString &message)
-{
-    m_Failure = message;
-    return false;
-}
-
-bool TMp3Writer::Open(const QByteArray &tag)
+bool TMp3Writer::Begin()
 {
     BE_CONFIG config;
     std::memset(&config, 0, sizeof config);
@@ -82,23 +70,24 @@ bool TMp3Writer::Open(const QByteArray &tag)
     config.wBitrate = 64;
     uint32_t bufferSize = 0;
     const BE_ERR init = beInitStream(&config, &m_SamplesPerChunk, &bufferSize, &m_Stream);
-    // An existing file of that name stays as it is.
     if (init != BE_ERR_SUCCESSFUL)
         return Fail(QStringLiteral("Error opening encoding stream ") + QString::number(init));
     m_Open = true;
-    // Written beside the target and put in its place only when finished; kept
-    // apart under a name of its own until then when an existing file is kept.
-    if (KeepExisting) {
-        const QString apart = SpeechFiles::Create(QFileInfo(m_FileName).path(), QStringLiteral(".mp3"));
-        if (apart.isEmpty())
-            return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName));
-        m_File.setFileName(apart);
-        m_Apart = apart;
+    const bool tagged = !m_Tags.Title.isEmpty() || !m_Tags.Artist.isEmpty() || !m_Tags.Album.isEmpty();
+    QByteArray tag;
+    if (tagged) {
+        tag = m_Tags.Render();
+        // Room for the chapters that are to come, and some more than planned.
+        if (!PlannedChapters.empty()) {
+            std::vector<TAudioChapter> room = PlannedChapters;
+            room.resize(room.size() + 16, {0, QString(24, QLatin1Char('x'))});
+            m_TagRoom = int(m_Tags.Render(room, 0, 0).size()) + 1024;
+            tag = m_Tags.Render({}, 0, m_TagRoom);
+        }
     }
-    if (!m_File.open(QIODevice::WriteOnly))
-        return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
-    if (m_File.write(tag) != tag.size())
-        return Fail(QStringLiteral("Write Error (1)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+    if (!Put(tag.constData(), tag.size()))
+        return false;
+    m_SoundStart = tag.size();
     m_Output.resize(bufferSize);
     m_Pending.reserve(m_SamplesPerChunk);
     return true;
@@ -110,9 +99,8 @@ bool TMp3Writer::EncodeChunk(const int16_t *samples, uint32_t count)
     const BE_ERR err = beEncodeChunk(m_Stream, count, samples, m_Output.data(), &produced);
     if (err != BE_ERR_SUCCESSFUL)
         return Fail(QStringLiteral("beEncodeChunk failed ") + QString::number(err));
-    if (m_File.write(reinterpret_cast<const char *>(m_Output.data()), produced) != qint64(produced))
-        return Fail(QStringLiteral("Write Error (1)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
-    return true;
+    m_Samples += count;
+    return Put(reinterpret_cast<const char *>(m_Output.data()), produced);
 }
 
 bool TMp3Writer::Write(const int16_t *samples, qint64 count)
@@ -139,23 +127,30 @@ bool TMp3Writer::Write(const int16_t *samples, qint64 count)
     return true;
 }
 
-bool TMp3Writer::Finish()
+bool TMp3Writer::End(const std::vector<TAudioChapter> &chapters)
 {
     if (!m_Pending.empty() && !EncodeChunk(m_Pending.data(), static_cast<uint32_t>(m_Pending.size())))
         return false;
     m_Pending.clear();
     uint32_t produced = 0;
-    const BE_ERR err = beDeinitStream(m_Stream, m_Output.data(), &produced);
+    BE_ERR err = beDeinitStream(m_Stream, m_Output.data(), &produced);
     if (err != BE_ERR_SUCCESSFUL)
         return Fail(QStringLiteral("beExitStream failed ") + QString::number(err));
-    if (m_File.write(reinterpret_cast<const char *>(m_Output.data()), produced) != qint64(produced) || !m_File.commit())
-        return Fail(QStringLiteral("Write error (2)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
-    if (KeepExisting && !ProgramPaths::RenameNoReplace(std::exchange(m_Apart, QString()), m_FileName)) {
-        const int error = errno;
-        QFile::remove(m_File.fileName());
-        return Fail(error == EEXIST ? m_FileName + QStringLiteral(" is already there and is kept")
-                                    : QStringLiteral("Unable to create ") +
-                                          ProgramPaths::WhereAndWhy(m_FileName, QString::fromLocal8Bit(std::strerror(error))));
+    if (!Put(reinterpret_cast<const char *>(m_Output.data()), produced))
+        return false;
+    // The info frame, now that the sound's length is known, over the empty one
+    // the encoder left for it.
+    err = beInfoFrame(m_Stream, m_Output.data(), uint32_t(m_Output.size()), &produced);
+    if (err != BE_ERR_SUCCESSFUL)
+        return Fail(QStringLiteral("beInfoFrame failed ") + QString::number(err));
+    if (produced > 0 && !PutAt(m_SoundStart, QByteArray(reinterpret_cast<const char *>(m_Output.data()), produced)))
+        return false;
+    if (!chapters.empty() && m_TagRoom > 0) {
+        const QByteArray tag = m_Tags.Render(chapters, double(m_Samples) / m_Rate, m_TagRoom);
+        // More chapters than there was room for (articles added while the file
+        // was made): the file keeps its tag without them.
+        if (tag.size() == m_TagRoom && !PutAt(0, tag))
+            return false;
     }
     return true;
 }
@@ -181,7 +176,7 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
         return false;
     }
     TMp3Writer mp3(mp3FileName);
-    if (!mp3.Open()) {
+    if (!mp3.Open(44100)) {
         Fail(mp3.Failure());
         return false;
     }

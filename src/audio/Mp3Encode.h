@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QByteArray>
-#include <QSaveFile>
+#include "audio/AudioWriter.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -21,37 +21,30 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
 
 // One MP3 file being written: 44100 Hz mono 16-bit samples in, 64 kbit/s out. The
 // samples are handed to the encoder in its own chunks, whatever sizes they come
-// in, so the same samples always give the same bytes. The file appears under its
-// name only when Finish succeeds; dropping the writer before leaves nothing.
-class TMp3Writer
+// in, so the same samples always give the same bytes. An info frame ahead of the
+// sound tells players the encoder's delay, so that what they play lines up with
+// the samples given to the sample. Tagged unless the tags are empty.
+class TMp3Writer : public TAudioWriter
 {
 public:
-    explicit TMp3Writer(const QString &mp3FileName);
-    ~TMp3Writer();
-    TMp3Writer(const TMp3Writer &) = delete;
-    TMp3Writer &operator=(const TMp3Writer &) = delete;
+    TMp3Writer(const QString &mp3FileName, const TAudioTags &tags = {});
+    ~TMp3Writer() override;
 
-    // `tag`: an ID3v2 tag written ahead of the sound.
-    bool Open(const QByteArray &tag = {});
-    // A file that has the name when the MP3 is finished (one made meanwhile
-    // included) is kept, and Finish fails, rather than being replaced.
-    bool KeepExisting = false;
-    bool Write(const int16_t *samples, qint64 count);
-    bool Finish();
-    // Why the last call failed, in the words the user is shown.
-    const QString &Failure() const { return m_Failure; }
+    int Rate(int) const override { return 44100; }
+    bool Write(const int16_t *samples, qint64 count) override;
+
+protected:
+    bool Begin() override;
+    bool End(const std::vector<TAudioChapter> &chapters) override;
 
 private:
     bool EncodeChunk(const int16_t *samples, uint32_t count);
-    bool Fail(const QString &message);
 
-    QString m_FileName;
-    QSaveFile m_File;
-    QString m_Apart; // where the MP3 waits for its name when an existing file is kept
     uint32_t m_Stream = 0;
     bool m_Open = false;
     uint32_t m_SamplesPerChunk = 0;
     std::vector<uint8_t> m_Output;
     std::vector<int16_t> m_Pending;
-    QString m_Failure;
+    qint64 m_SoundStart = 0; // where the info frame is, after the tag
+    int m_TagRoom = 0; // the tag's size, room for the chapters included
 };

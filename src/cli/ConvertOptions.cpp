@@ -35,9 +35,9 @@ QString TConvertOptions::Usage()
 {
     return QStringLiteral(
         "Usage: parlewind --convert [options] FILE...\n"
-        "Reads text files aloud into MP3 or WAV files, one a file, with the voices,\n"
-        "pronunciations and settings of the Parlewind window. Needs no display and no\n"
-        "sound server.\n"
+        "Reads text files aloud into MP3, M4B, Opus or WAV files, one a file, with the\n"
+        "voices, pronunciations and settings of the Parlewind window. Needs no display\n"
+        "and no sound server.\n"
         "\n"
         "  FILE                 a text file (UTF-8, else Windows-1252), an HTML, Markdown,\n"
         "                       EPUB, OpenDocument, Word or PDF document (an e-book\n"
@@ -49,13 +49,15 @@ QString TConvertOptions::Usage()
         "  --list-voices        lists the voices and their languages\n"
         "  --speed N            words a minute, within the voice's limits\n"
         "  --pitch N            within the voice's limits\n"
-        "  --format mp3|wav|txt the files to write (default: mp3); txt is the text\n"
+        "  --format FORMAT      the files to write: mp3 (the default), m4b (an\n"
+        "                       audiobook: AAC with chapters), opus, wav, or txt (the text\n"
         "                       that would be spoken, to check or edit first\n"
         "  --out DIR            where to write them (default: the current folder;\n"
         "                       made when missing)\n"
-        "  --single-file NAME   everything into one file of that name\n"
+        "  --single-file NAME   everything into one file of that name, a chapter an input\n"
+        "                       (a book's chapters as they are)\n"
         "  --overwrite          replaces files that are already there\n"
-        "  --jobs N             MP3 files made at once (default: one a core)\n"
+        "  --jobs N             files encoded at once (default: one a core)\n"
         "  --quiet              no progress bar\n"
         "  -h, --help           this text\n"
         "  --version            the program's version\n"
@@ -79,7 +81,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption listVoices(QStringLiteral("list-voices"));
     const QCommandLineOption speed(QStringLiteral("speed"), {}, QStringLiteral("N"));
     const QCommandLineOption pitch(QStringLiteral("pitch"), {}, QStringLiteral("N"));
-    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|wav|txt"));
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|m4b|opus|wav|txt"));
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("DIR"));
     const QCommandLineOption single(QStringLiteral("single-file"), {}, QStringLiteral("NAME"));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
@@ -127,12 +129,15 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
         return false;
     if (parser.isSet(format)) {
         const QString kind = parser.value(format).toLower();
-        if (kind != QLatin1String("mp3") && kind != QLatin1String("wav") && kind != QLatin1String("txt")) {
-            *error = QStringLiteral("--format is mp3, wav or txt, not \"%1\".").arg(parser.value(format));
+        static const QStringList kinds{QStringLiteral("wav"), QStringLiteral("mp3"), QStringLiteral("m4b"),
+                                       QStringLiteral("opus"), QStringLiteral("txt")};
+        const auto known = kinds.indexOf(kind);
+        if (known < 0) {
+            *error = QStringLiteral("--format is mp3, m4b, opus, wav or txt, not \"%1\".").arg(parser.value(format));
             return false;
         }
-        Mp3 = kind == QLatin1String("mp3");
         Text = kind == QLatin1String("txt");
+        Format = Text ? TOutputFormat::Wav : static_cast<TOutputFormat>(known);
     }
     if (parser.isSet(out)) {
         OutDir = parser.value(out);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/AudioWriter.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +16,7 @@ struct TConvertOptions
     QString Voice;
     int Speed = 0; // 0: the voice's own
     int Pitch = 0;
-    bool Mp3 = true;
+    TOutputFormat Format = TOutputFormat::Mp3;
     bool Text = false; // the text that would be spoken, not speech
     QString OutDir = QStringLiteral(".");
     QString SingleFile;
@@ -29,4 +31,6 @@ struct TConvertOptions
     // The arguments ask for the command line rather than the window.
     static bool Wanted(const QStringList &arguments);
     static QString Usage();
+    // Speech encoded into another format than WAV (by the encoding jobs).
+    bool Encoded() const { return !Text && Format != TOutputFormat::Wav; }
 };

@@ -3,7 +3,7 @@
 #include "articles/ArticleNames.h"
 #include "articles/SavedArticles.h"
 #include "articles/TextFile.h"
-#include "audio/Mp3Jobs.h"
+#include "audio/EncodeJobs.h"
 #include "audio/SpeechFiles.h"
 #include "documents/DocumentProcess.h"
 #include "log/UtilsClass.h"
@@ -28,8 +28,7 @@ namespace {
 const QString album = QStringLiteral("Parlewind MP3");
 // Like the window's titles for text that came without one.
 constexpr int titleLength = 20;
-// Speech written by the engine: 22050 samples a second of 16 bits.
-constexpr double speechBytesPerSecond = 44100.0;
+constexpr double speechBytesPerSecond = SpeechFiles::BytesPerSecond;
 
 void PrintError(const QString &text) { std::fprintf(stderr, "parlewind: %s\n", qPrintable(text)); }
 
@@ -44,7 +43,7 @@ QString OneLine(QString text)
 } // namespace
 
 TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TTTSForm &voices, QObject *parent)
-    : QObject(parent), m_Options(options), m_Prefs(prefs), m_Voices(voices), m_Jobs(new TMp3Jobs(this)),
+    : QObject(parent), m_Options(options), m_Prefs(prefs), m_Voices(voices), m_Jobs(new TEncodeJobs(this)),
       m_Bar(!options.Quiet)
 {
     if (options.Jobs > 0)
@@ -55,8 +54,8 @@ TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TT
     // minutes) of it ahead of the encoder: a book takes the room of its MP3, not
     // five times that.
     m_Jobs->FreeAsEncoded = 96 * 1024 * 1024;
-    connect(m_Jobs, &TMp3Jobs::JobEnded, this, &TConvertRun::JobEnded);
-    connect(m_Jobs, &TMp3Jobs::WorkerFreed, this, &TConvertRun::Next);
+    connect(m_Jobs, &TEncodeJobs::JobEnded, this, &TConvertRun::JobEnded);
+    connect(m_Jobs, &TEncodeJobs::WorkerFreed, this, &TConvertRun::Next);
     m_Ticker.setInterval(100);
     connect(&m_Ticker, &QTimer::timeout, this, &TConvertRun::Tick);
 }
@@ -117,6 +116,7 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
     TOutput output;
     output.Sources << (input == QLatin1String("-") ? QStringLiteral("standard input") : input);
     output.Texts << lines.join(QLatin1Char('\n'));
+    output.Titles << title;
     output.Voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;
     output.Tags = {title, output.Voice, album, 0};
     m_Outputs.push_back(std::move(output));
@@ -142,6 +142,7 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
         TOutput output;
         output.Sources << (count == 1 ? file : QStringLiteral("%1, chapter %2").arg(file).arg(k + 1));
         output.Texts << chapter.Text;
+        output.Titles << (chapter.Title.isEmpty() ? title : chapter.Title);
         output.Voice = voice;
         // A book's chapters, numbered so that their files sort in reading order.
         const QString name = count == 1 ? title
@@ -187,6 +188,7 @@ TConvertRun::TResult TConvertRun::AddArticles(const QString &file)
         TOutput output;
         output.Sources << QStringLiteral("%1, article %2").arg(file).arg(number);
         output.Texts << record.Lines.join(QLatin1Char('\n'));
+        output.Titles << record.Title;
         output.Voice = !m_Options.Voice.isEmpty() ? m_Options.Voice
                        : record.Voice.trimmed().isEmpty() ? m_Prefs.TTS_DefaultVoiceName
                                                           : record.Voice;
@@ -272,15 +274,14 @@ bool TConvertRun::MakeOutDir()
 
 void TConvertRun::NameOutputs()
 {
-    const QString extension = m_Options.Text  ? QStringLiteral(".txt")
-                              : m_Options.Mp3 ? QStringLiteral(".mp3")
-                                              : QStringLiteral(".wav");
+    const QString extension = m_Options.Text ? QStringLiteral(".txt") : OutputFormats::Extension(m_Options.Format);
     if (!m_Options.SingleFile.isEmpty() && !m_Outputs.empty()) {
         // Everything into one file, read with the first voice, as the window does.
         TOutput single;
         for (TOutput &output : m_Outputs) {
             single.Sources << output.Sources;
             single.Texts << output.Texts;
+            single.Titles << output.Titles;
         }
         QString name = m_Options.SingleFile;
         if (!name.endsWith(extension, Qt::CaseInsensitive))
@@ -353,6 +354,12 @@ void TConvertRun::Start()
         // Handled once the engine's notification is over.
         QMetaObject::invokeMethod(this, &TConvertRun::TextDone, Qt::QueuedConnection);
     };
+    // A text's place in its file: where its chapter begins.
+    m_Voices.TTS1->OnTextDataStarted = [this](TTTS *, quint64 position) {
+        if (m_Speaking && m_Speaking->TextsSpoken < m_Speaking->Titles.size())
+            m_Speaking->Chapters.push_back({double(position) / speechBytesPerSecond,
+                                            m_Speaking->Titles.at(m_Speaking->TextsSpoken)});
+    };
     m_Voices.TTS1->OnWordPosition = [this](TTTS *, quint64, quint32 offset) {
         if (m_Speaking && m_Speaking->TextsSpoken < m_Speaking->Texts.size()) {
             const auto length = m_Speaking->Texts.at(m_Speaking->TextsSpoken).size();
@@ -374,7 +381,7 @@ void TConvertRun::Next()
         return;
     }
     // Every worker is making an MP3: the next speech waits for one.
-    if (m_Options.Mp3 && m_Jobs->Full())
+    if (m_Options.Encoded() && m_Jobs->Full())
         return;
     Begin(m_Outputs[m_Next++]);
 }
@@ -409,8 +416,15 @@ void TConvertRun::Begin(TOutput &output)
         skip(RecordedMessages());
         return;
     }
-    if (m_Options.Mp3)
-        m_Jobs->Start(output.Speech, output.Path, output.Tags.Render());
+    if (m_Options.Encoded()) {
+        // A single file has a chapter a text; room is kept for them where they go first.
+        std::vector<TAudioChapter> planned;
+        if (!m_Options.SingleFile.isEmpty()) {
+            for (const QString &title : output.Titles)
+                planned.push_back({0, title});
+        }
+        m_Jobs->Start(output.Speech, output.Path, m_Options.Format, output.Tags, planned);
+    }
     m_Speaking = &output;
     m_SpokenFraction = 0;
     m_Voices.SpeakText(output.Texts.constFirst());
@@ -441,7 +455,7 @@ void TConvertRun::SpeechFinished(TOutput &output)
         if (output.EngineFailed)
             throw std::runtime_error("the voice could not speak it (its speech engine failed on it)");
     } catch (const std::exception &error) {
-        if (m_Options.Mp3)
+        if (m_Options.Encoded())
             m_Jobs->DropIncomplete();
         UtilsClass::DeleteTraced(output.Speech);
         output.Finished = true;
@@ -450,8 +464,8 @@ void TConvertRun::SpeechFinished(TOutput &output)
     }
     output.SpeechDone = true;
     output.SpeechBytes = QFileInfo(output.Speech).size();
-    if (m_Options.Mp3) {
-        m_Jobs->SpeechComplete();
+    if (m_Options.Encoded()) {
+        m_Jobs->SpeechComplete(m_Options.SingleFile.isEmpty() ? std::vector<TAudioChapter>{} : output.Chapters);
         return;
     }
     PutInPlace(output);
@@ -533,7 +547,7 @@ void TConvertRun::Tick()
         } else {
             audio += double(output.SpeechBytes) / speechBytesPerSecond;
         }
-        const double encoded = m_Options.Mp3 ? m_Jobs->Percent(output.Path) / 100.0 : 1.0;
+        const double encoded = m_Options.Encoded() ? m_Jobs->Percent(output.Path) / 100.0 : 1.0;
         done += double(output.Chars) * spoken * encoded;
     }
     m_Bar.Update(total > 0 ? done / total : 1.0, files, int(m_Outputs.size()), audio, double(m_Clock.elapsed()) / 1000.0);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/Mp3Tags.h"
+#include "audio/AudioTags.h"
 #include "cli/ConvertOptions.h"
 #include "cli/ProgressBar.h"
 
@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-class TMp3Jobs;
+class TEncodeJobs;
 class TPreferences;
 class TTTSForm;
 
@@ -50,8 +50,10 @@ private:
         QString Path;
         QStringList Sources;
         QStringList Texts;
+        QStringList Titles; // each text's, for its chapter
+        std::vector<TAudioChapter> Chapters; // where each text begins, as spoken
         QString Voice;
-        TMp3Tags Tags;
+        TAudioTags Tags;
         QString Speech; // the speech file being written
         qint64 Chars = 0;
         qint64 SpeechBytes = 0;
@@ -82,7 +84,7 @@ private:
     const TConvertOptions m_Options;
     TPreferences &m_Prefs;
     TTTSForm &m_Voices;
-    TMp3Jobs *m_Jobs;
+    TEncodeJobs *m_Jobs;
     TProgressBar m_Bar;
     QTimer m_Ticker;
     QElapsedTimer m_Clock;

@@ -3,7 +3,7 @@
 #include "app/options/VoiceEditPage.h"
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
-#include "audio/Mp3Jobs.h"
+#include "audio/EncodeJobs.h"
 #include "speech/TTSForm.h"
 #include "controls/ScaleSlider.h"
 #include "articles/MemoEntryView.h"
@@ -377,7 +377,7 @@ TEST_F(ReadingE2ETest, Mp3FilesMadeWhileTheNextArticleIsReadAreTheStepsOwn)
     form().Prefs->OUT_FileFormat = 1;
     // The speech each MP3 was made from, kept before it goes.
     QStringList speech;
-    QObject::connect(form().Mp3Jobs, &TMp3Jobs::JobEnded, [&](const QString &mp3, const QString &wav, bool ok) {
+    QObject::connect(form().EncodeJobs, &TEncodeJobs::JobEnded, [&](const QString &mp3, const QString &wav, bool ok) {
         const QString kept = home.Root() + QLatin1Char('/') + QFileInfo(mp3).completeBaseName() + QStringLiteral(".wav");
         if (ok && QFile::copy(wav, kept))
             speech << kept;
@@ -445,7 +445,7 @@ TEST_F(ReadingE2ETest, StopSkipAndExitWhileOneArticleIsEncodedAndTheNextRead)
         form().PlayFileBtn->click();
         return WaitUntil([&] {
             return form().CurrentArticle == list.EntryAt(2) &&
-                   form().Mp3Jobs->Encoding() == QStringList{out + QStringLiteral("/First.mp3")};
+                   form().EncodeJobs->Encoding() == QStringList{out + QStringLiteral("/First.mp3")};
         }, 60000);
     };
     ASSERT_TRUE(overlap());

@@ -1,7 +1,7 @@
 #include "WaveFixture.h"
 #include "audio/MMWave.h"
 #include "audio/Mp3Encode.h"
-#include "audio/SpeechToMp3.h"
+#include "audio/SpeechToFile.h"
 #include "log/UtilsClass.h"
 #include "platform/mp3enc/BladeEnc.h"
 #include "platform/shell/Messages.h"
@@ -167,7 +167,7 @@ TEST_F(Mp3EncodeTest, SpeechFollowedAsItGrowsGivesTheStepsOwnFile)
             QFile speech(Path("growing.wav"));
             ASSERT_TRUE(speech.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered));
             speech.write(Riff(Fmt(1, 1, rate, 16) + Chunk("data", {}), 36));
-            TSpeechToMp3 job(Path("growing.wav"), Path("followed.mp3"));
+            TSpeechToFile job(Path("growing.wav"), Path("followed.mp3"), TOutputFormat::Mp3);
             bool ok = true;
             std::thread worker([&] { ok = job.Run(); });
             for (qsizetype at = 44, piece = 1; at < whole.size(); at += piece, piece = piece * 7 % 30011 + 1) {

@@ -17,7 +17,8 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
     setObjectName(QStringLiteral("FileOptionsSheet"));
     auto *page = new QVBoxLayout(this);
     FileFormatRGrp = OptionControls::RadioGroup(this, QStringLiteral("Output File Format"),
-                                                {QStringLiteral("&Wav"), QStringLiteral("&MP3")}, page,
+                                                {QStringLiteral("&Wav"), QStringLiteral("&MP3"), QStringLiteral("M&4B audiobook"),
+                                                 QStringLiteral("O&pus")}, page,
                                                 "FileFormatRGrp");
     auto *label = new QLabel(QStringLiteral("File Output D&irectory:"), this);
     page->addWidget(label);
@@ -40,7 +41,7 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
 
 void TFileOptionsPage::Load()
 {
-    FileFormatRGrp->button(m_Prefs.OUT_FileFormat == 1 ? 1 : 0)->setChecked(true);
+    FileFormatRGrp->button(m_Prefs.OUT_FileFormat <= 3 ? m_Prefs.OUT_FileFormat : 0)->setChecked(true);
     OutDirEdit->setText(m_Prefs.OUT_Directory);
 }
 

@@ -39,6 +39,9 @@ BE_ERR beEncodeChunk(HBE_STREAM stream, uint32_t samples, const int16_t *input, 
                      uint32_t *outputBytes);
 BE_ERR beDeinitStream(HBE_STREAM stream, uint8_t *output, uint32_t *outputBytes);
 BE_ERR beCloseStream(HBE_STREAM stream);
+// After beDeinitStream: the info frame (the sound's length and the encoder's delay)
+// that goes over the first frame of the stream's output, which was left for it.
+BE_ERR beInfoFrame(HBE_STREAM stream, uint8_t *output, uint32_t size, uint32_t *outputBytes);
 }
 
 // The samples per chunk and the LAME quality the streams use (0 best … 9 fastest).

@@ -57,7 +57,7 @@ extern "C" BE_ERR beInitStream(const BE_CONFIG *config, uint32_t *samples, uint3
     lame_set_copyright(lame, config->bCopyright ? 1 : 0);
     lame_set_original(lame, config->bOriginal ? 1 : 0);
     lame_set_extension(lame, config->bPrivate ? 1 : 0);
-    lame_set_bWriteVbrTag(lame, 0);
+    lame_set_bWriteVbrTag(lame, 1); // an info frame first: players trim the encoder's delay
     if (lame_init_params(lame) < 0) {
         lame_close(lame);
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
@@ -95,6 +95,18 @@ extern "C" BE_ERR beDeinitStream(HBE_STREAM stream, uint8_t *output, uint32_t *o
         return BE_ERR_INVALID_HANDLE;
     const int produced = lame_encode_flush(lame, output, 7200);
     if (produced < 0)
+        return BE_ERR_BUFFER_TOO_SMALL;
+    *outputBytes = static_cast<uint32_t>(produced);
+    return BE_ERR_SUCCESSFUL;
+}
+
+extern "C" BE_ERR beInfoFrame(HBE_STREAM stream, uint8_t *output, uint32_t size, uint32_t *outputBytes)
+{
+    lame_global_flags *lame = Find(stream);
+    if (!lame || !output || !outputBytes)
+        return BE_ERR_INVALID_HANDLE;
+    const size_t produced = lame_get_lametag_frame(lame, output, size);
+    if (produced > size)
         return BE_ERR_BUFFER_TOO_SMALL;
     *outputBytes = static_cast<uint32_t>(produced);
     return BE_ERR_SUCCESSFUL;

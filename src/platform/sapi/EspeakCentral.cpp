@@ -20,6 +20,13 @@ std::atomic<quint64> nextSerial{1};
 
 quint64 Now() { return static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()) * 10000; }
 
+// Heard: the time (in 100 ns). Written to a file: the place in its sound, in bytes,
+// as an audio destination counts its position.
+quint64 TimeStamp(const PlayEvent &event)
+{
+    return event.sample >= 0 ? quint64(event.sample) * 2 : Now();
+}
+
 QString TextOf(const SDATA &data)
 {
     if (!data.pData || data.dwSize < 2)
@@ -73,7 +80,7 @@ public:
         GrowingFile::WaitForReader(m_Path, m_File->Size(), *m_Abort);
         Start();
         for (const SynthMark &m : marks)
-            Post({PlayEvent::Word, m_Serial, m.index});
+            Post({PlayEvent::Word, m_Serial, m.index, m_Base + m.sample});
         m_WriteFailed = !m_File->Append(samples, count);
         return !m_WriteFailed;
     }
@@ -82,7 +89,8 @@ public:
         Start();
         // A file that could not be written (a full disk) is told by its writer;
         // anything else unfinished is the engine's failure.
-        Post({completed || m_WriteFailed ? PlayEvent::Done : PlayEvent::Failed, m_Serial, 0});
+        Post({completed || m_WriteFailed ? PlayEvent::Done : PlayEvent::Failed, m_Serial, 0,
+              m_File->SamplesWritten()});
     }
 
 private:
@@ -90,7 +98,10 @@ private:
     {
         if (!m_Started) {
             m_Started = true;
-            Post({PlayEvent::Started, m_Serial, 0});
+            // The texts before this one are in the file already: they are made one
+            // after another.
+            m_Base = m_File->SamplesWritten();
+            Post({PlayEvent::Started, m_Serial, 0, m_Base});
         }
     }
     void Post(PlayEvent e)
@@ -107,6 +118,7 @@ private:
     quint64 m_Serial;
     std::shared_ptr<std::atomic<bool>> m_Abort;
     bool m_Started = false;
+    qint64 m_Base = 0; // samples in the file before this text
 };
 
 } // namespace
@@ -268,18 +280,18 @@ void EspeakCentral::OnEvent(const PlayEvent &event)
         if (!m_AudioOn)
             NotifyAudio(true);
         if (!alive.expired())
-            sink->TextDataStarted(Now());
+            sink->TextDataStarted(TimeStamp(event));
         break;
     case PlayEvent::Word:
         if (event.index <= it->lastWord)
             return; // heard again after a restart
         it->lastWord = event.index;
-        sink->WordPosition(Now(), static_cast<quint32>(event.index) * 2);
+        sink->WordPosition(TimeStamp(event), static_cast<quint32>(event.index) * 2);
         break;
     case PlayEvent::Done:
     case PlayEvent::Failed:
         m_Jobs.erase(it);
-        sink->TextDataDone(Now(), event.kind == PlayEvent::Failed ? TTSBNSF_ENGINEFAILED : 0);
+        sink->TextDataDone(TimeStamp(event), event.kind == PlayEvent::Failed ? TTSBNSF_ENGINEFAILED : 0);
         if (!alive.expired() && m_Jobs.empty() && m_AudioOn)
             NotifyAudio(false);
         break;

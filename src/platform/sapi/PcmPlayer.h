@@ -25,6 +25,7 @@ struct PlayEvent
     enum Kind { Started, Word, Done, Lost, Failed } kind;
     quint64 job;
     int index = 0; // Word: UTF-16 index in the job's text
+    qint64 sample = -1; // a file: where the word (Started: the text) begins in it
 };
 
 // Audio between the synthesis thread (which pushes) and the player (which plays).

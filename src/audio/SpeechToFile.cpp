@@ -1,7 +1,6 @@
-#include "audio/SpeechToMp3.h"
+#include "audio/SpeechToFile.h"
 
 #include "audio/MMWave.h"
-#include "audio/Mp3Encode.h"
 #include "audio/Resampler.h"
 #include "platform/shell/GrowingFile.h"
 
@@ -19,13 +18,13 @@ constexpr qint64 releaseStep = 32 * 1024 * 1024;
 
 } // namespace
 
-bool TSpeechToMp3::Fail(const QString &message)
+bool TSpeechToFile::Fail(const QString &message)
 {
     m_Failure = message;
     return false;
 }
 
-bool TSpeechToMp3::Run()
+bool TSpeechToFile::Run()
 {
     // Unbuffered: every read asks the file itself, which keeps growing.
     QFile speech(SpeechFile);
@@ -51,26 +50,29 @@ bool TSpeechToMp3::Run()
         }
         QThread::msleep(followMs);
     }
-    TPcmFormat target;
-    BuildPcmFormat(target, 16, 1, 44100);
     if (!IsConvertiblePcm(&info.Format))
         return Fail(QStringLiteral("This wave file is not valid for conversion"));
+    const std::unique_ptr<TAudioWriter> writer = TAudioWriter::Make(Format, OutFile, Tags);
+    if (!writer)
+        return Fail(QStringLiteral("Unable to create ") + OutFile);
+    writer->KeepExisting = KeepExisting;
+    writer->PlannedChapters = PlannedChapters;
+    const int rate = writer->Rate(int(info.Format.SamplesPerSec));
+    TPcmFormat target;
+    BuildPcmFormat(target, 16, 1, quint32(rate));
     // Speech (16-bit mono) changes rate through the band-limited resampler.
     std::unique_ptr<TResampler> resampler;
     if (TResampler::Suits(info.Format, target)) {
         resampler = std::make_unique<TResampler>(info.Format.SamplesPerSec, target.SamplesPerSec);
         target = info.Format;
     }
-
-    TMp3Writer mp3(Mp3File);
-    mp3.KeepExisting = KeepExisting;
-    if (!mp3.Open(Tag))
-        return Fail(mp3.Failure());
+    if (!writer->Open(rate))
+        return Fail(writer->Failure());
     const auto write = [&](const int16_t *samples, qint32 count) {
         if (!resampler)
-            return mp3.Write(samples, count);
+            return writer->Write(samples, count);
         const std::vector<int16_t> &resampled = resampler->Process(samples, size_t(count));
-        return resampled.empty() || mp3.Write(resampled.data(), qint32(resampled.size()));
+        return resampled.empty() || writer->Write(resampled.data(), qint32(resampled.size()));
     };
     const qint64 chunk = ConversionChunkBytes(info.Format);
     std::vector<char> in(static_cast<size_t>(chunk));
@@ -109,7 +111,7 @@ bool TSpeechToMp3::Run()
         if (converted < 0)
             return Fail(QStringLiteral("This wave file is not valid for conversion"));
         if (converted > 0 && !write(out.data(), converted / 2))
-            return Fail(mp3.Failure());
+            return Fail(writer->Failure());
         // Some megabytes at a time (each release costs the file system a flush):
         // the engine may go on, the disk has them back.
         if (FreeAsEncoded > 0 && info.DataStart + done - released >= releaseStep) {
@@ -119,8 +121,13 @@ bool TSpeechToMp3::Run()
         }
         m_Percent.store(static_cast<int>(done * 100 / std::max<qint64>(written, 1)), std::memory_order_relaxed);
     }
-    if ((resampler && !write(nullptr, 0)) || !mp3.Finish())
-        return Fail(mp3.Failure());
+    std::vector<TAudioChapter> chapters;
+    {
+        std::lock_guard lock(m_ChaptersMutex);
+        chapters = m_Chapters;
+    }
+    if ((resampler && !write(nullptr, 0)) || !writer->Finish(chapters))
+        return Fail(writer->Failure());
     m_Percent.store(100, std::memory_order_relaxed);
     return true;
 }

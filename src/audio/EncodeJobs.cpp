@@ -1,4 +1,4 @@
-#include "audio/Mp3Jobs.h"
+#include "audio/EncodeJobs.h"
 
 #include "log/UtilsClass.h"
 #include "platform/shell/GrowingFile.h"
@@ -9,20 +9,22 @@
 
 #include <algorithm>
 
-TMp3Jobs::TMp3Jobs(QObject *parent) : QObject(parent)
+TEncodeJobs::TEncodeJobs(QObject *parent) : QObject(parent)
 {
     SetWorkers(QThread::idealThreadCount());
     m_Ticker.setInterval(100);
-    connect(&m_Ticker, &QTimer::timeout, this, &TMp3Jobs::Progress);
+    connect(&m_Ticker, &QTimer::timeout, this, &TEncodeJobs::Progress);
 }
 
-TMp3Jobs::~TMp3Jobs() { CancelAll(true); }
+TEncodeJobs::~TEncodeJobs() { CancelAll(true); }
 
-void TMp3Jobs::SetWorkers(int count) { m_Pool.setMaxThreadCount(std::max(1, count)); }
+void TEncodeJobs::SetWorkers(int count) { m_Pool.setMaxThreadCount(std::max(1, count)); }
 
-void TMp3Jobs::Start(const QString &speechFile, const QString &mp3File, const QByteArray &tag)
+void TEncodeJobs::Start(const QString &speechFile, const QString &outFile, TOutputFormat format, const TAudioTags &tags,
+                        const std::vector<TAudioChapter> &planned)
 {
-    auto job = std::make_shared<TSpeechToMp3>(speechFile, mp3File, tag);
+    auto job = std::make_shared<TSpeechToFile>(speechFile, outFile, format, tags);
+    job->PlannedChapters = planned;
     job->KeepExisting = KeepExisting;
     job->FreeAsEncoded = FreeAsEncoded;
     // Followed from now on, also while the job waits for a worker.
@@ -40,18 +42,20 @@ void TMp3Jobs::Start(const QString &speechFile, const QString &mp3File, const QB
     m_Ticker.start();
 }
 
-void TMp3Jobs::SpeechComplete()
+void TEncodeJobs::SpeechComplete(const std::vector<TAudioChapter> &chapters)
 {
-    for (const auto &job : m_Jobs)
-        job->SpeechComplete();
+    for (const auto &job : m_Jobs) {
+        if (!job->IsSpeechComplete())
+            job->SpeechComplete(chapters);
+    }
 }
 
-void TMp3Jobs::DropIncomplete()
+void TEncodeJobs::DropIncomplete()
 {
     const auto it = std::find_if(m_Jobs.begin(), m_Jobs.end(), [](const auto &job) { return !job->IsSpeechComplete(); });
     if (it == m_Jobs.end())
         return;
-    const std::shared_ptr<TSpeechToMp3> job = *it;
+    const std::shared_ptr<TSpeechToFile> job = *it;
     m_Jobs.erase(it);
     job->Cancel();
     GrowingFile::Unfollow(job->SpeechFile);
@@ -62,13 +66,13 @@ void TMp3Jobs::DropIncomplete()
     UtilsClass::DeleteTraced(job->SpeechFile);
 }
 
-void TMp3Jobs::CancelAll(bool keepSpeech)
+void TEncodeJobs::CancelAll(bool keepSpeech)
 {
     for (const auto &job : m_Jobs) {
         job->Cancel();
         GrowingFile::Unfollow(job->SpeechFile);
     }
-    // Each stops within a second of speech; its unfinished MP3 goes with it.
+    // Each stops within a second of speech; its unfinished file goes with it.
     m_Pool.waitForDone();
     for (const auto &job : m_Jobs) {
         if (!keepSpeech)
@@ -78,34 +82,34 @@ void TMp3Jobs::CancelAll(bool keepSpeech)
     m_Ticker.stop();
 }
 
-bool TMp3Jobs::Full() const { return int(m_Jobs.size()) >= Workers(); }
+bool TEncodeJobs::Full() const { return int(m_Jobs.size()) >= Workers(); }
 
-QStringList TMp3Jobs::Encoding() const
+QStringList TEncodeJobs::Encoding() const
 {
     QStringList files;
     for (const auto &job : m_Jobs) {
         if (job->IsSpeechComplete())
-            files << job->Mp3File;
+            files << job->OutFile;
     }
     return files;
 }
 
-int TMp3Jobs::Percent() const { return m_Jobs.empty() ? 0 : m_Jobs.front()->Percent(); }
+int TEncodeJobs::Percent() const { return m_Jobs.empty() ? 0 : m_Jobs.front()->Percent(); }
 
-int TMp3Jobs::Percent(const QString &mp3File) const
+int TEncodeJobs::Percent(const QString &outFile) const
 {
-    const auto it = std::find_if(m_Jobs.begin(), m_Jobs.end(), [&](const auto &job) { return job->Mp3File == mp3File; });
+    const auto it = std::find_if(m_Jobs.begin(), m_Jobs.end(), [&](const auto &job) { return job->OutFile == outFile; });
     return it == m_Jobs.end() ? 0 : (*it)->Percent();
 }
 
-void TMp3Jobs::Finished(const std::shared_ptr<TSpeechToMp3> &job, bool ok)
+void TEncodeJobs::Finished(const std::shared_ptr<TSpeechToFile> &job, bool ok)
 {
     const auto it = std::find(m_Jobs.begin(), m_Jobs.end(), job);
     if (it == m_Jobs.end() || job->IsCancelled())
         return; // cancelled: its end is no news
     if (!ok)
         UtilsClass::Trace(job->Failure());
-    emit JobEnded(job->Mp3File, job->SpeechFile, ok, job->Failure());
+    emit JobEnded(job->OutFile, job->SpeechFile, ok, job->Failure());
     // A message about it may have let a Stop or an exit run meanwhile.
     const auto still = std::find(m_Jobs.begin(), m_Jobs.end(), job);
     if (still == m_Jobs.end())
