@@ -31,7 +31,7 @@ void Cancel()
 }
 
 TResult Articles(QWidget *parent, const QString &path, bool chapters,
-                 std::vector<TDocument::TChapter> *articles, QString *error)
+                 std::vector<TDocument::TChapter> *articles, QString *error, TDocument *document)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
@@ -83,6 +83,11 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters,
     case TDocumentProcess::TResult::Read:
         *articles = DocumentReader::Articles(reading.Document(), QFileInfo(path).completeBaseName(),
                                              chapters);
+        if (document) {
+            document->Title = reading.Document().Name(QFileInfo(path).completeBaseName());
+            document->Author = reading.Document().Author;
+            document->Cover = reading.Document().Cover;
+        }
         return TResult::Read;
     case TDocumentProcess::TResult::Failed:
         *error = reading.Error();

@@ -11,8 +11,9 @@ namespace DocumentOpen {
 
 enum class TResult { Read, Failed, Stopped };
 
+// `document` gets the document's title, author and cover (not its text).
 TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles,
-                 QString *error);
+                 QString *error, TDocument *document = nullptr);
 
 // Stops the reading in progress, if any (the program is ending).
 void Cancel();

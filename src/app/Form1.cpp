@@ -1429,7 +1429,9 @@ void TForm1::OpenFiles(const QStringList &files)
         const NestedPass pass(this);
         ShowStatus(QStringLiteral("Opening %1…").arg(QFileInfo(file).fileName()));
         StatusPanel0->repaint();
-        const DocumentOpen::TResult result = DocumentOpen::Articles(this, file, Prefs->ML_ListMode == 1, &articles, &error);
+        TDocument about;
+        const DocumentOpen::TResult result =
+            DocumentOpen::Articles(this, file, Prefs->ML_ListMode == 1, &articles, &error, &about);
         if (ReadingState == rsExiting)
             return;
         if (result != DocumentOpen::TResult::Read) {
@@ -1439,11 +1441,13 @@ void TForm1::OpenFiles(const QStringList &files)
             continue;
         }
         TMemoEntry *entry = nullptr;
+        const auto book = std::make_shared<const TArticleBook>(TArticleBook{about.Title, about.Author, about.Cover});
         // A book's chapters are saved once, all together.
         for (const TDocument::TChapter &article : articles) {
             entry = AddMemo(QString(), ChooseVoice(), false);
             if (!entry)
                 break;
+            entry->Book = book;
             entry->AppendLines(TextFile::SplitLines(article.Text));
             // Without a title it could not be read to a file.
             if (entry->Title().trimmed().isEmpty())

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "audio/AudioWriter.h"
+#include "audio/TimedText.h"
+
+#include <QHash>
 
 #include "app/ReadState.h"
 
@@ -379,6 +382,12 @@ private:
     // a WAV file; a single file's chapters: where each article begins in it.
     TOutputFormat m_OutputFormat = TOutputFormat::Wav;
     std::vector<TAudioChapter> m_Chapters;
+    // The text timed to the speech of the output being spoken, and that of files
+    // still being encoded, written beside each when it is in place.
+    TSubtitleFormat m_Subtitles = TSubtitleFormat::None;
+    TTimedText m_Timed;
+    QHash<QString, std::pair<QString, QByteArray>> m_PendingTimedText; // sound file: where, what
+    void WriteTimedText(const QString &path, const QByteArray &text);
     bool m_ExitPending = false;
     bool m_ExitBySignal = false;
     bool m_LastSaveFailed = false;

@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -225,7 +226,10 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     const QString dir = Prefs->OUT_Directory;
     const TOutputFormat format = OutputFormats::FromSetting(Prefs->OUT_FileFormat);
     const bool encoded = format != TOutputFormat::Wav;
-    const QString final = ArticleNames::OutputFile(dir, article->Title(), OutputFormats::Extension(format));
+    // A book read into one file is named after the book.
+    const TArticleBook *book = article->Book.get();
+    const QString name = target == rtSingleFile && book && !book->Title.isEmpty() ? book->Title : article->Title();
+    const QString final = ArticleNames::OutputFile(dir, name, OutputFormats::Extension(format));
     if (final.isEmpty()) {
         article->FocusTitle();
         Messages::ShowMessage(QStringLiteral("A title is required to output speech to a file"));
@@ -239,6 +243,8 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     EncodeJobs->DropIncomplete();
     m_OutputFormat = format;
     m_Chapters.clear();
+    m_Timed = TTimedText();
+    m_Subtitles = TTimedText::FromSetting(Prefs->OUT_Subtitles);
     // Each file still being encoded keeps its own speech file; a WAV file's speech is
     // written beside its name and put in place when complete, so that a Stop, a
     // full disk or a kill leaves a file of that name as it was. What a run that
@@ -258,8 +264,11 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     }
     // The encoding follows the speech as the engine writes it.
     if (encoded) {
-        const TAudioTags tags{article->Title(), article->Voice(), QStringLiteral("Parlewind MP3"),
-                              target == rtMultipleFiles ? ++m_RunTrack : 0};
+        // An article of a book: the book's author (not the voice), the book as the album, its cover.
+        TAudioTags tags{name, book && !book->Author.isEmpty() ? book->Author : article->Voice(),
+                        book ? book->Title : QStringLiteral("Parlewind MP3"), target == rtMultipleFiles ? ++m_RunTrack : 0};
+        if (book)
+            tags.Cover = book->Cover;
         // A single file has a chapter an article: room is kept for those in the list.
         std::vector<TAudioChapter> planned;
         if (target == rtSingleFile) {
@@ -279,8 +288,11 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     // Written to a file, a text starts at its place in the file: there its chapter begins.
     TTSForm->TTS1->OnTextDataStarted = nullptr;
     if (IsFileTarget(target)) {
-        TTSForm->TTS1->OnTextDataStarted = [this, title = article->Title()](TTTS *, quint64 position) {
-            m_Chapters.push_back({double(position) / SpeechFiles::BytesPerSecond, title});
+        TTSForm->TTS1->OnTextDataStarted = [this, article](TTTS *, quint64 position) {
+            const double at = double(position) / SpeechFiles::BytesPerSecond;
+            m_Chapters.push_back({at, article->Title()});
+            if (m_Subtitles != TSubtitleFormat::None)
+                m_Timed.BeginText(article->Text(), at);
         };
     }
     m_PendingWord = -1; // a word of the article before
@@ -399,10 +411,20 @@ void TForm1::FinishRun()
     ResetStatus();
 }
 
+void TForm1::WriteTimedText(const QString &path, const QByteArray &text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(path, file.errorString()));
+}
+
 void TForm1::EncodeJobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure)
 {
+    const auto [timedPath, timed] = m_PendingTimedText.take(mp3File);
     if (ReadingState == rsExiting)
         return;
+    if (ok && !timedPath.isEmpty())
+        WriteTimedText(timedPath, timed);
     // The speech is not thrown away with the MP3 that could not be made: it takes
     // the MP3's name as a WAV file, out of reach of the cleaning of leftovers.
     if (!ok) {
@@ -489,10 +511,24 @@ bool TForm1::FinishOutput(bool abort)
         m_NextArticle = 0;
         m_EncodingToEnd = false;
         EncodeJobs->CancelAll(false);
+        m_PendingTimedText.clear();
         UtilsClass::DeleteTraced(SpeechFileName);
     }
-    if (!abort && IsFileTarget(RunTarget) && !mp3 && !PutWavInPlace())
-        return false;
+    // The timed text of the speech now complete: beside the file once that is in place.
+    QByteArray timed;
+    if (!abort && IsFileTarget(RunTarget) && m_Subtitles != TSubtitleFormat::None) {
+        m_Timed.End(double(QFileInfo(SpeechFileName).size() - 44) / SpeechFiles::BytesPerSecond);
+        timed = m_Timed.Render(m_Subtitles);
+        m_Timed = TTimedText();
+    }
+    if (!abort && IsFileTarget(RunTarget) && !mp3) {
+        if (!PutWavInPlace())
+            return false;
+        if (m_Subtitles != TSubtitleFormat::None)
+            WriteTimedText(TTimedText::FileFor(WavFileName, m_Subtitles), timed);
+    }
+    if (!abort && mp3 && m_Subtitles != TSubtitleFormat::None)
+        m_PendingTimedText.insert(Mp3FileName, {TTimedText::FileFor(Mp3FileName, m_Subtitles), timed});
     if (!abort && mp3) {
         // The file is made from here on while the next article is read.
         EncodeJobs->SpeechComplete(RunTarget == rtSingleFile ? m_Chapters : std::vector<TAudioChapter>{});
@@ -582,10 +618,12 @@ void TForm1::StopBtnClick()
     ResetStatus();
 }
 
-void TForm1::WordPosition(TTTS *, quint64, quint32 byteOffset)
+void TForm1::WordPosition(TTTS *, quint64 position, quint32 byteOffset)
 {
     if (!CurrentArticle)
         return;
+    if (IsFileTarget(RunTarget) && m_Subtitles != TSubtitleFormat::None)
+        m_Timed.Word(TTSForm->TTSFilter.MapPosition(qint32(byteOffset / 2)), double(position) / SpeechFiles::BytesPerSecond);
     // Speech into a file is made many times faster than it is spoken: the caret
     // follows the latest word a few times a second, and the window stays free
     // for the work that counts.

@@ -1,13 +1,24 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class TMemoListBox;
 class TMemoEntryView;
+
+// The book an article was opened from, while the program runs: files read from
+// its articles name its author and album and show its cover.
+struct TArticleBook
+{
+    QString Title;
+    QString Author;
+    QByteArray Cover;
+};
 
 // One article: title, voice and text, and whether it is being read or waits to be
 // deleted. Articles are plain records; the list shows the few that are in view
@@ -26,6 +37,8 @@ public:
     void SetTitle(const QString &title);
     QString Voice() const { return m_Voice; }
     void SetVoice(const QString &voice);
+    // Not saved: an article restored from the saved list has none.
+    std::shared_ptr<const TArticleBook> Book;
 
     // The text, lines separated by '\n'.
     QString Text() const;

@@ -2,6 +2,9 @@
 
 #include "platform/shell/ProgramPaths.h"
 
+#include <QBuffer>
+#include <QImageReader>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -126,6 +129,13 @@ bool TM4bWriter::Begin()
         cover->disposition = AV_DISPOSITION_ATTACHED_PIC;
         cover->codecpar->codec_type = AVMEDIA_TYPE_VIDEO;
         cover->codecpar->codec_id = mime == QLatin1String("image/png") ? AV_CODEC_ID_PNG : AV_CODEC_ID_MJPEG;
+        // The container wants its size.
+        QBuffer picture;
+        picture.setData(m_Tags.Cover);
+        const QSize size = QImageReader(&picture).size();
+        cover->codecpar->width = std::max(1, size.width());
+        cover->codecpar->height = std::max(1, size.height());
+        cover->time_base = {1, 90000};
     }
 
     auto *buffer = static_cast<unsigned char *>(av_malloc(ioBufferSize));

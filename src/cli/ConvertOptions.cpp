@@ -52,6 +52,8 @@ QString TConvertOptions::Usage()
         "  --format FORMAT      the files to write: mp3 (the default), m4b (an\n"
         "                       audiobook: AAC with chapters), opus, wav, or txt (the text\n"
         "                       that would be spoken, to check or edit first\n"
+        "  --subtitles srt|vtt|lrc  the text timed to the speech beside each file, a\n"
+        "                       line a sentence\n"
         "  --out DIR            where to write them (default: the current folder;\n"
         "                       made when missing)\n"
         "  --single-file NAME   everything into one file of that name, a chapter an input\n"
@@ -85,18 +87,19 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("DIR"));
     const QCommandLineOption single(QStringLiteral("single-file"), {}, QStringLiteral("NAME"));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
+    const QCommandLineOption subtitles(QStringLiteral("subtitles"), {}, QStringLiteral("srt|vtt|lrc"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), {}, QStringLiteral("N"));
     const QCommandLineOption quiet(QStringLiteral("quiet"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, format, out, single, overwrite, jobs, quiet,
+    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, format, out, single, overwrite, jobs, quiet, subtitles,
                        help, version});
     if (!parser.parse(QStringList{QStringLiteral("parlewind")} + arguments)) {
         *error = parser.errorText();
         return false;
     }
     // Given twice, an option is most likely a slip; the last one would silently win.
-    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &format, &out, &single, &jobs}) {
+    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &format, &out, &single, &jobs, &subtitles}) {
         if (parser.values(*option).size() > 1) {
             *error = QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst());
             return false;
@@ -138,6 +141,17 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
         }
         Text = kind == QLatin1String("txt");
         Format = Text ? TOutputFormat::Wav : static_cast<TOutputFormat>(known);
+    }
+    if (parser.isSet(subtitles)) {
+        Subtitles = TTimedText::FromName(parser.value(subtitles));
+        if (Subtitles == TSubtitleFormat::None) {
+            *error = QStringLiteral("--subtitles is srt, vtt or lrc, not \"%1\".").arg(parser.value(subtitles));
+            return false;
+        }
+        if (Text) {
+            *error = QStringLiteral("--subtitles times speech; --format txt writes none.");
+            return false;
+        }
     }
     if (parser.isSet(out)) {
         OutDir = parser.value(out);

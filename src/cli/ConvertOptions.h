@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/AudioWriter.h"
+#include "audio/TimedText.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,7 @@ struct TConvertOptions
     int Pitch = 0;
     TOutputFormat Format = TOutputFormat::Mp3;
     bool Text = false; // the text that would be spoken, not speech
+    TSubtitleFormat Subtitles = TSubtitleFormat::None; // timed text beside each file
     QString OutDir = QStringLiteral(".");
     QString SingleFile;
     int Jobs = 0; // 0: one a core

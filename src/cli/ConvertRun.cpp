@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -148,7 +149,9 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
         const QString name = count == 1 ? title
                                         : QStringLiteral("%1 %2").arg(k + 1, std::max(2, digits), 10, QLatin1Char('0'))
                                               .arg(chapter.Title.isEmpty() ? title : chapter.Title);
-        output.Tags = {name, voice, count == 1 ? album : title, 0};
+        // A book's author reads better than the voice as its artist.
+        output.Tags = {name, document.Author.isEmpty() ? voice : document.Author, count == 1 ? album : title, 0};
+        output.Tags.Cover = document.Cover;
         m_Outputs.push_back(std::move(output));
     }
     return AllWritten;
@@ -291,6 +294,10 @@ void TConvertRun::NameOutputs()
         const bool oneAlbum = std::all_of(m_Outputs.begin(), m_Outputs.end(),
                                           [&](const TOutput &o) { return o.Tags.Album == m_Outputs.front().Tags.Album; });
         single.Tags = {QFileInfo(name).completeBaseName(), single.Voice, oneAlbum ? m_Outputs.front().Tags.Album : album, 0};
+        if (oneAlbum) {
+            single.Tags.Artist = m_Outputs.front().Tags.Artist;
+            single.Tags.Cover = m_Outputs.front().Tags.Cover;
+        }
         m_Outputs.clear();
         m_Outputs.push_back(std::move(single));
     } else {
@@ -309,6 +316,9 @@ void TConvertRun::NameOutputs()
                       QStringLiteral(" is written only once");
         else if (QFileInfo::exists(it->Path) && !m_Options.Overwrite)
             problem = it->Path + QStringLiteral(" is already there; --overwrite replaces it");
+        else if (m_Options.Subtitles != TSubtitleFormat::None && !m_Options.Overwrite &&
+                 QFileInfo::exists(TTimedText::FileFor(it->Path, m_Options.Subtitles)))
+            problem = TTimedText::FileFor(it->Path, m_Options.Subtitles) + QStringLiteral(" is already there; --overwrite replaces it");
         if (!problem.isEmpty()) {
             Fail(source, problem);
             it = m_Outputs.erase(it);
@@ -348,19 +358,26 @@ TConvertRun::TResult TConvertRun::Prepare()
 void TConvertRun::Start()
 {
     m_Clock.start();
-    m_Voices.TTS1->OnTextDataDone = [this](TTTS *, quint64, quint32 flags) {
+    m_Voices.TTS1->OnTextDataDone = [this](TTTS *, quint64 position, quint32 flags) {
         if ((flags & TTSBNSF_ENGINEFAILED) && m_Speaking)
             m_Speaking->EngineFailed = true;
+        if (m_Speaking)
+            m_Speaking->SpeechEnd = double(position) / speechBytesPerSecond;
         // Handled once the engine's notification is over.
         QMetaObject::invokeMethod(this, &TConvertRun::TextDone, Qt::QueuedConnection);
     };
     // A text's place in its file: where its chapter begins.
     m_Voices.TTS1->OnTextDataStarted = [this](TTTS *, quint64 position) {
-        if (m_Speaking && m_Speaking->TextsSpoken < m_Speaking->Titles.size())
-            m_Speaking->Chapters.push_back({double(position) / speechBytesPerSecond,
-                                            m_Speaking->Titles.at(m_Speaking->TextsSpoken)});
+        if (!m_Speaking || m_Speaking->TextsSpoken >= m_Speaking->Titles.size())
+            return;
+        const double at = double(position) / speechBytesPerSecond;
+        m_Speaking->Chapters.push_back({at, m_Speaking->Titles.at(m_Speaking->TextsSpoken)});
+        if (m_Options.Subtitles != TSubtitleFormat::None)
+            m_Speaking->Timed.BeginText(m_Speaking->Texts.at(m_Speaking->TextsSpoken), at);
     };
-    m_Voices.TTS1->OnWordPosition = [this](TTTS *, quint64, quint32 offset) {
+    m_Voices.TTS1->OnWordPosition = [this](TTTS *, quint64 position, quint32 offset) {
+        if (m_Speaking && m_Options.Subtitles != TSubtitleFormat::None)
+            m_Speaking->Timed.Word(m_Voices.TTSFilter.MapPosition(qint32(offset / 2)), double(position) / speechBytesPerSecond);
         if (m_Speaking && m_Speaking->TextsSpoken < m_Speaking->Texts.size()) {
             const auto length = m_Speaking->Texts.at(m_Speaking->TextsSpoken).size();
             m_SpokenFraction = length > 0 ? std::min(1.0, double(offset) / double(length)) : 1.0;
@@ -464,6 +481,7 @@ void TConvertRun::SpeechFinished(TOutput &output)
     }
     output.SpeechDone = true;
     output.SpeechBytes = QFileInfo(output.Speech).size();
+    output.Timed.End(output.SpeechEnd);
     if (m_Options.Encoded()) {
         m_Jobs->SpeechComplete(m_Options.SingleFile.isEmpty() ? std::vector<TAudioChapter>{} : output.Chapters);
         return;
@@ -501,8 +519,25 @@ void TConvertRun::PutInPlace(TOutput &output)
         Fail(output.Sources.constFirst(), error == EEXIST ? output.Path + QStringLiteral(" is already there; --overwrite replaces it")
                                                           : QStringLiteral("Unable to create ") + output.Path +
                                                                 QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)));
+    } else if (!m_Options.Text) {
+        WriteTimedText(output);
     }
     output.Finished = true;
+}
+
+void TConvertRun::WriteTimedText(TOutput &output)
+{
+    if (m_Options.Subtitles == TSubtitleFormat::None)
+        return;
+    const QString path = TTimedText::FileFor(output.Path, m_Options.Subtitles);
+    if (!m_Options.Overwrite && QFileInfo::exists(path)) {
+        Fail(output.Sources.constFirst(), path + QStringLiteral(" is already there; --overwrite replaces it"));
+        return;
+    }
+    QSaveFile file(path);
+    const QByteArray text = output.Timed.Render(m_Options.Subtitles);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        Fail(output.Sources.constFirst(), QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(path, file.errorString()));
 }
 
 void TConvertRun::JobEnded(const QString &mp3, const QString &speech, bool ok, const QString &failure)
@@ -515,6 +550,8 @@ void TConvertRun::JobEnded(const QString &mp3, const QString &speech, bool ok, c
             // Unlike the window, no one is told where the speech is kept.
             UtilsClass::DeleteTraced(speech);
             Fail(output.Sources.constFirst(), failure);
+        } else {
+            WriteTimedText(output);
         }
         break;
     }

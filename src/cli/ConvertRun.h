@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/AudioTags.h"
+#include "audio/TimedText.h"
 #include "cli/ConvertOptions.h"
 #include "cli/ProgressBar.h"
 
@@ -52,6 +53,8 @@ private:
         QStringList Texts;
         QStringList Titles; // each text's, for its chapter
         std::vector<TAudioChapter> Chapters; // where each text begins, as spoken
+        TTimedText Timed;
+        double SpeechEnd = 0; // seconds of speech in its file
         QString Voice;
         TAudioTags Tags;
         QString Speech; // the speech file being written
@@ -76,6 +79,7 @@ private:
     void SpeechFinished(TOutput &output);
     void WriteText(TOutput &output);
     void PutInPlace(TOutput &output);
+    void WriteTimedText(TOutput &output);
     void JobEnded(const QString &mp3, const QString &speech, bool ok, const QString &failure);
     void Finish();
     void Tick();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ struct TDocument
     };
 
     QString Title; // the document's own, or empty
+    QString Author; // who wrote it, as it says, or empty
+    QByteArray Cover; // a book's cover picture (JPEG or PNG), or none
     std::vector<TChapter> Chapters;
 
     // Every chapter, one after another.

@@ -16,7 +16,8 @@
 // The child writes records to its standard output (ChildRecords), each payload
 // written with QDataStream.
 //   'P' progress: qint32 done, qint32 total
-//   'D' document: qint64 peak memory, title, chapter count, then title and text of each (UTF-8)
+//   'D' document: qint64 peak memory, title, chapter count, then title and text of
+//       each (UTF-8), then author (UTF-8) and cover
 //   'E' refused:  qint64 peak memory, the reason (UTF-8, naming the file)
 //   'M' out of memory
 namespace {
@@ -152,6 +153,9 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
             m_Document.Chapters.push_back(
                 {QString::fromUtf8(chapterTitle), QString::fromUtf8(text)});
         }
+        QByteArray author;
+        in >> author >> m_Document.Cover;
+        m_Document.Author = QString::fromUtf8(author);
         if (in.status() == QDataStream::Ok && !m_Document.Chapters.empty())
             End(TResult::Read);
     } else if (type == 'E') {
@@ -254,6 +258,7 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
             QDataStream stream(&payload, QIODevice::Append);
             for (const TDocument::TChapter &chapter : document.Chapters)
                 stream << chapter.Title.toUtf8() << chapter.Text.toUtf8();
+            stream << document.Author.toUtf8() << document.Cover;
             send('D', payload);
         } else {
             send('E', record(Confinement::PeakMemory(), error.toUtf8()));

@@ -90,6 +90,7 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentRead
     QStringList spine;
     QString nav;
     QString ncxId;
+    QString coverId, coverPath;
     QXmlStreamReader reader(opf);
     while (!reader.atEnd()) {
         if (reader.readNext() != QXmlStreamReader::StartElement)
@@ -97,11 +98,21 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentRead
         const auto name = reader.name();
         if (name == QLatin1String("title") && document->Title.isEmpty()) {
             document->Title = Paragraphs::Clean(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+        } else if (name == QLatin1String("creator")) {
+            // Several authors are named together.
+            const QString author = Paragraphs::Clean(reader.readElementText(QXmlStreamReader::IncludeChildElements).simplified());
+            if (!author.isEmpty())
+                document->Author += (document->Author.isEmpty() ? QString() : QStringLiteral(", ")) + author;
+        } else if (name == QLatin1String("meta") && reader.attributes().value(QStringLiteral("name")) == QLatin1String("cover")) {
+            coverId = reader.attributes().value(QStringLiteral("content")).toString(); // EPUB 2
         } else if (name == QLatin1String("item")) {
             const QString path = Resolved(base, reader.attributes().value(QStringLiteral("href")));
             manifest.insert(reader.attributes().value(QStringLiteral("id")).toString(), path);
-            if (reader.attributes().value(QStringLiteral("properties")).split(QLatin1Char(' ')).contains(QLatin1String("nav")))
+            const auto properties = reader.attributes().value(QStringLiteral("properties")).split(QLatin1Char(' '));
+            if (properties.contains(QLatin1String("nav")))
                 nav = path;
+            if (properties.contains(QLatin1String("cover-image")))
+                coverPath = path; // EPUB 3
         } else if (name == QLatin1String("spine")) {
             ncxId = reader.attributes().value(QStringLiteral("toc")).toString();
         } else if (name == QLatin1String("itemref")) {
@@ -110,6 +121,13 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentRead
     }
     if (XmlFailed(reader, opfPath, error))
         return false;
+    // The cover, when it is a picture players show; a book without one is read all the same.
+    if (coverPath.isEmpty())
+        coverPath = manifest.value(coverId);
+    constexpr qint64 largestCover = 8 * 1024 * 1024;
+    const QByteArray cover = coverPath.isEmpty() ? QByteArray() : zip.Optional(coverPath);
+    if (cover.size() <= largestCover && (cover.startsWith("\xff\xd8\xff") || cover.startsWith("\x89PNG\r\n\x1a\n")))
+        document->Cover = cover;
     // Parts a shop encrypted to bind the book to its reader cannot be read (fonts
     // are often listed too, obfuscated; they do not matter).
     QStringList encrypted;

@@ -51,6 +51,7 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("CB_LastPromptAction"), OwnKey, rkInt, 2);
     AddItem(QStringLiteral("OUT_FileDest"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("OUT_FileFormat"), OwnKey, rkInt, 0);
+    AddItem(QStringLiteral("OUT_Subtitles"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("OUT_Directory"), OwnKey, rkString, DefaultOutDir);
     AddItem(QStringLiteral("OpenDlgInitialDir"), OwnKey, rkString, DefaultOpenDir);
     AddItem(QStringLiteral("RunMinimized"), OwnKey, rkBool, false);
@@ -103,6 +104,7 @@ void TPreferences::LoadFields()
     CB_LastPromptAction = Byte(IntItem("CB_LastPromptAction"));
     OUT_FileDest = Byte(IntItem("OUT_FileDest"));
     OUT_FileFormat = Byte(IntItem("OUT_FileFormat"));
+    OUT_Subtitles = Byte(IntItem("OUT_Subtitles"));
     OUT_Directory = StringItem("OUT_Directory");
     SI_Voice = Byte(IntItem("SI_Voice"));
     MI_Voice = Byte(IntItem("MI_Voice"));
@@ -144,6 +146,7 @@ void TPreferences::StoreFields()
     SetItem("CB_LastPromptAction", CB_LastPromptAction);
     SetItem("OUT_FileDest", OUT_FileDest);
     SetItem("OUT_FileFormat", OUT_FileFormat);
+    SetItem("OUT_Subtitles", OUT_Subtitles);
     SetItem("OUT_Directory", OUT_Directory);
     SetItem("SI_Voice", SI_Voice);
     SetItem("MI_Voice", MI_Voice);

@@ -409,8 +409,9 @@ TEST_F(ReadingE2ETest, Mp3FilesMadeWhileTheNextArticleIsReadAreTheStepsOwn)
 }
 
 // An e-book opened in multi-article mode and read to multiple MP3 files: one file a
-// chapter, named and tagged after it.
-TEST_F(ReadingE2ETest, AnEBookReadToMultipleFilesGivesATitledMp3ForEachChapter)
+// chapter, named and tagged after it; read to a single M4B: one audiobook named after
+// the book, a chapter an article, its author and cover, the text timed beside it.
+TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
 {
     const QString book = home.Root() + QStringLiteral("/book.epub");
     TempHome::WriteFile(book, DocumentSamples::Epub());
@@ -431,6 +432,24 @@ TEST_F(ReadingE2ETest, AnEBookReadToMultipleFilesGivesATitledMp3ForEachChapter)
     EXPECT_EQ(tags.value(QStringLiteral("tag:title")), QStringLiteral("Chapter Two"));
     EXPECT_EQ(tags.value(QStringLiteral("tag:track")), QStringLiteral("2"));
     EXPECT_GT(MediaFiles::Seconds(out + QStringLiteral("/Chapter Two.mp3")), 1.0);
+    EXPECT_EQ(tags.value(QStringLiteral("tag:artist")), QStringLiteral("Ann Author"));
+
+    form().Prefs->OUT_FileDest = rtSingleFile;
+    form().Prefs->OUT_FileFormat = 2;
+    form().Prefs->OUT_Subtitles = 1;
+    form().PlayFileBtn->click();
+    ASSERT_TRUE(WaitIdle(60000));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    const QString audiobook = out + QStringLiteral("/The Clock Book.m4b");
+    const auto chapters = MediaFiles::Chapters(audiobook);
+    ASSERT_EQ(chapters.size(), 2u);
+    EXPECT_EQ(chapters[1].Title, QStringLiteral("Chapter Two"));
+    EXPECT_NEAR(chapters[1].Start, MediaFiles::Seconds(out + QStringLiteral("/Chapter One.mp3")), 0.1);
+    const auto bookTags = MediaFiles::Probe(audiobook);
+    EXPECT_EQ(bookTags.value(QStringLiteral("tag:album")), QStringLiteral("The Clock Book"));
+    EXPECT_EQ(bookTags.value(QStringLiteral("disposition:attached_pic")), QStringLiteral("1"));
+    EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(out + QStringLiteral("/The Clock Book.srt")))
+                    .contains(QStringLiteral("The clocks were striking thirteen.")));
 }
 
 // Stop, Skip and exit while one article is being made into an MP3 and the next is read.

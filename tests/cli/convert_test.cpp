@@ -273,6 +273,87 @@ TEST_F(ConvertTest, AnEBookGivesANumberedFileForEachChapterInReadingOrder)
     EXPECT_EQ(tags.value(QStringLiteral("tag:track")), QStringLiteral("2"));
 }
 
+// Everything into one audiobook: a chapter an input where its speech starts, the
+// tags and the book's cover, the text timed to the sound as a player plays it.
+TEST_F(ConvertTest, ABookInOneFileHasChaptersTagsCoverAndTimedText)
+{
+    const QStringList sentences{"The first article is short.", "It has two sentences.",
+                                "The second article talks about the weather today.", "Rain is coming.",
+                                "A third and final article ends the book."};
+    const QStringList texts{Input(QStringLiteral("One.txt"), (sentences[0] + QLatin1Char(' ') + sentences[1]).toUtf8()),
+                            Input(QStringLiteral("Two.txt"), (sentences[2] + QLatin1Char(' ') + sentences[3]).toUtf8()),
+                            Input(QStringLiteral("Three.txt"), sentences[4].toUtf8())};
+    const QStringList quiet{QStringLiteral("--quiet"), QStringLiteral("--out")};
+    // Each on its own: where the next begins in the whole.
+    ASSERT_EQ(Convert(texts + QStringList{QStringLiteral("--format"), QStringLiteral("wav")} + quiet + QStringList{out + "/apart"}).exit, 0);
+    std::vector<double> starts{0};
+    for (const char *name : {"One", "Two", "Three"})
+        starts.push_back(starts.back() + Seconds(out + QStringLiteral("/apart/%1.wav").arg(QLatin1String(name))));
+    const QString book = Input(QStringLiteral("book.epub"), DocumentSamples::Epub());
+    for (const QString &format : {QStringLiteral("mp3"), QStringLiteral("m4b"), QStringLiteral("opus")}) {
+        const QString dir = out + QLatin1Char('/') + format;
+        const QStringList single{QStringLiteral("--format"), format, QStringLiteral("--single-file"), QStringLiteral("Book"),
+                                 QStringLiteral("--subtitles"), QStringLiteral("srt")};
+        const Result r = Convert(texts + single + quiet + QStringList{dir});
+        ASSERT_EQ(r.exit, 0) << r.told.toStdString();
+        const QString file = dir + QStringLiteral("/Book.") + format;
+        const auto chapters = MediaFiles::Chapters(file);
+        ASSERT_EQ(chapters.size(), 3u) << format.toStdString();
+        for (size_t k = 0; k < 3; ++k) {
+            EXPECT_EQ(chapters[k].Title, QStringList({"One", "Two", "Three"})[qsizetype(k)]);
+            EXPECT_NEAR(chapters[k].Start, starts[k], 0.020) << format.toStdString() << " chapter " << k;
+        }
+        const auto tags = Probe(file);
+        EXPECT_EQ(tags.value(QStringLiteral("tag:genre")), QStringLiteral("Audiobook")) << format.toStdString();
+        EXPECT_EQ(tags.value(QStringLiteral("tag:title")), QStringLiteral("Book")) << format.toStdString();
+        EXPECT_NEAR(Seconds(file), starts.back(), starts.back() * 0.01) << format.toStdString();
+        EXPECT_FALSE(tags.contains(QStringLiteral("disposition:attached_pic")) &&
+                     tags.value(QStringLiteral("disposition:attached_pic")) == QStringLiteral("1"));
+
+        // An e-book's chapters, author and cover.
+        const Result e = Convert(QStringList{book} + single + quiet + QStringList{dir + "/epub"});
+        ASSERT_EQ(e.exit, 0) << e.told.toStdString();
+        const QString ebook = dir + QStringLiteral("/epub/Book.") + format;
+        EXPECT_EQ(MediaFiles::Chapters(ebook).size(), 2u) << format.toStdString();
+        const auto bookTags = Probe(ebook);
+        EXPECT_EQ(bookTags.value(QStringLiteral("tag:artist")), QStringLiteral("Ann Author")) << format.toStdString();
+        EXPECT_EQ(bookTags.value(QStringLiteral("disposition:attached_pic")), QStringLiteral("1")) << format.toStdString();
+    }
+
+    // The timed text, on the sound as decoded (the encoder's delay trimmed): a cue a
+    // sentence, in order, each where its sentence's sound begins.
+    const QStringList srt = QString::fromUtf8(TempHome::ReadFile(out + QStringLiteral("/mp3/Book.srt"))).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(srt.size(), sentences.size());
+    const auto time = [](const QString &t) {
+        return t.section(QLatin1Char(':'), 0, 0).toDouble() * 3600 + t.section(QLatin1Char(':'), 1, 1).toDouble() * 60 +
+               QString(t.section(QLatin1Char(':'), 2, 2)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    };
+    const std::vector<qint16> sound = MediaFiles::Decoded(out + QStringLiteral("/mp3/Book.mp3"), 22050);
+    const auto loud = [&](double from) { // where 5 ms of sound first go above a whisper
+        for (size_t at = size_t(std::max(0.0, from) * 22050); at + 110 < sound.size(); at += 22) {
+            double sum = 0;
+            for (size_t i = at; i < at + 110; ++i)
+                sum += double(sound[i]) * sound[i];
+            if (std::sqrt(sum / 110) > 300)
+                return double(at) / 22050;
+        }
+        return -1.0;
+    };
+    double previousEnd = 0;
+    for (qsizetype k = 0; k < srt.size(); ++k) {
+        const QStringList lines = srt[k].split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), 3) << srt[k].toStdString();
+        EXPECT_EQ(lines[0].toInt(), k + 1);
+        const double start = time(lines[1].section(QStringLiteral(" --> "), 0, 0));
+        const double end = time(lines[1].section(QStringLiteral(" --> "), 1, 1));
+        EXPECT_EQ(lines[2], sentences[k]);
+        EXPECT_GE(start, previousEnd - 0.001) << "cue " << k;
+        EXPECT_GT(end, start) << "cue " << k;
+        previousEnd = end;
+        EXPECT_NEAR(loud(start - 0.08), start, 0.05) << "cue " << k;
+    }
+}
+
 TEST_F(ConvertTest, BadInputIsToldWithItsReasonAndEverythingElseIsWritten)
 {
     const QString good = Input(QStringLiteral("good.txt"), "Good text to read.\n");
@@ -362,24 +443,28 @@ TEST_F(ConvertTest, ASignalStopsPromptlyAndLeavesOnlyWholeFiles)
     QStringList texts;
     for (int k = 0; k < 4; ++k)
         texts << Input(QStringLiteral("part%1.txt").arg(k), Prose(20000, 20000 * k));
-    QProcess p;
-    Start(p, texts + QStringList{QStringLiteral("--jobs"), QStringLiteral("1"), QStringLiteral("--out"), out});
-    // Speech is being written and encoded.
-    ASSERT_TRUE(WaitUntil([&] {
-        return std::any_of(Files(out).begin(), Files(out).end(), [](const QString &f) { return f.startsWith(QLatin1Char('.')); });
-    }, 30000));
-    Pump(300);
-    QElapsedTimer clock;
-    clock.start();
-    ::kill(pid_t(p.processId()), SIGTERM);
-    ASSERT_TRUE(p.waitForFinished(5000));
-    EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_EQ(p.exitCode(), 128 + SIGTERM);
-    QStringList finished = Files(out);
-    EXPECT_LT(finished.size(), 4) << "stopped before the end";
-    for (const QString &file : finished) {
-        EXPECT_TRUE(file.endsWith(QStringLiteral(".mp3"))) << file.toStdString() << " left behind";
-        EXPECT_GT(Seconds(out + QLatin1Char('/') + file), 60.0) << "whole";
+    for (const QString &format : {QStringLiteral("mp3"), QStringLiteral("m4b")}) {
+        const QString dir = out + QLatin1Char('/') + format;
+        QProcess p;
+        Start(p, texts + QStringList{QStringLiteral("--jobs"), QStringLiteral("1"), QStringLiteral("--format"), format,
+                                     QStringLiteral("--out"), dir});
+        // Speech is being written and encoded.
+        ASSERT_TRUE(WaitUntil([&] {
+            return std::any_of(Files(dir).begin(), Files(dir).end(), [](const QString &f) { return f.startsWith(QLatin1Char('.')); });
+        }, 30000));
+        Pump(300);
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(pid_t(p.processId()), SIGTERM);
+        ASSERT_TRUE(p.waitForFinished(5000));
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_EQ(p.exitCode(), 128 + SIGTERM);
+        QStringList finished = Files(dir);
+        EXPECT_LT(finished.size(), 4) << "stopped before the end";
+        for (const QString &file : finished) {
+            EXPECT_TRUE(file.endsWith(QLatin1Char('.') + format)) << file.toStdString() << " left behind";
+            EXPECT_GT(Seconds(dir + QLatin1Char('/') + file), 60.0) << "whole";
+        }
     }
 }
 

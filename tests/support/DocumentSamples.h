@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
@@ -41,12 +42,25 @@ inline QByteArray Zip(const std::vector<Entry> &entries)
     return bytes;
 }
 
+// A small picture, as a book's cover.
+inline QByteArray CoverPicture()
+{
+    QImage image(48, 64, QImage::Format_RGB32);
+    image.fill(QColor(30, 90, 160));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 // `encryption`: the list of encrypted parts a shop adds, when there is one.
 inline QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day.", const QByteArray &encryption = {})
 {
     const QByteArray opf =
         "<?xml version='1.0'?><package xmlns='http://www.idpf.org/2007/opf' xmlns:dc='http://purl.org/dc/elements/1.1/'>"
-        "<metadata><dc:title>The Clock Book</dc:title></metadata><manifest>"
+        "<metadata><dc:title>The Clock Book</dc:title><dc:creator>Ann Author</dc:creator></metadata><manifest>"
+        "<item id='art' href='cover.png' media-type='image/png' properties='cover-image'/>"
         "<item id='c2' href='text/two%20b.xhtml' media-type='application/xhtml+xml'/>"
         "<item id='cover' href='cover.xhtml' media-type='application/xhtml+xml'/>"
         "<item id='c1' href='text/one.xhtml' media-type='application/xhtml+xml'/></manifest>"
@@ -61,6 +75,7 @@ inline QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day
                                            "<rootfile full-path='OEBPS/content.opf'/></rootfiles></container>"},
                 {"OEBPS/content.opf", opf},
                 {"OEBPS/cover.xhtml", "<html><body><img src='cover.png'/></body></html>"},
+                {"OEBPS/cover.png", CoverPicture()},
                 {"OEBPS/text/one.xhtml", page("Chapter One", chapterText)},
                 {"OEBPS/text/two b.xhtml", page("Chapter Two", "The clocks were striking thirteen.")}};
     if (!encryption.isEmpty())

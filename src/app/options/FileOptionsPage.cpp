@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,15 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
                                                 {QStringLiteral("&Wav"), QStringLiteral("&MP3"), QStringLiteral("M&4B audiobook"),
                                                  QStringLiteral("O&pus")}, page,
                                                 "FileFormatRGrp");
+    auto *timedLabel = new QLabel(QStringLiteral("&Timed text beside each file:"), this);
+    page->addWidget(timedLabel);
+    SubtitlesCombo = new QComboBox(this);
+    SubtitlesCombo->setObjectName(QStringLiteral("SubtitlesCombo"));
+    SubtitlesCombo->addItems({QStringLiteral("None"), QStringLiteral("SRT subtitles"), QStringLiteral("WebVTT subtitles"),
+                              QStringLiteral("LRC lyrics")});
+    SubtitlesCombo->setAccessibleName(QStringLiteral("Timed text beside each file"));
+    timedLabel->setBuddy(SubtitlesCombo);
+    page->addWidget(SubtitlesCombo);
     auto *label = new QLabel(QStringLiteral("File Output D&irectory:"), this);
     page->addWidget(label);
     auto *row = new QHBoxLayout;
@@ -35,6 +45,10 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
     page->addStretch(1);
 
     connect(FileFormatRGrp, &QButtonGroup::idClicked, this, &TFileOptionsPage::FileFormatRGrpClick);
+    connect(SubtitlesCombo, &QComboBox::activated, this, [this](int index) {
+        if (!Initialized || Initialized())
+            m_Prefs.OUT_Subtitles = static_cast<quint8>(index);
+    });
     connect(OutDirEdit, &QLineEdit::textChanged, this, &TFileOptionsPage::OutDirEditChange);
     connect(Button1, &QPushButton::clicked, this, &TFileOptionsPage::Button1Click);
 }
@@ -42,6 +56,7 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
 void TFileOptionsPage::Load()
 {
     FileFormatRGrp->button(m_Prefs.OUT_FileFormat <= 3 ? m_Prefs.OUT_FileFormat : 0)->setChecked(true);
+    SubtitlesCombo->setCurrentIndex(m_Prefs.OUT_Subtitles <= 3 ? m_Prefs.OUT_Subtitles : 0);
     OutDirEdit->setText(m_Prefs.OUT_Directory);
 }
 

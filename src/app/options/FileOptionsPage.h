@@ -5,11 +5,13 @@
 #include <functional>
 
 class QButtonGroup;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class TPreferences;
 
-// "File Options": WAV or MP3, and the folder that sound files are written to.
+// "File Options": WAV, MP3, M4B or Opus, the timed text beside the files, and the
+// folder that sound files are written to.
 class TFileOptionsPage : public QWidget
 {
     Q_OBJECT
@@ -17,6 +19,7 @@ public:
     TFileOptionsPage(TPreferences &prefs, QWidget *parent = nullptr);
 
     QButtonGroup *FileFormatRGrp = nullptr;
+    QComboBox *SubtitlesCombo = nullptr;
     QLineEdit *OutDirEdit = nullptr;
     QPushButton *Button1 = nullptr; // "Browse"
 
