@@ -2,6 +2,7 @@
 #include "audio/MMWave.h"
 #include "audio/Mp3Encode.h"
 #include "audio/SpeechToFile.h"
+#include "audio/TimedText.h"
 #include "log/UtilsClass.h"
 #include "platform/mp3enc/BladeEnc.h"
 #include "platform/shell/Messages.h"
@@ -193,6 +194,60 @@ TEST_F(Mp3EncodeTest, SpeechFollowedAsItGrowsGivesTheStepsOwnFile)
             }
         }
     }
+}
+
+// The text timed to its sound: a cue a sentence from its first word, the article's
+// own words, long sentences cut at words, each format as players read it.
+TEST(TimedTextTest, CuesFollowSentencesAndWords)
+{
+    struct Case
+    {
+        const char *what;
+        QString text;
+        std::vector<std::pair<int, double>> words; // index, seconds
+        double end;
+        TSubtitleFormat format;
+        QString expected;
+    };
+    const QString twoSentences = QStringLiteral("It rained.  Then it   stopped!");
+    const QString quoted = QStringLiteral("\u201cGo now,\u201d she said. \u201cRun!\u201d");
+    QString longOne;
+    std::vector<std::pair<int, double>> longWords;
+    for (int k = 0; k < 20; ++k) {
+        longWords.push_back({int(longOne.size()), 0.9 * k});
+        longOne += QStringLiteral("word%1 ").arg(k);
+    }
+    const std::vector<Case> cases{
+        {"two sentences, the text as written but for its spacing", twoSentences,
+         {{0, 0.25}, {3, 0.5}, {12, 1.5}, {17, 1.75}, {22, 2.0}}, 3.0, TSubtitleFormat::Srt,
+         "1\n00:00:00,250 --> 00:00:01,500\nIt rained.\n\n2\n00:00:01,500 --> 00:00:03,000\nThen it stopped!\n\n"},
+        {"an opening quote goes with its sentence", quoted, {{1, 0.1}, {4, 0.3}, {10, 0.5}, {14, 0.7}, {21, 1.2}}, 2.0,
+         TSubtitleFormat::Vtt,
+         "WEBVTT\n\n00:00:00.100 --> 00:00:01.200\n\u201cGo now,\u201d she said.\n\n00:00:01.200 --> 00:00:02.000\n\u201cRun!\u201d\n\n"},
+        {"LRC: no end times, an empty line where the sound ends", twoSentences, {{0, 0.25}, {12, 61.5}}, 62.0,
+         TSubtitleFormat::Lrc, "[00:00.25]It rained.\n[01:01.50]Then it stopped!\n[01:02.00]\n"},
+    };
+    for (const Case &c : cases) {
+        TTimedText timed;
+        timed.BeginText(c.text, 0);
+        for (const auto &[index, seconds] : c.words)
+            timed.Word(index, seconds);
+        timed.End(c.end);
+        EXPECT_EQ(QString::fromUtf8(timed.Render(c.format)), c.expected) << c.what;
+    }
+    // A sentence of 17 seconds: cut at words, no cue longer than about 7 s, nothing lost.
+    TTimedText timed;
+    timed.BeginText(longOne, 10);
+    for (const auto &[index, seconds] : longWords)
+        timed.Word(index, 10 + seconds);
+    timed.End(28);
+    const QStringList cues = QString::fromUtf8(timed.Render(TSubtitleFormat::Srt)).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(cues.size(), 3);
+    QStringList joined;
+    for (const QString &cue : cues)
+        joined << cue.section(QLatin1Char('\n'), 2);
+    EXPECT_EQ(joined.join(QLatin1Char(' ')), longOne.trimmed());
+    EXPECT_TRUE(cues[1].contains(QStringLiteral("00:00:17,200 --> 00:00:24,400"))) << cues[1].toStdString();
 }
 
 } // namespace
