@@ -51,7 +51,6 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("CB_LastPromptAction"), OwnKey, rkInt, 2);
     AddItem(QStringLiteral("OUT_FileDest"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("OUT_FileFormat"), OwnKey, rkInt, 0);
-    AddItem(QStringLiteral("OUT_Subtitles"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("OUT_Directory"), OwnKey, rkString, DefaultOutDir);
     AddItem(QStringLiteral("OpenDlgInitialDir"), OwnKey, rkString, DefaultOpenDir);
     AddItem(QStringLiteral("RunMinimized"), OwnKey, rkBool, false);
@@ -59,6 +58,7 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("ToolbarOnTop"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("FirstTimeUser"), OwnKey, rkBool, true);
     AddItem(QStringLiteral("TrayNoticeShown"), OwnKey, rkBool, false);
+    AddItem(QStringLiteral("OUT_Subtitles"), OwnKey, rkInt, 0);
 }
 
 bool TPreferences::BoolItem(const char *name) const
