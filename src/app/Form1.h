@@ -290,6 +290,10 @@ public:
     // A later start of the program asked this one to come to the front.
     void RestoreRequest();
 
+signals:
+    // The reading started, stopped, paused or went on to another article.
+    void ReadingChanged();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

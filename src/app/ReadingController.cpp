@@ -90,6 +90,7 @@ void TForm1::SetReadingState(TReadState state)
     // The voice test of "Favorite Voices" also wants exactly one voice selected.
     if (TabSheet5)
         TabSheet5->UpdateTest();
+    emit ReadingChanged();
 }
 
 void TForm1::ConnectTextDone(void (TForm1::*handler)())
@@ -298,6 +299,7 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     m_PendingWord = -1; // a word of the article before
     CurrentArticle = article;
     TTSForm->TTS1->Tag = reinterpret_cast<qintptr>(article);
+    emit ReadingChanged();
     RunTarget = target;
     StatusPanel1->setText(QStringLiteral(" "));
     // A single file goes on from article to article: its folder may have gone since.

@@ -49,24 +49,41 @@ bool SingleInstance::TryBecomePrimary()
     return true;
 }
 
-bool SingleInstance::HandOver()
+namespace {
+
+// One request a connection, a line; the instance answers "ok" once it has taken it.
+bool Send(const QByteArray &request, int wait)
 {
-    const QDeadlineTimer deadline(3000);
+    const QDeadlineTimer deadline(wait);
     while (!deadline.hasExpired()) {
         QLocalSocket socket;
-        socket.connectToServer(ServerName());
+        socket.connectToServer(SingleInstance::ServerName());
         if (socket.waitForConnected(200)) {
-            socket.write(restoreRequest);
+            socket.write(request);
             socket.waitForBytesWritten(1000);
             // The running instance answers once it has taken the request.
-            socket.waitForReadyRead(1000);
+            const bool taken = socket.waitForReadyRead(2000) && socket.readLine() == "ok\n";
             socket.disconnectFromServer();
-            return true;
+            return taken;
         }
         // The instance may still be starting, between taking the lock and listening.
         QThread::msleep(20);
     }
     return false;
+}
+
+} // namespace
+
+bool SingleInstance::HandOver() { return Send(restoreRequest, 3000); }
+
+bool SingleInstance::SendCommand(const QString &name, const QStringList &files, int wait)
+{
+    // "command NAME[ FILE…]": the files' names in percent-encoded UTF-8, so that a
+    // space or a line break in one is carried whole.
+    QByteArray request = "command " + name.toUtf8();
+    for (const QString &file : files)
+        request += ' ' + file.toUtf8().toPercentEncoding();
+    return Send(request + '\n', wait);
 }
 
 void SingleInstance::OnNewConnection()
@@ -81,6 +98,19 @@ void SingleInstance::OnNewConnection()
                 emit RestoreRequested();
                 socket->write(QByteArrayLiteral("ok\n"));
                 socket->flush();
+            } else if (line.startsWith("command ") && line.endsWith('\n')) {
+                const QList<QByteArray> words = line.trimmed().split(' ');
+                QStringList files;
+                for (qsizetype k = 2; k < words.size(); ++k)
+                    files << QString::fromUtf8(QByteArray::fromPercentEncoding(words[k]));
+                // Answered first: what the command does may take a while (a book opening).
+                socket->write(QByteArrayLiteral("ok\n"));
+                socket->flush();
+                // Carried out from the event loop: it may run one of its own (a book
+                // opening), in which this connection may end and go.
+                QMetaObject::invokeMethod(
+                    this, [this, name = QString::fromUtf8(words.value(1)), files] { emit CommandRequested(name, files); },
+                    Qt::QueuedConnection);
             }
         });
     }

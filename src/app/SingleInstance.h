@@ -3,6 +3,7 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -22,6 +23,9 @@ public:
     // Asks the running instance to restore itself: true once it has the request.
     // Waits up to three seconds for it to answer.
     bool HandOver();
+    // Hands a command (see InstanceCommands) and its files to the running
+    // instance: true once it has taken it. Waits as HandOver does, `wait` ms.
+    bool SendCommand(const QString &name, const QStringList &files = {}, int wait = 3000);
 
     static QString RuntimeDir();
     static QString LockPath();
@@ -29,6 +33,7 @@ public:
 
 signals:
     void RestoreRequested();
+    void CommandRequested(const QString &name, const QStringList &files);
 
 private:
     void OnNewConnection();

@@ -1,6 +1,8 @@
 #include "app/AccessibleApplication.h"
 #include "app/Form1.h"
 #include "app/SingleInstance.h"
+#include "app/desktop/DesktopCommands.h"
+#include "app/desktop/MediaPlayer.h"
 #include "cli/ConvertMain.h"
 #include "cli/ConvertOptions.h"
 #include "documents/DocumentProcess.h"
@@ -35,6 +37,18 @@ int main(int argc, char *argv[])
     }
     if (TConvertOptions::Wanted(arguments))
         return ConvertMain(argc, argv);
+    // A command for the running program (or files for it to open) is handed over
+    // without a display; the read commands start the program when none runs.
+    const auto command = TDesktopCommands::Parse(arguments);
+    if (command) {
+        QCoreApplication sender(argc, argv);
+        if (SingleInstance().SendCommand(command->Name, command->Files, 300))
+            return 0;
+        if (!TDesktopCommands::Starts(command->Name)) {
+            std::fprintf(stderr, "parlewind: Parlewind is not running.\n");
+            return 1;
+        }
+    }
 
     // Under Wayland a program in the background is not told of copies; through
     // XWayland it is, so the X11 platform is preferred where an X display exists.
@@ -51,7 +65,7 @@ int main(int argc, char *argv[])
 
     SingleInstance instance;
     if (!instance.TryBecomePrimary()) {
-        if (instance.HandOver())
+        if (command ? instance.SendCommand(command->Name, command->Files) : instance.HandOver())
             return 0;
         std::fprintf(stderr, "Parlewind is already running but does not answer.\n");
         return 1;
@@ -60,7 +74,11 @@ int main(int argc, char *argv[])
     TRegistryEnhanced::SetProblemHandler([](const QString &problem) { UtilsClass::Trace(problem); });
     DetectSpeechSupport();
 
-    TForm1 form(QApplication::arguments().mid(1));
+    TForm1 form(command ? QStringList() : QApplication::arguments().mid(1));
+    TDesktopCommands commands(form);
+    QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
+    // Media keys, headset buttons and the desktop's media controls.
+    TMediaPlayer player(form, commands);
     std::unique_ptr<TTTSForm> voices;
     try {
         voices = std::make_unique<TTTSForm>(*form.Prefs);
@@ -78,5 +96,9 @@ int main(int argc, char *argv[])
     form.show();
     if (form.Terminated())
         return form.ExitCode();
+    // What this start was for, once the window is up.
+    if (command)
+        QMetaObject::invokeMethod(&commands, [&commands, command] { commands.Run(command->Name, command->Files); },
+                                  Qt::QueuedConnection);
     return QApplication::exec();
 }

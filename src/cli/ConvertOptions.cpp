@@ -65,12 +65,24 @@ QString TConvertOptions::Usage()
         "  --version            the program's version\n"
         "\n"
         "Files are named after their titles: a text file's name without its extension,\n"
-        "a saved article's title. MP3 files are tagged with the title, the voice, the\n"
-        "album (\"Parlewind MP3\" or the saved-articles file's name) and the track number.\n"
+        "a saved article's title. Files are tagged with the title, the voice (or a\n"
+        "book's author), the album (\"Parlewind MP3\", the book's or the saved-articles\n"
+        "file's name), the track number and a book's cover.\n"
         "\n"
         "Exit status: 0 every file written; 1 some inputs failed (each is named, the\n"
         "others are written); 2 the command was not understood; 128 + the signal's number\n"
-        "when stopped by one: 130 Ctrl+C (SIGINT), 143 SIGTERM, 129 SIGHUP.\n");
+        "when stopped by one: 130 Ctrl+C (SIGINT), 143 SIGTERM, 129 SIGHUP.\n"
+        "\n"
+        "Usage: parlewind [FILE...]\n"
+        "Starts the Parlewind window, or hands the files to the one running, as \"Open\"\n"
+        "does. Commands for the running program (the read commands and --show start it\n"
+        "when none runs; exit status 0 once it has the command, 1 when none runs):\n"
+        "  --read-selection     reads the text selected in any program (the clipboard's\n"
+        "                       when nothing is selected) aloud; again: stops\n"
+        "  --read-clipboard     reads the clipboard's text aloud; again: stops\n"
+        "  --pause, --resume, --toggle-pause, --stop, --skip\n"
+        "                       as the window's reading commands\n"
+        "  --show               brings the window to the front\n");
 }
 
 bool TConvertOptions::Parse(const QStringList &arguments, QString *error)

@@ -1,6 +1,10 @@
 #include "FormWithVoices.h"
 #include "app/tray/NotifyIcon.h"
 #include "app/tray/ToolBarForm.h"
+#include "app/SingleInstance.h"
+#include "app/desktop/DesktopCommands.h"
+#include "app/desktop/MediaPlayer.h"
+#include "support/DocumentSamples.h"
 #include "articles/MemoListBox.h"
 #include "articles/SavedArticles.h"
 #include "audio/AudioDeviceDlg.h"
@@ -13,6 +17,8 @@
 #include "support/TempHome.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDBusConnection>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -276,6 +282,103 @@ TEST_F(TrayTest, TheToolBarsGaugeFollowsTheMp3Encoding)
     EXPECT_TRUE(QFile::exists(out + QStringLiteral("/Floating.mp3")));
     EXPECT_FALSE(toolbar().Gauge1->isVisible());
     EXPECT_TRUE(toolbar().PlayFileBtn->isEnabled());
+}
+
+// Other programs reach the running window: the commands of a second start, the
+// selection of another program read by a shortcut's command, the desktop's media
+// controls (playerctl on a bus of the test's own), files handed over.
+TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(0));
+    SingleInstance instance;
+    ASSERT_TRUE(instance.TryBecomePrimary());
+    TDesktopCommands commands(form());
+    QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
+    QProcess bus;
+    bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+    ASSERT_TRUE(bus.waitForReadyRead(5000));
+    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    ASSERT_TRUE(QDBusConnection::connectToBus(address, QStringLiteral("test-session")).isConnected());
+    TMediaPlayer player(form(), commands, QStringLiteral("test-session"));
+    ASSERT_TRUE(player.Registered());
+
+    // Each command as a second start gives it, delivered (exit status 0) and in effect.
+    const auto parlewind = [&](const QStringList &args) {
+        QProcess p;
+        p.start(QStringLiteral(PARLEWIND_BINARY), args);
+        // The running program answers through this process's events.
+        while (p.state() != QProcess::NotRunning && !p.waitForFinished(20))
+            Pump(20);
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    const auto playerctl = [&](const QString &what) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("playerctl"), QStringList{QStringLiteral("-p"), QStringLiteral("parlewind")} + what.split(u' '));
+        while (p.state() != QProcess::NotRunning && !p.waitForFinished(20))
+            Pump(20);
+        Pump(100);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    };
+    const QString selected = QStringLiteral("Words selected in another program are read at once, however long it takes to say them all.");
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("primary"), QStringLiteral("-quiet")});
+    xclip.write(selected.toUtf8());
+    xclip.closeWriteChannel();
+    ASSERT_TRUE(WaitUntil([] { return QApplication::clipboard()->text(QClipboard::Selection).startsWith(QStringLiteral("Words")); }, 5000));
+
+    const int before = form().MemoListBox1->Count();
+    TReadState paused = rsIdle, resumed = rsIdle;
+    QString status, title, stoppedStatus;
+    const QList<qint16> samples = RecordSink(QStringLiteral("headset"), [&] {
+        ASSERT_EQ(parlewind({QStringLiteral("--read-selection")}), 0);
+        ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsReading; }, 5000));
+        Pump(1000);
+        ASSERT_EQ(parlewind({QStringLiteral("--pause")}), 0);
+        paused = form().ReadingState;
+        status = playerctl(QStringLiteral("status"));
+        playerctl(QStringLiteral("play"));
+        resumed = form().ReadingState;
+        title = playerctl(QStringLiteral("metadata title"));
+        Pump(500);
+        // Pressed again while reading: the reading stops.
+        ASSERT_EQ(parlewind({QStringLiteral("--read-selection")}), 0);
+        Pump(600);
+        stoppedStatus = playerctl(QStringLiteral("status"));
+    });
+    xclip.kill();
+    xclip.waitForFinished(1000);
+    EXPECT_EQ(form().MemoListBox1->Count(), before + 1);
+    EXPECT_EQ(form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Text(), selected);
+    EXPECT_EQ(paused, rsPaused);
+    EXPECT_EQ(status, QStringLiteral("Paused"));
+    EXPECT_EQ(resumed, rsReading);
+    EXPECT_EQ(title, form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Title());
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(stoppedStatus, QStringLiteral("Stopped"));
+    const Audible heard = Heard(samples);
+    EXPECT_GT(heard.count, 22050 / 5);
+    EXPECT_LT(heard.last, samples.size() - 22050 / 2);
+
+    // The media controls read, skip and stop too; what cannot be done is not offered.
+    EXPECT_EQ(playerctl(QStringLiteral("play")), QString());
+    EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsReading; }, 3000));
+    playerctl(QStringLiteral("stop"));
+    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_FALSE(player.CanPause());
+
+    // A command with nothing to do is still delivered; files go to the running program.
+    EXPECT_EQ(parlewind({QStringLiteral("--resume")}), 0);
+    const QString book = home.Root() + QStringLiteral("/book.epub");
+    TempHome::WriteFile(book, DocumentSamples::Epub());
+    const int count = form().MemoListBox1->Count();
+    EXPECT_EQ(parlewind({book}), 0);
+    EXPECT_TRUE(WaitUntil([&] { return form().MemoListBox1->Count() == count + 2; }, 10000));
+    QDBusConnection::disconnectFromBus(QStringLiteral("test-session"));
+    bus.kill();
+    bus.waitForFinished(1000);
 }
 
 } // namespace

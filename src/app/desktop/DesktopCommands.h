@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class TForm1;
+
+// What other programs ask of the running Parlewind: the commands given on its
+// command line (handed over by a second start), the media-player interface and
+// the global shortcut all come here.
+class TDesktopCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDesktopCommands(TForm1 &form, QObject *parent = nullptr);
+
+    struct TCommand
+    {
+        QString Name; // "read-selection", "pause", …, or "open" for files
+        QStringList Files;
+    };
+    // The command a command line asks of the running program, if any.
+    static std::optional<TCommand> Parse(const QStringList &arguments);
+    // Whether the command starts the program when none runs (the read commands,
+    // showing it and opening files); the others are for a running program only.
+    static bool Starts(const QString &name);
+
+    // Carries the command out; false for one it does not know.
+    bool Run(const QString &name, const QStringList &files = {});
+    // Reads the selected text of any program (the clipboard's when nothing is
+    // selected), or stops the reading aloud it started when it is pressed again.
+    void ReadSelection(bool clipboardOnly = false);
+
+private:
+    TForm1 &m_Form;
+};
