@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "app/desktop/DesktopCommands.h"
 #include "app/desktop/MediaPlayer.h"
+#include "app/options/MiscPage.h"
 #include "cli/ConvertMain.h"
 #include "cli/ConvertOptions.h"
 #include "documents/DocumentProcess.h"
@@ -77,6 +78,8 @@ int main(int argc, char *argv[])
     TForm1 form(command ? QStringList() : QApplication::arguments().mid(1));
     TDesktopCommands commands(form);
     QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
+    form.MiscSheet->SetReadSelectionKey = [&commands](const QKeySequence &key) { return commands.SetReadSelectionKey(key); };
+    form.MiscSheet->ApplyReadSelectionKey();
     // Media keys, headset buttons and the desktop's media controls.
     TMediaPlayer player(form, commands);
     std::unique_ptr<TTTSForm> voices;

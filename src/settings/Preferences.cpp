@@ -59,6 +59,7 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("FirstTimeUser"), OwnKey, rkBool, true);
     AddItem(QStringLiteral("TrayNoticeShown"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("OUT_Subtitles"), OwnKey, rkInt, 0);
+    AddItem(QStringLiteral("ReadSelectionKey"), OwnKey, rkString, QStringLiteral("Ctrl+Alt+Shift+S"));
 }
 
 bool TPreferences::BoolItem(const char *name) const
@@ -105,6 +106,7 @@ void TPreferences::LoadFields()
     OUT_FileDest = Byte(IntItem("OUT_FileDest"));
     OUT_FileFormat = Byte(IntItem("OUT_FileFormat"));
     OUT_Subtitles = Byte(IntItem("OUT_Subtitles"));
+    ReadSelectionKey = StringItem("ReadSelectionKey");
     OUT_Directory = StringItem("OUT_Directory");
     SI_Voice = Byte(IntItem("SI_Voice"));
     MI_Voice = Byte(IntItem("MI_Voice"));
@@ -147,6 +149,7 @@ void TPreferences::StoreFields()
     SetItem("OUT_FileDest", OUT_FileDest);
     SetItem("OUT_FileFormat", OUT_FileFormat);
     SetItem("OUT_Subtitles", OUT_Subtitles);
+    SetItem("ReadSelectionKey", ReadSelectionKey);
     SetItem("OUT_Directory", OUT_Directory);
     SetItem("SI_Voice", SI_Voice);
     SetItem("MI_Voice", MI_Voice);

@@ -58,6 +58,8 @@ public:
     quint8 CB_LastPromptAction = 2;
     quint8 OUT_FileDest = 0;
     quint8 OUT_FileFormat = 0; // 0 WAV, 1 MP3, 2 M4B, 3 Opus
+    // The global shortcut that reads the selection ("none": no shortcut).
+    QString ReadSelectionKey = QStringLiteral("Ctrl+Alt+Shift+S");
     quint8 OUT_Subtitles = 0;  // timed text beside the files: 0 none, 1 SRT, 2 WebVTT, 3 LRC
     QString OUT_Directory;
     QString OpenDlgInitialDir;

@@ -31,6 +31,11 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#include <xcb/xcb.h>
+#include <cstdlib>
+
 // The notification icon in the test display's real notification area (trayer),
 // clicked and driven by keyboard through the X server, and the floating tool bar;
 // speech by the real engine into the test sound server.
@@ -329,7 +334,27 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     xclip.closeWriteChannel();
     ASSERT_TRUE(WaitUntil([] { return QApplication::clipboard()->text(QClipboard::Selection).startsWith(QStringLiteral("Words")); }, 5000));
 
+    // The shortcut, pressed in no window of ours: the selection is read; again: it stops.
+    ASSERT_EQ(commands.SetReadSelectionKey(QKeySequence(QStringLiteral("Ctrl+Alt+Shift+S"))), QString());
     const int before = form().MemoListBox1->Count();
+    XDo({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+s")});
+    EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsReading; }, 5000));
+    EXPECT_EQ(form().MemoListBox1->Count(), before + 1);
+    Pump(300);
+    XDo({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+s")});
+    EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 5000));
+    // A key another program holds is told, not silently dead.
+    xcb_connection_t *other = xcb_connect(nullptr, nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
+    Display *display = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
+    xcb_grab_key(other, 1, root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_SHIFT,
+                 xcb_keycode_t(XKeysymToKeycode(display, XK_f)), XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    std::free(xcb_get_input_focus_reply(other, xcb_get_input_focus(other), nullptr)); // the grab is made
+    const QKeySequence held(QStringLiteral("Ctrl+Alt+Shift+F"));
+    EXPECT_TRUE(commands.SetReadSelectionKey(held).contains(QStringLiteral("taken by another program")));
+    xcb_disconnect(other);
+    EXPECT_TRUE(commands.SetReadSelectionKey(held).isEmpty());
+
     TReadState paused = rsIdle, resumed = rsIdle;
     QString status, title, stoppedStatus;
     const QList<qint16> samples = RecordSink(QStringLiteral("headset"), [&] {
@@ -350,7 +375,7 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     });
     xclip.kill();
     xclip.waitForFinished(1000);
-    EXPECT_EQ(form().MemoListBox1->Count(), before + 1);
+    EXPECT_EQ(form().MemoListBox1->Count(), before + 2);
     EXPECT_EQ(form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Text(), selected);
     EXPECT_EQ(paused, rsPaused);
     EXPECT_EQ(status, QStringLiteral("Paused"));

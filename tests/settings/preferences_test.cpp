@@ -35,7 +35,7 @@ TEST(PreferencesTest, DeclaresTheSettingsInOrder)
         "TTS_AudioDeviceID", "TTS_AudioDeviceName", "CB_Monitor", "CB_Prompt", "CB_PromptDelay", "CB_ThreshHold",
         "CB_PromptTop", "CB_PromptLeft", "CB_DfltPromptAction", "CB_LastPromptAction",
         "OUT_FileDest", "OUT_FileFormat", "OUT_Directory", "OpenDlgInitialDir",
-        "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser", "TrayNoticeShown", "OUT_Subtitles"};
+        "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser", "TrayNoticeShown", "OUT_Subtitles", "ReadSelectionKey"};
     QStringList names;
     for (const auto &item : prefs.Items) {
         names << item->Name;
@@ -114,7 +114,7 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     EXPECT_EQ(Stored(QStringLiteral("RunMinimized")), QStringLiteral("true"));
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 32);
+    EXPECT_EQ(reg.GetValueNames().size(), 33);
 
     const auto q = Loaded();
     EXPECT_FALSE(q->ShowOptions);

@@ -4,6 +4,7 @@
 #include "articles/MemoListBox.h"
 #include "articles/TextFile.h"
 #include "log/UtilsClass.h"
+#include "platform/shell/GlobalShortcut.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -17,7 +18,24 @@ const QStringList commandNames{QStringLiteral("read-selection"), QStringLiteral(
 
 } // namespace
 
-TDesktopCommands::TDesktopCommands(TForm1 &form, QObject *parent) : QObject(parent), m_Form(form) {}
+TDesktopCommands::TDesktopCommands(TForm1 &form, QObject *parent)
+    : QObject(parent), m_Form(form), m_Shortcut(new GlobalShortcut(this))
+{
+    connect(m_Shortcut, &GlobalShortcut::Activated, this, [this] { ReadSelection(); });
+}
+
+QString TDesktopCommands::SetReadSelectionKey(const QKeySequence &key)
+{
+    if (!GlobalShortcut::Available())
+        return QStringLiteral("This desktop lets no program take a shortcut of its own: in its keyboard settings, "
+                              "bind a key to the command  parlewind --read-selection");
+    QString error;
+    if (!m_Shortcut->Set(key, &error)) {
+        UtilsClass::Trace(QStringLiteral("The shortcut could not be taken: ") + error);
+        return error;
+    }
+    return {};
+}
 
 std::optional<TDesktopCommands::TCommand> TDesktopCommands::Parse(const QStringList &arguments)
 {

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class GlobalShortcut;
+class QKeySequence;
 class TForm1;
 
 // What other programs ask of the running Parlewind: the commands given on its
@@ -34,6 +36,12 @@ public:
     // selected), or stops the reading aloud it started when it is pressed again.
     void ReadSelection(bool clipboardOnly = false);
 
+    // Takes the shortcut that reads the selection; what the user should know of it
+    // (why it cannot be had, or how to bind the command where no program can take
+    // a shortcut), or nothing.
+    QString SetReadSelectionKey(const QKeySequence &key);
+
 private:
     TForm1 &m_Form;
+    GlobalShortcut *m_Shortcut = nullptr;
 };

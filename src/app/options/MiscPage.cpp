@@ -5,6 +5,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QPushButton>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -37,6 +40,25 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     // The desktop's autostart entry stands for the Windows login entry.
     AutoStartAppCB = check("AutoStartAppCB", "Start Parlewind at &Login");
     FilterCB = check("FilterCB", "F&ilter non-alpha symbols");
+    // A key that reads what is selected in any program.
+    auto *keyRow = new QHBoxLayout;
+    auto *keyLabel = new QLabel(QStringLiteral("&Read the selection from any program:"), this);
+    ReadSelectionKeyEdit = new QKeySequenceEdit(this);
+    ReadSelectionKeyEdit->setObjectName(QStringLiteral("ReadSelectionKeyEdit"));
+    ReadSelectionKeyEdit->setAccessibleName(QStringLiteral("Read the selection from any program"));
+    keyLabel->setBuddy(ReadSelectionKeyEdit);
+    NoShortcutBtn = new QPushButton(QStringLiteral("N&one"), this);
+    NoShortcutBtn->setObjectName(QStringLiteral("NoShortcutBtn"));
+    NoShortcutBtn->setAccessibleName(QStringLiteral("No shortcut"));
+    keyRow->addWidget(keyLabel);
+    keyRow->addWidget(ReadSelectionKeyEdit, 1);
+    keyRow->addWidget(NoShortcutBtn);
+    layout->addLayout(keyRow);
+    ShortcutNote = new QLabel(this);
+    ShortcutNote->setObjectName(QStringLiteral("ShortcutNote"));
+    ShortcutNote->setWordWrap(true);
+    ShortcutNote->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(ShortcutNote);
     layout->addStretch(1);
 
     connect(DfltVoiceCB, &QComboBox::currentIndexChanged, this, &TMiscPage::DfltVoiceCBChange);
@@ -48,6 +70,26 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     });
     connect(AutoStartAppCB, &QCheckBox::clicked, this, &TMiscPage::AutoStartAppCBClick);
     connect(FilterCB, &QCheckBox::clicked, this, &TMiscPage::FilterCBClick);
+    connect(ReadSelectionKeyEdit, &QKeySequenceEdit::editingFinished, this, [this] {
+        // One key with its modifiers: the first of what was typed.
+        const QKeySequence typed = ReadSelectionKeyEdit->keySequence();
+        const QKeySequence key = typed.isEmpty() ? QKeySequence() : QKeySequence(typed[0]);
+        m_Prefs.ReadSelectionKey = key.isEmpty() ? QStringLiteral("none") : key.toString(QKeySequence::PortableText);
+        ApplyReadSelectionKey();
+    });
+    connect(NoShortcutBtn, &QPushButton::clicked, this, [this] {
+        m_Prefs.ReadSelectionKey = QStringLiteral("none");
+        ApplyReadSelectionKey();
+    });
+}
+
+void TMiscPage::ApplyReadSelectionKey()
+{
+    const QKeySequence key = m_Prefs.ReadSelectionKey == QLatin1String("none")
+                                 ? QKeySequence()
+                                 : QKeySequence::fromString(m_Prefs.ReadSelectionKey, QKeySequence::PortableText);
+    ReadSelectionKeyEdit->setKeySequence(key);
+    ShortcutNote->setText(SetReadSelectionKey ? SetReadSelectionKey(key) : QString());
 }
 
 void TMiscPage::Load()

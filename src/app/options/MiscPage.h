@@ -6,10 +6,14 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeySequence;
+class QKeySequenceEdit;
+class QLabel;
+class QPushButton;
 class TPreferences;
 
 // "Misc": the default voice, the floating tool bar's options, word highlighting,
-// starting at login and the symbol filter.
+// starting at login, the symbol filter and the shortcut that reads the selection.
 class TMiscPage : public QWidget
 {
     Q_OBJECT
@@ -22,12 +26,20 @@ public:
     QCheckBox *HighlightCB = nullptr;
     QCheckBox *AutoStartAppCB = nullptr;
     QCheckBox *FilterCB = nullptr;
+    QKeySequenceEdit *ReadSelectionKeyEdit = nullptr;
+    QPushButton *NoShortcutBtn = nullptr;
+    QLabel *ShortcutNote = nullptr;
 
     // The main window: highlighting concerns the reading in progress; the login
     // entry names the program.
     std::function<void(bool)> HighlightClicked;
     std::function<bool()> IsAutoStart;
     std::function<void(bool)> SetAutoStart;
+    // Takes the shortcut that reads the selection (none when empty); what to tell
+    // the user of it (why it cannot be had), or nothing.
+    std::function<QString(const QKeySequence &)> SetReadSelectionKey;
+    // Takes the stored shortcut and shows what became of it.
+    void ApplyReadSelectionKey();
 
     // Shows the stored values.
     void Load();

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+// A key that works in every program: taken from the X server (X11, and XWayland
+// for the programs it runs). Where the desktop lets no program take one (a Wayland
+// session), Available() is false and the desktop's own keyboard settings are the
+// way.
+class GlobalShortcut : public QObject, public QAbstractNativeEventFilter
+{
+    Q_OBJECT
+public:
+    explicit GlobalShortcut(QObject *parent = nullptr);
+    ~GlobalShortcut() override;
+
+    static bool Available();
+    // Takes the key (one key with its modifiers); an empty sequence gives it back.
+    // False with the reason, in the user's words, when it cannot be had: another
+    // program holds it, or it is no key the keyboard has.
+    bool Set(const QKeySequence &key, QString *error = nullptr);
+    QKeySequence Key() const { return m_Key; }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+signals:
+    void Activated();
+
+private:
+    void Release();
+
+    QKeySequence m_Key;
+    unsigned m_KeyCode = 0;
+    unsigned m_Modifiers = 0;
+    bool m_Grabbed = false;
+};
