@@ -142,13 +142,13 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     });
     TAudioHelp::BuildHelpMenu(mnuAudioHelp, this, [this](QAction *item) { AudioHelpItemClick(item); });
     const TToolBarForm &floating = *ToolBarForm;
-    ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm, TrayIcon->ReadAloudPONtry, floating.PlayToolBtn,
+    ReadingCommands.Aloud = {PlayToolBtn, ReadAloudMItm, ReadFromHereMItm, TrayIcon->ReadAloudPONtry, floating.PlayToolBtn,
                              static_cast<QObject *>(VoiceEditSheet->VoiceEditTestBtn)};
     // A help topic is read like a test message: not in the middle of a reading.
     for (QAction *topic : mnuAudioHelp->actions())
         ReadingCommands.Aloud << topic;
     ReadingCommands.File = {PlayFileBtn, ReadToFileMItm, TrayIcon->ReadToFilePONtry, floating.PlayFileBtn};
-    ReadingCommands.Pause = {PauseBtn, PauseMItm, TrayIcon->PausePONtry, floating.PauseBtn};
+    ReadingCommands.Pause = {PauseBtn, PauseMItm, TrayIcon->PausePONtry, floating.PauseBtn, PrevSentenceMItm, NextSentenceMItm};
     ReadingCommands.Skip = {SkipBtn, SkipMItm, TrayIcon->SkipPONtry, floating.SkipBtn};
     ReadingCommands.Stop = {StopBtn, StopMItm, TrayIcon->StopPONtry, floating.StopBtn};
     ReadingCommands.Devices = {SelAudioDevMItm, PronunciationMItm, LanguagesMItm};
@@ -537,6 +537,21 @@ void TForm1::BuildMenus()
     PauseMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
     SkipMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
     StopMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F10));
+    mnuRead->addSeparator();
+    ReadFromHereMItm = item(mnuRead, "ReadFromHereMItm", "Read from &Here");
+    ReadFromHereMItm->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    PrevSentenceMItm = item(mnuRead, "PrevSentenceMItm", "Pre&vious Sentence");
+    PrevSentenceMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11));
+    NextSentenceMItm = item(mnuRead, "NextSentenceMItm", "Ne&xt Sentence");
+    NextSentenceMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
+    StopAfterMenu = mnuRead->addMenu(QStringLiteral("Stop &After"));
+    StopAfterMenu->setObjectName(QStringLiteral("StopAfterMenu"));
+    for (const int minutes : {15, 30, 45, 60})
+        connect(StopAfterMenu->addAction(QStringLiteral("&%1 Minutes").arg(minutes)), &QAction::triggered, this,
+                [this, minutes] { SetSleepTimer(minutes); });
+    connect(StopAfterMenu->addAction(QStringLiteral("At the End of This &Article")), &QAction::triggered, this,
+            [this] { SetSleepTimer(-1); });
+    connect(StopAfterMenu->addAction(QStringLiteral("&Off")), &QAction::triggered, this, [this] { SetSleepTimer(0); });
 
     mnuAudioHelp = bar->addMenu(QStringLiteral("&Audio Help"));
     mnuAudioHelp->setObjectName(QStringLiteral("mnuAudioHelp"));
@@ -574,6 +589,9 @@ void TForm1::BuildMenus()
     connect(MultiArticleMItm, &QAction::triggered, this, &TForm1::ToolButton2Click);
     connect(AddNewPopup, &QAction::triggered, this, &TForm1::AddNewPopupClick);
     connect(ReadAloudMItm, &QAction::triggered, this, &TForm1::PlayAllBtnClick);
+    connect(ReadFromHereMItm, &QAction::triggered, this, &TForm1::ReadFromHereClick);
+    connect(PrevSentenceMItm, &QAction::triggered, this, [this] { SentenceJump(-1); });
+    connect(NextSentenceMItm, &QAction::triggered, this, [this] { SentenceJump(+1); });
     connect(ReadToFileMItm, &QAction::triggered, this, &TForm1::PlayFileBtnClick);
     connect(PauseMItm, &QAction::triggered, this, &TForm1::PauseBtnClick);
     connect(SkipMItm, &QAction::triggered, this, &TForm1::SkipBtnClick);
@@ -844,6 +862,9 @@ void TForm1::FormShow()
     const TMemoListBox::ImportResult restored = MemoListBox1->ImportList(
         restore, [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); },
         [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); }, [this](TMemoEntry *e) { ArticleDelete(e); });
+    // Where each article's reading stopped last time.
+    if (saved && MemoListBox1)
+        ApplyPlaces();
     if (!soundCard)
         m_StartNotices << TTTSForm::NoSoundDevice;
     if (saved && MemoListBox1 && (restored.Damaged || MemoListBox1->NonBlankCount() < restored.NonBlankInFile))
@@ -1029,6 +1050,10 @@ void TForm1::ExitParlewindClick()
     if (ReadingState == rsExiting)
         return;
     UtilsClass::Trace(QStringLiteral("Entered ExitParlewindClick"));
+    // Reading aloud in the middle of an article: the place is kept for the next start.
+    if (CurrentArticle && RunTarget == rtSpeakers && (ReadingState == rsReading || ReadingState == rsPaused) &&
+        m_LastWord > 0)
+        RememberPlace(CurrentArticle, m_LastWord);
     if (TTSForm) {
         TTSForm->TTS1->OnTextDataDone = nullptr;
         TTSForm->TTS1->OnWordPosition = nullptr;

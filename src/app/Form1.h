@@ -184,6 +184,10 @@ public:
     QAction *PauseMItm = nullptr;
     QAction *SkipMItm = nullptr;
     QAction *StopMItm = nullptr;
+    QAction *ReadFromHereMItm = nullptr;
+    QAction *PrevSentenceMItm = nullptr;
+    QAction *NextSentenceMItm = nullptr;
+    QMenu *StopAfterMenu = nullptr;
     QAction *Contents1 = nullptr;
     QAction *VisitBrivantaTechnologies1 = nullptr;
     QAction *About1 = nullptr;
@@ -251,7 +255,25 @@ public:
     bool PrepareOutput(TMemoEntry *article, TReadTarget target);
     // Tells the user when the output folder is missing.
     bool OutputDirectoryExists();
-    void StartReading(TMemoEntry *article, TReadTarget target);
+    // `from`: where in the article's text the reading begins (a word's start).
+    void StartReading(TMemoEntry *article, TReadTarget target, int from = 0);
+    // Reads the current article aloud from the word at the caret (or where its
+    // reading stopped), then the articles after it.
+    void ReadFromHereClick();
+    // While reading aloud: starts again at the previous (-1) or next (+1) sentence.
+    void SentenceJump(int direction);
+    // The sleep timer: the reading stops after `minutes` (at the end of a
+    // sentence), at the end of the article (-1), or never (0).
+    void SetSleepTimer(int minutes);
+    // Where each article's reading stopped, kept beside the saved articles.
+    void RememberPlace(TMemoEntry *article, int place);
+    void SavePlaces();
+    void ApplyPlaces();
+    static QString PlacesFile();
+    // The last word heard of the article being read aloud (-1 before the first).
+    int LastWordHeard() const { return m_LastWord; }
+    // Tests shorten the sleep timer's minutes by this much.
+    static inline int SleepTimerScale = 1;
     // Closes the output and makes the MP3; false when the file could not be
     // finished (the user was told), which ends the run.
     bool FinishOutput(bool abort);
@@ -384,6 +406,17 @@ private:
     int m_RunTrack = 0;
     // The output being spoken goes on to an encoded file (MP3, M4B, Opus), or is
     // a WAV file; a single file's chapters: where each article begins in it.
+    // Reading aloud: where in the article the speech began, the last word heard,
+    // where to start again after a sentence jump.
+    int m_ReadFrom = 0;
+    int m_LastWord = -1;
+    int m_RestartAt = -1;
+    // The sleep timer: when it runs out (or at the article's end); once due, the
+    // reading ends at the next sentence's start.
+    QTimer *m_SleepTimer = nullptr;
+    bool m_SleepAtArticleEnd = false;
+    int m_SleepStopAt = -1;
+    QString SleepText() const;
     TOutputFormat m_OutputFormat = TOutputFormat::Wav;
     std::vector<TAudioChapter> m_Chapters;
     // The text timed to the speech of the output being spoken, and that of files

@@ -10,7 +10,9 @@
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "audio/EncodeJobs.h"
+#include "articles/ReadingPlaces.h"
 #include "audio/AudioTags.h"
+#include "audio/TimedText.h"
 #include "audio/SpeechFiles.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
@@ -100,6 +102,9 @@ void TForm1::ConnectTextDone(void (TForm1::*handler)())
             SoundDeviceLost();
         else if (flags & TTSBNSF_ENGINEFAILED)
             EngineFailed();
+        else if (m_RestartAt >= 0 && CurrentArticle)
+            // A sentence jump: the same article again, from there.
+            EngineCall([this, at = std::exchange(m_RestartAt, -1)] { StartReading(CurrentArticle, RunTarget, at); });
         else
             EngineCall([this, handler] { (this->*handler)(); });
     };
@@ -281,7 +286,7 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     return true;
 }
 
-void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
+void TForm1::StartReading(TMemoEntry *article, TReadTarget target, int from)
 {
     if (isVisible() && article->View())
         article->View()->TextBox->setFocus();
@@ -309,13 +314,15 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target)
     }
     article->SetLocked(true);
     const QString text = article->Text();
+    m_ReadFrom = target == rtSpeakers ? std::clamp(from, 0, int(text.size())) : 0;
+    m_LastWord = -1;
     SetGauges(static_cast<int>(text.size()), 0);
     ShowGauges(true);
     if (ReadingState != rsReading)
         SetReadingState(rsReading);
     bool started = false;
     try {
-        started = target == rtSpeakers ? TTSForm->Play(text, article->Voice()) : TTSForm->SpeakText(text);
+        started = target == rtSpeakers ? TTSForm->Play(text.mid(m_ReadFrom), article->Voice()) : TTSForm->SpeakText(text);
     } catch (const std::exception &error) {
         Messages::ShowError(ErrorMessage(error));
     }
@@ -344,6 +351,16 @@ void TForm1::RunTextDone()
     int n = finished ? list.PositionOf(finished) : 0;
     if (finished)
         finished->SetLocked(false);
+    // Read to its end: no place to go back to.
+    if (finished && RunTarget == rtSpeakers && finished->Place >= 0)
+        RememberPlace(finished, -1);
+    // The sleep timer ends the reading with the article (or ran out in its last sentence).
+    if (RunTarget == rtSpeakers && (m_SleepAtArticleEnd || m_SleepStopAt >= 0)) {
+        UtilsClass::Trace(QStringLiteral("The sleep timer stops the reading"));
+        SetSleepTimer(0);
+        EndRun();
+        return;
+    }
     if (finished && n > 0 && Prefs->ML_ListMode == 1 && Prefs->ML_AutoDelete) {
         list.HideEntry(finished);
         SaveArticles();
@@ -606,6 +623,9 @@ void TForm1::StopBtnClick()
 {
     if (!TTSForm || (!TTSForm->TTS1->Active() && m_NextArticle == 0))
         return;
+    // Stopped in the middle of an article read aloud: its place is kept.
+    if (CurrentArticle && RunTarget == rtSpeakers && m_LastWord > 0)
+        RememberPlace(CurrentArticle, m_LastWord);
     SetPauseCaptions(false);
     MemoListBox1->UnlockAllEntries();
     UtilsClass::Trace(QStringLiteral("Abort"));
@@ -650,7 +670,20 @@ void TForm1::WordPosition(TTTS *, quint64 position, quint32 byteOffset)
 void TForm1::ShowWordPosition(quint32 byteOffset)
 {
     const qint32 c = static_cast<qint32>(byteOffset / 2);
-    const qint32 p = TTSForm->TTSFilter.MapPosition(c);
+    const qint32 p = TTSForm->TTSFilter.MapPosition(c) + (IsFileTarget(RunTarget) ? 0 : m_ReadFrom);
+    if (!IsFileTarget(RunTarget)) {
+        m_LastWord = p;
+        // The sleep timer ran out: the sentence being spoken was the last.
+        if (m_SleepStopAt >= 0 && p >= m_SleepStopAt) {
+            const int place = m_SleepStopAt;
+            m_SleepStopAt = -1;
+            UtilsClass::Trace(QStringLiteral("The sleep timer stops the reading"));
+            TMemoEntry *article = CurrentArticle;
+            StopBtnClick();
+            RememberPlace(article, place);
+            return;
+        }
+    }
     TMemoEntryView *view = CurrentArticle->View();
     // Look at the characters where they are; copying a long text per word would
     // keep the window busy.
@@ -726,7 +759,9 @@ void TForm1::ShowStatus(const QString &text)
                                       .arg(MemoListBox1->PositionOf(CurrentArticle))
                                       .arg(MemoListBox1->Count());
         const QString title = CurrentArticle->Title();
-        const QString longText = title.trimmed().isEmpty() ? shortText : title + QStringLiteral(" : ") + shortText;
+        QString longText = title.trimmed().isEmpty() ? shortText : title + QStringLiteral(" : ") + shortText;
+        if (!SleepText().isEmpty())
+            longText += QStringLiteral(" \u00b7 ") + SleepText();
         // The MP3 files of earlier articles being made meanwhile are named too.
         ShowReadingStatus(encoding.isEmpty() ? longText : longText + QStringLiteral(" \u00b7 ") + encoding, shortText);
     } else if (ReadingState == rsConverting || ((ReadingState == rsReading || ReadingState == rsPaused) && m_NextArticle > 0)) {
@@ -734,6 +769,123 @@ void TForm1::ShowStatus(const QString &text)
                           ConvertingText().section(QLatin1Char(' '), 0, 2));
     } else {
         ShowReadingStatus(CountText(), CountText());
+    }
+}
+
+void TForm1::ReadFromHereClick()
+{
+    if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState != rsIdle)
+        return;
+    TMemoEntry *article = MemoListBox1->CurrentEntry();
+    if (!article)
+        return;
+    const QString text = article->Text();
+    int from = article->Place >= 0 ? article->Place : 0;
+    if (article->View())
+        from = article->View()->TextBox->textCursor().selectionStart();
+    // From the start of the word the caret is in.
+    from = std::clamp(from, 0, int(text.size()));
+    while (from > 0 && !text.at(from - 1).isSpace())
+        --from;
+    const NestedPass pass(this);
+    ReadTarget = rtSpeakers;
+    m_RunTrack = 0;
+    m_NextArticle = 0;
+    ConnectTextDone(&TForm1::RunTextDone);
+    StartReading(article, rtSpeakers, from);
+}
+
+void TForm1::SentenceJump(int direction)
+{
+    if (ReadingState != rsReading || RunTarget != rtSpeakers || !CurrentArticle || !TTSForm->TTS1->Active())
+        return;
+    const std::vector<int> starts = TTimedText::SentenceStarts(CurrentArticle->Text());
+    // The sentence being spoken, and the one before or after it.
+    const auto current = std::upper_bound(starts.begin(), starts.end(), std::max(m_LastWord, 0)) - starts.begin() - 1;
+    const auto target = std::clamp<qsizetype>(current + direction, 0, qsizetype(starts.size()) - 1);
+    if (direction > 0 && target == current)
+        return; // the last sentence: nothing after it
+    UtilsClass::Trace(direction > 0 ? QStringLiteral("Next sentence") : QStringLiteral("Previous sentence"));
+    m_RestartAt = starts[size_t(target)];
+    EngineCall([this] { TTSForm->TTS1->AudioReset(); });
+}
+
+void TForm1::SetSleepTimer(int minutes)
+{
+    if (!m_SleepTimer) {
+        m_SleepTimer = new QTimer(this);
+        m_SleepTimer->setSingleShot(true);
+        connect(m_SleepTimer, &QTimer::timeout, this, [this] {
+            // Due: the reading ends where the next sentence would begin.
+            if (ReadingState == rsIdle || !CurrentArticle) {
+                SetSleepTimer(0);
+                return;
+            }
+            const std::vector<int> starts = TTimedText::SentenceStarts(CurrentArticle->Text());
+            const auto next = std::upper_bound(starts.begin(), starts.end(), std::max(m_LastWord, 0));
+            m_SleepStopAt = next == starts.end() ? int(CurrentArticle->Text().size()) : *next;
+            ShowStatus(QString());
+        });
+    }
+    m_SleepTimer->stop();
+    m_SleepAtArticleEnd = minutes < 0;
+    m_SleepStopAt = -1;
+    if (minutes > 0)
+        m_SleepTimer->start(std::chrono::milliseconds(qint64(minutes) * 60000 / SleepTimerScale));
+    UtilsClass::Trace(QStringLiteral("Sleep timer: %1").arg(minutes));
+    ShowStatus(QString());
+}
+
+QString TForm1::SleepText() const
+{
+    if (m_SleepAtArticleEnd)
+        return QStringLiteral("Stops at the end of this article");
+    if (m_SleepStopAt >= 0)
+        return QStringLiteral("Stops at the end of this sentence");
+    if (m_SleepTimer && m_SleepTimer->isActive())
+        return QStringLiteral("Stops in %1 min").arg((m_SleepTimer->remainingTime() * SleepTimerScale + 59999) / 60000);
+    return {};
+}
+
+QString TForm1::PlacesFile() { return ProgramPaths::JoinPath(QFileInfo(ExportFile()).path(), QStringLiteral("PWPlaces.txt")); }
+
+void TForm1::RememberPlace(TMemoEntry *article, int place)
+{
+    if (!article)
+        return;
+    article->Place = place;
+    if (place >= 0 && article->View())
+        article->View()->ShowReadingPosition(place, place);
+    SavePlaces();
+}
+
+void TForm1::SavePlaces()
+{
+    QHash<QByteArray, int> places;
+    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
+        const TMemoEntry *article = MemoListBox1->EntryAt(k);
+        if (article->Place >= 0)
+            places.insert(ReadingPlaces::Key(article->Title(), article->Text()), article->Place);
+    }
+    if (!ReadingPlaces::Save(PlacesFile(), places))
+        UtilsClass::Trace(QStringLiteral("The reading places could not be saved to ") + PlacesFile());
+}
+
+void TForm1::ApplyPlaces()
+{
+    const QHash<QByteArray, int> places = ReadingPlaces::Load(PlacesFile());
+    if (places.isEmpty())
+        return;
+    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
+        TMemoEntry *article = MemoListBox1->EntryAt(k);
+        const QString text = article->Text();
+        const int place = places.value(ReadingPlaces::Key(article->Title(), text), -1);
+        // Only a place that still fits the text: a word's start within it.
+        if (place > 0 && place < text.size() && text.at(place - 1).isSpace() && !text.at(place).isSpace()) {
+            article->Place = place;
+            if (article->View())
+                article->View()->ShowReadingPosition(place, place);
+        }
     }
 }
 

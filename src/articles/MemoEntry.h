@@ -39,6 +39,9 @@ public:
     void SetVoice(const QString &voice);
     // Not saved: an article restored from the saved list has none.
     std::shared_ptr<const TArticleBook> Book;
+    // Where its reading aloud stopped (the index of the word reached), or -1; the
+    // caret goes there when it is shown, and "Read from Here" goes on from it.
+    int Place = -1;
 
     // The text, lines separated by '\n'.
     QString Text() const;

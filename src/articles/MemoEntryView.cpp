@@ -104,6 +104,8 @@ void TMemoEntryView::Bind(TMemoEntry *entry)
     ShowText();
     ShowColor();
     ShowLocked();
+    if (entry->Place > 0 && entry->Place < TextBox->document()->characterCount())
+        ShowReadingPosition(entry->Place, entry->Place);
 }
 
 void TMemoEntryView::Unbind()

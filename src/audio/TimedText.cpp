@@ -8,9 +8,9 @@
 
 namespace {
 
-// Where the text's sentences start: after an end mark (and the quotes or brackets
-// closing on it) and a space, and at every line.
-std::vector<int> SentenceStarts(const QString &text)
+} // namespace
+
+std::vector<int> TTimedText::SentenceStarts(const QString &text)
 {
     std::vector<int> starts{0};
     const auto isEnd = [](QChar c) {
@@ -41,6 +41,8 @@ std::vector<int> SentenceStarts(const QString &text)
     }
     return starts;
 }
+
+namespace {
 
 QString Clock(double seconds, QChar separator)
 {

@@ -31,6 +31,10 @@ public:
     // Where the timed text of `soundFile` goes: beside it, under its name.
     static QString FileFor(const QString &soundFile, TSubtitleFormat format);
 
+    // Where the text's sentences start: after an end mark (and the quotes or
+    // brackets closing on it) and a space, and at every line.
+    static std::vector<int> SentenceStarts(const QString &text);
+
     // A cue is cut at a word when it has run this long.
     static constexpr double LongestCue = 7.0;
 

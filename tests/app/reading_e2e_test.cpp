@@ -4,6 +4,7 @@
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
 #include "audio/EncodeJobs.h"
+#include "audio/TimedText.h"
 #include "speech/TTSForm.h"
 #include "controls/ScaleSlider.h"
 #include "articles/MemoEntryView.h"
@@ -36,6 +37,9 @@
 
 #include <cstdio>
 #include <QTabWidget>
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -490,6 +494,75 @@ TEST_F(ReadingE2ETest, StopSkipAndExitWhileOneArticleIsEncodedAndTheNextRead)
     const QStringList left = QDir(out).entryList(QDir::Files);
     EXPECT_FALSE(left.contains(QStringLiteral("First.mp3"))) << "no half file under a final name";
     EXPECT_TRUE(left.filter(QStringLiteral(".mp3")).isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
+}
+
+// A long text listened to in parts: Read from Here at the caret, the place kept
+// over a restart (and not followed into an edited text), a jump to the next
+// sentence, the sleep timer ending the reading at a sentence's end.
+TEST_F(ReadingE2ETest, ReadFromHereKeepsThePlaceJumpsBySentenceAndSleeps)
+{
+    // The window is started again below: its list is asked for each time.
+    const auto list = [&]() -> TMemoListBox & { return *form().MemoListBox1; };
+    for (int k = list().Count(); k >= 1; --k)
+        list().HideEntry(list().EntryAt(k));
+    list().DeleteHiddenEntries();
+    const QString text = QStringLiteral("The first sentence is here. The second sentence follows it. The third sentence is in "
+                                        "the middle. The fourth sentence comes next. The fifth sentence ends it.");
+    const std::vector<int> starts = TTimedText::SentenceStarts(text);
+    ASSERT_EQ(starts.size(), 5u);
+    Add(QStringLiteral("One"), QStringLiteral("Mary"), text);
+    Add(QStringLiteral("Two"), QStringLiteral("Mary"), QStringLiteral("Another article follows."));
+    const auto one = [&] { return list().EntryAt(1); };
+    const auto readFrom = [&](int caret) {
+        list().MarkEntry(1);
+        QTextCursor cursor = one()->View()->TextBox->textCursor();
+        cursor.setPosition(caret);
+        one()->View()->TextBox->setTextCursor(cursor);
+        form().ReadFromHereClick();
+        return WaitUntil([&] { return form().LastWordHeard() >= 0; }, 5000) ? form().LastWordHeard() : -1;
+    };
+
+    // From the middle of "third": that word first, then the next article.
+    EXPECT_EQ(readFrom(starts[2] + 6), starts[2] + 4);
+    EXPECT_TRUE(WaitUntil([&] { return form().CurrentArticle == list().EntryAt(2); }, 20000));
+    ASSERT_TRUE(WaitIdle(20000));
+    EXPECT_EQ(one()->Place, -1) << "read to its end: no place kept";
+
+    // The next sentence, at once.
+    EXPECT_EQ(readFrom(0), 0);
+    form().SentenceJump(+1);
+    EXPECT_TRUE(WaitUntil([&] { return form().LastWordHeard() > 0; }, 5000));
+    EXPECT_EQ(form().LastWordHeard(), starts[1]);
+
+    // Stopped at a word: the place outlives the program, unless the text changes.
+    EXPECT_TRUE(WaitUntil([&] { return form().LastWordHeard() > starts[1]; }, 5000));
+    form().StopBtnClick();
+    const int place = one()->Place;
+    EXPECT_GT(place, starts[1]);
+    const auto restart = [&] {
+        form().SaveArticles();
+        app.reset();
+        app = std::make_unique<FormWithVoices>();
+        form().show();
+        return form().Initialized && form().MemoListBox1->Count() == 2;
+    };
+    ASSERT_TRUE(restart());
+    EXPECT_EQ(one()->Place, place);
+    EXPECT_EQ(one()->View()->TextBox->textCursor().position(), place);
+    EXPECT_EQ(readFrom(place), place);
+    form().StopBtnClick();
+    one()->SetText(QStringLiteral("A new opening. ") + text);
+    ASSERT_TRUE(restart());
+    EXPECT_EQ(one()->Place, -1) << "no reading from a place in another text";
+
+    // The sleep timer (a minute made 400 ms): the reading ends where a sentence does.
+    TForm1::SleepTimerScale = 60000 / 400;
+    EXPECT_EQ(readFrom(0), 0);
+    form().SetSleepTimer(1);
+    EXPECT_TRUE(WaitIdle(20000));
+    TForm1::SleepTimerScale = 1;
+    const std::vector<int> edited = TTimedText::SentenceStarts(one()->Text());
+    EXPECT_NE(std::find(edited.begin() + 1, edited.end(), one()->Place), edited.end()) << one()->Place;
 }
 
 } // namespace

@@ -59,7 +59,7 @@ class TPlayerAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(double MinimumRate READ Rate)
     Q_PROPERTY(double MaximumRate READ Rate)
     Q_PROPERTY(bool CanGoNext READ CanGoNext)
-    Q_PROPERTY(bool CanGoPrevious READ No)
+    Q_PROPERTY(bool CanGoPrevious READ CanGoPrevious)
     Q_PROPERTY(bool CanPlay READ CanPlay)
     Q_PROPERTY(bool CanPause READ CanPause)
     Q_PROPERTY(bool CanSeek READ No)
@@ -74,6 +74,7 @@ public:
     void SetVolume(double) {}
     qlonglong Position() const { return 0; }
     bool CanGoNext() const { return m_Player->CanGoNext(); }
+    bool CanGoPrevious() const { return m_Player->CanPause(); }
     bool CanPlay() const { return m_Player->CanPlay(); }
     bool CanPause() const { return m_Player->CanPause(); }
     bool No() const { return false; }
@@ -84,7 +85,7 @@ public slots:
     void PlayPause() { m_Player->PlayPause(); }
     void Stop() { m_Player->Stop(); }
     void Next() { m_Player->Next(); }
-    void Previous() {}
+    void Previous() { m_Player->Previous(); }
     void Seek(qlonglong) {}
     void SetPosition(const QDBusObjectPath &, qlonglong) {}
     void OpenUri(const QString &) {}
@@ -176,6 +177,8 @@ void TMediaPlayer::PlayPause()
 
 void TMediaPlayer::Stop() { m_Commands.Run(QStringLiteral("stop")); }
 void TMediaPlayer::Next() { m_Commands.Run(QStringLiteral("skip")); }
+// Back a sentence: hearing again what was missed.
+void TMediaPlayer::Previous() { m_Form.SentenceJump(-1); }
 void TMediaPlayer::Raise() { m_Commands.Run(QStringLiteral("show")); }
 
 void TMediaPlayer::Changed()

@@ -33,6 +33,7 @@ public:
     void PlayPause();
     void Stop();
     void Next();
+    void Previous();
     void Raise();
 
 private:

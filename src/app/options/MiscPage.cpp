@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QKeySequenceEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -46,6 +47,9 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     ReadSelectionKeyEdit = new QKeySequenceEdit(this);
     ReadSelectionKeyEdit->setObjectName(QStringLiteral("ReadSelectionKeyEdit"));
     ReadSelectionKeyEdit->setAccessibleName(QStringLiteral("Read the selection from any program"));
+    // The editor inside it is what a screen reader meets.
+    if (auto *editor = ReadSelectionKeyEdit->findChild<QLineEdit *>())
+        editor->setAccessibleName(ReadSelectionKeyEdit->accessibleName());
     keyLabel->setBuddy(ReadSelectionKeyEdit);
     NoShortcutBtn = new QPushButton(QStringLiteral("N&one"), this);
     NoShortcutBtn->setObjectName(QStringLiteral("NoShortcutBtn"));

@@ -1,0 +1,46 @@
+#include "articles/ReadingPlaces.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSaveFile>
+
+namespace ReadingPlaces {
+
+QByteArray Key(const QString &title, const QString &text)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(title.toUtf8());
+    hash.addData(QByteArrayView("\x1f", 1));
+    hash.addData(text.toUtf8());
+    return hash.result().toHex();
+}
+
+QHash<QByteArray, int> Load(const QString &file)
+{
+    QHash<QByteArray, int> places;
+    QFile in(file);
+    // A few lines an article at most: anything larger is not ours.
+    if (!in.open(QIODevice::ReadOnly) || in.size() > 16 * 1024 * 1024)
+        return places;
+    for (const QByteArray &line : in.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.trimmed().split('\t');
+        bool ok = false;
+        const int index = fields.value(1).toInt(&ok);
+        if (fields.size() == 2 && fields[0].size() == 40 && ok && index >= 0)
+            places.insert(fields[0], index);
+    }
+    return places;
+}
+
+bool Save(const QString &file, const QHash<QByteArray, int> &places)
+{
+    if (places.isEmpty())
+        return !QFile::exists(file) || QFile::remove(file);
+    QByteArray text;
+    for (auto it = places.begin(); it != places.end(); ++it)
+        text += it.key() + '\t' + QByteArray::number(it.value()) + '\n';
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.commit();
+}
+
+} // namespace ReadingPlaces

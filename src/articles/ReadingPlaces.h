@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+// Where the reading of each article stopped, kept beside the saved articles (not
+// in them, so that their file stays as it is). An article is known by its title and
+// its whole text: one edited since, or another in its place, is not sent to a
+// place that no longer fits it.
+namespace ReadingPlaces {
+
+QByteArray Key(const QString &title, const QString &text);
+// Article key to the index of the word reached; empty when there is no file or it is damaged.
+QHash<QByteArray, int> Load(const QString &file);
+bool Save(const QString &file, const QHash<QByteArray, int> &places);
+
+} // namespace ReadingPlaces
