@@ -61,7 +61,7 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     ShortcutNote = new QLabel(this);
     ShortcutNote->setObjectName(QStringLiteral("ShortcutNote"));
     ShortcutNote->setWordWrap(true);
-    ShortcutNote->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ShortcutNote->hide();
     layout->addWidget(ShortcutNote);
     layout->addStretch(1);
 
@@ -94,6 +94,9 @@ void TMiscPage::ApplyReadSelectionKey()
                                  : QKeySequence::fromString(m_Prefs.ReadSelectionKey, QKeySequence::PortableText);
     ReadSelectionKeyEdit->setKeySequence(key);
     ShortcutNote->setText(SetReadSelectionKey ? SetReadSelectionKey(key) : QString());
+    // Only what there is to tell is shown (and read by a screen reader).
+    ShortcutNote->setAccessibleName(ShortcutNote->text());
+    ShortcutNote->setVisible(!ShortcutNote->text().isEmpty());
 }
 
 void TMiscPage::Load()
