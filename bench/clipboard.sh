@@ -5,15 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bench=${PARLEWIND_BUILD_DIR:-build}/bench/parlewind_clipboard_bench
 [ -x "$bench" ] || { echo "build first: $bench is missing" >&2; exit 1; }
-work=$(mktemp -d /tmp/parlewind-bench.XXXXXX)
-cleanup() {
-  ./scripts/gui-session stop "$work/gui" >/dev/null 2>&1 || true
-  ./scripts/sound-server stop "$work/sound" >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-eval "$(./scripts/sound-server start "$work/sound")"
-eval "$(./scripts/gui-session start "$work/gui")"
+. bench/private-session.sh
 export PARLEWIND_HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
 QT_QPA_PLATFORM=xcb "$bench" 2>/dev/null

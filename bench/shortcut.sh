@@ -6,15 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${PARLEWIND_BUILD_DIR:-build}/src/app/parlewind
 [ -x "$program" ] || { echo "build first: $program is missing" >&2; exit 1; }
-work=$(mktemp -d /tmp/parlewind-bench.XXXXXX)
-cleanup() {
-  ./scripts/gui-session stop "$work/gui" >/dev/null 2>&1 || true
-  ./scripts/sound-server stop "$work/sound" >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-eval "$(./scripts/sound-server start "$work/sound")"
-eval "$(./scripts/gui-session start "$work/gui")"
+. bench/private-session.sh
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
 read -r median all < <(python3 bench/shortcut.py "$program" 7)

@@ -11,15 +11,8 @@ program=${PARLEWIND_BUILD_DIR:-build}/src/app/parlewind
 chooser=${PARLEWIND_BUILD_DIR:-build}/bench/parlewind_engine_bench
 [ -x "$program" ] || { echo "build first: $program is missing" >&2; exit 1; }
 
-session=$(mktemp -d /tmp/parlewind-bench.XXXXXX)
-cleanup() {
-  ./scripts/gui-session stop "$session/gui" >/dev/null 2>&1 || true
-  ./scripts/sound-server stop "$session/sound" >/dev/null 2>&1 || true
-  rm -rf "$session"
-}
-trap cleanup EXIT
-eval "$(./scripts/sound-server start "$session/sound")"
-eval "$(./scripts/gui-session start "$session/gui")"
+. bench/private-session.sh
+session=$work
 
 measure() { # languages
   times=()
