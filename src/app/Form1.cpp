@@ -148,7 +148,8 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     for (QAction *topic : mnuAudioHelp->actions())
         ReadingCommands.Aloud << topic;
     ReadingCommands.File = {PlayFileBtn, ReadToFileMItm, TrayIcon->ReadToFilePONtry, floating.PlayFileBtn};
-    ReadingCommands.Pause = {PauseBtn, PauseMItm, TrayIcon->PausePONtry, floating.PauseBtn, PrevSentenceMItm, NextSentenceMItm};
+    ReadingCommands.Pause = {PauseBtn, PauseMItm, TrayIcon->PausePONtry, floating.PauseBtn, PrevSentenceMItm, NextSentenceMItm,
+                              TrayIcon->PrevSentencePONtry, TrayIcon->NextSentencePONtry};
     ReadingCommands.Skip = {SkipBtn, SkipMItm, TrayIcon->SkipPONtry, floating.SkipBtn};
     ReadingCommands.Stop = {StopBtn, StopMItm, TrayIcon->StopPONtry, floating.StopBtn};
     ReadingCommands.Devices = {SelAudioDevMItm, PronunciationMItm, LanguagesMItm};
@@ -275,6 +276,8 @@ void TForm1::BuildTray()
     connect(TrayIcon->SkipPONtry, &QAction::triggered, this, &TForm1::SkipBtnClick);
     connect(TrayIcon->PausePONtry, &QAction::triggered, this, &TForm1::PauseBtnClick);
     connect(TrayIcon->StopPONtry, &QAction::triggered, this, &TForm1::StopBtnClick);
+    connect(TrayIcon->PrevSentencePONtry, &QAction::triggered, this, [this] { SentenceJump(-1); });
+    connect(TrayIcon->NextSentencePONtry, &QAction::triggered, this, [this] { SentenceJump(+1); });
     connect(TrayIcon->AboutPONtry, &QAction::triggered, this, &TForm1::About1Click);
 
     ToolBarForm = std::make_unique<TToolBarForm>(*Prefs);
@@ -544,7 +547,7 @@ void TForm1::BuildMenus()
     PrevSentenceMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11));
     NextSentenceMItm = item(mnuRead, "NextSentenceMItm", "Ne&xt Sentence");
     NextSentenceMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
-    StopAfterMenu = mnuRead->addMenu(QStringLiteral("Stop &After"));
+    StopAfterMenu = mnuRead->addMenu(QStringLiteral("Stop Af&ter"));
     StopAfterMenu->setObjectName(QStringLiteral("StopAfterMenu"));
     for (const int minutes : {15, 30, 45, 60})
         connect(StopAfterMenu->addAction(QStringLiteral("&%1 Minutes").arg(minutes)), &QAction::triggered, this,

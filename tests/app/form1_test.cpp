@@ -139,7 +139,7 @@ TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
     EXPECT_EQ(MenuItems(form.mnuRead),
               (QStringList{"Read &Aloud|Ctrl+F6", "Read to &File|Ctrl+F7", "-", "&Pause|Ctrl+F8",
                            "S&kip|Ctrl+F9", "&Stop|Ctrl+F10", "-", "Read from &Here|Shift+F6",
-                           "Pre&vious Sentence|Ctrl+F11", "Ne&xt Sentence|Ctrl+F12", "Stop &After"}));
+                           "Pre&vious Sentence|Ctrl+F11", "Ne&xt Sentence|Ctrl+F12", "Stop Af&ter"}));
     EXPECT_EQ(MenuItems(form.mnuHelp),
               (QStringList{"&Contents", "-", "&Visit Brivanta Technologies", "-", "&About"}));
     EXPECT_EQ(MenuItems(form.PopupMenu1), (QStringList{"&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del"}));

@@ -155,7 +155,8 @@ TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
     ASSERT_TRUE(OpenMenu());
     const QMenu &menu = *form().TrayIcon->PopupMenu2;
     EXPECT_EQ(Items(&menu), (QStringList{"Restore", "Show &Toolbar", "-", "&Options", "-", "Read &Aloud", "Read to &File",
-                                         "S&kip", "&Pause", "&Stop", "-", "A&bout", "-", "E&xit Parlewind"}));
+                                         "S&kip", "&Pause", "&Stop", "Pre&vious Sentence", "&Next Sentence", "-", "A&bout", "-",
+                                         "E&xit Parlewind"}));
     EXPECT_EQ(menu.defaultAction(), form().TrayIcon->RestoreMItm);
     EXPECT_EQ(Items(form().TrayIcon->OptionsPONtry),
               (QStringList{"&Watch Clipboard", "-", "&Single Article", "&Multi Article"}));

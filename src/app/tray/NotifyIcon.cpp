@@ -48,6 +48,8 @@ TNotifyIcon::TNotifyIcon(const QIcon &icon, const SharedItems &shared, QObject *
     SkipPONtry = item(PopupMenu2, "SkipPONtry", "S&kip");
     PausePONtry = item(PopupMenu2, "PausePONtry", "&Pause");
     StopPONtry = item(PopupMenu2, "StopPONtry", "&Stop");
+    PrevSentencePONtry = item(PopupMenu2, "PrevSentencePONtry", "Pre&vious Sentence");
+    NextSentencePONtry = item(PopupMenu2, "NextSentencePONtry", "&Next Sentence");
     PopupMenu2->addSeparator();
     AboutPONtry = item(PopupMenu2, "AboutPONtry", "A&bout");
     PopupMenu2->addSeparator();

@@ -32,6 +32,8 @@ public:
     QAction *SkipPONtry = nullptr;
     QAction *PausePONtry = nullptr;
     QAction *StopPONtry = nullptr;
+    QAction *PrevSentencePONtry = nullptr;
+    QAction *NextSentencePONtry = nullptr;
     QAction *AboutPONtry = nullptr;
 
     // True while a notification area shows the icon.
