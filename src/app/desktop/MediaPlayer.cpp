@@ -185,7 +185,7 @@ void TMediaPlayer::Changed()
 {
     if (!m_Registered)
         return;
-    // Only what changed is announced, as the specification of the interface asks.
+    // Only what changed is announced: controllers keep the rest from their last query.
     const QVariantMap now{{QStringLiteral("PlaybackStatus"), PlaybackStatus()},
                           {QStringLiteral("Metadata"), Metadata()},
                           {QStringLiteral("CanPlay"), CanPlay()},
