@@ -107,9 +107,8 @@ int TOpusWriter::WriteOut(void *user, const unsigned char *data, int size)
 
 int TOpusWriter::CloseOut(void *) { return 0; }
 
-QByteArray TOpusWriter::Comments(const std::vector<TAudioChapter> &chapters, double seconds) const
+QByteArray TOpusWriter::Comments(const std::vector<TAudioChapter> &chapters) const
 {
-    Q_UNUSED(seconds);
     QList<QByteArray> comments;
     const auto add = [&comments](const char *key, const QString &value) {
         if (!value.isEmpty())
@@ -156,7 +155,7 @@ bool TOpusWriter::Begin()
     std::vector<TAudioChapter> room = PlannedChapters;
     room.resize(room.size() + 16, {0, QString(24, QLatin1Char('x'))});
     m_Vendor = QByteArray(64, 'x');
-    const int padding = int(Comments(room, 0).size()) + 1024;
+    const int padding = int(Comments(room).size()) + 1024;
     m_Vendor.clear();
     ope_encoder_ctl(m_Encoder, OPE_SET_COMMENT_PADDING(padding));
     ope_encoder_ctl(m_Encoder, OPUS_SET_BITRATE(BitRate));
@@ -211,11 +210,11 @@ bool TOpusWriter::End(const std::vector<TAudioChapter> &chapters)
         return Fail(QStringLiteral("The Opus encoder wrote no comments\r\r") + FileName());
     const quint32 vendorSize = qFromLittleEndian<quint32>(packet.constData() + 8);
     m_Vendor = packet.mid(12, int(vendorSize));
-    QByteArray comments = Comments(chapters, double(m_Samples) / m_Rate);
+    QByteArray comments = Comments(chapters);
     if (comments.size() > packet.size()) {
         // More than there was room for (articles added while the file was made):
         // the file keeps its tags without the chapters.
-        comments = Comments({}, 0);
+        comments = Comments({});
         if (comments.size() > packet.size())
             return true;
     }

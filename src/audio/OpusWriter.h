@@ -28,7 +28,7 @@ protected:
 private:
     static int WriteOut(void *user, const unsigned char *data, int size);
     static int CloseOut(void *user);
-    QByteArray Comments(const std::vector<TAudioChapter> &chapters, double seconds) const;
+    QByteArray Comments(const std::vector<TAudioChapter> &chapters) const;
 
     OggOpusEnc *m_Encoder = nullptr;
     // The header's pages as written (the comments may be written over them), and

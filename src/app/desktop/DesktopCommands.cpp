@@ -89,10 +89,12 @@ bool TDesktopCommands::Run(const QString &name, const QStringList &files)
     UtilsClass::Trace(QStringLiteral("Command from another program: ") + name);
     const bool paused = m_Form.ReadingState == rsPaused;
     const bool reading = m_Form.ReadingState == rsReading;
+    // Pause toggles: each command asks for it only where it makes its change.
+    const bool toggles = (name == QLatin1String("pause") && reading) || (name == QLatin1String("resume") && paused) ||
+                         (name == QLatin1String("toggle-pause") && (reading || paused));
     if (name == QLatin1String("read-selection") || name == QLatin1String("read-clipboard"))
         ReadSelection(name == QLatin1String("read-clipboard"));
-    else if (name == QLatin1String("pause") ? reading : name == QLatin1String("resume") ? paused
-                                                        : name == QLatin1String("toggle-pause") && (reading || paused))
+    else if (toggles)
         m_Form.PauseBtnClick();
     else if (name == QLatin1String("stop"))
         m_Form.StopBtnClick();
