@@ -1,11 +1,13 @@
 #include "WaveFixture.h"
 #include "audio/MMWave.h"
 #include "audio/Mp3Encode.h"
+#include "audio/OpusWriter.h"
 #include "audio/SpeechToFile.h"
 #include "audio/TimedText.h"
 #include "log/UtilsClass.h"
 #include "platform/mp3enc/BladeEnc.h"
 #include "platform/shell/Messages.h"
+#include "support/MediaFiles.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
@@ -13,6 +15,7 @@
 #include <QFile>
 #include <QThread>
 
+#include <cmath>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -248,6 +251,57 @@ TEST(TimedTextTest, CuesFollowSentencesAndWords)
         joined << cue.section(QLatin1Char('\n'), 2);
     EXPECT_EQ(joined.join(QLatin1Char(' ')), longOne.trimmed());
     EXPECT_TRUE(cues[1].contains(QStringLiteral("00:00:17,200 --> 00:00:24,400"))) << cues[1].toStdString();
+}
+
+// An Opus stream is encoded in segments cut at pauses, one encoder each: decoded, every
+// sound is where it was put and the stream is as long as its sound, to the sample.
+TEST(OpusWriterTest, SegmentsJoinWithEverySoundInItsPlace)
+{
+    TempHome home;
+    const int rate = TOpusWriter::EncodeRate;
+    // Voice-like sweeps of 0.6 s apart by pauses of 0.15 s (the last sweep runs to the end).
+    std::vector<qint16> sound;
+    std::vector<size_t> sweeps;
+    for (int k = 0; k < 10; ++k) {
+        sound.resize(sound.size() + size_t(rate * 15 / 100) + size_t(37 * k), 0);
+        sweeps.push_back(sound.size());
+        for (int i = 0; i < rate * 6 / 10; ++i) {
+            const double t = double(i) / rate;
+            sound.push_back(qint16(8000 * std::sin(2 * M_PI * (200 + 500 * t) * t)));
+        }
+    }
+    const QString file = home.Root() + QStringLiteral("/joined.opus");
+    TOpusWriter writer(file, TAudioTags(QStringLiteral("Joined"), {}, {}, 0));
+    writer.SegmentSamples = rate; // a cut about every second
+    ASSERT_TRUE(writer.Open(rate));
+    for (size_t at = 0; at < sound.size(); at += 7777)
+        ASSERT_TRUE(writer.Write(sound.data() + at, qint64(std::min<size_t>(7777, sound.size() - at))));
+    ASSERT_TRUE(writer.Finish()) << writer.Failure().toStdString();
+
+    const std::vector<qint16> decoded = MediaFiles::Decoded(file, rate);
+    ASSERT_EQ(decoded.size(), sound.size());
+    // Each sweep matches itself best where it was put (give or take the decoder's
+    // resampling to 24 kHz; a join out of place is off by 6 ms or more).
+    for (const size_t start : sweeps) {
+        const size_t length = size_t(rate / 2);
+        int best = 0;
+        double bestScore = 0;
+        for (int lag = -200; lag <= 200; ++lag) {
+            double score = 0;
+            for (size_t i = 0; i < length; ++i)
+                score += double(sound[start + i]) * decoded[size_t(qint64(start + i) + lag)];
+            if (score > bestScore)
+                std::tie(best, bestScore) = std::pair(lag, score);
+        }
+        EXPECT_LE(std::abs(best), 3) << "the sweep at " << start;
+        // And no part of it is lost (a cut in the middle of a sound loses 6 ms).
+        for (size_t at = start; at + 120 <= start + size_t(rate * 6 / 10); at += 120) {
+            double put = 0, heard = 0;
+            for (size_t i = at; i < at + 120; ++i)
+                std::tie(put, heard) = std::pair(put + double(sound[i]) * sound[i], heard + double(decoded[i]) * decoded[i]);
+            EXPECT_GT(heard, put / 2) << "the sweep at " << start << ", " << (at - start) * 1000 / rate << " ms in";
+        }
+    }
 }
 
 } // namespace
