@@ -149,7 +149,8 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
         ReadingCommands.Aloud << topic;
     ReadingCommands.File = {PlayFileBtn, ReadToFileMItm, TrayIcon->ReadToFilePONtry, floating.PlayFileBtn};
     ReadingCommands.Pause = {PauseBtn, PauseMItm, TrayIcon->PausePONtry, floating.PauseBtn, PrevSentenceMItm, NextSentenceMItm,
-                              TrayIcon->PrevSentencePONtry, TrayIcon->NextSentencePONtry};
+                              TrayIcon->PrevSentencePONtry, TrayIcon->NextSentencePONtry, floating.PrevSentenceBtn,
+                              floating.NextSentenceBtn};
     ReadingCommands.Skip = {SkipBtn, SkipMItm, TrayIcon->SkipPONtry, floating.SkipBtn};
     ReadingCommands.Stop = {StopBtn, StopMItm, TrayIcon->StopPONtry, floating.StopBtn};
     ReadingCommands.Devices = {SelAudioDevMItm, PronunciationMItm, LanguagesMItm};
@@ -291,6 +292,8 @@ void TForm1::BuildTray()
     connect(ToolBarForm->PlayToolBtn, &QToolButton::clicked, this, &TForm1::PlayAllBtnClick);
     connect(ToolBarForm->PlayFileBtn, &QToolButton::clicked, this, &TForm1::PlayFileBtnClick);
     connect(ToolBarForm->PauseBtn, &QToolButton::clicked, this, &TForm1::PauseBtnClick);
+    connect(ToolBarForm->PrevSentenceBtn, &QToolButton::clicked, this, [this] { SentenceJump(-1); });
+    connect(ToolBarForm->NextSentenceBtn, &QToolButton::clicked, this, [this] { SentenceJump(+1); });
     connect(ToolBarForm->SkipBtn, &QToolButton::clicked, this, &TForm1::SkipBtnClick);
     connect(ToolBarForm->StopBtn, &QToolButton::clicked, this, &TForm1::StopBtnClick);
     connect(ToolBarForm->RestoreBtn, &QToolButton::clicked, this, restore);
@@ -575,6 +578,8 @@ void TForm1::BuildMenus()
     AddNewPopup->setShortcut(QKeySequence::New);
     DelSelPopup->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
     mnuFile->insertActions(mnuFile->actions().at(mnuFile->actions().indexOf(OpenMItm) + 1), {AddNewPopup, DelSelPopup});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(ReadFromHereMItm);
 
     connect(TellaFriend1, &QAction::triggered, this, &TForm1::TellaFriend1Click);
     connect(ExitParlewind, &QAction::triggered, this, &TForm1::ExitParlewindClick);

@@ -171,8 +171,8 @@ class AccessibilityTest(unittest.TestCase):
         toolbar = wait_for(lambda: program.window('Parlewind MP3 Toolbar'), 10, 'the floating tool bar')
         self.check_window(toolbar)
         self.assertEqual([o.name for o, _ in walk(toolbar) if o.getRoleName() == 'push button' and has(o, FOCUSABLE)],
-                         ['Read text aloud', 'Read text to file', 'Pause / Resume', 'Skip to next article',
-                          'Stop Reading', 'Restore main window'])
+                         ['Read text aloud', 'Read text to file', 'Pause / Resume', 'Previous Sentence',
+                          'Next Sentence', 'Skip to next article', 'Stop Reading', 'Restore main window'])
         # The prompt that a copy in another program brings up, also while the window is away.
         subprocess.run(['xclip', '-selection', 'clipboard', '-i'], input=b'Copied in another program.', check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

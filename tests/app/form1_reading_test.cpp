@@ -88,13 +88,15 @@ protected:
             {form().PlayToolBtn, floating.PlayToolBtn, tray.ReadAloudPONtry},
             {form().PlayFileBtn, floating.PlayFileBtn, tray.ReadToFilePONtry},
             {form().PauseBtn, floating.PauseBtn, tray.PausePONtry},
+            {form().PauseBtn, floating.PrevSentenceBtn, tray.PrevSentencePONtry},
+            {form().PauseBtn, floating.NextSentenceBtn, tray.NextSentencePONtry},
             {form().SkipBtn, floating.SkipBtn, tray.SkipPONtry},
             {form().StopBtn, floating.StopBtn, tray.StopPONtry}};
         QStringList on;
         for (const auto &[b, elsewhere, item] : places) {
             EXPECT_EQ(elsewhere->isEnabled(), b->isEnabled()) << b->objectName().toStdString();
             EXPECT_EQ(item->isEnabled(), b->isEnabled()) << b->objectName().toStdString();
-            if (b->isEnabled())
+            if (b->isEnabled() && !on.contains(b->objectName()))
                 on << b->objectName();
         }
         return on;

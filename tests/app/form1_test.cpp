@@ -142,7 +142,8 @@ TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
                            "Pre&vious Sentence|Ctrl+F11", "Ne&xt Sentence|Ctrl+F12", "Stop Af&ter"}));
     EXPECT_EQ(MenuItems(form.mnuHelp),
               (QStringList{"&Contents", "-", "&Visit Brivanta Technologies", "-", "&About"}));
-    EXPECT_EQ(MenuItems(form.PopupMenu1), (QStringList{"&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del"}));
+    EXPECT_EQ(MenuItems(form.PopupMenu1),
+              (QStringList{"&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del", "-", "Read from &Here|Shift+F6"}));
     EXPECT_TRUE(form.SingleArticleMItm->isChecked());
     form.MultiArticleMItm->setChecked(true);
     EXPECT_FALSE(form.SingleArticleMItm->isChecked());

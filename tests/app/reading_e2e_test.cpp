@@ -1,5 +1,6 @@
 #include "FormWithVoices.h"
 #include "audio/MMWave.h"
+#include "app/tray/ToolBarForm.h"
 #include "app/options/VoiceEditPage.h"
 #include "audio/AudioDeviceDlg.h"
 #include "audio/Mp3Encode.h"
@@ -528,9 +529,9 @@ TEST_F(ReadingE2ETest, ReadFromHereKeepsThePlaceJumpsBySentenceAndSleeps)
     ASSERT_TRUE(WaitIdle(20000));
     EXPECT_EQ(one()->Place, -1) << "read to its end: no place kept";
 
-    // The next sentence, at once.
+    // The next sentence, at once (from the floating tool bar).
     EXPECT_EQ(readFrom(0), 0);
-    form().SentenceJump(+1);
+    form().ToolBarForm->NextSentenceBtn->click();
     EXPECT_TRUE(WaitUntil([&] { return form().LastWordHeard() > 0; }, 5000));
     EXPECT_EQ(form().LastWordHeard(), starts[1]);
 

@@ -48,6 +48,10 @@ TToolBarForm::TToolBarForm(const TPreferences &prefs)
     PlayToolBtn = button("PlayToolBtn", "Read text aloud");
     PlayFileBtn = button("PlayFileBtn", "Read text to file");
     PauseBtn = button("PauseBtn", "Pause / Resume");
+    PrevSentenceBtn = button("PrevSentenceBtn", "Previous Sentence");
+    NextSentenceBtn = button("NextSentenceBtn", "Next Sentence");
+    PrevSentenceBtn->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
+    NextSentenceBtn->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
     SkipBtn = button("SkipBtn", "Skip to next article");
     StopBtn = button("StopBtn", "Stop Reading");
     ToolBar1->addSeparator();

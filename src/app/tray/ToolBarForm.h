@@ -21,6 +21,8 @@ public:
     QToolButton *PlayToolBtn = nullptr;
     QToolButton *PlayFileBtn = nullptr;
     QToolButton *PauseBtn = nullptr;
+    QToolButton *PrevSentenceBtn = nullptr;
+    QToolButton *NextSentenceBtn = nullptr;
     QToolButton *SkipBtn = nullptr;
     QToolButton *StopBtn = nullptr;
     QToolButton *RestoreBtn = nullptr;
