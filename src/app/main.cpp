@@ -79,6 +79,7 @@ int main(int argc, char *argv[])
     TDesktopCommands commands(form);
     QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
     form.MiscSheet->SetReadSelectionKey = [&commands](const QKeySequence &key) { return commands.SetReadSelectionKey(key); };
+    QObject::connect(&commands, &TDesktopCommands::ShortcutNote, form.MiscSheet, &TMiscPage::ShowShortcutNote);
     form.MiscSheet->ApplyReadSelectionKey();
     // Media keys, headset buttons and the desktop's media controls.
     TMediaPlayer player(form, commands);

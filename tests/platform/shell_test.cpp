@@ -1,14 +1,19 @@
 #include "platform/shell/AutoStart.h"
 #include "platform/shell/Confinement.h"
+#include "platform/shell/GlobalShortcut.h"
 #include "platform/shell/ProgramPaths.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
 #include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -121,6 +126,80 @@ TEST(ConfinementTest, AConfinedProcessReadsButWritesConnectsStartsAndSignalsNoth
         ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(TempHome::ReadFile(QString::fromLocal8Bit(kept)), QByteArray("kept"));
     EXPECT_FALSE(QFileInfo::exists(QString::fromLocal8Bit(made)));
+}
+
+// Where there is no X server, the key is asked of the desktop's shortcuts portal (a
+// stand-in for KDE's on a bus of the test's own): the key wished for is asked, the
+// desktop's answer shown, a press of our session's shortcut reads; a changed key
+// closes the old session, whose presses no longer count; a refusal is told.
+TEST(GlobalShortcutTest, ThePortalGivesTheKeyAndTellsOfPresses)
+{
+    QProcess bus;
+    bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+    ASSERT_TRUE(bus.waitForReadyRead(5000));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+    EXPECT_FALSE(GlobalShortcut::Available()) << "no portal yet";
+
+    QProcess portal;
+    portal.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(PARLEWIND_TEST_SUPPORT "/fake_portal.py")});
+    ASSERT_TRUE(portal.waitForReadyRead(10000)) << portal.readAllStandardError().toStdString();
+    ASSERT_EQ(portal.readLine().trimmed(), "ready");
+    QByteArrayList heard;
+    const auto hear = [&](const std::function<bool()> &until) {
+        return QTest::qWaitFor(
+            [&] {
+                while (portal.canReadLine())
+                    heard << portal.readLine().trimmed();
+                return until();
+            },
+            5000);
+    };
+    const auto closed = [&](int sessions) {
+        return hear([&] { return std::count_if(heard.begin(), heard.end(), [](const QByteArray &l) { return l.startsWith("close "); }) == sessions; });
+    };
+    ASSERT_TRUE(GlobalShortcut::Available());
+    GlobalShortcut shortcut;
+    QSignalSpy pressed(&shortcut, &GlobalShortcut::Activated);
+    QSignalSpy answered(&shortcut, &GlobalShortcut::Answered);
+    const auto press = [&](const char *order) {
+        const int before = int(pressed.size());
+        portal.write(order);
+        return QTest::qWaitFor([&] { return pressed.size() > before; }, 1000);
+    };
+
+    ASSERT_TRUE(shortcut.Set(QKeySequence(QStringLiteral("Ctrl+Alt+Shift+S"))));
+    EXPECT_TRUE(hear([&] { return heard.contains("bind CTRL+ALT+SHIFT+s"); }));
+    ASSERT_TRUE(answered.wait(5000));
+    EXPECT_TRUE(answered.last().at(0).toString().contains(QStringLiteral("holds this shortcut as CTRL+ALT+SHIFT+s")));
+    EXPECT_TRUE(press("press\n"));
+
+    // Another key: a new session; the old one's shortcut is gone.
+    ASSERT_TRUE(shortcut.Set(QKeySequence(QStringLiteral("Ctrl+Alt+F5"))));
+    EXPECT_TRUE(hear([&] { return heard.contains("bind CTRL+ALT+F5"); }));
+    EXPECT_TRUE(closed(1));
+    ASSERT_TRUE(answered.wait(5000));
+    EXPECT_FALSE(press("press-old\n"));
+    EXPECT_TRUE(press("press\n"));
+
+    // Turned down in the desktop's dialog: said, and nothing is pressed.
+    portal.write("refuse\n");
+    ASSERT_TRUE(shortcut.Set(QKeySequence(QStringLiteral("Ctrl+Alt+F6"))));
+    ASSERT_TRUE(answered.wait(5000));
+    EXPECT_EQ(answered.last().at(0).toString(), QStringLiteral("The shortcut was not confirmed in the desktop's dialog."));
+    EXPECT_FALSE(press("press\n"));
+    EXPECT_TRUE(closed(3)) << "the refused session is closed too";
+
+    // None: given back.
+    ASSERT_TRUE(shortcut.Set(QKeySequence(QStringLiteral("Ctrl+Alt+F7"))));
+    ASSERT_TRUE(answered.wait(5000));
+    ASSERT_TRUE(shortcut.Set(QKeySequence()));
+    EXPECT_FALSE(press("press\n"));
+    EXPECT_TRUE(closed(4));
+
+    portal.closeWriteChannel();
+    portal.waitForFinished(5000);
+    bus.kill();
+    bus.waitForFinished();
 }
 
 } // namespace

@@ -22,6 +22,7 @@ TDesktopCommands::TDesktopCommands(TForm1 &form, QObject *parent)
     : QObject(parent), m_Form(form), m_Shortcut(new GlobalShortcut(this))
 {
     connect(m_Shortcut, &GlobalShortcut::Activated, this, [this] { ReadSelection(); });
+    connect(m_Shortcut, &GlobalShortcut::Answered, this, &TDesktopCommands::ShortcutNote);
 }
 
 QString TDesktopCommands::SetReadSelectionKey(const QKeySequence &key)

@@ -41,6 +41,10 @@ public:
     // a shortcut), or nothing.
     QString SetReadSelectionKey(const QKeySequence &key);
 
+signals:
+    // What the user should know of the shortcut, learnt later (the desktop's answer).
+    void ShortcutNote(const QString &note);
+
 private:
     TForm1 &m_Form;
     GlobalShortcut *m_Shortcut = nullptr;

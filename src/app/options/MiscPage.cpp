@@ -93,10 +93,15 @@ void TMiscPage::ApplyReadSelectionKey()
                                  ? QKeySequence()
                                  : QKeySequence::fromString(m_Prefs.ReadSelectionKey, QKeySequence::PortableText);
     ReadSelectionKeyEdit->setKeySequence(key);
-    ShortcutNote->setText(SetReadSelectionKey ? SetReadSelectionKey(key) : QString());
+    ShowShortcutNote(SetReadSelectionKey ? SetReadSelectionKey(key) : QString());
+}
+
+void TMiscPage::ShowShortcutNote(const QString &note)
+{
+    ShortcutNote->setText(note);
     // Only what there is to tell is shown (and read by a screen reader).
-    ShortcutNote->setAccessibleName(ShortcutNote->text());
-    ShortcutNote->setVisible(!ShortcutNote->text().isEmpty());
+    ShortcutNote->setAccessibleName(note);
+    ShortcutNote->setVisible(!note.isEmpty());
 }
 
 void TMiscPage::Load()

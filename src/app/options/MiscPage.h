@@ -40,6 +40,8 @@ public:
     std::function<QString(const QKeySequence &)> SetReadSelectionKey;
     // Takes the stored shortcut and shows what became of it.
     void ApplyReadSelectionKey();
+    // What to tell of the shortcut (a desktop's later answer); nothing hides the note.
+    void ShowShortcutNote(const QString &note);
 
     // Shows the stored values.
     void Load();

@@ -7,10 +7,12 @@
 
 #include <vector>
 
+class TPortalShortcut;
+
 // A key that works in every program: taken from the X server (X11, and XWayland
-// for the programs it runs). Where the desktop lets no program take one (a Wayland
-// session), Available() is false and the desktop's own keyboard settings are the
-// way.
+// for the programs it runs), else asked of the desktop's shortcuts portal (KDE on
+// Wayland). Where the desktop lets no program have one (GNOME on Wayland),
+// Available() is false and the desktop's own keyboard settings are the way.
 class GlobalShortcut : public QObject, public QAbstractNativeEventFilter
 {
     Q_OBJECT
@@ -21,7 +23,8 @@ public:
     static bool Available();
     // Takes the key (one key with its modifiers); an empty sequence gives it back.
     // False with the reason, in the user's words, when it cannot be had: another
-    // program holds it, or it is no key the keyboard has.
+    // program holds it, or it is no key the keyboard has. Through the portal the
+    // desktop's answer comes later, as Answered.
     bool Set(const QKeySequence &key, QString *error = nullptr);
     QKeySequence Key() const { return m_Key; }
 
@@ -29,6 +32,8 @@ public:
 
 signals:
     void Activated();
+    // The desktop's answer to a key asked of its portal, in the user's words.
+    void Answered(const QString &note);
 
 private:
     void Release();
@@ -37,4 +42,5 @@ private:
     unsigned m_KeyCode = 0;
     unsigned m_Modifiers = 0;
     bool m_Grabbed = false;
+    TPortalShortcut *m_Portal = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "platform/shell/GlobalShortcut.h"
+#include "platform/shell/GlobalShortcutPortal.h"
 
 #include <QGuiApplication>
 
@@ -77,10 +78,21 @@ const unsigned lockVariants[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2, XCB_MOD_M
 
 } // namespace
 
+QString GlobalShortcutKeys::SymbolName(int key)
+{
+    const KeySym symbol = Symbol(key);
+    return symbol == NoSymbol ? QString() : QString::fromLatin1(XKeysymToString(symbol));
+}
+
 GlobalShortcut::GlobalShortcut(QObject *parent) : QObject(parent)
 {
-    if (Available())
+    if (Connection()) {
         qGuiApp->installNativeEventFilter(this);
+    } else if (TPortalShortcut::Offered()) {
+        m_Portal = new TPortalShortcut(this);
+        connect(m_Portal, &TPortalShortcut::Activated, this, &GlobalShortcut::Activated);
+        connect(m_Portal, &TPortalShortcut::Answered, this, &GlobalShortcut::Answered);
+    }
 }
 
 GlobalShortcut::~GlobalShortcut()
@@ -90,7 +102,7 @@ GlobalShortcut::~GlobalShortcut()
         qGuiApp->removeNativeEventFilter(this);
 }
 
-bool GlobalShortcut::Available() { return Connection() != nullptr; }
+bool GlobalShortcut::Available() { return Connection() != nullptr || TPortalShortcut::Offered(); }
 
 void GlobalShortcut::Release()
 {
@@ -112,6 +124,11 @@ bool GlobalShortcut::Set(const QKeySequence &key, QString *error)
         return false;
     };
     Release();
+    if (m_Portal) {
+        m_Key = key;
+        m_Portal->Bind(key);
+        return true;
+    }
     if (key.isEmpty())
         return true;
     xcb_connection_t *c = Connection();
