@@ -11,15 +11,23 @@
 
 namespace {
 
+// The X server's side of the application: none without a graphical application
+// (the command line) or on another platform.
+QNativeInterface::QX11Application *X11()
+{
+    auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    return gui ? gui->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+}
+
 xcb_connection_t *Connection()
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    QNativeInterface::QX11Application *x11 = X11();
     return x11 ? x11->connection() : nullptr;
 }
 
 Display *XDisplay()
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    QNativeInterface::QX11Application *x11 = X11();
     return x11 ? x11->display() : nullptr;
 }
 
@@ -87,7 +95,7 @@ QString GlobalShortcutKeys::SymbolName(int key)
 GlobalShortcut::GlobalShortcut(QObject *parent) : QObject(parent)
 {
     if (Connection()) {
-        qGuiApp->installNativeEventFilter(this);
+        QCoreApplication::instance()->installNativeEventFilter(this);
     } else if (TPortalShortcut::Offered()) {
         m_Portal = new TPortalShortcut(this);
         connect(m_Portal, &TPortalShortcut::Activated, this, &GlobalShortcut::Activated);
@@ -98,8 +106,8 @@ GlobalShortcut::GlobalShortcut(QObject *parent) : QObject(parent)
 GlobalShortcut::~GlobalShortcut()
 {
     Release();
-    if (qGuiApp)
-        qGuiApp->removeNativeEventFilter(this);
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
 bool GlobalShortcut::Available() { return Connection() != nullptr || TPortalShortcut::Offered(); }
