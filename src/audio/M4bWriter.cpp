@@ -1,170 +1,200 @@
 #include "audio/M4bWriter.h"
 
-#include "platform/shell/ProgramPaths.h"
-
-#include <QBuffer>
-#include <QImageReader>
-
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
 #include <libavutil/error.h>
 #include <libavutil/log.h>
-#include <libavutil/mem.h>
 }
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-constexpr int ioBufferSize = 64 * 1024;
+// Packets a chunk: the index has an entry a chunk besides one a packet.
+constexpr size_t chunkPackets = 64;
+constexpr quint32 movieScale = 1000; // the movie's times are in milliseconds
 
-void Set(AVDictionary **dictionary, const char *key, const QString &value)
+void Be(QByteArray &bytes, quint64 value, int size)
 {
-    if (!value.isEmpty())
-        av_dict_set(dictionary, key, value.toUtf8().constData(), 0);
+    for (int k = size - 1; k >= 0; --k)
+        bytes.append(char((value >> (8 * k)) & 0xff));
+}
+
+QByteArray Be32(quint32 value)
+{
+    QByteArray bytes;
+    Be(bytes, value, 4);
+    return bytes;
+}
+
+QByteArray Box(const char *type, const QByteArray &body)
+{
+    QByteArray box = Be32(quint32(8 + body.size()));
+    box.append(type, 4);
+    return box + body;
+}
+
+// A box's head for contents of `size` bytes written after it.
+QByteArray Header(const char *type, qint64 size)
+{
+    QByteArray head = Be32(quint32(8 + size));
+    head.append(type, 4);
+    return head;
+}
+
+QByteArray FullBox(const char *type, quint32 versionAndFlags, const QByteArray &body)
+{
+    return Box(type, Be32(versionAndFlags) + body);
+}
+
+// An MPEG-4 descriptor, its length in the four-byte form players all read.
+QByteArray Descriptor(int tag, const QByteArray &body)
+{
+    QByteArray d(1, char(tag));
+    for (int shift = 21; shift > 0; shift -= 7)
+        d.append(char(0x80 | ((body.size() >> shift) & 0x7f)));
+    d.append(char(body.size() & 0x7f));
+    return d + body;
+}
+
+QByteArray Matrix()
+{
+    QByteArray m;
+    for (const quint32 v : {0x00010000u, 0u, 0u, 0u, 0x00010000u, 0u, 0u, 0u, 0x40000000u})
+        Be(m, v, 4);
+    return m;
+}
+
+QByteArray TrackHeader(quint32 flags, quint32 id, quint32 duration, quint16 group, quint16 volume)
+{
+    QByteArray b = Be32(0) + Be32(0) + Be32(id) + Be32(0) + Be32(duration) + QByteArray(8, '\0');
+    Be(b, 0, 2); // layer
+    Be(b, group, 2);
+    Be(b, volume, 2);
+    Be(b, 0, 2);
+    return FullBox("tkhd", flags, b + Matrix() + Be32(0) + Be32(0));
+}
+
+QByteArray MediaHeader(quint32 scale, quint64 duration)
+{
+    const bool wide = duration > 0xffffffffu;
+    QByteArray b;
+    Be(b, 0, wide ? 8 : 4);
+    Be(b, 0, wide ? 8 : 4);
+    Be(b, scale, 4);
+    Be(b, duration, wide ? 8 : 4);
+    Be(b, 0x55c4, 2); // "und"
+    Be(b, 0, 2);
+    return FullBox("mdhd", wide ? 0x01000000u : 0u, b);
+}
+
+QByteArray Handler(const char *type, const char *name)
+{
+    return FullBox("hdlr", 0,
+                   Be32(0) + QByteArray(type, 4) + QByteArray(12, '\0') + QByteArray(name) + '\0');
+}
+
+QByteArray EditList(quint32 duration, quint32 mediaTime)
+{
+    return Box("edts",
+               FullBox("elst", 0, Be32(1) + Be32(duration) + Be32(mediaTime) + Be32(0x00010000)));
+}
+
+QByteArray DataReferences()
+{
+    return Box("dinf", FullBox("dref", 0, Be32(1) + FullBox("url ", 1, {})));
+}
+
+// Runs of (count, delta) as the time-to-sample table.
+QByteArray TimeToSample(const std::vector<std::pair<uint32_t, uint32_t>> &runs)
+{
+    QByteArray b = Be32(quint32(runs.size()));
+    for (const auto &[count, delta] : runs)
+        b += Be32(count) + Be32(delta);
+    return FullBox("stts", 0, b);
+}
+
+QByteArray ChunkOffsets(const std::vector<qint64> &offsets)
+{
+    const bool wide = !offsets.empty() && offsets.back() > 0xffffffffLL;
+    QByteArray b = Be32(quint32(offsets.size()));
+    for (const qint64 at : offsets)
+        Be(b, quint64(at), wide ? 8 : 4);
+    return FullBox(wide ? "co64" : "stco", 0, b);
+}
+
+QByteArray Item(const char *key, quint32 type, const QByteArray &value)
+{
+    return Box(key, Box("data", Be32(type) + Be32(0) + value));
+}
+
+// The chapter titles as a text track reads them: length, UTF-8, the encoding said.
+QByteArray ChapterSample(const QString &title)
+{
+    const QByteArray text = title.toUtf8().left(0xffff);
+    QByteArray sample;
+    Be(sample, quint64(text.size()), 2);
+    return sample + text + Box("encd", Be32(0x00000100));
+}
+
+// UTF-8 cut to at most `size` bytes without splitting a character.
+QByteArray CutUtf8(const QString &text, int size)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() <= size)
+        return bytes;
+    int end = size;
+    while (end > 0 && (quint8(bytes[end]) & 0xc0) == 0x80)
+        --end;
+    return bytes.left(end);
 }
 
 } // namespace
 
-TM4bWriter::TM4bWriter(const QString &fileName, const TAudioTags &tags) : TAudioWriter(fileName, tags) {}
+TM4bWriter::TM4bWriter(const QString &fileName, const TAudioTags &tags)
+    : TAudioWriter(fileName, tags)
+{
+}
 
 TM4bWriter::~TM4bWriter()
 {
     av_frame_free(&m_Frame);
     av_packet_free(&m_Packet);
     avcodec_free_context(&m_Codec);
-    if (m_Io) {
-        av_freep(&m_Io->buffer);
-        avio_context_free(&m_Io);
-    }
-    if (m_Format)
-        m_Format->pb = nullptr;
-    avformat_free_context(m_Format);
 }
 
 bool TM4bWriter::LibraryFailed(const char *what, int error)
 {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(error, text, sizeof text);
-    // A write that failed has said why already.
-    if (!Failure().isEmpty() && error == AVERROR(EIO))
-        return false;
-    return Fail(QStringLiteral("The audiobook could not be made (%1: %2)\r\r").arg(QLatin1String(what), QString::fromUtf8(text)) +
+    return Fail(QStringLiteral("The audiobook could not be made (%1: %2)\r\r")
+                    .arg(QLatin1String(what), QString::fromUtf8(text)) +
                 FileName());
-}
-
-int TM4bWriter::WriteOut(void *opaque, uint8_t *data, int size)
-{
-    auto *self = static_cast<TM4bWriter *>(opaque);
-    return self->Put(reinterpret_cast<const char *>(data), size) ? size : AVERROR(EIO);
-}
-
-int64_t TM4bWriter::SeekOut(void *opaque, int64_t offset, int whence)
-{
-    QSaveFile &file = static_cast<TM4bWriter *>(opaque)->File();
-    switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE:
-        return file.size();
-    case SEEK_SET:
-        break;
-    case SEEK_CUR:
-        offset += file.pos();
-        break;
-    case SEEK_END:
-        offset += file.size();
-        break;
-    default:
-        return AVERROR(EINVAL);
-    }
-    return file.seek(offset) ? offset : AVERROR(EIO);
 }
 
 bool TM4bWriter::Begin()
 {
     // Its complaints are ours to tell, in the user's words.
     av_log_set_level(AV_LOG_QUIET);
-    int error = avformat_alloc_output_context2(&m_Format, nullptr, "ipod", nullptr);
-    if (error < 0)
-        return LibraryFailed("the container", error);
     const AVCodec *aac = avcodec_find_encoder(AV_CODEC_ID_AAC);
-    m_Stream = avformat_new_stream(m_Format, nullptr);
     m_Codec = aac ? avcodec_alloc_context3(aac) : nullptr;
-    if (!m_Stream || !m_Codec)
+    if (!m_Codec)
         return LibraryFailed("the AAC encoder", AVERROR_ENCODER_NOT_FOUND);
     m_Codec->sample_fmt = AV_SAMPLE_FMT_FLTP;
     m_Codec->sample_rate = m_Rate;
     av_channel_layout_default(&m_Codec->ch_layout, 1);
     m_Codec->bit_rate = BitRate;
     m_Codec->time_base = {1, m_Rate};
-    if (m_Format->oformat->flags & AVFMT_GLOBALHEADER)
-        m_Codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    m_Codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER; // the decoder's setup goes in the index
     // The fast coder: a fraction of the default one's time, and speech hardly tells.
     AVDictionary *options = nullptr;
     av_dict_set(&options, "aac_coder", "fast", 0);
-    error = avcodec_open2(m_Codec, aac, &options);
+    int error = avcodec_open2(m_Codec, aac, &options);
     av_dict_free(&options);
     if (error < 0)
         return LibraryFailed("the AAC encoder", error);
-    avcodec_parameters_from_context(m_Stream->codecpar, m_Codec);
-    m_Stream->time_base = m_Codec->time_base;
-
-    AVDictionary **meta = &m_Format->metadata;
-    Set(meta, "title", m_Tags.Title);
-    Set(meta, "artist", m_Tags.Artist);
-    Set(meta, "album_artist", m_Tags.Artist);
-    Set(meta, "album", m_Tags.Album);
-    Set(meta, "genre", m_Tags.Genre);
-    if (m_Tags.Track > 0)
-        Set(meta, "track", QString::number(m_Tags.Track));
-    Set(meta, "encoder", TAudioTags::Software());
-    av_dict_set(meta, "media_type", "2", 0); // an audiobook
-    AVStream *cover = nullptr;
-    const QString mime = TAudioTags::PictureMime(m_Tags.Cover);
-    if (!mime.isEmpty()) {
-        cover = avformat_new_stream(m_Format, nullptr);
-        if (!cover)
-            return LibraryFailed("the cover", AVERROR(ENOMEM));
-        cover->disposition = AV_DISPOSITION_ATTACHED_PIC;
-        cover->codecpar->codec_type = AVMEDIA_TYPE_VIDEO;
-        cover->codecpar->codec_id = mime == QLatin1String("image/png") ? AV_CODEC_ID_PNG : AV_CODEC_ID_MJPEG;
-        // The container wants its size.
-        QBuffer picture;
-        picture.setData(m_Tags.Cover);
-        const QSize size = QImageReader(&picture).size();
-        cover->codecpar->width = std::max(1, size.width());
-        cover->codecpar->height = std::max(1, size.height());
-        cover->time_base = {1, 90000};
-    }
-
-    auto *buffer = static_cast<unsigned char *>(av_malloc(ioBufferSize));
-    m_Io = buffer ? avio_alloc_context(buffer, ioBufferSize, 1, this, nullptr, WriteOut, SeekOut) : nullptr;
-    if (!m_Io) {
-        av_free(buffer);
-        return LibraryFailed("the output", AVERROR(ENOMEM));
-    }
-    m_Format->pb = m_Io;
-    m_Format->flags |= AVFMT_FLAG_CUSTOM_IO;
-    error = avformat_write_header(m_Format, nullptr);
-    if (error < 0)
-        return LibraryFailed("the header", error);
-    m_HeaderWritten = true;
-    if (cover) {
-        AVPacket *picture = av_packet_alloc();
-        if (!picture || av_new_packet(picture, int(m_Tags.Cover.size())) < 0) {
-            av_packet_free(&picture);
-            return LibraryFailed("the cover", AVERROR(ENOMEM));
-        }
-        std::copy(m_Tags.Cover.begin(), m_Tags.Cover.end(), picture->data);
-        picture->stream_index = cover->index;
-        picture->flags |= AV_PKT_FLAG_KEY;
-        error = av_interleaved_write_frame(m_Format, picture);
-        av_packet_free(&picture);
-        if (error < 0)
-            return LibraryFailed("the cover", error);
-    }
-
     m_Frame = av_frame_alloc();
     m_Packet = av_packet_alloc();
     if (!m_Frame || !m_Packet)
@@ -176,7 +206,16 @@ bool TM4bWriter::Begin()
     error = av_frame_get_buffer(m_Frame, 0);
     if (error < 0)
         return LibraryFailed("the encoder", error);
-    return true;
+
+    // The file's kind, then room to make the sound's box 64-bit should it need it.
+    const QByteArray head =
+        Box("ftyp", QByteArray("M4B ") + Be32(0x200) + QByteArray("M4B M4A mp42isom")) +
+        Box("free", {});
+    if (!Put(head.constData(), head.size()))
+        return false;
+    m_MediaAt = File().pos();
+    const QByteArray media = Box("mdat", {});
+    return Put(media.constData(), media.size());
 }
 
 bool TM4bWriter::Encode(AVFrame *frame)
@@ -190,11 +229,21 @@ bool TM4bWriter::Encode(AVFrame *frame)
             return true;
         if (error < 0)
             return LibraryFailed("the AAC encoder", error);
-        av_packet_rescale_ts(m_Packet, m_Codec->time_base, m_Stream->time_base);
-        m_Packet->stream_index = m_Stream->index;
-        error = av_interleaved_write_frame(m_Format, m_Packet);
-        if (error < 0)
-            return LibraryFailed("the output", error);
+        if (m_Packet->size > 0xffff)
+            return LibraryFailed("the AAC encoder", AVERROR_BUG);
+        if (m_Sizes.size() % chunkPackets == 0)
+            m_Chunks.push_back(File().pos());
+        const bool written = Put(reinterpret_cast<const char *>(m_Packet->data), m_Packet->size);
+        m_Sizes.push_back(uint16_t(m_Packet->size));
+        const auto duration =
+            uint32_t(m_Packet->duration > 0 ? m_Packet->duration : m_Codec->frame_size);
+        if (m_Durations.empty() || m_Durations.back().second != duration)
+            m_Durations.push_back({0, duration});
+        ++m_Durations.back().first;
+        m_MediaSamples += duration;
+        av_packet_unref(m_Packet);
+        if (!written)
+            return false;
     }
 }
 
@@ -224,6 +273,173 @@ bool TM4bWriter::Write(const int16_t *samples, qint64 count)
     return true;
 }
 
+std::pair<QByteArray, QByteArray> TM4bWriter::AudioTrack(qint64 movieDuration,
+                                                         bool chapterTrack) const
+{
+    // The decoder's buffer and bit rates, over a second's packets at a time.
+    const size_t second =
+        size_t(std::max(1, (m_Rate + m_Codec->frame_size - 1) / m_Codec->frame_size));
+    quint64 total = 0, window = 0, peak = 0;
+    quint32 largest = 0;
+    for (size_t k = 0; k < m_Sizes.size(); ++k) {
+        total += m_Sizes[k];
+        window += m_Sizes[k];
+        if (k >= second)
+            window -= m_Sizes[k - second];
+        peak = std::max(peak, window);
+        largest = std::max<quint32>(largest, m_Sizes[k]);
+    }
+    const double seconds = std::max(1.0, double(m_MediaSamples)) / m_Rate;
+    const auto average = quint32(std::llround(double(total) * 8 / seconds));
+    QByteArray config(1, char(0x40)); // MPEG-4 audio
+    config.append(char(0x15));        // an audio stream
+    Be(config, largest, 3);
+    config += Be32(std::max(average, quint32(peak * 8))) + Be32(average);
+    config += Descriptor(
+        5, QByteArray(reinterpret_cast<const char *>(m_Codec->extradata), m_Codec->extradata_size));
+    QByteArray stream;
+    Be(stream, 1, 2); // its id
+    stream.append('\0');
+    stream += Descriptor(4, config) + Descriptor(6, QByteArray(1, char(2)));
+
+    QByteArray entry(6, '\0');
+    Be(entry, 1, 2);              // the data reference
+    entry += QByteArray(8, '\0'); // version, revision, vendor
+    Be(entry, 2,
+       2); // channels and bits as the format fixes them; the stream's own are in its setup
+    Be(entry, 16, 2);
+    Be(entry, 0, 4);
+    entry += Be32(quint32(m_Rate) << 16);
+    entry += FullBox("esds", 0, Descriptor(3, stream));
+
+    QByteArray toChunk;
+    const size_t packets = m_Sizes.size();
+    if (packets >= chunkPackets)
+        toChunk += Be32(1) + Be32(chunkPackets) + Be32(1);
+    if (packets % chunkPackets != 0)
+        toChunk += Be32(quint32(m_Chunks.size())) + Be32(quint32(packets % chunkPackets)) + Be32(1);
+    // The packets' sizes (four bytes each) are written from m_Sizes between the two
+    // parts: the boxes around them count them without their being here.
+    const qint64 sizes = 4 * qint64(packets);
+    const QByteArray sizesHead =
+        Header("stsz", 12 + sizes) + Be32(0) + Be32(0) + Be32(quint32(packets));
+    const QByteArray tableHead = FullBox("stsd", 0, Be32(1) + Box("mp4a", entry)) +
+                                 TimeToSample(m_Durations) +
+                                 FullBox("stsc", 0, Be32(quint32(toChunk.size() / 12)) + toChunk);
+    const QByteArray tableTail = ChunkOffsets(m_Chunks);
+    const qint64 table = tableHead.size() + sizesHead.size() + sizes + tableTail.size();
+    const QByteArray infoHead = FullBox("smhd", 0, Be32(0)) + DataReferences();
+    const qint64 info = infoHead.size() + 8 + table;
+    const QByteArray mediaHead =
+        MediaHeader(quint32(m_Rate), quint64(m_MediaSamples)) + Handler("soun", "SoundHandler");
+    const qint64 media = mediaHead.size() + 8 + info;
+    // The encoder's priming is passed over: the sound starts where the speech does.
+    const QByteArray trackHead =
+        TrackHeader(3, 1, quint32(movieDuration), 1, 0x0100) +
+        EditList(quint32(movieDuration), quint32(m_Codec->initial_padding)) +
+        (chapterTrack ? Box("tref", Box("chap", Be32(2))) : QByteArray());
+    return {Header("trak", trackHead.size() + 8 + media) + trackHead + Header("mdia", media) +
+                mediaHead + Header("minf", info) + infoHead + Header("stbl", table) + tableHead +
+                sizesHead,
+            tableTail};
+}
+
+QByteArray TM4bWriter::Tags(const std::vector<TAudioChapter> &chapters) const
+{
+    QByteArray items;
+    const auto text = [&items](const char *key, const QString &value) {
+        if (!value.isEmpty())
+            items += Item(key, 1, value.toUtf8());
+    };
+    text("\xa9nam", m_Tags.Title);
+    text("\xa9"
+         "ART",
+         m_Tags.Artist);
+    text("aART", m_Tags.Artist);
+    text("\xa9"
+         "alb",
+         m_Tags.Album);
+    text("\xa9gen", m_Tags.Genre);
+    text("\xa9too", TAudioTags::Software());
+    if (m_Tags.Track > 0) {
+        QByteArray track;
+        Be(track, 0, 2);
+        Be(track, quint64(std::min(m_Tags.Track, 0xffff)), 2);
+        Be(track, 0, 4);
+        items += Item("trkn", 0, track);
+    }
+    items += Item("stik", 21, QByteArray(1, char(2))); // an audiobook
+    const QString mime = TAudioTags::PictureMime(m_Tags.Cover);
+    if (!mime.isEmpty())
+        items += Item("covr", mime == QLatin1String("image/png") ? 14 : 13, m_Tags.Cover);
+    const QByteArray meta =
+        FullBox("meta", 0,
+                FullBox("hdlr", 0, Be32(0) + QByteArray("mdirappl") + QByteArray(9, '\0')) +
+                    Box("ilst", items));
+    // The chapters once more, as players that read no chapter track look for them.
+    QByteArray marks;
+    if (!chapters.empty() && chapters.size() <= 255) {
+        marks = Be32(0) + QByteArray(1, char(chapters.size()));
+        for (const TAudioChapter &chapter : chapters) {
+            Be(marks, quint64(std::llround(std::max(0.0, chapter.Start) * 1e7)), 8); // in 100 ns
+            const QByteArray title = CutUtf8(chapter.Title, 255);
+            marks += char(title.size()) + title;
+        }
+        marks = FullBox("chpl", 0x01000000, marks);
+    }
+    return Box("udta", meta + marks);
+}
+
+std::pair<QByteArray, QByteArray> TM4bWriter::Movie(const std::vector<TAudioChapter> &chapters,
+                                                    qint64 chaptersAt) const
+{
+    const auto duration = qint64(std::llround(double(m_Samples) * movieScale / m_Rate));
+    const bool chapterTrack = !chapters.empty();
+    QByteArray movie =
+        FullBox("mvhd", 0,
+                Be32(0) + Be32(0) + Be32(movieScale) + Be32(quint32(duration)) + Be32(0x00010000) +
+                    QByteArray("\x01\x00", 2) + QByteArray(10, '\0') + Matrix() +
+                    QByteArray(24, '\0') + Be32(chapterTrack ? 3 : 2));
+    auto [head, tail] = AudioTrack(duration, chapterTrack);
+    movie += head;
+    if (chapterTrack) {
+        // A text track of the titles, each shown from its chapter's start (the first
+        // from the beginning) to the next.
+        std::vector<std::pair<uint32_t, uint32_t>> times;
+        QByteArray sizes = Be32(0) + Be32(quint32(chapters.size()));
+        for (size_t k = 0; k < chapters.size(); ++k) {
+            const auto at = [&](size_t i) {
+                return i == 0 ? 0
+                              : std::clamp<qint64>(std::llround(chapters[i].Start * movieScale), 0,
+                                                   duration);
+            };
+            const qint64 end = k + 1 < chapters.size() ? at(k + 1) : duration;
+            times.push_back({1, uint32_t(std::max<qint64>(0, end - at(k)))});
+            sizes += Be32(quint32(ChapterSample(chapters[k].Title).size()));
+        }
+        static const QByteArray textHeader =
+            QByteArray::fromHex("00000018676d696e000000000040800080008000000000000000002c7465787400"
+                                "0100000000000000000000000000000001000000"
+                                "000000000000000000000040000000");
+        static const QByteArray textEntry =
+            QByteArray::fromHex("000000000000000100000001000000000000000000000000000000000000000100"
+                                "00000000000000000d667461620001000100");
+        const QByteArray table =
+            Box("stbl", FullBox("stsd", 0, Be32(1) + Box("text", textEntry)) + TimeToSample(times) +
+                            FullBox("stsc", 0,
+                                    Be32(1) + Be32(1) + Be32(quint32(chapters.size())) + Be32(1)) +
+                            FullBox("stsz", 0, sizes) + ChunkOffsets({chaptersAt}));
+        tail += Box(
+            "trak",
+            TrackHeader(2, 2, quint32(duration), 0, 0) + EditList(quint32(duration), 0) +
+                Box("mdia", MediaHeader(movieScale, quint64(duration)) +
+                                Handler("text", "SubtitleHandler") +
+                                Box("minf", Box("gmhd", textHeader) + DataReferences() + table)));
+    }
+    tail += Tags(chapters);
+    return {Header("moov", movie.size() + 4 * qint64(m_Sizes.size()) + tail.size()) + movie, tail};
+}
+
 bool TM4bWriter::End(const std::vector<TAudioChapter> &chapters)
 {
     if (m_Filled > 0) {
@@ -236,25 +452,34 @@ bool TM4bWriter::End(const std::vector<TAudioChapter> &chapters)
     }
     if (!Encode(nullptr))
         return false;
-    // Chapters may come after the sound: they are written with the index at the end.
-    const double seconds = double(m_Samples) / m_Rate;
-    for (size_t k = 0; k < chapters.size(); ++k) {
-        const auto at = [this](double s) { return int64_t(std::llround(std::max(0.0, s) * m_Rate)); };
-        const double end = k + 1 < chapters.size() ? chapters[k + 1].Start : seconds;
-        auto *chapter = static_cast<AVChapter *>(av_mallocz(sizeof(AVChapter)));
-        if (!chapter || av_dynarray_add_nofree(&m_Format->chapters, reinterpret_cast<int *>(&m_Format->nb_chapters), chapter) < 0) {
-            av_free(chapter);
-            return LibraryFailed("the chapters", AVERROR(ENOMEM));
-        }
-        chapter->id = int64_t(k);
-        chapter->time_base = {1, m_Rate};
-        chapter->start = at(chapters[k].Start);
-        chapter->end = std::max(chapter->start, at(end));
-        Set(&chapter->metadata, "title", chapters[k].Title);
+    // The chapter titles go after the sound, in the same box.
+    const qint64 chaptersAt = File().pos();
+    for (const TAudioChapter &chapter : chapters) {
+        const QByteArray sample = ChapterSample(chapter.Title);
+        if (!Put(sample.constData(), sample.size()))
+            return false;
     }
-    const int error = av_write_trailer(m_Format);
-    if (error < 0)
-        return LibraryFailed("the index", error);
-    avio_flush(m_Io);
-    return m_Io->error < 0 ? LibraryFailed("the output", m_Io->error) : true;
+    const qint64 mediaSize = File().pos() - m_MediaAt;
+    QByteArray mediaHead;
+    if (mediaSize <= 0xffffffffLL) {
+        mediaHead = Be32(quint32(mediaSize)) + QByteArray("mdat");
+    } else {
+        // Over 4 GB: the box takes the free box's room for its 64-bit size.
+        mediaHead = Be32(1) + QByteArray("mdat");
+        Be(mediaHead, quint64(mediaSize + 8), 8);
+    }
+    if (!PutAt(mediaSize <= 0xffffffffLL ? m_MediaAt : m_MediaAt - 8, mediaHead))
+        return false;
+    const auto [head, tail] = Movie(chapters, chaptersAt);
+    if (!Put(head.constData(), head.size()))
+        return false;
+    QByteArray sizes;
+    for (size_t k = 0; k < m_Sizes.size(); k += 16384) {
+        sizes.clear();
+        for (size_t i = k; i < std::min(m_Sizes.size(), k + 16384); ++i)
+            sizes += Be32(m_Sizes[i]);
+        if (!Put(sizes.constData(), sizes.size()))
+            return false;
+    }
+    return Put(tail.constData(), tail.size());
 }

@@ -2,15 +2,22 @@
 
 #include "audio/AudioWriter.h"
 
-struct AVFormatContext;
+#include <QByteArray>
+
+#include <cstdint>
+#include <vector>
+
 struct AVCodecContext;
-struct AVStream;
 struct AVFrame;
 struct AVPacket;
-struct AVIOContext;
 
 // An audiobook file: AAC in MP4 (as book players want it), with chapters, tags and
 // a cover. The speech goes in at its own rate (it has nothing above half of it).
+//
+// The AAC comes from libavcodec; the container is written here, because its index
+// can only go after the sound and a general muxer keeps tens of bytes a packet for
+// it until then. This one keeps two bytes a packet: the memory a book needs hardly
+// depends on its length.
 class TM4bWriter : public TAudioWriter
 {
 public:
@@ -29,15 +36,20 @@ protected:
 private:
     bool Encode(AVFrame *frame);
     bool LibraryFailed(const char *what, int error);
-    static int WriteOut(void *opaque, uint8_t *data, int size);
-    static int64_t SeekOut(void *opaque, int64_t offset, int whence);
+    // The index, but for the packets' sizes, which go between its two parts.
+    std::pair<QByteArray, QByteArray> Movie(const std::vector<TAudioChapter> &chapters,
+                                            qint64 chaptersAt) const;
+    std::pair<QByteArray, QByteArray> AudioTrack(qint64 movieDuration, bool chapterTrack) const;
+    QByteArray Tags(const std::vector<TAudioChapter> &chapters) const;
 
-    AVFormatContext *m_Format = nullptr;
     AVCodecContext *m_Codec = nullptr;
-    AVStream *m_Stream = nullptr;
-    AVIOContext *m_Io = nullptr;
     AVFrame *m_Frame = nullptr;
     AVPacket *m_Packet = nullptr;
     int m_Filled = 0; // samples in m_Frame
-    bool m_HeaderWritten = false;
+
+    qint64 m_MediaAt = 0;          // where the sound's box starts
+    std::vector<uint16_t> m_Sizes; // of each AAC packet (at most 768 bytes for mono)
+    std::vector<std::pair<uint32_t, uint32_t>> m_Durations; // runs of packets: count, samples each
+    std::vector<qint64> m_Chunks; // where each run of chunkPackets packets starts
+    qint64 m_MediaSamples = 0;    // the encoder's priming included
 };
