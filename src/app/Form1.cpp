@@ -12,8 +12,10 @@
 #include "app/options/MiscPage.h"
 #include "app/options/ModeSheets.h"
 #include "app/options/VoiceEditPage.h"
+#include "articles/ArticleBooks.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
+#include "articles/ReadingPlaces.h"
 #include "articles/SavedArticles.h"
 #include "articles/TextFile.h"
 #include "audio/AudioDeviceDlg.h"
@@ -871,8 +873,10 @@ void TForm1::FormShow()
         restore, [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); },
         [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); }, [this](TMemoEntry *e) { ArticleDelete(e); });
     // Where each article's reading stopped last time.
-    if (saved && MemoListBox1)
+    if (saved && MemoListBox1) {
         ApplyPlaces();
+        ApplyBooks();
+    }
     if (!soundCard)
         m_StartNotices << TTTSForm::NoSoundDevice;
     if (saved && MemoListBox1 && (restored.Damaged || MemoListBox1->NonBlankCount() < restored.NonBlankInFile))
@@ -1363,12 +1367,40 @@ bool TForm1::SaveArticles(bool quiet)
     const NestedPass pass(this);
     SaveTimer->stop();
     const bool saved = MemoListBox1->ExportList(ExportFile());
+    if (saved)
+        SaveBooks();
     if (!saved)
         ShowStatus(QStringLiteral("The articles could not be saved: ") + MemoListBox1->ExportError());
     else if (!quiet || m_LastSaveFailed)
         ShowStatus(CountText());
     m_LastSaveFailed = !saved;
     return saved;
+}
+
+QString TForm1::BooksFile() { return ProgramPaths::JoinPath(QFileInfo(ExportFile()).path(), QStringLiteral("PWBooks.txt")); }
+
+void TForm1::SaveBooks()
+{
+    std::vector<std::pair<QByteArray, ArticleBooks::TBook>> articles;
+    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
+        const TMemoEntry *article = MemoListBox1->EntryAt(k);
+        if (article->Book && !article->Hidden)
+            articles.push_back({ReadingPlaces::Key(article->Title(), article->Text()), article->Book});
+    }
+    if (!ArticleBooks::Save(BooksFile(), articles))
+        UtilsClass::Trace(QStringLiteral("The books of the articles could not be saved to ") + BooksFile());
+}
+
+void TForm1::ApplyBooks()
+{
+    const QHash<QByteArray, ArticleBooks::TBook> books = ArticleBooks::Load(BooksFile());
+    if (books.isEmpty())
+        return;
+    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
+        TMemoEntry *article = MemoListBox1->EntryAt(k);
+        if (const ArticleBooks::TBook book = books.value(ReadingPlaces::Key(article->Title(), article->Text())))
+            article->Book = book;
+    }
 }
 
 void TForm1::KeepRestoredFile(const QString &path, int restored, int held, bool damaged)

@@ -270,6 +270,10 @@ public:
     void SavePlaces();
     void ApplyPlaces();
     static QString PlacesFile();
+    static QString BooksFile();
+    // The books the articles came from, kept beside them and given back at the start.
+    void SaveBooks();
+    void ApplyBooks();
     // The last word heard of the article being read aloud (-1 before the first).
     int LastWordHeard() const { return m_LastWord; }
     // Tests shorten the sleep timer's minutes by this much.

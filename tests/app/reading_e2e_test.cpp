@@ -414,8 +414,9 @@ TEST_F(ReadingE2ETest, Mp3FilesMadeWhileTheNextArticleIsReadAreTheStepsOwn)
 }
 
 // An e-book opened in multi-article mode and read to multiple MP3 files: one file a
-// chapter, named and tagged after it; read to a single M4B: one audiobook named after
-// the book, a chapter an article, its author and cover, the text timed beside it.
+// chapter, named and tagged after it; read to a single M4B after a restart: one
+// audiobook named after the book, a chapter an article, its author and cover, the
+// text timed beside it.
 TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
 {
     const QString book = home.Root() + QStringLiteral("/book.epub");
@@ -439,6 +440,13 @@ TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
     EXPECT_GT(MediaFiles::Seconds(out + QStringLiteral("/Chapter Two.mp3")), 1.0);
     EXPECT_EQ(tags.value(QStringLiteral("tag:artist")), QStringLiteral("Ann Author"));
 
+    // The next day: the book's title, author and cover are still the articles'.
+    form().SaveArticles();
+    app.reset();
+    app = std::make_unique<FormWithVoices>();
+    form().show();
+    ASSERT_EQ(form().MemoListBox1->Count(), 2);
+    form().Prefs->OUT_Directory = out;
     form().Prefs->OUT_FileDest = rtSingleFile;
     form().Prefs->OUT_FileFormat = 2;
     form().Prefs->OUT_Subtitles = 1;
@@ -452,6 +460,7 @@ TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
     EXPECT_NEAR(chapters[1].Start, MediaFiles::Seconds(out + QStringLiteral("/Chapter One.mp3")), 0.1);
     const auto bookTags = MediaFiles::Probe(audiobook);
     EXPECT_EQ(bookTags.value(QStringLiteral("tag:album")), QStringLiteral("The Clock Book"));
+    EXPECT_EQ(bookTags.value(QStringLiteral("tag:artist")), QStringLiteral("Ann Author"));
     EXPECT_EQ(bookTags.value(QStringLiteral("disposition:attached_pic")), QStringLiteral("1"));
     EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(out + QStringLiteral("/The Clock Book.srt")))
                     .contains(QStringLiteral("The clocks were striking thirteen.")));

@@ -1,4 +1,6 @@
+#include "articles/ArticleBooks.h"
 #include "articles/MemoListBox.h"
+#include "articles/ReadingPlaces.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 #include "support/Printers.h"
@@ -191,6 +193,45 @@ TEST_F(SavedArticlesTest, AFailedSaveLeavesThePreviousFileWhole)
     list.Exporting = false;
     EXPECT_TRUE(list.ExportList(path));
     EXPECT_GT(TempHome::ReadFile(path).size(), 200 * 5000);
+}
+
+// The books beside the list: the chapters of one book share it again, its cover comes
+// back, a cover no article needs any more goes, and a list naming a file elsewhere
+// reads nothing from there.
+TEST(ArticleBooksTest, BooksComeBackWithTheirArticlesAndCoversAreTidied)
+{
+    TempHome home;
+    const QString file = home.Root() + QStringLiteral("/PWBooks.txt");
+    const auto book = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("Tab\tand 100%"), QStringLiteral("Ann Author"), QByteArray("\xff\xd8\xff picture", 12)});
+    const auto plain = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("Plain"), QString(), {}});
+    const QByteArray one = ReadingPlaces::Key(QStringLiteral("One"), QStringLiteral("first")),
+                     two = ReadingPlaces::Key(QStringLiteral("Two"), QStringLiteral("second")),
+                     three = ReadingPlaces::Key(QStringLiteral("Three"), QStringLiteral("third"));
+    ASSERT_TRUE(ArticleBooks::Save(file, {{one, book}, {two, book}, {three, plain}, {ReadingPlaces::Key({}, {}), nullptr}}));
+    auto loaded = ArticleBooks::Load(file);
+    ASSERT_EQ(loaded.size(), 3);
+    EXPECT_EQ(loaded.value(one), loaded.value(two)) << "one book, shared";
+    EXPECT_EQ(loaded.value(one)->Title, book->Title);
+    EXPECT_EQ(loaded.value(one)->Author, QStringLiteral("Ann Author"));
+    EXPECT_EQ(loaded.value(one)->Cover, book->Cover);
+    EXPECT_TRUE(loaded.value(three)->Cover.isEmpty());
+    EXPECT_EQ(QDir(home.Root()).entryList({QStringLiteral("PWBooks-cover-*")}).size(), 1);
+
+    // The book with the cover is gone from the list: so is its cover.
+    ASSERT_TRUE(ArticleBooks::Save(file, {{three, plain}}));
+    EXPECT_TRUE(QDir(home.Root()).entryList({QStringLiteral("PWBooks-cover-*")}).isEmpty());
+    // No book at all: no file.
+    ASSERT_TRUE(ArticleBooks::Save(file, {}));
+    EXPECT_FALSE(QFile::exists(file));
+
+    // A list that names a file elsewhere as a cover, and lines that are no records.
+    TempHome::WriteFile(home.Root() + QStringLiteral("/secret"), "not a cover");
+    TempHome::WriteFile(file, "book\t0\tT\tA\t..%2Fsecret\nbook\t1\tT\tA\tPWBooks-cover-x%2F..%2F..%2Fsecret\narticle\t" + one +
+                                  "\t0\narticle\t" + two + "\t1\narticle\tshort\t0\nrubbish\n");
+    loaded = ArticleBooks::Load(file);
+    ASSERT_EQ(loaded.size(), 2);
+    EXPECT_TRUE(loaded.value(one)->Cover.isEmpty());
+    EXPECT_TRUE(loaded.value(two)->Cover.isEmpty());
 }
 
 } // namespace

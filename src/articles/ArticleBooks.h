@@ -1,0 +1,26 @@
+#pragma once
+
+#include "articles/MemoEntry.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// The books articles were opened from (title, author, cover), kept beside the saved
+// articles (not in them, so that their file stays as it is): a book read to an
+// audiobook after a restart is still tagged with its author and cover. Articles are
+// known as their reading places are, by title and text; the covers are files of
+// their own beside the list, named after their contents.
+namespace ArticleBooks {
+
+using TBook = std::shared_ptr<const TArticleBook>;
+
+// Article key (ReadingPlaces::Key) to its book; the articles of one book share it.
+QHash<QByteArray, TBook> Load(const QString &file);
+// Keeps the books of these articles, and no cover of a book no longer kept.
+bool Save(const QString &file, const std::vector<std::pair<QByteArray, TBook>> &articles);
+
+} // namespace ArticleBooks
