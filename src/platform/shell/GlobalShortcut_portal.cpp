@@ -45,7 +45,8 @@ Q_DECLARE_METATYPE(TShortcutEntry)
 
 namespace {
 
-// The key as the shortcuts specification writes it: "CTRL+ALT+SHIFT+s".
+// The key as desktops write triggers for the portal: modifiers, then the X key
+// symbol's name, joined by "+" ("CTRL+ALT+SHIFT+s").
 QString Trigger(const QKeySequence &key)
 {
     if (key.count() != 1)
