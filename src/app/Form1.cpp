@@ -1387,7 +1387,13 @@ void TForm1::SaveBooks()
         if (article->Book && !article->Hidden)
             articles.push_back({ReadingPlaces::Key(article->Title(), article->Text()), article->Book});
     }
-    if (!ArticleBooks::Save(BooksFile(), articles))
+    // Most saves are of edits to other articles: the books' file (and their covers'
+    // sums) are written again only when what it holds changes.
+    if (m_SavedBooks == articles)
+        return;
+    if (ArticleBooks::Save(BooksFile(), articles))
+        m_SavedBooks = std::move(articles);
+    else
         UtilsClass::Trace(QStringLiteral("The books of the articles could not be saved to ") + BooksFile());
 }
 

@@ -14,6 +14,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -34,6 +37,7 @@ class QToolBar;
 class QToolButton;
 class TGauge;
 class TMemoEntry;
+struct TArticleBook;
 class TMemoListBox;
 class TPreferences;
 class TTTSForm;
@@ -432,6 +436,8 @@ private:
     bool m_ExitPending = false;
     bool m_ExitBySignal = false;
     bool m_LastSaveFailed = false;
+    // The articles' books as last written this run (none yet: written at the first save).
+    std::optional<std::vector<std::pair<QByteArray, std::shared_ptr<const TArticleBook>>>> m_SavedBooks;
     // What the user should hear about the start: a damaged settings file, a
     // saved list that could not be restored whole.
     QStringList m_StartNotices;

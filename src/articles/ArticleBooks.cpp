@@ -1,10 +1,11 @@
 #include "articles/ArticleBooks.h"
 
+#include "articles/ReadingPlaces.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace ArticleBooks {
@@ -28,11 +29,6 @@ QString Unfield(const QByteArray &field)
     return QUrl::fromPercentEncoding(field);
 }
 
-bool Write(const QString &file, const QByteArray &bytes)
-{
-    QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
-}
 
 } // namespace
 
@@ -86,7 +82,7 @@ bool Save(const QString &file, const std::vector<std::pair<QByteArray, TBook>> &
                     QCryptographicHash::hash(book->Cover, QCryptographicHash::Sha1).toHex();
                 cover = CoverPrefix(file) + QString::fromLatin1(sum);
                 if (!QFile::exists(dir.filePath(cover)))
-                    saved = Write(dir.filePath(cover), book->Cover) && saved;
+                    saved = ReadingPlaces::SaveBeside(dir.filePath(cover), book->Cover) && saved;
                 covers << cover;
             }
             books += "book\t" + QByteArray::number(*number) + '\t' + Field(book->Title) + '\t' +
@@ -94,10 +90,7 @@ bool Save(const QString &file, const std::vector<std::pair<QByteArray, TBook>> &
         }
         lines += "article\t" + key + '\t' + QByteArray::number(*number) + '\n';
     }
-    if (numbers.isEmpty())
-        saved = (!QFile::exists(file) || QFile::remove(file)) && saved;
-    else
-        saved = Write(file, books + lines) && saved;
+    saved = ReadingPlaces::SaveBeside(file, books + lines) && saved;
     // Covers of books no longer in the list go.
     for (const QString &old : dir.entryList({CoverPrefix(file) + QLatin1Char('*')}, QDir::Files))
         if (!covers.contains(old))

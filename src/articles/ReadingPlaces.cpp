@@ -34,11 +34,16 @@ QHash<QByteArray, int> Load(const QString &file)
 
 bool Save(const QString &file, const QHash<QByteArray, int> &places)
 {
-    if (places.isEmpty())
-        return !QFile::exists(file) || QFile::remove(file);
     QByteArray text;
     for (auto it = places.begin(); it != places.end(); ++it)
         text += it.key() + '\t' + QByteArray::number(it.value()) + '\n';
+    return SaveBeside(file, text);
+}
+
+bool SaveBeside(const QString &file, const QByteArray &text)
+{
+    if (text.isEmpty())
+        return !QFile::exists(file) || QFile::remove(file);
     QSaveFile out(file);
     return out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.commit();
 }

@@ -390,8 +390,8 @@ QByteArray TM4bWriter::Tags(const std::vector<TAudioChapter> &chapters) const
     return Box("udta", meta + marks);
 }
 
-std::pair<QByteArray, QByteArray> TM4bWriter::Movie(const std::vector<TAudioChapter> &chapters,
-                                                    qint64 chaptersAt) const
+std::pair<QByteArray, QByteArray> TM4bWriter::Movie(const std::vector<TAudioChapter> &chapters, qint64 chaptersAt,
+                                                    const std::vector<int> &chapterSizes) const
 {
     const auto duration = qint64(std::llround(double(m_Samples) * movieScale / m_Rate));
     const bool chapterTrack = !chapters.empty();
@@ -415,7 +415,7 @@ std::pair<QByteArray, QByteArray> TM4bWriter::Movie(const std::vector<TAudioChap
             };
             const qint64 end = k + 1 < chapters.size() ? at(k + 1) : duration;
             times.push_back({1, uint32_t(std::max<qint64>(0, end - at(k)))});
-            sizes += Be32(quint32(ChapterSample(chapters[k].Title).size()));
+            sizes += Be32(quint32(chapterSizes[k]));
         }
         static const QByteArray textHeader =
             QByteArray::fromHex("00000018676d696e000000000040800080008000000000000000002c7465787400"
@@ -454,10 +454,12 @@ bool TM4bWriter::End(const std::vector<TAudioChapter> &chapters)
         return false;
     // The chapter titles go after the sound, in the same box.
     const qint64 chaptersAt = File().pos();
+    std::vector<int> chapterSizes;
     for (const TAudioChapter &chapter : chapters) {
         const QByteArray sample = ChapterSample(chapter.Title);
         if (!Put(sample.constData(), sample.size()))
             return false;
+        chapterSizes.push_back(int(sample.size()));
     }
     const qint64 mediaSize = File().pos() - m_MediaAt;
     QByteArray mediaHead;
@@ -470,7 +472,7 @@ bool TM4bWriter::End(const std::vector<TAudioChapter> &chapters)
     }
     if (!PutAt(mediaSize <= 0xffffffffLL ? m_MediaAt : m_MediaAt - 8, mediaHead))
         return false;
-    const auto [head, tail] = Movie(chapters, chaptersAt);
+    const auto [head, tail] = Movie(chapters, chaptersAt, chapterSizes);
     if (!Put(head.constData(), head.size()))
         return false;
     QByteArray sizes;

@@ -36,9 +36,10 @@ protected:
 private:
     bool Encode(AVFrame *frame);
     bool LibraryFailed(const char *what, int error);
-    // The index, but for the packets' sizes, which go between its two parts.
-    std::pair<QByteArray, QByteArray> Movie(const std::vector<TAudioChapter> &chapters,
-                                            qint64 chaptersAt) const;
+    // The index, but for the packets' sizes, which go between its two parts; the
+    // chapter titles' samples are where and as large as End wrote them.
+    std::pair<QByteArray, QByteArray> Movie(const std::vector<TAudioChapter> &chapters, qint64 chaptersAt,
+                                            const std::vector<int> &chapterSizes) const;
     std::pair<QByteArray, QByteArray> AudioTrack(qint64 movieDuration, bool chapterTrack) const;
     QByteArray Tags(const std::vector<TAudioChapter> &chapters) const;
 

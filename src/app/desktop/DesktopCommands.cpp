@@ -27,7 +27,8 @@ TDesktopCommands::TDesktopCommands(TForm1 &form, QObject *parent)
 
 QString TDesktopCommands::SetReadSelectionKey(const QKeySequence &key)
 {
-    if (!GlobalShortcut::Available())
+    // The desktop was asked for its portal once, when the shortcut was made.
+    if (!m_Shortcut->Usable())
         return QStringLiteral("This desktop lets no program take a shortcut of its own: in its keyboard settings, "
                               "bind a key to the command  parlewind --read-selection");
     QString error;

@@ -21,6 +21,8 @@ public:
     ~GlobalShortcut() override;
 
     static bool Available();
+    // Whether this one can take a key (asked once, when it was made).
+    bool Usable() const;
     // Takes the key (one key with its modifiers); an empty sequence gives it back.
     // False with the reason, in the user's words, when it cannot be had: another
     // program holds it, or it is no key the keyboard has. Through the portal the

@@ -112,6 +112,8 @@ GlobalShortcut::~GlobalShortcut()
 
 bool GlobalShortcut::Available() { return Connection() != nullptr || TPortalShortcut::Offered(); }
 
+bool GlobalShortcut::Usable() const { return m_Portal != nullptr || Connection() != nullptr; }
+
 void GlobalShortcut::Release()
 {
     xcb_connection_t *c = Connection();
