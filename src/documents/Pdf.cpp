@@ -207,14 +207,22 @@ void DropFurniture(std::vector<TLines> &pages, const std::vector<qreal> &pageHei
         return edge(line, page) + QString::number(qRound(line.Box.top() / 4)) + QLatin1Char(' ') +
                QString(line.Text).replace(number, QStringLiteral("#")).simplified().toLower();
     };
-    QHash<QString, int> seenOn;
+    // How many pages each edge line stands on, and on how many of them beside text.
+    QHash<QString, int> seenOn, besideText;
     for (size_t k = 0; k < pages.size(); ++k) {
         QSet<QString> keys;
-        for (const TLine &line : pages[k])
+        bool text = false;
+        for (const TLine &line : pages[k]) {
             if (!edge(line, k).isNull())
                 keys.insert(key(line, k));
-        for (const QString &each : std::as_const(keys))
+            else
+                text = true;
+        }
+        for (const QString &each : std::as_const(keys)) {
             ++seenOn[each];
+            if (text)
+                ++besideText[each];
+        }
     }
     for (size_t k = 0; k < pages.size(); ++k) {
         TLines &lines = pages[k];
@@ -245,8 +253,14 @@ void DropFurniture(std::vector<TLines> &pages, const std::vector<qreal> &pageHei
         std::vector<bool> drop;
         for (const TLine &line : lines)
             drop.push_back(furniture(line));
-        // Furniture is only ever beside text: a page of nothing else is text.
-        if (std::all_of(drop.begin(), drop.end(), [](bool d) { return d; }))
+        // A page of nothing but lines that come back is text (a title on every page
+        // of slides), unless they come back beside text too: the blank page a
+        // two-sided book leaves before a chapter still has its head and footer.
+        const auto known = [&](const TLine &line) {
+            return besideText.value(key(line, k)) > 0 || (pageNumber.match(line.Text).hasMatch() && outermost(line));
+        };
+        if (std::all_of(drop.begin(), drop.end(), [](bool d) { return d; }) &&
+            !std::all_of(lines.begin(), lines.end(), known))
             drop.assign(drop.size(), false);
         size_t kept = 0;
         for (size_t n = 0; n < lines.size(); ++n)

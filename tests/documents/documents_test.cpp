@@ -402,6 +402,22 @@ TEST(DocumentsTest, PrintedPagesAreReadWithoutTheirFurnitureAndWithTheirNotesInP
             EXPECT_FALSE(text.contains(unheard)) << c.name << " reads [" << unheard.toStdString() << "]";
         EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\n\\d{1,2}$")))) << c.name << ": a page number at the end";
     }
+
+    // The report set two-sided (fancyhdr): a footer centred on even pages and at the
+    // right on odd ones, "Page N" at the outer edge of the head; read as the same
+    // book set without either.
+    QByteArray plain = report, twoSided = report;
+    plain.replace("\\pagestyle{headings}", "\\pagestyle{empty}");
+    twoSided.replace("\\documentclass{report}\\pagestyle{headings}",
+                     "\\documentclass[twoside,openright]{report}\\usepackage{fancyhdr}\\pagestyle{fancy}\\fancyhf{}"
+                     "\\fancyhead[LE,RO]{Page \\thepage}\\fancyfoot[CE]{A Book of Two Sides}\\fancyfoot[RO]{A Book of Two Sides}");
+    TDocument one, two;
+    QString error;
+    ASSERT_TRUE(DocumentReader::ReadBytes(Latex(plain), QStringLiteral("plain.pdf"), &one, &error)) << error.toStdString();
+    ASSERT_TRUE(DocumentReader::ReadBytes(Latex(twoSided), QStringLiteral("two.pdf"), &two, &error)) << error.toStdString();
+    ASSERT_EQ(ChapterTitles(two), ChapterTitles(one));
+    for (size_t k = 0; k < one.Chapters.size(); ++k)
+        EXPECT_EQ(two.Chapters[k].Text, one.Chapters[k].Text) << "chapter " << k;
 }
 
 TEST(DocumentsTest, PagesAndNotesLoseNothingAndReadNothingHidden)
