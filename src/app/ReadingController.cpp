@@ -16,6 +16,7 @@
 #include "audio/SpeechFiles.h"
 #include "controls/Gauge.h"
 #include "log/UtilsClass.h"
+#include "platform/sapi/PcmPlayer.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
 #include "settings/Preferences.h"
@@ -115,7 +116,9 @@ void TForm1::SoundDeviceLost()
 {
     if (ReadingState == rsExiting || !TTSForm->TTS1->Active())
         return;
-    const QString device = TTSForm->PlayingDevice.isEmpty() ? QStringLiteral("in use") : QLatin1Char('"') + TTSForm->PlayingDevice + QLatin1Char('"');
+    // The device the sound went to last: the server may have moved it from the one chosen.
+    const QString lost = PcmPlayer::LostDevice().isEmpty() ? TTSForm->PlayingDevice : PcmPlayer::LostDevice();
+    const QString device = lost.isEmpty() ? QStringLiteral("in use") : QLatin1Char('"') + lost + QLatin1Char('"');
     const QString message = QStringLiteral("The sound device %1 is gone. Reading has stopped.").arg(device);
     UtilsClass::Trace(message);
     StopBtnClick();

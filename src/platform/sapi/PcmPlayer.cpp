@@ -20,6 +20,8 @@ constexpr qint64 StallMs = 5000;
 // How long a stream is tried again (and how often) before the device counts as gone.
 constexpr qint64 ReconnectMs = 5000;
 constexpr qint64 RetryMs = 200;
+// How often the device a stream plays on is checked.
+constexpr qint64 FollowMs = 500;
 
 qint64 NowMs()
 {
@@ -155,8 +157,27 @@ bool PcmPlayer::StartStream()
     }
     m_StreamBase = m_Written;
     m_LastPlayed = -1;
+    m_StreamOn = m_Device.description();
     return true;
 }
+
+void PcmPlayer::FollowStream()
+{
+    const qint64 now = NowMs();
+    if (now - m_LastFollowed < FollowMs)
+        return;
+    m_LastFollowed = now;
+    // The sound server moves a stream whose device went to its default one, and
+    // tells its client nothing of it.
+    const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+    if (outputs.isEmpty() || std::any_of(outputs.begin(), outputs.end(), [&](const QAudioDevice &o) { return o.id() == m_Device.id(); }))
+        return;
+    const QAudioDevice fallback = QMediaDevices::defaultAudioOutput();
+    if (!fallback.isNull())
+        m_StreamOn = fallback.description();
+}
+
+QString PcmPlayer::s_LostDevice;
 
 bool PcmPlayer::HasQueued() const
 {
@@ -269,6 +290,7 @@ void PcmPlayer::Lose()
     if (m_Lost || m_Closed)
         return;
     m_Lost = true;
+    s_LostDevice = m_StreamOn.isEmpty() ? m_Device.description() : m_StreamOn;
     {
         std::lock_guard lock(m_Queue->m_Mutex);
         m_Queue->m_Broken = true;
@@ -301,6 +323,8 @@ void PcmPlayer::Tick()
         Lose();
         return;
     }
+    if (m_Io && !m_Paused)
+        FollowStream();
     if (!m_Io && !m_Paused && (!m_Pending.isEmpty() || HasQueued())) {
         // A device plugged back, a sound server that was restarted and is
         // reconnected to: the stream is tried again now and then for a while.

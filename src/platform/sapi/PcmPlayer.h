@@ -79,8 +79,8 @@ public:
     // Drops everything queued and playing at once.
     void Reset();
     bool Broken() const;
-    // The description of the device the player was opened on.
-    QString DeviceName() const { return m_Device.description(); }
+    // The description of the device the sound last went to before a player lost it.
+    static QString LostDevice() { return s_LostDevice; }
     // Samples handed to the sound server since the player opened or was reset.
     qint64 SamplesWritten() const { return m_Written; }
     // Stops for good: no more sound, no more events. Safe from inside OnEvent.
@@ -96,6 +96,8 @@ private:
     bool StartStream();
     // Marks the player broken and tells the owner once.
     void Lose();
+    // Notes where the sound server plays the stream now.
+    void FollowStream();
     bool StreamFailed() const;
     bool HasQueued() const;
 
@@ -120,4 +122,7 @@ private:
     qint64 m_StalledSince = 0;
     qint64 m_LastTry = 0;      // when a stream that cannot be opened was last tried
     qint64 m_FailingSince = 0; // since when it cannot be
+    QString m_StreamOn;        // the device the stream plays on, as far as can be told
+    qint64 m_LastFollowed = 0;
+    static QString s_LostDevice;
 };
