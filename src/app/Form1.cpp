@@ -29,6 +29,7 @@
 #include "log/UtilsClass.h"
 #include "platform/shell/FileDialogs.h"
 #include "platform/shell/Messages.h"
+#include "platform/shell/Session.h"
 #include "platform/shell/ProgramPaths.h"
 #include "platform/shell/ShellOpen.h"
 #include "platform/registry/RegistryEnhanced.h"
@@ -71,6 +72,10 @@
 #include <cmath>
 
 const QString TForm1::MakerSite = QStringLiteral("http://www.brivantatech.com");
+const QString TForm1::NoTrayNotice =
+    QStringLiteral("This desktop has no notification area, so the window stays open. To end Parlewind, choose "
+                   "Exit Parlewind in the File menu; to close it to a floating tool bar, choose \"When "
+                   "minimized\" for \"Show Floating Toolbar\" on the Misc page.");
 
 namespace {
 
@@ -412,10 +417,12 @@ QWidget *TForm1::CurrentModeSheet() const
 
 void TForm1::MonitorCBClick(bool on)
 {
-    if (!Initialized) {
-        // Nothing changes before the program has started; the controls show so.
-        MonitorCBMItm->setChecked(Prefs->CB_Monitor);
-        ClipboardSheet->MonitorCB->setChecked(Prefs->CB_Monitor);
+    if (!Initialized || !TClipboardWatch::Supported()) {
+        // Nothing changes before the program has started, nor where the desktop
+        // cannot tell of copies (the stored choice stays for sessions that can).
+        const bool shown = Prefs->CB_Monitor && TClipboardWatch::Supported();
+        MonitorCBMItm->setChecked(shown);
+        ClipboardSheet->MonitorCB->setChecked(shown);
         return;
     }
     Prefs->CB_Monitor = on;
@@ -711,11 +718,15 @@ void TForm1::FormCreate()
     MonitorCBMItm->setChecked(Prefs->CB_Monitor);
     ClipboardWatch->SetWatching(Prefs->CB_Monitor);
     if (!TClipboardWatch::Supported()) {
-        const QString why = QStringLiteral("Watching the clipboard needs an X11 session (Wayland does not tell "
-                                           "programs in the background of copies).");
-        m_StartNotices << why;
-        ClipboardSheet->MonitorCB->setToolTip(why);
+        const QString why = TClipboardWatch::UnsupportedReason();
+        if (Prefs->CB_Monitor)
+            m_StartNotices << QStringLiteral("Watching the clipboard is off on this Wayland desktop (see the "
+                                             "Clipboard page).");
+        ClipboardSheet->ShowWatchingUnsupported(why);
+        MonitorCBMItm->setChecked(false);
+        MonitorCBMItm->setEnabled(false);
         MonitorCBMItm->setToolTip(why);
+        MonitorCBMItm->setStatusTip(why);
     }
 
     RoundRobinPos = -1;
@@ -890,7 +901,10 @@ void TForm1::FormShow()
     }
 
     TrayIcon->setToolTip(caption);
-    TrayIcon->show();
+    // On X11 a notification area that comes later is found then; elsewhere there is
+    // nothing to wait for where the desktop has none.
+    if (!Session::NativeWayland() || QSystemTrayIcon::isSystemTrayAvailable())
+        TrayIcon->show();
     SetReadingState(rsIdle);
     Initialized = true;
     UtilsClass::Trace(QStringLiteral("Exiting FormShow"));
@@ -944,16 +958,26 @@ bool TForm1::TrayInUse() const
     return TrayIcon->InUse();
 }
 
+bool TForm1::ToolbarOnMinimize() const
+{
+    return Prefs->ToolbarOnMinOption == 1 || (Prefs->ToolbarOnMinOption == 2 && ReadingState == rsReading);
+}
+
 void TForm1::ApplicationMinimize()
 {
     m_MinimizePending = false;
     if (TrayInUse()) {
         hide();
+    } else if (Session::NativeWayland()) {
+        if (!m_WaylandMinimized) {
+            m_WaylandMinimized = true;
+            showMinimized();
+        }
     } else if (!isMinimized()) {
         // Without a notification area the task bar is the only way back.
         showMinimized();
     }
-    if (Prefs->ToolbarOnMinOption == 1 || (Prefs->ToolbarOnMinOption == 2 && ReadingState == rsReading)) {
+    if (ToolbarOnMinimize()) {
         ToolBarForm->ShowToolbar();
         TrayIcon->ToolBarPONtry->setEnabled(false);
     } else {
@@ -975,6 +999,11 @@ void TForm1::MinimizeByUser()
 void TForm1::RestoreMainWindow()
 {
     ToolBarForm->hide();
+    // Wayland has no request to bring a window back or to the front: one that may be
+    // minimised or behind others is mapped anew, which puts it in front.
+    if (Session::NativeWayland() && (m_WaylandMinimized || !isActiveWindow()))
+        hide();
+    m_WaylandMinimized = false;
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
@@ -1000,17 +1029,29 @@ void TForm1::RestoreRequest()
 void TForm1::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !Initialized)
+    if (!Initialized)
         return;
-    if (isMinimized() && !m_MinimizePending) {
+    if (event->type() == QEvent::ActivationChange && m_WaylandMinimized && isActiveWindow()) {
+        // Wayland never says that a window was brought back, only that it has the focus again.
+        m_WaylandMinimized = false;
+        ToolBarForm->hide();
+        TrayIcon->ToolBarPONtry->setEnabled(false);
+        return;
+    }
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // On Wayland the minimised state lasts a moment only: the desktop does not tell
+    // whether a window is minimised.
+    const bool wayland = Session::NativeWayland();
+    if (isMinimized() && !m_MinimizePending && !m_WaylandMinimized) {
         // Hiding from inside the state change confuses some window managers.
         m_MinimizePending = true;
-        QTimer::singleShot(0, this, [this] {
-            if (isMinimized())
+        QTimer::singleShot(0, this, [this, wayland] {
+            if (wayland || isMinimized())
                 MinimizeByUser();
             m_MinimizePending = false;
         });
-    } else if (!isMinimized() && isVisible() && ToolBarForm->isVisible()) {
+    } else if (!wayland && !isMinimized() && isVisible() && ToolBarForm->isVisible()) {
         // Brought back from the task bar, where there is no notification area.
         ToolBarForm->hide();
         TrayIcon->ToolBarPONtry->setEnabled(false);
@@ -1024,6 +1065,13 @@ void TForm1::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
+    // Without a notification area a closed window could not be brought back where
+    // the desktop has no window list: only the floating tool bar keeps a way back.
+    if (!TrayInUse() && !ToolbarOnMinimize()) {
+        UtilsClass::Trace(QStringLiteral("Closed without a notification area: the window stays open"));
+        ShowStatus(NoTrayNotice);
+        return;
+    }
     MinimizeByUser();
 }
 

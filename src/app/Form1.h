@@ -120,6 +120,8 @@ public:
     // The mail command of "Tell a Friend", as handed to the desktop.
     static QString TellAFriendCommand();
     static const QString MakerSite;
+    // Said when the window is closed where no notification area could bring it back.
+    static const QString NoTrayNotice;
 
     // Controls, by their designed names.
     QWidget *TopPanel = nullptr;
@@ -371,6 +373,8 @@ private:
     void ApplyMode();
     void SizeStatusPanels();
     bool TrayInUse() const;
+    // Whether minimising now shows the floating tool bar.
+    bool ToolbarOnMinimize() const;
     void Terminate(int exitCode);
     // The stored output device's number, found again from its name.
     void FindAudioDevice();
@@ -446,6 +450,8 @@ private:
     bool m_Terminated = false;
     int m_ExitCode = 0;
     bool m_MinimizePending = false;
+    // Minimised by us on Wayland, which never says when the window comes back.
+    bool m_WaylandMinimized = false;
     // The user sent the window away (close box, minimise box); the first time
     // ever, the notification area says where the program went.
     void MinimizeByUser();

@@ -1,4 +1,5 @@
 #include "app/SingleInstance.h"
+#include "platform/shell/Session.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -7,10 +8,6 @@
 #include <QThread>
 
 #include <unistd.h>
-
-namespace {
-const QByteArray restoreRequest = QByteArrayLiteral("restore\n");
-}
 
 SingleInstance::SingleInstance(QObject *parent) : QObject(parent) {}
 
@@ -51,8 +48,21 @@ bool SingleInstance::TryBecomePrimary()
 
 namespace {
 
-// One request a connection, a line; the instance answers "ok" once it has taken it.
-bool Send(const QByteArray &request, int wait)
+// The word that carries the activation token of the program that sends a request,
+// so that the window it raises may take the focus.
+const QByteArray tokenWord = QByteArrayLiteral("token=");
+
+QByteArray WithToken(QByteArray request)
+{
+    const QString token = Session::ActivationToken();
+    if (!token.isEmpty())
+        request += ' ' + tokenWord + token.toUtf8().toPercentEncoding();
+    return request + '\n';
+}
+
+// One request a connection, a line; the instance answers "ok" once it has taken it,
+// or "error" and the reason.
+SingleInstance::TAnswer Send(const QByteArray &request, int wait, QString *why)
 {
     const QDeadlineTimer deadline(wait);
     while (!deadline.hasExpired()) {
@@ -62,28 +72,35 @@ bool Send(const QByteArray &request, int wait)
             socket.write(request);
             socket.waitForBytesWritten(1000);
             // The running instance answers once it has taken the request.
-            const bool taken = socket.waitForReadyRead(2000) && socket.readLine() == "ok\n";
+            const QByteArray answer = socket.waitForReadyRead(2000) ? socket.readLine() : QByteArray();
             socket.disconnectFromServer();
-            return taken;
+            if (answer == "ok\n")
+                return SingleInstance::TAnswer::Taken;
+            if (answer.startsWith("error ")) {
+                if (why)
+                    *why = QString::fromUtf8(answer.mid(6).trimmed());
+                return SingleInstance::TAnswer::Refused;
+            }
+            return SingleInstance::TAnswer::NoAnswer;
         }
         // The instance may still be starting, between taking the lock and listening.
         QThread::msleep(20);
     }
-    return false;
+    return SingleInstance::TAnswer::NoAnswer;
 }
 
 } // namespace
 
-bool SingleInstance::HandOver() { return Send(restoreRequest, 3000); }
+SingleInstance::TAnswer SingleInstance::HandOver() { return Send(WithToken("restore"), 3000, nullptr); }
 
-bool SingleInstance::SendCommand(const QString &name, const QStringList &files, int wait)
+SingleInstance::TAnswer SingleInstance::SendCommand(const QString &name, const QStringList &files, int wait, QString *why)
 {
     // "command NAME[ FILE…]": the files' names in percent-encoded UTF-8, so that a
     // space or a line break in one is carried whole.
     QByteArray request = "command " + name.toUtf8();
     for (const QString &file : files)
         request += ' ' + file.toUtf8().toPercentEncoding();
-    return Send(request + '\n', wait);
+    return Send(WithToken(request), wait, why);
 }
 
 void SingleInstance::OnNewConnection()
@@ -94,23 +111,37 @@ void SingleInstance::OnNewConnection()
             if (!socket->canReadLine())
                 return;
             const QByteArray line = socket->readLine();
-            if (line == restoreRequest) {
-                emit RestoreRequested();
-                socket->write(QByteArrayLiteral("ok\n"));
+            if (!line.endsWith('\n'))
+                return;
+            QList<QByteArray> words = line.trimmed().split(' ');
+            // The sender's activation token, for the window it may raise.
+            if (words.size() > 1 && words.last().startsWith(tokenWord))
+                Session::UseActivationToken(QString::fromUtf8(QByteArray::fromPercentEncoding(words.takeLast().mid(tokenWord.size()))));
+            const auto answer = [socket](const QByteArray &text) {
+                socket->write(text);
                 socket->flush();
-            } else if (line.startsWith("command ") && line.endsWith('\n')) {
-                const QList<QByteArray> words = line.trimmed().split(' ');
+            };
+            if (words.size() == 1 && words.front() == "restore") {
+                emit RestoreRequested();
+                answer(QByteArrayLiteral("ok\n"));
+            } else if (words.size() >= 2 && words.front() == "command") {
+                const QString name = QString::fromUtf8(words[1]);
                 QStringList files;
                 for (qsizetype k = 2; k < words.size(); ++k)
                     files << QString::fromUtf8(QByteArray::fromPercentEncoding(words[k]));
+                const QString refused = Refusal ? Refusal(name) : QString();
+                if (!refused.isEmpty()) {
+                    answer("error " + refused.simplified().toUtf8() + '\n');
+                    return;
+                }
                 // Answered first: what the command does may take a while (a book opening).
-                socket->write(QByteArrayLiteral("ok\n"));
-                socket->flush();
+                answer(QByteArrayLiteral("ok\n"));
                 // Carried out from the event loop: it may run one of its own (a book
                 // opening), in which this connection may end and go.
                 QMetaObject::invokeMethod(
-                    this, [this, name = QString::fromUtf8(words.value(1)), files] { emit CommandRequested(name, files); },
-                    Qt::QueuedConnection);
+                    this, [this, name, files] { emit CommandRequested(name, files); }, Qt::QueuedConnection);
+            } else {
+                answer(QByteArrayLiteral("error Parlewind did not understand the request.\n"));
             }
         });
     }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -20,12 +21,18 @@ public:
 
     // True when this process is now the one instance and listens for later starts.
     bool TryBecomePrimary();
-    // Asks the running instance to restore itself: true once it has the request.
-    // Waits up to three seconds for it to answer.
-    bool HandOver();
-    // Hands a command (see InstanceCommands) and its files to the running
-    // instance: true once it has taken it. Waits as HandOver does, `wait` ms.
-    bool SendCommand(const QString &name, const QStringList &files = {}, int wait = 3000);
+    enum class TAnswer { Taken, Refused, NoAnswer };
+    // Asks the running instance to restore itself. Waits up to three seconds for
+    // it to answer.
+    TAnswer HandOver();
+    // Hands a command (see TDesktopCommands) and its files to the running
+    // instance. Waits as HandOver does, `wait` ms. A command the instance cannot
+    // carry out is refused, with its reason in `why`.
+    TAnswer SendCommand(const QString &name, const QStringList &files = {}, int wait = 3000, QString *why = nullptr);
+
+    // Asked of each command before it is answered: why it cannot be carried out, or
+    // nothing. Unset, every command is taken.
+    std::function<QString(const QString &name)> Refusal;
 
     static QString RuntimeDir();
     static QString LockPath();

@@ -10,12 +10,14 @@
 #include "platform/flite/FliteEngine.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
+#include "platform/shell/Session.h"
 #include "platform/shell/TerminationSignal.h"
 #include "speech/EngineWarningForm.h"
 #include "speech/SpTools.h"
 #include "speech/TTSForm.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -41,10 +43,19 @@ int main(int argc, char *argv[])
     // A command for the running program (or files for it to open) is handed over
     // without a display; the read commands start the program when none runs.
     const auto command = TDesktopCommands::Parse(arguments);
+    // What the running program answered, as this command's exit status; -1 when it
+    // did not answer.
+    const auto answered = [](SingleInstance::TAnswer answer, const QString &why) {
+        if (answer == SingleInstance::TAnswer::Refused)
+            std::fprintf(stderr, "parlewind: %s\n", qPrintable(why));
+        return answer == SingleInstance::TAnswer::Taken ? 0 : answer == SingleInstance::TAnswer::Refused ? 1 : -1;
+    };
     if (command) {
         QCoreApplication sender(argc, argv);
-        if (SingleInstance().SendCommand(command->Name, command->Files, 300))
-            return 0;
+        QString why;
+        if (const int status = answered(SingleInstance().SendCommand(command->Name, command->Files, 300, &why), why);
+            status >= 0)
+            return status;
         if (!TDesktopCommands::Starts(command->Name)) {
             std::fprintf(stderr, "parlewind: Parlewind is not running.\n");
             return 1;
@@ -66,8 +77,12 @@ int main(int argc, char *argv[])
 
     SingleInstance instance;
     if (!instance.TryBecomePrimary()) {
-        if (command ? instance.SendCommand(command->Name, command->Files) : instance.HandOver())
-            return 0;
+        QString why;
+        if (const int status = answered(command ? instance.SendCommand(command->Name, command->Files, 3000, &why)
+                                                : instance.HandOver(),
+                                        why);
+            status >= 0)
+            return status;
         std::fprintf(stderr, "Parlewind is already running but does not answer.\n");
         return 1;
     }
@@ -78,6 +93,7 @@ int main(int argc, char *argv[])
     TForm1 form(command ? QStringList() : QApplication::arguments().mid(1));
     TDesktopCommands commands(form);
     QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
+    instance.Refusal = [&commands](const QString &name) { return commands.Refusal(name); };
     form.MiscSheet->SetReadSelectionKey = [&commands](const QKeySequence &key) { return commands.SetReadSelectionKey(key); };
     QObject::connect(&commands, &TDesktopCommands::ShortcutNote, form.MiscSheet, &TMiscPage::ShowShortcutNote);
     form.MiscSheet->ApplyReadSelectionKey();
@@ -101,8 +117,25 @@ int main(int argc, char *argv[])
     if (form.Terminated())
         return form.ExitCode();
     // What this start was for, once the window is up.
-    if (command)
-        QMetaObject::invokeMethod(&commands, [&commands, command] { commands.Run(command->Name, command->Files); },
-                                  Qt::QueuedConnection);
+    if (command) {
+        const auto run = [&commands, command] { commands.Run(command->Name, command->Files); };
+        // On Wayland the selection is the program's only once its window has the focus.
+        if (TDesktopCommands::ReadsSelection(command->Name) && Session::NativeWayland() &&
+            QGuiApplication::applicationState() != Qt::ApplicationActive) {
+            auto *waiting = new QTimer(&app);
+            waiting->setSingleShot(true);
+            QObject::connect(waiting, &QTimer::timeout, &commands, [run, waiting] {
+                waiting->deleteLater();
+                run();
+            });
+            QObject::connect(&app, &QGuiApplication::applicationStateChanged, waiting, [waiting](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    waiting->start(0);
+            });
+            waiting->start(3000);
+        } else {
+            QMetaObject::invokeMethod(&commands, run, Qt::QueuedConnection);
+        }
+    }
     return QApplication::exec();
 }

@@ -206,6 +206,15 @@ class AccessibilityTest(unittest.TestCase):
             wait_for(lambda: has(row, pyatspi.STATE_CHECKED) == checked, 5, 'the row checked: %s' % checked)
         key('Escape')
 
+        # "Watch Clipboard" toggled by a screen reader changes the setting, not only the box.
+        box = next(o for o, _ in walk(program.main) if o.getRoleName() == 'check box' and o.name == 'Watch Clipboard')
+        action = box.queryAction()
+        action.doAction(next(i for i in range(action.nActions) if action.getName(i) == 'Toggle'))
+        wait_for(lambda: has(box, pyatspi.STATE_CHECKED), 5, 'the box checked')
+        program.end()
+        with open(self.root + '/config/BrivantaTech/HKEY_CURRENT_USER.ini') as ini:
+            self.assertIn('BrivantaTech\\Parlewind\\CB_Monitor=true', ini.read())
+
     def test_a_whole_session_by_keyboard(self):
         program = self.start()
         name = program.focus_name

@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 // Clipboard capture on the test display: another client (xclip) owns the
 // clipboard, as a text editor or a browser would; speech by the real engine.
 namespace {
@@ -87,6 +89,10 @@ TEST_F(ClipboardTest, OnlyNewLongEnoughTextFromOtherProgramsIsTaken)
     EXPECT_EQ(Texts(form).last(), QStringLiteral("0123456789A"));
     const int after = form.MemoListBox1->Count();
 
+    // The same text again (a clipboard manager taking it over, a hand-over at focus) is no new copy.
+    Copy(QStringLiteral("0123456789A"));
+    EXPECT_EQ(form.MemoListBox1->Count(), after);
+
     // A copy made inside Parlewind (Ctrl+C in an article) is not taken back.
     QGuiApplication::clipboard()->setText(QStringLiteral("copied between two articles"));
     WaitUntil([] { return false; }, 150);
@@ -118,10 +124,12 @@ TEST_F(ClipboardTest, ThePromptDecidesAndABusyPromptBeeps)
     EXPECT_EQ(form.Prefs->CB_LastPromptAction, 0);
 
     // Append: one blank after a letter, none after a line break.
-    for (const auto &[existing, joined] : {std::pair{QStringLiteral("Ends in a letter"), QStringLiteral("Ends in a letter More text here.")},
-                                           std::pair{QStringLiteral("Ends in a break\n"), QStringLiteral("Ends in a break\nMore text here.")}}) {
+    // (Each copy differs: the same text again is no new copy.)
+    for (const auto &[existing, copied, joined] :
+         {std::tuple{QStringLiteral("Ends in a letter"), QStringLiteral("More text here."), QStringLiteral("Ends in a letter More text here.")},
+          std::tuple{QStringLiteral("Ends in a break\n"), QStringLiteral("More text there."), QStringLiteral("Ends in a break\nMore text there.")}}) {
         form.MemoListBox1->CurrentEntry()->SetText(existing);
-        Copy(QStringLiteral("More text here."));
+        Copy(copied);
         prompt.Append->click();
         EXPECT_EQ(form.MemoListBox1->CurrentEntry()->Text(), joined);
     }

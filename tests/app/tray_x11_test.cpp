@@ -300,6 +300,7 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     ASSERT_TRUE(instance.TryBecomePrimary());
     TDesktopCommands commands(form());
     QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
+    instance.Refusal = [&commands](const QString &name) { return commands.Refusal(name); };
     QProcess bus;
     bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
     ASSERT_TRUE(bus.waitForReadyRead(5000));
@@ -377,6 +378,11 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     });
     xclip.kill();
     xclip.waitForFinished(1000);
+    EXPECT_EQ(form().MemoListBox1->Count(), before + 2);
+    // Nothing to read: said, and a failure for whoever asked (a key binding, a script).
+    QApplication::clipboard()->clear();
+    for (const char *command : {"--read-selection", "--read-clipboard"})
+        EXPECT_EQ(parlewind({QLatin1String(command)}), 1) << command;
     EXPECT_EQ(form().MemoListBox1->Count(), before + 2);
     EXPECT_EQ(form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Text(), selected);
     EXPECT_EQ(paused, rsPaused);

@@ -26,6 +26,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for wanted in espeak-ng-data qt6-qpa-plugins libespeak-ng1 libflite1 libqt6widgets6; do
   grep -q "$wanted" <<<"$depends" || fail "the package does not depend on $wanted"
 done
+grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "the package does not recommend qt6-wayland"
 
 root="$work/root"
 dpkg -x "$deb" "$root"

@@ -13,12 +13,15 @@ public:
     explicit TClipboardWatch(QObject *parent = nullptr);
 
     // Watching starts with the next change: what is on the clipboard already is
-    // not taken.
+    // not taken. Where the session does not tell of copies it stays off.
     void SetWatching(bool on);
     bool Watching() const { return m_Watching; }
     // False where the platform does not tell background programs of changes
-    // (a pure Wayland session).
+    // (a native Wayland session: the clipboard is handed to a program each time
+    // its window gets focus, which is no copy).
     static bool Supported();
+    // Why watching is off where it is not supported, in the user's words.
+    static QString UnsupportedReason();
 
 signals:
     // Text from another program; `hasText` false when the change held no text.
@@ -26,5 +29,11 @@ signals:
 
 private:
     void DataChanged();
+    QString CurrentText(bool *hasText = nullptr) const;
+
     bool m_Watching = false;
+    // What was on the clipboard at the last notice: a notice that brings the same
+    // again (a clipboard manager taking the text over, the same offer handed over
+    // once more) is no new copy.
+    QString m_Last;
 };

@@ -5,6 +5,7 @@
 #include "articles/TextFile.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/GlobalShortcut.h"
+#include "platform/shell/Session.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -15,6 +16,18 @@ namespace {
 const QStringList commandNames{QStringLiteral("read-selection"), QStringLiteral("read-clipboard"), QStringLiteral("pause"),
                                QStringLiteral("resume"),         QStringLiteral("toggle-pause"),   QStringLiteral("stop"),
                                QStringLiteral("skip"),           QStringLiteral("show")};
+
+// A program in the background of a Wayland desktop is given neither the
+// selection nor the clipboard: only the one in front is.
+bool SelectionOutOfReach()
+{
+    return Session::NativeWayland() && QGuiApplication::applicationState() != Qt::ApplicationActive;
+}
+
+const QString selectionOutOfReach =
+    QStringLiteral("Parlewind cannot read the selection or the clipboard from the background on this Wayland "
+                   "desktop: it gives them only to the program in front. Paste the text into Parlewind instead, "
+                   "or run Parlewind through XWayland (as it starts where DISPLAY is set).");
 
 } // namespace
 
@@ -27,6 +40,10 @@ TDesktopCommands::TDesktopCommands(TForm1 &form, QObject *parent)
 
 QString TDesktopCommands::SetReadSelectionKey(const QKeySequence &key)
 {
+    if (Session::NativeWayland())
+        return QStringLiteral("On this Wayland desktop a program in the background cannot read the selection, so "
+                              "no key can read it to Parlewind here. Run Parlewind through XWayland (as it starts "
+                              "where DISPLAY is set) to read the selection of any program.");
     // The desktop was asked for its portal once, when the shortcut was made.
     if (!m_Shortcut->Usable())
         return QStringLiteral("This desktop lets no program take a shortcut of its own: in its keyboard settings, "
@@ -36,6 +53,10 @@ QString TDesktopCommands::SetReadSelectionKey(const QKeySequence &key)
         UtilsClass::Trace(QStringLiteral("The shortcut could not be taken: ") + error);
         return error;
     }
+    if (m_Shortcut->OnlyFromX11Windows() && !key.isEmpty())
+        return QStringLiteral("On this Wayland desktop the key reaches Parlewind only while a window of an X11 "
+                              "program has focus. To read the selection from any program, bind a key to the "
+                              "command  parlewind --read-selection  in the desktop's keyboard settings.");
     return {};
 }
 
@@ -62,6 +83,20 @@ bool TDesktopCommands::Starts(const QString &name)
            name == QLatin1String("show") || name == QLatin1String("open");
 }
 
+bool TDesktopCommands::ReadsSelection(const QString &name)
+{
+    return name == QLatin1String("read-selection") || name == QLatin1String("read-clipboard");
+}
+
+QString TDesktopCommands::SelectionText(bool clipboardOnly)
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    QString text = clipboardOnly || !clipboard->supportsSelection() ? QString() : clipboard->text(QClipboard::Selection);
+    if (TextFile::IsBlank(text))
+        text = clipboard->text(QClipboard::Clipboard);
+    return TextFile::IsBlank(text) ? QString() : text;
+}
+
 void TDesktopCommands::ReadSelection(bool clipboardOnly)
 {
     // Pressed again while reading aloud: the reading stops.
@@ -71,11 +106,14 @@ void TDesktopCommands::ReadSelection(bool clipboardOnly)
     }
     if (m_Form.ReadingState != rsIdle)
         return; // a file run is not interrupted by a shortcut
-    QClipboard *clipboard = QApplication::clipboard();
-    QString text = clipboardOnly || !clipboard->supportsSelection() ? QString() : clipboard->text(QClipboard::Selection);
-    if (TextFile::IsBlank(text))
-        text = clipboard->text(QClipboard::Clipboard);
-    if (TextFile::IsBlank(text)) {
+    if (SelectionOutOfReach()) {
+        UtilsClass::Trace(QStringLiteral("Read the selection: out of reach in the background"));
+        m_Form.ShowStatus(selectionOutOfReach);
+        QApplication::beep();
+        return;
+    }
+    const QString text = SelectionText(clipboardOnly);
+    if (text.isEmpty()) {
         UtilsClass::Trace(QStringLiteral("Read the selection: nothing is selected"));
         QApplication::beep();
         return;
@@ -86,6 +124,23 @@ void TDesktopCommands::ReadSelection(bool clipboardOnly)
         m_Form.ReadArticle(article, rtSpeakers, true);
 }
 
+QString TDesktopCommands::Refusal(const QString &name) const
+{
+    if (!commandNames.contains(name) && name != QLatin1String("open"))
+        return QStringLiteral("Parlewind does not know the command \"%1\".").arg(name);
+    if (!ReadsSelection(name))
+        return {};
+    if (m_Form.ReadingState != rsIdle)
+        return m_Form.RunTarget == rtSpeakers ? QString() // it stops the reading
+                                              : QStringLiteral("Parlewind is reading to a file; try again when it is done.");
+    if (SelectionOutOfReach())
+        return selectionOutOfReach;
+    if (SelectionText(name == QLatin1String("read-clipboard")).isEmpty())
+        return name == QLatin1String("read-clipboard") ? QStringLiteral("The clipboard holds no text.")
+                                                        : QStringLiteral("Nothing is selected, and the clipboard holds no text.");
+    return {};
+}
+
 bool TDesktopCommands::Run(const QString &name, const QStringList &files)
 {
     UtilsClass::Trace(QStringLiteral("Command from another program: ") + name);
@@ -94,7 +149,7 @@ bool TDesktopCommands::Run(const QString &name, const QStringList &files)
     // Pause toggles: each command asks for it only where it makes its change.
     const bool toggles = (name == QLatin1String("pause") && reading) || (name == QLatin1String("resume") && paused) ||
                          (name == QLatin1String("toggle-pause") && (reading || paused));
-    if (name == QLatin1String("read-selection") || name == QLatin1String("read-clipboard"))
+    if (ReadsSelection(name))
         ReadSelection(name == QLatin1String("read-clipboard"));
     else if (toggles)
         m_Form.PauseBtnClick();

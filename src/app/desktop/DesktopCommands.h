@@ -29,7 +29,13 @@ public:
     // Whether the command starts the program when none runs (the read commands,
     // showing it and opening files); the others are for a running program only.
     static bool Starts(const QString &name);
+    // Whether the command reads the selection (or the clipboard).
+    static bool ReadsSelection(const QString &name);
 
+    // Why the running program cannot carry the command out now, in the user's
+    // words; empty when it can. Asked before the command is answered, so that the
+    // program that sent it can say so and fail.
+    QString Refusal(const QString &name) const;
     // Carries the command out; false for one it does not know.
     bool Run(const QString &name, const QStringList &files = {});
     // Reads the selected text of any program (the clipboard's when nothing is
@@ -46,6 +52,9 @@ signals:
     void ShortcutNote(const QString &note);
 
 private:
+    // The selected text (or the clipboard's), empty when there is none.
+    static QString SelectionText(bool clipboardOnly);
+
     TForm1 &m_Form;
     GlobalShortcut *m_Shortcut = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 using namespace OptionControls;
@@ -19,6 +20,11 @@ TClipboardPage::TClipboardPage(TPreferences &prefs, QWidget *parent) : QWidget(p
     MonitorCB = new QCheckBox(QStringLiteral("&Watch Clipboard"), this);
     MonitorCB->setObjectName(QStringLiteral("MonitorCB"));
     layout->addWidget(MonitorCB);
+    MonitorNote = new QLabel(this);
+    MonitorNote->setObjectName(QStringLiteral("MonitorNote"));
+    MonitorNote->setWordWrap(true);
+    MonitorNote->hide();
+    layout->addWidget(MonitorNote);
     const auto hint = [this](const QString &text) {
         if (Hint)
             Hint(text);
@@ -44,7 +50,8 @@ TClipboardPage::TClipboardPage(TPreferences &prefs, QWidget *parent) : QWidget(p
     layout->addWidget(prompt);
     layout->addStretch(1);
 
-    connect(MonitorCB, &QCheckBox::clicked, this, [this](bool on) {
+    // Toggled, not clicked: a screen reader's toggle action changes the box without a click.
+    connect(MonitorCB, &QCheckBox::toggled, this, [this](bool on) {
         if (MonitorClicked)
             MonitorClicked(on);
     });
@@ -54,11 +61,25 @@ TClipboardPage::TClipboardPage(TPreferences &prefs, QWidget *parent) : QWidget(p
 
 void TClipboardPage::Load()
 {
-    MonitorCB->setChecked(m_Prefs.CB_Monitor);
+    {
+        const QSignalBlocker quiet(MonitorCB);
+        MonitorCB->setChecked(m_Prefs.CB_Monitor && MonitorNote->text().isEmpty());
+    }
     ThreshHoldEdit->SetNumber(m_Prefs.CB_ThreshHold);
     PromptCkbx->setChecked(m_Prefs.CB_Prompt);
     PromptDelayEdit->SetNumber(m_Prefs.CB_PromptDelay);
     PromptDfltActCBox->setCurrentIndex(std::min<int>(m_Prefs.CB_DfltPromptAction, 3));
+}
+
+void TClipboardPage::ShowWatchingUnsupported(const QString &reason)
+{
+    const QSignalBlocker quiet(MonitorCB);
+    MonitorCB->setChecked(false);
+    MonitorCB->setEnabled(false);
+    MonitorCB->setAccessibleDescription(reason);
+    MonitorNote->setText(reason);
+    MonitorNote->setAccessibleName(reason);
+    MonitorNote->show();
 }
 
 void TClipboardPage::PromptCkbxClick(bool on) { m_Prefs.CB_Prompt = on; }

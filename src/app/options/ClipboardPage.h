@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class TNumEdit;
 class TPreferences;
 
@@ -18,6 +19,8 @@ public:
     TClipboardPage(TPreferences &prefs, QWidget *parent = nullptr);
 
     QCheckBox *MonitorCB = nullptr;
+    // Says in full why watching is off where the desktop does not allow it.
+    QLabel *MonitorNote = nullptr;
     TNumEdit *ThreshHoldEdit = nullptr;
     QCheckBox *PromptCkbx = nullptr;
     TNumEdit *PromptDelayEdit = nullptr;
@@ -30,6 +33,8 @@ public:
 
     // Shows the stored values.
     void Load();
+    // Watching cannot be had here: the box is off and disabled, the reason below it.
+    void ShowWatchingUnsupported(const QString &reason);
     void PromptCkbxClick(bool on);
     void PromptDfltActCBoxChange(int index);
 

@@ -23,6 +23,9 @@ public:
     static bool Available();
     // Whether this one can take a key (asked once, when it was made).
     bool Usable() const;
+    // Taken from XWayland's X server on a Wayland desktop: the key is heard only
+    // while a window of an X11 program has focus.
+    bool OnlyFromX11Windows() const;
     // Takes the key (one key with its modifiers); an empty sequence gives it back.
     // False with the reason, in the user's words, when it cannot be had: another
     // program holds it, or it is no key the keyboard has. Through the portal the

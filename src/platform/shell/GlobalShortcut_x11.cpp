@@ -1,5 +1,6 @@
 #include "platform/shell/GlobalShortcut.h"
 #include "platform/shell/GlobalShortcutPortal.h"
+#include "platform/shell/Session.h"
 
 #include <QGuiApplication>
 
@@ -94,9 +95,12 @@ QString GlobalShortcutKeys::SymbolName(int key)
 
 GlobalShortcut::GlobalShortcut(QObject *parent) : QObject(parent)
 {
-    if (Connection()) {
+    // On a Wayland desktop a key taken through XWayland reaches us only while an X11
+    // window has focus; the desktop's portal, where it has one, hears it everywhere.
+    const bool portal = (!Connection() || Session::WaylandSession()) && TPortalShortcut::Offered();
+    if (Connection() && !portal) {
         QCoreApplication::instance()->installNativeEventFilter(this);
-    } else if (TPortalShortcut::Offered()) {
+    } else if (portal) {
         m_Portal = new TPortalShortcut(this);
         connect(m_Portal, &TPortalShortcut::Activated, this, &GlobalShortcut::Activated);
         connect(m_Portal, &TPortalShortcut::Answered, this, &GlobalShortcut::Answered);
@@ -113,6 +117,8 @@ GlobalShortcut::~GlobalShortcut()
 bool GlobalShortcut::Available() { return Connection() != nullptr || TPortalShortcut::Offered(); }
 
 bool GlobalShortcut::Usable() const { return m_Portal != nullptr || Connection() != nullptr; }
+
+bool GlobalShortcut::OnlyFromX11Windows() const { return !m_Portal && Connection() && Session::WaylandSession(); }
 
 void GlobalShortcut::Release()
 {
