@@ -345,6 +345,17 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     Pump(300);
     XDo({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+s")});
     EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 5000));
+    // On a Wayland desktop (through XWayland) with no shortcuts portal, the key is
+    // heard only from X11 windows: the Misc page says so and gives the command.
+    {
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        TDesktopCommands xwayland(form());
+        const QString note = xwayland.SetReadSelectionKey(QKeySequence(QStringLiteral("Ctrl+Alt+Shift+J")));
+        EXPECT_TRUE(note.contains(QStringLiteral("only while a window of an X11 program has focus")) &&
+                    note.contains(QStringLiteral("parlewind --read-selection")))
+            << note.toStdString();
+        qunsetenv("XDG_SESSION_TYPE");
+    }
     // A key another program holds is told, not silently dead.
     xcb_connection_t *other = xcb_connect(nullptr, nullptr);
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
