@@ -64,6 +64,7 @@
 #include <QStylePainter>
 #include <QTabWidget>
 #include <QThread>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -1540,6 +1541,17 @@ void TForm1::OpenFiles(const QStringList &files)
 {
     if (!Initialized || ReadingState == rsExiting)
         return;
+    // What could not be opened is told once, after all the others.
+    QStringList failures;
+    const auto tell = qScopeGuard([&failures] {
+        constexpr qsizetype shown = 10;
+        if (failures.isEmpty())
+            return;
+        QString message = failures.mid(0, shown).join(QStringLiteral("\n\n"));
+        if (failures.size() > shown)
+            message += QStringLiteral("\n\n%1 more files could not be opened either.").arg(failures.size() - shown);
+        Messages::ShowError(message);
+    });
     for (const QString &file : files) {
         // Only a file that reads well may replace anything (single-article mode).
         std::vector<TDocument::TChapter> articles;
@@ -1551,12 +1563,14 @@ void TForm1::OpenFiles(const QStringList &files)
         TDocument about;
         const DocumentOpen::TResult result =
             DocumentOpen::Articles(this, file, Prefs->ML_ListMode == 1, &articles, &error, &about);
-        if (ReadingState == rsExiting)
+        if (ReadingState == rsExiting) {
+            failures.clear();
             return;
+        }
         if (result != DocumentOpen::TResult::Read) {
             ShowStatus(CountText());
             if (result == DocumentOpen::TResult::Failed)
-                Messages::ShowError(error);
+                failures << error;
             continue;
         }
         TMemoEntry *entry = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/flite/FliteEngine.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
+#include "platform/shell/Messages.h"
 #include "platform/shell/Session.h"
 #include "platform/shell/TerminationSignal.h"
 #include "speech/EngineWarningForm.h"
@@ -77,9 +78,15 @@ int main(int argc, char *argv[])
 
     SingleInstance instance;
     if (!instance.TryBecomePrimary()) {
+        if (!instance.Problem().isEmpty()) {
+            // Nobody else's program may hear what we would say, nor answer for us.
+            std::fprintf(stderr, "parlewind: %s\n", qPrintable(instance.Problem()));
+            Messages::ShowError(instance.Problem());
+            return 1;
+        }
         QString why;
         if (const int status = answered(command ? instance.SendCommand(command->Name, command->Files, 3000, &why)
-                                                : instance.HandOver(),
+                                                : instance.HandOver(&why),
                                         why);
             status >= 0)
             return status;

@@ -84,6 +84,7 @@ void TDocumentProcess::Start(const QString &path)
     // complaints (a sanitizer's, say) go where this program's go.
     m_Process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_Process->setStandardInputFile(QProcess::nullDevice());
+    m_Process->setChildProcessModifier(Confinement::EndsWithParent());
     connect(m_Process, &QProcess::readyReadStandardOutput, this, &TDocumentProcess::Take);
     connect(m_Process, &QProcess::finished, this, &TDocumentProcess::ChildEnded);
     connect(m_Process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {

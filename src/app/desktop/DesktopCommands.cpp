@@ -8,6 +8,7 @@
 #include "platform/shell/Session.h"
 
 #include <QClipboard>
+#include <QScopeGuard>
 #include <QFileInfo>
 #include <QApplication>
 
@@ -143,6 +144,30 @@ QString TDesktopCommands::Refusal(const QString &name) const
 
 bool TDesktopCommands::Run(const QString &name, const QStringList &files)
 {
+    if (!commandNames.contains(name) && name != QLatin1String("open"))
+        return false;
+    m_Queue.push_back({name, files});
+    // One at a time: a command given while another runs a loop of its own (a book
+    // opening) waits for it instead of running inside it.
+    if (m_Running)
+        return true;
+    m_Running = true;
+    const auto done = qScopeGuard([this] { m_Running = false; });
+    while (!m_Queue.empty()) {
+        TCommand next = std::move(m_Queue.front());
+        m_Queue.pop_front();
+        // Files handed over meanwhile are opened together: one message for all that fail.
+        while (next.Name == QLatin1String("open") && !m_Queue.empty() && m_Queue.front().Name == QLatin1String("open")) {
+            next.Files += m_Queue.front().Files;
+            m_Queue.pop_front();
+        }
+        Carry(next.Name, next.Files);
+    }
+    return true;
+}
+
+void TDesktopCommands::Carry(const QString &name, const QStringList &files)
+{
     UtilsClass::Trace(QStringLiteral("Command from another program: ") + name);
     const bool paused = m_Form.ReadingState == rsPaused;
     const bool reading = m_Form.ReadingState == rsReading;
@@ -161,7 +186,4 @@ bool TDesktopCommands::Run(const QString &name, const QStringList &files)
         m_Form.RestoreRequest();
     else if (name == QLatin1String("open"))
         m_Form.OpenFiles(files);
-    else
-        return commandNames.contains(name);
-    return true;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <optional>
 
 class GlobalShortcut;
@@ -54,6 +55,10 @@ signals:
 private:
     // The selected text (or the clipboard's), empty when there is none.
     static QString SelectionText(bool clipboardOnly);
+    void Carry(const QString &name, const QStringList &files);
+
+    std::deque<TCommand> m_Queue;
+    bool m_Running = false;
 
     TForm1 &m_Form;
     GlobalShortcut *m_Shortcut = nullptr;

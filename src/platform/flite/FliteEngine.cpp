@@ -5,6 +5,8 @@
 #include "platform/sapi/Lexicon.h"
 #include "platform/shell/ChildRecords.h"
 
+#include "platform/shell/Confinement.h"
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
@@ -310,6 +312,7 @@ private:
                 const int end = k + 1 < starts.size() ? starts[k + 1] : int(job.text.size());
                 QProcess &child = *children[k];
                 child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+                child.setChildProcessModifier(Confinement::EndsWithParent());
                 child.start(QCoreApplication::applicationFilePath(),
                             {QLatin1String(FliteEngine::ChildOption), job.voice,
                              QString::number(job.prosody.pitch),

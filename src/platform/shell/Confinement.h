@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Shuts the calling process in before it handles input from outside, so that the
 // worst such input can do is use up what the process is allowed and end it.
 namespace Confinement {
@@ -20,6 +22,11 @@ struct TLimits
 bool Apply(const TLimits &limits, QString *error);
 // Since Apply, files outside the system's own (/usr) cannot even be read.
 bool ReadsKeptToSystemData();
+
+// For a child process, run between its start and its program: the child ends
+// when this process does (a killed program leaves no reader working on), and does
+// not start at all if this process is already gone.
+std::function<void()> EndsWithParent();
 
 // The most memory (resident) the process has used so far, in bytes.
 qint64 PeakMemory();

@@ -1,6 +1,7 @@
 #include "platform/shell/Confinement.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/landlock.h>
@@ -40,9 +41,18 @@ bool Filter(QString *error)
     const auto refuse = [&](int call, int code) {
         failed |= seccomp_rule_add(context, SCMP_ACT_ERRNO(code), call, 0);
     };
-    // No connection, local or remote; no other program; no one else to signal or inspect.
-    for (const int call : {SCMP_SYS(socket), SCMP_SYS(execve), SCMP_SYS(execveat), SCMP_SYS(ptrace),
-                           SCMP_SYS(process_vm_writev), SCMP_SYS(process_vm_readv)})
+    // No connection, local or remote (io_uring makes sockets of its own); no other
+    // program; no one else to signal, inspect or take a descriptor from; no new
+    // namespaces, mounts, keys or kernel programs.
+    for (const int call :
+         {SCMP_SYS(socket),           SCMP_SYS(socketpair),        SCMP_SYS(execve),           SCMP_SYS(execveat),
+          SCMP_SYS(ptrace),           SCMP_SYS(process_vm_writev), SCMP_SYS(process_vm_readv), SCMP_SYS(io_uring_setup),
+          SCMP_SYS(io_uring_enter),   SCMP_SYS(io_uring_register), SCMP_SYS(pidfd_open),       SCMP_SYS(pidfd_send_signal),
+          SCMP_SYS(pidfd_getfd),      SCMP_SYS(tkill),             SCMP_SYS(kcmp),             SCMP_SYS(unshare),
+          SCMP_SYS(setns),            SCMP_SYS(mount),             SCMP_SYS(umount2),          SCMP_SYS(pivot_root),
+          SCMP_SYS(chroot),           SCMP_SYS(add_key),           SCMP_SYS(request_key),      SCMP_SYS(keyctl),
+          SCMP_SYS(bpf),              SCMP_SYS(perf_event_open),   SCMP_SYS(userfaultfd),      SCMP_SYS(open_by_handle_at),
+          SCMP_SYS(name_to_handle_at)})
         refuse(call, EACCES);
     // Nothing written, made, renamed or removed.
     for (const int call :
@@ -68,8 +78,8 @@ bool Filter(QString *error)
     const auto self = scmp_datum_t(::getpid());
     failed |= seccomp_rule_add(context, SCMP_ACT_ERRNO(EPERM), SCMP_SYS(kill), 1,
                                SCMP_A0(SCMP_CMP_NE, self));
-    failed |= seccomp_rule_add(context, SCMP_ACT_ERRNO(EPERM), SCMP_SYS(tgkill), 1,
-                               SCMP_A0(SCMP_CMP_NE, self));
+    for (const int call : {SCMP_SYS(tgkill), SCMP_SYS(rt_sigqueueinfo), SCMP_SYS(rt_tgsigqueueinfo)})
+        failed |= seccomp_rule_add(context, SCMP_ACT_ERRNO(EPERM), call, 1, SCMP_A0(SCMP_CMP_NE, self));
     if (failed != 0 || seccomp_load(context) != 0) {
         *error = QStringLiteral("the system-call filter could not be applied");
         return false;
@@ -79,15 +89,41 @@ bool Filter(QString *error)
 
 bool readsKept = false;
 
+// Landlock's attributes as later kernels know them (the system's headers may be
+// older than the kernel); a kernel is given as much of them as its version reads.
+struct TRulesetAttr
+{
+    __u64 handled_access_fs = 0;
+    __u64 handled_access_net = 0; // version 4
+    __u64 scoped = 0;             // version 6
+};
+constexpr __u64 NetBindTcp = 1ULL << 0, NetConnectTcp = 1ULL << 1;
+constexpr __u64 ScopeAbstractUnixSocket = 1ULL << 0, ScopeSignal = 1ULL << 1;
+
 // Where the kernel can (Landlock, Linux 5.13 and later), nothing but the system's
 // own data may be opened any more: not a user's files, not the document's
-// neighbours. Elsewhere the filter above still keeps everything from being written.
+// neighbours. Later kernels also shut TCP (version 4) and abstract local sockets
+// and signals to processes outside (version 6). Elsewhere the filter above still
+// keeps everything from being written.
 bool KeepReadsToSystemData()
 {
-    landlock_ruleset_attr ruleset{};
-    ruleset.handled_access_fs =
-        (LANDLOCK_ACCESS_FS_MAKE_SYM << 1) - 1; // every right of the first version
-    const int rules = int(::syscall(SYS_landlock_create_ruleset, &ruleset, sizeof ruleset, 0));
+    const long abi = ::syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
+    if (abi < 1)
+        return false;
+    TRulesetAttr ruleset;
+    // Every file right of the version: make, remove, write, refer (2), truncate (3), device ioctl (5).
+    const int fsRights = abi >= 5 ? 16 : abi >= 3 ? 15 : abi >= 2 ? 14 : 13;
+    ruleset.handled_access_fs = (1ULL << fsRights) - 1;
+    size_t size = sizeof ruleset.handled_access_fs;
+    if (abi >= 4) {
+        ruleset.handled_access_net = NetBindTcp | NetConnectTcp;
+        size += sizeof ruleset.handled_access_net;
+    }
+    if (abi >= 6) {
+        ruleset.scoped = ScopeAbstractUnixSocket | ScopeSignal;
+        size += sizeof ruleset.scoped;
+    }
+    const int rules = int(::syscall(SYS_landlock_create_ruleset, &ruleset, size, 0));
     if (rules < 0)
         return false;
     for (const char *path : {"/usr", "/proc/self"}) {
@@ -132,6 +168,17 @@ bool Apply(const TLimits &limits, QString *error)
         return false;
     readsKept = KeepReadsToSystemData();
     return Filter(error);
+}
+
+std::function<void()> EndsWithParent()
+{
+    const pid_t parent = ::getpid();
+    // Only calls that are safe between fork and exec.
+    return [parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    };
 }
 
 qint64 PeakMemory()

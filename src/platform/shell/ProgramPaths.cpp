@@ -10,8 +10,11 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <csignal>
 
@@ -164,4 +167,54 @@ bool ProgramPaths::RenameNoReplace(const QString &from, const QString &to)
         return false;
     ::unlink(source.constData());
     return true;
+}
+
+namespace {
+
+// Why `dir` is no private folder of this user's; empty when it is one. Looked at
+// itself, not through a link.
+QString NotPrivate(const QString &dir)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(dir).constData(), &st) != 0)
+        return QStringLiteral("%1 cannot be used (%2).").arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("%1 is not a folder.").arg(dir);
+    if (st.st_uid != ::getuid())
+        return QStringLiteral("%1 belongs to another user.").arg(dir);
+    if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return QStringLiteral("%1 can be used by other users too.").arg(dir);
+    return {};
+}
+
+} // namespace
+
+QString ProgramPaths::PrivateRuntimeDir(QString *problem)
+{
+    const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!xdg.isEmpty() && NotPrivate(xdg).isEmpty())
+        return xdg;
+    // A shell of su or sudo, a cron job: our own folder in the temporary one, made
+    // private; one that someone else made first is never used.
+    const QString own = QDir::tempPath() + QStringLiteral("/parlewind-") + QString::number(::getuid());
+    if (::mkdir(QFile::encodeName(own).constData(), 0700) != 0 && errno != EEXIST) {
+        if (problem)
+            *problem = QStringLiteral("%1 cannot be made (%2).").arg(own, QString::fromLocal8Bit(std::strerror(errno)));
+        return {};
+    }
+    const QString why = NotPrivate(own);
+    if (!why.isEmpty()) {
+        if (problem)
+            *problem = why;
+        return {};
+    }
+    return own;
+}
+
+bool ProgramPaths::PeerIsThisUser(qintptr socketDescriptor)
+{
+    struct ucred peer {};
+    socklen_t size = sizeof peer;
+    return socketDescriptor >= 0 &&
+           ::getsockopt(int(socketDescriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
 }

@@ -47,6 +47,13 @@ QStringList RemoveStaleTemporaries(const QString &file);
 // files no other running program may lock.
 bool RemoveStaleLock(const QString &lockFile);
 
+// A folder of the user's own that no one else may enter, for the running program's
+// lock and socket: $XDG_RUNTIME_DIR when it is such, else $TMPDIR/parlewind-<uid>
+// (made so when missing). Empty, with the reason in the user's words, when neither is.
+QString PrivateRuntimeDir(QString *problem = nullptr);
+// Whether the program at the other end of a connected local socket runs as this user.
+bool PeerIsThisUser(qintptr socketDescriptor);
+
 // Quotes one argument for a command line (desktop-entry Exec rules, which are also
 // valid for a POSIX shell): unchanged when it needs no quoting.
 QString QuoteArgument(const QString &arg);
