@@ -877,13 +877,17 @@ void TForm1::FormShow()
     }
     // Several saved articles were kept in multi-article mode, which holds them all.
     if (settingsLost) {
-        QFile file(restore);
-        if (file.open(QIODevice::ReadOnly) && SavedArticles::Parse(file.readAll()).NonBlankInFile > 1)
+        QByteArray bytes;
+        QString unread;
+        if (ProgramPaths::ReadSideFile(restore, TMemoListBox::LargestList, &bytes, &unread) == ProgramPaths::TSideRead::Read &&
+            SavedArticles::Parse(bytes).NonBlankInFile > 1)
             SwitchMode(1);
     }
     const TMemoListBox::ImportResult restored = MemoListBox1->ImportList(
         restore, [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); },
         [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); }, [this](TMemoEntry *e) { ArticleDelete(e); });
+    if (!restored.Problem.isEmpty())
+        m_StartNotices << restored.Problem;
     // Where each article's reading stopped last time.
     if (saved && MemoListBox1) {
         ApplyPlaces();
@@ -1448,7 +1452,10 @@ void TForm1::SaveBooks()
 
 void TForm1::ApplyBooks()
 {
-    const QHash<QByteArray, ArticleBooks::TBook> books = ArticleBooks::Load(BooksFile());
+    QString problem;
+    const QHash<QByteArray, ArticleBooks::TBook> books = ArticleBooks::Load(BooksFile(), &problem);
+    if (!problem.isEmpty())
+        m_StartNotices << problem;
     if (books.isEmpty())
         return;
     for (int k = 1; k <= MemoListBox1->Count(); ++k) {

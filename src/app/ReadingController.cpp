@@ -876,7 +876,10 @@ void TForm1::SavePlaces()
 
 void TForm1::ApplyPlaces()
 {
-    const QHash<QByteArray, int> places = ReadingPlaces::Load(PlacesFile());
+    QString problem;
+    const QHash<QByteArray, int> places = ReadingPlaces::Load(PlacesFile(), &problem);
+    if (!problem.isEmpty())
+        m_StartNotices << problem;
     if (places.isEmpty())
         return;
     for (int k = 1; k <= MemoListBox1->Count(); ++k) {

@@ -1,11 +1,13 @@
 #include "articles/ArticleBooks.h"
 
 #include "articles/ReadingPlaces.h"
+#include "platform/shell/ProgramPaths.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace ArticleBooks {
@@ -18,6 +20,13 @@ constexpr qint64 largestCover = 8 * 1024 * 1024;
 QString CoverPrefix(const QString &file)
 {
     return QFileInfo(file).completeBaseName() + QStringLiteral("-cover-");
+}
+
+// A cover's name as this program gives it: the prefix and a SHA-1, nothing else.
+bool OurCover(const QString &file, const QString &name)
+{
+    static const QRegularExpression sum(QStringLiteral("^[0-9a-f]{40}$"));
+    return name.startsWith(CoverPrefix(file)) && sum.match(name.mid(CoverPrefix(file).size())).hasMatch();
 }
 
 QByteArray Field(const QString &text)
@@ -34,31 +43,43 @@ QString Unfield(const QByteArray &field)
 
 // Lines of tab-separated fields: "book", its number, title, author and cover file
 // (percent-encoded); "article", its key and its book's number.
-QHash<QByteArray, TBook> Load(const QString &file)
+QHash<QByteArray, TBook> Load(const QString &file, QString *problem)
 {
     QHash<QByteArray, TBook> articles;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly) || in.size() > largestList)
+    QByteArray text;
+    if (ProgramPaths::ReadSideFile(file, largestList, &text, problem) != ProgramPaths::TSideRead::Read)
         return articles;
     const QDir dir = QFileInfo(file).dir();
     QHash<QByteArray, TBook> books;
-    for (const QByteArray &line : in.readAll().split('\n')) {
+    bool damaged = false;
+    for (const QByteArray &line : text.split('\n')) {
         const QList<QByteArray> fields = line.split('\t');
         if (fields.size() == 5 && fields[0] == "book") {
             TArticleBook book{Unfield(fields[2]), Unfield(fields[3]), {}};
             const QString cover = Unfield(fields[4]);
-            // Only a cover of ours, beside the list.
-            if (!cover.isEmpty() && cover.startsWith(CoverPrefix(file)) &&
-                !cover.contains(QLatin1Char('/'))) {
-                QFile picture(dir.filePath(cover));
-                if (picture.open(QIODevice::ReadOnly) && picture.size() <= largestCover)
-                    book.Cover = picture.readAll();
+            // Only a cover of ours, beside the list, and not through a link.
+            if (!cover.isEmpty() && OurCover(file, cover)) {
+                QString unread;
+                ProgramPaths::ReadSideFile(dir.filePath(cover), largestCover, &book.Cover, &unread, false);
             }
             books.insert(fields[1], std::make_shared<const TArticleBook>(std::move(book)));
         } else if (fields.size() == 3 && fields[0] == "article" && fields[1].size() == 40 &&
                    books.contains(fields[2])) {
             articles.insert(fields[1], books.value(fields[2]));
+        } else if (!line.trimmed().isEmpty()) {
+            damaged = true;
         }
+    }
+    if (damaged) {
+        // What can be read is used; the file as it was is kept, covers and all, as
+        // the saved articles are (the next save writes a new list).
+        const QString aside = file + QStringLiteral(".damaged");
+        QFile::remove(aside);
+        const bool kept = QFile::copy(file, aside);
+        if (problem)
+            *problem = kept ? QStringLiteral("The list of books (%1) is damaged; it is kept as it was in %2.")
+                                  .arg(QFileInfo(file).fileName(), QFileInfo(aside).fileName())
+                            : QStringLiteral("The list of books (%1) is damaged.").arg(QFileInfo(file).fileName());
     }
     return articles;
 }
@@ -91,10 +112,20 @@ bool Save(const QString &file, const std::vector<std::pair<QByteArray, TBook>> &
         lines += "article\t" + key + '\t' + QByteArray::number(*number) + '\n';
     }
     saved = ReadingPlaces::SaveBeside(file, books + lines) && saved;
-    // Covers of books no longer in the list go.
-    for (const QString &old : dir.entryList({CoverPrefix(file) + QLatin1Char('*')}, QDir::Files))
-        if (!covers.contains(old))
+    // Covers of books no longer in the list go: only ours (named after their
+    // contents), and none a list kept aside still names.
+    QByteArray keptAside;
+    QString unread;
+    ProgramPaths::ReadSideFile(file + QStringLiteral(".damaged"), largestList, &keptAside, &unread);
+    for (const QString &old : dir.entryList({CoverPrefix(file) + QLatin1Char('*')}, QDir::Files | QDir::System)) {
+        if (covers.contains(old) || !OurCover(file, old) || keptAside.contains(old.toUtf8()))
+            continue;
+        QByteArray picture;
+        if (ProgramPaths::ReadSideFile(dir.filePath(old), largestCover, &picture, &unread, false) ==
+                ProgramPaths::TSideRead::Read &&
+            CoverPrefix(file) + QString::fromLatin1(QCryptographicHash::hash(picture, QCryptographicHash::Sha1).toHex()) == old)
             QFile::remove(dir.filePath(old));
+    }
     return saved;
 }
 

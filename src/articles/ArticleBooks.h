@@ -19,8 +19,11 @@ namespace ArticleBooks {
 using TBook = std::shared_ptr<const TArticleBook>;
 
 // Article key (ReadingPlaces::Key) to its book; the articles of one book share it.
-QHash<QByteArray, TBook> Load(const QString &file);
-// Keeps the books of these articles, and no cover of a book no longer kept.
+// A list that cannot be read whole is kept aside ("PWBooks.txt.damaged") with its
+// covers, and `problem` says so.
+QHash<QByteArray, TBook> Load(const QString &file, QString *problem = nullptr);
+// Keeps the books of these articles, and no cover of a book no longer kept: only
+// covers this program wrote (named after their contents) that no list names go.
 bool Save(const QString &file, const std::vector<std::pair<QByteArray, TBook>> &articles);
 
 } // namespace ArticleBooks

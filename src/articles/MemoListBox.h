@@ -60,7 +60,10 @@ public:
     {
         bool Damaged = false;
         int NonBlankInFile = 0;
+        QString Problem; // a file that could not be read at all, set aside
     };
+    // The largest saved-articles file that is read.
+    static constexpr qint64 LargestList = qint64(256) << 20;
     ImportResult ImportList(const QString &path, const ArticleEvent &onRead, const ArticleEvent &onReadToFile,
                             const ArticleEvent &onDelete);
     // Articles whose text is not blank.

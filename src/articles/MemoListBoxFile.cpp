@@ -1,5 +1,6 @@
 // Saving and restoring the article list ("PWExport.txt").
 #include "articles/MemoListBox.h"
+#include "platform/shell/ProgramPaths.h"
 #include "articles/SavedArticles.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -47,18 +48,13 @@ TMemoListBox::ImportResult TMemoListBox::ImportList(const QString &path, const A
     ImportResult result;
     Importing = true;
     m_PendingTop = 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    // Only a plain file, and no more of it than a list can be: a pipe or a device
+    // in its place is set aside rather than waited on or read without end.
+    if (ProgramPaths::ReadSideFile(path, LargestList, &bytes, &result.Problem) != ProgramPaths::TSideRead::Read) {
         Importing = false;
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        UtilsClass::Trace(QStringLiteral("Import error - ReadLn (1)"));
-        Messages::ShowError(QStringLiteral("Error restoring saved articles"));
-        result.Damaged = true;
-    }
-    file.close();
     SavedArticles::Parsed parsed = SavedArticles::Parse(bytes);
     result.Damaged = result.Damaged || parsed.Damaged;
     result.NonBlankInFile = parsed.NonBlankInFile;

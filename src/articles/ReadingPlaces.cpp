@@ -1,5 +1,7 @@
 #include "articles/ReadingPlaces.h"
 
+#include "platform/shell/ProgramPaths.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSaveFile>
@@ -15,14 +17,14 @@ QByteArray Key(const QString &title, const QString &text)
     return hash.result().toHex();
 }
 
-QHash<QByteArray, int> Load(const QString &file)
+QHash<QByteArray, int> Load(const QString &file, QString *problem)
 {
     QHash<QByteArray, int> places;
-    QFile in(file);
+    QByteArray text;
     // A few lines an article at most: anything larger is not ours.
-    if (!in.open(QIODevice::ReadOnly) || in.size() > 16 * 1024 * 1024)
+    if (ProgramPaths::ReadSideFile(file, 16 * 1024 * 1024, &text, problem) != ProgramPaths::TSideRead::Read)
         return places;
-    for (const QByteArray &line : in.readAll().split('\n')) {
+    for (const QByteArray &line : text.split('\n')) {
         const QList<QByteArray> fields = line.trimmed().split('\t');
         bool ok = false;
         const int index = fields.value(1).toInt(&ok);

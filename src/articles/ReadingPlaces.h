@@ -12,7 +12,7 @@ namespace ReadingPlaces {
 
 QByteArray Key(const QString &title, const QString &text);
 // Article key to the index of the word reached; empty when there is no file or it is damaged.
-QHash<QByteArray, int> Load(const QString &file);
+QHash<QByteArray, int> Load(const QString &file, QString *problem = nullptr);
 bool Save(const QString &file, const QHash<QByteArray, int> &places);
 // Writes a file kept beside the saved articles whole or not at all; with nothing to
 // keep, the file goes.

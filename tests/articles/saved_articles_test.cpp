@@ -13,6 +13,10 @@
 
 #include <sys/resource.h>
 
+#include <sys/stat.h>
+
+#include <functional>
+
 #include <gtest/gtest.h>
 
 // The saved-articles file: its exact format, damaged and foreign files, and a save
@@ -232,6 +236,61 @@ TEST(ArticleBooksTest, BooksComeBackWithTheirArticlesAndCoversAreTidied)
     ASSERT_EQ(loaded.size(), 2);
     EXPECT_TRUE(loaded.value(one)->Cover.isEmpty());
     EXPECT_TRUE(loaded.value(two)->Cover.isEmpty());
+}
+
+// What sits beside the saved articles in place of their side files: a device, a
+// pipe, a huge file, a link out of the folder; a damaged list of books. None may
+// block or swell a start, and nothing of the user's is lost.
+TEST(ArticleBooksTest, SideFilesThatAreNoPlainFilesAreSetAsideAndNothingIsLost)
+{
+    TempHome home;
+    const QString dir = home.Root();
+    const QString books = dir + QStringLiteral("/PWBooks.txt"), places = dir + QStringLiteral("/PWPlaces.txt");
+    const QByteArray one = ReadingPlaces::Key(QStringLiteral("One"), QStringLiteral("first"));
+    const auto placesProblem = [&] {
+        QString problem;
+        EXPECT_TRUE(ReadingPlaces::Load(places, &problem).isEmpty());
+        return problem;
+    };
+    const struct
+    {
+        const char *name;
+        std::function<void()> make;
+    } cases[] = {
+        {"a link to /dev/zero", [&] { QFile::link(QStringLiteral("/dev/zero"), places); }},
+        {"a pipe", [&] { ::mkfifo(QFile::encodeName(places).constData(), 0600); }},
+        {"too large", [&] { TempHome::WriteFile(places, QByteArray((16 << 20) + 1, '\n')); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make();
+        EXPECT_TRUE(placesProblem().contains(QStringLiteral("set aside as PWPlaces.txt.aside")));
+        EXPECT_FALSE(QFileInfo(places).exists() || QFileInfo(places).isSymLink()) << "met again at the next start";
+        QFile::remove(places + QStringLiteral(".aside"));
+    }
+
+    // A cover that links to a file elsewhere is not taken in.
+    TempHome::WriteFile(dir + QStringLiteral("/outside.jpg"), "someone else's picture");
+    const QString linked = QStringLiteral("PWBooks-cover-") + QString(40, u'a');
+    QFile::link(dir + QStringLiteral("/outside.jpg"), dir + QLatin1Char('/') + linked);
+    TempHome::WriteFile(books, "book\t0\tT\tA\t" + linked.toUtf8() + "\narticle\t" + one + "\t0\n");
+    EXPECT_TRUE(ArticleBooks::Load(books).value(one)->Cover.isEmpty());
+
+    // A damaged list: what can be read is used, the file is kept aside, and the
+    // next save removes no cover it names and no file of the user's.
+    const auto book = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("B"), {}, QByteArray("picture")});
+    ASSERT_TRUE(ArticleBooks::Save(books, {{one, book}}));
+    const QStringList covers = QDir(dir).entryList({QStringLiteral("PWBooks-cover-*")}, QDir::Files);
+    TempHome::WriteFile(dir + QStringLiteral("/PWBooks-cover-letter.txt"), "the user's own");
+    TempHome::WriteFile(books, TempHome::ReadFile(books) + "\x01garbage\n");
+    QString problem;
+    EXPECT_EQ(ArticleBooks::Load(books, &problem).size(), 1);
+    EXPECT_TRUE(problem.contains(QStringLiteral("PWBooks.txt.damaged"))) << problem.toStdString();
+    ASSERT_TRUE(ArticleBooks::Save(books, {}));
+    for (const QString &kept : covers)
+        EXPECT_TRUE(QFile::exists(dir + QLatin1Char('/') + kept)) << kept.toStdString();
+    EXPECT_TRUE(QFile::exists(dir + QStringLiteral("/PWBooks-cover-letter.txt")));
+    EXPECT_TRUE(QFile::exists(books + QStringLiteral(".damaged")));
 }
 
 } // namespace

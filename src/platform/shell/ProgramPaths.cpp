@@ -218,3 +218,48 @@ bool ProgramPaths::PeerIsThisUser(qintptr socketDescriptor)
     return socketDescriptor >= 0 &&
            ::getsockopt(int(socketDescriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
 }
+
+ProgramPaths::TSideRead ProgramPaths::ReadSideFile(const QString &path, qint64 limit, QByteArray *contents,
+                                                   QString *problem, bool followLinks)
+{
+    contents->clear();
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
+    if (fd < 0 && errno == ENOENT)
+        return TSideRead::Missing;
+    QString why;
+    struct stat st {};
+    if (fd < 0)
+        why = errno == ELOOP ? QStringLiteral("it is a link") : QString::fromLocal8Bit(std::strerror(errno));
+    else if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        why = QStringLiteral("it is not a plain file");
+    // Read to one byte past the limit whatever size the file claims.
+    while (why.isEmpty()) {
+        char buffer[65536];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            why = QString::fromLocal8Bit(std::strerror(errno));
+        } else if (n == 0) {
+            break;
+        } else {
+            contents->append(buffer, n);
+            if (contents->size() > limit)
+                why = QStringLiteral("it is larger than %1 MB").arg(limit >> 20);
+        }
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (why.isEmpty())
+        return TSideRead::Read;
+    contents->clear();
+    const QString aside = path + QStringLiteral(".aside");
+    ::unlink(QFile::encodeName(aside).constData());
+    const bool moved = ::rename(name.constData(), QFile::encodeName(aside).constData()) == 0;
+    if (problem)
+        *problem = moved ? QStringLiteral("%1 could not be read (%2) and was set aside as %3.")
+                               .arg(QFileInfo(path).fileName(), why, QFileInfo(aside).fileName())
+                         : QStringLiteral("%1 could not be read (%2).").arg(QFileInfo(path).fileName(), why);
+    return TSideRead::SetAside;
+}

@@ -47,6 +47,15 @@ QStringList RemoveStaleTemporaries(const QString &file);
 // files no other running program may lock.
 bool RemoveStaleLock(const QString &lockFile);
 
+// Reading a file the program keeps beside the saved articles (the list, reading
+// places, books and their covers): only a regular file is read (never waiting on a
+// pipe or reading a device), at most `limit` bytes of it, and a link is followed only
+// when `followLinks`. A file that is none of that is renamed aside ("NAME.aside") so
+// that no later start meets it again; `problem` then says so in the user's words.
+enum class TSideRead { Missing, Read, SetAside };
+TSideRead ReadSideFile(const QString &path, qint64 limit, QByteArray *contents, QString *problem,
+                       bool followLinks = true);
+
 // A folder of the user's own that no one else may enter, for the running program's
 // lock and socket: $XDG_RUNTIME_DIR when it is such, else $TMPDIR/parlewind-<uid>
 // (made so when missing). Empty, with the reason in the user's words, when neither is.
