@@ -394,6 +394,20 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     QApplication::clipboard()->clear();
     for (const char *command : {"--read-selection", "--read-clipboard"})
         EXPECT_EQ(parlewind({QLatin1String(command)}), 1) << command;
+    // Nor is a selection too large to be an article, or one that is not text.
+    QByteArray noise(4096, '\0');
+    for (int k = 0; k < noise.size(); ++k)
+        noise[k] = char(k * 7 % 32);
+    for (const QByteArray &selection : {QByteArray(3 << 20, 'a').replace(0, 1, "A"), noise}) {
+        QProcess owner;
+        owner.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("primary"), QStringLiteral("-quiet")});
+        owner.write(selection);
+        owner.closeWriteChannel();
+        ASSERT_TRUE(WaitUntil([] { return !QApplication::clipboard()->text(QClipboard::Selection).isEmpty(); }, 5000));
+        EXPECT_EQ(parlewind({QStringLiteral("--read-selection")}), 1) << selection.size();
+        owner.kill();
+        owner.waitForFinished(1000);
+    }
     EXPECT_EQ(form().MemoListBox1->Count(), before + 2);
     EXPECT_EQ(form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Text(), selected);
     EXPECT_EQ(paused, rsPaused);

@@ -89,13 +89,34 @@ bool TDesktopCommands::ReadsSelection(const QString &name)
     return name == QLatin1String("read-selection") || name == QLatin1String("read-clipboard");
 }
 
-QString TDesktopCommands::SelectionText(bool clipboardOnly)
+QString TDesktopCommands::TakeSelection(bool clipboardOnly, QString *text) const
 {
+    if (m_Taken) {
+        // Read a moment ago, when the command was answered.
+        *text = *std::exchange(m_Taken, std::nullopt);
+        return {};
+    }
     QClipboard *clipboard = QApplication::clipboard();
-    QString text = clipboardOnly || !clipboard->supportsSelection() ? QString() : clipboard->text(QClipboard::Selection);
-    if (TextFile::IsBlank(text))
-        text = clipboard->text(QClipboard::Clipboard);
-    return TextFile::IsBlank(text) ? QString() : text;
+    *text = clipboardOnly || !clipboard->supportsSelection() ? QString() : clipboard->text(QClipboard::Selection);
+    if (TextFile::IsBlank(*text))
+        *text = clipboard->text(QClipboard::Clipboard);
+    if (TextFile::IsBlank(*text)) {
+        text->clear();
+        return clipboardOnly ? QStringLiteral("The clipboard holds no text.")
+                             : QStringLiteral("Nothing is selected, and the clipboard holds no text.");
+    }
+    const QByteArray bytes = text->toUtf8();
+    QString problem;
+    if (bytes.size() > MaxSelectionBytes)
+        problem = QStringLiteral("The selection is %1 MB of text; Parlewind reads at most %2 MB from a selection. "
+                                 "Save it to a file and open that instead.")
+                      .arg(QString::number(double(bytes.size()) / (1 << 20), 'f', 1))
+                      .arg(MaxSelectionBytes >> 20);
+    else if (TextFile::LooksBinary(bytes))
+        problem = QStringLiteral("The selection does not contain text; it was not read.");
+    if (!problem.isEmpty())
+        text->clear();
+    return problem;
 }
 
 void TDesktopCommands::ReadSelection(bool clipboardOnly)
@@ -107,15 +128,11 @@ void TDesktopCommands::ReadSelection(bool clipboardOnly)
     }
     if (m_Form.ReadingState != rsIdle)
         return; // a file run is not interrupted by a shortcut
-    if (SelectionOutOfReach()) {
-        UtilsClass::Trace(QStringLiteral("Read the selection: out of reach in the background"));
-        m_Form.ShowStatus(selectionOutOfReach);
-        QApplication::beep();
-        return;
-    }
-    const QString text = SelectionText(clipboardOnly);
-    if (text.isEmpty()) {
-        UtilsClass::Trace(QStringLiteral("Read the selection: nothing is selected"));
+    QString text;
+    const QString problem = SelectionOutOfReach() ? selectionOutOfReach : TakeSelection(clipboardOnly, &text);
+    if (!problem.isEmpty()) {
+        UtilsClass::Trace(QStringLiteral("Read the selection: ") + problem);
+        m_Form.ShowStatus(problem);
         QApplication::beep();
         return;
     }
@@ -127,6 +144,7 @@ void TDesktopCommands::ReadSelection(bool clipboardOnly)
 
 QString TDesktopCommands::Refusal(const QString &name) const
 {
+    m_Taken.reset();
     if (!commandNames.contains(name) && name != QLatin1String("open"))
         return QStringLiteral("Parlewind does not know the command \"%1\".").arg(name);
     if (!ReadsSelection(name))
@@ -136,10 +154,11 @@ QString TDesktopCommands::Refusal(const QString &name) const
                                               : QStringLiteral("Parlewind is reading to a file; try again when it is done.");
     if (SelectionOutOfReach())
         return selectionOutOfReach;
-    if (SelectionText(name == QLatin1String("read-clipboard")).isEmpty())
-        return name == QLatin1String("read-clipboard") ? QStringLiteral("The clipboard holds no text.")
-                                                        : QStringLiteral("Nothing is selected, and the clipboard holds no text.");
-    return {};
+    QString text;
+    const QString problem = TakeSelection(name == QLatin1String("read-clipboard"), &text);
+    if (problem.isEmpty())
+        m_Taken = std::move(text);
+    return problem;
 }
 
 bool TDesktopCommands::Run(const QString &name, const QStringList &files)

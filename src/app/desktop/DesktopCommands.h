@@ -37,6 +37,8 @@ public:
     // words; empty when it can. Asked before the command is answered, so that the
     // program that sent it can say so and fail.
     QString Refusal(const QString &name) const;
+    // The most of a selection that is read (a larger one is a file's work).
+    static constexpr qint64 MaxSelectionBytes = 2 * 1024 * 1024;
     // Carries the command out; false for one it does not know.
     bool Run(const QString &name, const QStringList &files = {});
     // Reads the selected text of any program (the clipboard's when nothing is
@@ -53,10 +55,13 @@ signals:
     void ShortcutNote(const QString &note);
 
 private:
-    // The selected text (or the clipboard's), empty when there is none.
-    static QString SelectionText(bool clipboardOnly);
+    // The selected text (or the clipboard's) in `text`; or why there is none to
+    // read: nothing there, too much, not text.
+    QString TakeSelection(bool clipboardOnly, QString *text) const;
     void Carry(const QString &name, const QStringList &files);
 
+    // The selection read when a command for it was answered, for carrying it out.
+    mutable std::optional<QString> m_Taken;
     std::deque<TCommand> m_Queue;
     bool m_Running = false;
 
