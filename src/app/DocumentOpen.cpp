@@ -79,12 +79,13 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters,
     }
     dialog.hide();
 
+    // A name may hold line breaks and other controls; a title is one line.
+    const QString base = QFileInfo(path).completeBaseName().simplified();
     switch (reading.Result()) {
     case TDocumentProcess::TResult::Read:
-        *articles = DocumentReader::Articles(reading.Document(), QFileInfo(path).completeBaseName(),
-                                             chapters);
+        *articles = DocumentReader::Articles(reading.Document(), base, chapters);
         if (document) {
-            document->Title = reading.Document().Name(QFileInfo(path).completeBaseName());
+            document->Title = reading.Document().Name(base);
             document->Author = reading.Document().Author;
             document->Cover = reading.Document().Cover;
         }

@@ -76,6 +76,13 @@ void TConvertRun::Fail(const QString &source, const QString &reason)
     m_Bar.Note(QStringLiteral("parlewind: ") + told);
 }
 
+QString TConvertRun::Source(const TOutput &output) const
+{
+    // One file of many inputs (a book's chapters) is named as the file it was to be.
+    return m_Options.SingleFile.isEmpty() || output.Sources.size() < 2 ? output.Sources.constFirst()
+                                                                         : QFileInfo(output.Path).fileName();
+}
+
 QString TConvertRun::RecordedMessages() const
 {
     QStringList texts;
@@ -407,7 +414,7 @@ void TConvertRun::Begin(TOutput &output)
 {
     // This output is given up; the run goes on with the next.
     const auto skip = [&](const QString &reason) {
-        Fail(output.Sources.constFirst(), reason);
+        Fail(Source(output), reason);
         UtilsClass::DeleteTraced(output.Speech);
         output.Finished = true;
         QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
@@ -476,7 +483,9 @@ void TConvertRun::SpeechFinished(TOutput &output)
             m_Jobs->DropIncomplete();
         UtilsClass::DeleteTraced(output.Speech);
         output.Finished = true;
-        Fail(output.Sources.constFirst(), ErrorMessage(error) + QStringLiteral(": ") + ProgramPaths::WhereAndWhy(output.Path));
+        // The engine's code is for the window's dialog; a terminal is told the reason.
+        Fail(Source(output),
+             ProgramPaths::WhereAndWhy(output.Path, ErrorMessage(error).section(QStringLiteral("\r\nOLE error "), 0, 0)));
         return;
     }
     output.SpeechDone = true;
@@ -498,7 +507,7 @@ void TConvertRun::WriteText(TOutput &output)
         file.close();
         UtilsClass::DeleteTraced(output.Speech);
         output.Finished = true;
-        Fail(output.Sources.constFirst(), QStringLiteral("Unable to create ") + output.Path + QStringLiteral(": ") + why);
+        Fail(Source(output), QStringLiteral("Unable to create ") + output.Path + QStringLiteral(": ") + why);
         return;
     }
     file.close();
@@ -516,7 +525,7 @@ void TConvertRun::PutInPlace(TOutput &output)
     if (!renamed) {
         const int error = errno;
         UtilsClass::DeleteTraced(output.Speech);
-        Fail(output.Sources.constFirst(), error == EEXIST ? output.Path + QStringLiteral(" is already there; --overwrite replaces it")
+        Fail(Source(output), error == EEXIST ? output.Path + QStringLiteral(" is already there; --overwrite replaces it")
                                                           : QStringLiteral("Unable to create ") + output.Path +
                                                                 QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)));
     } else if (!m_Options.Text) {
@@ -537,7 +546,7 @@ void TConvertRun::WriteTimedText(TOutput &output)
     QSaveFile file(path);
     const QByteArray text = output.Timed.Render(m_Options.Subtitles);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        Fail(output.Sources.constFirst(), QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(path, file.errorString()));
+        Fail(Source(output), QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(path, file.errorString()));
 }
 
 void TConvertRun::JobEnded(const QString &mp3, const QString &speech, bool ok, const QString &failure)

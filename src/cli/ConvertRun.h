@@ -83,6 +83,8 @@ private:
     void JobEnded(const QString &mp3, const QString &speech, bool ok, const QString &failure);
     void Finish();
     void Tick();
+    // What a failure of this output names: its input, or the single file of many.
+    QString Source(const TOutput &output) const;
     QString RecordedMessages() const;
 
     const TConvertOptions m_Options;

@@ -434,6 +434,12 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     const int count = form().MemoListBox1->Count();
     EXPECT_EQ(parlewind({book}), 0);
     EXPECT_TRUE(WaitUntil([&] { return form().MemoListBox1->Count() == count + 2; }, 10000));
+    // A name with a line break is carried whole, and its title is one line.
+    const QString broken = home.Root() + QStringLiteral("/two\nlines.txt");
+    TempHome::WriteFile(broken, "Some text of a file with an odd name.\n");
+    EXPECT_EQ(parlewind({broken}), 0);
+    EXPECT_TRUE(WaitUntil([&] { return form().MemoListBox1->Count() == count + 3; }, 10000));
+    EXPECT_EQ(form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Title(), QStringLiteral("two lines"));
     QDBusConnection::disconnectFromBus(QStringLiteral("test-session"));
     bus.kill();
     bus.waitForFinished(1000);

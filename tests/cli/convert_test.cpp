@@ -559,7 +559,17 @@ TEST_F(ConvertTest, AfterAFullDiskTheNextInputIsWritten)
     EXPECT_EQ(r.exit, 1);
     EXPECT_TRUE(r.told.contains(QStringLiteral("big.txt"))) << r.told.toStdString();
     EXPECT_FALSE(r.told.contains(QStringLiteral("small.txt"))) << r.told.toStdString();
+    EXPECT_FALSE(r.told.contains(QStringLiteral("OLE error"))) << "an engine's code on a terminal";
     EXPECT_EQ(left, QStringList{"small.mp3"});
+
+    // One file of both: named as that file, not as its first input.
+    ASSERT_EQ(QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=3m", "tmpfs", out}), 0);
+    const Result single = Convert(inputs + QStringList{QStringLiteral("--single-file"), QStringLiteral("Both"),
+                                                       QStringLiteral("--out"), out});
+    QProcess::execute(QStringLiteral("umount"), {out});
+    EXPECT_EQ(single.exit, 1);
+    EXPECT_TRUE(single.told.contains(QStringLiteral("Both.mp3")) && !single.told.contains(QStringLiteral("big.txt")))
+        << single.told.toStdString();
 }
 
 TEST(ProgressBarTest, LineFitsTheTerminalAndEstimatesOnlyOnceThereIsSomethingToGoBy)

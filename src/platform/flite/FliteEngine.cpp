@@ -162,6 +162,8 @@ bool SynthesizeGuarded(cst_utterance *utt, cst_voice *voice)
 
 // Shorter texts are not worth a process of their own.
 constexpr int minPieceChars = 1500;
+// How much of a piece further on is taken before its turn (about a minute and a half of speech).
+constexpr qsizetype aheadBytes = 4 * 1024 * 1024;
 
 // Where each of `pieces` pieces of the text starts: after a sentence's end near
 // an equal share (fewer when no sentence ends nearby).
@@ -332,11 +334,15 @@ private:
                 ok = false;
                 break;
             }
-            // Every child is read, or one that is ahead would stall on a full pipe.
+            // The current piece is read as it comes; one further on only until it is
+            // far enough ahead: it then waits on its full pipe, rather than this
+            // process keeping the whole sound of the pieces ahead.
             bool ended = false;
             startMore(current);
             for (size_t k = current; k < started; ++k) {
                 QProcess &child = *children[k];
+                if (k != current && received[k].size() >= aheadBytes)
+                    continue;
                 child.waitForReadyRead(k == current ? 20 : 0);
                 received[k] += child.readAllStandardOutput();
                 if (k == current)
