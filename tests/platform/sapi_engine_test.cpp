@@ -344,6 +344,12 @@ TEST_F(FliteTest, EveryWordIsHighlightedAtItsOwnPlace)
         EXPECT_EQ(words, c.words) << c.text.toStdString();
         EXPECT_EQ(sinks[0]->Count(RecordingBufSink::Event::Done), 1);
     }
+    // A run no one says (a 200,000-letter "word", 100,000 digits) is spoken in
+    // part, in moments: the voice would spell it for hours.
+    for (const QString &run : {QString(200000, QLatin1Char('q')), QString(100000, QLatin1Char('7'))}) {
+        QList<std::shared_ptr<RecordingBufSink>> sinks;
+        EXPECT_LT(SpeakToFile(slt, {run + QStringLiteral(" and on")}, &sinks).Seconds(), 120) << run.size();
+    }
 }
 
 // A long text for a file is made in pieces at once (one a core): the pieces join

@@ -164,6 +164,8 @@ bool SynthesizeGuarded(cst_utterance *utt, cst_voice *voice)
 constexpr int minPieceChars = 1500;
 // How much of a piece further on is taken before its turn (about a minute and a half of speech).
 constexpr qsizetype aheadBytes = 4 * 1024 * 1024;
+// The letters of one utterance at most (about fifty words).
+constexpr int maxUtteranceLetters = 300;
 
 // Where each of `pieces` pieces of the text starts: after a sentence's end near
 // an equal share (fewer when no sentence ends nearby).
@@ -419,13 +421,15 @@ private:
         bool ok = true;
         cst_utterance *utt = nullptr;
         cst_relation *tokens = nullptr;
-        int count = 0;
+        int count = 0, letters = 0;
         for (;;) {
             const char *token = ts_get(ts);
             const int at = ts->token_pos + int(std::strlen(ts->prepunctuation));
             const bool end = std::strlen(token) == 0 && ts_eof(ts);
             const bool changes = change < folded.changes.size() && folded.changes[change].at <= at;
-            if (utt && (end || count >= limit || changes || breaks(ts, token, tokens))) {
+            // Never very long in letters either: a spelled run says each letter as a
+            // word, and the voice's memory grows with the utterance's length.
+            if (utt && (end || count >= limit || letters >= maxUtteranceLetters || changes || breaks(ts, token, tokens))) {
                 ok = Speak(s, utt, voice, prosody);
                 utt = nullptr;
                 limit = 200;
@@ -442,7 +446,7 @@ private:
             if (!utt) {
                 utt = new_utterance();
                 tokens = utt_relation_create(utt, "Token");
-                count = 0;
+                count = letters = 0;
             }
             cst_item *item = relation_append(tokens, nullptr);
             item_set_string(item, "name", token);
@@ -451,6 +455,7 @@ private:
             item_set_string(item, "punc", ts->postpunctuation);
             item_set_int(item, "pw_offset", at);
             ++count;
+            letters += int(std::strlen(token));
         }
         if (utt)
             delete_utterance(utt);

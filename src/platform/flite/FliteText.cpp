@@ -122,8 +122,10 @@ public:
             c == ' ' || c == '\t' || c == '\n' || c == '\r' || (c >= 0 && c < 0x20) || c == 0x7F;
         if (blank) {
             c = c == '\n' ? '\n' : ' ';
-            m_Run = m_Digits = 0;
+            m_Run = m_Digits = m_RunTotal = 0;
         } else {
+            if (m_RunTotal++ >= FliteText::MaxRun)
+                return;
             if (m_Run == 0)
                 m_RunStart = origin;
             const bool digit = c >= '0' && c <= '9';
@@ -148,10 +150,10 @@ public:
     // What replaces a whole word: every byte points at the word.
     void Respelled(const QString &respelling, int origin)
     {
-        m_Run = 0;
+        m_Run = m_RunTotal = 0;
         for (const char32_t c : respelling.toUcs4())
             Add(c, origin);
-        m_Run = 0;
+        m_Run = m_RunTotal = 0;
     }
 
 private:
@@ -159,6 +161,7 @@ private:
     int m_Run = 0;
     int m_Digits = 0;
     int m_RunStart = 0;
+    int m_RunTotal = 0; // of the run of non-blanks, cuts included
 };
 
 } // namespace

@@ -34,6 +34,10 @@ namespace FliteText {
 // for minutes, a 20,000-letter word would take minutes to make).
 constexpr int MaxToken = 40;
 constexpr int MaxDigits = 12;
+// A run of that many characters without a blank is no word, number or address
+// anyone says: only its start is spoken (the voice spells what it cannot say, and
+// a 200,000-letter run would speak for hours).
+constexpr int MaxRun = 200;
 
 // `tagged`: "\Pit=N\" and "\Spd=N\" are read as prosody changes, starting from
 // `base`. Words of the user's lexicon are replaced by how they sound.
