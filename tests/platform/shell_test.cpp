@@ -163,6 +163,43 @@ TEST(ConfinementTest, AConfinedProcessReadsButWritesConnectsStartsAndSignalsNoth
     EXPECT_FALSE(QFileInfo::exists(QString::fromLocal8Bit(made)));
 }
 
+// A child started to end with its parent (the document reader, Flite's pieces)
+// does not outlive a parent that is killed.
+TEST(ConfinementTest, AChildEndsWithItsParent)
+{
+    TempHome home;
+    // The death test runs this test again from its start: the file is named in
+    // the environment, which it keeps.
+    if (qEnvironmentVariableIsEmpty("PARLEWIND_TEST_PID_FILE"))
+        qputenv("PARLEWIND_TEST_PID_FILE", (home.Root() + QStringLiteral("/child.pid")).toLocal8Bit());
+    const QString pidFile = qEnvironmentVariable("PARLEWIND_TEST_PID_FILE");
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QProcess child;
+            // It keeps none of this process's descriptors: the test's pipe stays ours.
+            child.setChildProcessModifier([ends = Confinement::EndsWithParent()] {
+                ends();
+                for (int fd = 3; fd < 1024; ++fd)
+                    ::close(fd);
+            });
+            child.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+            child.waitForStarted(5000);
+            TempHome::WriteFile(pidFile, QByteArray::number(child.processId()));
+            ::kill(::getpid(), SIGKILL);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    const QByteArray pid = TempHome::ReadFile(pidFile);
+    ASSERT_FALSE(pid.isEmpty());
+    const auto gone = [&pid] {
+        const QByteArray stat = TempHome::ReadFile(QStringLiteral("/proc/") + QString::fromLatin1(pid) + QStringLiteral("/stat"));
+        return stat.isEmpty() || stat.contains(") Z");
+    };
+    EXPECT_TRUE(QTest::qWaitFor(gone, 3000)) << "the child outlived its parent";
+    ::kill(pid_t(pid.toLong()), SIGKILL);
+    qunsetenv("PARLEWIND_TEST_PID_FILE");
+}
+
 // Where there is no X server, the key is asked of the desktop's shortcuts portal (a
 // stand-in for KDE's on a bus of the test's own): the key wished for is asked, the
 // desktop's answer shown, a press of our session's shortcut reads; a changed key
