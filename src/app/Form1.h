@@ -25,7 +25,6 @@ class QPushButton;
 class QRadioButton;
 class TTTS;
 class QActionGroup;
-class QButtonGroup;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -297,8 +296,6 @@ public:
     bool EngineCall(const std::function<void()> &call);
     void WordPosition(TTTS *sender, quint64 timeStamp, quint32 byteOffset);
     void ShowWordPosition(quint32 byteOffset);
-    // The file name for an article's title in the output folder, or empty when the
-    // title cannot name a file. Separators and characters no file may hold become "_".
 
     // Every place a reading command lives, switched together by SetReadingState;
     // the tray menu and the floating tool bar add theirs.
@@ -416,8 +413,6 @@ private:
     bool m_EncodingToEnd = false;
     // The MP3 files of a multiple-files run are numbered as tracks.
     int m_RunTrack = 0;
-    // The output being spoken goes on to an encoded file (MP3, M4B, Opus), or is
-    // a WAV file; a single file's chapters: where each article begins in it.
     // Reading aloud: where in the article the speech began, the last word heard,
     // where to start again after a sentence jump.
     int m_ReadFrom = 0;
@@ -429,6 +424,8 @@ private:
     bool m_SleepAtArticleEnd = false;
     int m_SleepStopAt = -1;
     QString SleepText() const;
+    // The output being spoken goes on to an encoded file (MP3, M4B, Opus), or is
+    // a WAV file; a single file's chapters: where each article begins in it.
     TOutputFormat m_OutputFormat = TOutputFormat::Wav;
     std::vector<TAudioChapter> m_Chapters;
     // The text timed to the speech of the output being spoken, and that of files

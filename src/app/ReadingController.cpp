@@ -1,7 +1,7 @@
 // The main window's reading controller: reads articles aloud or into WAV and MP3
 // files, one after another, driven by the speech component's events.
 #include "app/Form1.h"
-#include "app/OutDirDialog.h"
+#include "app/options/OutDirDialog.h"
 #include "app/options/FavoriteVoicesPage.h"
 #include "app/options/VoiceEditPage.h"
 #include "app/tray/NotifyIcon.h"
@@ -908,7 +908,7 @@ QString TForm1::EncodingText() const
     QStringList names;
     for (const QString &file : EncodeJobs->Encoding())
         names << QFileInfo(file).fileName();
-    return names.isEmpty() ? QString() : QStringLiteral("Converting to MP3 format: ") + names.join(QStringLiteral(", "));
+    return names.isEmpty() ? QString() : ConvertingText() + names.join(QStringLiteral(", "));
 }
 
 void TForm1::ResetStatus()

@@ -73,7 +73,6 @@ public:
     std::vector<std::unique_ptr<TVoiceEntry>> Voices;
     TTTSFilter TTSFilter;
     bool HasStandardVoices = false;
-    quint8 RunTarget = 0; // kept here for the reading controller
 
 private:
     // Shows the busy or failure message for a device test; true when free.

@@ -1,5 +1,5 @@
 #include "FormWithVoices.h"
-#include "app/OutDirDialog.h"
+#include "app/options/OutDirDialog.h"
 #include "app/tray/NotifyIcon.h"
 #include "app/tray/ToolBarForm.h"
 #include "articles/ArticleNames.h"

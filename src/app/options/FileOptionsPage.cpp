@@ -1,6 +1,6 @@
 #include "app/options/FileOptionsPage.h"
 
-#include "app/OutDirDialog.h"
+#include "app/options/OutDirDialog.h"
 #include "app/options/OptionControls.h"
 #include "settings/Preferences.h"
 

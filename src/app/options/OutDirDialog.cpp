@@ -1,4 +1,4 @@
-#include "app/OutDirDialog.h"
+#include "app/options/OutDirDialog.h"
 
 #include "platform/shell/Messages.h"
 #include "settings/Preferences.h"
