@@ -71,12 +71,22 @@ protected:
         env.remove(QStringLiteral("DISPLAY"));
         return env;
     }
-    QString WestonWindow() const
+    // Runs a program to its end (a Wayland one on weston): its exit status and what it printed.
+    std::pair<int, QString> Run(const QString &program, const QStringList &args, bool wayland = false)
     {
-        QProcess search;
-        search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--classname"), QStringLiteral("^weston")});
-        search.waitForFinished(5000);
-        return QString::fromUtf8(search.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
+        QProcess p;
+        if (wayland)
+            p.setProcessEnvironment(Env());
+        p.start(program, args);
+        EXPECT_TRUE(p.waitForFinished(30000)) << program.toStdString();
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    }
+    std::pair<int, QString> Command(const QString &command) { return Run(QStringLiteral(PARLEWIND_BINARY), {command}, true); }
+    QString WestonWindow()
+    {
+        return Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--classname"), QStringLiteral("^weston")})
+            .second.section(QLatin1Char('\n'), 0, 0)
+            .trimmed();
     }
     // Another program copies `text`: wl-copy takes the focus for a moment and serves the text.
     void Copy(const QString &text)
@@ -88,54 +98,32 @@ protected:
         m_Copies.push_back(std::move(copy));
         QThread::msleep(700);
     }
-    // A command to the running program: its exit status and what it said.
-    std::pair<int, QString> Command(const QString &command)
-    {
-        QProcess p;
-        p.setProcessEnvironment(Env());
-        p.start(QStringLiteral(PARLEWIND_BINARY), {command});
-        EXPECT_TRUE(p.waitForFinished(10000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-    }
-    void Xdotool(const QStringList &args)
-    {
-        QProcess p;
-        p.start(QStringLiteral("xdotool"), args);
-        ASSERT_TRUE(p.waitForFinished(5000));
-    }
     // Keys go to weston's window, and from there to the window it gives the focus.
     void Keys(const QStringList &args)
     {
-        Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), WestonWindow()});
-        Xdotool(args);
+        Run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), WestonWindow()});
+        Run(QStringLiteral("xdotool"), args);
         QThread::msleep(300);
     }
-    // weston's pointer moves by the distance the X pointer moves: from its corner to the place.
-    void Click(int x, int y)
+    // The close box of a maximised window (Qt draws it at the title bar's right end,
+    // below weston's panel). weston's pointer moves by the distance the X pointer
+    // moves: from its corner to the place.
+    void CloseMaximizedWindow()
     {
-        const QString window = WestonWindow();
-        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("0"), QStringLiteral("0"),
-                 QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-                 QString::number(x), QString::number(y), QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("click"),
-                 QStringLiteral("1")});
+        Run(QStringLiteral("xdotool"), QStringLiteral("mousemove --window %1 0 0 sleep 0.2 mousemove --window %1 %2 %3 sleep 0.2 click 1")
+                                           .arg(WestonWindow())
+                                           .arg(OutputWidth - 18)
+                                           .arg(32 + 13)
+                                           .split(QLatin1Char(' ')));
         QThread::msleep(800);
     }
-    // The close box of a maximised window (Qt draws it at the title bar's right end,
-    // below weston's panel).
-    void CloseMaximizedWindow() { Click(OutputWidth - 18, 32 + 13); }
     // What a person sees on the desktop, read back by text recognition.
     QString Screen()
     {
         const QString shot = home.Root() + QStringLiteral("/screen.png");
-        QProcess grab;
-        grab.start(QStringLiteral("import"), {QStringLiteral("-window"), WestonWindow(), shot});
-        EXPECT_TRUE(grab.waitForFinished(10000));
-        QProcess read;
-        read.start(QStringLiteral("tesseract"), {shot, QStringLiteral("-")});
-        EXPECT_TRUE(read.waitForFinished(30000));
-        return QString::fromUtf8(read.readAllStandardOutput());
+        Run(QStringLiteral("import"), {QStringLiteral("-window"), WestonWindow(), shot});
+        return Run(QStringLiteral("tesseract"), {shot, QStringLiteral("-")}).second;
     }
-    QString Saved() const { return QString::fromUtf8(TempHome::ReadFile(home.ProgramDir() + QStringLiteral("/PWExport.txt"))); }
 
     QTemporaryDir m_WestonDir;
     QProcess m_Weston;
@@ -195,7 +183,7 @@ TEST_F(WaylandE2ETest, TypedTextStaysReadingIsHeardAndTheWindowStays)
     program.Terminate();
     ASSERT_TRUE(program.Process().waitForFinished(10000));
     EXPECT_EQ(program.Process().exitCode(), 0);
-    const QString saved = Saved();
+    const QString saved = QString::fromUtf8(TempHome::ReadFile(home.ProgramDir() + QStringLiteral("/PWExport.txt")));
     EXPECT_TRUE(saved.contains(typed)) << saved.toStdString();
     EXPECT_FALSE(saved.contains(QStringLiteral("copy from another program"))) << saved.toStdString();
     EXPECT_FALSE(saved.contains(QStringLiteral("Old text on the clipboard"))) << saved.toStdString();
@@ -217,13 +205,7 @@ TEST_F(WaylandE2ETest, TheFloatingToolBarAndShowBringTheWindowBack)
         const QString closed = Screen();
         EXPECT_TRUE(closed.contains(QStringLiteral("Toolbar"))) << closed.toStdString();
         EXPECT_FALSE(closed.contains(QStringLiteral("Single-Article Options"))) << closed.toStdString();
-        if (back.isEmpty()) {
-            ProgramProcess second({}, Env());
-            ASSERT_TRUE(second.Process().waitForFinished(10000));
-            EXPECT_EQ(second.Process().exitCode(), 0);
-        } else {
-            EXPECT_EQ(Command(back).first, 0);
-        }
+        EXPECT_EQ((back.isEmpty() ? Run(QStringLiteral(PARLEWIND_BINARY), {}, true) : Command(back)).first, 0) << back.toStdString();
         QThread::msleep(800);
         const QString shown = Screen();
         EXPECT_TRUE(shown.contains(QStringLiteral("Single-Article Options"))) << back.toStdString() << shown.toStdString();
