@@ -84,13 +84,13 @@ void Typing(QApplication &app, const QString &dir)
 
         TMemoListBox list;
         list.resize(640, 330);
-        list.ListMode = 1;
+        list.List().ListMode = 1;
         list.show();
         QTimer save;
         save.setSingleShot(true);
         save.setInterval(2000);
-        list.OnEdited = [&save] { save.start(); };
-        TMemoEntry *entry = list.Add(text, QStringLiteral("Mary"));
+        QObject::connect(&list.List(), &TArticleList::EntryEdited, &save, [&save] { save.start(); });
+        TMemoEntry *entry = list.List().Add(text, QStringLiteral("Mary"));
         app.processEvents();
         const auto [median, max] = TypingMs(app, entry->View()->TextBox, 300);
         std::printf("%-40s %10.3f %10.3f %9.2fx   (bare: %.3f / %.3f)\n",
@@ -98,7 +98,7 @@ void Typing(QApplication &app, const QString &dir)
                     bareMedian, bareMax);
         QElapsedTimer t;
         t.start();
-        list.ExportList(dir + QStringLiteral("/typed.txt"));
+        list.List().ExportList(dir + QStringLiteral("/typed.txt"));
         std::printf("%-40s %10lld ms\n", "  the save that follows", t.elapsed());
     }
 }
@@ -130,16 +130,16 @@ int main(int argc, char **argv)
         const long before = StatusKb("VmRSS:");
         TMemoListBox list;
         list.resize(640, 330);
-        list.ListMode = 1;
+        list.List().ListMode = 1;
         list.SetVisibleEntries(3);
         list.show();
         QElapsedTimer t;
         t.start();
-        list.ImportList(in, {}, {}, {});
+        list.List().ImportList(in);
         app.processEvents();
         const qint64 importMs = t.elapsed();
         t.restart();
-        list.ExportList(out);
+        list.List().ExportList(out);
         const qint64 exportMs = t.elapsed();
         std::printf("%-40s %10lld %10lld %10.1f   (%d articles)\n", c.name, importMs, exportMs,
                     (StatusKb("VmRSS:") - before) / 1024.0, list.Count());

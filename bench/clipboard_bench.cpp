@@ -55,7 +55,7 @@ int main(int argc, char **argv)
             text += QStringLiteral("Run %1: a megabyte of text copied in another program.").arg(run) +
                     (i % 6 == 5 ? QStringLiteral("\n") : QStringLiteral(" "));
         const QByteArray bytes = text.toUtf8();
-        const int before = form.MemoListBox1->Count();
+        const int before = form.Articles->Count();
         tick.start();
         longest = 0;
         watch.start(5);
@@ -68,9 +68,9 @@ int main(int argc, char **argv)
         xclip.closeWriteChannel();
         const bool shown = Pump(
             [&] {
-                if (form.MemoListBox1->Count() < 1)
+                if (form.Articles->Count() < 1)
                     return false;
-                TMemoEntry *entry = form.MemoListBox1->EntryAt(form.MemoListBox1->Count());
+                TMemoEntry *entry = form.Articles->EntryAt(form.Articles->Count());
                 return entry->View() && entry->View()->TextBox->document()->characterCount() > text.size() &&
                        entry->View()->TextBox->document()->firstBlock().text().startsWith(text.left(8));
             },
@@ -82,7 +82,7 @@ int main(int argc, char **argv)
         xclip.waitForFinished();
         if (!shown) {
             std::printf("run %d: the article did not appear (%d articles, %d before; status %s)\n", run,
-                        form.MemoListBox1->Count(), before, qPrintable(form.StatusPanel0->text()));
+                        form.Articles->Count(), before, qPrintable(form.StatusPanel0->text()));
             return 1;
         }
         QPlainTextEdit box;

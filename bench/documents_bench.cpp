@@ -166,7 +166,7 @@ void Open(Program &p, const QString &file, const char *what, qsizetype textChars
         return;
     }
     std::printf("%s: %.0f ms (target < %d ms), %d articles in the list, %ld kB more memory for %.0f kB of text: %.2f× (target < 2)\n",
-                what, ms, targetMs, p.form.MemoListBox1->Count(), kb, textKb, double(kb) / textKb);
+                what, ms, targetMs, p.form.Articles->Count(), kb, textKb, double(kb) / textKb);
 }
 
 } // namespace

@@ -115,7 +115,7 @@ int Files(bool mp3, bool single, const QString &dir, const QStringList &texts)
     p.form.Prefs->OUT_Directory = dir;
     p.form.Prefs->OUT_FileFormat = mp3 ? 1 : 0;
     p.form.Prefs->OUT_FileDest = single ? rtSingleFile : rtMultipleFiles;
-    p.form.MemoListBox1->DeleteAll();
+    p.form.Articles->DeleteAll();
     for (const QString &path : texts) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))

@@ -118,6 +118,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
 
     // The option pages are built on the preferences; they are read in FormCreate.
     Prefs = std::make_unique<TPreferences>();
+    Articles = new TArticleList(this);
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -172,7 +173,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     connect(ClipboardWatch, &TClipboardWatch::Changed, this, &TForm1::ClipboardChanged);
     CB_PromptForm = new TCB_PromptForm(*Prefs, this);
     CB_PromptForm->CanAppend = [this] {
-        const TMemoListBox &list = *MemoListBox1;
+        const TArticleList &list = *Articles;
         return list.CurrentEntry() && !(list.Count() == 1 && list.EntryAt(1)->IsBlank());
     };
     CB_PromptForm->PromptAction = [this](bool append) { PromptAction(append); };
@@ -442,7 +443,7 @@ void TForm1::ClipboardChanged(const QString &text, bool hasText)
         Messages::Beep();
         return;
     }
-    TMemoListBox &list = *MemoListBox1;
+    TArticleList &list = *Articles;
     if (Prefs->ML_ListMode == 0 && list.Count() >= 1 && list.EntryAt(1)->Locked) {
         if (Prefs->SI_ShowBusyDialog) {
             const NestedPass pass(this);
@@ -464,7 +465,7 @@ void TForm1::PromptAction(bool append)
 {
     if (!Initialized || ReadingState == rsExiting)
         return;
-    TMemoEntry *article = append ? MemoListBox1->CurrentEntry() : nullptr;
+    TMemoEntry *article = append ? Articles->CurrentEntry() : nullptr;
     if (article) {
         QString current = article->Text();
         if (!current.isEmpty() && !current.endsWith(QLatin1Char('\n')) && !current.endsWith(QLatin1Char('\r')) &&
@@ -619,7 +620,7 @@ void TForm1::BuildMenus()
     connect(PrevArticleMItm, &QAction::triggered, this, [this] { MoveToArticle(-1); });
     connect(NextArticleMItm, &QAction::triggered, this, [this] { MoveToArticle(1); });
     connect(EditStripMItm, &QAction::triggered, this, [this] {
-        TMemoEntry *entry = MemoListBox1 ? MemoListBox1->CurrentEntry() : nullptr;
+        TMemoEntry *entry = Articles->CurrentEntry();
         if (Initialized && entry && entry->View())
             entry->View()->Strip->StartEdit();
     });
@@ -656,7 +657,7 @@ void TForm1::FormCreate()
     ListInfoInitialized = false;
 
     // A kill while a file was being replaced leaves its unfinished copy beside it.
-    for (const QString &file : {ExportFile(), Lexicon::FilePath(), TRegistryEnhanced::StoreFile(hkCurrentUser)}) {
+    for (const QString &file : {SavedArticles::File(), Lexicon::FilePath(), TRegistryEnhanced::StoreFile(hkCurrentUser)}) {
         for (const QString &stale : ProgramPaths::RemoveStaleTemporaries(file))
             UtilsClass::Trace(QStringLiteral("Removed the unfinished file ") + stale);
     }
@@ -686,19 +687,22 @@ void TForm1::FormCreate()
     setWindowTitle(caption);
     MainTextPanel->setFrameStyle(QFrame::NoFrame);
 
-    MemoListBox1 = new TMemoListBox(MainTextPanel);
+    MemoListBox1 = new TMemoListBox(*Articles, MainTextPanel);
     auto *listLayout = new QVBoxLayout(MainTextPanel);
     listLayout->setContentsMargins(0, 0, 0, 0);
     listLayout->addWidget(MemoListBox1);
-    MemoListBox1->ListMode = Prefs->ML_ListMode;
+    Articles->ListMode = Prefs->ML_ListMode;
     MemoListBox1->SetVisibleEntries(Prefs->ML_ListMode == 1 ? Prefs->ML_VisibleEntries : 1);
     MemoListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MemoListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(MemoListBox1->mapToGlobal(at)); });
-    MemoListBox1->OnEdited = [this] {
+    connect(Articles, &TArticleList::EntryEdited, this, [this] {
         if (Initialized && ReadingState != rsExiting)
             SaveTimer->start();
-    };
+    });
+    connect(Articles, &TArticleList::ReadRequested, this,
+            [this](TMemoEntry *entry, bool toFile) { ReadArticle(entry, toFile ? rtSingleFile : rtSpeakers, true); });
+    connect(Articles, &TArticleList::DeleteRequested, this, &TForm1::ArticleDelete);
     MemoListBox1->MoreLanguages = [this] { return LanguagesMItmClick(); };
     MemoListBox1->VoiceNames = [this] {
         QStringList names;
@@ -787,8 +791,8 @@ void TForm1::SizeStatusPanels()
 
 QString TForm1::CountText() const
 {
-    int n = MemoListBox1 ? MemoListBox1->Count() : 0;
-    if (n == 1 && MemoListBox1->EntryAt(1)->IsBlank())
+    int n = Articles->Count();
+    if (n == 1 && Articles->EntryAt(1)->IsBlank())
         n = 0;
     if (n == 0)
         return QStringLiteral("No articles");
@@ -864,7 +868,7 @@ void TForm1::FormShow()
     LoadFavoriteVoices();
     Random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
 
-    QString restore = ExportFile();
+    QString restore = SavedArticles::File();
     // Settings that went missing (a cleaned configuration folder, copied data) do
     // not make a user new: saved articles are restored, never replaced by the
     // introduction.
@@ -879,24 +883,22 @@ void TForm1::FormShow()
     if (settingsLost) {
         QByteArray bytes;
         QString unread;
-        if (ProgramPaths::ReadSideFile(restore, TMemoListBox::LargestList, &bytes, &unread) == ProgramPaths::TSideRead::Read &&
+        if (ProgramPaths::ReadSideFile(restore, TArticleList::LargestList, &bytes, &unread) == ProgramPaths::TSideRead::Read &&
             SavedArticles::Parse(bytes).NonBlankInFile > 1)
             SwitchMode(1);
     }
-    const TMemoListBox::ImportResult restored = MemoListBox1->ImportList(
-        restore, [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); },
-        [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); }, [this](TMemoEntry *e) { ArticleDelete(e); });
+    const TArticleList::ImportResult restored = Articles->ImportList(restore);
     if (!restored.Problem.isEmpty())
         m_StartNotices << restored.Problem;
     // Where each article's reading stopped last time.
-    if (saved && MemoListBox1) {
+    if (saved) {
         ApplyPlaces();
         ApplyBooks();
     }
     if (!soundCard)
         m_StartNotices << TTTSForm::NoSoundDevice;
-    if (saved && MemoListBox1 && (restored.Damaged || MemoListBox1->NonBlankCount() < restored.NonBlankInFile))
-        KeepRestoredFile(restore, MemoListBox1->NonBlankCount(), restored.NonBlankInFile, restored.Damaged);
+    if (saved && (restored.Damaged || Articles->NonBlankCount() < restored.NonBlankInFile))
+        KeepRestoredFile(restore, Articles->NonBlankCount(), restored.NonBlankInFile, restored.Damaged);
     else if (settingsLost)
         m_StartNotices << QStringLiteral("The settings were missing; defaults are used. The saved articles were restored.");
     if (!ListInfoInitialized && isActiveWindow()) {
@@ -949,7 +951,7 @@ void TForm1::FormActivate()
 void TForm1::Timer1Timer()
 {
     UtilsClass::Trace(QStringLiteral("FormActivate Timer popped"));
-    if (MemoListBox1->Importing) {
+    if (Articles->Importing) {
         UtilsClass::Trace(QStringLiteral("Import in progress.  Resetting timer"));
         return;
     }
@@ -1158,14 +1160,14 @@ void TForm1::CompleteExit()
             UtilsClass::Trace(QStringLiteral("Stopping the speech at exit failed: ") + ErrorMessage(error));
         }
     }
-    MemoListBox1->UnlockAllEntries();
+    Articles->UnlockAllEntries();
     if (Initialized && !SaveArticles()) {
         if (m_ExitBySignal) {
             UtilsClass::Trace(QStringLiteral("Exit: the articles could not be saved; the saved file was left as it was"));
         } else {
             // Ending now would lose every change since the last save.
-            Messages::ShowError(QStringLiteral("The articles could not be saved to ") + ExportFile() +
-                                QStringLiteral(": ") + MemoListBox1->ExportError() +
+            Messages::ShowError(QStringLiteral("The articles could not be saved to ") + SavedArticles::File() +
+                                QStringLiteral(": ") + Articles->ExportError() +
                                 QStringLiteral("\r\rParlewind stays open so that nothing is lost. Make room on the "
                                                "disk, then choose Exit again."));
             ReadingState = rsIdle;
@@ -1298,12 +1300,12 @@ void TForm1::AudioHelpItemClick(QAction *item)
 
 void TForm1::MoveToArticle(int step)
 {
-    if (!Initialized || !MemoListBox1 || MemoListBox1->Count() == 0)
+    if (!Initialized || Articles->Count() == 0)
         return;
-    const int from = MemoListBox1->CurrentEntry() ? MemoListBox1->PositionOf(MemoListBox1->CurrentEntry()) : 0;
-    const int to = std::clamp(from + step, 1, MemoListBox1->Count());
-    MemoListBox1->MarkEntry(to);
-    if (TMemoEntryView *view = MemoListBox1->EntryAt(to)->View())
+    const int from = Articles->CurrentEntry() ? Articles->PositionOf(Articles->CurrentEntry()) : 0;
+    const int to = std::clamp(from + step, 1, Articles->Count());
+    Articles->MarkEntry(to);
+    if (TMemoEntryView *view = Articles->EntryAt(to)->View())
         view->TextBox->setFocus(Qt::OtherFocusReason);
 }
 
@@ -1331,17 +1333,12 @@ QStringList TForm1::VoiceUsage(const QStringList &voices) const
     QStringList uses;
     if (voices.contains(Prefs->TTS_DefaultVoiceName))
         uses << QStringLiteral("the default voice (") + Prefs->TTS_DefaultVoiceName + QLatin1Char(')');
-    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
-        const TMemoEntry *article = MemoListBox1->EntryAt(k);
+    for (int k = 1; k <= Articles->Count(); ++k) {
+        const TMemoEntry *article = Articles->EntryAt(k);
         if (voices.contains(article->Voice()))
             uses << QStringLiteral("article %1 \"%2\" (%3)").arg(k).arg(article->Title(), article->Voice());
     }
     return uses;
-}
-
-QString TForm1::ExportFile()
-{
-    return ProgramPaths::JoinPath(ProgramPaths::ProgramDir(), QStringLiteral("PWExport.txt"));
 }
 
 void TForm1::LoadFavoriteVoices()
@@ -1378,9 +1375,7 @@ TMemoEntry *TForm1::AddMemo(const QString &text, const QString &voice, bool save
 {
     TMemoEntry *entry = nullptr;
     try {
-        entry = MemoListBox1->Add(text, voice);
-        // Every article this window makes gets its Read, Read to File and Delete.
-        ConnectArticle(entry);
+        entry = Articles->Add(text, voice);
     } catch (const EMemoEntryLocked &) {
         UtilsClass::Trace(QStringLiteral("AddMemo: the article is being read"));
         Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
@@ -1396,13 +1391,6 @@ TMemoEntry *TForm1::AddMemo(const QString &text, const QString &voice, bool save
     return entry;
 }
 
-void TForm1::ConnectArticle(TMemoEntry *entry)
-{
-    entry->OnRead = [this](TMemoEntry *e) { ReadArticle(e, rtSpeakers, true); };
-    entry->OnReadToFile = [this](TMemoEntry *e) { ReadArticle(e, rtSingleFile, true); };
-    entry->OnDelete = [this](TMemoEntry *e) { ArticleDelete(e); };
-}
-
 TMemoEntry *TForm1::AddNew()
 {
     return AddMemo(QString(), ChooseVoice());
@@ -1410,33 +1398,29 @@ TMemoEntry *TForm1::AddNew()
 
 bool TForm1::SaveArticles(bool quiet)
 {
-    if (!MemoListBox1)
-        return false;
-    if (MemoListBox1->Importing) {
+    if (Articles->Importing) {
         // A half-restored list must not replace the whole one: save once it is in.
         SaveTimer->start();
         return false;
     }
     const NestedPass pass(this);
     SaveTimer->stop();
-    const bool saved = MemoListBox1->ExportList(ExportFile());
+    const bool saved = Articles->ExportList(SavedArticles::File());
     if (saved)
         SaveBooks();
     if (!saved)
-        ShowStatus(QStringLiteral("The articles could not be saved: ") + MemoListBox1->ExportError());
+        ShowStatus(QStringLiteral("The articles could not be saved: ") + Articles->ExportError());
     else if (!quiet || m_LastSaveFailed)
         ShowStatus(CountText());
     m_LastSaveFailed = !saved;
     return saved;
 }
 
-QString TForm1::BooksFile() { return ProgramPaths::JoinPath(QFileInfo(ExportFile()).path(), QStringLiteral("PWBooks.txt")); }
-
 void TForm1::SaveBooks()
 {
     std::vector<std::pair<QByteArray, ArticleBooks::TBook>> articles;
-    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
-        const TMemoEntry *article = MemoListBox1->EntryAt(k);
+    for (int k = 1; k <= Articles->Count(); ++k) {
+        const TMemoEntry *article = Articles->EntryAt(k);
         if (article->Book && !article->Hidden)
             articles.push_back({ReadingPlaces::Key(article->Title(), article->Text()), article->Book});
     }
@@ -1444,22 +1428,22 @@ void TForm1::SaveBooks()
     // sums) are written again only when what it holds changes.
     if (m_SavedBooks == articles)
         return;
-    if (ArticleBooks::Save(BooksFile(), articles))
+    if (ArticleBooks::Save(ArticleBooks::File(), articles))
         m_SavedBooks = std::move(articles);
     else
-        UtilsClass::Trace(QStringLiteral("The books of the articles could not be saved to ") + BooksFile());
+        UtilsClass::Trace(QStringLiteral("The books of the articles could not be saved to ") + ArticleBooks::File());
 }
 
 void TForm1::ApplyBooks()
 {
     QString problem;
-    const QHash<QByteArray, ArticleBooks::TBook> books = ArticleBooks::Load(BooksFile(), &problem);
+    const QHash<QByteArray, ArticleBooks::TBook> books = ArticleBooks::Load(ArticleBooks::File(), &problem);
     if (!problem.isEmpty())
         m_StartNotices << problem;
     if (books.isEmpty())
         return;
-    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
-        TMemoEntry *article = MemoListBox1->EntryAt(k);
+    for (int k = 1; k <= Articles->Count(); ++k) {
+        TMemoEntry *article = Articles->EntryAt(k);
         if (const ArticleBooks::TBook book = books.value(ReadingPlaces::Key(article->Title(), article->Text())))
             article->Book = book;
     }
@@ -1483,9 +1467,9 @@ void TForm1::InitializeListInfo()
 {
     const NestedPass pass(this);
     ShowStatus(CountText());
-    if (MemoListBox1->Count() >= 1) {
+    if (Articles->Count() >= 1) {
         MemoListBox1->ScrollToTop(1);
-        MemoListBox1->MarkEntry(1);
+        Articles->MarkEntry(1);
     } else {
         AddNew();
     }
@@ -1505,11 +1489,11 @@ void TForm1::DelSelPopupClick()
     if (!Initialized)
         return;
     try {
-        MemoListBox1->DeleteSelected();
+        Articles->DeleteSelected();
     } catch (const EMemoEntryLocked &) {
         Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
     }
-    if (MemoListBox1->Count() == 0)
+    if (Articles->Count() == 0)
         AddNew();
     SaveArticles();
 }
@@ -1519,11 +1503,11 @@ void TForm1::ArticleDelete(TMemoEntry *entry)
     if (!Initialized)
         return;
     try {
-        MemoListBox1->HideEntry(entry);
+        Articles->HideEntry(entry);
     } catch (const EMemoEntryLocked &) {
         Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
     }
-    if (MemoListBox1->Count() == 0)
+    if (Articles->Count() == 0)
         AddNew();
     const bool reading = ReadingState == rsReading || ReadingState == rsPaused || ReadingState == rsConverting;
     const QString status = StatusPanel0->text();
@@ -1620,12 +1604,12 @@ void TForm1::SwitchMode(quint8 mode)
                                 : QStringLiteral("Entering Single-Article Mode"));
     Prefs->ML_ListMode = mode;
     ApplyMode();
-    MemoListBox1->ListMode = mode;
+    Articles->ListMode = mode;
     MemoListBox1->SetVisibleEntries(mode == 1 ? Prefs->ML_VisibleEntries : 1);
     if (!Initialized)
         return;
-    MemoListBox1->DeleteBlankEntries();
-    if (MemoListBox1->Count() == 0) {
+    Articles->DeleteBlankEntries();
+    if (Articles->Count() == 0) {
         UtilsClass::Trace(QStringLiteral("Calling AddNew"));
         AddNew();
     } else {

@@ -38,6 +38,7 @@ class TGauge;
 class TMemoEntry;
 struct TArticleBook;
 class TMemoListBox;
+class TArticleList;
 class TPreferences;
 class TTTSForm;
 class TSIOptionsSheet;
@@ -111,7 +112,6 @@ public:
     // Saves a while after the user stopped typing or changed a title or voice.
     QTimer *SaveTimer = nullptr;
     static constexpr int SaveDelayMs = 2000;
-    static QString ExportFile();
     // The favourite voices in the voice manager's order; rebuilt by LoadFavoriteVoices.
     QStringList FavoriteVoices;
     void LoadFavoriteVoices();
@@ -153,6 +153,8 @@ public:
     QPushButton *Button1 = nullptr; // "Browse"
     QFrame *MainTextPanel = nullptr;
     TMemoListBox *MemoListBox1 = nullptr;
+    // The articles the list shows.
+    TArticleList *Articles = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QLabel *StatusPanel0 = nullptr;
     QLabel *StatusPanel1 = nullptr;
@@ -274,8 +276,6 @@ public:
     void RememberPlace(TMemoEntry *article, int place);
     void SavePlaces();
     void ApplyPlaces();
-    static QString PlacesFile();
-    static QString BooksFile();
     // The books the articles came from, kept beside them and given back at the start.
     void SaveBooks();
     void ApplyBooks();
@@ -399,8 +399,6 @@ private:
     void ConnectTextDone(void (TForm1::*handler)());
     void SetPauseCaptions(bool paused);
     void ShowReadingStatus(const QString &longText, const QString &shortText);
-    // Connects an article's Read, Read to File and Delete buttons.
-    void ConnectArticle(TMemoEntry *entry);
 
     QStringList m_Arguments;
     int m_NestedDepth = 0;

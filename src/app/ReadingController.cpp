@@ -61,7 +61,7 @@ void TForm1::HighlightPosnClick(bool on)
 {
     Prefs->TTS_HighlightPosition = on;
     if (on && ReadingState == rsReading && CurrentArticle) {
-        const int position = MemoListBox1->PositionOf(CurrentArticle);
+        const int position = Articles->PositionOf(CurrentArticle);
         if (position > 0 && !CurrentArticle->View())
             MemoListBox1->ScrollToTop(position);
         if (CurrentArticle->View())
@@ -153,7 +153,7 @@ bool TForm1::EngineCall(const std::function<void()> &call)
 
 void TForm1::EndRun()
 {
-    MemoListBox1->UnlockAllEntries();
+    Articles->UnlockAllEntries();
     CurrentArticle = nullptr;
     m_NextArticle = 0;
     m_EncodingToEnd = false;
@@ -185,7 +185,7 @@ void TForm1::PlayAllBtnClick()
 void TForm1::StartRun()
 {
     const NestedPass pass(this);
-    TMemoListBox &list = *MemoListBox1;
+    TArticleList &list = *Articles;
     if (list.Count() == 0)
         return;
     m_RunTrack = 0;
@@ -203,7 +203,7 @@ void TForm1::PlayFileBtnClick()
         return;
     ReadTarget = Prefs->ML_ListMode == 1 ? static_cast<TReadTarget>(Prefs->OUT_FileDest) : rtSingleFile;
     const NestedPass pass(this);
-    TMemoListBox &list = *MemoListBox1;
+    TArticleList &list = *Articles;
     if (ReadTarget == rtMultipleFiles) {
         for (int k = 1; k <= list.Count(); ++k) {
             TMemoEntry *article = list.EntryAt(k);
@@ -281,8 +281,8 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
         // A single file has a chapter an article: room is kept for those in the list.
         std::vector<TAudioChapter> planned;
         if (target == rtSingleFile) {
-            for (int k = 1; k <= MemoListBox1->Count(); ++k)
-                planned.push_back({0, MemoListBox1->EntryAt(k)->Title()});
+            for (int k = 1; k <= Articles->Count(); ++k)
+                planned.push_back({0, Articles->EntryAt(k)->Title()});
         }
         EncodeJobs->Start(SpeechFileName, Mp3FileName, format, tags, planned);
     }
@@ -349,7 +349,7 @@ void TForm1::RunTextDone()
     }
     if (RunStopped())
         return;
-    TMemoListBox &list = *MemoListBox1;
+    TArticleList &list = *Articles;
     TMemoEntry *finished = CurrentArticle;
     int n = finished ? list.PositionOf(finished) : 0;
     if (finished)
@@ -398,7 +398,7 @@ void TForm1::RunTextDone()
 
 void TForm1::ContinueRun(int n)
 {
-    TMemoListBox &list = *MemoListBox1;
+    TArticleList &list = *Articles;
     // The list may have changed while the run waited.
     if (n > list.Count()) {
         FinishRun();
@@ -427,7 +427,7 @@ void TForm1::FinishRun()
         return;
     }
     m_EncodingToEnd = false;
-    if (MemoListBox1->Count() == 0)
+    if (Articles->Count() == 0)
         AddNew();
     SetReadingState(rsIdle);
     ResetStatus();
@@ -480,9 +480,9 @@ void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton
         return;
     const NestedPass pass(this);
     if (ownButton)
-        MemoListBox1->UnlockAllEntries();
+        Articles->UnlockAllEntries();
     if (!article)
-        article = MemoListBox1->CurrentEntry();
+        article = Articles->CurrentEntry();
     if (!article)
         return;
     // A run waiting for a worker does not go on.
@@ -495,7 +495,7 @@ void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton
 void TForm1::SingleTextDone()
 {
     const NestedPass pass(this);
-    MemoListBox1->UnlockAllEntries();
+    Articles->UnlockAllEntries();
     if (!FinishOutput(false)) {
         EndRun();
         return;
@@ -558,7 +558,7 @@ bool TForm1::FinishOutput(bool abort)
     }
     if (ReadingState != rsExiting) {
         StatusPanel1->setText(QStringLiteral(" "));
-        MemoListBox1->DeleteHiddenEntries();
+        Articles->DeleteHiddenEntries();
     }
     return true;
 }
@@ -630,7 +630,7 @@ void TForm1::StopBtnClick()
     if (CurrentArticle && RunTarget == rtSpeakers && m_LastWord > 0)
         RememberPlace(CurrentArticle, m_LastWord);
     SetPauseCaptions(false);
-    MemoListBox1->UnlockAllEntries();
+    Articles->UnlockAllEntries();
     UtilsClass::Trace(QStringLiteral("Abort"));
     try {
         TTSForm->TTS1->AudioReset();
@@ -759,8 +759,8 @@ void TForm1::ShowStatus(const QString &text)
     const QString encoding = EncodingText();
     if (ReadingState == rsReading && CurrentArticle) {
         const QString shortText = QStringLiteral("Article %1 of %2")
-                                      .arg(MemoListBox1->PositionOf(CurrentArticle))
-                                      .arg(MemoListBox1->Count());
+                                      .arg(Articles->PositionOf(CurrentArticle))
+                                      .arg(Articles->Count());
         const QString title = CurrentArticle->Title();
         QString longText = title.trimmed().isEmpty() ? shortText : title + QStringLiteral(" : ") + shortText;
         if (!SleepText().isEmpty())
@@ -779,7 +779,7 @@ void TForm1::ReadFromHereClick()
 {
     if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState != rsIdle)
         return;
-    TMemoEntry *article = MemoListBox1->CurrentEntry();
+    TMemoEntry *article = Articles->CurrentEntry();
     if (!article)
         return;
     const QString text = article->Text();
@@ -850,8 +850,6 @@ QString TForm1::SleepText() const
     return {};
 }
 
-QString TForm1::PlacesFile() { return ProgramPaths::JoinPath(QFileInfo(ExportFile()).path(), QStringLiteral("PWPlaces.txt")); }
-
 void TForm1::RememberPlace(TMemoEntry *article, int place)
 {
     if (!article)
@@ -865,25 +863,25 @@ void TForm1::RememberPlace(TMemoEntry *article, int place)
 void TForm1::SavePlaces()
 {
     QHash<QByteArray, int> places;
-    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
-        const TMemoEntry *article = MemoListBox1->EntryAt(k);
+    for (int k = 1; k <= Articles->Count(); ++k) {
+        const TMemoEntry *article = Articles->EntryAt(k);
         if (article->Place >= 0)
             places.insert(ReadingPlaces::Key(article->Title(), article->Text()), article->Place);
     }
-    if (!ReadingPlaces::Save(PlacesFile(), places))
-        UtilsClass::Trace(QStringLiteral("The reading places could not be saved to ") + PlacesFile());
+    if (!ReadingPlaces::Save(ReadingPlaces::File(), places))
+        UtilsClass::Trace(QStringLiteral("The reading places could not be saved to ") + ReadingPlaces::File());
 }
 
 void TForm1::ApplyPlaces()
 {
     QString problem;
-    const QHash<QByteArray, int> places = ReadingPlaces::Load(PlacesFile(), &problem);
+    const QHash<QByteArray, int> places = ReadingPlaces::Load(ReadingPlaces::File(), &problem);
     if (!problem.isEmpty())
         m_StartNotices << problem;
     if (places.isEmpty())
         return;
-    for (int k = 1; k <= MemoListBox1->Count(); ++k) {
-        TMemoEntry *article = MemoListBox1->EntryAt(k);
+    for (int k = 1; k <= Articles->Count(); ++k) {
+        TMemoEntry *article = Articles->EntryAt(k);
         const QString text = article->Text();
         const int place = places.value(ReadingPlaces::Key(article->Title(), text), -1);
         // Only a place that still fits the text: a word's start within it.

@@ -1,4 +1,7 @@
 #include "articles/ArticleBooks.h"
+#include "platform/shell/ProgramPaths.h"
+#include "articles/SavedArticles.h"
+#include <QFileInfo>
 
 #include "articles/ReadingPlaces.h"
 #include "platform/shell/ProgramPaths.h"
@@ -130,3 +133,5 @@ bool Save(const QString &file, const std::vector<std::pair<QByteArray, TBook>> &
 }
 
 } // namespace ArticleBooks
+
+QString ArticleBooks::File() { return ProgramPaths::JoinPath(QFileInfo(SavedArticles::File()).path(), QStringLiteral("PWBooks.txt")); }

@@ -16,6 +16,9 @@
 // their own beside the list, named after their contents.
 namespace ArticleBooks {
 
+// Beside the saved articles ("PWBooks.txt").
+QString File();
+
 using TBook = std::shared_ptr<const TArticleBook>;
 
 // Article key (ReadingPlaces::Key) to its book; the articles of one book share it.

@@ -2,7 +2,7 @@
 
 #include "articles/ArticleNames.h"
 #include "articles/MemoEntryView.h"
-#include "articles/MemoListBox.h"
+#include "articles/ArticleList.h"
 #include "articles/TextFile.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 
-TMemoEntry::TMemoEntry(TMemoListBox *owner) : m_Owner(owner) {}
+TMemoEntry::TMemoEntry(TArticleList *owner) : m_Owner(owner) {}
 
 TMemoEntry::~TMemoEntry()
 {
@@ -74,6 +74,12 @@ void TMemoEntry::TextEdited()
     m_Blank = -1;
     if (m_Owner)
         m_Owner->BlankMayHaveAppeared(this);
+}
+
+void TMemoEntry::Unshow()
+{
+    if (m_View)
+        m_View->Unbind();
 }
 
 void TMemoEntry::Detach(const QString &text)

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-class TMemoListBox;
+class TArticleList;
 class TMemoEntryView;
 
 // The book an article was opened from, while the program runs: files read from
@@ -27,7 +27,7 @@ struct TArticleBook
 class TMemoEntry
 {
 public:
-    explicit TMemoEntry(TMemoListBox *owner);
+    explicit TMemoEntry(TArticleList *owner);
     ~TMemoEntry();
     TMemoEntry(const TMemoEntry &) = delete;
     TMemoEntry &operator=(const TMemoEntry &) = delete;
@@ -68,17 +68,15 @@ public:
 
     // The widget showing the article, while it is in view.
     TMemoEntryView *View() const { return m_View; }
-    TMemoListBox *Owner() const { return m_Owner; }
+    TArticleList *Owner() const { return m_Owner; }
+    // Leaves the view that shows it (a hidden article is shown no more).
+    void Unshow();
 
     // Being read: the text cannot be edited meanwhile, and the spoken word's
     // highlight ends with the reading.
     void SetLocked(bool locked);
     bool Locked = false;
     bool Hidden = false;
-
-    std::function<void(TMemoEntry *)> OnRead;
-    std::function<void(TMemoEntry *)> OnReadToFile;
-    std::function<void(TMemoEntry *)> OnDelete;
 
 private:
     friend class TMemoEntryView;
@@ -87,7 +85,7 @@ private:
     void Detach(const QString &text);
     void TextEdited();
 
-    TMemoListBox *m_Owner;
+    TArticleList *m_Owner;
     TMemoEntryView *m_View = nullptr;
     QString m_Title;
     QString m_Voice;

@@ -1,7 +1,7 @@
 #include "articles/MemoEntryView.h"
 
 #include "articles/MemoEntry.h"
-#include "articles/MemoListBox.h"
+#include "articles/ArticleList.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -66,15 +66,18 @@ TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
             edited();
         }
     };
-    const auto raise = [this](std::function<void(TMemoEntry *)> TMemoEntry::*event) {
-        return [this, event] {
-            if (m_Entry && m_Entry->*event)
-                (m_Entry->*event)(m_Entry);
-        };
+    Strip->ReadClicked = [this] {
+        if (m_Entry && m_Entry->Owner())
+            m_Entry->Owner()->RequestRead(m_Entry, false);
     };
-    Strip->ReadClicked = raise(&TMemoEntry::OnRead);
-    Strip->ReadToFileClicked = raise(&TMemoEntry::OnReadToFile);
-    Strip->DeleteClicked = raise(&TMemoEntry::OnDelete);
+    Strip->ReadToFileClicked = [this] {
+        if (m_Entry && m_Entry->Owner())
+            m_Entry->Owner()->RequestRead(m_Entry, true);
+    };
+    Strip->DeleteClicked = [this] {
+        if (m_Entry && m_Entry->Owner())
+            m_Entry->Owner()->RequestDelete(m_Entry);
+    };
 
     connect(Strip->TitleEditor, &QLineEdit::returnPressed, this, [this] { TextBox->setFocus(Qt::OtherFocusReason); });
     Strip->installEventFilter(this);
@@ -196,7 +199,7 @@ void TMemoEntryView::ShowReadingPosition(qint32 start, qint32 end)
 
 void TMemoEntryView::ShowName()
 {
-    const TMemoListBox *list = m_Entry ? m_Entry->Owner() : nullptr;
+    const TArticleList *list = m_Entry ? m_Entry->Owner() : nullptr;
     if (!list)
         return;
     QString name = QStringLiteral("Article %1 of %2").arg(list->PositionOf(m_Entry)).arg(list->Count());

@@ -1,4 +1,7 @@
 #include "articles/ReadingPlaces.h"
+#include "platform/shell/ProgramPaths.h"
+#include "articles/SavedArticles.h"
+#include <QFileInfo>
 
 #include "platform/shell/ProgramPaths.h"
 
@@ -51,3 +54,5 @@ bool SaveBeside(const QString &file, const QByteArray &text)
 }
 
 } // namespace ReadingPlaces
+
+QString ReadingPlaces::File() { return ProgramPaths::JoinPath(QFileInfo(SavedArticles::File()).path(), QStringLiteral("PWPlaces.txt")); }

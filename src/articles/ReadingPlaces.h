@@ -10,6 +10,9 @@
 // place that no longer fits it.
 namespace ReadingPlaces {
 
+// Beside the saved articles ("PWPlaces.txt").
+QString File();
+
 QByteArray Key(const QString &title, const QString &text);
 // Article key to the index of the word reached; empty when there is no file or it is damaged.
 QHash<QByteArray, int> Load(const QString &file, QString *problem = nullptr);

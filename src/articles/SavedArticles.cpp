@@ -1,4 +1,7 @@
 #include "articles/SavedArticles.h"
+#include "platform/shell/ProgramPaths.h"
+#include "articles/SavedArticles.h"
+#include <QFileInfo>
 
 #include "articles/TextFile.h"
 
@@ -101,3 +104,5 @@ Parsed Parse(const QByteArray &bytes)
 }
 
 } // namespace SavedArticles
+
+QString SavedArticles::File() { return ProgramPaths::JoinPath(ProgramPaths::ProgramDir(), QStringLiteral("PWExport.txt")); }

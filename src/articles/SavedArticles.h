@@ -11,6 +11,9 @@
 // "title|voice|line count", the text, an end delimiter line.
 namespace SavedArticles {
 
+// Where the program keeps its articles ("PWExport.txt").
+QString File();
+
 extern const QString StartDelimiter;
 extern const QString EndDelimiter;
 

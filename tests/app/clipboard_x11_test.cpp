@@ -65,8 +65,8 @@ protected:
     QStringList Texts(TForm1 &form)
     {
         QStringList texts;
-        for (int k = 1; k <= form.MemoListBox1->Count(); ++k)
-            texts << form.MemoListBox1->EntryAt(k)->Text();
+        for (int k = 1; k <= form.Articles->Count(); ++k)
+            texts << form.Articles->EntryAt(k)->Text();
         return texts;
     }
     TempHome home;
@@ -77,30 +77,30 @@ TEST_F(ClipboardTest, OnlyNewLongEnoughTextFromOtherProgramsIsTaken)
     Copy(QStringLiteral("on the clipboard before watching"));
     auto app = Start(1, false, false);
     TForm1 &form = app->form;
-    const int before = form.MemoListBox1->Count();
+    const int before = form.Articles->Count();
     form.MonitorCBMItm->trigger(); // watching on: what is there already stays there
     EXPECT_TRUE(form.ClipboardSheet->MonitorCB->isChecked());
     WaitUntil([] { return false; }, 150);
-    EXPECT_EQ(form.MemoListBox1->Count(), before);
+    EXPECT_EQ(form.Articles->Count(), before);
 
     Copy(QStringLiteral("0123456789")); // exactly the threshold: ignored
-    EXPECT_EQ(form.MemoListBox1->Count(), before);
+    EXPECT_EQ(form.Articles->Count(), before);
     Copy(QStringLiteral("0123456789A")); // one more: taken, the next copy after switching on
     EXPECT_EQ(Texts(form).last(), QStringLiteral("0123456789A"));
-    const int after = form.MemoListBox1->Count();
+    const int after = form.Articles->Count();
 
     // The same text again (a clipboard manager taking it over, a hand-over at focus) is no new copy.
     Copy(QStringLiteral("0123456789A"));
-    EXPECT_EQ(form.MemoListBox1->Count(), after);
+    EXPECT_EQ(form.Articles->Count(), after);
 
     // A copy made inside Parlewind (Ctrl+C in an article) is not taken back.
     QGuiApplication::clipboard()->setText(QStringLiteral("copied between two articles"));
     WaitUntil([] { return false; }, 150);
-    EXPECT_EQ(form.MemoListBox1->Count(), after);
+    EXPECT_EQ(form.Articles->Count(), after);
 
     form.ClipboardSheet->MonitorCB->click(); // off
     Copy(QStringLiteral("not watched any more"));
-    EXPECT_EQ(form.MemoListBox1->Count(), after);
+    EXPECT_EQ(form.Articles->Count(), after);
     EXPECT_FALSE(form.MonitorCBMItm->isChecked());
 }
 
@@ -128,10 +128,10 @@ TEST_F(ClipboardTest, ThePromptDecidesAndABusyPromptBeeps)
     for (const auto &[existing, copied, joined] :
          {std::tuple{QStringLiteral("Ends in a letter"), QStringLiteral("More text here."), QStringLiteral("Ends in a letter More text here.")},
           std::tuple{QStringLiteral("Ends in a break\n"), QStringLiteral("More text there."), QStringLiteral("Ends in a break\nMore text there.")}}) {
-        form.MemoListBox1->CurrentEntry()->SetText(existing);
+        form.Articles->CurrentEntry()->SetText(existing);
         Copy(copied);
         prompt.Append->click();
-        EXPECT_EQ(form.MemoListBox1->CurrentEntry()->Text(), joined);
+        EXPECT_EQ(form.Articles->CurrentEntry()->Text(), joined);
     }
 
     // The default button by CB_DfltPromptAction, whether Append makes sense and the last action.
@@ -157,10 +157,10 @@ TEST_F(ClipboardTest, ThePromptDecidesAndABusyPromptBeeps)
     // The time-out presses the default button.
     form.Prefs->CB_DfltPromptAction = 0;
     form.Prefs->CB_PromptDelay = 1;
-    const int count = form.MemoListBox1->Count();
+    const int count = form.Articles->Count();
     Copy(QStringLiteral("Taken when nobody answers."));
     ASSERT_TRUE(WaitUntil([&] { return !prompt.isVisible(); }, 3000));
-    EXPECT_EQ(form.MemoListBox1->Count(), count + 1);
+    EXPECT_EQ(form.Articles->Count(), count + 1);
 }
 
 TEST_F(ClipboardTest, SingleArticleModeReplacesReadsAndIsBusyWhileReading)

@@ -1,3 +1,4 @@
+#include "articles/SavedArticles.h"
 #include "FormWithVoices.h"
 #include "app/DocumentOpen.h"
 #include "documents/DocumentProcess.h"
@@ -63,13 +64,13 @@ protected:
         Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
         Store(QStringLiteral("ML_ListMode"), QString::number(mode));
         if (!saved.isNull())
-            TempHome::WriteFile(TForm1::ExportFile(), saved);
+            TempHome::WriteFile(SavedArticles::File(), saved);
         auto app = std::make_unique<FormWithVoices>();
         app->form.show();
         EXPECT_TRUE(app->form.Initialized);
         return app;
     }
-    int SavedRecords() const { return static_cast<int>(TempHome::ReadFile(TForm1::ExportFile()).count(S)); }
+    int SavedRecords() const { return static_cast<int>(TempHome::ReadFile(SavedArticles::File()).count(S)); }
 
     TempHome home;
     FakeEngineInstall fake;
@@ -82,38 +83,38 @@ TEST_F(Form1ArticlesTest, TheFirstStartShowsTheIntroductionAndLaterStartsTheSave
         app.form.show();
         ASSERT_TRUE(app.form.Initialized);
         EXPECT_FALSE(app.form.Prefs->FirstTimeUser);
-        ASSERT_EQ(app.form.MemoListBox1->Count(), 1); // single-article mode keeps the last
-        EXPECT_EQ(app.form.MemoListBox1->EntryAt(1)->Title(), QStringLiteral("Welcome_to_Parlewind"));
+        ASSERT_EQ(app.form.Articles->Count(), 1); // single-article mode keeps the last
+        EXPECT_EQ(app.form.Articles->EntryAt(1)->Title(), QStringLiteral("Welcome_to_Parlewind"));
         app.form.ExitParlewindClick();
     }
     EXPECT_EQ(SavedRecords(), 1);
     EXPECT_EQ(StoredPrefs::Stored(QStringLiteral("FirstTimeUser")), QStringLiteral("false"));
 
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E, 1);
-    TMemoListBox &list = *app->form.MemoListBox1;
+    TArticleList &list = *app->form.Articles;
     ASSERT_EQ(list.Count(), 2);
     ASSERT_TRUE(app->ShowActive());
     EXPECT_EQ(list.CurrentEntry(), list.EntryAt(1));
     EXPECT_EQ(app->form.StatusPanel0->text(), QStringLiteral("2 articles"));
-    EXPECT_TRUE(list.EntryAt(2)->OnDelete); // restored articles are connected
+    EXPECT_EQ(list.EntryAt(2)->Owner(), &list); // restored articles' buttons reach the list the window follows
 }
 
 TEST_F(Form1ArticlesTest, NoSavedListGivesOneBlankArticleAndNoArticlesInTheStatus)
 {
     auto app = Start(QByteArray(), 0);
     ASSERT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
-    ASSERT_EQ(app->form.MemoListBox1->Count(), 1);
-    EXPECT_TRUE(app->form.MemoListBox1->EntryAt(1)->IsBlank());
+    ASSERT_EQ(app->form.Articles->Count(), 1);
+    EXPECT_TRUE(app->form.Articles->EntryAt(1)->IsBlank());
     EXPECT_EQ(app->form.CountText(), QStringLiteral("No articles"));
     EXPECT_EQ(app->form.StatusPanel0->text(), QStringLiteral("No articles"));
-    EXPECT_EQ(app->form.MemoListBox1->EntryAt(1)->Voice(), QStringLiteral("Mary")); // the default voice
+    EXPECT_EQ(app->form.Articles->EntryAt(1)->Voice(), QStringLiteral("Mary")); // the default voice
 }
 
 TEST_F(Form1ArticlesTest, AddingAndDeletingArticlesSavesTheListEveryTime)
 {
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E, 1);
     TForm1 &form = app->form;
-    TMemoListBox &list = *form.MemoListBox1;
+    TArticleList &list = *form.Articles;
     form.AddNewPopup->trigger();
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(SavedRecords(), 3);
@@ -121,7 +122,7 @@ TEST_F(Form1ArticlesTest, AddingAndDeletingArticlesSavesTheListEveryTime)
 
     // An article's own Delete button hides it and saves.
     TMemoEntry *first = list.EntryAt(1);
-    first->OnDelete(first);
+    first->Owner()->RequestDelete(first);
     EXPECT_EQ(list.Count(), 2);
     EXPECT_EQ(SavedRecords(), 2);
 
@@ -136,7 +137,7 @@ TEST_F(Form1ArticlesTest, AddingAndDeletingArticlesSavesTheListEveryTime)
     list.MarkEntry(1);
     list.EntryAt(1)->Locked = true;
     form.DelSelPopup->trigger();
-    list.EntryAt(1)->OnDelete(list.EntryAt(1));
+    list.RequestDelete(list.EntryAt(1));
     auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0].text, QStringLiteral("This item is currently being read and cannot be deleted"));
@@ -158,12 +159,12 @@ TEST_F(Form1ArticlesTest, ReplacingAnArticleBeingReadIsRefusedAndTheListStillSav
 {
     auto app = Start(S + "Only|Mary|1\r\nbeing read\r\n" + E, 0);
     TForm1 &form = app->form;
-    form.MemoListBox1->EntryAt(1)->Locked = true;
-    QFile::remove(TForm1::ExportFile());
+    form.Articles->EntryAt(1)->Locked = true;
+    QFile::remove(SavedArticles::File());
     EXPECT_EQ(form.AddMemo(QStringLiteral("new text"), QStringLiteral("Mike")), nullptr);
     EXPECT_EQ(Messages::TakeRecorded().value(0).text,
               QStringLiteral("This item is currently being read and cannot be deleted"));
-    EXPECT_EQ(form.MemoListBox1->EntryAt(1)->Text(), QStringLiteral("being read"));
+    EXPECT_EQ(form.Articles->EntryAt(1)->Text(), QStringLiteral("being read"));
     EXPECT_EQ(SavedRecords(), 1);
 }
 
@@ -179,8 +180,8 @@ TEST_F(Form1ArticlesTest, OpenReadsATextFileIntoANewArticleAndRefusesBinaryFiles
     form.ReadFileBtn->click();
     EXPECT_EQ(FileDialogs::TakeAskedFolders(), QStringList{ProgramPaths::HomeRoot()});
     EXPECT_EQ(form.Prefs->OpenDlgInitialDir, folder + QLatin1Char('/'));
-    ASSERT_EQ(form.MemoListBox1->Count(), 2);
-    EXPECT_EQ(form.MemoListBox1->EntryAt(2)->Text(), QStringLiteral("Dear reader,\nthis is a letter."));
+    ASSERT_EQ(form.Articles->Count(), 2);
+    EXPECT_EQ(form.Articles->EntryAt(2)->Text(), QStringLiteral("Dear reader,\nthis is a letter."));
     EXPECT_EQ(SavedRecords(), 2);
 
     const QString binary = folder + QStringLiteral("/image.png");
@@ -188,14 +189,14 @@ TEST_F(Form1ArticlesTest, OpenReadsATextFileIntoANewArticleAndRefusesBinaryFiles
     FileDialogs::SetNextAnswer(binary);
     form.ReadFileBtn->click();
     EXPECT_EQ(Messages::TakeRecorded().size(), 1);
-    EXPECT_EQ(form.MemoListBox1->EntryAt(1)->Text(), QStringLiteral("keep me"));
-    EXPECT_EQ(form.MemoListBox1->EntryAt(2)->Text(), QStringLiteral("Dear reader,\nthis is a letter."));
+    EXPECT_EQ(form.Articles->EntryAt(1)->Text(), QStringLiteral("keep me"));
+    EXPECT_EQ(form.Articles->EntryAt(2)->Text(), QStringLiteral("Dear reader,\nthis is a letter."));
 
     FileDialogs::SetNextAnswer(QString()); // cancelled
     form.ReadFileBtn->click();
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     // Titled after the file, so that it can be read to a file at once.
-    EXPECT_EQ(form.MemoListBox1->EntryAt(2)->Title(), QStringLiteral("letter"));
+    EXPECT_EQ(form.Articles->EntryAt(2)->Title(), QStringLiteral("letter"));
 }
 
 // An e-book dropped on an article in multi-article mode: one titled article a
@@ -219,13 +220,13 @@ TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArt
     };
     const QString book = home.Root() + QStringLiteral("/book.epub");
     TempHome::WriteFile(book, DocumentSamples::Epub());
-    QWidget *textBox = form.MemoListBox1->EntryAt(1)->View()->TextBox;
+    QWidget *textBox = form.Articles->EntryAt(1)->View()->TextBox;
     drop(textBox, files(book));
-    ASSERT_EQ(form.MemoListBox1->Count(), 3);
-    EXPECT_EQ(form.MemoListBox1->EntryAt(1)->Text(), QStringLiteral("keep me")) << "not the file's name";
-    EXPECT_EQ(form.MemoListBox1->EntryAt(2)->Title(), QStringLiteral("Chapter One"));
-    EXPECT_EQ(form.MemoListBox1->EntryAt(3)->Title(), QStringLiteral("Chapter Two"));
-    EXPECT_TRUE(form.MemoListBox1->EntryAt(3)->Text().contains(QStringLiteral("striking thirteen")));
+    ASSERT_EQ(form.Articles->Count(), 3);
+    EXPECT_EQ(form.Articles->EntryAt(1)->Text(), QStringLiteral("keep me")) << "not the file's name";
+    EXPECT_EQ(form.Articles->EntryAt(2)->Title(), QStringLiteral("Chapter One"));
+    EXPECT_EQ(form.Articles->EntryAt(3)->Title(), QStringLiteral("Chapter Two"));
+    EXPECT_TRUE(form.Articles->EntryAt(3)->Text().contains(QStringLiteral("striking thirteen")));
     EXPECT_EQ(SavedRecords(), 3);
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles")) << "not still opening";
     EXPECT_TRUE(LogText().contains(QStringLiteral("Opening book.epub…")));
@@ -236,15 +237,15 @@ TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArt
     const auto told = Messages::TakeRecorded();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].text.contains(torn)) << told[0].text.toStdString();
-    EXPECT_EQ(form.MemoListBox1->Count(), 3);
+    EXPECT_EQ(form.Articles->Count(), 3);
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles"));
     EXPECT_FALSE(QGuiApplication::overrideCursor());
 
     auto *text = new QMimeData;
     text->setText(QStringLiteral("Dropped words to read."));
     drop(&form, text);
-    ASSERT_EQ(form.MemoListBox1->Count(), 4);
-    EXPECT_EQ(form.MemoListBox1->EntryAt(4)->Text(), QStringLiteral("Dropped words to read."));
+    ASSERT_EQ(form.Articles->Count(), 4);
+    EXPECT_EQ(form.Articles->EntryAt(4)->Text(), QStringLiteral("Dropped words to read."));
 }
 
 // A long PDF is read while the window shows how far it is; Cancel stops it and
@@ -272,14 +273,14 @@ TEST_F(Form1ArticlesTest, ALongPdfShowsItsProgressAndCanBeStopped)
     cancel.stop();
     DocumentOpen::SetShowAfter(500);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("Opening long.pdf"))) << shown.toStdString();
-    EXPECT_EQ(form.MemoListBox1->Count(), 1);
+    EXPECT_EQ(form.Articles->Count(), 1);
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("1 article"));
     EXPECT_FALSE(QGuiApplication::overrideCursor());
 
     form.OpenFiles({book});
-    ASSERT_EQ(form.MemoListBox1->Count(), 2);
-    EXPECT_TRUE(form.MemoListBox1->EntryAt(2)->Text().endsWith(QStringLiteral("Page 400 of many.")));
+    ASSERT_EQ(form.Articles->Count(), 2);
+    EXPECT_TRUE(form.Articles->EntryAt(2)->Text().endsWith(QStringLiteral("Page 400 of many.")));
 
     // A page the PDF library would lay out for many minutes: the window goes on
     // answering, and is told of it after the reader's time runs out.
@@ -294,7 +295,7 @@ TEST_F(Form1ArticlesTest, ALongPdfShowsItsProgressAndCanBeStopped)
     form.OpenFiles({stacked});
     TDocumentProcess::SetLimits(limits);
     EXPECT_GE(ticks, 5);
-    EXPECT_EQ(form.MemoListBox1->Count(), 2);
+    EXPECT_EQ(form.Articles->Count(), 2);
     const auto told = Messages::TakeRecorded();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].text.startsWith(stacked) && told[0].text.contains(QStringLiteral("took too long to read")))
@@ -306,20 +307,20 @@ TEST_F(Form1ArticlesTest, ChangingTheModeDropsBlankArticles)
     auto app = Start(S + "A|Mary|1\r\nalpha\r\n" + E, 1);
     TForm1 &form = app->form;
     form.AddNew();
-    ASSERT_EQ(form.MemoListBox1->Count(), 2);
+    ASSERT_EQ(form.Articles->Count(), 2);
     form.ToolButton1->click();
     EXPECT_EQ(form.Prefs->ML_ListMode, 0);
     EXPECT_TRUE(form.SingleArticleMItm->isChecked());
     EXPECT_EQ(form.MemoListBox1->VisibleEntries(), 1);
-    ASSERT_EQ(form.MemoListBox1->Count(), 1);
-    EXPECT_EQ(form.MemoListBox1->EntryAt(1)->Text(), QStringLiteral("alpha"));
+    ASSERT_EQ(form.Articles->Count(), 1);
+    EXPECT_EQ(form.Articles->EntryAt(1)->Text(), QStringLiteral("alpha"));
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Entering Single-Article Mode\n")));
 
-    form.MemoListBox1->EntryAt(1)->SetText(QString());
+    form.Articles->EntryAt(1)->SetText(QString());
     form.MultiArticleMItm->trigger();
     EXPECT_EQ(form.Prefs->ML_ListMode, 1);
     EXPECT_TRUE(form.ToolButton2->isChecked());
-    EXPECT_EQ(form.MemoListBox1->Count(), 1);
+    EXPECT_EQ(form.Articles->Count(), 1);
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Calling AddNew\n")));
 }
 
@@ -352,8 +353,8 @@ TEST_F(Form1ArticlesTest, NewArticlesTakeTheDefaultARandomOrTheNextFavouriteVoic
 TEST_F(Form1ArticlesTest, AFailedSaveIsShownInTheStatusLine)
 {
     auto app = Start(QByteArray(), 1);
-    QFile::remove(TForm1::ExportFile());
-    QDir().mkpath(TForm1::ExportFile()); // a folder where the file should be
+    QFile::remove(SavedArticles::File());
+    QDir().mkpath(SavedArticles::File()); // a folder where the file should be
     app->form.AddNew();
     EXPECT_TRUE(app->form.StatusPanel0->text().startsWith(QStringLiteral("The articles could not be saved: ")))
         << app->form.StatusPanel0->text().toStdString();
@@ -362,12 +363,12 @@ TEST_F(Form1ArticlesTest, AFailedSaveIsShownInTheStatusLine)
 TEST_F(Form1ArticlesTest, TheAutoMinimiseWaitsForTheImport)
 {
     auto app = Start(QByteArray(), 1);
-    app->form.MemoListBox1->Importing = true;
+    app->form.Articles->Importing = true;
     app->form.Timer1->start();
     app->form.Timer1Timer();
     EXPECT_TRUE(app->form.Timer1->isActive());
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Import in progress.  Resetting timer\n")));
-    app->form.MemoListBox1->Importing = false;
+    app->form.Articles->Importing = false;
     app->form.Timer1Timer();
     EXPECT_FALSE(app->form.Timer1->isActive());
 }
@@ -385,7 +386,7 @@ QByteArray SavedList(int n, const QByteArray &text = "some words to read")
 // waits for that to finish, and then saves the whole list.
 TEST_F(Form1ArticlesTest, AnExitDuringARestoreOrASaveSavesTheWholeList)
 {
-    TempHome::WriteFile(TForm1::ExportFile(), SavedList(500, QByteArray(2000, 'w')));
+    TempHome::WriteFile(SavedArticles::File(), SavedList(500, QByteArray(2000, 'w')));
     {
         auto app = Start(QByteArray(), 1); // the file above
         (void)app;
@@ -404,7 +405,7 @@ TEST_F(Form1ArticlesTest, AnExitDuringARestoreOrASaveSavesTheWholeList)
             app.form.AddNewPopup->trigger(); // saves, letting events run between records
         }
         EXPECT_EQ(app.form.ReadingState, rsExiting);
-        EXPECT_EQ(app.form.MemoListBox1->Count(), duringSave ? 501 : 500);
+        EXPECT_EQ(app.form.Articles->Count(), duringSave ? 501 : 500);
         QCoreApplication::processEvents();
         EXPECT_EQ(SavedRecords(), duringSave ? 501 : 500);
         EXPECT_TRUE(LogText().contains(QStringLiteral("Exit waits for the operation in progress")));
@@ -415,12 +416,12 @@ TEST_F(Form1ArticlesTest, AnExitDuringARestoreOrASaveSavesTheWholeList)
 // come back (in the mode that holds them all), never the introduction.
 TEST_F(Form1ArticlesTest, MissingSettingsRestoreTheSavedArticles)
 {
-    TempHome::WriteFile(TForm1::ExportFile(), SavedList(3));
+    TempHome::WriteFile(SavedArticles::File(), SavedList(3));
     QFile::remove(home.SettingsFile());
     {
         FormWithVoices app;
         ASSERT_TRUE(app.ShowActive());
-        EXPECT_EQ(app.form.MemoListBox1->Count(), 3);
+        EXPECT_EQ(app.form.Articles->Count(), 3);
         EXPECT_TRUE(app.form.StatusPanel0->text().contains(QStringLiteral("The settings were missing")))
             << app.form.StatusPanel0->text().toStdString();
         app.form.ExitParlewindClick();
@@ -448,18 +449,18 @@ TEST_F(Form1ArticlesTest, ARestoreThatKeepsLessKeepsTheFileAndSaysSo)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        QFile::remove(TForm1::ExportFile() + QStringLiteral(".bak"));
+        QFile::remove(SavedArticles::File() + QStringLiteral(".bak"));
         auto app = Start(c.saved, c.mode);
         ASSERT_TRUE(app->ShowActive());
         EXPECT_TRUE(app->form.StatusPanel0->text().startsWith(c.status)) << app->form.StatusPanel0->text().toStdString();
-        EXPECT_TRUE(app->form.StatusPanel0->text().contains(TForm1::ExportFile() + QStringLiteral(".bak")));
+        EXPECT_TRUE(app->form.StatusPanel0->text().contains(SavedArticles::File() + QStringLiteral(".bak")));
         app->form.ExitParlewindClick();
-        EXPECT_EQ(TempHome::ReadFile(TForm1::ExportFile() + QStringLiteral(".bak")), c.saved);
+        EXPECT_EQ(TempHome::ReadFile(SavedArticles::File() + QStringLiteral(".bak")), c.saved);
     }
     // A whole restore keeps no copy; nor does a list whose only loss is a blank article.
-    QFile::remove(TForm1::ExportFile() + QStringLiteral(".bak"));
+    QFile::remove(SavedArticles::File() + QStringLiteral(".bak"));
     auto app = Start(S + "Blank|Mary|0\r\n\r\n" + E + three, 1);
-    EXPECT_FALSE(QFile::exists(TForm1::ExportFile() + QStringLiteral(".bak")));
+    EXPECT_FALSE(QFile::exists(SavedArticles::File() + QStringLiteral(".bak")));
 }
 
 TEST_F(Form1ArticlesTest, ADamagedSettingsFileIsToldNotOnlyTraced)
@@ -486,9 +487,9 @@ TEST_F(Form1ArticlesTest, OpenChecksTheFileBeforeReplacingTheArticle)
         FileDialogs::SetNextAnswer(folder + QLatin1Char('/') + QLatin1String(name)); // "" is the folder
         app->form.ReadFileBtn->click();
         EXPECT_EQ(Messages::TakeRecorded().size(), 1);
-        ASSERT_EQ(app->form.MemoListBox1->Count(), 1);
-        EXPECT_EQ(app->form.MemoListBox1->EntryAt(1)->Text(), QStringLiteral("keep me"));
-        EXPECT_TRUE(TempHome::ReadFile(TForm1::ExportFile()).contains("keep me"));
+        ASSERT_EQ(app->form.Articles->Count(), 1);
+        EXPECT_EQ(app->form.Articles->EntryAt(1)->Text(), QStringLiteral("keep me"));
+        EXPECT_TRUE(TempHome::ReadFile(SavedArticles::File()).contains("keep me"));
     }
 }
 
@@ -496,24 +497,24 @@ TEST_F(Form1ArticlesTest, TypingAndRenamingAreSavedSoonAfter)
 {
     auto app = Start(S + "Note|Mary|1\r\ntext\r\n" + E, 1);
     app->form.SaveTimer->setInterval(50);
-    TMemoEntry *entry = app->form.MemoListBox1->EntryAt(1);
+    TMemoEntry *entry = app->form.Articles->EntryAt(1);
     ASSERT_NE(entry->View(), nullptr);
     entry->View()->TextBox->moveCursor(QTextCursor::End);
     QTest::keyClicks(entry->View()->TextBox, QStringLiteral(" typed"));
     entry->View()->Strip->StartEdit();
     entry->View()->Strip->TitleEditor->setText(QStringLiteral("Renamed"));
-    ASSERT_TRUE(WaitUntil([&] { return TempHome::ReadFile(TForm1::ExportFile()).contains("Renamed|Mary|1\r\ntext typed"); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return TempHome::ReadFile(SavedArticles::File()).contains("Renamed|Mary|1\r\ntext typed"); }, 3000));
 }
 
 TEST_F(Form1ArticlesTest, AFailedSaveAtExitKeepsTheProgramOpenUnlessTheSystemEndsIt)
 {
     auto app = Start(QByteArray(), 1);
-    QFile::remove(TForm1::ExportFile());
-    QDir().mkpath(TForm1::ExportFile()); // a folder where the file should be
+    QFile::remove(SavedArticles::File());
+    QDir().mkpath(SavedArticles::File()); // a folder where the file should be
     app->form.ExitParlewindClick();
     const auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("The articles could not be saved to ") + TForm1::ExportFile()));
+    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("The articles could not be saved to ") + SavedArticles::File()));
     EXPECT_EQ(app->form.ReadingState, rsIdle);
     EXPECT_TRUE(app->form.PlayToolBtn->isEnabled());
 
@@ -525,21 +526,21 @@ TEST_F(Form1ArticlesTest, AFailedSaveAtExitKeepsTheProgramOpenUnlessTheSystemEnd
 
 TEST_F(Form1ArticlesTest, UnfinishedCopiesOfSavedFilesAreRemovedAtStart)
 {
-    const QString stale[] = {TForm1::ExportFile() + QStringLiteral(".aB3xYz"), home.SettingsFile() + QStringLiteral(".Q1w2E3")};
+    const QString stale[] = {SavedArticles::File() + QStringLiteral(".aB3xYz"), home.SettingsFile() + QStringLiteral(".Q1w2E3")};
     for (const QString &file : stale)
         TempHome::WriteFile(file, "half");
-    TempHome::WriteFile(TForm1::ExportFile() + QStringLiteral(".bak"), "kept");
+    TempHome::WriteFile(SavedArticles::File() + QStringLiteral(".bak"), "kept");
     // The settings store's lock, as a kill leaves it: empty, or naming a process
     // that is gone. Kept, the exit's save of the settings waits 30 s for it.
     for (const QByteArray &lock : {QByteArray(), QByteArray("999999999\nparlewind\nhost\n")}) {
         Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
-        TempHome::WriteFile(TForm1::ExportFile(), SavedList(1));
+        TempHome::WriteFile(SavedArticles::File(), SavedList(1));
         TempHome::WriteFile(home.SettingsFile() + QStringLiteral(".lock"), lock);
         auto app = std::make_unique<FormWithVoices>();
         app->form.show();
         for (const QString &file : stale)
             EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
-        EXPECT_TRUE(QFile::exists(TForm1::ExportFile() + QStringLiteral(".bak")));
+        EXPECT_TRUE(QFile::exists(SavedArticles::File() + QStringLiteral(".bak")));
         EXPECT_FALSE(QFile::exists(home.SettingsFile() + QStringLiteral(".lock")));
         app->form.ExitParlewindClick();
     }
@@ -573,7 +574,7 @@ TEST_F(Form1ArticlesTest, ArticlesAreReachedNamedAndEditedByKeyboardInADarkTheme
         dark.setColor(role, QColor(QLatin1String(color)));
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E + S + "|Sam|1\r\nthird\r\n" + E, 1);
     TForm1 &form = app->form;
-    TMemoListBox &list = *form.MemoListBox1;
+    TArticleList &list = *form.Articles;
     // The desktop turns dark while the program runs: marked and unmarked articles
     // take the new colours and stay readable.
     QApplication::setPalette(dark);

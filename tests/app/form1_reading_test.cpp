@@ -1,3 +1,4 @@
+#include "articles/SavedArticles.h"
 #include "FormWithVoices.h"
 #include "app/options/OutDirDialog.h"
 #include "app/tray/NotifyIcon.h"
@@ -62,7 +63,7 @@ protected:
     {
         StoredPrefs::Store(QStringLiteral("ML_ListMode"), QString::number(mode));
         app.reset();
-        QFile::remove(TForm1::ExportFile());
+        QFile::remove(SavedArticles::File());
         app = std::make_unique<FormWithVoices>();
         form().show();
         ASSERT_TRUE(form().Initialized);
@@ -72,7 +73,7 @@ protected:
         Messages::TakeRecorded();
     }
     TForm1 &form() { return app->form; }
-    TMemoListBox &list() { return *app->form.MemoListBox1; }
+    TArticleList &list() { return *app->form.Articles; }
     // The engine finished the text it was given last.
     void Done()
     {
@@ -171,7 +172,7 @@ TEST_F(Form1ReadingTest, AutomaticDeletionLeavesOneBlankArticleAndSavesEachStep)
     form().PlayToolBtn->click();
     Done();
     EXPECT_EQ(list().Count(), 2);
-    EXPECT_EQ(TempHome::ReadFile(TForm1::ExportFile()).count("Start of Article"), 2);
+    EXPECT_EQ(TempHome::ReadFile(SavedArticles::File()).count("Start of Article"), 2);
     Done();
     Done();
     EXPECT_EQ(s.texts, (QStringList{"a", "b", "c"}));
@@ -179,7 +180,7 @@ TEST_F(Form1ReadingTest, AutomaticDeletionLeavesOneBlankArticleAndSavesEachStep)
     EXPECT_TRUE(list().EntryAt(1)->IsBlank());
     EXPECT_EQ(form().ReadingState, rsIdle);
     EXPECT_EQ(Status(), QStringLiteral("No articles"));
-    const QByteArray saved = TempHome::ReadFile(TForm1::ExportFile());
+    const QByteArray saved = TempHome::ReadFile(SavedArticles::File());
     EXPECT_EQ(saved.count("Start of Article"), 1);
     EXPECT_FALSE(saved.contains("\r\nc\r\n"));
 }
@@ -189,7 +190,7 @@ TEST_F(Form1ReadingTest, AnArticlesOwnReadButtonDuringARunReadsOnlyThatArticle)
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}}));
     form().PlayToolBtn->click();
     TMemoEntry *third = list().EntryAt(3);
-    third->OnRead(third);
+    third->Owner()->RequestRead(third, false);
     EXPECT_EQ(s.texts.last(), QStringLiteral("c"));
     EXPECT_FALSE(list().EntryAt(1)->Locked); // all unlocked first
     Done();
@@ -210,14 +211,14 @@ TEST_F(Form1ReadingTest, FilesNeedTitlesAndAnExistingFolder)
     EXPECT_TRUE(s.texts.isEmpty());
 
     TMemoEntry *untitled = list().EntryAt(2);
-    untitled->OnReadToFile(untitled);
+    untitled->Owner()->RequestRead(untitled, true);
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("A title is required to output speech to a file"));
     untitled->SetTitle(QStringLiteral(".."));
-    untitled->OnReadToFile(untitled);
+    untitled->Owner()->RequestRead(untitled, true);
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("A title is required to output speech to a file"));
 
     form().Prefs->OUT_Directory = out + QStringLiteral("/missing");
-    list().EntryAt(1)->OnReadToFile(list().EntryAt(1));
+    list().RequestRead(list().EntryAt(1), true);
     EXPECT_EQ(Messages::TakeRecorded().value(0).text,
               QStringLiteral("Output directory ") + out + QStringLiteral("/missing is not valid"));
     EXPECT_EQ(form().ReadingState, rsIdle);
@@ -428,7 +429,7 @@ TEST_F(Form1ReadingTest, StopOrExitWhileTheNextArticleIsMarkedEndsTheRun)
         EXPECT_EQ(form().ReadingState, exiting ? rsExiting : rsIdle);
         if (exiting) {
             QCoreApplication::processEvents(); // the exit goes on once the handler is done
-            EXPECT_EQ(TempHome::ReadFile(TForm1::ExportFile()).count("Start of Article"), 4);
+            EXPECT_EQ(TempHome::ReadFile(SavedArticles::File()).count("Start of Article"), 4);
         }
     }
 }
@@ -477,8 +478,8 @@ TEST_F(Form1ReadingTest, FileRunFailuresEndIdleAndKeepWhatWasMade)
     // An article's own Read while a run's MP3 is being made is refused.
     form().SetReadingState(rsConverting);
     const qsizetype texts = s.texts.size();
-    list().EntryAt(1)->OnRead(list().EntryAt(1));
-    list().EntryAt(1)->OnReadToFile(list().EntryAt(1));
+    list().RequestRead(list().EntryAt(1), false);
+    list().RequestRead(list().EntryAt(1), true);
     EXPECT_EQ(s.texts.size(), texts);
     EXPECT_EQ(form().ReadingState, rsConverting);
     form().SetReadingState(rsIdle);

@@ -421,13 +421,13 @@ TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
 {
     const QString book = home.Root() + QStringLiteral("/book.epub");
     TempHome::WriteFile(book, DocumentSamples::Epub());
-    const int before = form().MemoListBox1->Count();
+    const int before = form().Articles->Count();
     form().OpenFiles({book});
-    ASSERT_EQ(form().MemoListBox1->Count(), before + 2);
+    ASSERT_EQ(form().Articles->Count(), before + 2);
     // Only the book is read.
     for (int k = before; k >= 1; --k)
-        form().MemoListBox1->HideEntry(form().MemoListBox1->EntryAt(k));
-    form().MemoListBox1->DeleteHiddenEntries();
+        form().Articles->HideEntry(form().Articles->EntryAt(k));
+    form().Articles->DeleteHiddenEntries();
     form().Prefs->OUT_FileDest = rtMultipleFiles;
     form().Prefs->OUT_FileFormat = 1;
     form().PlayFileBtn->click();
@@ -445,7 +445,7 @@ TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
     app.reset();
     app = std::make_unique<FormWithVoices>();
     form().show();
-    ASSERT_EQ(form().MemoListBox1->Count(), 2);
+    ASSERT_EQ(form().Articles->Count(), 2);
     form().Prefs->OUT_Directory = out;
     form().Prefs->OUT_FileDest = rtSingleFile;
     form().Prefs->OUT_FileFormat = 2;
@@ -473,7 +473,7 @@ TEST_F(ReadingE2ETest, StopSkipAndExitWhileOneArticleIsEncodedAndTheNextRead)
         Add(QLatin1String(title), QStringLiteral("Mary"), Prose(2500, int(qstrlen(title))));
     form().Prefs->OUT_FileDest = rtMultipleFiles;
     form().Prefs->OUT_FileFormat = 1;
-    TMemoListBox &list = *form().MemoListBox1;
+    TArticleList &list = *form().Articles;
     const auto overlap = [&] {
         form().PlayFileBtn->click();
         return WaitUntil([&] {
@@ -512,7 +512,7 @@ TEST_F(ReadingE2ETest, StopSkipAndExitWhileOneArticleIsEncodedAndTheNextRead)
 TEST_F(ReadingE2ETest, ReadFromHereKeepsThePlaceJumpsBySentenceAndSleeps)
 {
     // The window is started again below: its list is asked for each time.
-    const auto list = [&]() -> TMemoListBox & { return *form().MemoListBox1; };
+    const auto list = [&]() -> TArticleList & { return *form().Articles; };
     for (int k = list().Count(); k >= 1; --k)
         list().HideEntry(list().EntryAt(k));
     list().DeleteHiddenEntries();
@@ -554,7 +554,7 @@ TEST_F(ReadingE2ETest, ReadFromHereKeepsThePlaceJumpsBySentenceAndSleeps)
         app.reset();
         app = std::make_unique<FormWithVoices>();
         form().show();
-        return form().Initialized && form().MemoListBox1->Count() == 2;
+        return form().Initialized && form().Articles->Count() == 2;
     };
     ASSERT_TRUE(restart());
     EXPECT_EQ(one()->Place, place);

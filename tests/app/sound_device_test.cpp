@@ -1,3 +1,4 @@
+#include "articles/SavedArticles.h"
 #include "FormWithVoices.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
@@ -65,7 +66,7 @@ protected:
         Messages::TakeRecorded();
         StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
         StoredPrefs::Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
-        QFile::remove(TForm1::ExportFile()); // one article each case, not the last case's too
+        QFile::remove(SavedArticles::File()); // one article each case, not the last case's too
         app = std::make_unique<FormWithVoices>();
         form().show();
         ASSERT_TRUE(form().Initialized);

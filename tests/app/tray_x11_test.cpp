@@ -79,8 +79,8 @@ protected:
         app.reset();
         app = std::make_unique<FormWithVoices>();
         ASSERT_TRUE(app->ShowActive() && app->SpeakToHeadset());
-        form().MemoListBox1->EntryAt(1)->SetText(LongText);
-        form().MemoListBox1->EntryAt(1)->SetTitle(QString());
+        form().Articles->EntryAt(1)->SetText(LongText);
+        form().Articles->EntryAt(1)->SetTitle(QString());
     }
     TForm1 &form() { return app->form; }
     TToolBarForm &toolbar() { return *app->form.ToolBarForm; }
@@ -125,11 +125,11 @@ TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
     QByteArray saved;
     for (int i = 0; i < 300; ++i)
         saved += SavedArticles::Serialize(QStringLiteral("T%1").arg(i), QStringLiteral("Mary"), QString(2000, u'w'));
-    TempHome::WriteFile(TForm1::ExportFile(), saved);
+    TempHome::WriteFile(SavedArticles::File(), saved);
     bool iconEarly = false, checked = false;
     QTimer probe;
     probe.callOnTimeout([&] {
-        if (app && !app->form.Initialized && app->form.MemoListBox1 && app->form.MemoListBox1->Count() > 0) {
+        if (app && !app->form.Initialized && app->form.MemoListBox1 && app->form.Articles->Count() > 0) {
             checked = true;
             iconEarly = iconEarly || IconWindow() || app->form.TrayIcon->isVisible();
         }
@@ -139,8 +139,8 @@ TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
     probe.stop();
     EXPECT_TRUE(checked);
     EXPECT_FALSE(iconEarly);
-    while (form().MemoListBox1->Count() > 1)
-        form().MemoListBox1->DeleteMemoEntry(form().MemoListBox1->EntryAt(2));
+    while (form().Articles->Count() > 1)
+        form().Articles->DeleteMemoEntry(form().Articles->EntryAt(2));
 
     // Closing sends the window to the notification area; the first time ever it says so.
     EXPECT_FALSE(form().close());
@@ -259,12 +259,12 @@ TEST_F(TrayTest, TheToolBarsGaugeFollowsTheMp3Encoding)
     form().Prefs->OUT_Directory = out;
     form().Prefs->OUT_FileFormat = 1;
     form().Prefs->OUT_FileDest = rtSingleFile;
-    form().MemoListBox1->EntryAt(1)->SetTitle(QStringLiteral("Floating"));
+    form().Articles->EntryAt(1)->SetTitle(QStringLiteral("Floating"));
     // Long enough for the encoding to go on for a while after the speech is made.
     QString text;
     while (text.size() < 60000)
         text += QStringLiteral("The floating tool bar shows how far the file has come. ");
-    form().MemoListBox1->EntryAt(1)->SetText(text);
+    form().Articles->EntryAt(1)->SetText(text);
     form().close();
     ASSERT_TRUE(WaitUntil([&] { return toolbar().isVisible(); }, 2000));
 
@@ -338,10 +338,10 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
 
     // The shortcut, pressed in no window of ours: the selection is read; again: it stops.
     ASSERT_EQ(commands.SetReadSelectionKey(QKeySequence(QStringLiteral("Ctrl+Alt+Shift+S"))), QString());
-    const int before = form().MemoListBox1->Count();
+    const int before = form().Articles->Count();
     XDo({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+s")});
     EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsReading; }, 5000));
-    EXPECT_EQ(form().MemoListBox1->Count(), before + 1);
+    EXPECT_EQ(form().Articles->Count(), before + 1);
     Pump(300);
     XDo({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+s")});
     EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 5000));
@@ -389,7 +389,7 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     });
     xclip.kill();
     xclip.waitForFinished(1000);
-    EXPECT_EQ(form().MemoListBox1->Count(), before + 2);
+    EXPECT_EQ(form().Articles->Count(), before + 2);
     // Nothing to read: said, and a failure for whoever asked (a key binding, a script).
     QApplication::clipboard()->clear();
     for (const char *command : {"--read-selection", "--read-clipboard"})
@@ -408,12 +408,12 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
         owner.kill();
         owner.waitForFinished(1000);
     }
-    EXPECT_EQ(form().MemoListBox1->Count(), before + 2);
-    EXPECT_EQ(form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Text(), selected);
+    EXPECT_EQ(form().Articles->Count(), before + 2);
+    EXPECT_EQ(form().Articles->EntryAt(form().Articles->Count())->Text(), selected);
     EXPECT_EQ(paused, rsPaused);
     EXPECT_EQ(status, QStringLiteral("Paused"));
     EXPECT_EQ(resumed, rsReading);
-    EXPECT_EQ(title, form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Title());
+    EXPECT_EQ(title, form().Articles->EntryAt(form().Articles->Count())->Title());
     EXPECT_EQ(form().ReadingState, rsIdle);
     EXPECT_EQ(stoppedStatus, QStringLiteral("Stopped"));
     const Audible heard = Heard(samples);
@@ -431,15 +431,15 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     EXPECT_EQ(parlewind({QStringLiteral("--resume")}), 0);
     const QString book = home.Root() + QStringLiteral("/book.epub");
     TempHome::WriteFile(book, DocumentSamples::Epub());
-    const int count = form().MemoListBox1->Count();
+    const int count = form().Articles->Count();
     EXPECT_EQ(parlewind({book}), 0);
-    EXPECT_TRUE(WaitUntil([&] { return form().MemoListBox1->Count() == count + 2; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return form().Articles->Count() == count + 2; }, 10000));
     // A name with a line break is carried whole, and its title is one line.
     const QString broken = home.Root() + QStringLiteral("/two\nlines.txt");
     TempHome::WriteFile(broken, "Some text of a file with an odd name.\n");
     EXPECT_EQ(parlewind({broken}), 0);
-    EXPECT_TRUE(WaitUntil([&] { return form().MemoListBox1->Count() == count + 3; }, 10000));
-    EXPECT_EQ(form().MemoListBox1->EntryAt(form().MemoListBox1->Count())->Title(), QStringLiteral("two lines"));
+    EXPECT_TRUE(WaitUntil([&] { return form().Articles->Count() == count + 3; }, 10000));
+    EXPECT_EQ(form().Articles->EntryAt(form().Articles->Count())->Title(), QStringLiteral("two lines"));
     QDBusConnection::disconnectFromBus(QStringLiteral("test-session"));
     bus.kill();
     bus.waitForFinished(1000);

@@ -29,7 +29,7 @@ protected:
     }
     void Multi(int visible)
     {
-        list.ListMode = 1;
+        list.List().ListMode = 1;
         list.SetVisibleEntries(visible);
     }
     // Lays the list out at a known client height.
@@ -61,23 +61,23 @@ TEST_F(MemoListTest, AddFillsABlankArticleOrMakesANewCurrentOne)
 {
     Multi(3);
     ShowWithClientHeight(300);
-    TMemoEntry *first = list.Add(QStringLiteral("Hello,  world! 2nd line and more"), QStringLiteral("Mary"));
+    TMemoEntry *first = list.List().Add(QStringLiteral("Hello,  world! 2nd line and more"), QStringLiteral("Mary"));
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - MemoListBox - Add [0 0]\n")));
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Added entry at position 0\n")));
     EXPECT_EQ(list.CurrentEntry(), first);
-    EXPECT_EQ(first->Color(), list.SelectedColor);
+    EXPECT_EQ(first->Color(), list.List().SelectedColor);
     EXPECT_EQ(first->Title(), QStringLiteral("Hello_world_2nd_line"));
     EXPECT_FALSE(list.ScrollBar->isVisible());
     ASSERT_NE(first->View(), nullptr);
     EXPECT_EQ(first->View()->height(), 300); // the whole client height
     EXPECT_TRUE(first->View()->Strip->ReadButton->isVisibleTo(first->View())); // multi-article strip
 
-    TMemoEntry *blank = list.Add(QString(), QStringLiteral("Mike"));
-    TMemoEntry *reused = list.Add(QStringLiteral("text"), QStringLiteral("Sam"));
+    TMemoEntry *blank = list.List().Add(QString(), QStringLiteral("Mike"));
+    TMemoEntry *reused = list.List().Add(QStringLiteral("text"), QStringLiteral("Sam"));
     EXPECT_EQ(reused, blank);
     EXPECT_EQ(reused->Voice(), QStringLiteral("Mike")); // the blank article keeps its voice
     EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(first->Color(), list.UnselectedColor);
+    EXPECT_EQ(first->Color(), list.List().UnselectedColor);
     EXPECT_EQ(first->View()->height(), 150);
 
     // A text typed into a shown article is the article's text, also when it
@@ -87,7 +87,7 @@ TEST_F(MemoListTest, AddFillsABlankArticleOrMakesANewCurrentOne)
     EXPECT_TRUE(first->Text().endsWith(QStringLiteral("more!")));
     first->View()->TextBox->clear();
     EXPECT_TRUE(first->IsBlank());
-    EXPECT_EQ(list.Add(QStringLiteral("refill"), QString()), first);
+    EXPECT_EQ(list.List().Add(QStringLiteral("refill"), QString()), first);
 }
 
 TEST_F(MemoListTest, ManyArticlesScrollAndOnlyTheShownOnesHaveWidgets)
@@ -95,17 +95,17 @@ TEST_F(MemoListTest, ManyArticlesScrollAndOnlyTheShownOnesHaveWidgets)
     Multi(3);
     ShowWithClientHeight(100);
     for (int i = 1; i <= 5; ++i)
-        list.Add(QStringLiteral("article %1").arg(i), QStringLiteral("Mary"));
-    list.Add(QStringLiteral("article 6"), QStringLiteral("Mary"));
+        list.List().Add(QStringLiteral("article %1").arg(i), QStringLiteral("Mary"));
+    list.List().Add(QStringLiteral("article 6"), QStringLiteral("Mary"));
     EXPECT_EQ(ShownPositions(), (QList<int>{4, 5, 6}));
     EXPECT_EQ(list.ScrollBar->maximum(), 3);
     EXPECT_EQ(list.ScrollBar->value(), 3);
     EXPECT_TRUE(list.ScrollBar->isVisible());
     EXPECT_EQ(list.EntryAt(4)->View()->height(), 33); // 100 / 3, rounded
 
-    list.MarkEntry(2); // above the window: back to the top
+    list.List().MarkEntry(2); // above the window: back to the top
     EXPECT_EQ(ShownPositions(), (QList<int>{1, 2, 3}));
-    list.MarkEntry(5); // below the window: it becomes the bottom one
+    list.List().MarkEntry(5); // below the window: it becomes the bottom one
     EXPECT_EQ(ShownPositions(), (QList<int>{3, 4, 5}));
     EXPECT_EQ(list.CurrentEntry(), list.EntryAt(5));
     list.ScrollBar->setValue(0);
@@ -117,13 +117,13 @@ TEST_F(MemoListTest, ManyArticlesScrollAndOnlyTheShownOnesHaveWidgets)
     list.EntryAt(1)->SetText(odd);
     list.EntryAt(6)->SetText(odd);
     EXPECT_EQ(list.EntryAt(1)->Text(), odd);
-    list.MarkEntry(6);
+    list.List().MarkEntry(6);
     EXPECT_EQ(list.EntryAt(1)->View(), nullptr);
     EXPECT_EQ(list.EntryAt(1)->Text(), odd);
     EXPECT_EQ(list.EntryAt(6)->Text(), odd);
     list.EntryAt(6)->View()->TextBox->moveCursor(QTextCursor::End);
     list.EntryAt(6)->View()->TextBox->insertPlainText(QStringLiteral("!"));
-    list.MarkEntry(1);
+    list.List().MarkEntry(1);
     EXPECT_EQ(list.EntryAt(6)->Text(), odd + QLatin1Char('!'));
     for (const TMemoEntryView *view : list.findChildren<TMemoEntryView *>())
         EXPECT_TRUE(view->Entry() || view->TextBox->document()->isEmpty());
@@ -135,7 +135,7 @@ TEST_F(MemoListTest, ManyArticlesScrollAndOnlyTheShownOnesHaveWidgets)
     EXPECT_EQ(list.EntryAt(1)->Text(), odd);
 
     for (int i = 0; i < 500; ++i)
-        list.Add(QStringLiteral("more"), QStringLiteral("Sam"));
+        list.List().Add(QStringLiteral("more"), QStringLiteral("Sam"));
     EXPECT_LE(list.findChildren<TMemoEntryView *>().size(), 3);
 }
 
@@ -143,57 +143,57 @@ TEST_F(MemoListTest, HiddenArticlesWaitAtTheEndAndDeletingNeedsACurrentOne)
 {
     Multi(3);
     ShowWithClientHeight(300);
-    TMemoEntry *a = list.Add(QStringLiteral("a"), QString());
-    list.Add(QStringLiteral("b"), QString());
-    TMemoEntry *c = list.Add(QStringLiteral("c"), QString());
-    list.HideEntry(c); // c was current
+    TMemoEntry *a = list.List().Add(QStringLiteral("a"), QString());
+    list.List().Add(QStringLiteral("b"), QString());
+    TMemoEntry *c = list.List().Add(QStringLiteral("c"), QString());
+    list.List().HideEntry(c); // c was current
     EXPECT_EQ(list.CurrentEntry(), nullptr);
     EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Entries.size(), 3u);
+    EXPECT_EQ(list.List().Entries.size(), 3u);
     EXPECT_TRUE(c->Hidden);
     EXPECT_EQ(ShownPositions(), (QList<int>{1, 2}));
-    list.Add(QStringLiteral("d"), QString());
+    list.List().Add(QStringLiteral("d"), QString());
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Inserting entry at position 2\n")));
-    EXPECT_EQ(list.Entries.back().get(), c); // still last
+    EXPECT_EQ(list.List().Entries.back().get(), c); // still last
     EXPECT_EQ(list.EntryAt(3)->Text(), QStringLiteral("d"));
 
-    list.HideEntry(list.CurrentEntry());
-    list.DeleteSelected();
+    list.List().HideEntry(list.CurrentEntry());
+    list.List().DeleteSelected();
     EXPECT_EQ(Messages::BeepCount(), 1);
     auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].text, QStringLiteral("No rows are currently selected"));
-    EXPECT_EQ(list.Entries.size(), 4u); // nothing deleted
+    EXPECT_EQ(list.List().Entries.size(), 4u); // nothing deleted
 
-    list.MarkEntry(1);
-    list.DeleteSelected(); // deletes a and every hidden article
-    EXPECT_EQ(list.Entries.size(), 1u);
-    EXPECT_EQ(list.HiddenCount, 0);
+    list.List().MarkEntry(1);
+    list.List().DeleteSelected(); // deletes a and every hidden article
+    EXPECT_EQ(list.List().Entries.size(), 1u);
+    EXPECT_EQ(list.List().HiddenCount, 0);
     EXPECT_EQ(list.EntryAt(1)->Text(), QStringLiteral("b"));
     (void)a;
 }
 
 TEST_F(MemoListTest, ArticlesBeingReadAreNeitherDeletedNorReplaced)
 {
-    TMemoEntry *only = list.Add(QStringLiteral("being read"), QStringLiteral("Mary"));
+    TMemoEntry *only = list.List().Add(QStringLiteral("being read"), QStringLiteral("Mary"));
     only->Locked = true;
-    EXPECT_THROW(list.Add(QStringLiteral("new text"), QStringLiteral("Mike")), EMemoEntryLocked);
-    EXPECT_THROW(list.HideEntry(only), EMemoEntryLocked);
-    EXPECT_THROW(list.DeleteMemoEntry(only), EMemoEntryLocked);
-    EXPECT_THROW(list.DeleteAll(), EMemoEntryLocked);
+    EXPECT_THROW(list.List().Add(QStringLiteral("new text"), QStringLiteral("Mike")), EMemoEntryLocked);
+    EXPECT_THROW(list.List().HideEntry(only), EMemoEntryLocked);
+    EXPECT_THROW(list.List().DeleteMemoEntry(only), EMemoEntryLocked);
+    EXPECT_THROW(list.List().DeleteAll(), EMemoEntryLocked);
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.EntryAt(1)->Text(), QStringLiteral("being read"));
     try {
-        list.DeleteAll();
+        list.List().DeleteAll();
     } catch (const EMemoEntryLocked &e) {
         EXPECT_STREQ(e.what(), "Memo Entry Locked");
     }
-    list.UnlockAllEntries();
-    TMemoEntry *replaced = list.Add(QStringLiteral("new text"), QStringLiteral("Mike"));
+    list.List().UnlockAllEntries();
+    TMemoEntry *replaced = list.List().Add(QStringLiteral("new text"), QStringLiteral("Mike"));
     EXPECT_EQ(list.Count(), 1); // single-article mode keeps one article
     EXPECT_EQ(replaced->Voice(), QStringLiteral("Mike"));
-    list.DeleteAll();
-    list.DeleteAll();
+    list.List().DeleteAll();
+    list.List().DeleteAll();
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - MemoListBox - DeleteAll - Empty List\n")));
 }
 
@@ -201,18 +201,18 @@ TEST_F(MemoListTest, BlankArticlesGoWhereverTheyAre)
 {
     Multi(3);
     for (const char *t : {"one", "  \t", "two", "", "three", "\n"})
-        list.Add(QString(), QString())->SetText(QLatin1String(t));
-    list.HideEntry(list.EntryAt(1));
-    list.DeleteBlankEntries();
+        list.List().Add(QString(), QString())->SetText(QLatin1String(t));
+    list.List().HideEntry(list.EntryAt(1));
+    list.List().DeleteBlankEntries();
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.EntryAt(1)->Text(), QStringLiteral("two"));
     EXPECT_EQ(list.EntryAt(2)->Text(), QStringLiteral("three"));
-    EXPECT_EQ(list.HiddenCount, 0);
+    EXPECT_EQ(list.List().HiddenCount, 0);
 }
 
 TEST_F(MemoListTest, TitlesFromTextTakeLettersAndDigitsOnly)
 {
-    TMemoEntry *e = list.Add(QStringLiteral("x"), QString());
+    TMemoEntry *e = list.List().Add(QStringLiteral("x"), QString());
     const auto title = [e](const QString &text) {
         e->SetTitle(QStringLiteral("kept"));
         e->SetText(text);
@@ -231,8 +231,8 @@ TEST_F(MemoListTest, TheStripEditsTitleAndVoiceInPlace)
 {
     Multi(2);
     ShowWithClientHeight(200);
-    TMemoEntry *e = list.Add(QStringLiteral("text"), QStringLiteral("Nobody"));
-    list.Add(QStringLiteral("other"), QStringLiteral("Sam"));
+    TMemoEntry *e = list.List().Add(QStringLiteral("text"), QStringLiteral("Nobody"));
+    list.List().Add(QStringLiteral("other"), QStringLiteral("Sam"));
     TPropertyPanel *strip = e->View()->Strip;
     QTest::mouseClick(strip->TitleLabel, Qt::LeftButton);
     ASSERT_TRUE(strip->Editing());
@@ -271,7 +271,7 @@ TEST_F(MemoListTest, ALongParagraphShowsTheReadingPositionWhereAFreshLayoutWould
     QString text;
     while (text.size() < 60000)
         text += QStringLiteral("calm voices reading the morning news ");
-    TMemoEntry *e = list.Add(text, QStringLiteral("Mary"));
+    TMemoEntry *e = list.List().Add(text, QStringLiteral("Mary"));
     QPlainTextEdit *box = e->View()->TextBox;
     QCoreApplication::processEvents();
     const auto expectFresh = [&](int start, int end) {
@@ -298,7 +298,7 @@ TEST_F(MemoListTest, ALongParagraphShowsTheReadingPositionWhereAFreshLayoutWould
 
 TEST_F(MemoListTest, TextFilesAreAppendedLineByLine)
 {
-    TMemoEntry *e = list.Add(QString(), QString());
+    TMemoEntry *e = list.List().Add(QString(), QString());
     EXPECT_FALSE(e->LoadFromFile(home.Root() + QStringLiteral("/missing.txt")));
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     const QString three = home.Root() + QStringLiteral("/three.txt");

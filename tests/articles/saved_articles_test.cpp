@@ -1,5 +1,5 @@
 #include "articles/ArticleBooks.h"
-#include "articles/MemoListBox.h"
+#include "articles/ArticleList.h"
 #include "articles/ReadingPlaces.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
@@ -31,9 +31,7 @@ class SavedArticlesTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        list.resize(600, 400);
         list.ListMode = 1;
-        list.SetVisibleEntries(3);
         Messages::TakeRecorded();
     }
     QString File(const char *name) const { return home.Root() + QLatin1Char('/') + QLatin1String(name); }
@@ -45,10 +43,10 @@ protected:
             titles << list.EntryAt(k)->Title();
         return titles;
     }
-    void Import(const QString &path) { list.ImportList(path, {}, {}, {}); }
+    void Import(const QString &path) { list.ImportList(path); }
 
     TempHome home;
-    TMemoListBox list;
+    TArticleList list;
 };
 
 TEST_F(SavedArticlesTest, WritesTheRecordsByteForByte)
@@ -82,9 +80,9 @@ TEST_F(SavedArticlesTest, RoundTripKeepsTitlesVoicesAndTexts)
         e->SetTitle(QStringLiteral("T|%1").arg(i)); // "|" cannot be stored
     }
     ASSERT_TRUE(list.ExportList(File("out.txt")));
-    TMemoListBox again;
+    TArticleList again;
     again.ListMode = 1;
-    again.ImportList(File("out.txt"), {}, {}, {});
+    again.ImportList(File("out.txt"));
     ASSERT_EQ(again.Count(), texts.size());
     for (int i = 0; i < texts.size(); ++i) {
         SCOPED_TRACE(i);
@@ -113,10 +111,10 @@ TEST_F(SavedArticlesTest, DamagedAndForeignFilesKeepWhatCanBeRead)
 
     // A stray line where a record should begin ends the import; earlier ones stay,
     // and the caller learns that the file held more.
-    TMemoListBox other;
+    TArticleList other;
     other.ListMode = 1;
     TempHome::WriteFile(File("b.txt"), S + "One|Mary|1\r\nkept\r\n" + E + "stray\r\n" + S + "Two|Mary|1\r\nlost\r\n" + E);
-    const TMemoListBox::ImportResult result = other.ImportList(File("b.txt"), {}, {}, {});
+    const TArticleList::ImportResult result = other.ImportList(File("b.txt"));
     ASSERT_EQ(other.Count(), 1);
     EXPECT_EQ(other.EntryAt(1)->Text(), QStringLiteral("kept"));
     EXPECT_TRUE(result.Damaged);
@@ -124,19 +122,19 @@ TEST_F(SavedArticlesTest, DamagedAndForeignFilesKeepWhatCanBeRead)
 
     // Windows-1252 lines among UTF-8 ones, lone CR and LF line ends, a start
     // delimiter on the last line.
-    TMemoListBox foreign;
+    TArticleList foreign;
     foreign.ListMode = 1;
     TempHome::WriteFile(File("c.txt"), S + "Caf\xe9|Mary|3\rna\xefve\n\x93quoted\x94\r\nGr\xc3\xbc\xc3\x9f\xc3\xa9\r\n" + E + S);
-    EXPECT_TRUE(foreign.ImportList(File("c.txt"), {}, {}, {}).Damaged);
+    EXPECT_TRUE(foreign.ImportList(File("c.txt")).Damaged);
     ASSERT_EQ(foreign.Count(), 1);
     EXPECT_EQ(foreign.EntryAt(1)->Title(), QStringLiteral("Café"));
     EXPECT_EQ(foreign.EntryAt(1)->Text(), QStringLiteral("naïve\n“quoted”\nGrüßé"));
     EXPECT_FALSE(foreign.Importing);
 
     // Binary rubbish is no article file at all.
-    TMemoListBox binary;
+    TArticleList binary;
     TempHome::WriteFile(File("d.txt"), QByteArray("\0\1\2\3PK\3\4", 8));
-    binary.ImportList(File("d.txt"), {}, {}, {});
+    binary.ImportList(File("d.txt"));
     EXPECT_EQ(binary.Count(), 0);
 }
 
@@ -144,16 +142,18 @@ TEST_F(SavedArticlesTest, ImportedArticlesGetTheEventsAndFollowTheModeRules)
 {
     TempHome::WriteFile(File("list.txt"),
                         S + "One|Mary|1\r\nfirst\r\n" + E + S + "Two|Mike|1\r\nsecond\r\n" + E);
-    int deletes = 0;
-    list.ImportList(File("list.txt"), {}, {}, [&](TMemoEntry *) { ++deletes; });
+    int deletes = 0, reads = 0;
+    QObject::connect(&list, &TArticleList::DeleteRequested, &list, [&](TMemoEntry *) { ++deletes; });
+    QObject::connect(&list, &TArticleList::ReadRequested, &list, [&](TMemoEntry *, bool) { ++reads; });
+    list.ImportList(File("list.txt"));
     ASSERT_EQ(list.Count(), 2);
-    list.EntryAt(1)->OnDelete(list.EntryAt(1));
+    list.RequestDelete(list.EntryAt(1));
     EXPECT_EQ(deletes, 1);
-    EXPECT_FALSE(list.EntryAt(1)->OnRead);
+    EXPECT_EQ(reads, 0);
     EXPECT_EQ(list.CurrentEntry(), list.EntryAt(2)); // each article became current in turn
 
-    TMemoListBox single;
-    single.ImportList(File("list.txt"), {}, {}, {});
+    TArticleList single;
+    single.ImportList(File("list.txt"));
     EXPECT_EQ(single.Count(), 1); // one article in single-article mode: the last
     EXPECT_EQ(single.EntryAt(1)->Title(), QStringLiteral("Two"));
 }

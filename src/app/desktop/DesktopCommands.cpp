@@ -1,7 +1,7 @@
 #include "app/desktop/DesktopCommands.h"
 
 #include "app/Form1.h"
-#include "articles/MemoListBox.h"
+#include "articles/ArticleList.h"
 #include "articles/TextFile.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/GlobalShortcut.h"

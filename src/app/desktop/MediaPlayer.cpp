@@ -3,7 +3,7 @@
 #include "app/Form1.h"
 #include "app/desktop/DesktopCommands.h"
 #include "articles/MemoEntry.h"
-#include "articles/MemoListBox.h"
+#include "articles/ArticleList.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
@@ -141,7 +141,7 @@ QVariantMap TMediaPlayer::Metadata() const
     const TMemoEntry *article = m_Form.CurrentArticle;
     if (!article)
         return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
-    const int position = m_Form.MemoListBox1->PositionOf(const_cast<TMemoEntry *>(article));
+    const int position = m_Form.Articles->PositionOf(const_cast<TMemoEntry *>(article));
     return {{QStringLiteral("mpris:trackid"),
              QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/parlewind/article/%1").arg(std::max(position, 0))))},
             {QStringLiteral("xesam:title"), article->Title()},
