@@ -1,18 +1,20 @@
 #pragma once
 
-// The main window with its voice manager, started as the program starts it.
+// The program core, its voice manager and the main window, started as the program starts them.
 #include "app/Form1.h"
+#include "core/ProgramCore.h"
+#include "core/ReadingSession.h"
 #include "settings/Preferences.h"
 #include "speech/TTSForm.h"
 
 struct Program
 {
-    Program() : form({}), voices(*form.Prefs)
+    Program() : voices((core.Load(), core.Prefs())), form((core.SetVoiceManager(&voices), core), {})
     {
-        form.TTSForm = &voices;
-        form.Prefs->FirstTimeUser = false;
+        core.Prefs().FirstTimeUser = false;
         form.show();
     }
-    TForm1 form;
+    TProgramCore core;
     TTTSForm voices;
+    TForm1 form;
 };

@@ -4,6 +4,8 @@
 //   parlewind_clipboard_bench          (needs an X display and a sound server)
 #include "BenchSupport.h"
 #include "app/Form1.h"
+#include "core/ProgramCore.h"
+#include "core/ReadingSession.h"
 #include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "settings/Preferences.h"
@@ -26,16 +28,18 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     DetectSpeechSupport();
-    TForm1 form({});
-    TTTSForm voices(*form.Prefs);
-    form.TTSForm = &voices;
-    form.Prefs->FirstTimeUser = false;
-    form.Prefs->CB_Prompt = false;
-    form.Prefs->CB_Monitor = true;
+    TProgramCore core;
+    core.Load();
+    TTTSForm voices(core.Prefs());
+    core.SetVoiceManager(&voices);
+    TForm1 form(core, {});
+    form.Core().Prefs().FirstTimeUser = false;
+    form.Core().Prefs().CB_Prompt = false;
+    form.Core().Prefs().CB_Monitor = true;
     form.show();
-    if (!form.Initialized)
+    if (!form.Core().Initialized())
         return 1;
-    form.ToolButton2Click(); // multi-article mode: every copy is an article of its own
+    form.Core().SwitchMode(1); // multi-article mode: every copy is an article of its own
     form.MonitorCBClick(true);
 
     // The longest gap between ticks of a 5 ms timer: how long the window was deaf.
@@ -55,7 +59,7 @@ int main(int argc, char **argv)
             text += QStringLiteral("Run %1: a megabyte of text copied in another program.").arg(run) +
                     (i % 6 == 5 ? QStringLiteral("\n") : QStringLiteral(" "));
         const QByteArray bytes = text.toUtf8();
-        const int before = form.Articles->Count();
+        const int before = form.Core().Articles().Count();
         tick.start();
         longest = 0;
         watch.start(5);
@@ -68,9 +72,9 @@ int main(int argc, char **argv)
         xclip.closeWriteChannel();
         const bool shown = Pump(
             [&] {
-                if (form.Articles->Count() < 1)
+                if (form.Core().Articles().Count() < 1)
                     return false;
-                TMemoEntry *entry = form.Articles->EntryAt(form.Articles->Count());
+                TMemoEntry *entry = form.Core().Articles().EntryAt(form.Core().Articles().Count());
                 return entry->View() && entry->View()->TextBox->document()->characterCount() > text.size() &&
                        entry->View()->TextBox->document()->firstBlock().text().startsWith(text.left(8));
             },
@@ -82,7 +86,7 @@ int main(int argc, char **argv)
         xclip.waitForFinished();
         if (!shown) {
             std::printf("run %d: the article did not appear (%d articles, %d before; status %s)\n", run,
-                        form.Articles->Count(), before, qPrintable(form.StatusPanel0->text()));
+                        form.Core().Articles().Count(), before, qPrintable(form.StatusPanel0->text()));
             return 1;
         }
         QPlainTextEdit box;

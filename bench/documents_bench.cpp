@@ -166,7 +166,7 @@ void Open(Program &p, const QString &file, const char *what, qsizetype textChars
         return;
     }
     std::printf("%s: %.0f ms (target < %d ms), %d articles in the list, %ld kB more memory for %.0f kB of text: %.2f× (target < 2)\n",
-                what, ms, targetMs, p.form.Articles->Count(), kb, textKb, double(kb) / textKb);
+                what, ms, targetMs, p.form.Core().Articles().Count(), kb, textKb, double(kb) / textKb);
 }
 
 } // namespace
@@ -187,9 +187,9 @@ int main(int argc, char **argv)
                 QFileInfo(epub).size() / 1048576.0, epubText / 1048576.0, QFileInfo(pdf).size() / 1048576.0,
                 pdfText / 1048576.0);
     Program p;
-    if (!p.form.Initialized)
+    if (!p.form.Core().Initialized())
         return 1;
-    p.form.ToolButton2Click(); // multi-article mode
+    p.form.Core().SwitchMode(1); // multi-article mode
     Open(p, epub, "EPUB of 30 chapters into multi-article mode", epubText, 500);
     // The PDF library's tables stay for the process once loaded, whatever the
     // document: what a one-page PDF takes first is that.

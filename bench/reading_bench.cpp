@@ -63,9 +63,9 @@ int Latency(bool paragraphs)
         text += Words(2000, int(text.size()), paragraphs);
     std::printf("-- a 1 MB article %s\n", paragraphs ? "in paragraphs of 60 words" : "in one paragraph");
     Program p;
-    if (!p.form.Initialized)
+    if (!p.form.Core().Initialized())
         return 1;
-    p.form.AddMemo(text, QStringLiteral("Mary"));
+    p.form.Core().AddMemo(text, QStringLiteral("Mary"));
     bool started = false;
     p.voices.TTS1->OnAudioStart = [&](TTTS *, quint64) { started = true; };
     std::vector<double> ms;
@@ -75,7 +75,7 @@ int Latency(bool paragraphs)
         started = false;
         QElapsedTimer clock;
         clock.start();
-        p.form.PlayAllBtnClick();
+        p.form.Core().ReadAloud();
         Pump([&] { return started; }, 5000);
         const double elapsed = clock.nsecsElapsed() / 1e6;
         // The very first reading with a voice also learns the voice's ranges.
@@ -94,7 +94,7 @@ int Latency(bool paragraphs)
             loop.exec();
             load = (ThreadCpu() - cpu0) / (wall.nsecsElapsed() / 1e9);
         }
-        p.form.StopBtnClick();
+        p.form.Core().Stop();
         Pump([] { return false; }, 100);
     }
     std::sort(ms.begin(), ms.end());
@@ -109,25 +109,25 @@ int Latency(bool paragraphs)
 int Files(bool mp3, bool single, const QString &dir, const QStringList &texts)
 {
     Program p;
-    if (!p.form.Initialized)
+    if (!p.form.Core().Initialized())
         return 1;
-    p.form.ToolButton2Click();
-    p.form.Prefs->OUT_Directory = dir;
-    p.form.Prefs->OUT_FileFormat = mp3 ? 1 : 0;
-    p.form.Prefs->OUT_FileDest = single ? rtSingleFile : rtMultipleFiles;
-    p.form.Articles->DeleteAll();
+    p.form.Core().SwitchMode(1);
+    p.form.Core().Prefs().OUT_Directory = dir;
+    p.form.Core().Prefs().OUT_FileFormat = mp3 ? 1 : 0;
+    p.form.Core().Prefs().OUT_FileDest = single ? rtSingleFile : rtMultipleFiles;
+    p.form.Core().Articles().DeleteAll();
     for (const QString &path : texts) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return 1;
-        p.form.AddMemo(QString::fromUtf8(file.readAll()), QStringLiteral("Mary"))
+        p.form.Core().AddMemo(QString::fromUtf8(file.readAll()), QStringLiteral("Mary"))
             ->SetTitle(QFileInfo(path).completeBaseName());
     }
     const long before = StatusKb("VmRSS:");
     QElapsedTimer clock;
     clock.start();
-    p.form.PlayFileBtnClick();
-    Pump([&] { return p.form.ReadingState == rsIdle; }, 30 * 60 * 1000);
+    p.form.Core().ReadToFile();
+    Pump([&] { return p.form.Core().State() == rsIdle; }, 30 * 60 * 1000);
     const double seconds = clock.nsecsElapsed() / 1e9;
     for (const auto &shown : Messages::TakeRecorded())
         std::fprintf(stderr, "shown: %s\n", qPrintable(shown.text));

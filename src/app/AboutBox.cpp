@@ -31,3 +31,27 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
 }
+
+const QString MakerSite = QStringLiteral("http://www.brivantatech.com");
+
+QString TellAFriendCommand()
+{
+    const QString recipient;
+    QString subject = QStringLiteral("Parlewind MP3");
+    QString body = QStringLiteral("Check out Parlewind MP3 at ") + MakerSite + QStringLiteral(" .  ") +
+                   QStringLiteral("Parlewind MP3 lets you listen to text you copy to the clipboard. ") +
+                   QStringLiteral("It uses Text to Speech technology which actually synthesizes ") +
+                   QStringLiteral("natural sounding speech from ordinary text.  Listen to your ") +
+                   QStringLiteral("email, news, any text you want.  You can also convert your text ") +
+                   QStringLiteral("to wav or MP3 files so you can listen later.  ") +
+                   QStringLiteral("Try Parlewind MP3 free today at ") + MakerSite;
+    for (QString *text : {&subject, &body}) {
+        text->remove(QLatin1Char('\''));
+        text->remove(QLatin1Char('&'));
+    }
+    if (subject.size() > 100)
+        subject = subject.left(100) + QStringLiteral("...");
+    const QString command = QStringLiteral("mailto:") + recipient + QStringLiteral("?Subject=") +
+                            subject + QStringLiteral("&Body=") + body;
+    return command.left(1000);
+}

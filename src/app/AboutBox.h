@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 // The modal "About Parlewind MP3" window.
 class TAboutBox : public QDialog
@@ -9,3 +10,8 @@ class TAboutBox : public QDialog
 public:
     explicit TAboutBox(QWidget *parent = nullptr);
 };
+
+// The maker's web site.
+extern const QString MakerSite;
+// The mail command of "Tell a Friend", as handed to the desktop.
+QString TellAFriendCommand();

@@ -4,6 +4,7 @@
 #include "app/desktop/DesktopCommands.h"
 #include "app/desktop/MediaPlayer.h"
 #include "app/options/MiscPage.h"
+#include "core/ProgramCore.h"
 #include "cli/ConvertMain.h"
 #include "cli/ConvertOptions.h"
 #include "documents/DocumentProcess.h"
@@ -97,28 +98,32 @@ int main(int argc, char *argv[])
     TRegistryEnhanced::SetProblemHandler([](const QString &problem) { UtilsClass::Trace(problem); });
     DetectSpeechSupport();
 
-    TForm1 form(command ? QStringList() : QApplication::arguments().mid(1));
-    TDesktopCommands commands(form);
-    QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
-    instance.Refusal = [&commands](const QString &name) { return commands.Refusal(name); };
-    form.MiscSheet->SetReadSelectionKey = [&commands](const QKeySequence &key) { return commands.SetReadSelectionKey(key); };
-    QObject::connect(&commands, &TDesktopCommands::ShortcutNote, form.MiscSheet, &TMiscPage::ShowShortcutNote);
-    form.MiscSheet->ApplyReadSelectionKey();
-    // Media keys, headset buttons and the desktop's media controls.
-    TMediaPlayer player(form, commands);
+    // The program core first: the voice manager reads the stored device from its preferences.
+    TProgramCore core;
+    core.Load();
     std::unique_ptr<TTTSForm> voices;
     try {
-        voices = std::make_unique<TTTSForm>(*form.Prefs);
+        voices = std::make_unique<TTTSForm>(core.Prefs());
     } catch (const std::exception &error) {
         UtilsClass::Trace(QStringLiteral("Voice manager could not be created: ") + ErrorMessage(error));
         TEngineWarningForm warning;
         warning.exec();
         return 1;
     }
-    form.TTSForm = voices.get();
+    core.SetVoiceManager(voices.get());
+    TForm1 form(core, command ? QStringList() : QApplication::arguments().mid(1));
+    TDesktopCommands commands(core);
+    QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
+    instance.Refusal = [&commands](const QString &name) { return commands.Refusal(name); };
+    form.MiscSheet->SetReadSelectionKey = [&commands](const QKeySequence &key) { return commands.SetReadSelectionKey(key); };
+    QObject::connect(&commands, &TDesktopCommands::ShortcutNote, form.MiscSheet, &TMiscPage::ShowShortcutNote);
+    QObject::connect(&commands, &TDesktopCommands::ShowRequested, &form, &TForm1::RestoreRequest);
+    QObject::connect(&commands, &TDesktopCommands::OpenRequested, &form, &TForm1::OpenFiles);
+    form.MiscSheet->ApplyReadSelectionKey();
+    // Media keys, headset buttons and the desktop's media controls.
+    TMediaPlayer player(core, commands);
     QObject::connect(&instance, &SingleInstance::RestoreRequested, &form, &TForm1::RestoreRequest);
-    QObject::connect(&termination, &TerminationSignal::Requested, &form,
-                     [&form](int) { form.TerminationRequested(); });
+    QObject::connect(&termination, &TerminationSignal::Requested, &core, [&core](int) { core.RequestExit(true); });
 
     form.show();
     if (form.Terminated())

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 TMemoEntry::TMemoEntry(TArticleList *owner) : m_Owner(owner) {}
 
@@ -60,6 +61,24 @@ void TMemoEntry::AppendLines(const QStringList &lines)
     const QString current = Text();
     const QString added = lines.join(QLatin1Char('\n'));
     SetText(current.isEmpty() ? added : current + QLatin1Char('\n') + added);
+}
+
+int TMemoEntry::WordEnd(int position, int *length) const
+{
+    QTextDocument *document = m_View ? m_View->TextBox->document() : nullptr;
+    const QString &text = m_Text;
+    const auto n = static_cast<int>(document ? document->characterCount() - 1 : text.size());
+    const auto at = [&](int i) { return document ? document->characterAt(i) : text.at(i); };
+    int e = position + 1;
+    while (e - 1 < n) {
+        const QChar ch = at(e - 1);
+        // The document keeps line breaks as paragraph separators.
+        if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char(' ') || ch == QChar::ParagraphSeparator)
+            break;
+        ++e;
+    }
+    *length = n;
+    return e;
 }
 
 bool TMemoEntry::IsBlank() const

@@ -48,6 +48,10 @@ public:
     void SetText(const QString &text);
     // Appends the lines, each as a new line of the text.
     void AppendLines(const QStringList &lines);
+    // Where the word that begins at `position` ends (one past its last character);
+    // `length`: the text's length. Read where the text is, so that a long text is
+    // not copied for every word spoken.
+    int WordEnd(int position, int *length) const;
     // The text is empty apart from blanks and control characters.
     bool IsBlank() const;
 

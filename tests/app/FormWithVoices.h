@@ -2,18 +2,26 @@
 
 #include "app/Form1.h"
 #include "audio/AudioDeviceDlg.h"
+#include "core/ProgramCore.h"
+#include "core/ReadingSession.h"
 #include "settings/Preferences.h"
 #include "speech/TTSForm.h"
 #include "support/EngineHelpers.h"
 
 #include <QStringList>
 
-// The main window with its voice manager, made in the program's order.
+// The program core with its preferences loaded, as the program's entry makes it.
+struct LoadedCore : TProgramCore
+{
+    LoadedCore() { Load(); }
+};
+
+// The program core, its voice manager and the main window, made in the program's order.
 struct FormWithVoices
 {
-    explicit FormWithVoices(const QStringList &arguments = {}) : form(arguments), voices(*form.Prefs)
+    explicit FormWithVoices(const QStringList &arguments = {})
+        : voices(core.Prefs()), form((core.SetVoiceManager(&voices), core), arguments)
     {
-        form.TTSForm = &voices;
     }
     // Shown and activated as a user would see it: the first show done and the
     // first article marked.
@@ -21,7 +29,7 @@ struct FormWithVoices
     {
         form.show();
         form.activateWindow();
-        return form.Initialized && WaitUntil([this] { return form.ListInfoInitialized; }, 3000);
+        return core.Initialized() && WaitUntil([this] { return form.ListInfoInitialized; }, 3000);
     }
     // Real speech goes to the test sound server's "headset" sink, which a test can record.
     bool SpeakToHeadset()
@@ -30,6 +38,7 @@ struct FormWithVoices
         voices.TTS1->SetAudioDeviceID(headset);
         return headset >= 0;
     }
-    TForm1 form;
+    LoadedCore core;
     TTTSForm voices;
+    TForm1 form;
 };

@@ -65,8 +65,8 @@ protected:
     QStringList Texts(TForm1 &form)
     {
         QStringList texts;
-        for (int k = 1; k <= form.Articles->Count(); ++k)
-            texts << form.Articles->EntryAt(k)->Text();
+        for (int k = 1; k <= form.Core().Articles().Count(); ++k)
+            texts << form.Core().Articles().EntryAt(k)->Text();
         return texts;
     }
     TempHome home;
@@ -77,30 +77,30 @@ TEST_F(ClipboardTest, OnlyNewLongEnoughTextFromOtherProgramsIsTaken)
     Copy(QStringLiteral("on the clipboard before watching"));
     auto app = Start(1, false, false);
     TForm1 &form = app->form;
-    const int before = form.Articles->Count();
+    const int before = form.Core().Articles().Count();
     form.MonitorCBMItm->trigger(); // watching on: what is there already stays there
     EXPECT_TRUE(form.ClipboardSheet->MonitorCB->isChecked());
     WaitUntil([] { return false; }, 150);
-    EXPECT_EQ(form.Articles->Count(), before);
+    EXPECT_EQ(form.Core().Articles().Count(), before);
 
     Copy(QStringLiteral("0123456789")); // exactly the threshold: ignored
-    EXPECT_EQ(form.Articles->Count(), before);
+    EXPECT_EQ(form.Core().Articles().Count(), before);
     Copy(QStringLiteral("0123456789A")); // one more: taken, the next copy after switching on
     EXPECT_EQ(Texts(form).last(), QStringLiteral("0123456789A"));
-    const int after = form.Articles->Count();
+    const int after = form.Core().Articles().Count();
 
     // The same text again (a clipboard manager taking it over, a hand-over at focus) is no new copy.
     Copy(QStringLiteral("0123456789A"));
-    EXPECT_EQ(form.Articles->Count(), after);
+    EXPECT_EQ(form.Core().Articles().Count(), after);
 
     // A copy made inside Parlewind (Ctrl+C in an article) is not taken back.
     QGuiApplication::clipboard()->setText(QStringLiteral("copied between two articles"));
     WaitUntil([] { return false; }, 150);
-    EXPECT_EQ(form.Articles->Count(), after);
+    EXPECT_EQ(form.Core().Articles().Count(), after);
 
     form.ClipboardSheet->MonitorCB->click(); // off
     Copy(QStringLiteral("not watched any more"));
-    EXPECT_EQ(form.Articles->Count(), after);
+    EXPECT_EQ(form.Core().Articles().Count(), after);
     EXPECT_FALSE(form.MonitorCBMItm->isChecked());
 }
 
@@ -117,21 +117,20 @@ TEST_F(ClipboardTest, ThePromptDecidesAndABusyPromptBeeps)
     const int beeps = Messages::BeepCount();
     Copy(QStringLiteral("A second copy while it is open."));
     EXPECT_EQ(Messages::BeepCount(), beeps + 1);
-    EXPECT_EQ(form.ClipBoardMemo, QStringLiteral("The first paragraph copied."));
     prompt.New->click();
     EXPECT_FALSE(prompt.isVisible());
     EXPECT_EQ(Texts(form).last(), QStringLiteral("The first paragraph copied."));
-    EXPECT_EQ(form.Prefs->CB_LastPromptAction, 0);
+    EXPECT_EQ(form.Core().Prefs().CB_LastPromptAction, 0);
 
     // Append: one blank after a letter, none after a line break.
     // (Each copy differs: the same text again is no new copy.)
     for (const auto &[existing, copied, joined] :
          {std::tuple{QStringLiteral("Ends in a letter"), QStringLiteral("More text here."), QStringLiteral("Ends in a letter More text here.")},
           std::tuple{QStringLiteral("Ends in a break\n"), QStringLiteral("More text there."), QStringLiteral("Ends in a break\nMore text there.")}}) {
-        form.Articles->CurrentEntry()->SetText(existing);
+        form.Core().Articles().CurrentEntry()->SetText(existing);
         Copy(copied);
         prompt.Append->click();
-        EXPECT_EQ(form.Articles->CurrentEntry()->Text(), joined);
+        EXPECT_EQ(form.Core().Articles().CurrentEntry()->Text(), joined);
     }
 
     // The default button by CB_DfltPromptAction, whether Append makes sense and the last action.
@@ -145,8 +144,8 @@ TEST_F(ClipboardTest, ThePromptDecidesAndABusyPromptBeeps)
                 {3, 0, true, &TCB_PromptForm::New},     {3, 1, true, &TCB_PromptForm::Append},
                 {3, 0, false, &TCB_PromptForm::Cancel}};
     for (const Row &r : rows) {
-        form.Prefs->CB_DfltPromptAction = static_cast<quint8>(r.action);
-        form.Prefs->CB_LastPromptAction = static_cast<quint8>(r.last);
+        form.Core().Prefs().CB_DfltPromptAction = static_cast<quint8>(r.action);
+        form.Core().Prefs().CB_LastPromptAction = static_cast<quint8>(r.last);
         prompt.CanAppend = [&r] { return r.canAppend; };
         prompt.ShowPrompt();
         EXPECT_EQ(prompt.DefaultButton(), prompt.*r.expected) << r.action << " " << r.last << " " << r.canAppend;
@@ -155,12 +154,12 @@ TEST_F(ClipboardTest, ThePromptDecidesAndABusyPromptBeeps)
     }
 
     // The time-out presses the default button.
-    form.Prefs->CB_DfltPromptAction = 0;
-    form.Prefs->CB_PromptDelay = 1;
-    const int count = form.Articles->Count();
+    form.Core().Prefs().CB_DfltPromptAction = 0;
+    form.Core().Prefs().CB_PromptDelay = 1;
+    const int count = form.Core().Articles().Count();
     Copy(QStringLiteral("Taken when nobody answers."));
     ASSERT_TRUE(WaitUntil([&] { return !prompt.isVisible(); }, 3000));
-    EXPECT_EQ(form.Articles->Count(), count + 1);
+    EXPECT_EQ(form.Core().Articles().Count(), count + 1);
 }
 
 TEST_F(ClipboardTest, SingleArticleModeReplacesReadsAndIsBusyWhileReading)
@@ -171,16 +170,16 @@ TEST_F(ClipboardTest, SingleArticleModeReplacesReadsAndIsBusyWhileReading)
     // Without the prompt the text replaces the article but is not read.
     Copy(QStringLiteral("Replaces the single article."));
     EXPECT_EQ(Texts(form), QStringList{QStringLiteral("Replaces the single article.")});
-    EXPECT_EQ(form.ReadingState, rsIdle);
+    EXPECT_EQ(form.Core().State(), rsIdle);
 
     // From the prompt's New it is read aloud (real engine, test sound server).
-    form.Prefs->CB_Prompt = true;
-    form.Prefs->CB_PromptDelay = 0;
+    form.Core().Prefs().CB_Prompt = true;
+    form.Core().Prefs().CB_PromptDelay = 0;
     Copy(QStringLiteral("This text is read aloud at once, and it takes a few seconds to say."));
     ASSERT_TRUE(form.CB_PromptForm->isVisible());
     EXPECT_EQ(form.CB_PromptForm->ModeValue->text(), QStringLiteral("Current Mode is Single-Article Mode"));
     form.CB_PromptForm->New->click();
-    EXPECT_EQ(form.ReadingState, rsReading);
+    EXPECT_EQ(form.Core().State(), rsReading);
 
     // While it is read, a copy is refused with the busy dialog, which can be switched off.
     bool shown = false;
@@ -195,10 +194,10 @@ TEST_F(ClipboardTest, SingleArticleModeReplacesReadsAndIsBusyWhileReading)
     answer.start(10);
     Copy(QStringLiteral("Refused while the article is read."));
     ASSERT_TRUE(WaitUntil([&] { return shown; }, 3000));
-    EXPECT_FALSE(form.Prefs->SI_ShowBusyDialog);
+    EXPECT_FALSE(form.Core().Prefs().SI_ShowBusyDialog);
     EXPECT_EQ(Texts(form), QStringList{QStringLiteral("This text is read aloud at once, and it takes a few seconds to say.")});
     answer.stop();
-    form.StopBtnClick();
+    form.Core().Stop();
 }
 
 // The real program, started minimised as at login: a paragraph copied in another

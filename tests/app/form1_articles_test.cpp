@@ -67,7 +67,7 @@ protected:
             TempHome::WriteFile(SavedArticles::File(), saved);
         auto app = std::make_unique<FormWithVoices>();
         app->form.show();
-        EXPECT_TRUE(app->form.Initialized);
+        EXPECT_TRUE(app->form.Core().Initialized());
         return app;
     }
     int SavedRecords() const { return static_cast<int>(TempHome::ReadFile(SavedArticles::File()).count(S)); }
@@ -81,17 +81,17 @@ TEST_F(Form1ArticlesTest, TheFirstStartShowsTheIntroductionAndLaterStartsTheSave
     {
         FormWithVoices app;
         app.form.show();
-        ASSERT_TRUE(app.form.Initialized);
-        EXPECT_FALSE(app.form.Prefs->FirstTimeUser);
-        ASSERT_EQ(app.form.Articles->Count(), 1); // single-article mode keeps the last
-        EXPECT_EQ(app.form.Articles->EntryAt(1)->Title(), QStringLiteral("Welcome_to_Parlewind"));
-        app.form.ExitParlewindClick();
+        ASSERT_TRUE(app.form.Core().Initialized());
+        EXPECT_FALSE(app.form.Core().Prefs().FirstTimeUser);
+        ASSERT_EQ(app.form.Core().Articles().Count(), 1); // single-article mode keeps the last
+        EXPECT_EQ(app.form.Core().Articles().EntryAt(1)->Title(), QStringLiteral("Welcome_to_Parlewind"));
+        app.form.Core().RequestExit();
     }
     EXPECT_EQ(SavedRecords(), 1);
     EXPECT_EQ(StoredPrefs::Stored(QStringLiteral("FirstTimeUser")), QStringLiteral("false"));
 
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E, 1);
-    TArticleList &list = *app->form.Articles;
+    TArticleList &list = app->form.Core().Articles();
     ASSERT_EQ(list.Count(), 2);
     ASSERT_TRUE(app->ShowActive());
     EXPECT_EQ(list.CurrentEntry(), list.EntryAt(1));
@@ -103,18 +103,18 @@ TEST_F(Form1ArticlesTest, NoSavedListGivesOneBlankArticleAndNoArticlesInTheStatu
 {
     auto app = Start(QByteArray(), 0);
     ASSERT_TRUE(WaitUntil([&] { return app->form.ListInfoInitialized; }, 3000));
-    ASSERT_EQ(app->form.Articles->Count(), 1);
-    EXPECT_TRUE(app->form.Articles->EntryAt(1)->IsBlank());
-    EXPECT_EQ(app->form.CountText(), QStringLiteral("No articles"));
+    ASSERT_EQ(app->form.Core().Articles().Count(), 1);
+    EXPECT_TRUE(app->form.Core().Articles().EntryAt(1)->IsBlank());
+    EXPECT_EQ(app->form.Core().CountText(), QStringLiteral("No articles"));
     EXPECT_EQ(app->form.StatusPanel0->text(), QStringLiteral("No articles"));
-    EXPECT_EQ(app->form.Articles->EntryAt(1)->Voice(), QStringLiteral("Mary")); // the default voice
+    EXPECT_EQ(app->form.Core().Articles().EntryAt(1)->Voice(), QStringLiteral("Mary")); // the default voice
 }
 
 TEST_F(Form1ArticlesTest, AddingAndDeletingArticlesSavesTheListEveryTime)
 {
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E, 1);
     TForm1 &form = app->form;
-    TArticleList &list = *form.Articles;
+    TArticleList &list = form.Core().Articles();
     form.AddNewPopup->trigger();
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(SavedRecords(), 3);
@@ -159,12 +159,12 @@ TEST_F(Form1ArticlesTest, ReplacingAnArticleBeingReadIsRefusedAndTheListStillSav
 {
     auto app = Start(S + "Only|Mary|1\r\nbeing read\r\n" + E, 0);
     TForm1 &form = app->form;
-    form.Articles->EntryAt(1)->Locked = true;
+    form.Core().Articles().EntryAt(1)->Locked = true;
     QFile::remove(SavedArticles::File());
-    EXPECT_EQ(form.AddMemo(QStringLiteral("new text"), QStringLiteral("Mike")), nullptr);
+    EXPECT_EQ(form.Core().AddMemo(QStringLiteral("new text"), QStringLiteral("Mike")), nullptr);
     EXPECT_EQ(Messages::TakeRecorded().value(0).text,
               QStringLiteral("This item is currently being read and cannot be deleted"));
-    EXPECT_EQ(form.Articles->EntryAt(1)->Text(), QStringLiteral("being read"));
+    EXPECT_EQ(form.Core().Articles().EntryAt(1)->Text(), QStringLiteral("being read"));
     EXPECT_EQ(SavedRecords(), 1);
 }
 
@@ -179,9 +179,9 @@ TEST_F(Form1ArticlesTest, OpenReadsATextFileIntoANewArticleAndRefusesBinaryFiles
     FileDialogs::SetNextAnswer(text);
     form.ReadFileBtn->click();
     EXPECT_EQ(FileDialogs::TakeAskedFolders(), QStringList{ProgramPaths::HomeRoot()});
-    EXPECT_EQ(form.Prefs->OpenDlgInitialDir, folder + QLatin1Char('/'));
-    ASSERT_EQ(form.Articles->Count(), 2);
-    EXPECT_EQ(form.Articles->EntryAt(2)->Text(), QStringLiteral("Dear reader,\nthis is a letter."));
+    EXPECT_EQ(form.Core().Prefs().OpenDlgInitialDir, folder + QLatin1Char('/'));
+    ASSERT_EQ(form.Core().Articles().Count(), 2);
+    EXPECT_EQ(form.Core().Articles().EntryAt(2)->Text(), QStringLiteral("Dear reader,\nthis is a letter."));
     EXPECT_EQ(SavedRecords(), 2);
 
     const QString binary = folder + QStringLiteral("/image.png");
@@ -189,14 +189,14 @@ TEST_F(Form1ArticlesTest, OpenReadsATextFileIntoANewArticleAndRefusesBinaryFiles
     FileDialogs::SetNextAnswer(binary);
     form.ReadFileBtn->click();
     EXPECT_EQ(Messages::TakeRecorded().size(), 1);
-    EXPECT_EQ(form.Articles->EntryAt(1)->Text(), QStringLiteral("keep me"));
-    EXPECT_EQ(form.Articles->EntryAt(2)->Text(), QStringLiteral("Dear reader,\nthis is a letter."));
+    EXPECT_EQ(form.Core().Articles().EntryAt(1)->Text(), QStringLiteral("keep me"));
+    EXPECT_EQ(form.Core().Articles().EntryAt(2)->Text(), QStringLiteral("Dear reader,\nthis is a letter."));
 
     FileDialogs::SetNextAnswer(QString()); // cancelled
     form.ReadFileBtn->click();
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     // Titled after the file, so that it can be read to a file at once.
-    EXPECT_EQ(form.Articles->EntryAt(2)->Title(), QStringLiteral("letter"));
+    EXPECT_EQ(form.Core().Articles().EntryAt(2)->Title(), QStringLiteral("letter"));
 }
 
 // An e-book dropped on an article in multi-article mode: one titled article a
@@ -220,13 +220,13 @@ TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArt
     };
     const QString book = home.Root() + QStringLiteral("/book.epub");
     TempHome::WriteFile(book, DocumentSamples::Epub());
-    QWidget *textBox = form.Articles->EntryAt(1)->View()->TextBox;
+    QWidget *textBox = form.Core().Articles().EntryAt(1)->View()->TextBox;
     drop(textBox, files(book));
-    ASSERT_EQ(form.Articles->Count(), 3);
-    EXPECT_EQ(form.Articles->EntryAt(1)->Text(), QStringLiteral("keep me")) << "not the file's name";
-    EXPECT_EQ(form.Articles->EntryAt(2)->Title(), QStringLiteral("Chapter One"));
-    EXPECT_EQ(form.Articles->EntryAt(3)->Title(), QStringLiteral("Chapter Two"));
-    EXPECT_TRUE(form.Articles->EntryAt(3)->Text().contains(QStringLiteral("striking thirteen")));
+    ASSERT_EQ(form.Core().Articles().Count(), 3);
+    EXPECT_EQ(form.Core().Articles().EntryAt(1)->Text(), QStringLiteral("keep me")) << "not the file's name";
+    EXPECT_EQ(form.Core().Articles().EntryAt(2)->Title(), QStringLiteral("Chapter One"));
+    EXPECT_EQ(form.Core().Articles().EntryAt(3)->Title(), QStringLiteral("Chapter Two"));
+    EXPECT_TRUE(form.Core().Articles().EntryAt(3)->Text().contains(QStringLiteral("striking thirteen")));
     EXPECT_EQ(SavedRecords(), 3);
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles")) << "not still opening";
     EXPECT_TRUE(LogText().contains(QStringLiteral("Opening book.epub…")));
@@ -237,15 +237,15 @@ TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArt
     const auto told = Messages::TakeRecorded();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].text.contains(torn)) << told[0].text.toStdString();
-    EXPECT_EQ(form.Articles->Count(), 3);
+    EXPECT_EQ(form.Core().Articles().Count(), 3);
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles"));
     EXPECT_FALSE(QGuiApplication::overrideCursor());
 
     auto *text = new QMimeData;
     text->setText(QStringLiteral("Dropped words to read."));
     drop(&form, text);
-    ASSERT_EQ(form.Articles->Count(), 4);
-    EXPECT_EQ(form.Articles->EntryAt(4)->Text(), QStringLiteral("Dropped words to read."));
+    ASSERT_EQ(form.Core().Articles().Count(), 4);
+    EXPECT_EQ(form.Core().Articles().EntryAt(4)->Text(), QStringLiteral("Dropped words to read."));
 }
 
 // A long PDF is read while the window shows how far it is; Cancel stops it and
@@ -273,14 +273,14 @@ TEST_F(Form1ArticlesTest, ALongPdfShowsItsProgressAndCanBeStopped)
     cancel.stop();
     DocumentOpen::SetShowAfter(500);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("Opening long.pdf"))) << shown.toStdString();
-    EXPECT_EQ(form.Articles->Count(), 1);
+    EXPECT_EQ(form.Core().Articles().Count(), 1);
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("1 article"));
     EXPECT_FALSE(QGuiApplication::overrideCursor());
 
     form.OpenFiles({book});
-    ASSERT_EQ(form.Articles->Count(), 2);
-    EXPECT_TRUE(form.Articles->EntryAt(2)->Text().endsWith(QStringLiteral("Page 400 of many.")));
+    ASSERT_EQ(form.Core().Articles().Count(), 2);
+    EXPECT_TRUE(form.Core().Articles().EntryAt(2)->Text().endsWith(QStringLiteral("Page 400 of many.")));
 
     // A page the PDF library would lay out for many minutes: the window goes on
     // answering, and is told of it after the reader's time runs out.
@@ -295,7 +295,7 @@ TEST_F(Form1ArticlesTest, ALongPdfShowsItsProgressAndCanBeStopped)
     form.OpenFiles({stacked});
     TDocumentProcess::SetLimits(limits);
     EXPECT_GE(ticks, 5);
-    EXPECT_EQ(form.Articles->Count(), 2);
+    EXPECT_EQ(form.Core().Articles().Count(), 2);
     const auto told = Messages::TakeRecorded();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].text.startsWith(stacked) && told[0].text.contains(QStringLiteral("took too long to read")))
@@ -306,21 +306,21 @@ TEST_F(Form1ArticlesTest, ChangingTheModeDropsBlankArticles)
 {
     auto app = Start(S + "A|Mary|1\r\nalpha\r\n" + E, 1);
     TForm1 &form = app->form;
-    form.AddNew();
-    ASSERT_EQ(form.Articles->Count(), 2);
+    form.Core().AddNew();
+    ASSERT_EQ(form.Core().Articles().Count(), 2);
     form.ToolButton1->click();
-    EXPECT_EQ(form.Prefs->ML_ListMode, 0);
+    EXPECT_EQ(form.Core().Prefs().ML_ListMode, 0);
     EXPECT_TRUE(form.SingleArticleMItm->isChecked());
     EXPECT_EQ(form.MemoListBox1->VisibleEntries(), 1);
-    ASSERT_EQ(form.Articles->Count(), 1);
-    EXPECT_EQ(form.Articles->EntryAt(1)->Text(), QStringLiteral("alpha"));
+    ASSERT_EQ(form.Core().Articles().Count(), 1);
+    EXPECT_EQ(form.Core().Articles().EntryAt(1)->Text(), QStringLiteral("alpha"));
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Entering Single-Article Mode\n")));
 
-    form.Articles->EntryAt(1)->SetText(QString());
+    form.Core().Articles().EntryAt(1)->SetText(QString());
     form.MultiArticleMItm->trigger();
-    EXPECT_EQ(form.Prefs->ML_ListMode, 1);
+    EXPECT_EQ(form.Core().Prefs().ML_ListMode, 1);
     EXPECT_TRUE(form.ToolButton2->isChecked());
-    EXPECT_EQ(form.Articles->Count(), 1);
+    EXPECT_EQ(form.Core().Articles().Count(), 1);
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Calling AddNew\n")));
 }
 
@@ -328,26 +328,26 @@ TEST_F(Form1ArticlesTest, NewArticlesTakeTheDefaultARandomOrTheNextFavouriteVoic
 {
     auto app = Start(QByteArray(), 1);
     TForm1 &form = app->form;
-    EXPECT_EQ(form.FavoriteVoices, (QStringList{"Mary", "Mike", "Sam"}));
-    form.Prefs->MI_Voice = 2;
+    EXPECT_EQ(form.Core().FavoriteVoices(), (QStringList{"Mary", "Mike", "Sam"}));
+    form.Core().Prefs().MI_Voice = 2;
     QStringList chosen;
     for (int i = 0; i < 4; ++i)
-        chosen << form.ChooseVoice();
+        chosen << form.Core().ChooseVoice();
     EXPECT_EQ(chosen, (QStringList{"Mary", "Mike", "Sam", "Mary"}));
-    form.Prefs->MI_Voice = 1;
+    form.Core().Prefs().MI_Voice = 1;
     QSet<QString> seen;
     for (int i = 0; i < 60; ++i)
-        seen.insert(form.ChooseVoice());
+        seen.insert(form.Core().ChooseVoice());
     EXPECT_EQ(seen, (QSet<QString>{"Mary", "Mike", "Sam"}));
-    form.Prefs->MI_Voice = 0;
-    form.Prefs->TTS_DefaultVoiceName = QStringLiteral("Sam");
-    EXPECT_EQ(form.ChooseVoice(), QStringLiteral("Sam"));
+    form.Core().Prefs().MI_Voice = 0;
+    form.Core().Prefs().TTS_DefaultVoiceName = QStringLiteral("Sam");
+    EXPECT_EQ(form.Core().ChooseVoice(), QStringLiteral("Sam"));
     // No favourites left: the default voice rather than nothing.
     for (const auto &v : app->voices.Voices)
         v->Favorite = false;
-    form.LoadFavoriteVoices();
-    form.Prefs->MI_Voice = 1;
-    EXPECT_EQ(form.ChooseVoice(), QStringLiteral("Sam"));
+    form.Core().LoadFavoriteVoices();
+    form.Core().Prefs().MI_Voice = 1;
+    EXPECT_EQ(form.Core().ChooseVoice(), QStringLiteral("Sam"));
 }
 
 TEST_F(Form1ArticlesTest, AFailedSaveIsShownInTheStatusLine)
@@ -355,7 +355,7 @@ TEST_F(Form1ArticlesTest, AFailedSaveIsShownInTheStatusLine)
     auto app = Start(QByteArray(), 1);
     QFile::remove(SavedArticles::File());
     QDir().mkpath(SavedArticles::File()); // a folder where the file should be
-    app->form.AddNew();
+    app->form.Core().AddNew();
     EXPECT_TRUE(app->form.StatusPanel0->text().startsWith(QStringLiteral("The articles could not be saved: ")))
         << app->form.StatusPanel0->text().toStdString();
 }
@@ -363,13 +363,13 @@ TEST_F(Form1ArticlesTest, AFailedSaveIsShownInTheStatusLine)
 TEST_F(Form1ArticlesTest, TheAutoMinimiseWaitsForTheImport)
 {
     auto app = Start(QByteArray(), 1);
-    app->form.Articles->Importing = true;
+    app->form.Core().Articles().Importing = true;
     app->form.Timer1->start();
-    app->form.Timer1Timer();
+    QMetaObject::invokeMethod(app->form.Timer1, "timeout");
     EXPECT_TRUE(app->form.Timer1->isActive());
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Import in progress.  Resetting timer\n")));
-    app->form.Articles->Importing = false;
-    app->form.Timer1Timer();
+    app->form.Core().Articles().Importing = false;
+    QMetaObject::invokeMethod(app->form.Timer1, "timeout");
     EXPECT_FALSE(app->form.Timer1->isActive());
 }
 
@@ -398,14 +398,14 @@ TEST_F(Form1ArticlesTest, AnExitDuringARestoreOrASaveSavesTheWholeList)
         Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
         FormWithVoices app;
         if (!duringSave)
-            QTimer::singleShot(0, &app.form, [&] { app.form.TerminationRequested(); });
+            QTimer::singleShot(0, &app.form, [&] { app.form.Core().RequestExit(true); });
         app.form.show();
         if (duringSave) {
-            QTimer::singleShot(0, &app.form, [&] { app.form.TerminationRequested(); });
+            QTimer::singleShot(0, &app.form, [&] { app.form.Core().RequestExit(true); });
             app.form.AddNewPopup->trigger(); // saves, letting events run between records
         }
-        EXPECT_EQ(app.form.ReadingState, rsExiting);
-        EXPECT_EQ(app.form.Articles->Count(), duringSave ? 501 : 500);
+        EXPECT_EQ(app.form.Core().State(), rsExiting);
+        EXPECT_EQ(app.form.Core().Articles().Count(), duringSave ? 501 : 500);
         QCoreApplication::processEvents();
         EXPECT_EQ(SavedRecords(), duringSave ? 501 : 500);
         EXPECT_TRUE(LogText().contains(QStringLiteral("Exit waits for the operation in progress")));
@@ -421,10 +421,10 @@ TEST_F(Form1ArticlesTest, MissingSettingsRestoreTheSavedArticles)
     {
         FormWithVoices app;
         ASSERT_TRUE(app.ShowActive());
-        EXPECT_EQ(app.form.Articles->Count(), 3);
+        EXPECT_EQ(app.form.Core().Articles().Count(), 3);
         EXPECT_TRUE(app.form.StatusPanel0->text().contains(QStringLiteral("The settings were missing")))
             << app.form.StatusPanel0->text().toStdString();
-        app.form.ExitParlewindClick();
+        app.form.Core().RequestExit();
     }
     EXPECT_EQ(SavedRecords(), 3);
 }
@@ -454,7 +454,7 @@ TEST_F(Form1ArticlesTest, ARestoreThatKeepsLessKeepsTheFileAndSaysSo)
         ASSERT_TRUE(app->ShowActive());
         EXPECT_TRUE(app->form.StatusPanel0->text().startsWith(c.status)) << app->form.StatusPanel0->text().toStdString();
         EXPECT_TRUE(app->form.StatusPanel0->text().contains(SavedArticles::File() + QStringLiteral(".bak")));
-        app->form.ExitParlewindClick();
+        app->form.Core().RequestExit();
         EXPECT_EQ(TempHome::ReadFile(SavedArticles::File() + QStringLiteral(".bak")), c.saved);
     }
     // A whole restore keeps no copy; nor does a list whose only loss is a blank article.
@@ -487,8 +487,8 @@ TEST_F(Form1ArticlesTest, OpenChecksTheFileBeforeReplacingTheArticle)
         FileDialogs::SetNextAnswer(folder + QLatin1Char('/') + QLatin1String(name)); // "" is the folder
         app->form.ReadFileBtn->click();
         EXPECT_EQ(Messages::TakeRecorded().size(), 1);
-        ASSERT_EQ(app->form.Articles->Count(), 1);
-        EXPECT_EQ(app->form.Articles->EntryAt(1)->Text(), QStringLiteral("keep me"));
+        ASSERT_EQ(app->form.Core().Articles().Count(), 1);
+        EXPECT_EQ(app->form.Core().Articles().EntryAt(1)->Text(), QStringLiteral("keep me"));
         EXPECT_TRUE(TempHome::ReadFile(SavedArticles::File()).contains("keep me"));
     }
 }
@@ -496,8 +496,8 @@ TEST_F(Form1ArticlesTest, OpenChecksTheFileBeforeReplacingTheArticle)
 TEST_F(Form1ArticlesTest, TypingAndRenamingAreSavedSoonAfter)
 {
     auto app = Start(S + "Note|Mary|1\r\ntext\r\n" + E, 1);
-    app->form.SaveTimer->setInterval(50);
-    TMemoEntry *entry = app->form.Articles->EntryAt(1);
+    app->form.Core().findChild<QTimer *>(QStringLiteral("SaveTimer"))->setInterval(50);
+    TMemoEntry *entry = app->form.Core().Articles().EntryAt(1);
     ASSERT_NE(entry->View(), nullptr);
     entry->View()->TextBox->moveCursor(QTextCursor::End);
     QTest::keyClicks(entry->View()->TextBox, QStringLiteral(" typed"));
@@ -511,16 +511,16 @@ TEST_F(Form1ArticlesTest, AFailedSaveAtExitKeepsTheProgramOpenUnlessTheSystemEnd
     auto app = Start(QByteArray(), 1);
     QFile::remove(SavedArticles::File());
     QDir().mkpath(SavedArticles::File()); // a folder where the file should be
-    app->form.ExitParlewindClick();
+    app->form.Core().RequestExit();
     const auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("The articles could not be saved to ") + SavedArticles::File()));
-    EXPECT_EQ(app->form.ReadingState, rsIdle);
+    EXPECT_EQ(app->form.Core().State(), rsIdle);
     EXPECT_TRUE(app->form.PlayToolBtn->isEnabled());
 
-    app->form.TerminationRequested();
+    app->form.Core().RequestExit(true);
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
-    EXPECT_EQ(app->form.ReadingState, rsExiting);
+    EXPECT_EQ(app->form.Core().State(), rsExiting);
     EXPECT_TRUE(LogText().contains(QStringLiteral("the saved file was left as it was")));
 }
 
@@ -542,7 +542,7 @@ TEST_F(Form1ArticlesTest, UnfinishedCopiesOfSavedFilesAreRemovedAtStart)
             EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
         EXPECT_TRUE(QFile::exists(SavedArticles::File() + QStringLiteral(".bak")));
         EXPECT_FALSE(QFile::exists(home.SettingsFile() + QStringLiteral(".lock")));
-        app->form.ExitParlewindClick();
+        app->form.Core().RequestExit();
     }
 }
 
@@ -574,7 +574,7 @@ TEST_F(Form1ArticlesTest, ArticlesAreReachedNamedAndEditedByKeyboardInADarkTheme
         dark.setColor(role, QColor(QLatin1String(color)));
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E + S + "|Sam|1\r\nthird\r\n" + E, 1);
     TForm1 &form = app->form;
-    TArticleList &list = *form.Articles;
+    TArticleList &list = form.Core().Articles();
     // The desktop turns dark while the program runs: marked and unmarked articles
     // take the new colours and stay readable.
     QApplication::setPalette(dark);

@@ -1,5 +1,7 @@
 #include "articles/SavedArticles.h"
 #include "FormWithVoices.h"
+#include "app/options/FileOptionsPage.h"
+#include "app/options/ModeSheets.h"
 #include "app/options/OutDirDialog.h"
 #include "app/tray/NotifyIcon.h"
 #include "app/tray/ToolBarForm.h"
@@ -66,14 +68,14 @@ protected:
         QFile::remove(SavedArticles::File());
         app = std::make_unique<FormWithVoices>();
         form().show();
-        ASSERT_TRUE(form().Initialized);
-        form().Prefs->OUT_Directory = out;
+        ASSERT_TRUE(form().Core().Initialized());
+        form().Core().Prefs().OUT_Directory = out;
         for (const auto &[title, text] : articles)
-            form().AddMemo(text, QStringLiteral("Mary"))->SetTitle(title);
+            form().Core().AddMemo(text, QStringLiteral("Mary"))->SetTitle(title);
         Messages::TakeRecorded();
     }
     TForm1 &form() { return app->form; }
-    TArticleList &list() { return *app->form.Articles; }
+    TArticleList &list() { return app->form.Core().Articles(); }
     // The engine finished the text it was given last.
     void Done()
     {
@@ -116,18 +118,18 @@ TEST_F(Form1ReadingTest, CommandsFollowTheReadingState)
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "first text"}, {"Two", "second text"}}));
     EXPECT_EQ(Enabled(), (QStringList{"PlayToolBtn", "PlayFileBtn"}));
     form().PlayToolBtn->click();
-    EXPECT_EQ(form().ReadingState, rsReading);
+    EXPECT_EQ(form().Core().State(), rsReading);
     EXPECT_EQ(Enabled(), (QStringList{"PauseBtn", "SkipBtn", "StopBtn"}));
     EXPECT_FALSE(form().PronunciationMItm->isEnabled());
     EXPECT_EQ(s.texts, QStringList{"first text"});
     EXPECT_TRUE(list().EntryAt(1)->Locked);
     EXPECT_EQ(Status(), QStringLiteral("One : Article 1 of 2"));
-    form().PlayAllBtnClick(); // ignored while reading
-    form().PlayFileBtnClick();
+    form().Core().ReadAloud(); // ignored while reading
+    form().Core().ReadToFile();
     EXPECT_EQ(s.texts.size(), 1);
 
     form().PauseBtn->click();
-    EXPECT_EQ(form().ReadingState, rsPaused);
+    EXPECT_EQ(form().Core().State(), rsPaused);
     EXPECT_EQ(form().PauseBtn->text(), QStringLiteral("Resume"));
     EXPECT_EQ(form().PauseMItm->text(), QStringLiteral("&Resume"));
     EXPECT_EQ(form().TrayIcon->PausePONtry->text(), QStringLiteral("&Resume"));
@@ -136,7 +138,7 @@ TEST_F(Form1ReadingTest, CommandsFollowTheReadingState)
     EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioPause")));
 
     form().StopBtn->click(); // Stop while paused
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_EQ(form().PauseBtn->text(), QStringLiteral("Pause"));
     EXPECT_EQ(form().PauseMItm->text(), QStringLiteral("&Pause"));
     EXPECT_FALSE(list().EntryAt(1)->Locked);
@@ -150,7 +152,7 @@ TEST_F(Form1ReadingTest, SkipIsForMultiArticleRunsOnlyAndEndsTheRunOnTheLastArti
     ASSERT_NO_FATAL_FAILURE(Start({{"Only", "the one article"}}, 0));
     form().PlayToolBtn->click();
     EXPECT_FALSE(form().SkipBtn->isEnabled());
-    form().StopBtnClick();
+    form().Core().Stop();
 
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}}));
     form().PlayToolBtn->click();
@@ -159,16 +161,16 @@ TEST_F(Form1ReadingTest, SkipIsForMultiArticleRunsOnlyAndEndsTheRunOnTheLastArti
     Done(); // the engine reports the discarded text
     EXPECT_EQ(s.texts.last(), QStringLiteral("b"));
     EXPECT_EQ(Status(), QStringLiteral("Two : Article 2 of 2"));
-    form().SkipBtnClick();
+    form().Core().Skip();
     Done();
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_EQ(Status(), QStringLiteral("2 articles"));
 }
 
 TEST_F(Form1ReadingTest, AutomaticDeletionLeavesOneBlankArticleAndSavesEachStep)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}}));
-    form().Prefs->ML_AutoDelete = true;
+    form().Core().Prefs().ML_AutoDelete = true;
     form().PlayToolBtn->click();
     Done();
     EXPECT_EQ(list().Count(), 2);
@@ -178,7 +180,7 @@ TEST_F(Form1ReadingTest, AutomaticDeletionLeavesOneBlankArticleAndSavesEachStep)
     EXPECT_EQ(s.texts, (QStringList{"a", "b", "c"}));
     ASSERT_EQ(list().Count(), 1);
     EXPECT_TRUE(list().EntryAt(1)->IsBlank());
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_EQ(Status(), QStringLiteral("No articles"));
     const QByteArray saved = TempHome::ReadFile(SavedArticles::File());
     EXPECT_EQ(saved.count("Start of Article"), 1);
@@ -194,14 +196,14 @@ TEST_F(Form1ReadingTest, AnArticlesOwnReadButtonDuringARunReadsOnlyThatArticle)
     EXPECT_EQ(s.texts.last(), QStringLiteral("c"));
     EXPECT_FALSE(list().EntryAt(1)->Locked); // all unlocked first
     Done();
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_EQ(s.texts.size(), 2); // the run does not go on
 }
 
 TEST_F(Form1ReadingTest, FilesNeedTitlesAndAnExistingFolder)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"", "b"}}));
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
     form().PlayFileBtn->click();
     EXPECT_EQ(Messages::TakeRecorded().value(0).text,
               QStringLiteral("A title is required for each item entry when\routputting to multiple files"));
@@ -217,11 +219,11 @@ TEST_F(Form1ReadingTest, FilesNeedTitlesAndAnExistingFolder)
     untitled->Owner()->RequestRead(untitled, true);
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("A title is required to output speech to a file"));
 
-    form().Prefs->OUT_Directory = out + QStringLiteral("/missing");
+    form().Core().Prefs().OUT_Directory = out + QStringLiteral("/missing");
     list().RequestRead(list().EntryAt(1), true);
     EXPECT_EQ(Messages::TakeRecorded().value(0).text,
               QStringLiteral("Output directory ") + out + QStringLiteral("/missing is not valid"));
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_FALSE(app->voices.TTS1->Active());
 }
 
@@ -266,16 +268,16 @@ TEST_F(Form1ReadingTest, StopDeletesAnUnfinishedWaveFileButNothingWhenReadingAlo
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"Kept", "a"}, {"Two", "b"}}));
     const QString wav = out + QStringLiteral("/Kept.wav");
-    form().Prefs->OUT_FileFormat = 0;
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileFormat = 0;
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
     form().PlayFileBtn->click();
     // The speech goes beside the file's name until it is complete.
-    EXPECT_NE(form().SpeechFileName, wav);
-    EXPECT_TRUE(QFile::exists(form().SpeechFileName));
+    EXPECT_NE(form().Core().Session().SpeechFileName(), wav);
+    EXPECT_TRUE(QFile::exists(form().Core().Session().SpeechFileName()));
     EXPECT_FALSE(QFile::exists(wav));
     form().StopBtn->click();
     EXPECT_TRUE(QDir(out).isEmpty(QDir::Files | QDir::Hidden));
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
 
     TempHome::WriteFile(out + QStringLiteral("/other.wav"), "keep");
     form().PlayToolBtn->click();
@@ -286,19 +288,19 @@ TEST_F(Form1ReadingTest, StopDeletesAnUnfinishedWaveFileButNothingWhenReadingAlo
 TEST_F(Form1ReadingTest, MultipleMp3FilesAreConvertedAndTheTemporaryFilesRemoved)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}, {"Second", "b"}}));
-    form().Prefs->OUT_FileFormat = 1;
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileFormat = 1;
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
     // A "temp.wav" of the user's in the folder is not the program's to write over;
     // the speech of a run that was killed (its process gone) is cleaned.
     TempHome::WriteFile(out + QStringLiteral("/temp.wav"), "mine");
     TempHome::WriteFile(out + QStringLiteral("/.parlewind-2147483647-abcdef.wav"), "left by a killed run");
     form().PlayFileBtn->click();
-    EXPECT_TRUE(form().SpeechFileName.contains(QStringLiteral("/.parlewind-%1-").arg(QCoreApplication::applicationPid())));
-    EXPECT_TRUE(QFile::exists(form().SpeechFileName));
+    EXPECT_TRUE(form().Core().Session().SpeechFileName().contains(QStringLiteral("/.parlewind-%1-").arg(QCoreApplication::applicationPid())));
+    EXPECT_TRUE(QFile::exists(form().Core().Session().SpeechFileName()));
     Done();
     EXPECT_EQ(s.texts.last(), QStringLiteral("b")); // read while the first MP3 is made
     Done();
-    ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return form().Core().State() == rsIdle; }, 10000));
     // Nothing but the two files: no speech, no half file beside them.
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), (QStringList{"First.mp3", "Second.mp3", "temp.wav"}));
     EXPECT_EQ(TempHome::ReadFile(out + QStringLiteral("/temp.wav")), "mine");
@@ -310,13 +312,13 @@ TEST_F(Form1ReadingTest, MultipleMp3FilesAreConvertedAndTheTemporaryFilesRemoved
 TEST_F(Form1ReadingTest, ExitDuringAnMp3RunKeepsTheSpeechAndMakesNoHalfFile)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}, {"Second", "b"}}));
-    form().Prefs->OUT_FileFormat = 1;
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileFormat = 1;
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
     form().PlayFileBtn->click();
-    form().ExitParlewindClick();
-    EXPECT_EQ(form().ReadingState, rsExiting);
+    form().Core().RequestExit();
+    EXPECT_EQ(form().Core().State(), rsExiting);
     EXPECT_TRUE(Mp3AbortRequested);
-    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(form().SpeechFileName).fileName()});
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(form().Core().Session().SpeechFileName()).fileName()});
     EXPECT_EQ(s.texts, QStringList{"a"}); // nothing further read
 }
 
@@ -326,17 +328,17 @@ TEST_F(Form1ReadingTest, RefusedTextsEndTheReadingAtOnce)
     list().EntryAt(1)->SetVoice(QStringLiteral("Nobody"));
     form().PlayToolBtn->click();
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Voice Nobody does not exist"));
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_FALSE(list().EntryAt(1)->Locked);
     EXPECT_FALSE(form().StatusGauge->isVisible());
 
-    form().SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), QStringLiteral("Nobody"));
-    EXPECT_EQ(form().ReadingState, rsIdle);
-    form().SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), QStringLiteral("Mary"));
-    EXPECT_EQ(form().ReadingState, rsReading);
+    form().Core().Session().SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), QStringLiteral("Nobody"));
+    EXPECT_EQ(form().Core().State(), rsIdle);
+    form().Core().Session().SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), QStringLiteral("Mary"));
+    EXPECT_EQ(form().Core().State(), rsReading);
     EXPECT_FALSE(form().SkipBtn->isEnabled());
     Done();
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_FALSE(app->voices.TTS1->Active());
 }
 
@@ -365,13 +367,12 @@ TEST_F(Form1ReadingTest, WordPositionsMapThroughTheFilterToTheArticlesOwnWords)
 TEST_F(Form1ReadingTest, FileOptionsChooseFormatDestinationAndFolder)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}}));
-    form().FileFormatRGrp->button(1)->click();
-    EXPECT_EQ(form().Prefs->OUT_FileFormat, 1);
-    form().ODestGrp->button(1)->click();
-    EXPECT_EQ(form().Prefs->OUT_FileDest, 1);
-    EXPECT_EQ(form().ReadTarget, rtMultipleFiles);
-    form().OutDirEdit->setText(QStringLiteral("  ") + out + QStringLiteral("/ "));
-    EXPECT_EQ(form().Prefs->OUT_Directory, out); // trimmed, one trailing separator dropped
+    form().FileOptionsSheet->FileFormatRGrp->button(1)->click();
+    EXPECT_EQ(form().Core().Prefs().OUT_FileFormat, 1);
+    form().MIOptionsSheet->ODestGrp->button(1)->click();
+    EXPECT_EQ(form().Core().Prefs().OUT_FileDest, 1);
+    form().FileOptionsSheet->OutDirEdit->setText(QStringLiteral("  ") + out + QStringLiteral("/ "));
+    EXPECT_EQ(form().Core().Prefs().OUT_Directory, out); // trimmed, one trailing separator dropped
 
     const QString chosen = home.Root() + QStringLiteral("/chosen");
     QDir().mkpath(chosen);
@@ -399,9 +400,9 @@ TEST_F(Form1ReadingTest, FileOptionsChooseFormatDestinationAndFolder)
         EXPECT_EQ(dialog->SelectedDirectory(), chosen + QStringLiteral("/New Folder"));
         dialog->accept();
     });
-    form().Button1->click();
-    EXPECT_EQ(form().Prefs->OUT_Directory, chosen + QStringLiteral("/New Folder"));
-    EXPECT_EQ(form().OutDirEdit->text(), chosen + QStringLiteral("/New Folder"));
+    form().FileOptionsSheet->Button1->click();
+    EXPECT_EQ(form().Core().Prefs().OUT_Directory, chosen + QStringLiteral("/New Folder"));
+    EXPECT_EQ(form().FileOptionsSheet->OutDirEdit->text(), chosen + QStringLiteral("/New Folder"));
 }
 
 } // namespace
@@ -422,11 +423,11 @@ TEST_F(Form1ReadingTest, StopOrExitWhileTheNextArticleIsMarkedEndsTheRun)
         ASSERT_EQ(s.texts.size(), before + 3);
         // Article four is out of view (three are shown), so marking it lets events run.
         QTimer::singleShot(0, &form(), [this, exiting] {
-            exiting ? form().TerminationRequested() : form().StopBtnClick();
+            exiting ? form().Core().RequestExit(true) : form().Core().Stop();
         });
         ASSERT_NO_FATAL_FAILURE(Done());
         EXPECT_EQ(s.texts.size(), before + 3) << "nothing more was read";
-        EXPECT_EQ(form().ReadingState, exiting ? rsExiting : rsIdle);
+        EXPECT_EQ(form().Core().State(), exiting ? rsExiting : rsIdle);
         if (exiting) {
             QCoreApplication::processEvents(); // the exit goes on once the handler is done
             EXPECT_EQ(TempHome::ReadFile(SavedArticles::File()).count("Start of Article"), 4);
@@ -439,7 +440,7 @@ TEST_F(Form1ReadingTest, StopOrExitWhileTheNextArticleIsMarkedEndsTheRun)
 TEST_F(Form1ReadingTest, TheReadArticleIsReadOnlyAndItsHighlightEndsWithTheReading)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "hello there world"}}, 0));
-    form().Prefs->TTS_HighlightPosition = true;
+    form().Core().Prefs().TTS_HighlightPosition = true;
     form().PlayToolBtn->click();
     QPlainTextEdit *box = list().EntryAt(1)->View()->TextBox;
     s.lastBufSink->WordPosition(0, 12); // "there"
@@ -462,12 +463,12 @@ TEST_F(Form1ReadingTest, FileRunFailuresEndIdleAndKeepWhatWasMade)
 {
     // The MP3 step fails: no MP3, the speech kept, and where it is said.
     ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}}));
-    form().Prefs->OUT_FileFormat = 1;
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileFormat = 1;
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
     beFailNextInit(BE_ERR_INVALID_FORMAT_PARAMETERS);
     form().PlayFileBtn->click();
     ASSERT_NO_FATAL_FAILURE(Done());
-    ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return form().Core().State() == rsIdle; }, 10000));
     auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("Error opening encoding stream 2")));
@@ -476,23 +477,23 @@ TEST_F(Form1ReadingTest, FileRunFailuresEndIdleAndKeepWhatWasMade)
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"First.wav"});
 
     // An article's own Read while a run's MP3 is being made is refused.
-    form().SetReadingState(rsConverting);
+    form().Core().Session().SetState(rsConverting);
     const qsizetype texts = s.texts.size();
     list().RequestRead(list().EntryAt(1), false);
     list().RequestRead(list().EntryAt(1), true);
     EXPECT_EQ(s.texts.size(), texts);
-    EXPECT_EQ(form().ReadingState, rsConverting);
-    form().SetReadingState(rsIdle);
+    EXPECT_EQ(form().Core().State(), rsConverting);
+    form().Core().Session().SetState(rsIdle);
 
     // One file for two articles whose folder disappears in between: told, and idle.
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "first"}, {"Two", "second"}}));
-    form().Prefs->OUT_FileFormat = 0;
-    form().Prefs->OUT_FileDest = rtSingleFile;
+    form().Core().Prefs().OUT_FileFormat = 0;
+    form().Core().Prefs().OUT_FileDest = rtSingleFile;
     form().PlayFileBtn->click();
     ASSERT_TRUE(QDir(out).removeRecursively());
     ASSERT_NO_FATAL_FAILURE(Done());
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Output directory ") + out + QStringLiteral(" is not valid"));
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_EQ(Enabled(), (QStringList{"PlayToolBtn", "PlayFileBtn"}));
     EXPECT_FALSE(list().EntryAt(2)->Locked);
 }

@@ -1,4 +1,5 @@
 #include "FormWithVoices.h"
+#include "app/AboutBox.h"
 #include "app/Form1.h"
 #include "articles/MemoEntry.h"
 #include "app/options/ClipboardPage.h"
@@ -75,23 +76,24 @@ protected:
 TEST_F(Form1Test, CreationRotatesTheLogLoadsPreferencesAndTracesTheVersion)
 {
     TempHome::WriteFile(UtilsClass::LogFile(), "previous run\n");
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Parlewind MP3"));
     EXPECT_EQ(TempHome::ReadFile(UtilsClass::LogBase() + QStringLiteral("1.dbg")), QByteArray("previous run\n"));
     const QString log = LogText();
     EXPECT_FALSE(log.contains(QStringLiteral("previous run")));
     EXPECT_TRUE(log.contains(QStringLiteral(" - Version: 1.00\n")));
     EXPECT_TRUE(log.contains(QStringLiteral(" - Current Mode is Single-Article\n")));
-    EXPECT_FALSE(form.Initialized);
-    EXPECT_EQ(form.RoundRobinPos, -1);
-    EXPECT_EQ(form.ReadTarget, rtSpeakers);
+    EXPECT_FALSE(form.Core().Initialized());
+    EXPECT_EQ(form.Core().State(), rsIdle);
     EXPECT_EQ(form.CurrentOptionPage(), form.ClipboardSheet);
     EXPECT_TRUE(QFileInfo(form.HelpFile).isFile());
 }
 
 TEST_F(Form1Test, ToolBarButtonsInOrderWithSeparators)
 {
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     QStringList seen;
     for (QAction *a : form.ToolBar1->actions()) {
         if (a->isSeparator()) {
@@ -121,7 +123,8 @@ TEST_F(Form1Test, ToolBarButtonsInOrderWithSeparators)
 
 TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
 {
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     QStringList titles;
     for (QAction *a : form.menuBar()->actions())
         titles << a->text();
@@ -151,7 +154,8 @@ TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
 
 TEST_F(Form1Test, TopPanelHeightFollowsToolBarAndOptions)
 {
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     EXPECT_EQ(form.TopPanel->maximumHeight(), 257);
     EXPECT_TRUE(form.OptionsBtn->isChecked());
     EXPECT_TRUE(form.ShowToolbarMItm->isChecked());
@@ -172,8 +176,8 @@ TEST_F(Form1Test, TopPanelHeightFollowsToolBarAndOptions)
 
     form.OptionsPanelsMItm->trigger(); // both again
     EXPECT_EQ(form.TopPanel->maximumHeight(), 257);
-    EXPECT_TRUE(form.Prefs->ShowOptions);
-    EXPECT_TRUE(form.Prefs->ShowToolbar);
+    EXPECT_TRUE(form.Core().Prefs().ShowOptions);
+    EXPECT_TRUE(form.Core().Prefs().ShowToolbar);
 }
 
 TEST_F(Form1Test, StoredLayoutAndModeApplyAtCreation)
@@ -181,7 +185,8 @@ TEST_F(Form1Test, StoredLayoutAndModeApplyAtCreation)
     StorePref(QStringLiteral("ShowToolbar"), QStringLiteral("false"));
     StorePref(QStringLiteral("ShowOptions"), QStringLiteral("true"));
     StorePref(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     EXPECT_EQ(form.TopPanel->maximumHeight(), 201);
     EXPECT_TRUE(form.ToolBar1->isHidden());
     EXPECT_TRUE(form.ToolButton2->isChecked());
@@ -192,7 +197,8 @@ TEST_F(Form1Test, StoredLayoutAndModeApplyAtCreation)
 
 TEST_F(Form1Test, StatusPanelsSplitThreeQuartersAndTheGaugeSitsRight)
 {
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     form.resize(801, 600);
     QResizeEvent resize(QSize(801, 600), QSize(639, 604));
     QApplication::sendEvent(&form, &resize);
@@ -206,8 +212,8 @@ TEST_F(Form1Test, StatusPanelsSplitThreeQuartersAndTheGaugeSitsRight)
 
 TEST_F(Form1Test, TellAFriendBuildsTheMailCommand)
 {
-    const QString command = TForm1::TellAFriendCommand();
-    const QString site = TForm1::MakerSite;
+    const QString command = TellAFriendCommand();
+    const QString site = MakerSite;
     EXPECT_EQ(command,
               QStringLiteral("mailto:?Subject=Parlewind MP3&Body=Check out Parlewind MP3 at ") + site +
                   QStringLiteral(" .  Parlewind MP3 lets you listen to text you copy to the clipboard. "
@@ -218,7 +224,8 @@ TEST_F(Form1Test, TellAFriendBuildsTheMailCommand)
                                  "Try Parlewind MP3 free today at ") + site);
     EXPECT_LE(command.size(), 1000);
 
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     form.TellaFriend1->trigger();
     form.VisitBrivantaTechnologies1->trigger();
     form.Contents1->trigger();
@@ -234,7 +241,8 @@ TEST_F(Form1Test, TellAFriendBuildsTheMailCommand)
 
 TEST_F(Form1Test, AboutIsAModalWindow)
 {
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     QString title;
     bool modal = false;
     QTimer::singleShot(0, &form, [&] {
@@ -252,11 +260,13 @@ TEST_F(Form1Test, AboutIsAModalWindow)
 TEST_F(Form1Test, ExistingAutoStartEntryFollowsTheProgram)
 {
     {
-        TForm1 form({});
+        LoadedCore core;
+    TForm1 form(core, {});
         EXPECT_FALSE(AutoStart::Exists(QStringLiteral("Parlewind")));
     }
     AutoStart::Write(QStringLiteral("Parlewind"), QStringLiteral("/old/place/parlewind -auto"));
-    TForm1 form({});
+    LoadedCore core;
+    TForm1 form(core, {});
     const QString entry = QString::fromUtf8(TempHome::ReadFile(AutoStart::EntryPath(QStringLiteral("Parlewind"))));
     EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=") + ProgramPaths::ProgramFile() + QStringLiteral(" -auto\n")))
         << entry.toStdString();
@@ -272,17 +282,17 @@ TEST_F(Form1Test, WithoutASoundServerTheWindowStartsAndReadsIntoFiles)
     TForm1 &form = app.form;
     ASSERT_TRUE(app.ShowActive());
     EXPECT_TRUE(form.StatusPanel0->text().contains(TTTSForm::NoSoundDevice)) << form.StatusPanel0->text().toStdString();
-    form.AddMemo(QStringLiteral("Heard from a file."), QStringLiteral("Mary"))->SetTitle(QStringLiteral("Note"));
+    form.Core().AddMemo(QStringLiteral("Heard from a file."), QStringLiteral("Mary"))->SetTitle(QStringLiteral("Note"));
     form.PlayToolBtn->click();
     const auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].text, TTTSForm::NoSoundDevice);
-    EXPECT_EQ(form.ReadingState, rsIdle);
+    EXPECT_EQ(form.Core().State(), rsIdle);
 
-    form.Prefs->OUT_Directory = home.Root();
-    form.Prefs->OUT_FileFormat = 0;
+    form.Core().Prefs().OUT_Directory = home.Root();
+    form.Core().Prefs().OUT_FileFormat = 0;
     form.PlayFileBtn->click();
-    ASSERT_TRUE(WaitUntil([&] { return form.ReadingState == rsIdle; }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return form.Core().State() == rsIdle; }, 30000));
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     EXPECT_GT(ReadWave(home.Root() + QStringLiteral("/Note.wav")).Seconds(), 0.5);
 }
@@ -302,10 +312,10 @@ TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
     form.RestoreMainWindow();
     EXPECT_FALSE(form.ToolBarForm->isVisible());
 
-    form.Prefs->ML_VisibleEntries = 6;
-    form.Prefs->ShowOptions = false;
-    form.ExitParlewindClick();
-    EXPECT_EQ(form.ReadingState, rsExiting);
+    form.Core().Prefs().ML_VisibleEntries = 6;
+    form.Core().Prefs().ShowOptions = false;
+    form.Core().RequestExit();
+    EXPECT_EQ(form.Core().State(), rsExiting);
 
     TRegistryEnhanced reg;
     reg.Key = prefsKey;

@@ -60,7 +60,7 @@ TEST_F(Form1VoicesTest, FirstShowFindsTheVoicesAndTakesTheirStoredValues)
     Store(QStringLiteral("SPD_Mike"), QStringLiteral("210"));
     FormWithVoices app;
     app.form.show();
-    ASSERT_TRUE(app.form.Initialized);
+    ASSERT_TRUE(app.form.Core().Initialized());
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     EXPECT_EQ(app.voices.VoiceCount(), 3);
     EXPECT_TRUE(app.voices.HasStandardVoices);
@@ -68,13 +68,13 @@ TEST_F(Form1VoicesTest, FirstShowFindsTheVoicesAndTakesTheirStoredValues)
     EXPECT_FALSE(mike.Favorite);
     EXPECT_EQ(mike.Speed, 210);
     EXPECT_TRUE(app.voices.FindVoice(QStringLiteral("Sam"))->Favorite);
-    EXPECT_EQ(app.form.Prefs->TTS_DefaultVoiceName, QStringLiteral("Mary"));
+    EXPECT_EQ(app.form.Core().Prefs().TTS_DefaultVoiceName, QStringLiteral("Mary"));
     const QString log = LogText();
     EXPECT_LT(log.indexOf(QStringLiteral("Entering TTSForm.Initialize")), log.indexOf(QStringLiteral("Exiting FormShow")));
 
     // The exit stores every voice's values and the repaired default voice.
     app.voices.FindVoice(QStringLiteral("Sam"))->Pitch = 77;
-    app.form.ExitParlewindClick();
+    app.form.Core().RequestExit();
     EXPECT_EQ(Stored(QStringLiteral("FAV_Mike")), QStringLiteral("false"));
     EXPECT_EQ(Stored(QStringLiteral("SPD_Mike")), QStringLiteral("210"));
     EXPECT_EQ(Stored(QStringLiteral("PIT_Sam")), QStringLiteral("77"));
@@ -96,7 +96,7 @@ TEST_F(Form1VoicesTest, NoOfferedVoiceOrABrokenEngineShowsTheWarningAndEnds)
         EXPECT_EQ(warningTitle, QStringLiteral("Text To Speech Engine not found"));
         EXPECT_TRUE(app.form.Terminated());
         EXPECT_EQ(app.form.ExitCode(), 1);
-        EXPECT_FALSE(app.form.Initialized);
+        EXPECT_FALSE(app.form.Core().Initialized());
         EXPECT_FALSE(app.form.TrayIcon->isVisible());
         EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     }
@@ -109,7 +109,7 @@ TEST_F(Form1VoicesTest, PronunciationEditorUsesTheDefaultVoiceAndTheProgramTitle
     app.form.PronunciationMItm->trigger(); // not before the first show
     EXPECT_TRUE(s.calls.filter(QStringLiteral("LexiconDlg")).isEmpty());
     app.form.show();
-    app.form.Prefs->TTS_DefaultVoiceName = QStringLiteral("Sam");
+    app.form.Core().Prefs().TTS_DefaultVoiceName = QStringLiteral("Sam");
     app.form.PronunciationMItm->trigger();
     EXPECT_EQ(s.calls.filter(QStringLiteral("LexiconDlg")),
               QStringList{QStringLiteral("LexiconDlg(Parlewind MP3 Pronunciation)")});
@@ -126,7 +126,7 @@ TEST_F(Form1VoicesTest, ExitStopsASpeakingEngineAndDetachesTheReadingEvents)
     app.voices.TTS1->OnWordPosition = [](TTTS *, quint64, quint32) {};
     s.calls.clear();
     Mp3AbortRequested = false;
-    app.form.ExitParlewindClick();
+    app.form.Core().RequestExit();
     EXPECT_TRUE(Mp3AbortRequested); // an MP3 encoding in progress stops
     Mp3AbortRequested = false;
     EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioReset")));

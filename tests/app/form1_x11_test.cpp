@@ -38,7 +38,7 @@ TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
     TForm1 &form = app.form;
     form.show();
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
-    EXPECT_TRUE(form.Initialized);
+    EXPECT_TRUE(form.Core().Initialized());
     EXPECT_FALSE(form.Terminated());
     EXPECT_TRUE(app.voices.HasStandardVoices);
     ASSERT_NE(form.TrayIcon, nullptr);
@@ -46,7 +46,7 @@ TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
     EXPECT_EQ(form.TrayIcon->toolTip(), QStringLiteral("Parlewind MP3"));
     form.ShowStatus(QString(70, QLatin1Char('x')));
     EXPECT_EQ(form.TrayIcon->toolTip().size(), 63);
-    ASSERT_TRUE(WaitUntil([&] { return form.Activated; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return form.Activated(); }, 3000));
     const QString log = LogText();
     EXPECT_TRUE(log.contains(QStringLiteral(" - Entered FormShow\n")));
     EXPECT_TRUE(log.contains(QStringLiteral(" - Exiting FormShow\n")));
@@ -66,7 +66,7 @@ TEST_F(Form1X11Test, CloseAndMinimiseHideToTheTrayAndRestoreBringsItBack)
 
     EXPECT_FALSE(form.close());
     ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 2000));
-    EXPECT_EQ(form.ReadingState, rsIdle);
+    EXPECT_EQ(form.Core().State(), rsIdle);
 
     form.RestoreMainWindow();
     ASSERT_TRUE(WaitUntil([&] { return form.isVisible() && !form.isMinimized(); }, 2000));
@@ -84,7 +84,7 @@ TEST_F(Form1X11Test, AutoMinimisesOnceAfterStart)
     TForm1 &form = app.form;
     form.show();
     form.activateWindow();
-    ASSERT_TRUE(WaitUntil([&] { return form.Activated; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return form.Activated(); }, 3000));
     EXPECT_TRUE(form.Timer1->isActive());
     ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 3000));
     EXPECT_FALSE(form.Timer1->isActive());
@@ -108,7 +108,7 @@ TEST_F(Form1X11Test, AutoMinimisesEvenWhenTheWindowIsNeverActivated)
     watch.start(10);
     ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 4000));
     EXPECT_FALSE(active);
-    EXPECT_TRUE(form.Activated);
+    EXPECT_TRUE(form.Activated());
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - FormActivate Timer: Minimizing now.\n")));
 }
 
@@ -120,7 +120,7 @@ TEST_F(Form1X11Test, OnlyAnExactFirstArgumentMinimises)
         TForm1 &form = app.form;
         form.show();
         form.activateWindow();
-        ASSERT_TRUE(WaitUntil([&] { return form.Activated; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return form.Activated(); }, 3000));
         EXPECT_FALSE(form.Timer1->isActive());
         QTest::qWait(800);
         EXPECT_TRUE(form.isVisible()) << args.join(QLatin1Char(' ')).toStdString();

@@ -49,7 +49,7 @@ protected:
     {
         auto app = std::make_unique<FormWithVoices>();
         app->form.show();
-        EXPECT_TRUE(app->form.Initialized);
+        EXPECT_TRUE(app->form.Core().Initialized());
         return app;
     }
     static void Click(QButtonGroup *group, int id) { group->button(id)->click(); }
@@ -74,8 +74,8 @@ TEST_F(OptionsTest, EveryControlWritesItsPreferenceAndARestartShowsItAgain)
          [](TForm1 &f) { return f.SIOptionsSheet->AutoSpeakCB->isChecked(); }},
         {"MI_Voice", [](TForm1 &f) { Click(f.MIOptionsSheet->MIVoiceGrp, 2); }, "2",
          [](TForm1 &f) { return f.MIOptionsSheet->MIVoiceGrp->checkedId() == 2; }},
-        {"OUT_FileDest", [](TForm1 &f) { Click(f.ODestGrp, 1); }, "1",
-         [](TForm1 &f) { return f.ODestGrp->checkedId() == 1; }},
+        {"OUT_FileDest", [](TForm1 &f) { Click(f.MIOptionsSheet->ODestGrp, 1); }, "1",
+         [](TForm1 &f) { return f.MIOptionsSheet->ODestGrp->checkedId() == 1; }},
         {"ML_AutoDelete", [](TForm1 &f) { f.MIOptionsSheet->AutoDeleteCB->click(); }, "true",
          [](TForm1 &f) { return f.MIOptionsSheet->AutoDeleteCB->isChecked(); }},
         {"CB_Monitor", [](TForm1 &f) { f.ClipboardSheet->MonitorCB->click(); }, "false",
@@ -88,10 +88,10 @@ TEST_F(OptionsTest, EveryControlWritesItsPreferenceAndARestartShowsItAgain)
          [](TForm1 &f) { return f.ClipboardSheet->PromptDelayEdit->text() == QStringLiteral("0"); }},
         {"CB_DfltPromptAction", [](TForm1 &f) { f.ClipboardSheet->PromptDfltActCBox->setCurrentIndex(3); }, "3",
          [](TForm1 &f) { return f.ClipboardSheet->PromptDfltActCBox->currentText() == QStringLiteral("Remember Last"); }},
-        {"OUT_FileFormat", [](TForm1 &f) { Click(f.FileFormatRGrp, 1); }, "1",
-         [](TForm1 &f) { return f.FileFormatRGrp->checkedId() == 1; }},
-        {"OUT_Directory", [out](TForm1 &f) { f.OutDirEdit->setText(QStringLiteral(" ") + out + QStringLiteral("/ ")); }, out,
-         [out](TForm1 &f) { return f.OutDirEdit->text() == out; }},
+        {"OUT_FileFormat", [](TForm1 &f) { Click(f.FileOptionsSheet->FileFormatRGrp, 1); }, "1",
+         [](TForm1 &f) { return f.FileOptionsSheet->FileFormatRGrp->checkedId() == 1; }},
+        {"OUT_Directory", [out](TForm1 &f) { f.FileOptionsSheet->OutDirEdit->setText(QStringLiteral(" ") + out + QStringLiteral("/ ")); }, out,
+         [out](TForm1 &f) { return f.FileOptionsSheet->OutDirEdit->text() == out; }},
         {"TTS_DefaultVoiceName", [](TForm1 &f) { f.MiscSheet->DfltVoiceCB->setCurrentIndex(2); }, "Sam",
          [](TForm1 &f) { return f.MiscSheet->DfltVoiceCB->currentText() == QStringLiteral("Sam"); }},
         {"ToolbarOnMinOption", [](TForm1 &f) { f.MiscSheet->ToolbarMinCB->setCurrentIndex(2); }, "2",
@@ -109,13 +109,13 @@ TEST_F(OptionsTest, EveryControlWritesItsPreferenceAndARestartShowsItAgain)
             c.change(app->form);
         // An emptied number keeps what was stored and says what is expected, no box.
         app->form.ClipboardSheet->ThreshHoldEdit->setText(QString());
-        EXPECT_EQ(app->form.Prefs->CB_ThreshHold, 25);
+        EXPECT_EQ(app->form.Core().Prefs().CB_ThreshHold, 25);
         EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
         EXPECT_TRUE(app->form.StatusPanel0->text().contains(QStringLiteral("type a whole number")));
         app->form.ClipboardSheet->ThreshHoldEdit->setText(QStringLiteral("25"));
         app->form.MiscSheet->AutoStartAppCB->click(); // written at once
         EXPECT_TRUE(TPreferences::IsAutoStart(QStringLiteral("Parlewind")));
-        app->form.ExitParlewindClick();
+        app->form.Core().RequestExit();
     }
     for (const Case &c : cases)
         EXPECT_EQ(Stored(QLatin1String(c.name)), c.stored) << c.name;
@@ -151,30 +151,30 @@ TEST_F(OptionsTest, FavouritesMoveBothWaysWithinTheirRules)
               QStringLiteral("'Mary' is currently the Default Voice\rand cannot be excluded"));
     EXPECT_FALSE(page.FavVoiceTestBtn->isEnabled()); // two selected
 
-    form.Prefs->TTS_DefaultVoiceName = QStringLiteral("Nobody");
+    form.Core().Prefs().TTS_DefaultVoiceName = QStringLiteral("Nobody");
     select(page.FavVoiceLBox, {"Mary", "Mike", "Sam"});
     page.RemFromFavBtn->click();
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("At least one voice is required in the Favorites List"));
 
-    form.Prefs->MI_Voice = 2;
-    EXPECT_EQ(form.ChooseVoice(), QStringLiteral("Mary"));
+    form.Core().Prefs().MI_Voice = 2;
+    EXPECT_EQ(form.Core().ChooseVoice(), QStringLiteral("Mary"));
     select(page.FavVoiceLBox, {"Mike"});
     page.RemFromFavBtn->click();
-    EXPECT_EQ(form.FavoriteVoices, (QStringList{"Mary", "Sam"}));
+    EXPECT_EQ(form.Core().FavoriteVoices(), (QStringList{"Mary", "Sam"}));
     EXPECT_EQ(page.ExcludeVoiceLBox->count(), 1);
     EXPECT_EQ(form.MiscSheet->DfltVoiceCB->count(), 2);
-    EXPECT_EQ(form.ChooseVoice(), QStringLiteral("Mary")); // round robin starts again
-    EXPECT_EQ(form.ChooseVoice(), QStringLiteral("Sam"));
+    EXPECT_EQ(form.Core().ChooseVoice(), QStringLiteral("Mary")); // round robin starts again
+    EXPECT_EQ(form.Core().ChooseVoice(), QStringLiteral("Sam"));
 
     // One selected and idle: Test; while reading: not.
     select(page.ExcludeVoiceLBox, {"Mike"});
     EXPECT_TRUE(page.FavVoiceLBox->selectedItems().isEmpty());
     EXPECT_TRUE(page.FavVoiceTestBtn->isEnabled());
-    form.SetReadingState(rsReading);
+    form.Core().Session().SetState(rsReading);
     EXPECT_FALSE(page.FavVoiceTestBtn->isEnabled());
-    form.SetReadingState(rsIdle);
+    form.Core().Session().SetState(rsIdle);
     page.AddToFavBtn->click();
-    EXPECT_EQ(form.FavoriteVoices, (QStringList{"Mary", "Mike", "Sam"}));
+    EXPECT_EQ(form.Core().FavoriteVoices(), (QStringList{"Mary", "Mike", "Sam"}));
     page.FavVoiceTestBtnClick(); // nothing focused after the lists were refilled
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("Select a voice to test"));
 }
@@ -186,8 +186,8 @@ TEST_F(OptionsTest, VoiceEditFetchesRangesFirstAndResetsToTheDefaults)
     TVoiceEntry *mike = app->voices.FindVoice(QStringLiteral("Mike"));
     ASSERT_NE(mike, nullptr);
     ASSERT_EQ(mike->MinPitch, -1); // never opened
-    form.Prefs->TTS_DefaultVoiceName = QStringLiteral("Mike");
-    form.LoadFavoriteVoices();
+    form.Core().Prefs().TTS_DefaultVoiceName = QStringLiteral("Mike");
+    form.Core().LoadFavoriteVoices();
     TVoiceEditPage &page = *form.VoiceEditSheet;
     form.ShowOptionPage(&page);
     EXPECT_EQ(page.SetupVoiceCkbx->currentText(), QStringLiteral("Mike"));

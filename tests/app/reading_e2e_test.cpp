@@ -61,17 +61,17 @@ protected:
         QDir().mkpath(out);
         app = std::make_unique<FormWithVoices>();
         form().show();
-        ASSERT_TRUE(form().Initialized);
-        form().Prefs->OUT_Directory = out;
+        ASSERT_TRUE(form().Core().Initialized());
+        form().Core().Prefs().OUT_Directory = out;
     }
     TMemoEntry *Add(const QString &title, const QString &voice, const QString &text)
     {
-        TMemoEntry *e = form().AddMemo(text, voice);
+        TMemoEntry *e = form().Core().AddMemo(text, voice);
         e->SetTitle(title);
         return e;
     }
     TForm1 &form() { return app->form; }
-    bool WaitIdle(int ms) { return WaitUntil([&] { return form().ReadingState == rsIdle; }, ms); }
+    bool WaitIdle(int ms) { return WaitUntil([&] { return form().Core().State() == rsIdle; }, ms); }
     static double Seconds(const QString &file)
     {
         QProcess soxi;
@@ -96,7 +96,7 @@ TEST_F(ReadingE2ETest, ArticlesAreReadAloudOneAfterAnotherWithTheSpokenWordHighl
     QTimer watch;
     watch.setInterval(5);
     watch.callOnTimeout([&] {
-        TMemoEntry *article = form().CurrentArticle;
+        TMemoEntry *article = form().Core().CurrentArticle();
         if (!article || !article->View())
             return;
         const QString word = article->View()->TextBox->textCursor().selectedText();
@@ -107,7 +107,7 @@ TEST_F(ReadingE2ETest, ArticlesAreReadAloudOneAfterAnotherWithTheSpokenWordHighl
     QElapsedTimer clock;
     clock.start();
     form().PlayToolBtn->click();
-    ASSERT_EQ(form().ReadingState, rsReading);
+    ASSERT_EQ(form().Core().State(), rsReading);
     ASSERT_TRUE(WaitIdle(60000));
     // Spoken in real time: three sentences take seconds, not milliseconds.
     EXPECT_GT(clock.elapsed(), 3000);
@@ -133,8 +133,8 @@ TEST_F(ReadingE2ETest, MultipleMp3FilesOneForEachTitle)
     Add(QStringLiteral("Morning news"), QStringLiteral("Mary"), QStringLiteral("The morning news is short today."));
     Add(QStringLiteral("Weather/Outlook"), QStringLiteral("Mike"),
         QStringLiteral("Tomorrow will be sunny with a light breeze from the west, and warm in the afternoon."));
-    form().Prefs->OUT_FileFormat = 1;
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileFormat = 1;
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
     form().PlayFileBtn->click();
     ASSERT_TRUE(WaitIdle(60000));
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
@@ -156,8 +156,8 @@ TEST_F(ReadingE2ETest, ASingleWaveFileIsSpokenInTheFirstArticlesVoice)
 {
     Add(QStringLiteral("Both"), QStringLiteral("Mary"), QStringLiteral("This first part is spoken by Mary."));
     Add(QStringLiteral("Second"), QStringLiteral("Mike"), QStringLiteral("And this second part by Mary as well."));
-    form().Prefs->OUT_FileFormat = 0;
-    form().Prefs->OUT_FileDest = rtSingleFile;
+    form().Core().Prefs().OUT_FileFormat = 0;
+    form().Core().Prefs().OUT_FileDest = rtSingleFile;
     form().PlayFileBtn->click();
     ASSERT_TRUE(WaitIdle(60000));
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"Both.wav"});
@@ -174,16 +174,16 @@ TEST_F(ReadingE2ETest, PauseHoldsTheReadingAndResumeGoesOn)
     Add(QStringLiteral("Long"), QStringLiteral("Mary"),
         QStringLiteral("One two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen."));
     form().PlayToolBtn->click();
-    QPlainTextEdit *box = form().CurrentArticle->View()->TextBox;
+    QPlainTextEdit *box = form().Core().CurrentArticle()->View()->TextBox;
     ASSERT_TRUE(WaitUntil([&] { return box->textCursor().selectedText() == QStringLiteral("three"); }, 10000));
     form().PauseBtn->click();
-    ASSERT_EQ(form().ReadingState, rsPaused);
+    ASSERT_EQ(form().Core().State(), rsPaused);
     Pump(300);
     const int held = box->textCursor().position();
     Pump(1200);
     EXPECT_EQ(box->textCursor().position(), held);
     form().PauseBtn->click();
-    EXPECT_EQ(form().ReadingState, rsReading);
+    EXPECT_EQ(form().Core().State(), rsReading);
     ASSERT_TRUE(WaitIdle(30000));
     EXPECT_GT(box->textCursor().position(), held);
 }
@@ -224,11 +224,11 @@ TEST_F(ReadingE2ETest, ReadToWaveReplacesAFileOfTheSameNameOnlyWhenComplete)
     Add(QStringLiteral("Long"), QStringLiteral("Mary"), words);
     const QString wav = out + QStringLiteral("/Long.wav");
     TempHome::WriteFile(wav, "the user's own");
-    form().Prefs->OUT_FileFormat = 0;
-    form().Prefs->OUT_FileDest = rtSingleFile;
+    form().Core().Prefs().OUT_FileFormat = 0;
+    form().Core().Prefs().OUT_FileDest = rtSingleFile;
     form().PlayFileBtn->click();
     Pump(150);
-    ASSERT_EQ(form().ReadingState, rsReading) << "the speech was done before Stop";
+    ASSERT_EQ(form().Core().State(), rsReading) << "the speech was done before Stop";
     form().StopBtn->click();
     EXPECT_EQ(TempHome::ReadFile(wav), QByteArray("the user's own"));
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"Long.wav"});
@@ -265,7 +265,7 @@ TEST_F(ReadingE2ETest, AFullDiskOrAReadOnlyFolderIsToldAndLeavesNoFile)
         EXPECT_TRUE(shown[0].text.contains(out + QStringLiteral("/Long.wav"))) << shown[0].text.toStdString();
         EXPECT_TRUE(shown[0].text.contains(c.reason)) << shown[0].text.toStdString();
         EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty()) << QDir(out).entryList(QDir::Files).join(u' ').toStdString();
-        EXPECT_FALSE(form().TTSForm->TTS1->Active());
+        EXPECT_FALSE(form().Core().Voices()->TTS1->Active());
         EXPECT_TRUE(form().PlayFileBtn->isEnabled());
     }
 }
@@ -307,7 +307,7 @@ TEST_F(ReadingE2ETest, AGermanVoiceCheckedInLanguagesReadsTheArticle)
 
     ASSERT_TRUE(app->SpeakToHeadset());
     const double heard = AudibleSeconds([&] {
-        form().ReadArticle(article, rtSpeakers, true);
+        form().Core().ReadArticle(article, rtSpeakers, true);
         EXPECT_TRUE(WaitIdle(30000));
     });
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
@@ -324,11 +324,11 @@ TEST_F(ReadingE2ETest, ASpeedChangeDuringAReadingIsHeard)
         text += QStringLiteral("Every sentence here takes a little while to say out loud. ");
     Add(QStringLiteral("Long"), QStringLiteral("Mary"), text);
     ASSERT_TRUE(app->SpeakToHeadset());
-    form().LoadFavoriteVoices();
+    form().Core().LoadFavoriteVoices();
     form().ShowOptionPage(form().VoiceEditSheet);
     TVoiceEditPage &page = *form().VoiceEditSheet;
     page.SetupVoiceCkbx->setCurrentText(QStringLiteral("Mary"));
-    TVoiceEntry *mary = form().TTSForm->FindVoice(QStringLiteral("Mary"));
+    TVoiceEntry *mary = form().Core().Voices()->FindVoice(QStringLiteral("Mary"));
     ASSERT_NE(mary, nullptr);
     const auto read = [&](bool faster) {
         return AudibleSeconds([&] {
@@ -378,11 +378,11 @@ TEST_F(ReadingE2ETest, Mp3FilesMadeWhileTheNextArticleIsReadAreTheStepsOwn)
     const QStringList titles{"One", "Two", "Three", "Four"};
     for (int k = 0; k < titles.size(); ++k)
         Add(titles[k], k % 2 ? QStringLiteral("Mike") : QStringLiteral("Mary"), Prose(250 + 100 * k, k));
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
-    form().Prefs->OUT_FileFormat = 1;
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileFormat = 1;
     // The speech each MP3 was made from, kept before it goes.
     QStringList speech;
-    QObject::connect(form().EncodeJobs, &TEncodeJobs::JobEnded, [&](const QString &mp3, const QString &wav, bool ok) {
+    QObject::connect(&form().Core().Session().EncodeJobs(), &TEncodeJobs::JobEnded, [&](const QString &mp3, const QString &wav, bool ok) {
         const QString kept = home.Root() + QLatin1Char('/') + QFileInfo(mp3).completeBaseName() + QStringLiteral(".wav");
         if (ok && QFile::copy(wav, kept))
             speech << kept;
@@ -421,15 +421,15 @@ TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
 {
     const QString book = home.Root() + QStringLiteral("/book.epub");
     TempHome::WriteFile(book, DocumentSamples::Epub());
-    const int before = form().Articles->Count();
+    const int before = form().Core().Articles().Count();
     form().OpenFiles({book});
-    ASSERT_EQ(form().Articles->Count(), before + 2);
+    ASSERT_EQ(form().Core().Articles().Count(), before + 2);
     // Only the book is read.
     for (int k = before; k >= 1; --k)
-        form().Articles->HideEntry(form().Articles->EntryAt(k));
-    form().Articles->DeleteHiddenEntries();
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
-    form().Prefs->OUT_FileFormat = 1;
+        form().Core().Articles().HideEntry(form().Core().Articles().EntryAt(k));
+    form().Core().Articles().DeleteHiddenEntries();
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileFormat = 1;
     form().PlayFileBtn->click();
     ASSERT_TRUE(WaitIdle(60000));
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
@@ -441,15 +441,15 @@ TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
     EXPECT_EQ(tags.value(QStringLiteral("tag:artist")), QStringLiteral("Ann Author"));
 
     // The next day: the book's title, author and cover are still the articles'.
-    form().SaveArticles();
+    form().Core().SaveArticles();
     app.reset();
     app = std::make_unique<FormWithVoices>();
     form().show();
-    ASSERT_EQ(form().Articles->Count(), 2);
-    form().Prefs->OUT_Directory = out;
-    form().Prefs->OUT_FileDest = rtSingleFile;
-    form().Prefs->OUT_FileFormat = 2;
-    form().Prefs->OUT_Subtitles = 1;
+    ASSERT_EQ(form().Core().Articles().Count(), 2);
+    form().Core().Prefs().OUT_Directory = out;
+    form().Core().Prefs().OUT_FileDest = rtSingleFile;
+    form().Core().Prefs().OUT_FileFormat = 2;
+    form().Core().Prefs().OUT_Subtitles = 1;
     form().PlayFileBtn->click();
     ASSERT_TRUE(WaitIdle(60000));
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
@@ -471,19 +471,19 @@ TEST_F(ReadingE2ETest, StopSkipAndExitWhileOneArticleIsEncodedAndTheNextRead)
 {
     for (const char *title : {"First", "Second", "Third"})
         Add(QLatin1String(title), QStringLiteral("Mary"), Prose(2500, int(qstrlen(title))));
-    form().Prefs->OUT_FileDest = rtMultipleFiles;
-    form().Prefs->OUT_FileFormat = 1;
-    TArticleList &list = *form().Articles;
+    form().Core().Prefs().OUT_FileDest = rtMultipleFiles;
+    form().Core().Prefs().OUT_FileFormat = 1;
+    TArticleList &list = form().Core().Articles();
     const auto overlap = [&] {
         form().PlayFileBtn->click();
         return WaitUntil([&] {
-            return form().CurrentArticle == list.EntryAt(2) &&
-                   form().EncodeJobs->Encoding() == QStringList{out + QStringLiteral("/First.mp3")};
+            return form().Core().CurrentArticle() == list.EntryAt(2) &&
+                   form().Core().Session().EncodeJobs().Encoding() == QStringList{out + QStringLiteral("/First.mp3")};
         }, 60000);
     };
     ASSERT_TRUE(overlap());
     form().StopBtn->click();
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{}) << "no file under a final name, no temporary file";
 
     ASSERT_TRUE(overlap());
@@ -498,9 +498,9 @@ TEST_F(ReadingE2ETest, StopSkipAndExitWhileOneArticleIsEncodedAndTheNextRead)
     ASSERT_TRUE(overlap());
     QElapsedTimer clock;
     clock.start();
-    form().ExitParlewindClick();
+    form().Core().RequestExit();
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_EQ(form().ReadingState, rsExiting);
+    EXPECT_EQ(form().Core().State(), rsExiting);
     const QStringList left = QDir(out).entryList(QDir::Files);
     EXPECT_FALSE(left.contains(QStringLiteral("First.mp3"))) << "no half file under a final name";
     EXPECT_TRUE(left.filter(QStringLiteral(".mp3")).isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
@@ -512,7 +512,7 @@ TEST_F(ReadingE2ETest, StopSkipAndExitWhileOneArticleIsEncodedAndTheNextRead)
 TEST_F(ReadingE2ETest, ReadFromHereKeepsThePlaceJumpsBySentenceAndSleeps)
 {
     // The window is started again below: its list is asked for each time.
-    const auto list = [&]() -> TArticleList & { return *form().Articles; };
+    const auto list = [&]() -> TArticleList & { return form().Core().Articles(); };
     for (int k = list().Count(); k >= 1; --k)
         list().HideEntry(list().EntryAt(k));
     list().DeleteHiddenEntries();
@@ -529,48 +529,48 @@ TEST_F(ReadingE2ETest, ReadFromHereKeepsThePlaceJumpsBySentenceAndSleeps)
         cursor.setPosition(caret);
         one()->View()->TextBox->setTextCursor(cursor);
         form().ReadFromHereClick();
-        return WaitUntil([&] { return form().LastWordHeard() >= 0; }, 5000) ? form().LastWordHeard() : -1;
+        return WaitUntil([&] { return form().Core().Session().LastWordHeard() >= 0; }, 5000) ? form().Core().Session().LastWordHeard() : -1;
     };
 
     // From the middle of "third": that word first, then the next article.
     EXPECT_EQ(readFrom(starts[2] + 6), starts[2] + 4);
-    EXPECT_TRUE(WaitUntil([&] { return form().CurrentArticle == list().EntryAt(2); }, 20000));
+    EXPECT_TRUE(WaitUntil([&] { return form().Core().CurrentArticle() == list().EntryAt(2); }, 20000));
     ASSERT_TRUE(WaitIdle(20000));
     EXPECT_EQ(one()->Place, -1) << "read to its end: no place kept";
 
     // The next sentence, at once (from the floating tool bar).
     EXPECT_EQ(readFrom(0), 0);
     form().ToolBarForm->NextSentenceBtn->click();
-    EXPECT_TRUE(WaitUntil([&] { return form().LastWordHeard() > 0; }, 5000));
-    EXPECT_EQ(form().LastWordHeard(), starts[1]);
+    EXPECT_TRUE(WaitUntil([&] { return form().Core().Session().LastWordHeard() > 0; }, 5000));
+    EXPECT_EQ(form().Core().Session().LastWordHeard(), starts[1]);
 
     // Stopped at a word: the place outlives the program, unless the text changes.
-    EXPECT_TRUE(WaitUntil([&] { return form().LastWordHeard() > starts[1]; }, 5000));
-    form().StopBtnClick();
+    EXPECT_TRUE(WaitUntil([&] { return form().Core().Session().LastWordHeard() > starts[1]; }, 5000));
+    form().Core().Stop();
     const int place = one()->Place;
     EXPECT_GT(place, starts[1]);
     const auto restart = [&] {
-        form().SaveArticles();
+        form().Core().SaveArticles();
         app.reset();
         app = std::make_unique<FormWithVoices>();
         form().show();
-        return form().Initialized && form().Articles->Count() == 2;
+        return form().Core().Initialized() && form().Core().Articles().Count() == 2;
     };
     ASSERT_TRUE(restart());
     EXPECT_EQ(one()->Place, place);
     EXPECT_EQ(one()->View()->TextBox->textCursor().position(), place);
     EXPECT_EQ(readFrom(place), place);
-    form().StopBtnClick();
+    form().Core().Stop();
     one()->SetText(QStringLiteral("A new opening. ") + text);
     ASSERT_TRUE(restart());
     EXPECT_EQ(one()->Place, -1) << "no reading from a place in another text";
 
     // The sleep timer (a minute made 400 ms): the reading ends where a sentence does.
-    TForm1::SleepTimerScale = 60000 / 400;
+    TReadingSession::SleepTimerScale = 60000 / 400;
     EXPECT_EQ(readFrom(0), 0);
-    form().SetSleepTimer(1);
+    form().Core().SetSleepTimer(1);
     EXPECT_TRUE(WaitIdle(20000));
-    TForm1::SleepTimerScale = 1;
+    TReadingSession::SleepTimerScale = 1;
     const std::vector<int> edited = TTimedText::SentenceStarts(one()->Text());
     EXPECT_NE(std::find(edited.begin() + 1, edited.end(), one()->Place), edited.end()) << one()->Place;
 }

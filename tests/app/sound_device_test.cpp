@@ -69,8 +69,8 @@ protected:
         QFile::remove(SavedArticles::File()); // one article each case, not the last case's too
         app = std::make_unique<FormWithVoices>();
         form().show();
-        ASSERT_TRUE(form().Initialized);
-        form().AddMemo(QStringLiteral("One two three four five six seven eight nine ten eleven twelve thirteen "
+        ASSERT_TRUE(form().Core().Initialized());
+        form().Core().AddMemo(QStringLiteral("One two three four five six seven eight nine ten eleven twelve thirteen "
                                       "fourteen fifteen sixteen seventeen eighteen nineteen twenty."),
                        QStringLiteral("Mary"))
             ->SetTitle(QStringLiteral("Count"));
@@ -83,21 +83,21 @@ protected:
     TForm1 &form() { return app->form; }
     int Heard() const
     {
-        return app->form.CurrentArticle && app->form.CurrentArticle->View()
-                   ? app->form.CurrentArticle->View()->TextBox->textCursor().position()
+        return app->form.Core().CurrentArticle() && app->form.Core().CurrentArticle()->View()
+                   ? app->form.Core().CurrentArticle()->View()->TextBox->textCursor().position()
                    : -1;
     }
     void ReadUntilHeard(int position)
     {
         form().PlayToolBtn->click();
-        ASSERT_EQ(form().ReadingState, rsReading);
+        ASSERT_EQ(form().Core().State(), rsReading);
         ASSERT_TRUE(WaitUntil([&] { return Heard() >= position; }, 10000)) << "nothing was heard";
     }
     // The reading ended with a message naming what went, soon after; the message.
     QString ExpectStoppedAndTold()
     {
         // A stream that cannot be opened again is tried for five seconds.
-        EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 8000));
+        EXPECT_TRUE(WaitUntil([&] { return form().Core().State() == rsIdle; }, 8000));
         const auto shown = Messages::TakeRecorded();
         EXPECT_EQ(shown.size(), 1);
         if (shown.isEmpty())
@@ -118,7 +118,7 @@ TEST_F(SoundDeviceTest, ReadingMovesStopsWithAMessageAndWorksAfterARestart)
     Unplug(QStringLiteral("speakers"));
     const int before = Heard();
     Pump(1500);
-    EXPECT_EQ(form().ReadingState, rsReading);
+    EXPECT_EQ(form().Core().State(), rsReading);
     EXPECT_GT(Heard(), before) << "the reading did not go on on the headset";
     QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("kill -9 $(cat '%1/run/pulse/pid')").arg(serverDir->path())});
     // Named as the device the sound went to last, not the one it left.
@@ -155,7 +155,7 @@ TEST_F(SoundDeviceTest, EveryCommandReturnsWhenTheDeviceIsGone)
          rsIdle, false, true},
         {"server ended while paused, back, resume", pause,
          [] { Server(QStringLiteral("stop")); Server(QStringLiteral("start")); }, pause, rsIdle, false, true},
-        {"exit", none, [] { Unplug(); }, [](TForm1 &f) { f.ExitParlewindClick(); }, rsExiting, false, false},
+        {"exit", none, [] { Unplug(); }, [](TForm1 &f) { f.Core().RequestExit(); }, rsExiting, false, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -173,12 +173,12 @@ TEST_F(SoundDeviceTest, EveryCommandReturnsWhenTheDeviceIsGone)
         int furthest = paused;
         EXPECT_TRUE(WaitUntil([&] {
             furthest = std::max(furthest, Heard());
-            return form().ReadingState == c.after;
+            return form().Core().State() == c.after;
         }, 30000));
-        if (form().ReadingState == rsExiting)
+        if (form().Core().State() == rsExiting)
             break;
         Pump(300);
-        EXPECT_EQ(form().ReadingState, c.after);
+        EXPECT_EQ(form().Core().State(), c.after);
         EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
         if (c.rest) {
             EXPECT_GT(furthest, 120) << "paused at " << paused;

@@ -79,8 +79,8 @@ protected:
         app.reset();
         app = std::make_unique<FormWithVoices>();
         ASSERT_TRUE(app->ShowActive() && app->SpeakToHeadset());
-        form().Articles->EntryAt(1)->SetText(LongText);
-        form().Articles->EntryAt(1)->SetTitle(QString());
+        form().Core().Articles().EntryAt(1)->SetText(LongText);
+        form().Core().Articles().EntryAt(1)->SetTitle(QString());
     }
     TForm1 &form() { return app->form; }
     TToolBarForm &toolbar() { return *app->form.ToolBarForm; }
@@ -129,7 +129,7 @@ TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
     bool iconEarly = false, checked = false;
     QTimer probe;
     probe.callOnTimeout([&] {
-        if (app && !app->form.Initialized && app->form.MemoListBox1 && app->form.Articles->Count() > 0) {
+        if (app && !app->form.Core().Initialized() && app->form.MemoListBox1 && app->form.Core().Articles().Count() > 0) {
             checked = true;
             iconEarly = iconEarly || IconWindow() || app->form.TrayIcon->isVisible();
         }
@@ -139,13 +139,13 @@ TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
     probe.stop();
     EXPECT_TRUE(checked);
     EXPECT_FALSE(iconEarly);
-    while (form().Articles->Count() > 1)
-        form().Articles->DeleteMemoEntry(form().Articles->EntryAt(2));
+    while (form().Core().Articles().Count() > 1)
+        form().Core().Articles().DeleteMemoEntry(form().Core().Articles().EntryAt(2));
 
     // Closing sends the window to the notification area; the first time ever it says so.
     EXPECT_FALSE(form().close());
     ASSERT_TRUE(WaitUntil([&] { return !form().isVisible(); }, 2000));
-    EXPECT_TRUE(form().Prefs->TrayNoticeShown);
+    EXPECT_TRUE(form().Core().Prefs().TrayNoticeShown);
     QWidget *notice = TrayWindow("QBalloonTip");
     ASSERT_TRUE(notice);
     notice->close(); // as a click on it does
@@ -168,16 +168,16 @@ TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
     TReadState paused = rsIdle, afterStop = rsReading;
     const QList<qint16> samples = RecordSink(QStringLiteral("headset"), [&] {
         ASSERT_NO_FATAL_FAILURE(Choose("a"));
-        ASSERT_EQ(form().ReadingState, rsReading);
+        ASSERT_EQ(form().Core().State(), rsReading);
         tipWhileReading = form().TrayIcon->toolTip();
         Pump(1200);
         ASSERT_NO_FATAL_FAILURE(Choose("p"));
-        paused = form().ReadingState;
+        paused = form().Core().State();
         pausedCaption = form().TrayIcon->PausePONtry->text();
         ASSERT_NO_FATAL_FAILURE(Choose("r")); // "&Resume"
         Pump(500);
         ASSERT_NO_FATAL_FAILURE(Choose("s"));
-        afterStop = form().ReadingState;
+        afterStop = form().Core().State();
         Pump(600);
     });
     EXPECT_EQ(tipWhileReading, QStringLiteral("Article 1 of 1"));
@@ -216,7 +216,7 @@ TEST_F(TrayTest, MinimisingShowsTheFloatingToolBarAsTheOptionSays)
             EXPECT_FALSE(showToolbar().isEnabled());
             EXPECT_EQ(toolbar().StatusLabel->text(), QStringLiteral("Article 1 of 1"));
             toolbar().StopBtn->click();
-            EXPECT_EQ(form().ReadingState, rsIdle);
+            EXPECT_EQ(form().Core().State(), rsIdle);
         }
         if (!toolbar().isVisible())
             showToolbar().trigger();
@@ -237,7 +237,7 @@ TEST_F(TrayTest, MinimisingShowsTheFloatingToolBarAsTheOptionSays)
         for (const bool onTop : {true, false}) {
             other.activateWindow();
             ASSERT_TRUE(WaitUntil([&] { return other.isActiveWindow(); }, 2000));
-            form().Prefs->ToolbarOnTop = onTop;
+            form().Core().Prefs().ToolbarOnTop = onTop;
             EXPECT_EQ(toolbar().windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), !onTop); // not yet
             toolbar().activateWindow();
             ASSERT_TRUE(WaitUntil([&] { return toolbar().isActiveWindow(); }, 2000));
@@ -256,15 +256,15 @@ TEST_F(TrayTest, TheToolBarsGaugeFollowsTheMp3Encoding)
     ASSERT_NO_FATAL_FAILURE(Start(1));
     const QString out = home.Root() + QStringLiteral("/out");
     QDir().mkpath(out);
-    form().Prefs->OUT_Directory = out;
-    form().Prefs->OUT_FileFormat = 1;
-    form().Prefs->OUT_FileDest = rtSingleFile;
-    form().Articles->EntryAt(1)->SetTitle(QStringLiteral("Floating"));
+    form().Core().Prefs().OUT_Directory = out;
+    form().Core().Prefs().OUT_FileFormat = 1;
+    form().Core().Prefs().OUT_FileDest = rtSingleFile;
+    form().Core().Articles().EntryAt(1)->SetTitle(QStringLiteral("Floating"));
     // Long enough for the encoding to go on for a while after the speech is made.
     QString text;
     while (text.size() < 60000)
         text += QStringLiteral("The floating tool bar shows how far the file has come. ");
-    form().Articles->EntryAt(1)->SetText(text);
+    form().Core().Articles().EntryAt(1)->SetText(text);
     form().close();
     ASSERT_TRUE(WaitUntil([&] { return toolbar().isVisible(); }, 2000));
 
@@ -272,7 +272,7 @@ TEST_F(TrayTest, TheToolBarsGaugeFollowsTheMp3Encoding)
     bool gaugesAgree = true;
     QTimer sample;
     sample.callOnTimeout([&] {
-        if (form().ReadingState == rsConverting && toolbar().Gauge1->isVisible()) {
+        if (form().Core().State() == rsConverting && toolbar().Gauge1->isVisible()) {
             if (progress.isEmpty() || progress.last() != toolbar().Gauge1->Progress())
                 progress << toolbar().Gauge1->Progress();
             gaugesAgree = gaugesAgree && toolbar().Gauge1->Progress() == form().StatusGauge->Progress();
@@ -280,7 +280,7 @@ TEST_F(TrayTest, TheToolBarsGaugeFollowsTheMp3Encoding)
     });
     sample.start(0);
     toolbar().PlayFileBtn->click();
-    ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 60000));
+    ASSERT_TRUE(WaitUntil([&] { return form().Core().State() == rsIdle; }, 60000));
     sample.stop();
     EXPECT_GE(progress.size(), 3) << progress.size();
     EXPECT_TRUE(std::is_sorted(progress.cbegin(), progress.cend()));
@@ -298,7 +298,9 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     ASSERT_NO_FATAL_FAILURE(Start(0));
     SingleInstance instance;
     ASSERT_TRUE(instance.TryBecomePrimary());
-    TDesktopCommands commands(form());
+    TDesktopCommands commands(form().Core());
+    QObject::connect(&commands, &TDesktopCommands::ShowRequested, &form(), &TForm1::RestoreRequest);
+    QObject::connect(&commands, &TDesktopCommands::OpenRequested, &form(), &TForm1::OpenFiles);
     QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
     instance.Refusal = [&commands](const QString &name) { return commands.Refusal(name); };
     QProcess bus;
@@ -306,7 +308,7 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     ASSERT_TRUE(bus.waitForReadyRead(5000));
     const QString address = QString::fromUtf8(bus.readLine()).trimmed();
     ASSERT_TRUE(QDBusConnection::connectToBus(address, QStringLiteral("test-session")).isConnected());
-    TMediaPlayer player(form(), commands, QStringLiteral("test-session"));
+    TMediaPlayer player(form().Core(), commands, QStringLiteral("test-session"));
     ASSERT_TRUE(player.Registered());
 
     // Each command as a second start gives it, delivered (exit status 0) and in effect.
@@ -338,18 +340,20 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
 
     // The shortcut, pressed in no window of ours: the selection is read; again: it stops.
     ASSERT_EQ(commands.SetReadSelectionKey(QKeySequence(QStringLiteral("Ctrl+Alt+Shift+S"))), QString());
-    const int before = form().Articles->Count();
+    const int before = form().Core().Articles().Count();
     XDo({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+s")});
-    EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsReading; }, 5000));
-    EXPECT_EQ(form().Articles->Count(), before + 1);
+    EXPECT_TRUE(WaitUntil([&] { return form().Core().State() == rsReading; }, 5000));
+    EXPECT_EQ(form().Core().Articles().Count(), before + 1);
     Pump(300);
     XDo({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+s")});
-    EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsIdle; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return form().Core().State() == rsIdle; }, 5000));
     // On a Wayland desktop (through XWayland) with no shortcuts portal, the key is
     // heard only from X11 windows: the Misc page says so and gives the command.
     {
         qputenv("XDG_SESSION_TYPE", "wayland");
-        TDesktopCommands xwayland(form());
+        TDesktopCommands xwayland(form().Core());
+    QObject::connect(&xwayland, &TDesktopCommands::ShowRequested, &form(), &TForm1::RestoreRequest);
+    QObject::connect(&xwayland, &TDesktopCommands::OpenRequested, &form(), &TForm1::OpenFiles);
         const QString note = xwayland.SetReadSelectionKey(QKeySequence(QStringLiteral("Ctrl+Alt+Shift+J")));
         EXPECT_TRUE(note.contains(QStringLiteral("only while a window of an X11 program has focus")) &&
                     note.contains(QStringLiteral("parlewind --read-selection")))
@@ -373,13 +377,13 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     QString status, title, stoppedStatus;
     const QList<qint16> samples = RecordSink(QStringLiteral("headset"), [&] {
         ASSERT_EQ(parlewind({QStringLiteral("--read-selection")}), 0);
-        ASSERT_TRUE(WaitUntil([&] { return form().ReadingState == rsReading; }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return form().Core().State() == rsReading; }, 5000));
         Pump(1000);
         ASSERT_EQ(parlewind({QStringLiteral("--pause")}), 0);
-        paused = form().ReadingState;
+        paused = form().Core().State();
         status = playerctl(QStringLiteral("status"));
         playerctl(QStringLiteral("play"));
-        resumed = form().ReadingState;
+        resumed = form().Core().State();
         title = playerctl(QStringLiteral("metadata title"));
         Pump(500);
         // Pressed again while reading: the reading stops.
@@ -389,7 +393,7 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
     });
     xclip.kill();
     xclip.waitForFinished(1000);
-    EXPECT_EQ(form().Articles->Count(), before + 2);
+    EXPECT_EQ(form().Core().Articles().Count(), before + 2);
     // Nothing to read: said, and a failure for whoever asked (a key binding, a script).
     QApplication::clipboard()->clear();
     for (const char *command : {"--read-selection", "--read-clipboard"})
@@ -408,13 +412,13 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
         owner.kill();
         owner.waitForFinished(1000);
     }
-    EXPECT_EQ(form().Articles->Count(), before + 2);
-    EXPECT_EQ(form().Articles->EntryAt(form().Articles->Count())->Text(), selected);
+    EXPECT_EQ(form().Core().Articles().Count(), before + 2);
+    EXPECT_EQ(form().Core().Articles().EntryAt(form().Core().Articles().Count())->Text(), selected);
     EXPECT_EQ(paused, rsPaused);
     EXPECT_EQ(status, QStringLiteral("Paused"));
     EXPECT_EQ(resumed, rsReading);
-    EXPECT_EQ(title, form().Articles->EntryAt(form().Articles->Count())->Title());
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(title, form().Core().Articles().EntryAt(form().Core().Articles().Count())->Title());
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_EQ(stoppedStatus, QStringLiteral("Stopped"));
     const Audible heard = Heard(samples);
     EXPECT_GT(heard.count, 22050 / 5);
@@ -422,24 +426,24 @@ TEST_F(TrayTest, CommandsMediaControlsAndFilesReachTheRunningProgram)
 
     // The media controls read, skip and stop too; what cannot be done is not offered.
     EXPECT_EQ(playerctl(QStringLiteral("play")), QString());
-    EXPECT_TRUE(WaitUntil([&] { return form().ReadingState == rsReading; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return form().Core().State() == rsReading; }, 3000));
     playerctl(QStringLiteral("stop"));
-    EXPECT_EQ(form().ReadingState, rsIdle);
+    EXPECT_EQ(form().Core().State(), rsIdle);
     EXPECT_FALSE(player.CanPause());
 
     // A command with nothing to do is still delivered; files go to the running program.
     EXPECT_EQ(parlewind({QStringLiteral("--resume")}), 0);
     const QString book = home.Root() + QStringLiteral("/book.epub");
     TempHome::WriteFile(book, DocumentSamples::Epub());
-    const int count = form().Articles->Count();
+    const int count = form().Core().Articles().Count();
     EXPECT_EQ(parlewind({book}), 0);
-    EXPECT_TRUE(WaitUntil([&] { return form().Articles->Count() == count + 2; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return form().Core().Articles().Count() == count + 2; }, 10000));
     // A name with a line break is carried whole, and its title is one line.
     const QString broken = home.Root() + QStringLiteral("/two\nlines.txt");
     TempHome::WriteFile(broken, "Some text of a file with an odd name.\n");
     EXPECT_EQ(parlewind({broken}), 0);
-    EXPECT_TRUE(WaitUntil([&] { return form().Articles->Count() == count + 3; }, 10000));
-    EXPECT_EQ(form().Articles->EntryAt(form().Articles->Count())->Title(), QStringLiteral("two lines"));
+    EXPECT_TRUE(WaitUntil([&] { return form().Core().Articles().Count() == count + 3; }, 10000));
+    EXPECT_EQ(form().Core().Articles().EntryAt(form().Core().Articles().Count())->Title(), QStringLiteral("two lines"));
     QDBusConnection::disconnectFromBus(QStringLiteral("test-session"));
     bus.kill();
     bus.waitForFinished(1000);

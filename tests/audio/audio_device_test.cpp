@@ -107,32 +107,32 @@ TEST_F(AudioDeviceTest, TheChosenOutputIsWhereTheSpeechComesOutAndSurvivesAResta
     {
         FormWithVoices app;
         app.form.show();
-        ASSERT_TRUE(app.form.Initialized);
-        app.form.AddMemo(QStringLiteral("Hello from the headset."), QStringLiteral("Mary"));
+        ASSERT_TRUE(app.form.Core().Initialized());
+        app.form.Core().AddMemo(QStringLiteral("Hello from the headset."), QStringLiteral("Mary"));
         WhenShown([](TMyAudioDeviceDlg &d) {
             d.ListBox1->setCurrentRow(RowOf(d, QStringLiteral("Parlewind_Test_Headset")));
             d.accept();
         });
         app.form.SelAudioDevMItm->trigger();
-        EXPECT_EQ(app.form.Prefs->TTS_AudioDeviceName, QStringLiteral("headset"));
+        EXPECT_EQ(app.form.Core().Prefs().TTS_AudioDeviceName, QStringLiteral("headset"));
         const auto read = [&] {
             app.form.PlayToolBtn->click();
-            EXPECT_TRUE(WaitUntil([&] { return app.form.ReadingState == rsIdle; }, 20000));
+            EXPECT_TRUE(WaitUntil([&] { return app.form.Core().State() == rsIdle; }, 20000));
         };
         // Other tests play on the default output meanwhile; the headset is ours.
         EXPECT_GT(PeakOn(QStringLiteral("headset"), read), 1000);
-        app.form.ExitParlewindClick();
+        app.form.Core().RequestExit();
     }
     // The output is found again by its name, whatever its number; a gone one falls
     // back to the default output.
     StoredPrefs::Store(QStringLiteral("TTS_AudioDeviceID"), QStringLiteral("7"));
     {
         FormWithVoices app;
-        EXPECT_EQ(app.form.Prefs->TTS_AudioDeviceID, TAuDevDlg::DeviceNumber(QStringLiteral("headset")));
+        EXPECT_EQ(app.form.Core().Prefs().TTS_AudioDeviceID, TAuDevDlg::DeviceNumber(QStringLiteral("headset")));
     }
     StoredPrefs::Store(QStringLiteral("TTS_AudioDeviceName"), QStringLiteral("unplugged_usb_headset"));
     FormWithVoices app;
-    EXPECT_EQ(app.form.Prefs->TTS_AudioDeviceID, -1);
+    EXPECT_EQ(app.form.Core().Prefs().TTS_AudioDeviceID, -1);
     EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile()))
                     .contains(QStringLiteral("The audio output unplugged_usb_headset is not there; the default output is used")));
 }

@@ -188,15 +188,15 @@ TEST(AudioHelpMenuTest, ATopicIsReadWithTheDefaultVoice)
         entries.front()->trigger();
         status = form.StatusPanel0->text();
         disabledWhileReading = !entries.back()->isEnabled();
-        EXPECT_EQ(form.TTSForm->TTS1->ModeID(), form.TTSForm->FindVoice(QStringLiteral("Mike"))->ModeID);
+        EXPECT_EQ(form.Core().Voices()->TTS1->ModeID(), form.Core().Voices()->FindVoice(QStringLiteral("Mike"))->ModeID);
         Pump(1500);
-        form.StopBtnClick();
+        form.Core().Stop();
     });
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     EXPECT_EQ(status, QStringLiteral("Reading Audio Help"));
     EXPECT_TRUE(disabledWhileReading);
     EXPECT_GT(Heard(samples).count, 22050 / 4);
-    EXPECT_EQ(form.ReadingState, rsIdle);
+    EXPECT_EQ(form.Core().State(), rsIdle);
     EXPECT_TRUE(entries.back()->isEnabled());
 }
 

@@ -172,10 +172,10 @@ TEST_F(ConvertTest, Mp3OfATextIsTheOneTheWindowWritesWithTheSameVoiceAndSettings
     Messages::TakeRecorded();
     FormWithVoices app;
     ASSERT_TRUE(app.ShowActive());
-    TMemoEntry *article = app.form.AddMemo(text, QStringLiteral("Mary"));
+    TMemoEntry *article = app.form.Core().AddMemo(text, QStringLiteral("Mary"));
     article->SetTitle(QStringLiteral("Chapter"));
     app.form.PlayFileBtn->click();
-    ASSERT_TRUE(WaitUntil([&] { return app.form.ReadingState == rsIdle; }, 60000));
+    ASSERT_TRUE(WaitUntil([&] { return app.form.Core().State() == rsIdle; }, 60000));
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     const QString window = out + QStringLiteral("/window/Chapter.mp3");
     ASSERT_TRUE(QFileInfo::exists(window));

@@ -1,6 +1,7 @@
 #include "app/desktop/DesktopCommands.h"
 
-#include "app/Form1.h"
+#include "core/ProgramCore.h"
+#include "core/ReadingSession.h"
 #include "articles/ArticleList.h"
 #include "articles/TextFile.h"
 #include "log/UtilsClass.h"
@@ -32,8 +33,8 @@ const QString selectionOutOfReach =
 
 } // namespace
 
-TDesktopCommands::TDesktopCommands(TForm1 &form, QObject *parent)
-    : QObject(parent), m_Form(form), m_Shortcut(new GlobalShortcut(this))
+TDesktopCommands::TDesktopCommands(TProgramCore &core, QObject *parent)
+    : QObject(parent), m_Core(core), m_Shortcut(new GlobalShortcut(this))
 {
     connect(m_Shortcut, &GlobalShortcut::Activated, this, [this] { ReadSelection(); });
     connect(m_Shortcut, &GlobalShortcut::Answered, this, &TDesktopCommands::ShortcutNote);
@@ -122,24 +123,22 @@ QString TDesktopCommands::TakeSelection(bool clipboardOnly, QString *text) const
 void TDesktopCommands::ReadSelection(bool clipboardOnly)
 {
     // Pressed again while reading aloud: the reading stops.
-    if (m_Form.ReadingState != rsIdle && m_Form.RunTarget == rtSpeakers) {
-        m_Form.StopBtnClick();
+    if (m_Core.State() != rsIdle && m_Core.Session().RunTarget() == rtSpeakers) {
+        m_Core.Stop();
         return;
     }
-    if (m_Form.ReadingState != rsIdle)
+    if (m_Core.State() != rsIdle)
         return; // a file run is not interrupted by a shortcut
     QString text;
     const QString problem = SelectionOutOfReach() ? selectionOutOfReach : TakeSelection(clipboardOnly, &text);
     if (!problem.isEmpty()) {
         UtilsClass::Trace(QStringLiteral("Read the selection: ") + problem);
-        m_Form.ShowStatus(problem);
+        m_Core.ShowStatus(problem);
         QApplication::beep();
         return;
     }
     // As a paste makes it in the current mode, and read with the article's voice.
-    TMemoEntry *article = m_Form.AddMemo(text, m_Form.ChooseVoice());
-    if (article)
-        m_Form.ReadArticle(article, rtSpeakers, true);
+    m_Core.ReadSelection(text);
 }
 
 QString TDesktopCommands::Refusal(const QString &name) const
@@ -149,8 +148,8 @@ QString TDesktopCommands::Refusal(const QString &name) const
         return QStringLiteral("Parlewind does not know the command \"%1\".").arg(name);
     if (!ReadsSelection(name))
         return {};
-    if (m_Form.ReadingState != rsIdle)
-        return m_Form.RunTarget == rtSpeakers ? QString() // it stops the reading
+    if (m_Core.State() != rsIdle)
+        return m_Core.Session().RunTarget() == rtSpeakers ? QString() // it stops the reading
                                               : QStringLiteral("Parlewind is reading to a file; try again when it is done.");
     if (SelectionOutOfReach())
         return selectionOutOfReach;
@@ -188,21 +187,21 @@ bool TDesktopCommands::Run(const QString &name, const QStringList &files)
 void TDesktopCommands::Carry(const QString &name, const QStringList &files)
 {
     UtilsClass::Trace(QStringLiteral("Command from another program: ") + name);
-    const bool paused = m_Form.ReadingState == rsPaused;
-    const bool reading = m_Form.ReadingState == rsReading;
+    const bool paused = m_Core.State() == rsPaused;
+    const bool reading = m_Core.State() == rsReading;
     // Pause toggles: each command asks for it only where it makes its change.
     const bool toggles = (name == QLatin1String("pause") && reading) || (name == QLatin1String("resume") && paused) ||
                          (name == QLatin1String("toggle-pause") && (reading || paused));
     if (ReadsSelection(name))
         ReadSelection(name == QLatin1String("read-clipboard"));
     else if (toggles)
-        m_Form.PauseBtnClick();
+        m_Core.TogglePause();
     else if (name == QLatin1String("stop"))
-        m_Form.StopBtnClick();
+        m_Core.Stop();
     else if (name == QLatin1String("skip"))
-        m_Form.SkipBtnClick();
+        m_Core.Skip();
     else if (name == QLatin1String("show"))
-        m_Form.RestoreRequest();
+        emit ShowRequested();
     else if (name == QLatin1String("open"))
-        m_Form.OpenFiles(files);
+        emit OpenRequested(files);
 }

@@ -9,7 +9,7 @@
 
 class GlobalShortcut;
 class QKeySequence;
-class TForm1;
+class TProgramCore;
 
 // What other programs ask of the running Parlewind: the commands given on its
 // command line (handed over by a second start), the media-player interface and
@@ -18,7 +18,7 @@ class TDesktopCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit TDesktopCommands(TForm1 &form, QObject *parent = nullptr);
+    explicit TDesktopCommands(TProgramCore &core, QObject *parent = nullptr);
 
     struct TCommand
     {
@@ -53,6 +53,9 @@ public:
 signals:
     // What the user should know of the shortcut, learnt later (the desktop's answer).
     void ShortcutNote(const QString &note);
+    // The window is wanted in front; files are to be opened.
+    void ShowRequested();
+    void OpenRequested(const QStringList &files);
 
 private:
     // The selected text (or the clipboard's) in `text`; or why there is none to
@@ -65,6 +68,6 @@ private:
     std::deque<TCommand> m_Queue;
     bool m_Running = false;
 
-    TForm1 &m_Form;
+    TProgramCore &m_Core;
     GlobalShortcut *m_Shortcut = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "app/desktop/MediaPlayer.h"
 
-#include "app/Form1.h"
+#include "core/ProgramCore.h"
+#include "core/ReadingSession.h"
 #include "app/desktop/DesktopCommands.h"
 #include "articles/MemoEntry.h"
 #include "articles/ArticleList.h"
@@ -74,7 +75,7 @@ public:
     void SetVolume(double) {}
     qlonglong Position() const { return 0; }
     bool CanGoNext() const { return m_Player->CanGoNext(); }
-    bool CanGoPrevious() const { return m_Player->CanPause(); }
+    bool CanGoPrevious() const { return m_Player->CanGoPrevious(); }
     bool CanPlay() const { return m_Player->CanPlay(); }
     bool CanPause() const { return m_Player->CanPause(); }
     bool No() const { return false; }
@@ -102,15 +103,15 @@ namespace {
 QDBusConnection Bus(const QString &name) { return name.isEmpty() ? QDBusConnection::sessionBus() : QDBusConnection(name); }
 } // namespace
 
-TMediaPlayer::TMediaPlayer(TForm1 &form, TDesktopCommands &commands, const QString &bus, QObject *parent)
-    : QObject(parent), m_Form(form), m_Commands(commands), m_Bus(bus)
+TMediaPlayer::TMediaPlayer(TProgramCore &core, TDesktopCommands &commands, const QString &bus, QObject *parent)
+    : QObject(parent), m_Core(core), m_Commands(commands), m_Bus(bus)
 {
     new TRootAdaptor(this);
     new TPlayerAdaptor(this);
     QDBusConnection connection = Bus(m_Bus);
     m_Registered = connection.isConnected() && connection.registerObject(objectPath, this) &&
                    connection.registerService(QStringLiteral("org.mpris.MediaPlayer2.parlewind"));
-    connect(&m_Form, &TForm1::ReadingChanged, this, &TMediaPlayer::Changed);
+    connect(&m_Core.Session(), &TReadingSession::ReadingChanged, this, &TMediaPlayer::Changed);
     m_Told = {{QStringLiteral("PlaybackStatus"), PlaybackStatus()}};
 }
 
@@ -125,7 +126,7 @@ TMediaPlayer::~TMediaPlayer()
 
 QString TMediaPlayer::PlaybackStatus() const
 {
-    switch (m_Form.ReadingState) {
+    switch (m_Core.State()) {
     case rsReading:
     case rsConverting:
         return QStringLiteral("Playing");
@@ -138,10 +139,10 @@ QString TMediaPlayer::PlaybackStatus() const
 
 QVariantMap TMediaPlayer::Metadata() const
 {
-    const TMemoEntry *article = m_Form.CurrentArticle;
+    const TMemoEntry *article = m_Core.CurrentArticle();
     if (!article)
         return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
-    const int position = m_Form.Articles->PositionOf(const_cast<TMemoEntry *>(article));
+    const int position = m_Core.Articles().PositionOf(article);
     return {{QStringLiteral("mpris:trackid"),
              QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/parlewind/article/%1").arg(std::max(position, 0))))},
             {QStringLiteral("xesam:title"), article->Title()},
@@ -152,24 +153,25 @@ QVariantMap TMediaPlayer::Metadata() const
 // only for a player that says it can play.
 bool TMediaPlayer::CanPlay() const
 {
-    return m_Form.PlayToolBtn->isEnabled() || m_Form.ReadingState == rsPaused || m_Form.ReadingState == rsReading;
+    return m_Core.CanRead() || m_Core.State() == rsPaused || m_Core.State() == rsReading;
 }
-bool TMediaPlayer::CanPause() const { return m_Form.PauseBtn->isEnabled(); }
-bool TMediaPlayer::CanGoNext() const { return m_Form.SkipBtn->isEnabled(); }
+bool TMediaPlayer::CanPause() const { return m_Core.CanPause(); }
+bool TMediaPlayer::CanGoNext() const { return m_Core.CanSkip(); }
+bool TMediaPlayer::CanGoPrevious() const { return m_Core.CanJumpSentence(); }
 
 void TMediaPlayer::Play()
 {
-    if (m_Form.ReadingState == rsPaused)
+    if (m_Core.State() == rsPaused)
         m_Commands.Run(QStringLiteral("resume"));
-    else if (m_Form.ReadingState == rsIdle)
-        m_Form.PlayAllBtnClick();
+    else if (m_Core.State() == rsIdle)
+        m_Core.ReadAloud();
 }
 
 void TMediaPlayer::Pause() { m_Commands.Run(QStringLiteral("pause")); }
 
 void TMediaPlayer::PlayPause()
 {
-    if (m_Form.ReadingState == rsIdle)
+    if (m_Core.State() == rsIdle)
         Play();
     else
         m_Commands.Run(QStringLiteral("toggle-pause"));
@@ -178,7 +180,7 @@ void TMediaPlayer::PlayPause()
 void TMediaPlayer::Stop() { m_Commands.Run(QStringLiteral("stop")); }
 void TMediaPlayer::Next() { m_Commands.Run(QStringLiteral("skip")); }
 // Back a sentence: hearing again what was missed.
-void TMediaPlayer::Previous() { m_Form.SentenceJump(-1); }
+void TMediaPlayer::Previous() { m_Core.JumpSentence(-1); }
 void TMediaPlayer::Raise() { m_Commands.Run(QStringLiteral("show")); }
 
 void TMediaPlayer::Changed()

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVariantMap>
 
-class TForm1;
+class TProgramCore;
 class TDesktopCommands;
 
 // Parlewind as a media player on the session bus (MPRIS 2): the desktop's media
@@ -15,7 +15,7 @@ class TMediaPlayer : public QObject
     Q_OBJECT
 public:
     // On the session bus, or on `bus` when one is named.
-    TMediaPlayer(TForm1 &form, TDesktopCommands &commands, const QString &bus = {}, QObject *parent = nullptr);
+    TMediaPlayer(TProgramCore &core, TDesktopCommands &commands, const QString &bus = {}, QObject *parent = nullptr);
     ~TMediaPlayer() override;
 
     // False when there is no session bus or the name is taken.
@@ -27,6 +27,8 @@ public:
     bool CanPlay() const;
     bool CanPause() const;
     bool CanGoNext() const;
+    // Back a sentence.
+    bool CanGoPrevious() const;
 
     void Play();
     void Pause();
@@ -39,7 +41,7 @@ public:
 private:
     void Changed();
 
-    TForm1 &m_Form;
+    TProgramCore &m_Core;
     TDesktopCommands &m_Commands;
     QString m_Bus;
     bool m_Registered = false;

@@ -89,8 +89,6 @@ void TMIOptionsSheet::MIVoiceGrpClick(int index) { m_Prefs.MI_Voice = static_cas
 void TMIOptionsSheet::ODestGrpClick(int index)
 {
     m_Prefs.OUT_FileDest = static_cast<quint8>(index);
-    if (ReadTargetChosen)
-        ReadTargetChosen(index);
 }
 
 void TMIOptionsSheet::AutoDeleteCBClick(bool on)

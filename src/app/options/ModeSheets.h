@@ -42,9 +42,7 @@ public:
     QButtonGroup *ODestGrp = nullptr; // "File Output:"
     QCheckBox *AutoDeleteCB = nullptr;
 
-    // The main window: the read target follows "File Output:"; the check box
-    // writes only once the program has started.
-    std::function<void(int)> ReadTargetChosen;
+    // The check box writes only once the program has started.
     std::function<bool()> Initialized;
 
     void MIVoiceGrpClick(int index);

@@ -1,20 +1,14 @@
-// The main window's reading controller: reads articles aloud or into WAV and MP3
-// files, one after another, driven by the speech component's events.
-#include "app/Form1.h"
-#include "app/options/OutDirDialog.h"
-#include "app/options/FavoriteVoicesPage.h"
-#include "app/options/VoiceEditPage.h"
-#include "app/tray/NotifyIcon.h"
-#include "app/tray/ToolBarForm.h"
+#include "core/ReadingSession.h"
+
+#include "articles/ArticleList.h"
 #include "articles/ArticleNames.h"
-#include "articles/MemoEntryView.h"
-#include "articles/MemoListBox.h"
-#include "audio/EncodeJobs.h"
 #include "articles/ReadingPlaces.h"
 #include "audio/AudioTags.h"
-#include "audio/TimedText.h"
+#include "audio/EncodeJobs.h"
+#include "audio/Mp3Encode.h"
 #include "audio/SpeechFiles.h"
-#include "controls/Gauge.h"
+#include "audio/TimedText.h"
+#include "core/ProgramCore.h"
 #include "log/UtilsClass.h"
 #include "platform/sapi/PcmPlayer.h"
 #include "platform/shell/Messages.h"
@@ -22,22 +16,10 @@
 #include "settings/Preferences.h"
 #include "speech/TTSForm.h"
 
-#include <QAction>
-#include <QButtonGroup>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 #include <filesystem>
 
@@ -45,99 +27,92 @@ namespace {
 
 bool IsFileTarget(TReadTarget target) { return target == rtSingleFile || target == rtMultipleFiles; }
 
-void SetEnabled(const QList<QObject *> &places, bool on)
-{
-    for (QObject *place : places) {
-        if (auto *action = qobject_cast<QAction *>(place))
-            action->setEnabled(on);
-        else if (auto *widget = qobject_cast<QWidget *>(place))
-            widget->setEnabled(on);
-    }
-}
-
 } // namespace
 
-void TForm1::HighlightPosnClick(bool on)
+TReadingSession::TReadingSession(TProgramCore &core, QObject *parent) : QObject(parent), m_Core(core)
 {
-    Prefs->TTS_HighlightPosition = on;
-    if (on && ReadingState == rsReading && CurrentArticle) {
-        const int position = Articles->PositionOf(CurrentArticle);
-        if (position > 0 && !CurrentArticle->View())
-            MemoListBox1->ScrollToTop(position);
-        if (CurrentArticle->View())
-            CurrentArticle->View()->TextBox->setFocus();
-    }
+    m_EncodeJobs = new TEncodeJobs(this);
+    connect(m_EncodeJobs, &TEncodeJobs::JobEnded, this, &TReadingSession::EncodeJobEnded);
+    connect(m_EncodeJobs, &TEncodeJobs::WorkerFreed, this, &TReadingSession::EncodeWorkerFreed);
+    connect(m_EncodeJobs, &TEncodeJobs::Progress, this, [this] {
+        if (m_State == rsConverting)
+            SetProgress(100, m_EncodeJobs->Percent());
+    });
 }
 
-void TForm1::SetReadingState(TReadState state)
+TReadingSession::~TReadingSession() = default;
+
+TTTSForm *TReadingSession::Voices() const { return m_Core.Voices(); }
+
+void TReadingSession::Tell(const QString &longText, const QString &shortText)
 {
-    if (state == rsExiting || ReadingState == rsExiting) {
-        ReadingState = rsExiting;
+    UtilsClass::Trace(longText);
+    emit StatusChanged(longText, shortText);
+}
+
+void TReadingSession::SetProgress(int maximum, int value)
+{
+    emit ProgressRange(maximum);
+    emit Progress(value);
+}
+
+
+
+void TReadingSession::SetState(TReadState state)
+{
+    if (state == rsExiting || m_State == rsExiting) {
+        m_State = rsExiting;
         return;
     }
-    ReadingState = state;
-    const bool idle = state == rsIdle;
-    const bool active = state == rsReading || state == rsPaused;
-    SetEnabled(ReadingCommands.Aloud, idle);
-    SetEnabled(ReadingCommands.File, idle);
-    SetEnabled(ReadingCommands.Pause, active);
-    SetEnabled(ReadingCommands.Skip, state == rsReading && Prefs->ML_ListMode == 1);
-    SetEnabled(ReadingCommands.Stop, active);
-    SetEnabled(ReadingCommands.Devices, idle);
-    // Reading started while everything was away: the floating tool bar comes to control it.
-    if (state == rsReading && Prefs->ToolbarOnMinOption == 2 && !MainWindowShown() && !ToolBarForm->isVisible() &&
-        Initialized) {
-        ToolBarForm->ShowToolbar();
-        TrayIcon->ToolBarPONtry->setEnabled(false);
-    }
-    // The voice test of "Favorite Voices" also wants exactly one voice selected.
-    if (TabSheet5)
-        TabSheet5->UpdateTest();
+    m_State = state;
+    if (state != rsReading)
+        m_Testing = false;
+    emit StateChanged(state);
     emit ReadingChanged();
 }
 
-void TForm1::ConnectTextDone(void (TForm1::*handler)())
+void TReadingSession::ConnectTextDone(void (TReadingSession::*handler)())
 {
-    TTSForm->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32 flags) {
+    Voices()->TTS1->OnTextDataDone = [this, handler](TTTS *, quint64, quint32 flags) {
         if (flags & TTSBNSF_AUDIOLOST)
             SoundDeviceLost();
         else if (flags & TTSBNSF_ENGINEFAILED)
             EngineFailed();
-        else if (m_RestartAt >= 0 && CurrentArticle)
+        else if (m_RestartAt >= 0 && m_CurrentArticle)
             // A sentence jump: the same article again, from there.
-            EngineCall([this, at = std::exchange(m_RestartAt, -1)] { StartReading(CurrentArticle, RunTarget, at); });
+            EngineCall([this, at = std::exchange(m_RestartAt, -1)] { StartReading(m_CurrentArticle, m_RunTarget, at); });
         else
             EngineCall([this, handler] { (this->*handler)(); });
     };
 }
 
 // An unplugged headset, a sound server that ended: the reading stops and says why.
-void TForm1::SoundDeviceLost()
+void TReadingSession::SoundDeviceLost()
 {
-    if (ReadingState == rsExiting || !TTSForm->TTS1->Active())
+    if (m_State == rsExiting || !Voices()->TTS1->Active())
         return;
     // The device the sound went to last: the server may have moved it from the one chosen.
-    const QString lost = PcmPlayer::LostDevice().isEmpty() ? TTSForm->PlayingDevice : PcmPlayer::LostDevice();
+    const QString lost = PcmPlayer::LostDevice().isEmpty() ? Voices()->PlayingDevice : PcmPlayer::LostDevice();
     const QString device = lost.isEmpty() ? QStringLiteral("in use") : QLatin1Char('"') + lost + QLatin1Char('"');
     const QString message = QStringLiteral("The sound device %1 is gone. Reading has stopped.").arg(device);
     UtilsClass::Trace(message);
-    StopBtnClick();
+    Stop();
     Messages::ShowError(message);
 }
 
 // The engine could not make a text into speech: nothing unfinished is kept.
-void TForm1::EngineFailed()
+void TReadingSession::EngineFailed()
 {
-    if (ReadingState == rsExiting || !TTSForm->TTS1->Active())
+    if (m_State == rsExiting || !Voices()->TTS1->Active())
         return;
-    const QString title = CurrentArticle ? CurrentArticle->Title() : QString();
+    const QString title = m_CurrentArticle ? m_CurrentArticle->Title() : QString();
     const QString message = QStringLiteral("The voice could not speak \"%1\" (its speech engine failed on it). Reading has stopped.").arg(title);
     UtilsClass::Trace(message);
-    StopBtnClick();
+    Stop();
     Messages::ShowError(message);
 }
 
-bool TForm1::EngineCall(const std::function<void()> &call)
+bool TReadingSession::EngineCall(const std::function<void()> &call)
 {
     // Nothing may escape into the event loop: a failure is told and the run ends.
     try {
@@ -151,65 +126,64 @@ bool TForm1::EngineCall(const std::function<void()> &call)
     }
 }
 
-void TForm1::EndRun()
+void TReadingSession::EndRun()
 {
-    Articles->UnlockAllEntries();
-    CurrentArticle = nullptr;
+    m_Core.Articles().UnlockAllEntries();
+    m_CurrentArticle = nullptr;
     m_NextArticle = 0;
     m_EncodingToEnd = false;
     // The speech being written is given up; the MP3 files of finished articles
     // are still made.
-    EncodeJobs->DropIncomplete();
-    if (TTSForm && TTSForm->TTS1->Active()) {
+    m_EncodeJobs->DropIncomplete();
+    if (Voices() && Voices()->TTS1->Active()) {
         try {
-            TTSForm->TTS1->SetActive(false);
+            Voices()->TTS1->SetActive(false);
         } catch (const std::exception &error) {
             UtilsClass::Trace(QStringLiteral("Closing the engine failed: ") + ErrorMessage(error));
         }
     }
-    if (ReadingState == rsExiting)
+    if (m_State == rsExiting)
         return;
-    SetPauseCaptions(false);
-    SetReadingState(rsIdle);
+    emit PauseChanged(false);
+    SetState(rsIdle);
     ResetStatus();
 }
 
-void TForm1::PlayAllBtnClick()
+void TReadingSession::ReadAloud()
 {
-    if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState == rsExiting)
+    if (!m_Core.Initialized() || !Voices() || Voices()->TTS1->Active() || m_State == rsExiting)
         return;
-    ReadTarget = rtSpeakers;
+    m_ReadTarget = rtSpeakers;
     StartRun();
 }
 
-void TForm1::StartRun()
+void TReadingSession::StartRun()
 {
-    const NestedPass pass(this);
-    TArticleList &list = *Articles;
+    const TProgramCore::NestedPass pass(m_Core);
+    TArticleList &list = m_Core.Articles();
     if (list.Count() == 0)
         return;
     m_RunTrack = 0;
     list.MarkEntry(1);
-    if (ReadingState == rsExiting || list.Count() == 0)
+    if (m_State == rsExiting || list.Count() == 0)
         return;
-    ConnectTextDone(&TForm1::RunTextDone);
-    if (PrepareOutput(list.EntryAt(1), ReadTarget))
-        StartReading(list.EntryAt(1), ReadTarget);
+    ConnectTextDone(&TReadingSession::RunTextDone);
+    if (PrepareOutput(list.EntryAt(1), m_ReadTarget))
+        StartReading(list.EntryAt(1), m_ReadTarget);
 }
 
-void TForm1::PlayFileBtnClick()
+void TReadingSession::ReadToFile()
 {
-    if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState == rsExiting)
+    if (!m_Core.Initialized() || !Voices() || Voices()->TTS1->Active() || m_State == rsExiting)
         return;
-    ReadTarget = Prefs->ML_ListMode == 1 ? static_cast<TReadTarget>(Prefs->OUT_FileDest) : rtSingleFile;
-    const NestedPass pass(this);
-    TArticleList &list = *Articles;
-    if (ReadTarget == rtMultipleFiles) {
+    m_ReadTarget = m_Core.Prefs().ML_ListMode == 1 ? static_cast<TReadTarget>(m_Core.Prefs().OUT_FileDest) : rtSingleFile;
+    const TProgramCore::NestedPass pass(m_Core);
+    TArticleList &list = m_Core.Articles();
+    if (m_ReadTarget == rtMultipleFiles) {
         for (int k = 1; k <= list.Count(); ++k) {
             TMemoEntry *article = list.EntryAt(k);
-            if (ArticleNames::OutputFile(Prefs->OUT_Directory, article->Title(), QStringLiteral(".x")).isEmpty()) {
-                if (!isVisible())
-                    RestoreMainWindow();
+            if (ArticleNames::OutputFile(m_Core.Prefs().OUT_Directory, article->Title(), QStringLiteral(".x")).isEmpty()) {
+                emit ArticleNeedsTitle(article);
                 list.MarkEntry(k);
                 article->FocusTitle();
                 Messages::ShowMessage(QStringLiteral("A title is required for each item entry when\routputting to multiple files"));
@@ -220,20 +194,20 @@ void TForm1::PlayFileBtnClick()
     StartRun();
 }
 
-bool TForm1::OutputDirectoryExists()
+bool TReadingSession::OutputDirectoryExists()
 {
-    if (QFileInfo(Prefs->OUT_Directory).isDir())
+    if (QFileInfo(m_Core.Prefs().OUT_Directory).isDir())
         return true;
-    Messages::ShowMessage(QStringLiteral("Output directory ") + Prefs->OUT_Directory + QStringLiteral(" is not valid"));
+    Messages::ShowMessage(QStringLiteral("Output directory ") + m_Core.Prefs().OUT_Directory + QStringLiteral(" is not valid"));
     return false;
 }
 
-bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
+bool TReadingSession::PrepareOutput(TMemoEntry *article, TReadTarget target)
 {
     if (!IsFileTarget(target))
         return true;
-    const QString dir = Prefs->OUT_Directory;
-    const TOutputFormat format = OutputFormats::FromSetting(Prefs->OUT_FileFormat);
+    const QString dir = m_Core.Prefs().OUT_Directory;
+    const TOutputFormat format = OutputFormats::FromSetting(m_Core.Prefs().OUT_FileFormat);
     const bool encoded = format != TOutputFormat::Wav;
     // A book read into one file is named after the book.
     const TArticleBook *book = article->Book.get();
@@ -249,24 +223,24 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
     if (!OutputDirectoryExists())
         return false;
     // A speech left unfinished (a reading that replaces a run) is not made into a file.
-    EncodeJobs->DropIncomplete();
+    m_EncodeJobs->DropIncomplete();
     m_OutputFormat = format;
     m_Chapters.clear();
     m_Timed = TTimedText();
-    m_Subtitles = TTimedText::FromSetting(Prefs->OUT_Subtitles);
+    m_Subtitles = TTimedText::FromSetting(m_Core.Prefs().OUT_Subtitles);
     // Each file still being encoded keeps its own speech file; a WAV file's speech is
     // written beside its name and put in place when complete, so that a Stop, a
     // full disk or a kill leaves a file of that name as it was. What a run that
     // was killed left is cleaned first.
     SpeechFiles::RemoveLeftovers(dir);
-    SpeechFileName = SpeechFiles::Create(dir);
-    (encoded ? Mp3FileName : WavFileName) = final;
-    if (SpeechFileName.isEmpty()) {
+    m_SpeechFileName = SpeechFiles::Create(dir);
+    (encoded ? m_Mp3FileName : m_WavFileName) = final;
+    if (m_SpeechFileName.isEmpty()) {
         Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(final));
         return false;
     }
     try {
-        if (!TTSForm->PlayToFileInit(article->Voice(), SpeechFileName, encoded ? QString() : WavFileName))
+        if (!Voices()->PlayToFileInit(article->Voice(), m_SpeechFileName, encoded ? QString() : m_WavFileName))
             return false;
     } catch (const std::exception &) {
         return false; // the voice manager has shown it
@@ -281,23 +255,23 @@ bool TForm1::PrepareOutput(TMemoEntry *article, TReadTarget target)
         // A single file has a chapter an article: room is kept for those in the list.
         std::vector<TAudioChapter> planned;
         if (target == rtSingleFile) {
-            for (int k = 1; k <= Articles->Count(); ++k)
-                planned.push_back({0, Articles->EntryAt(k)->Title()});
+            for (int k = 1; k <= m_Core.Articles().Count(); ++k)
+                planned.push_back({0, m_Core.Articles().EntryAt(k)->Title()});
         }
-        EncodeJobs->Start(SpeechFileName, Mp3FileName, format, tags, planned);
+        m_EncodeJobs->Start(m_SpeechFileName, m_Mp3FileName, format, tags, planned);
     }
     return true;
 }
 
-void TForm1::StartReading(TMemoEntry *article, TReadTarget target, int from)
+void TReadingSession::StartReading(TMemoEntry *article, TReadTarget target, int from)
 {
-    if (isVisible() && article->View())
-        article->View()->TextBox->setFocus();
-    TTSForm->TTS1->OnWordPosition = [this](TTTS *sender, quint64 ts, quint32 offset) { WordPosition(sender, ts, offset); };
+    m_Testing = false;
+    emit ArticleStarted(article);
+    Voices()->TTS1->OnWordPosition = [this](TTTS *sender, quint64 ts, quint32 offset) { WordPosition(sender, ts, offset); };
     // Written to a file, a text starts at its place in the file: there its chapter begins.
-    TTSForm->TTS1->OnTextDataStarted = nullptr;
+    Voices()->TTS1->OnTextDataStarted = nullptr;
     if (IsFileTarget(target)) {
-        TTSForm->TTS1->OnTextDataStarted = [this, article](TTTS *, quint64 position) {
+        Voices()->TTS1->OnTextDataStarted = [this, article](TTTS *, quint64 position) {
             const double at = double(position) / SpeechFiles::BytesPerSecond;
             m_Chapters.push_back({at, article->Title()});
             if (m_Subtitles != TSubtitleFormat::None)
@@ -305,11 +279,9 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target, int from)
         };
     }
     m_PendingWord = -1; // a word of the article before
-    CurrentArticle = article;
-    TTSForm->TTS1->Tag = reinterpret_cast<qintptr>(article);
+    m_CurrentArticle = article;
     emit ReadingChanged();
-    RunTarget = target;
-    StatusPanel1->setText(QStringLiteral(" "));
+    m_RunTarget = target;
     // A single file goes on from article to article: its folder may have gone since.
     if (IsFileTarget(target) && !OutputDirectoryExists()) {
         EndRun();
@@ -319,67 +291,67 @@ void TForm1::StartReading(TMemoEntry *article, TReadTarget target, int from)
     const QString text = article->Text();
     m_ReadFrom = target == rtSpeakers ? std::clamp(from, 0, int(text.size())) : 0;
     m_LastWord = -1;
-    SetGauges(static_cast<int>(text.size()), 0);
-    ShowGauges(true);
-    if (ReadingState != rsReading)
-        SetReadingState(rsReading);
+    SetProgress(static_cast<int>(text.size()), 0);
+    emit ProgressShown(true);
+    if (m_State != rsReading)
+        SetState(rsReading);
     bool started = false;
     try {
-        started = target == rtSpeakers ? TTSForm->Play(text.mid(m_ReadFrom), article->Voice()) : TTSForm->SpeakText(text);
+        started = target == rtSpeakers ? Voices()->Play(text.mid(m_ReadFrom), article->Voice()) : Voices()->SpeakText(text);
     } catch (const std::exception &error) {
         Messages::ShowError(ErrorMessage(error));
     }
     if (!started) {
-        EncodeJobs->DropIncomplete();
-        SetReadingState(rsIdle);
+        m_EncodeJobs->DropIncomplete();
+        SetState(rsIdle);
         article->SetLocked(false);
-        ShowGauges(false);
+        emit ProgressShown(false);
     }
     ShowStatus(QString());
 }
 
-void TForm1::RunTextDone()
+void TReadingSession::RunTextDone()
 {
     // Marking the next article and saving let events run: a Stop or an exit
     // arriving meanwhile ends the run there.
-    const NestedPass pass(this);
-    if (RunTarget == rtMultipleFiles && !FinishOutput(false)) {
+    const TProgramCore::NestedPass pass(m_Core);
+    if (m_RunTarget == rtMultipleFiles && !FinishOutput(false)) {
         EndRun();
         return;
     }
-    if (RunStopped())
+    if (Stopped())
         return;
-    TArticleList &list = *Articles;
-    TMemoEntry *finished = CurrentArticle;
+    TArticleList &list = m_Core.Articles();
+    TMemoEntry *finished = m_CurrentArticle;
     int n = finished ? list.PositionOf(finished) : 0;
     if (finished)
         finished->SetLocked(false);
     // Read to its end: no place to go back to.
-    if (finished && RunTarget == rtSpeakers && finished->Place >= 0)
+    if (finished && m_RunTarget == rtSpeakers && finished->Place >= 0)
         RememberPlace(finished, -1);
     // The sleep timer ends the reading with the article (or ran out in its last sentence).
-    if (RunTarget == rtSpeakers && (m_SleepAtArticleEnd || m_SleepStopAt >= 0)) {
+    if (m_RunTarget == rtSpeakers && (m_SleepAtArticleEnd || m_SleepStopAt >= 0)) {
         UtilsClass::Trace(QStringLiteral("The sleep timer stops the reading"));
         SetSleepTimer(0);
         EndRun();
         return;
     }
-    if (finished && n > 0 && Prefs->ML_ListMode == 1 && Prefs->ML_AutoDelete) {
+    if (finished && n > 0 && m_Core.Prefs().ML_ListMode == 1 && m_Core.Prefs().ML_AutoDelete) {
         list.HideEntry(finished);
-        SaveArticles();
-        if (RunStopped())
+        m_Core.SaveArticles();
+        if (Stopped())
             return;
     } else {
         ++n;
     }
     if (n >= 1 && n <= list.Count()) {
         list.MarkEntry(n);
-        if (RunStopped())
+        if (Stopped())
             return;
-        if (RunTarget == rtMultipleFiles && EncodeJobs->Full()) {
+        if (m_RunTarget == rtMultipleFiles && m_EncodeJobs->Full()) {
             // Every worker is making an MP3 file: the next speech waits for one,
             // so that finished speech does not pile up on the disk.
-            CurrentArticle = nullptr;
+            m_CurrentArticle = nullptr;
             m_NextArticle = n;
             ShowStatus(QString());
             return;
@@ -387,63 +359,63 @@ void TForm1::RunTextDone()
         ContinueRun(n);
         return;
     }
-    if (RunTarget != rtMultipleFiles && !FinishOutput(false)) {
+    if (m_RunTarget != rtMultipleFiles && !FinishOutput(false)) {
         EndRun();
         return;
     }
-    if (RunStopped())
+    if (Stopped())
         return;
     FinishRun();
 }
 
-void TForm1::ContinueRun(int n)
+void TReadingSession::ContinueRun(int n)
 {
-    TArticleList &list = *Articles;
+    TArticleList &list = m_Core.Articles();
     // The list may have changed while the run waited.
     if (n > list.Count()) {
         FinishRun();
         return;
     }
     TMemoEntry *next = list.EntryAt(n);
-    if (RunTarget == rtMultipleFiles && !PrepareOutput(next, rtMultipleFiles)) {
-        CurrentArticle = nullptr;
-        SetReadingState(rsIdle);
+    if (m_RunTarget == rtMultipleFiles && !PrepareOutput(next, rtMultipleFiles)) {
+        m_CurrentArticle = nullptr;
+        SetState(rsIdle);
         ResetStatus();
         return;
     }
-    StartReading(next, RunTarget);
+    StartReading(next, m_RunTarget);
 }
 
-void TForm1::FinishRun()
+void TReadingSession::FinishRun()
 {
-    CurrentArticle = nullptr;
-    if (EncodeJobs->Busy()) {
+    m_CurrentArticle = nullptr;
+    if (m_EncodeJobs->Busy()) {
         // The speech is all there; the run ends when its MP3 files are.
         m_EncodingToEnd = true;
-        SetReadingState(rsConverting);
+        SetState(rsConverting);
         ShowStatus(QString());
-        SetProgress(EncodeJobs->Percent());
-        ShowGauges(true);
+        SetProgress(100, m_EncodeJobs->Percent());
+        emit ProgressShown(true);
         return;
     }
     m_EncodingToEnd = false;
-    if (Articles->Count() == 0)
-        AddNew();
-    SetReadingState(rsIdle);
+    if (m_Core.Articles().Count() == 0)
+        m_Core.AddNew();
+    SetState(rsIdle);
     ResetStatus();
 }
 
-void TForm1::WriteTimedText(const QString &path, const QByteArray &text)
+void TReadingSession::WriteTimedText(const QString &path, const QByteArray &text)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(path, file.errorString()));
 }
 
-void TForm1::EncodeJobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure)
+void TReadingSession::EncodeJobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure)
 {
     const auto [timedPath, timed] = m_PendingTimedText.take(mp3File);
-    if (ReadingState == rsExiting)
+    if (m_State == rsExiting)
         return;
     if (ok && !timedPath.isEmpty())
         WriteTimedText(timedPath, timed);
@@ -458,207 +430,195 @@ void TForm1::EncodeJobEnded(const QString &mp3File, const QString &speechFile, b
     }
 }
 
-void TForm1::EncodeWorkerFreed()
+void TReadingSession::EncodeWorkerFreed()
 {
-    if (ReadingState == rsExiting)
+    if (m_State == rsExiting)
         return;
-    if (m_NextArticle > 0 && ReadingState == rsReading && !EncodeJobs->Full()) {
+    if (m_NextArticle > 0 && m_State == rsReading && !m_EncodeJobs->Full()) {
         ContinueRun(std::exchange(m_NextArticle, 0));
         return;
     }
-    if (m_EncodingToEnd && !EncodeJobs->Busy()) {
+    if (m_EncodingToEnd && !m_EncodeJobs->Busy()) {
         FinishRun();
         return;
     }
-    if (ReadingState == rsReading || ReadingState == rsConverting)
+    if (m_State == rsReading || m_State == rsConverting)
         ShowStatus(QString());
 }
 
-void TForm1::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton)
+void TReadingSession::ReadArticle(TMemoEntry *article, TReadTarget target, bool ownButton)
 {
-    if (!Initialized || !TTSForm || ReadingState == rsExiting || ReadingState == rsConverting)
+    if (!m_Core.Initialized() || !Voices() || m_State == rsExiting || m_State == rsConverting)
         return;
-    const NestedPass pass(this);
+    const TProgramCore::NestedPass pass(m_Core);
     if (ownButton)
-        Articles->UnlockAllEntries();
+        m_Core.Articles().UnlockAllEntries();
     if (!article)
-        article = Articles->CurrentEntry();
+        article = m_Core.Articles().CurrentEntry();
     if (!article)
         return;
     // A run waiting for a worker does not go on.
     m_NextArticle = 0;
-    ConnectTextDone(&TForm1::SingleTextDone);
+    ConnectTextDone(&TReadingSession::SingleTextDone);
     if (PrepareOutput(article, target))
         StartReading(article, target);
 }
 
-void TForm1::SingleTextDone()
+void TReadingSession::SingleTextDone()
 {
-    const NestedPass pass(this);
-    Articles->UnlockAllEntries();
+    const TProgramCore::NestedPass pass(m_Core);
+    m_Core.Articles().UnlockAllEntries();
     if (!FinishOutput(false)) {
         EndRun();
         return;
     }
-    if (ReadingState == rsExiting)
+    if (m_State == rsExiting)
         return;
     FinishRun();
 }
 
-bool TForm1::FinishOutput(bool abort)
+bool TReadingSession::FinishOutput(bool abort)
 {
-    const NestedPass pass(this);
-    const bool mp3 = IsFileTarget(RunTarget) && m_OutputFormat != TOutputFormat::Wav;
-    if (TTSForm->TTS1->Active()) {
+    const TProgramCore::NestedPass pass(m_Core);
+    const bool mp3 = IsFileTarget(m_RunTarget) && m_OutputFormat != TOutputFormat::Wav;
+    if (Voices()->TTS1->Active()) {
         try {
-            TTSForm->TTS1->SetActive(false);
+            Voices()->TTS1->SetActive(false);
         } catch (const std::exception &error) {
             // The file could not be finished (a full disk, say): no half file is
             // left under its name, and the user learns which and why.
             UtilsClass::Trace(QStringLiteral("Finishing the output failed: ") + ErrorMessage(error));
-            if (abort || !IsFileTarget(RunTarget))
+            if (abort || !IsFileTarget(m_RunTarget))
                 return !abort;
             // Asked before the file goes: removing it frees the space it took.
-            const QString where = ProgramPaths::WhereAndWhy(mp3 ? SpeechFileName : WavFileName);
+            const QString where = ProgramPaths::WhereAndWhy(mp3 ? m_SpeechFileName : m_WavFileName);
             if (mp3)
-                EncodeJobs->DropIncomplete();
-            UtilsClass::DeleteTraced(SpeechFileName);
+                m_EncodeJobs->DropIncomplete();
+            UtilsClass::DeleteTraced(m_SpeechFileName);
             Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + where +
                                 QStringLiteral("\r\rThe unfinished file was removed."));
             return false;
         }
     }
-    if (abort && IsFileTarget(RunTarget)) {
+    if (abort && IsFileTarget(m_RunTarget)) {
         // Every MP3 not yet made goes with its speech.
         m_NextArticle = 0;
         m_EncodingToEnd = false;
-        EncodeJobs->CancelAll(false);
+        m_EncodeJobs->CancelAll(false);
         m_PendingTimedText.clear();
-        UtilsClass::DeleteTraced(SpeechFileName);
+        UtilsClass::DeleteTraced(m_SpeechFileName);
     }
     // The timed text of the speech now complete: beside the file once that is in place.
     QByteArray timed;
-    if (!abort && IsFileTarget(RunTarget) && m_Subtitles != TSubtitleFormat::None) {
-        m_Timed.End(double(QFileInfo(SpeechFileName).size() - 44) / SpeechFiles::BytesPerSecond);
+    if (!abort && IsFileTarget(m_RunTarget) && m_Subtitles != TSubtitleFormat::None) {
+        m_Timed.End(double(QFileInfo(m_SpeechFileName).size() - 44) / SpeechFiles::BytesPerSecond);
         timed = m_Timed.Render(m_Subtitles);
         m_Timed = TTimedText();
     }
-    if (!abort && IsFileTarget(RunTarget) && !mp3) {
+    if (!abort && IsFileTarget(m_RunTarget) && !mp3) {
         if (!PutWavInPlace())
             return false;
         if (m_Subtitles != TSubtitleFormat::None)
-            WriteTimedText(TTimedText::FileFor(WavFileName, m_Subtitles), timed);
+            WriteTimedText(TTimedText::FileFor(m_WavFileName, m_Subtitles), timed);
     }
     if (!abort && mp3 && m_Subtitles != TSubtitleFormat::None)
-        m_PendingTimedText.insert(Mp3FileName, {TTimedText::FileFor(Mp3FileName, m_Subtitles), timed});
+        m_PendingTimedText.insert(m_Mp3FileName, {TTimedText::FileFor(m_Mp3FileName, m_Subtitles), timed});
     if (!abort && mp3) {
         // The file is made from here on while the next article is read.
-        EncodeJobs->SpeechComplete(RunTarget == rtSingleFile ? m_Chapters : std::vector<TAudioChapter>{});
-        UtilsClass::Trace(ConvertingText() + QFileInfo(Mp3FileName).fileName());
+        m_EncodeJobs->SpeechComplete(m_RunTarget == rtSingleFile ? m_Chapters : std::vector<TAudioChapter>{});
+        UtilsClass::Trace(ConvertingText() + QFileInfo(m_Mp3FileName).fileName());
     }
-    if (ReadingState != rsExiting) {
-        StatusPanel1->setText(QStringLiteral(" "));
-        Articles->DeleteHiddenEntries();
-    }
+    if (m_State != rsExiting)
+        m_Core.Articles().DeleteHiddenEntries();
     return true;
 }
 
-bool TForm1::PutWavInPlace()
+bool TReadingSession::PutWavInPlace()
 {
     std::error_code error;
-    std::filesystem::rename(QFile::encodeName(SpeechFileName).toStdString(), QFile::encodeName(WavFileName).toStdString(), error);
+    std::filesystem::rename(QFile::encodeName(m_SpeechFileName).toStdString(), QFile::encodeName(m_WavFileName).toStdString(), error);
     if (!error)
         return true;
     UtilsClass::Trace(QStringLiteral("Renaming the speech file failed: ") + QString::fromStdString(error.message()));
-    UtilsClass::DeleteTraced(SpeechFileName);
-    Messages::ShowError(WavFileName + QStringLiteral(" could not be written: ") + QString::fromLocal8Bit(error.message().c_str()) +
+    UtilsClass::DeleteTraced(m_SpeechFileName);
+    Messages::ShowError(m_WavFileName + QStringLiteral(" could not be written: ") + QString::fromLocal8Bit(error.message().c_str()) +
                         QStringLiteral("."));
     return false;
 }
 
-void TForm1::SetPauseCaptions(bool paused)
-{
-    PauseBtn->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
-    PauseMItm->setText(paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
-    TrayIcon->PausePONtry->setText(PauseMItm->text());
-}
 
-void TForm1::PauseBtnClick()
+void TReadingSession::TogglePause()
 {
     // A run waiting for a worker pauses too: its next article waits for Resume.
-    if (!TTSForm || (!TTSForm->TTS1->Active() && m_NextArticle == 0))
+    if (!Voices() || (!Voices()->TTS1->Active() && m_NextArticle == 0))
         return;
-    if (PauseBtn->text() == QStringLiteral("Pause")) {
-        SetPauseCaptions(true);
-        StatusPanel1->setText(QStringLiteral("Pause"));
+    if (m_State != rsPaused) {
+        emit PauseChanged(true);
         UtilsClass::Trace(QStringLiteral("Pause"));
         if (EngineCall([this] {
-                if (TTSForm->TTS1->Active())
-                    TTSForm->TTS1->SetAudioPaused(true);
+                if (Voices()->TTS1->Active())
+                    Voices()->TTS1->SetAudioPaused(true);
             }))
-            SetReadingState(rsPaused);
+            SetState(rsPaused);
     } else {
-        SetPauseCaptions(false);
-        StatusPanel1->setText(QString());
+        emit PauseChanged(false);
         UtilsClass::Trace(QStringLiteral("Resume"));
-        if (CurrentArticle && CurrentArticle->View() && CurrentArticle->View()->isVisible())
-            CurrentArticle->View()->TextBox->setFocus();
         if (EngineCall([this] {
-                if (TTSForm->TTS1->Active())
-                    TTSForm->TTS1->SetAudioPaused(false);
+                if (Voices()->TTS1->Active())
+                    Voices()->TTS1->SetAudioPaused(false);
             }))
-            SetReadingState(rsReading);
-        if (ReadingState == rsReading && m_NextArticle > 0 && !EncodeJobs->Full())
+            SetState(rsReading);
+        if (m_State == rsReading && m_NextArticle > 0 && !m_EncodeJobs->Full())
             ContinueRun(std::exchange(m_NextArticle, 0));
     }
 }
 
-void TForm1::SkipBtnClick()
+void TReadingSession::Skip()
 {
-    if (!TTSForm || !TTSForm->TTS1->Active())
+    if (!Voices() || !Voices()->TTS1->Active())
         return;
     UtilsClass::Trace(QStringLiteral("Skip"));
-    SetPauseCaptions(false);
-    EngineCall([this] { TTSForm->TTS1->AudioReset(); });
+    emit PauseChanged(false);
+    EngineCall([this] { Voices()->TTS1->AudioReset(); });
 }
 
-void TForm1::StopBtnClick()
+void TReadingSession::Stop()
 {
-    if (!TTSForm || (!TTSForm->TTS1->Active() && m_NextArticle == 0))
+    if (!Voices() || (!Voices()->TTS1->Active() && m_NextArticle == 0))
         return;
     // Stopped in the middle of an article read aloud: its place is kept.
-    if (CurrentArticle && RunTarget == rtSpeakers && m_LastWord > 0)
-        RememberPlace(CurrentArticle, m_LastWord);
-    SetPauseCaptions(false);
-    Articles->UnlockAllEntries();
+    if (m_CurrentArticle && m_RunTarget == rtSpeakers && m_LastWord > 0)
+        RememberPlace(m_CurrentArticle, m_LastWord);
+    emit PauseChanged(false);
+    m_Core.Articles().UnlockAllEntries();
     UtilsClass::Trace(QStringLiteral("Abort"));
     try {
-        TTSForm->TTS1->AudioReset();
+        Voices()->TTS1->AudioReset();
     } catch (const std::exception &error) {
         UtilsClass::Trace(QStringLiteral("Stopping the speech failed: ") + ErrorMessage(error));
     }
     FinishOutput(true);
-    CurrentArticle = nullptr;
-    SetReadingState(rsIdle);
+    m_CurrentArticle = nullptr;
+    SetState(rsIdle);
     ResetStatus();
 }
 
-void TForm1::WordPosition(TTTS *, quint64 position, quint32 byteOffset)
+void TReadingSession::WordPosition(TTTS *, quint64 position, quint32 byteOffset)
 {
-    if (!CurrentArticle)
+    if (!m_CurrentArticle)
         return;
-    if (IsFileTarget(RunTarget) && m_Subtitles != TSubtitleFormat::None)
-        m_Timed.Word(TTSForm->TTSFilter.MapPosition(qint32(byteOffset / 2)), double(position) / SpeechFiles::BytesPerSecond);
+    if (IsFileTarget(m_RunTarget) && m_Subtitles != TSubtitleFormat::None)
+        m_Timed.Word(Voices()->TTSFilter.MapPosition(qint32(byteOffset / 2)), double(position) / SpeechFiles::BytesPerSecond);
     // Speech into a file is made many times faster than it is spoken: the caret
     // follows the latest word a few times a second, and the window stays free
     // for the work that counts.
-    if (IsFileTarget(RunTarget)) {
+    if (IsFileTarget(m_RunTarget)) {
         if (!m_WordTimer) {
             m_WordTimer = new QTimer(this);
             m_WordTimer->setSingleShot(true);
             m_WordTimer->setInterval(50);
             m_WordTimer->callOnTimeout(this, [this] {
-                if (CurrentArticle && m_PendingWord >= 0)
+                if (m_CurrentArticle && m_PendingWord >= 0)
                     ShowWordPosition(static_cast<quint32>(std::exchange(m_PendingWord, -1)));
             });
         }
@@ -670,139 +630,114 @@ void TForm1::WordPosition(TTTS *, quint64 position, quint32 byteOffset)
     ShowWordPosition(byteOffset);
 }
 
-void TForm1::ShowWordPosition(quint32 byteOffset)
+void TReadingSession::ShowWordPosition(quint32 byteOffset)
 {
     const qint32 c = static_cast<qint32>(byteOffset / 2);
-    const qint32 p = TTSForm->TTSFilter.MapPosition(c) + (IsFileTarget(RunTarget) ? 0 : m_ReadFrom);
-    if (!IsFileTarget(RunTarget)) {
+    const qint32 p = Voices()->TTSFilter.MapPosition(c) + (IsFileTarget(m_RunTarget) ? 0 : m_ReadFrom);
+    if (!IsFileTarget(m_RunTarget)) {
         m_LastWord = p;
         // The sleep timer ran out: the sentence being spoken was the last.
         if (m_SleepStopAt >= 0 && p >= m_SleepStopAt) {
             const int place = m_SleepStopAt;
             m_SleepStopAt = -1;
             UtilsClass::Trace(QStringLiteral("The sleep timer stops the reading"));
-            TMemoEntry *article = CurrentArticle;
-            StopBtnClick();
+            TMemoEntry *article = m_CurrentArticle;
+            Stop();
             RememberPlace(article, place);
             return;
         }
     }
-    TMemoEntryView *view = CurrentArticle->View();
-    // Look at the characters where they are; copying a long text per word would
-    // keep the window busy.
-    QTextDocument *document = view ? view->TextBox->document() : nullptr;
-    const QString text = document ? QString() : CurrentArticle->Text();
-    const auto n = static_cast<qint32>(document ? document->characterCount() - 1 : text.size());
-    const auto at = [&](qint32 i) { return document ? document->characterAt(i) : text.at(i); };
-    qint32 e = p + 1;
-    while (e - 1 < n) {
-        const QChar ch = at(e - 1);
-        // The document keeps line breaks as paragraph separators.
-        if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char(' ') || ch == QChar::ParagraphSeparator)
-            break;
-        ++e;
-    }
-    SetGaugeProgress(e);
-    if (!view)
-        return;
+    qint32 n = 0;
+    const qint32 e = m_CurrentArticle->WordEnd(p, &n);
+    emit Progress(e);
     const qint32 start = std::clamp(p, 0, n);
-    view->ShowReadingPosition(start, Prefs->TTS_HighlightPosition ? std::clamp(e - 1, 0, n) : start);
+    emit WordReached(m_CurrentArticle, start, m_Core.Prefs().TTS_HighlightPosition ? std::clamp(e - 1, 0, n) : start);
 }
 
-void TForm1::SpeakTest(const QString &text, const QString &voice)
+void TReadingSession::SpeakTest(const QString &text, const QString &voice)
 {
-    if (!TTSForm || ReadingState == rsExiting || ReadingState == rsConverting)
+    if (!Voices() || m_State == rsExiting || m_State == rsConverting)
         return;
     // A file run this replaces does not go on; its finished speech is still made into MP3.
     m_NextArticle = 0;
-    EncodeJobs->DropIncomplete();
-    TTSForm->TTS1->OnWordPosition = nullptr;
-    ConnectTextDone(&TForm1::TestTextDone);
-    if (ReadingState != rsReading)
-        SetReadingState(rsReading);
-    SetEnabled(ReadingCommands.Skip, false);
+    m_EncodeJobs->DropIncomplete();
+    Voices()->TTS1->OnWordPosition = nullptr;
+    ConnectTextDone(&TReadingSession::TestTextDone);
+    m_Testing = true;
+    if (m_State != rsReading)
+        SetState(rsReading);
+    else
+        emit StateChanged(m_State); // nothing to skip to now
     bool started = false;
     try {
-        started = TTSForm->Play(text, voice);
+        started = Voices()->Play(text, voice);
     } catch (const std::exception &error) {
         Messages::ShowError(ErrorMessage(error));
     }
     if (!started) {
-        SetReadingState(rsIdle);
+        SetState(rsIdle);
         ResetStatus();
     }
 }
 
-void TForm1::TestTextDone()
+void TReadingSession::TestTextDone()
 {
-    TTSForm->TTS1->SetActive(false);
-    if (ReadingState == rsExiting)
+    Voices()->TTS1->SetActive(false);
+    if (m_State == rsExiting)
         return;
-    SetReadingState(rsIdle);
+    SetState(rsIdle);
     ResetStatus();
 }
 
-void TForm1::ShowReadingStatus(const QString &longText, const QString &shortText)
-{
-    StatusPanel0->setText(longText);
-    TrayIcon->SetTip(longText);
-    ToolBarForm->SetStatus(shortText);
-    UtilsClass::Trace(longText);
-}
 
-void TForm1::ShowStatus(const QString &text)
+void TReadingSession::ShowStatus(const QString &text)
 {
     if (!text.trimmed().isEmpty()) {
-        ShowReadingStatus(text, text);
+        Tell(text, text);
         return;
     }
     const QString encoding = EncodingText();
-    if (ReadingState == rsReading && CurrentArticle) {
+    if (m_State == rsReading && m_CurrentArticle) {
         const QString shortText = QStringLiteral("Article %1 of %2")
-                                      .arg(Articles->PositionOf(CurrentArticle))
-                                      .arg(Articles->Count());
-        const QString title = CurrentArticle->Title();
+                                      .arg(m_Core.Articles().PositionOf(m_CurrentArticle))
+                                      .arg(m_Core.Articles().Count());
+        const QString title = m_CurrentArticle->Title();
         QString longText = title.trimmed().isEmpty() ? shortText : title + QStringLiteral(" : ") + shortText;
         if (!SleepText().isEmpty())
             longText += QStringLiteral(" \u00b7 ") + SleepText();
         // The MP3 files of earlier articles being made meanwhile are named too.
-        ShowReadingStatus(encoding.isEmpty() ? longText : longText + QStringLiteral(" \u00b7 ") + encoding, shortText);
-    } else if (ReadingState == rsConverting || ((ReadingState == rsReading || ReadingState == rsPaused) && m_NextArticle > 0)) {
-        ShowReadingStatus(encoding.isEmpty() ? ConvertingText() + QFileInfo(Mp3FileName).fileName() : encoding,
+        Tell(encoding.isEmpty() ? longText : longText + QStringLiteral(" \u00b7 ") + encoding, shortText);
+    } else if (m_State == rsConverting || ((m_State == rsReading || m_State == rsPaused) && m_NextArticle > 0)) {
+        Tell(encoding.isEmpty() ? ConvertingText() + QFileInfo(m_Mp3FileName).fileName() : encoding,
                           ConvertingText().section(QLatin1Char(' '), 0, 2));
     } else {
-        ShowReadingStatus(CountText(), CountText());
+        Tell(m_Core.CountText(), m_Core.CountText());
     }
 }
 
-void TForm1::ReadFromHereClick()
+void TReadingSession::ReadFromHere(TMemoEntry *article, int caret)
 {
-    if (!Initialized || !TTSForm || TTSForm->TTS1->Active() || ReadingState != rsIdle)
-        return;
-    TMemoEntry *article = Articles->CurrentEntry();
-    if (!article)
+    if (!m_Core.Initialized() || !Voices() || Voices()->TTS1->Active() || m_State != rsIdle || !article)
         return;
     const QString text = article->Text();
-    int from = article->Place >= 0 ? article->Place : 0;
-    if (article->View())
-        from = article->View()->TextBox->textCursor().selectionStart();
+    int from = caret >= 0 ? caret : article->Place >= 0 ? article->Place : 0;
     // From the start of the word the caret is in.
     from = std::clamp(from, 0, int(text.size()));
     while (from > 0 && !text.at(from - 1).isSpace())
         --from;
-    const NestedPass pass(this);
-    ReadTarget = rtSpeakers;
+    const TProgramCore::NestedPass pass(m_Core);
+    m_ReadTarget = rtSpeakers;
     m_RunTrack = 0;
     m_NextArticle = 0;
-    ConnectTextDone(&TForm1::RunTextDone);
+    ConnectTextDone(&TReadingSession::RunTextDone);
     StartReading(article, rtSpeakers, from);
 }
 
-void TForm1::SentenceJump(int direction)
+void TReadingSession::JumpSentence(int direction)
 {
-    if (ReadingState != rsReading || RunTarget != rtSpeakers || !CurrentArticle || !TTSForm->TTS1->Active())
+    if (m_State != rsReading || m_RunTarget != rtSpeakers || !m_CurrentArticle || !Voices()->TTS1->Active())
         return;
-    const std::vector<int> starts = TTimedText::SentenceStarts(CurrentArticle->Text());
+    const std::vector<int> starts = TTimedText::SentenceStarts(m_CurrentArticle->Text());
     // The sentence being spoken, and the one before or after it.
     const auto current = std::upper_bound(starts.begin(), starts.end(), std::max(m_LastWord, 0)) - starts.begin() - 1;
     const auto target = std::clamp<qsizetype>(current + direction, 0, qsizetype(starts.size()) - 1);
@@ -810,23 +745,23 @@ void TForm1::SentenceJump(int direction)
         return; // the last sentence: nothing after it
     UtilsClass::Trace(direction > 0 ? QStringLiteral("Next sentence") : QStringLiteral("Previous sentence"));
     m_RestartAt = starts[size_t(target)];
-    EngineCall([this] { TTSForm->TTS1->AudioReset(); });
+    EngineCall([this] { Voices()->TTS1->AudioReset(); });
 }
 
-void TForm1::SetSleepTimer(int minutes)
+void TReadingSession::SetSleepTimer(int minutes)
 {
     if (!m_SleepTimer) {
         m_SleepTimer = new QTimer(this);
         m_SleepTimer->setSingleShot(true);
         connect(m_SleepTimer, &QTimer::timeout, this, [this] {
             // Due: the reading ends where the next sentence would begin.
-            if (ReadingState == rsIdle || !CurrentArticle) {
+            if (m_State == rsIdle || !m_CurrentArticle) {
                 SetSleepTimer(0);
                 return;
             }
-            const std::vector<int> starts = TTimedText::SentenceStarts(CurrentArticle->Text());
+            const std::vector<int> starts = TTimedText::SentenceStarts(m_CurrentArticle->Text());
             const auto next = std::upper_bound(starts.begin(), starts.end(), std::max(m_LastWord, 0));
-            m_SleepStopAt = next == starts.end() ? int(CurrentArticle->Text().size()) : *next;
+            m_SleepStopAt = next == starts.end() ? int(m_CurrentArticle->Text().size()) : *next;
             ShowStatus(QString());
         });
     }
@@ -839,7 +774,7 @@ void TForm1::SetSleepTimer(int minutes)
     ShowStatus(QString());
 }
 
-QString TForm1::SleepText() const
+QString TReadingSession::SleepText() const
 {
     if (m_SleepAtArticleEnd)
         return QStringLiteral("Stops at the end of this article");
@@ -850,21 +785,21 @@ QString TForm1::SleepText() const
     return {};
 }
 
-void TForm1::RememberPlace(TMemoEntry *article, int place)
+void TReadingSession::RememberPlace(TMemoEntry *article, int place)
 {
     if (!article)
         return;
     article->Place = place;
-    if (place >= 0 && article->View())
-        article->View()->ShowReadingPosition(place, place);
+    if (place >= 0)
+        emit WordReached(article, place, place);
     SavePlaces();
 }
 
-void TForm1::SavePlaces()
+void TReadingSession::SavePlaces()
 {
     QHash<QByteArray, int> places;
-    for (int k = 1; k <= Articles->Count(); ++k) {
-        const TMemoEntry *article = Articles->EntryAt(k);
+    for (int k = 1; k <= m_Core.Articles().Count(); ++k) {
+        const TMemoEntry *article = m_Core.Articles().EntryAt(k);
         if (article->Place >= 0)
             places.insert(ReadingPlaces::Key(article->Title(), article->Text()), article->Place);
     }
@@ -872,28 +807,24 @@ void TForm1::SavePlaces()
         UtilsClass::Trace(QStringLiteral("The reading places could not be saved to ") + ReadingPlaces::File());
 }
 
-void TForm1::ApplyPlaces()
+QString TReadingSession::ApplyPlaces()
 {
     QString problem;
     const QHash<QByteArray, int> places = ReadingPlaces::Load(ReadingPlaces::File(), &problem);
-    if (!problem.isEmpty())
-        m_StartNotices << problem;
-    if (places.isEmpty())
-        return;
-    for (int k = 1; k <= Articles->Count(); ++k) {
-        TMemoEntry *article = Articles->EntryAt(k);
+    for (int k = 1; k <= m_Core.Articles().Count(); ++k) {
+        TMemoEntry *article = m_Core.Articles().EntryAt(k);
         const QString text = article->Text();
         const int place = places.value(ReadingPlaces::Key(article->Title(), text), -1);
         // Only a place that still fits the text: a word's start within it.
         if (place > 0 && place < text.size() && text.at(place - 1).isSpace() && !text.at(place).isSpace()) {
             article->Place = place;
-            if (article->View())
-                article->View()->ShowReadingPosition(place, place);
+            emit WordReached(article, place, place);
         }
     }
+    return problem;
 }
 
-QString TForm1::ConvertingText() const
+QString TReadingSession::ConvertingText() const
 {
     const QString name = m_OutputFormat == TOutputFormat::M4b    ? QStringLiteral("M4B")
                          : m_OutputFormat == TOutputFormat::Opus ? QStringLiteral("Opus")
@@ -901,19 +832,52 @@ QString TForm1::ConvertingText() const
     return QStringLiteral("Converting to %1 format: ").arg(name);
 }
 
-QString TForm1::EncodingText() const
+QString TReadingSession::EncodingText() const
 {
     QStringList names;
-    for (const QString &file : EncodeJobs->Encoding())
+    for (const QString &file : m_EncodeJobs->Encoding())
         names << QFileInfo(file).fileName();
     return names.isEmpty() ? QString() : ConvertingText() + names.join(QStringLiteral(", "));
 }
 
-void TForm1::ResetStatus()
+void TReadingSession::ResetStatus()
 {
-    StatusPanel0->clear();
-    TrayIcon->setToolTip(QStringLiteral("Parlewind MP3"));
-    ShowStatus(CountText());
-    ShowGauges(false);
-    SetGaugeProgress(0);
+    ShowStatus(m_Core.CountText());
+    emit ProgressShown(false);
+    emit Progress(0);
+}
+
+void TReadingSession::BeginExit()
+{
+    // Reading aloud in the middle of an article: the place is kept for the next start.
+    if (m_CurrentArticle && m_RunTarget == rtSpeakers && (m_State == rsReading || m_State == rsPaused) && m_LastWord > 0)
+        RememberPlace(m_CurrentArticle, m_LastWord);
+    if (Voices()) {
+        Voices()->TTS1->OnTextDataDone = nullptr;
+        Voices()->TTS1->OnWordPosition = nullptr;
+    }
+    SetState(rsExiting);
+    Mp3AbortRequested = true; // an encoding in progress ends at its next chunk
+    // The files being made stop unfinished; the speech stays for the user.
+    m_NextArticle = 0;
+    m_EncodingToEnd = false;
+    m_EncodeJobs->CancelAll(true);
+}
+
+void TReadingSession::CancelExit()
+{
+    m_State = rsIdle;
+    Mp3AbortRequested = false;
+    SetState(rsIdle);
+}
+
+void TReadingSession::StopSpeech()
+{
+    if (Voices() && Voices()->TTS1->Active()) {
+        try {
+            Voices()->TTS1->AudioReset();
+        } catch (const std::exception &error) {
+            UtilsClass::Trace(QStringLiteral("Stopping the speech at exit failed: ") + ErrorMessage(error));
+        }
+    }
 }
