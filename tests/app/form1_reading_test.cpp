@@ -147,59 +147,6 @@ TEST_F(Form1ReadingTest, CommandsFollowTheReadingState)
     EXPECT_EQ(Status(), QStringLiteral("2 articles"));
 }
 
-TEST_F(Form1ReadingTest, SkipIsForMultiArticleRunsOnlyAndEndsTheRunOnTheLastArticle)
-{
-    ASSERT_NO_FATAL_FAILURE(Start({{"Only", "the one article"}}, 0));
-    form().PlayToolBtn->click();
-    EXPECT_FALSE(form().SkipBtn->isEnabled());
-    form().Core().Stop();
-
-    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}}));
-    form().PlayToolBtn->click();
-    form().SkipBtn->click();
-    EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioReset")));
-    Done(); // the engine reports the discarded text
-    EXPECT_EQ(s.texts.last(), QStringLiteral("b"));
-    EXPECT_EQ(Status(), QStringLiteral("Two : Article 2 of 2"));
-    form().Core().Skip();
-    Done();
-    EXPECT_EQ(form().Core().State(), rsIdle);
-    EXPECT_EQ(Status(), QStringLiteral("2 articles"));
-}
-
-TEST_F(Form1ReadingTest, AutomaticDeletionLeavesOneBlankArticleAndSavesEachStep)
-{
-    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}}));
-    form().Core().Prefs().ML_AutoDelete = true;
-    form().PlayToolBtn->click();
-    Done();
-    EXPECT_EQ(list().Count(), 2);
-    EXPECT_EQ(TempHome::ReadFile(SavedArticles::File()).count("Start of Article"), 2);
-    Done();
-    Done();
-    EXPECT_EQ(s.texts, (QStringList{"a", "b", "c"}));
-    ASSERT_EQ(list().Count(), 1);
-    EXPECT_TRUE(list().EntryAt(1)->IsBlank());
-    EXPECT_EQ(form().Core().State(), rsIdle);
-    EXPECT_EQ(Status(), QStringLiteral("No articles"));
-    const QByteArray saved = TempHome::ReadFile(SavedArticles::File());
-    EXPECT_EQ(saved.count("Start of Article"), 1);
-    EXPECT_FALSE(saved.contains("\r\nc\r\n"));
-}
-
-TEST_F(Form1ReadingTest, AnArticlesOwnReadButtonDuringARunReadsOnlyThatArticle)
-{
-    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}, {"Three", "c"}}));
-    form().PlayToolBtn->click();
-    TMemoEntry *third = list().EntryAt(3);
-    third->Owner()->RequestRead(third, false);
-    EXPECT_EQ(s.texts.last(), QStringLiteral("c"));
-    EXPECT_FALSE(list().EntryAt(1)->Locked); // all unlocked first
-    Done();
-    EXPECT_EQ(form().Core().State(), rsIdle);
-    EXPECT_EQ(s.texts.size(), 2); // the run does not go on
-}
-
 TEST_F(Form1ReadingTest, FilesNeedTitlesAndAnExistingFolder)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"", "b"}}));

@@ -169,6 +169,9 @@ TEST_F(ReadingSessionTest, AutomaticDeletionSavesEachStepAndLeavesOneBlankArticl
     EXPECT_TRUE(list().EntryAt(1)->IsBlank());
     EXPECT_EQ(core->State(), rsIdle);
     EXPECT_EQ(status, QStringLiteral("No articles"));
+    const QByteArray saved = TempHome::ReadFile(SavedArticles::File());
+    EXPECT_EQ(saved.count("Start of Article"), 1);
+    EXPECT_FALSE(saved.contains("\r\nc\r\n"));
 }
 
 TEST_F(ReadingSessionTest, AnArticlesOwnButtonDuringARunReadsOnlyThatArticle)
