@@ -224,13 +224,10 @@ void TForm1::ShowReading()
     });
     connect(&session, &TReadingSession::PauseChanged, this, [this](bool paused) {
         StatusPanel1->setText(paused ? QStringLiteral("Pause") : QStringLiteral(" "));
-        TMemoEntry *article = m_Core.CurrentArticle();
-        if (!paused && article && article->View() && article->View()->isVisible())
-            article->View()->TextBox->setFocus();
     });
     connect(&session, &TReadingSession::ArticleStarted, this, [this](TMemoEntry *article) {
         StatusPanel1->setText(QStringLiteral(" "));
-        if (isVisible() && article->View())
+        if (isVisible() && article->View() && article->View()->isVisible())
             article->View()->TextBox->setFocus();
     });
     connect(&session, &TReadingSession::WordReached, this, [](TMemoEntry *article, int start, int end) {

@@ -51,7 +51,6 @@ public:
     TProgramCore &Core() const { return m_Core; }
     // Shown and activated: the first article is marked.
     bool ListInfoInitialized = false;
-    bool Activated() const { return m_Activated; }
     QString HelpFile;
 
     // True once the program has decided to end (no speech engine); ExitCode says how.

@@ -540,7 +540,7 @@ void TConvertRun::WriteTimedText(TOutput &output)
         return;
     const QString path = TTimedText::FileFor(output.Path, m_Options.Subtitles);
     if (!m_Options.Overwrite && QFileInfo::exists(path)) {
-        Fail(output.Sources.constFirst(), path + QStringLiteral(" is already there; --overwrite replaces it"));
+        Fail(Source(output), path + QStringLiteral(" is already there; --overwrite replaces it"));
         return;
     }
     QSaveFile file(path);
@@ -558,7 +558,7 @@ void TConvertRun::JobEnded(const QString &mp3, const QString &speech, bool ok, c
         if (!ok) {
             // Unlike the window, no one is told where the speech is kept.
             UtilsClass::DeleteTraced(speech);
-            Fail(output.Sources.constFirst(), failure);
+            Fail(Source(output), failure);
         } else {
             WriteTimedText(output);
         }

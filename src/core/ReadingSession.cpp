@@ -563,6 +563,8 @@ void TReadingSession::TogglePause()
     } else {
         emit PauseChanged(false);
         UtilsClass::Trace(QStringLiteral("Resume"));
+        if (m_CurrentArticle)
+            emit ArticleStarted(m_CurrentArticle); // it goes on: back to its text
         if (EngineCall([this] {
                 if (Voices()->TTS1->Active())
                     Voices()->TTS1->SetAudioPaused(false);

@@ -93,7 +93,7 @@ signals:
     void Progress(int value);
     void ProgressShown(bool shown);
     void PauseChanged(bool paused);
-    // An article's reading began.
+    // An article's reading began, or went on after a pause.
     void ArticleStarted(TMemoEntry *article);
     // The words from `start` to `end` of the article are being spoken (or its
     // reading place is there, when they are the same).

@@ -8,7 +8,33 @@
 #include "speech/TTSForm.h"
 #include "support/EngineHelpers.h"
 
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStringList>
+
+// A menu of the window's menu bar by its title, and an item of it by its text, as
+// the user finds them.
+inline QMenu *Menu(const QMainWindow &window, const QString &title)
+{
+    for (QAction *action : window.menuBar()->actions()) {
+        if (action->text() == title && action->menu())
+            return action->menu();
+    }
+    return nullptr;
+}
+
+inline QAction *Item(const QMainWindow &window, const QString &menu, const QString &text)
+{
+    if (QMenu *found = Menu(window, menu)) {
+        for (QAction *action : found->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
 
 // The program core with its preferences loaded, as the program's entry makes it.
 struct LoadedCore : TProgramCore

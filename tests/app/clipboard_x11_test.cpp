@@ -78,7 +78,7 @@ TEST_F(ClipboardTest, OnlyNewLongEnoughTextFromOtherProgramsIsTaken)
     auto app = Start(1, false, false);
     TForm1 &form = app->form;
     const int before = form.Core().Articles().Count();
-    form.MonitorCBMItm->trigger(); // watching on: what is there already stays there
+    Item(form, QStringLiteral("&Options"), QStringLiteral("&Watch Clipboard"))->trigger(); // watching on: what is there already stays there
     EXPECT_TRUE(form.ClipboardSheet->MonitorCB->isChecked());
     WaitUntil([] { return false; }, 150);
     EXPECT_EQ(form.Core().Articles().Count(), before);
@@ -101,7 +101,7 @@ TEST_F(ClipboardTest, OnlyNewLongEnoughTextFromOtherProgramsIsTaken)
     form.ClipboardSheet->MonitorCB->click(); // off
     Copy(QStringLiteral("not watched any more"));
     EXPECT_EQ(form.Core().Articles().Count(), after);
-    EXPECT_FALSE(form.MonitorCBMItm->isChecked());
+    EXPECT_FALSE(Item(form, QStringLiteral("&Options"), QStringLiteral("&Watch Clipboard"))->isChecked());
 }
 
 TEST_F(ClipboardTest, ThePromptDecidesAndABusyPromptBeeps)

@@ -115,7 +115,7 @@ TEST_F(Form1ArticlesTest, AddingAndDeletingArticlesSavesTheListEveryTime)
     auto app = Start(S + "One|Mike|1\r\nfirst\r\n" + E + S + "Two|Sam|1\r\nsecond\r\n" + E, 1);
     TForm1 &form = app->form;
     TArticleList &list = form.Core().Articles();
-    form.AddNewPopup->trigger();
+    Item(form, QStringLiteral("&File"), QStringLiteral("&Add New"))->trigger();
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(SavedRecords(), 3);
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles"));
@@ -128,7 +128,7 @@ TEST_F(Form1ArticlesTest, AddingAndDeletingArticlesSavesTheListEveryTime)
 
     // Delete Selected without a current article.
     ASSERT_EQ(list.CurrentEntry(), nullptr);
-    form.DelSelPopup->trigger();
+    Item(form, QStringLiteral("&File"), QStringLiteral("&Delete Selected"))->trigger();
     EXPECT_EQ(Messages::BeepCount(), 1);
     EXPECT_EQ(Messages::TakeRecorded().value(0).text, QStringLiteral("No rows are currently selected"));
     EXPECT_EQ(list.Count(), 2);
@@ -136,7 +136,7 @@ TEST_F(Form1ArticlesTest, AddingAndDeletingArticlesSavesTheListEveryTime)
     // An article being read is neither deleted nor hidden.
     list.MarkEntry(1);
     list.EntryAt(1)->Locked = true;
-    form.DelSelPopup->trigger();
+    Item(form, QStringLiteral("&File"), QStringLiteral("&Delete Selected"))->trigger();
     list.RequestDelete(list.EntryAt(1));
     auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 2);
@@ -147,9 +147,9 @@ TEST_F(Form1ArticlesTest, AddingAndDeletingArticlesSavesTheListEveryTime)
 
     // Deleting the last article leaves one blank one.
     list.MarkEntry(1);
-    form.DelSelPopup->trigger();
+    Item(form, QStringLiteral("&File"), QStringLiteral("&Delete Selected"))->trigger();
     list.MarkEntry(1);
-    form.DelSelPopup->trigger();
+    Item(form, QStringLiteral("&File"), QStringLiteral("&Delete Selected"))->trigger();
     ASSERT_EQ(list.Count(), 1);
     EXPECT_TRUE(list.EntryAt(1)->IsBlank());
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("No articles"));
@@ -310,14 +310,14 @@ TEST_F(Form1ArticlesTest, ChangingTheModeDropsBlankArticles)
     ASSERT_EQ(form.Core().Articles().Count(), 2);
     form.ToolButton1->click();
     EXPECT_EQ(form.Core().Prefs().ML_ListMode, 0);
-    EXPECT_TRUE(form.SingleArticleMItm->isChecked());
+    EXPECT_TRUE(Item(form, QStringLiteral("&Options"), QStringLiteral("&Single Article"))->isChecked());
     EXPECT_EQ(form.MemoListBox1->VisibleEntries(), 1);
     ASSERT_EQ(form.Core().Articles().Count(), 1);
     EXPECT_EQ(form.Core().Articles().EntryAt(1)->Text(), QStringLiteral("alpha"));
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Entering Single-Article Mode\n")));
 
     form.Core().Articles().EntryAt(1)->SetText(QString());
-    form.MultiArticleMItm->trigger();
+    Item(form, QStringLiteral("&Options"), QStringLiteral("&Multi Article"))->trigger();
     EXPECT_EQ(form.Core().Prefs().ML_ListMode, 1);
     EXPECT_TRUE(form.ToolButton2->isChecked());
     EXPECT_EQ(form.Core().Articles().Count(), 1);
@@ -402,7 +402,7 @@ TEST_F(Form1ArticlesTest, AnExitDuringARestoreOrASaveSavesTheWholeList)
         app.form.show();
         if (duringSave) {
             QTimer::singleShot(0, &app.form, [&] { app.form.Core().RequestExit(true); });
-            app.form.AddNewPopup->trigger(); // saves, letting events run between records
+            Item(app.form, QStringLiteral("&File"), QStringLiteral("&Add New"))->trigger(); // saves, letting events run between records
         }
         EXPECT_EQ(app.form.Core().State(), rsExiting);
         EXPECT_EQ(app.form.Core().Articles().Count(), duringSave ? 501 : 500);

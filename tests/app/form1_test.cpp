@@ -130,26 +130,26 @@ TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Options", "&Read", "&Audio Help", "&Help"}));
     // The article commands are in the File and View menus too, for the keyboard.
-    EXPECT_EQ(MenuItems(form.mnuFile),
+    EXPECT_EQ(MenuItems(Menu(form, QStringLiteral("&File"))),
               (QStringList{"Tell a Friend", "-", "&Open...|Ctrl+O", "&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del",
                            "-", "E&xit Parlewind|Ctrl+Q"}));
-    EXPECT_EQ(MenuItems(form.mnuView),
+    EXPECT_EQ(MenuItems(Menu(form, QStringLiteral("&View"))),
               (QStringList{"&Toolbar", "&Options Panels", "-", "&Previous Article|Ctrl+PgUp", "&Next Article|Ctrl+PgDown",
                            "&Edit Title and Voice|F2"}));
-    EXPECT_EQ(MenuItems(form.mnuOptions),
+    EXPECT_EQ(MenuItems(Menu(form, QStringLiteral("&Options"))),
               (QStringList{"&Watch Clipboard", "-", "&Single Article", "&Multi Article", "-",
                            "Select Audio &Device", "&Pronunciation Editor", "&Languages…"}));
-    EXPECT_EQ(MenuItems(form.mnuRead),
+    EXPECT_EQ(MenuItems(Menu(form, QStringLiteral("&Read"))),
               (QStringList{"Read &Aloud|Ctrl+F6", "Read to &File|Ctrl+F7", "-", "&Pause|Ctrl+F8",
                            "S&kip|Ctrl+F9", "&Stop|Ctrl+F10", "-", "Read from &Here|Shift+F6",
                            "Pre&vious Sentence|Ctrl+F11", "Ne&xt Sentence|Ctrl+F12", "Stop Af&ter"}));
-    EXPECT_EQ(MenuItems(form.mnuHelp),
+    EXPECT_EQ(MenuItems(Menu(form, QStringLiteral("&Help"))),
               (QStringList{"&Contents", "-", "&Visit Brivanta Technologies", "-", "&About"}));
     EXPECT_EQ(MenuItems(form.PopupMenu1),
               (QStringList{"&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del", "-", "Read from &Here|Shift+F6"}));
-    EXPECT_TRUE(form.SingleArticleMItm->isChecked());
-    form.MultiArticleMItm->setChecked(true);
-    EXPECT_FALSE(form.SingleArticleMItm->isChecked());
+    EXPECT_TRUE(Item(form, QStringLiteral("&Options"), QStringLiteral("&Single Article"))->isChecked());
+    Item(form, QStringLiteral("&Options"), QStringLiteral("&Multi Article"))->setChecked(true);
+    EXPECT_FALSE(Item(form, QStringLiteral("&Options"), QStringLiteral("&Single Article"))->isChecked());
 }
 
 TEST_F(Form1Test, TopPanelHeightFollowsToolBarAndOptions)
@@ -158,23 +158,23 @@ TEST_F(Form1Test, TopPanelHeightFollowsToolBarAndOptions)
     TForm1 form(core, {});
     EXPECT_EQ(form.TopPanel->maximumHeight(), 257);
     EXPECT_TRUE(form.OptionsBtn->isChecked());
-    EXPECT_TRUE(form.ShowToolbarMItm->isChecked());
+    EXPECT_TRUE(Item(form, QStringLiteral("&View"), QStringLiteral("&Toolbar"))->isChecked());
 
-    form.ShowToolbarMItm->trigger(); // options only
+    Item(form, QStringLiteral("&View"), QStringLiteral("&Toolbar"))->trigger(); // options only
     EXPECT_EQ(form.TopPanel->maximumHeight(), 257 - 56);
     EXPECT_TRUE(form.ToolBar1->isHidden());
-    EXPECT_FALSE(form.ShowToolbarMItm->isChecked());
+    EXPECT_FALSE(Item(form, QStringLiteral("&View"), QStringLiteral("&Toolbar"))->isChecked());
 
     form.OptionsBtn->click(); // neither
     EXPECT_EQ(form.TopPanel->maximumHeight(), 0);
     EXPECT_FALSE(form.OptionsBtn->isChecked());
-    EXPECT_FALSE(form.OptionsPanelsMItm->isChecked());
+    EXPECT_FALSE(Item(form, QStringLiteral("&View"), QStringLiteral("&Options Panels"))->isChecked());
     EXPECT_TRUE(form.Panel3->isHidden());
 
-    form.ShowToolbarMItm->trigger(); // tool bar only
+    Item(form, QStringLiteral("&View"), QStringLiteral("&Toolbar"))->trigger(); // tool bar only
     EXPECT_EQ(form.TopPanel->maximumHeight(), 56);
 
-    form.OptionsPanelsMItm->trigger(); // both again
+    Item(form, QStringLiteral("&View"), QStringLiteral("&Options Panels"))->trigger(); // both again
     EXPECT_EQ(form.TopPanel->maximumHeight(), 257);
     EXPECT_TRUE(form.Core().Prefs().ShowOptions);
     EXPECT_TRUE(form.Core().Prefs().ShowToolbar);
@@ -190,7 +190,7 @@ TEST_F(Form1Test, StoredLayoutAndModeApplyAtCreation)
     EXPECT_EQ(form.TopPanel->maximumHeight(), 201);
     EXPECT_TRUE(form.ToolBar1->isHidden());
     EXPECT_TRUE(form.ToolButton2->isChecked());
-    EXPECT_TRUE(form.MultiArticleMItm->isChecked());
+    EXPECT_TRUE(Item(form, QStringLiteral("&Options"), QStringLiteral("&Multi Article"))->isChecked());
     EXPECT_EQ(form.CurrentModeSheet(), form.MIOptionsSheet);
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - Current Mode is Multi-Article\n")));
 }
@@ -206,7 +206,7 @@ TEST_F(Form1Test, StatusPanelsSplitThreeQuartersAndTheGaugeSitsRight)
     EXPECT_EQ(form.StatusGauge->geometry(), QRect(603, 2, 200, 15));
     EXPECT_TRUE(form.StatusGauge->isHidden());
     EXPECT_EQ(form.StatusPanel1->text(), QStringLiteral(" "));
-    form.ShowStatus(QStringLiteral("3 articles"));
+    form.Core().ShowStatus(QStringLiteral("3 articles"));
     EXPECT_EQ(form.StatusPanel0->text(), QStringLiteral("3 articles"));
 }
 
@@ -226,14 +226,14 @@ TEST_F(Form1Test, TellAFriendBuildsTheMailCommand)
 
     LoadedCore core;
     TForm1 form(core, {});
-    form.TellaFriend1->trigger();
-    form.VisitBrivantaTechnologies1->trigger();
-    form.Contents1->trigger();
+    Item(form, QStringLiteral("&File"), QStringLiteral("Tell a Friend"))->trigger();
+    Item(form, QStringLiteral("&Help"), QStringLiteral("&Visit Brivanta Technologies"))->trigger();
+    Item(form, QStringLiteral("&Help"), QStringLiteral("&Contents"))->trigger();
     EXPECT_EQ(ShellOpen::TakeRecorded(), (QStringList{command, site, form.HelpFile}));
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
 
     form.HelpFile.clear();
-    form.Contents1->trigger();
+    Item(form, QStringLiteral("&Help"), QStringLiteral("&Contents"))->trigger();
     const auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].kind, Messages::Kind::Error);
@@ -252,7 +252,7 @@ TEST_F(Form1Test, AboutIsAModalWindow)
         modal = about->isModal();
         about->close();
     });
-    form.About1->trigger();
+    Item(form, QStringLiteral("&Help"), QStringLiteral("&About"))->trigger();
     EXPECT_EQ(title, QStringLiteral("About Parlewind MP3"));
     EXPECT_TRUE(modal);
 }
@@ -309,7 +309,7 @@ TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
     EXPECT_TRUE(form.isMinimized());
     // The floating tool bar works without one as well (the default: "When minimized").
     EXPECT_TRUE(form.ToolBarForm->isVisible());
-    form.RestoreMainWindow();
+    form.RestoreRequest();
     EXPECT_FALSE(form.ToolBarForm->isVisible());
 
     form.Core().Prefs().ML_VisibleEntries = 6;

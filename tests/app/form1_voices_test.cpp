@@ -106,14 +106,14 @@ TEST_F(Form1VoicesTest, NoOfferedVoiceOrABrokenEngineShowsTheWarningAndEnds)
 TEST_F(Form1VoicesTest, PronunciationEditorUsesTheDefaultVoiceAndTheProgramTitle)
 {
     FormWithVoices app;
-    app.form.PronunciationMItm->trigger(); // not before the first show
+    Item(app.form, QStringLiteral("&Options"), QStringLiteral("&Pronunciation Editor"))->trigger(); // not before the first show
     EXPECT_TRUE(s.calls.filter(QStringLiteral("LexiconDlg")).isEmpty());
     app.form.show();
     app.form.Core().Prefs().TTS_DefaultVoiceName = QStringLiteral("Sam");
-    app.form.PronunciationMItm->trigger();
+    Item(app.form, QStringLiteral("&Options"), QStringLiteral("&Pronunciation Editor"))->trigger();
     EXPECT_EQ(s.calls.filter(QStringLiteral("LexiconDlg")),
               QStringList{QStringLiteral("LexiconDlg(Parlewind MP3 Pronunciation)")});
-    EXPECT_EQ(app.form.PronunciationMItm->text(), QStringLiteral("&Pronunciation Editor"));
+    EXPECT_EQ(Item(app.form, QStringLiteral("&Options"), QStringLiteral("&Pronunciation Editor"))->text(), QStringLiteral("&Pronunciation Editor"));
     EXPECT_FALSE(app.voices.TTS1->Active());
 }
 

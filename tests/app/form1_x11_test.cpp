@@ -44,9 +44,9 @@ TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
     ASSERT_NE(form.TrayIcon, nullptr);
     EXPECT_TRUE(form.TrayIcon->isVisible());
     EXPECT_EQ(form.TrayIcon->toolTip(), QStringLiteral("Parlewind MP3"));
-    form.ShowStatus(QString(70, QLatin1Char('x')));
+    form.Core().ShowStatus(QString(70, QLatin1Char('x')));
     EXPECT_EQ(form.TrayIcon->toolTip().size(), 63);
-    ASSERT_TRUE(WaitUntil([&] { return form.Activated(); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return form.ListInfoInitialized; }, 3000));
     const QString log = LogText();
     EXPECT_TRUE(log.contains(QStringLiteral(" - Entered FormShow\n")));
     EXPECT_TRUE(log.contains(QStringLiteral(" - Exiting FormShow\n")));
@@ -68,7 +68,7 @@ TEST_F(Form1X11Test, CloseAndMinimiseHideToTheTrayAndRestoreBringsItBack)
     ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 2000));
     EXPECT_EQ(form.Core().State(), rsIdle);
 
-    form.RestoreMainWindow();
+    form.RestoreRequest();
     ASSERT_TRUE(WaitUntil([&] { return form.isVisible() && !form.isMinimized(); }, 2000));
 
     form.showMinimized();
@@ -84,7 +84,7 @@ TEST_F(Form1X11Test, AutoMinimisesOnceAfterStart)
     TForm1 &form = app.form;
     form.show();
     form.activateWindow();
-    ASSERT_TRUE(WaitUntil([&] { return form.Activated(); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return form.ListInfoInitialized; }, 3000));
     EXPECT_TRUE(form.Timer1->isActive());
     ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 3000));
     EXPECT_FALSE(form.Timer1->isActive());
@@ -108,7 +108,7 @@ TEST_F(Form1X11Test, AutoMinimisesEvenWhenTheWindowIsNeverActivated)
     watch.start(10);
     ASSERT_TRUE(WaitUntil([&] { return !form.isVisible(); }, 4000));
     EXPECT_FALSE(active);
-    EXPECT_TRUE(form.Activated());
+    EXPECT_TRUE(form.ListInfoInitialized);
     EXPECT_TRUE(LogText().contains(QStringLiteral(" - FormActivate Timer: Minimizing now.\n")));
 }
 
@@ -120,7 +120,7 @@ TEST_F(Form1X11Test, OnlyAnExactFirstArgumentMinimises)
         TForm1 &form = app.form;
         form.show();
         form.activateWindow();
-        ASSERT_TRUE(WaitUntil([&] { return form.Activated(); }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return form.ListInfoInitialized; }, 3000));
         EXPECT_FALSE(form.Timer1->isActive());
         QTest::qWait(800);
         EXPECT_TRUE(form.isVisible()) << args.join(QLatin1Char(' ')).toStdString();

@@ -79,7 +79,7 @@ TEST_F(OptionsTest, EveryControlWritesItsPreferenceAndARestartShowsItAgain)
         {"ML_AutoDelete", [](TForm1 &f) { f.MIOptionsSheet->AutoDeleteCB->click(); }, "true",
          [](TForm1 &f) { return f.MIOptionsSheet->AutoDeleteCB->isChecked(); }},
         {"CB_Monitor", [](TForm1 &f) { f.ClipboardSheet->MonitorCB->click(); }, "false",
-         [](TForm1 &f) { return !f.ClipboardSheet->MonitorCB->isChecked() && !f.MonitorCBMItm->isChecked(); }},
+         [](TForm1 &f) { return !f.ClipboardSheet->MonitorCB->isChecked() && !Item(f, QStringLiteral("&Options"), QStringLiteral("&Watch Clipboard"))->isChecked(); }},
         {"CB_ThreshHold", [](TForm1 &f) { f.ClipboardSheet->ThreshHoldEdit->setText(QStringLiteral("25")); }, "25",
          [](TForm1 &f) { return f.ClipboardSheet->ThreshHoldEdit->text() == QStringLiteral("25"); }},
         {"CB_Prompt", [](TForm1 &f) { f.ClipboardSheet->PromptCkbx->click(); }, "false",

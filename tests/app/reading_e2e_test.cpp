@@ -294,7 +294,7 @@ TEST_F(ReadingE2ETest, AGermanVoiceCheckedInLanguagesReadsTheArticle)
         dialog->ItemOf(QStringLiteral("gmw/de"))->setCheckState(Qt::Checked);
         dialog->accept();
     });
-    form().LanguagesMItm->trigger();
+    Item(form(), QStringLiteral("&Options"), QStringLiteral("&Languages…"))->trigger();
     EXPECT_FALSE(form().TabSheet5->FavVoiceLBox->findItems(QStringLiteral("Mary (German)"), Qt::MatchExactly).isEmpty());
 
     ASSERT_NE(article->View(), nullptr);
@@ -528,7 +528,7 @@ TEST_F(ReadingE2ETest, ReadFromHereKeepsThePlaceJumpsBySentenceAndSleeps)
         QTextCursor cursor = one()->View()->TextBox->textCursor();
         cursor.setPosition(caret);
         one()->View()->TextBox->setTextCursor(cursor);
-        form().ReadFromHereClick();
+        Item(form(), QStringLiteral("&Read"), QStringLiteral("Read from &Here"))->trigger();
         return WaitUntil([&] { return form().Core().Session().LastWordHeard() >= 0; }, 5000) ? form().Core().Session().LastWordHeard() : -1;
     };
 

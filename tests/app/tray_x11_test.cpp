@@ -190,7 +190,7 @@ TEST_F(TrayTest, TheIconsMenuReadsPausesResumesAndStops)
     EXPECT_GT(heard.count, 22050 / 10);
     EXPECT_LT(heard.last, samples.size() - 22050 / 2);
     // The tip follows the status line.
-    form().ShowStatus(QString(80, u'x'));
+    form().Core().ShowStatus(QString(80, u'x'));
     EXPECT_EQ(form().TrayIcon->toolTip(), QString(63, u'x'));
 }
 

@@ -113,7 +113,7 @@ TEST_F(AudioDeviceTest, TheChosenOutputIsWhereTheSpeechComesOutAndSurvivesAResta
             d.ListBox1->setCurrentRow(RowOf(d, QStringLiteral("Parlewind_Test_Headset")));
             d.accept();
         });
-        app.form.SelAudioDevMItm->trigger();
+        Item(app.form, QStringLiteral("&Options"), QStringLiteral("Select Audio &Device"))->trigger();
         EXPECT_EQ(app.form.Core().Prefs().TTS_AudioDeviceName, QStringLiteral("headset"));
         const auto read = [&] {
             app.form.PlayToolBtn->click();

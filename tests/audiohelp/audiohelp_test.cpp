@@ -178,7 +178,7 @@ TEST(AudioHelpMenuTest, ATopicIsReadWithTheDefaultVoice)
     FormWithVoices app;
     TForm1 &form = app.form;
     ASSERT_TRUE(app.ShowActive() && app.SpeakToHeadset());
-    const QList<QAction *> entries = form.mnuAudioHelp->actions();
+    const QList<QAction *> entries = Menu(form, QStringLiteral("&Audio Help"))->actions();
     ASSERT_EQ(entries.size(), 11);
     EXPECT_EQ(entries.front()->text(), QStringLiteral("&Getting started"));
 

@@ -3,10 +3,14 @@
 #include "audio/Mp3Encode.h"
 #include "core/ProgramCore.h"
 #include "core/ReadingSession.h"
+#include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 #include "settings/Preferences.h"
 #include "speech/SpTools.h"
 #include "speech/TTSForm.h"
+#include "articles/ArticleNames.h"
+#include "platform/mp3enc/BladeEnc.h"
+#include "support/EngineHelpers.h"
 #include "support/FakeEngine.h"
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
@@ -15,6 +19,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +45,8 @@ protected:
         Mp3AbortRequested = false;
         Messages::TakeRecorded();
         StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+        out = home.Root() + QStringLiteral("/out");
+        QDir().mkpath(out);
     }
     void TearDown() override { Mp3AbortRequested = false; }
     // A started core in multi-article mode (or `mode`) with these articles (title, text).
@@ -55,8 +62,13 @@ protected:
         core->SetVoiceManager(voices.get());
         ASSERT_TRUE(core->Start());
         core->InitializeList();
-        QObject::connect(&core->Session(), &TReadingSession::StatusChanged, &core->Session(),
-                         [this](const QString &text) { status = text; });
+        core->Prefs().OUT_Directory = out;
+        TReadingSession &session = core->Session();
+        QObject::connect(&session, &TReadingSession::StatusChanged, &session, [this](const QString &text) { status = text; });
+        QObject::connect(&session, &TReadingSession::ProgressShown, &session, [this](bool on) { progressShown = on; });
+        QObject::connect(&session, &TReadingSession::Progress, &session, [this](int value) { progress = value; });
+        QObject::connect(&session, &TReadingSession::WordReached, &session,
+                         [this](TMemoEntry *, int start, int end) { word = {start, end}; });
         for (const auto &[title, text] : articles)
             core->AddMemo(text, QStringLiteral("Mary"))->SetTitle(title);
         Messages::TakeRecorded();
@@ -82,7 +94,21 @@ protected:
     FakeScript &s = *fake.script;
     std::unique_ptr<TProgramCore> core;
     std::unique_ptr<CardVoices> voices;
+    // A file run into `out`: WAV (0) or MP3 (1), one file an article or one for all.
+    void FileRun(int format, TReadTarget destination)
+    {
+        core->Prefs().OUT_FileFormat = quint8(format);
+        core->Prefs().OUT_FileDest = quint8(destination);
+        core->ReadToFile();
+    }
+    QStringList OutFiles() const { return QDir(out).entryList(QDir::Files | QDir::Hidden); }
+    QString Told() { return Messages::TakeRecorded().value(0).text; }
+
+    QString out;
     QString status;
+    bool progressShown = false;
+    int progress = -1;
+    std::pair<int, int> word{-1, -1};
 };
 
 TEST_F(ReadingSessionTest, CommandsFollowTheReadingState)
@@ -209,6 +235,200 @@ TEST_F(ReadingSessionTest, StopOrExitWhileTheNextArticleIsMarkedEndsTheRun)
         EXPECT_FALSE(list().EntryAt(2)->Locked);
         s.texts.clear();
     }
+}
+
+TEST_F(ReadingSessionTest, FilesNeedTitlesAndAnExistingFolder)
+{
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"", "b"}}));
+    TMemoEntry *needsTitle = nullptr;
+    QObject::connect(&core->Session(), &TReadingSession::ArticleNeedsTitle, core.get(),
+                     [&](TMemoEntry *article) { needsTitle = article; });
+    FileRun(0, rtMultipleFiles);
+    EXPECT_EQ(Told(), QStringLiteral("A title is required for each item entry when\routputting to multiple files"));
+    EXPECT_EQ(list().CurrentEntry(), list().EntryAt(2));
+    EXPECT_EQ(needsTitle, list().EntryAt(2)); // the window comes to have it typed
+    EXPECT_TRUE(s.texts.isEmpty());
+
+    TMemoEntry *untitled = list().EntryAt(2);
+    for (const QString &title : {QString(), QStringLiteral("..")}) {
+        untitled->SetTitle(title);
+        list().RequestRead(untitled, true);
+        EXPECT_EQ(Told(), QStringLiteral("A title is required to output speech to a file")) << title.toStdString();
+    }
+    core->Prefs().OUT_Directory = out + QStringLiteral("/missing");
+    list().RequestRead(list().EntryAt(1), true);
+    EXPECT_EQ(Told(), QStringLiteral("Output directory ") + out + QStringLiteral("/missing is not valid"));
+    EXPECT_EQ(core->State(), rsIdle);
+    EXPECT_FALSE(voices->TTS1->Active());
+}
+
+TEST_F(ReadingSessionTest, TitlesBecomeSafeFileNamesInsideTheOutputFolder)
+{
+    const QString dir = QStringLiteral("/data/out");
+    EXPECT_EQ(ArticleNames::OutputFile(dir, QStringLiteral("News"), QStringLiteral(".mp3")), QStringLiteral("/data/out/News.mp3"));
+    const struct
+    {
+        QString title, file;
+    } names[] = {
+        {QStringLiteral("../../etc/x"), QStringLiteral("_._.._etc_x.wav")},
+        {QStringLiteral("a\\b\tc"), QStringLiteral("a_b_c.wav")},
+        {QStringLiteral(".bashrc"), QStringLiteral("_bashrc.wav")},
+        {QStringLiteral("-rf"), QStringLiteral("_rf.wav")},
+        {QStringLiteral("CON"), QStringLiteral("CON_.wav")},
+        {QStringLiteral("lpt1"), QStringLiteral("lpt1_.wav")},
+        {QStringLiteral("Console"), QStringLiteral("Console.wav")},
+        {QStringLiteral("invoice\u202Egpj.exe"), QStringLiteral("invoicegpj.exe.wav")},
+        // What a memory card or another system refuses.
+        {QStringLiteral("Part one: the start?"), QStringLiteral("Part one - the start_.wav")},
+        {QStringLiteral("a<b>|c*\"d\":e"), QStringLiteral("a_b__c__d__e.wav")},
+        {QStringLiteral("The end."), QStringLiteral("The end.wav")},
+    };
+    for (const auto &n : names)
+        EXPECT_EQ(ArticleNames::OutputFile(dir, n.title, QStringLiteral(".wav")), dir + QLatin1Char('/') + n.file) << n.title.toStdString();
+    EXPECT_EQ(ArticleNames::OutputFile(dir + QLatin1Char('/'), QStringLiteral(" spaced "), QStringLiteral(".wav")),
+              QStringLiteral("/data/out/ spaced .wav")); // the title as typed
+    for (const char *refused : {"", "   ", ".", "..", "..."})
+        EXPECT_TRUE(ArticleNames::OutputFile(dir, QLatin1String(refused), QStringLiteral(".wav")).isEmpty()) << refused;
+    // Cut to 255 bytes between characters, also between the halves of an emoji.
+    for (const QString &title : {QString(300, QChar(0x00e9)), QStringLiteral("a") + QString::fromUtf8("\xF0\x9F\x98\x80").repeated(80)}) {
+        const QString longName = ArticleNames::OutputFile(dir, title, QStringLiteral(".mp3"));
+        EXPECT_LE(QFileInfo(longName).fileName().toUtf8().size(), 255);
+        EXPECT_TRUE(longName.endsWith(QStringLiteral(".mp3")));
+        EXPECT_EQ(QString::fromUtf8(longName.toUtf8()), longName) << "a character cut in two";
+        EXPECT_FALSE(longName.contains(QChar(0xfffd)));
+    }
+}
+
+TEST_F(ReadingSessionTest, StopDeletesAnUnfinishedWaveFileButNothingWhenReadingAloud)
+{
+    ASSERT_NO_FATAL_FAILURE(Start({{"Kept", "a"}, {"Two", "b"}}));
+    const QString wav = out + QStringLiteral("/Kept.wav");
+    FileRun(0, rtMultipleFiles);
+    // The speech goes beside the file's name until it is complete.
+    EXPECT_NE(core->Session().SpeechFileName(), wav);
+    EXPECT_TRUE(QFile::exists(core->Session().SpeechFileName()));
+    EXPECT_FALSE(QFile::exists(wav));
+    core->Stop();
+    EXPECT_TRUE(OutFiles().isEmpty());
+    EXPECT_EQ(core->State(), rsIdle);
+
+    TempHome::WriteFile(out + QStringLiteral("/other.wav"), "keep");
+    core->ReadAloud();
+    core->Stop();
+    EXPECT_TRUE(QFile::exists(out + QStringLiteral("/other.wav")));
+}
+
+TEST_F(ReadingSessionTest, MultipleMp3FilesAreConvertedAndTheTemporaryFilesRemoved)
+{
+    ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}, {"Second", "b"}}));
+    // A "temp.wav" of the user's in the folder is not the program's to write over;
+    // the speech of a run that was killed (its process gone) is cleaned.
+    TempHome::WriteFile(out + QStringLiteral("/temp.wav"), "mine");
+    TempHome::WriteFile(out + QStringLiteral("/.parlewind-2147483647-abcdef.wav"), "left by a killed run");
+    FileRun(1, rtMultipleFiles);
+    EXPECT_TRUE(core->Session().SpeechFileName().contains(QStringLiteral("/.parlewind-%1-").arg(QCoreApplication::applicationPid())));
+    EXPECT_TRUE(QFile::exists(core->Session().SpeechFileName()));
+    Done();
+    EXPECT_EQ(s.texts.last(), QStringLiteral("b")); // read while the first MP3 is made
+    Done();
+    ASSERT_TRUE(WaitUntil([&] { return core->State() == rsIdle; }, 10000));
+    // Nothing but the two files: no speech, no half file beside them.
+    EXPECT_EQ(OutFiles(), (QStringList{"First.mp3", "Second.mp3", "temp.wav"}));
+    EXPECT_EQ(TempHome::ReadFile(out + QStringLiteral("/temp.wav")), "mine");
+    EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(UtilsClass::LogFile()))
+                    .contains(QStringLiteral(" - Converting to MP3 format: First.mp3\n")));
+    EXPECT_EQ(status, QStringLiteral("2 articles"));
+}
+
+TEST_F(ReadingSessionTest, ExitDuringAnMp3RunKeepsTheSpeechAndMakesNoHalfFile)
+{
+    ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}, {"Second", "b"}}));
+    FileRun(1, rtMultipleFiles);
+    core->RequestExit();
+    EXPECT_EQ(core->State(), rsExiting);
+    EXPECT_TRUE(Mp3AbortRequested);
+    EXPECT_EQ(OutFiles(), QStringList{QFileInfo(core->Session().SpeechFileName()).fileName()});
+    EXPECT_EQ(s.texts, QStringList{"a"}); // nothing further read
+}
+
+TEST_F(ReadingSessionTest, RefusedTextsEndTheReadingAtOnce)
+{
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}}));
+    list().EntryAt(1)->SetVoice(QStringLiteral("Nobody"));
+    core->ReadAloud();
+    EXPECT_EQ(Told(), QStringLiteral("Voice Nobody does not exist"));
+    EXPECT_EQ(core->State(), rsIdle);
+    EXPECT_FALSE(list().EntryAt(1)->Locked);
+    EXPECT_FALSE(progressShown);
+
+    core->Session().SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), QStringLiteral("Nobody"));
+    EXPECT_EQ(core->State(), rsIdle);
+    core->Session().SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), QStringLiteral("Mary"));
+    EXPECT_EQ(core->State(), rsReading);
+    Done();
+    EXPECT_EQ(core->State(), rsIdle);
+    EXPECT_FALSE(voices->TTS1->Active());
+}
+
+TEST_F(ReadingSessionTest, WordPositionsMapThroughTheFilterToTheArticlesOwnWords)
+{
+    const QString text = QStringLiteral("Visit www.example.org/some/long/path today, please.");
+    ASSERT_NO_FATAL_FAILURE(Start({{"Link", text}}, 0));
+    core->Prefs().TTS_HighlightPosition = true;
+    core->ReadAloud();
+    const QString spoken = s.texts.last();
+    ASSERT_NE(spoken, text); // it was filtered
+    const auto at = [&](const QString &w) { return quint32(spoken.indexOf(w) * 2); };
+    const int today = int(text.indexOf(QStringLiteral("today")));
+
+    s.lastBufSink->WordPosition(0, at(QStringLiteral("today")));
+    EXPECT_EQ(word, std::make_pair(today, today + 6)); // "today," as the text has it
+    EXPECT_EQ(progress, today + 7);
+    s.lastBufSink->WordPosition(0, at(QStringLiteral("w w w")));
+    EXPECT_EQ(word.first, text.indexOf(QStringLiteral("www")));
+
+    core->Prefs().TTS_HighlightPosition = false;
+    s.lastBufSink->WordPosition(0, at(QStringLiteral("please")));
+    const int please = int(text.indexOf(QStringLiteral("please")));
+    EXPECT_EQ(word, std::make_pair(please, please)); // the caret only
+    EXPECT_EQ(core->Session().LastWordHeard(), please);
+}
+
+// Failures of a file run end it idle, say where the speech is, and never let a
+// second reading recreate the files the run is converting.
+TEST_F(ReadingSessionTest, FileRunFailuresEndIdleAndKeepWhatWasMade)
+{
+    // The MP3 step fails: no MP3, the speech kept, and where it is said.
+    ASSERT_NO_FATAL_FAILURE(Start({{"First", "a"}}));
+    beFailNextInit(BE_ERR_INVALID_FORMAT_PARAMETERS);
+    FileRun(1, rtMultipleFiles);
+    ASSERT_NO_FATAL_FAILURE(Done());
+    ASSERT_TRUE(WaitUntil([&] { return core->State() == rsIdle; }, 10000));
+    auto shown = Messages::TakeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("Error opening encoding stream 2")));
+    // Kept under the MP3's name, as a wave file.
+    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("The speech is kept in ") + out + QStringLiteral("/First.wav.")));
+    EXPECT_EQ(OutFiles(), QStringList{"First.wav"});
+
+    // An article's own Read while a run's MP3 is being made is refused.
+    core->Session().SetState(rsConverting);
+    const qsizetype texts = s.texts.size();
+    list().RequestRead(list().EntryAt(1), false);
+    list().RequestRead(list().EntryAt(1), true);
+    EXPECT_EQ(s.texts.size(), texts);
+    EXPECT_EQ(core->State(), rsConverting);
+    core->Session().SetState(rsIdle);
+
+    // One file for two articles whose folder disappears in between: told, and idle.
+    ASSERT_NO_FATAL_FAILURE(Start({{"One", "first"}, {"Two", "second"}}));
+    FileRun(0, rtSingleFile);
+    ASSERT_TRUE(QDir(out).removeRecursively());
+    ASSERT_NO_FATAL_FAILURE(Done());
+    EXPECT_EQ(Told(), QStringLiteral("Output directory ") + out + QStringLiteral(" is not valid"));
+    EXPECT_EQ(core->State(), rsIdle);
+    EXPECT_EQ(Can(), QStringLiteral("R---"));
+    EXPECT_FALSE(list().EntryAt(2)->Locked);
 }
 
 } // namespace
