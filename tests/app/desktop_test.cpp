@@ -5,6 +5,7 @@
 #include "articles/SavedArticles.h"
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
+#include "support/CoreWithVoices.h"
 #include "support/FakeEngine.h"
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
@@ -26,30 +27,16 @@
 // a private session bus.
 namespace {
 
-class CardVoices : public TTTSForm
-{
-public:
-    using TTTSForm::TTTSForm;
-    int TestWaveOutDevice(int) override { return 0; }
-};
-
 class DesktopTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        WaveOutPresent = true;
-        Messages::TakeRecorded();
-        StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
-        StoredPrefs::Store(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
-        QFile::remove(SavedArticles::File());
-        core.Load();
-        voices = std::make_unique<CardVoices>(core.Prefs());
-        core.SetVoiceManager(voices.get());
-        ASSERT_TRUE(core.Start());
-        core.InitializeList();
+        PrepareReading(1);
+        program = std::make_unique<CoreWithVoices>();
+        ASSERT_TRUE(program->Start());
         for (const char *text : {"first article", "second article"})
-            core.AddMemo(QLatin1String(text), QStringLiteral("Mary"))->SetTitle(QLatin1String(text).left(5));
+            core().AddMemo(QLatin1String(text), QStringLiteral("Mary"))->SetTitle(QLatin1String(text).left(5));
     }
     void Done()
     {
@@ -60,17 +47,17 @@ protected:
     TempHome home;
     FakeEngineInstall fake;
     FakeScript &s = *fake.script;
-    LoadedCore core;
-    std::unique_ptr<CardVoices> voices;
+    std::unique_ptr<CoreWithVoices> program;
+    TProgramCore &core() { return program->core; }
 };
 
 TEST_F(DesktopTest, CommandsActOnTheCoreInTheStateTheyFind)
 {
-    TDesktopCommands commands(core);
+    TDesktopCommands commands(core());
     int shown = 0;
     QStringList opened;
-    QObject::connect(&commands, &TDesktopCommands::ShowRequested, &core, [&] { ++shown; });
-    QObject::connect(&commands, &TDesktopCommands::OpenRequested, &core, [&](const QStringList &files) { opened += files; });
+    QObject::connect(&commands, &TDesktopCommands::ShowRequested, &core(), [&] { ++shown; });
+    QObject::connect(&commands, &TDesktopCommands::OpenRequested, &core(), [&](const QStringList &files) { opened += files; });
     const struct
     {
         const char *name;
@@ -83,19 +70,19 @@ TEST_F(DesktopTest, CommandsActOnTheCoreInTheStateTheyFind)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.name) + " from state " + std::to_string(c.before));
-        core.Stop();
+        core().Stop();
         if (c.before != rsIdle)
-            core.ReadAloud();
+            core().ReadAloud();
         if (c.before == rsPaused)
-            core.TogglePause();
-        ASSERT_EQ(core.State(), c.before);
+            core().TogglePause();
+        ASSERT_EQ(core().State(), c.before);
         EXPECT_EQ(commands.Refusal(QLatin1String(c.name)), QString());
         EXPECT_TRUE(commands.Run(QLatin1String(c.name)));
-        EXPECT_EQ(core.State(), c.after);
+        EXPECT_EQ(core().State(), c.after);
     }
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(s.calls.contains(QStringLiteral("AudioReset"))); // the skip
-    core.Stop();
+    core().Stop();
 
     EXPECT_EQ(commands.Refusal(QStringLiteral("dance")), QStringLiteral("Parlewind does not know the command \"dance\"."));
     EXPECT_FALSE(commands.Run(QStringLiteral("dance")));
@@ -105,30 +92,30 @@ TEST_F(DesktopTest, CommandsActOnTheCoreInTheStateTheyFind)
 
 TEST_F(DesktopTest, TheClipboardIsReadAsANewArticleAndPressedAgainItStops)
 {
-    TDesktopCommands commands(core);
-    const int before = core.Articles().Count();
+    TDesktopCommands commands(core());
+    const int before = core().Articles().Count();
     QGuiApplication::clipboard()->setText(QStringLiteral("Copied words to hear."));
     EXPECT_EQ(commands.Refusal(QStringLiteral("read-clipboard")), QString());
     commands.Run(QStringLiteral("read-clipboard"));
-    EXPECT_EQ(core.State(), rsReading);
-    EXPECT_EQ(core.Articles().Count(), before + 1);
+    EXPECT_EQ(core().State(), rsReading);
+    EXPECT_EQ(core().Articles().Count(), before + 1);
     EXPECT_EQ(s.texts.last(), QStringLiteral("Copied words to hear."));
     commands.Run(QStringLiteral("read-clipboard")); // again while reading aloud: it stops
-    EXPECT_EQ(core.State(), rsIdle);
-    EXPECT_EQ(core.Articles().Count(), before + 1);
+    EXPECT_EQ(core().State(), rsIdle);
+    EXPECT_EQ(core().Articles().Count(), before + 1);
 
     // A file run is not interrupted, and the sender learns why.
-    core.Prefs().OUT_Directory = home.Root();
-    core.Prefs().OUT_FileDest = rtMultipleFiles;
-    core.ReadToFile();
-    ASSERT_EQ(core.State(), rsReading);
+    core().Prefs().OUT_Directory = home.Root();
+    core().Prefs().OUT_FileDest = rtMultipleFiles;
+    core().ReadToFile();
+    ASSERT_EQ(core().State(), rsReading);
     EXPECT_EQ(commands.Refusal(QStringLiteral("read-clipboard")),
               QStringLiteral("Parlewind is reading to a file; try again when it is done."));
-    core.Stop();
+    core().Stop();
     // Nothing to read, or no text: refused with the reason.
     QGuiApplication::clipboard()->clear();
     EXPECT_FALSE(commands.Refusal(QStringLiteral("read-clipboard")).isEmpty());
-    EXPECT_EQ(core.Articles().Count(), before + 1);
+    EXPECT_EQ(core().Articles().Count(), before + 1);
 }
 
 TEST_F(DesktopTest, TheMediaPlayerSaysWhatTheCoreCanDo)
@@ -140,8 +127,8 @@ TEST_F(DesktopTest, TheMediaPlayerSaysWhatTheCoreCanDo)
     ASSERT_TRUE(QDBusConnection::connectToBus(address, QStringLiteral("player-bus")).isConnected());
     QDBusConnection client = QDBusConnection::connectToBus(address, QStringLiteral("client-bus"));
     {
-        TDesktopCommands commands(core);
-        TMediaPlayer player(core, commands, QStringLiteral("player-bus"));
+        TDesktopCommands commands(core());
+        TMediaPlayer player(core(), commands, QStringLiteral("player-bus"));
         ASSERT_TRUE(player.Registered());
         const QString service = QStringLiteral("org.mpris.MediaPlayer2.parlewind");
         const QString path = QStringLiteral("/org/mpris/MediaPlayer2");
@@ -166,23 +153,23 @@ TEST_F(DesktopTest, TheMediaPlayerSaysWhatTheCoreCanDo)
         };
         EXPECT_EQ(abilities(), QStringLiteral("Stopped P---"));
         say("Play");
-        EXPECT_EQ(core.State(), rsReading);
+        EXPECT_EQ(core().State(), rsReading);
         EXPECT_EQ(abilities(), QStringLiteral("Playing Ppnb"));
         const QVariantMap metadata = qdbus_cast<QVariantMap>(get("Metadata"));
-        EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), core.CurrentArticle()->Title());
+        EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), core().CurrentArticle()->Title());
         say("Pause");
         EXPECT_EQ(abilities(), QStringLiteral("Paused Pp-b"));
         say("PlayPause");
-        EXPECT_EQ(core.State(), rsReading);
+        EXPECT_EQ(core().State(), rsReading);
         say("Next");
         Done();
-        EXPECT_EQ(core.CurrentArticle(), core.Articles().EntryAt(core.Articles().Count()));
+        EXPECT_EQ(core().CurrentArticle(), core().Articles().EntryAt(core().Articles().Count()));
         say("Stop");
         EXPECT_EQ(abilities(), QStringLiteral("Stopped P---"));
         // A voice test has no next article.
-        core.TestVoice(QStringLiteral("Mike"));
+        core().TestVoice(QStringLiteral("Mike"));
         EXPECT_EQ(abilities(), QStringLiteral("Playing Pp-b"));
-        core.Stop();
+        core().Stop();
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("client-bus"));
     QDBusConnection::disconnectFromBus(QStringLiteral("player-bus"));

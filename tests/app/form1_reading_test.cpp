@@ -15,6 +15,7 @@
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
 #include "support/EngineHelpers.h"
+#include "support/CoreWithVoices.h"
 #include "support/FakeEngine.h"
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
@@ -52,10 +53,6 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run through scripts/test";
-        WaveOutPresent = true;
-        Mp3AbortRequested = false;
-        Messages::TakeRecorded();
-        StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
         out = home.Root() + QStringLiteral("/out");
         QDir().mkpath(out);
     }
@@ -63,9 +60,8 @@ protected:
     // A started program in multi-article mode with these articles (title, text).
     void Start(const QList<QPair<QString, QString>> &articles, int mode = 1)
     {
-        StoredPrefs::Store(QStringLiteral("ML_ListMode"), QString::number(mode));
         app.reset();
-        QFile::remove(SavedArticles::File());
+        PrepareReading(mode);
         app = std::make_unique<FormWithVoices>();
         form().show();
         ASSERT_TRUE(form().Core().Initialized());

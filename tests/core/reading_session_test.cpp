@@ -11,6 +11,7 @@
 #include "articles/ArticleNames.h"
 #include "platform/mp3enc/BladeEnc.h"
 #include "support/EngineHelpers.h"
+#include "support/CoreWithVoices.h"
 #include "support/FakeEngine.h"
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
@@ -28,23 +29,11 @@
 // The scripted engine says when a text is done, so every step is deterministic.
 namespace {
 
-// A voice manager whose sound card test needs no sound server.
-class CardVoices : public TTTSForm
-{
-public:
-    using TTTSForm::TTTSForm;
-    int TestWaveOutDevice(int) override { return 0; }
-};
-
 class ReadingSessionTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        WaveOutPresent = true;
-        Mp3AbortRequested = false;
-        Messages::TakeRecorded();
-        StoredPrefs::Store(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
         out = home.Root() + QStringLiteral("/out");
         QDir().mkpath(out);
     }
@@ -52,16 +41,12 @@ protected:
     // A started core in multi-article mode (or `mode`) with these articles (title, text).
     void Start(const QList<QPair<QString, QString>> &articles, int mode = 1)
     {
-        StoredPrefs::Store(QStringLiteral("ML_ListMode"), QString::number(mode));
-        voices.reset();
-        core.reset();
-        QFile::remove(SavedArticles::File());
-        core = std::make_unique<TProgramCore>();
-        core->Load();
-        voices = std::make_unique<CardVoices>(core->Prefs());
-        core->SetVoiceManager(voices.get());
-        ASSERT_TRUE(core->Start());
-        core->InitializeList();
+        PrepareReading(mode);
+        program.reset();
+        program = std::make_unique<CoreWithVoices>();
+        core = &program->core;
+        voices = program->voices.get();
+        ASSERT_TRUE(program->Start());
         core->Prefs().OUT_Directory = out;
         TReadingSession &session = core->Session();
         QObject::connect(&session, &TReadingSession::StatusChanged, &session, [this](const QString &text) { status = text; });
@@ -92,8 +77,9 @@ protected:
     TempHome home;
     FakeEngineInstall fake;
     FakeScript &s = *fake.script;
-    std::unique_ptr<TProgramCore> core;
-    std::unique_ptr<CardVoices> voices;
+    std::unique_ptr<CoreWithVoices> program;
+    TProgramCore *core = nullptr;
+    CardVoices *voices = nullptr;
     // A file run into `out`: WAV (0) or MP3 (1), one file an article or one for all.
     void FileRun(int format, TReadTarget destination)
     {
@@ -115,9 +101,9 @@ TEST_F(ReadingSessionTest, CommandsFollowTheReadingState)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "first text"}, {"Two", "second text"}}));
     int changes = 0;
-    QObject::connect(&core->Session(), &TReadingSession::ReadingChanged, core.get(), [&] { ++changes; });
+    QObject::connect(&core->Session(), &TReadingSession::ReadingChanged, core, [&] { ++changes; });
     QList<bool> paused;
-    QObject::connect(&core->Session(), &TReadingSession::PauseChanged, core.get(), [&](bool on) { paused << on; });
+    QObject::connect(&core->Session(), &TReadingSession::PauseChanged, core, [&](bool on) { paused << on; });
     EXPECT_EQ(Can(), QStringLiteral("R---"));
     core->ReadAloud();
     EXPECT_EQ(core->State(), rsReading);
@@ -220,7 +206,7 @@ TEST_F(ReadingSessionTest, StopOrExitWhileTheNextArticleIsMarkedEndsTheRun)
         SCOPED_TRACE(exit);
         ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"Two", "b"}}));
         core->ReadAloud();
-        const auto once = QObject::connect(&list(), &TArticleList::CurrentChanged, core.get(), [this, exit](int position) {
+        const auto once = QObject::connect(&list(), &TArticleList::CurrentChanged, core, [this, exit](int position) {
             if (position != 2)
                 return;
             if (exit)
@@ -241,7 +227,7 @@ TEST_F(ReadingSessionTest, FilesNeedTitlesAndAnExistingFolder)
 {
     ASSERT_NO_FATAL_FAILURE(Start({{"One", "a"}, {"", "b"}}));
     TMemoEntry *needsTitle = nullptr;
-    QObject::connect(&core->Session(), &TReadingSession::ArticleNeedsTitle, core.get(),
+    QObject::connect(&core->Session(), &TReadingSession::ArticleNeedsTitle, core,
                      [&](TMemoEntry *article) { needsTitle = article; });
     FileRun(0, rtMultipleFiles);
     EXPECT_EQ(Told(), QStringLiteral("A title is required for each item entry when\routputting to multiple files"));
