@@ -1,45 +1,16 @@
 #include "audio/TimedText.h"
 
+#include "articles/Sentences.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-} // namespace
-
-std::vector<int> TTimedText::SentenceStarts(const QString &text)
+std::vector<int> TTimedText::SentenceStarts(const QString &text, const QString &language)
 {
-    std::vector<int> starts{0};
-    const auto isEnd = [](QChar c) {
-        return c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?') || c == QChar(0x2026);
-    };
-    const auto isCloser = [](QChar c) {
-        return c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QLatin1Char(')') || c == QLatin1Char(']') ||
-               c == QChar(0x201d) || c == QChar(0x2019) || c == QChar(0x00bb);
-    };
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        int next = -1;
-        if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator) {
-            next = i + 1;
-        } else if (isEnd(c)) {
-            int j = i + 1;
-            while (j < text.size() && (isEnd(text.at(j)) || isCloser(text.at(j))))
-                ++j;
-            if (j < text.size() && text.at(j).isSpace())
-                next = j;
-        }
-        if (next < 0)
-            continue;
-        while (next < text.size() && text.at(next).isSpace())
-            ++next;
-        if (next < text.size() && next > starts.back())
-            starts.push_back(next);
-    }
-    return starts;
+    return Sentences::Starts(text, language);
 }
 
 namespace {
@@ -67,10 +38,11 @@ QString LrcClock(double seconds)
 
 } // namespace
 
-void TTimedText::BeginText(const QString &text, double seconds)
+void TTimedText::BeginText(const QString &text, double seconds, const QString &language)
 {
     CloseText(seconds);
     m_Text = text;
+    m_Language = language;
 }
 
 void TTimedText::Word(int index, double seconds)
@@ -84,7 +56,7 @@ void TTimedText::End(double seconds) { CloseText(seconds); }
 void TTimedText::CloseText(double seconds)
 {
     if (!m_Words.empty()) {
-        const std::vector<int> starts = SentenceStarts(m_Text);
+        const std::vector<int> starts = SentenceStarts(m_Text, m_Language);
         struct TPart
         {
             int From;

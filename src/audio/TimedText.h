@@ -14,8 +14,9 @@ enum class TSubtitleFormat { None = 0, Srt = 1, Vtt = 2, Lrc = 3 };
 class TTimedText
 {
 public:
-    // A text is spoken from `seconds` into the file on (the one before ends there).
-    void BeginText(const QString &text, double seconds);
+    // A text is spoken from `seconds` into the file on (the one before ends there);
+    // its sentences are found by the rules of `language` ("de"; empty for English).
+    void BeginText(const QString &text, double seconds, const QString &language = {});
     // The word at `index` of the current text is spoken from `seconds` on.
     void Word(int index, double seconds);
     // The sound ends at `seconds`.
@@ -31,9 +32,8 @@ public:
     // Where the timed text of `soundFile` goes: beside it, under its name.
     static QString FileFor(const QString &soundFile, TSubtitleFormat format);
 
-    // Where the text's sentences start: after an end mark (and the quotes or
-    // brackets closing on it) and a space, and at every line.
-    static std::vector<int> SentenceStarts(const QString &text);
+    // Where the text's sentences start, as a reader finds them (see Sentences).
+    static std::vector<int> SentenceStarts(const QString &text, const QString &language = {});
 
     // A cue is cut at a word when it has run this long.
     static constexpr double LongestCue = 7.0;
@@ -53,6 +53,7 @@ private:
     void CloseText(double seconds);
 
     QString m_Text;
+    QString m_Language;
     std::vector<TWord> m_Words;
     std::vector<TCue> m_Cues;
 };

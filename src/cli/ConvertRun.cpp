@@ -380,7 +380,7 @@ void TConvertRun::Start()
         const double at = double(position) / speechBytesPerSecond;
         m_Speaking->Chapters.push_back({at, m_Speaking->Titles.at(m_Speaking->TextsSpoken)});
         if (m_Options.Subtitles != TSubtitleFormat::None)
-            m_Speaking->Timed.BeginText(m_Speaking->Texts.at(m_Speaking->TextsSpoken), at);
+            m_Speaking->Timed.BeginText(m_Speaking->Texts.at(m_Speaking->TextsSpoken), at, TTTSForm::LanguageOf(m_Speaking->Voice));
     };
     m_Voices.TTS1->OnWordPosition = [this](TTTS *, quint64 position, quint32 offset) {
         if (m_Speaking && m_Options.Subtitles != TSubtitleFormat::None)

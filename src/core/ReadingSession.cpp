@@ -275,7 +275,7 @@ void TReadingSession::StartReading(TMemoEntry *article, TReadTarget target, int 
             const double at = double(position) / SpeechFiles::BytesPerSecond;
             m_Chapters.push_back({at, article->Title()});
             if (m_Subtitles != TSubtitleFormat::None)
-                m_Timed.BeginText(article->Text(), at);
+                m_Timed.BeginText(article->Text(), at, TTTSForm::LanguageOf(article->Voice()));
         };
     }
     m_PendingWord = -1; // a word of the article before
@@ -739,7 +739,8 @@ void TReadingSession::JumpSentence(int direction)
 {
     if (m_State != rsReading || m_RunTarget != rtSpeakers || !m_CurrentArticle || !Voices()->TTS1->Active())
         return;
-    const std::vector<int> starts = TTimedText::SentenceStarts(m_CurrentArticle->Text());
+    const std::vector<int> starts =
+        TTimedText::SentenceStarts(m_CurrentArticle->Text(), TTTSForm::LanguageOf(m_CurrentArticle->Voice()));
     // The sentence being spoken, and the one before or after it.
     const auto current = std::upper_bound(starts.begin(), starts.end(), std::max(m_LastWord, 0)) - starts.begin() - 1;
     const auto target = std::clamp<qsizetype>(current + direction, 0, qsizetype(starts.size()) - 1);
@@ -761,7 +762,8 @@ void TReadingSession::SetSleepTimer(int minutes)
                 SetSleepTimer(0);
                 return;
             }
-            const std::vector<int> starts = TTimedText::SentenceStarts(m_CurrentArticle->Text());
+            const std::vector<int> starts =
+        TTimedText::SentenceStarts(m_CurrentArticle->Text(), TTTSForm::LanguageOf(m_CurrentArticle->Voice()));
             const auto next = std::upper_bound(starts.begin(), starts.end(), std::max(m_LastWord, 0));
             m_SleepStopAt = next == starts.end() ? int(m_CurrentArticle->Text().size()) : *next;
             ShowStatus(QString());

@@ -434,3 +434,15 @@ bool TTTSForm::ConvertWaveFile(const QString &inFile, const QString &outFile, qu
     }
     return true;
 }
+
+QString TTTSForm::LanguageOf(const QString &voice)
+{
+    if (!voice.endsWith(QLatin1Char(')')) || !voice.contains(QLatin1String(" (")) || !EspeakLanguages::Listed())
+        return QStringLiteral("en");
+    const QString name = voice.section(QLatin1String(" ("), -1).chopped(1);
+    for (const EspeakLanguage &language : EspeakLanguages::Available()) {
+        if (language.Name == name)
+            return language.Code;
+    }
+    return QStringLiteral("en");
+}

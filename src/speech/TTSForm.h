@@ -47,6 +47,9 @@ public:
 
     bool Play(const QString &text, const QString &voiceName);
     static const QString NoSoundDevice;
+    // The language a voice speaks, as a code ("de"): that of "Mary (German)"; English
+    // for the voices named after no language.
+    static QString LanguageOf(const QString &voice);
     // The sound device that Play last spoke on, by the name the user knows.
     QString PlayingDevice;
     // Speech goes into fileName; a failure names shownName (the file the user asked
