@@ -1,4 +1,4 @@
-// The reading controller, timed through the main window as a user drives it:
+// The reading, timed through the main window as a user drives it:
 //   parlewind_reading_bench latency          "Aloud" on a 1 MB article until its first
 //                                            sound reaches the sound server (median of 7),
 //                                            and the UI thread's load while it is read

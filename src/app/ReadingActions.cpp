@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QAction>
 
+#include <functional>
+
 namespace {
 
 void SetEnabled(QObject *place, bool on)

@@ -1,9 +1,7 @@
 #include "articles/ArticleBooks.h"
-#include "platform/shell/ProgramPaths.h"
-#include "articles/SavedArticles.h"
-#include <QFileInfo>
 
 #include "articles/ReadingPlaces.h"
+#include "articles/SavedArticles.h"
 #include "platform/shell/ProgramPaths.h"
 
 #include <QCryptographicHash>

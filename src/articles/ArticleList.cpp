@@ -1,6 +1,5 @@
 #include "articles/ArticleList.h"
 
-#include "articles/MemoEntryView.h"
 #include "articles/SavedArticles.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"

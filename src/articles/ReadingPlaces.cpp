@@ -1,12 +1,11 @@
 #include "articles/ReadingPlaces.h"
-#include "platform/shell/ProgramPaths.h"
-#include "articles/SavedArticles.h"
-#include <QFileInfo>
 
+#include "articles/SavedArticles.h"
 #include "platform/shell/ProgramPaths.h"
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace ReadingPlaces {

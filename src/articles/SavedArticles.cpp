@@ -1,9 +1,9 @@
 #include "articles/SavedArticles.h"
-#include "platform/shell/ProgramPaths.h"
-#include "articles/SavedArticles.h"
-#include <QFileInfo>
 
 #include "articles/TextFile.h"
+#include "platform/shell/ProgramPaths.h"
+
+#include <QFileInfo>
 
 namespace SavedArticles {
 

@@ -1,5 +1,6 @@
 #include "articles/Sentences.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 

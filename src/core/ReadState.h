@@ -1,6 +1,6 @@
 #pragma once
 
-// Where the reading controller stands.
+// Where the reading stands.
 enum TReadState { rsIdle = 0, rsPaused = 1, rsReading = 2, rsConverting = 3, rsExiting = 4 };
 
 // Where "read" sends its output.

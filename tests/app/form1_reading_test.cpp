@@ -42,9 +42,9 @@
 
 #include <cstdio>
 
-// The reading controller with the scripted engine: the test says when a text is
-// done and where the words are, so every state change is deterministic. The test
-// sound server provides the sound card that reading aloud checks first.
+// What the main window shows of the reading, with the scripted engine: the test
+// says when a text is done and where the words are, so every state change is
+// deterministic. The reading's own logic is tested against the core (tests/core).
 namespace {
 
 class Form1ReadingTest : public ::testing::Test
