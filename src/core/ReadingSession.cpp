@@ -739,8 +739,7 @@ void TReadingSession::JumpSentence(int direction)
 {
     if (m_State != rsReading || m_RunTarget != rtSpeakers || !m_CurrentArticle || !Voices()->TTS1->Active())
         return;
-    const std::vector<int> starts =
-        TTimedText::SentenceStarts(m_CurrentArticle->Text(), TTTSForm::LanguageOf(m_CurrentArticle->Voice()));
+    const std::vector<int> starts = SentencesNearWord();
     // The sentence being spoken, and the one before or after it.
     const auto current = std::upper_bound(starts.begin(), starts.end(), std::max(m_LastWord, 0)) - starts.begin() - 1;
     const auto target = std::clamp<qsizetype>(current + direction, 0, qsizetype(starts.size()) - 1);
@@ -749,6 +748,24 @@ void TReadingSession::JumpSentence(int direction)
     UtilsClass::Trace(direction > 0 ? QStringLiteral("Next sentence") : QStringLiteral("Previous sentence"));
     m_RestartAt = starts[size_t(target)];
     EngineCall([this] { Voices()->TTS1->AudioReset(); });
+}
+
+std::vector<int> TReadingSession::SentencesNearWord() const
+{
+    // Only the text around the word is looked at, so that a jump in an article of
+    // many megabytes costs no more than in a short one; no sentence is that long.
+    constexpr int reach = 16384;
+    const QString text = m_CurrentArticle->Text();
+    const int word = std::clamp(m_LastWord, 0, int(text.size()));
+    int from = std::max(0, word - reach);
+    while (from > 0 && from < word && !text.at(from - 1).isSpace())
+        ++from;
+    const int to = std::min(int(text.size()), word + reach);
+    std::vector<int> starts =
+        TTimedText::SentenceStarts(text.mid(from, to - from), TTTSForm::LanguageOf(m_CurrentArticle->Voice()));
+    for (int &start : starts)
+        start += from;
+    return starts;
 }
 
 void TReadingSession::SetSleepTimer(int minutes)
@@ -762,8 +779,7 @@ void TReadingSession::SetSleepTimer(int minutes)
                 SetSleepTimer(0);
                 return;
             }
-            const std::vector<int> starts =
-        TTimedText::SentenceStarts(m_CurrentArticle->Text(), TTTSForm::LanguageOf(m_CurrentArticle->Voice()));
+            const std::vector<int> starts = SentencesNearWord();
             const auto next = std::upper_bound(starts.begin(), starts.end(), std::max(m_LastWord, 0));
             m_SleepStopAt = next == starts.end() ? int(m_CurrentArticle->Text().size()) : *next;
             ShowStatus(QString());

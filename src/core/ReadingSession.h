@@ -141,6 +141,8 @@ private:
     void ShowWordPosition(quint32 byteOffset);
     void SetProgress(int maximum, int value);
     QString SleepText() const;
+    // Where the sentences around the last word heard start.
+    std::vector<int> SentencesNearWord() const;
     // What the status line adds about the files being encoded.
     QString EncodingText() const;
     // "Converting to MP3 format: ", or the format being made.
