@@ -9,6 +9,7 @@
 #include "cli/ConvertOptions.h"
 #include "documents/DocumentProcess.h"
 #include "platform/flite/FliteEngine.h"
+#include "platform/speechd/Speechd.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/Messages.h"
@@ -34,6 +35,11 @@ int main(int argc, char *argv[])
     if (!arguments.isEmpty() && arguments.front() == QLatin1String(TDocumentProcess::ChildOption)) {
         QCoreApplication app(argc, argv);
         return TDocumentProcess::ChildMain(arguments.mid(1));
+    }
+    // The voices of speech-dispatcher are listed by a child too: its library can crash.
+    if (!arguments.isEmpty() && arguments.front() == QLatin1String(Speechd::ListOption)) {
+        QCoreApplication app(argc, argv);
+        return Speechd::ListMain();
     }
     // So is a piece of a long text for a file, in a voice of Flite's.
     if (!arguments.isEmpty() && arguments.front() == QLatin1String(FliteEngine::ChildOption)) {
@@ -128,6 +134,8 @@ int main(int argc, char *argv[])
     form.show();
     if (form.Terminated())
         return form.ExitCode();
+    // Other programs' voices join the lists once the window is up.
+    QTimer::singleShot(0, &core, [&core] { core.ListOtherVoices(); });
     // What this start was for, once the window is up.
     if (command) {
         const auto run = [&commands, command] { commands.Run(command->Name, command->Files); };

@@ -6,6 +6,7 @@
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/TerminationSignal.h"
+#include "platform/speechd/Speechd.h"
 #include "settings/Preferences.h"
 #include "speech/SpTools.h"
 #include "speech/TTSForm.h"
@@ -41,7 +42,8 @@ int ListVoices(const TTTSForm &voices)
     for (const auto &voice : voices.Voices)
         width = std::max(width, voice->Name.size());
     for (const auto &voice : voices.Voices)
-        Print(stdout, voice->Name.leftJustified(width + 2) + languages[voice->Name] + QLatin1Char('\n'));
+        Print(stdout, voice->Name.leftJustified(width + 2) + languages[voice->Name] +
+                          (voice->AloudOnly ? QStringLiteral(", aloud only") : QString()) + QLatin1Char('\n'));
     return 0;
 }
 
@@ -81,6 +83,14 @@ int ConvertMain(int argc, char *argv[])
     TFileVoices voices(prefs);
     try {
         voices.Initialize();
+        // speech-dispatcher's voices are listed only when they are asked for (or a
+        // voice is named that is not the program's own): they cannot make files.
+        if (options.Action == TConvertOptions::ListVoices || (!options.Voice.isEmpty() && !voices.FindVoice(options.Voice))) {
+            if (const QString problem = Speechd::ListNow(); problem.isEmpty())
+                voices.Initialize();
+            else
+                UtilsClass::Trace(QStringLiteral("No speech-dispatcher voices: ") + problem);
+        }
     } catch (const std::exception &failure) {
         Print(stderr, QStringLiteral("parlewind: the speech engine cannot be started: ") + ErrorMessage(failure) +
                           QLatin1Char('\n'));

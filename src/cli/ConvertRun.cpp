@@ -221,6 +221,11 @@ TConvertRun::TResult TConvertRun::CheckVoices()
             it = m_Outputs.erase(it);
             continue;
         }
+        if (voice->AloudOnly) {
+            Fail(it->Sources.constFirst(), TTTSForm::AloudOnlyMessage(voice->Name));
+            it = m_Outputs.erase(it);
+            continue;
+        }
         if (m_Options.Speed > 0 || m_Options.Pitch > 0) {
             try {
                 if (voice->MinSpeed < 0)
@@ -346,6 +351,10 @@ TConvertRun::TResult TConvertRun::Prepare()
     if (!m_Options.Voice.isEmpty() && !m_Voices.FindVoice(m_Options.Voice)) {
         PrintError(QStringLiteral("there is no voice \"%1\"; parlewind --convert --list-voices lists them.")
                        .arg(m_Options.Voice));
+        return BadUsage;
+    }
+    if (const TVoiceEntry *voice = m_Voices.FindVoice(m_Options.Voice); voice && voice->AloudOnly) {
+        PrintError(TTTSForm::AloudOnlyMessage(voice->Name));
         return BadUsage;
     }
     for (const QString &input : m_Options.Inputs)

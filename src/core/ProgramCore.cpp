@@ -295,6 +295,32 @@ QString TProgramCore::CountText() const
     return QString::number(n) + QStringLiteral(" articles");
 }
 
+void TProgramCore::ListOtherVoices()
+{
+    if (!m_Voices)
+        return;
+    m_Voices->ListOtherVoices([this] {
+        // The voice list is not rebuilt under a reading.
+        const auto offer = [this] {
+            if (!m_Voices)
+                return;
+            m_Voices->Reinitialize();
+            LoadFavoriteVoices();
+        };
+        if (State() == rsIdle) {
+            offer();
+            return;
+        }
+        auto *once = new QObject(this);
+        connect(m_Session, &TReadingSession::StateChanged, once, [once, offer](TReadState state) {
+            if (state != rsIdle)
+                return;
+            once->deleteLater();
+            offer();
+        });
+    });
+}
+
 void TProgramCore::LoadFavoriteVoices()
 {
     UtilsClass::Trace(QStringLiteral("Entering LoadFavoriteVoices"));

@@ -125,6 +125,9 @@ public:
     // The favourite voices in the voice manager's order.
     QStringList FavoriteVoices() const { return m_FavoriteVoices; }
     void LoadFavoriteVoices();
+    // The voices of the user's other speech programs, listed in the background and
+    // offered once no reading is in progress.
+    void ListOtherVoices();
     // What uses these voices: the articles, one line each, and the default voice.
     QStringList VoiceUsage(const QStringList &voices) const;
 

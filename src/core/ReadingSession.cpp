@@ -106,7 +106,12 @@ void TReadingSession::EngineFailed()
     if (m_State == rsExiting || !Voices()->TTS1->Active())
         return;
     const QString title = m_CurrentArticle ? m_CurrentArticle->Title() : QString();
-    const QString message = QStringLiteral("The voice could not speak \"%1\" (its speech engine failed on it). Reading has stopped.").arg(title);
+    // A voice of another program says what became of it (a server gone, a program that died).
+    const QString reason = Voices()->TTS1->FailureReason();
+    const QString message =
+        reason.isEmpty() ? QStringLiteral("The voice could not speak \"%1\" (its speech engine failed on it). Reading has stopped.").arg(title)
+                         : QStringLiteral("The voice %1 could not go on with \"%2\": %3. Reading has stopped.")
+                               .arg(m_CurrentArticle ? m_CurrentArticle->Voice() : QString(), title, reason);
     UtilsClass::Trace(message);
     Stop();
     Messages::ShowError(message);
@@ -179,6 +184,10 @@ void TReadingSession::ReadToFile()
     m_ReadTarget = m_Core.Prefs().ML_ListMode == 1 ? static_cast<TReadTarget>(m_Core.Prefs().OUT_FileDest) : rtSingleFile;
     const TProgramCore::NestedPass pass(m_Core);
     TArticleList &list = m_Core.Articles();
+    for (int k = 1; k <= list.Count(); ++k) {
+        if (RefusedForFiles(list.EntryAt(k)))
+            return;
+    }
     if (m_ReadTarget == rtMultipleFiles) {
         for (int k = 1; k <= list.Count(); ++k) {
             TMemoEntry *article = list.EntryAt(k);
@@ -192,6 +201,19 @@ void TReadingSession::ReadToFile()
         }
     }
     StartRun();
+}
+
+// A voice that is only heard cannot make a file: said before anything starts.
+bool TReadingSession::RefusedForFiles(TMemoEntry *article)
+{
+    const TVoiceEntry *voice = Voices()->FindVoice(article->Voice());
+    if (!voice || !voice->AloudOnly)
+        return false;
+    m_Core.Articles().MarkEntry(m_Core.Articles().PositionOf(article));
+    const QString message = TTTSForm::AloudOnlyMessage(voice->Name);
+    UtilsClass::Trace(message);
+    Messages::ShowError(message);
+    return true;
 }
 
 bool TReadingSession::OutputDirectoryExists()
@@ -218,6 +240,8 @@ bool TReadingSession::PrepareOutput(TMemoEntry *article, TReadTarget target)
         Messages::ShowMessage(QStringLiteral("A title is required to output speech to a file"));
         return false;
     }
+    if (RefusedForFiles(article))
+        return false;
     // The engine creates its file when it is opened: a missing folder is told
     // in the user's words before that.
     if (!OutputDirectoryExists())
@@ -268,6 +292,9 @@ void TReadingSession::StartReading(TMemoEntry *article, TReadTarget target, int 
     m_Testing = false;
     emit ArticleStarted(article);
     Voices()->TTS1->OnWordPosition = [this](TTTS *sender, quint64 ts, quint32 offset) { WordPosition(sender, ts, offset); };
+    Voices()->TTS1->OnSentencePosition = [this](TTTS *sender, quint64 ts, quint32 offset, quint32 length) {
+        WordPosition(sender, ts, offset, length);
+    };
     // Written to a file, a text starts at its place in the file: there its chapter begins.
     Voices()->TTS1->OnTextDataStarted = nullptr;
     if (IsFileTarget(target)) {
@@ -457,6 +484,8 @@ void TReadingSession::ReadArticle(TMemoEntry *article, TReadTarget target, bool 
         article = m_Core.Articles().CurrentEntry();
     if (!article)
         return;
+    if (IsFileTarget(target) && RefusedForFiles(article))
+        return;
     // A run waiting for a worker does not go on.
     m_NextArticle = 0;
     ConnectTextDone(&TReadingSession::SingleTextDone);
@@ -605,7 +634,7 @@ void TReadingSession::Stop()
     ResetStatus();
 }
 
-void TReadingSession::WordPosition(TTTS *, quint64 position, quint32 byteOffset)
+void TReadingSession::WordPosition(TTTS *, quint64 position, quint32 byteOffset, quint32 byteLength)
 {
     if (!m_CurrentArticle)
         return;
@@ -621,18 +650,19 @@ void TReadingSession::WordPosition(TTTS *, quint64 position, quint32 byteOffset)
             m_WordTimer->setInterval(50);
             m_WordTimer->callOnTimeout(this, [this] {
                 if (m_CurrentArticle && m_PendingWord >= 0)
-                    ShowWordPosition(static_cast<quint32>(std::exchange(m_PendingWord, -1)));
+                    ShowWordPosition(static_cast<quint32>(std::exchange(m_PendingWord, -1)), m_PendingLength);
             });
         }
         m_PendingWord = byteOffset;
+        m_PendingLength = byteLength;
         if (!m_WordTimer->isActive())
             m_WordTimer->start();
         return;
     }
-    ShowWordPosition(byteOffset);
+    ShowWordPosition(byteOffset, byteLength);
 }
 
-void TReadingSession::ShowWordPosition(quint32 byteOffset)
+void TReadingSession::ShowWordPosition(quint32 byteOffset, quint32 byteLength)
 {
     const qint32 c = static_cast<qint32>(byteOffset / 2);
     const qint32 p = Voices()->TTSFilter.MapPosition(c) + (IsFileTarget(m_RunTarget) ? 0 : m_ReadFrom);
@@ -650,7 +680,12 @@ void TReadingSession::ShowWordPosition(quint32 byteOffset)
         }
     }
     qint32 n = 0;
-    const qint32 e = m_CurrentArticle->WordEnd(p, &n);
+    qint32 e = m_CurrentArticle->WordEnd(p, &n);
+    // A voice that tells only its sentences has the whole sentence lit.
+    if (byteLength > 0) {
+        const qint32 last = static_cast<qint32>((byteOffset + byteLength) / 2) - 1;
+        e = std::max(e, Voices()->TTSFilter.MapPosition(last) + (IsFileTarget(m_RunTarget) ? 0 : m_ReadFrom) + 1);
+    }
     emit Progress(e);
     const qint32 start = std::clamp(p, 0, n);
     emit WordReached(m_CurrentArticle, start, m_Core.Prefs().TTS_HighlightPosition ? std::clamp(e - 1, 0, n) : start);
@@ -664,6 +699,7 @@ void TReadingSession::SpeakTest(const QString &text, const QString &voice)
     m_NextArticle = 0;
     m_EncodeJobs->DropIncomplete();
     Voices()->TTS1->OnWordPosition = nullptr;
+    Voices()->TTS1->OnSentencePosition = nullptr;
     ConnectTextDone(&TReadingSession::TestTextDone);
     m_Testing = true;
     if (m_State != rsReading)
@@ -875,6 +911,7 @@ void TReadingSession::BeginExit()
     if (Voices()) {
         Voices()->TTS1->OnTextDataDone = nullptr;
         Voices()->TTS1->OnWordPosition = nullptr;
+        Voices()->TTS1->OnSentencePosition = nullptr;
     }
     SetState(rsExiting);
     Mp3AbortRequested = true; // an encoding in progress ends at its next chunk

@@ -119,6 +119,7 @@ private:
     void StartRun();
     // Tells the user when the output folder is missing.
     bool OutputDirectoryExists();
+    bool RefusedForFiles(TMemoEntry *article);
     bool PrepareOutput(TMemoEntry *article, TReadTarget target);
     // `from`: where in the article's text the reading begins (a word's start).
     void StartReading(TMemoEntry *article, TReadTarget target, int from = 0);
@@ -137,8 +138,9 @@ private:
     void EncodeJobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure);
     // Goes on with a run that waited for a worker, or ends one whose MP3 files are made.
     void EncodeWorkerFreed();
-    void WordPosition(TTTS *sender, quint64 timeStamp, quint32 byteOffset);
-    void ShowWordPosition(quint32 byteOffset);
+    // `byteLength`: the sentence a voice that tells no words is speaking.
+    void WordPosition(TTTS *sender, quint64 timeStamp, quint32 byteOffset, quint32 byteLength = 0);
+    void ShowWordPosition(quint32 byteOffset, quint32 byteLength = 0);
     void SetProgress(int maximum, int value);
     QString SleepText() const;
     // Where the sentences around the last word heard start.
@@ -162,6 +164,7 @@ private:
     // Speech into a file: the word the caret goes to at the next tick, -1 for none.
     QTimer *m_WordTimer = nullptr;
     qint64 m_PendingWord = -1;
+    quint32 m_PendingLength = 0;
     // A run's next article while every worker is making an MP3 file, else 0.
     int m_NextArticle = 0;
     // The reading is over; the run ends when its MP3 files are made.

@@ -34,6 +34,14 @@ public:
             m_Owner->OnWordPosition(m_Owner, ts, offset);
         return S_OK;
     }
+    HRESULT SentencePosition(quint64 ts, quint32 offset, quint32 length) override
+    {
+        if (m_Owner && m_Owner->OnSentencePosition)
+            m_Owner->OnSentencePosition(m_Owner, ts, offset, length);
+        else if (m_Owner && m_Owner->OnWordPosition)
+            m_Owner->OnWordPosition(m_Owner, ts, offset);
+        return S_OK;
+    }
 
 private:
     TTTS *m_Owner;

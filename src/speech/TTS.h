@@ -70,12 +70,16 @@ public:
     void ShowLexiconDlg(QWidget *parent, const QString &title);
     void ShowDlg(QWidget *parent, const QString &kind, const QString &title);
     TTSMODEINFO ModeInfo() const;
+    // Why the voice's last text ended unfinished, when its engine says more than that it failed.
+    QString FailureReason() const { return m_Central ? m_Central->FailureReason() : QString(); }
 
     // Events.
     std::function<void(TTTS *, quint64)> OnTextDataStarted;
     std::function<void(TTTS *, quint64, quint32)> OnTextDataDone;
     std::function<void(TTTS *, quint64, quint32)> OnBookMark;
     std::function<void(TTTS *, quint64, quint32)> OnWordPosition;
+    // A voice that tells sentences, not words: the sentence's start and length in bytes.
+    std::function<void(TTTS *, quint64, quint32, quint32)> OnSentencePosition;
     std::function<void(TTTS *, quint32)> OnAttribChanged;
     std::function<void(TTTS *, quint64)> OnAudioStart;
     std::function<void(TTTS *, quint64)> OnAudioStop;

@@ -2,6 +2,7 @@
 
 #include "audio/MMWave.h"
 #include "log/UtilsClass.h"
+#include "platform/speechd/Speechd.h"
 #include "platform/sapi/EspeakLanguages.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
@@ -11,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QPointer>
 #include <QStringList>
 #include <QThread>
 #include <QSet>
@@ -25,8 +27,18 @@ const QString favPrefix = QStringLiteral("FAV_");
 const QString spdPrefix = QStringLiteral("SPD_");
 const QString pitPrefix = QStringLiteral("PIT_");
 
-bool IsOffered(const QString &name)
+// The program's own voices by their families; the voices of the programs the
+// user has installed (speech-dispatcher, Piper) all.
+bool IsOutside(const TTSMODEINFO &mode)
 {
+    return mode.szProductName == Speechd::ProductName || mode.szProductName == QLatin1String("Piper");
+}
+
+bool IsOffered(const TTSMODEINFO &mode)
+{
+    if (IsOutside(mode))
+        return true;
+    const QString &name = mode.szModeName;
     if (name.contains(QStringLiteral("Telephone")))
         return false;
     for (const char *family : {"Mary", "Mike", "Sam", "RoboSoft", "Flite"}) {
@@ -56,6 +68,12 @@ const QString TTTSForm::NoSoundDevice =
     QStringLiteral("No sound device was found. Reading aloud needs a sound server (PulseAudio or PipeWire); "
                    "reading to files works without one.");
 
+QString TTTSForm::AloudOnlyMessage(const QString &voice)
+{
+    return voice + QStringLiteral(" can only read aloud: speech-dispatcher gives no sound back to programs. "
+                                  "Choose another voice for files.");
+}
+
 TTTSForm::TTTSForm(TPreferences &prefs, QObject *parent)
     : QObject(parent), TTS1(std::make_unique<TTTS>()), TTSFilter(prefs), m_Prefs(prefs)
 {
@@ -82,8 +100,7 @@ void TTTSForm::Initialize()
         Messages::ShowMessage(QStringLiteral("TTSForm initialization error - error creating TmpTTS"));
         return;
     }
-    QStringList names;
-    ListModeNames(names);
+    const std::vector<TTSMODEINFO> modes = ListModes();
     // Languages the engine leaves out for damaged data are traced once, once it
     // has looked at them.
     static bool problemsTraced = false;
@@ -94,17 +111,22 @@ void TTTSForm::Initialize()
 
     Voices.clear();
     int standard = 0;
-    for (const QString &name : std::as_const(names)) {
-        if (!IsOffered(name))
+    for (const TTSMODEINFO &mode : modes) {
+        if (!IsOffered(mode))
             continue;
+        const QString name = mode.szModeName;
         if (IsStandard(name))
             ++standard;
         auto voice = std::make_unique<TVoiceEntry>();
         voice->Name = name;
-        voice->ModeID = FindModeID(name);
+        voice->ModeID = mode.gModeID;
+        voice->AloudOnly = (mode.dwEngineFeatures & TTSENGINEFEATURE_ALOUDONLY) != 0;
+        voice->FixedPitch = (mode.dwEngineFeatures & TTSENGINEFEATURE_NOPITCH) != 0;
         m_Known.insert(name);
         if (!m_Prefs.HasItem(favPrefix + name)) {
-            m_Prefs.AddItem(favPrefix + name, 2, rkBool, true);
+            // The voices of other programs are many: they are the user's to pick,
+            // not dealt out to new articles until made favourites.
+            m_Prefs.AddItem(favPrefix + name, 2, rkBool, !IsOutside(mode));
             m_Prefs.AddItem(spdPrefix + name, 2, rkInt, 0);
             m_Prefs.AddItem(pitPrefix + name, 2, rkInt, 0);
         }
@@ -146,6 +168,21 @@ void TTTSForm::Reinitialize()
             m_Prefs.Load({favPrefix + voice->Name, spdPrefix + voice->Name, pitPrefix + voice->Name});
         LoadVoiceSetting(*voice);
     }
+}
+
+void TTTSForm::ListOtherVoices(std::function<void()> listed)
+{
+    QPointer<TTTSForm> self = this;
+    Speechd::StartListing([self, listed = std::move(listed)](const QString &problem) {
+        if (!problem.isEmpty()) {
+            UtilsClass::Trace(QStringLiteral("No speech-dispatcher voices: ") + problem);
+            return;
+        }
+        const Speechd::TSummary summary = Speechd::Summary();
+        UtilsClass::Trace(QStringLiteral("speech-dispatcher: %1 voices of %2").arg(summary.voices).arg(summary.modules.join(QStringLiteral(", "))));
+        if (self && summary.voices > 0 && listed)
+            listed();
+    });
 }
 
 void TTTSForm::LoadVoiceSettings()

@@ -35,6 +35,10 @@ public:
     // The voice list built anew after the installed voices changed; the values of
     // voices still there are kept, those of voices back again are read from the store.
     void Reinitialize();
+    // Lists the voices of other programs the user has installed (speech-dispatcher)
+    // in the background; `listed` runs when new voices are there to be offered:
+    // Reinitialize then offers them. What went wrong is traced, nothing more.
+    void ListOtherVoices(std::function<void()> listed);
     void LoadVoiceSettings();
     void SaveVoiceSettings();
 
@@ -47,6 +51,8 @@ public:
 
     bool Play(const QString &text, const QString &voiceName);
     static const QString NoSoundDevice;
+    // Why a voice that is only heard cannot read into a file.
+    static QString AloudOnlyMessage(const QString &voice);
     // The language a voice speaks, as a code ("de"): that of "Mary (German)"; English
     // for the voices named after no language.
     static QString LanguageOf(const QString &voice);

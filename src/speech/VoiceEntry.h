@@ -10,6 +10,10 @@ struct TVoiceEntry
     QString Name; // as the engine spells it; also the key of its stored values
     bool Favorite = false;
     QUuid ModeID;
+    // Heard only, never written to a file (the server plays it itself).
+    bool AloudOnly = false;
+    // The voice has no pitch to change.
+    bool FixedPitch = false;
     qint32 MinPitch = -1;
     qint32 MaxPitch = -1;
     qint32 DefaultPitch = -1;

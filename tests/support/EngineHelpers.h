@@ -18,16 +18,25 @@ class RecordingBufSink : public ITTSBufNotifySink
 public:
     struct Event
     {
-        enum Kind { Started, Word, Done, BookMark } kind;
+        enum Kind { Started, Word, Done, BookMark, Sentence } kind;
         quint32 value = 0;
         qint64 at = 0; // ms since the sink was made
     };
 
     RecordingBufSink() { m_Clock.start(); }
-    HRESULT TextDataDone(quint64, quint32) override { return Add(Event::Done, 0); }
     HRESULT TextDataStarted(quint64) override { return Add(Event::Started, 0); }
     HRESULT BookMark(quint64, quint32 mark) override { return Add(Event::BookMark, mark); }
     HRESULT WordPosition(quint64, quint32 offset) override { return Add(Event::Word, offset); }
+    HRESULT SentencePosition(quint64, quint32 offset, quint32 length) override
+    {
+        sentenceLengths << int(length / 2);
+        return Add(Event::Sentence, offset);
+    }
+    HRESULT TextDataDone(quint64, quint32 flags) override
+    {
+        doneFlags = flags;
+        return Add(Event::Done, 0);
+    }
 
     int Count(Event::Kind kind) const
     {
@@ -36,17 +45,19 @@ public:
             n += e.kind == kind;
         return n;
     }
-    // Character indexes of the words reported (byte offsets halved).
-    QList<int> WordIndexes() const
+    // Character indexes of the words (or sentences) reported (byte offsets halved).
+    QList<int> WordIndexes(Event::Kind kind = Event::Word) const
     {
         QList<int> indexes;
         for (const Event &e : events)
-            if (e.kind == Event::Word)
+            if (e.kind == kind)
                 indexes << static_cast<int>(e.value / 2);
         return indexes;
     }
 
     QList<Event> events;
+    QList<int> sentenceLengths;
+    quint32 doneFlags = 0;
     std::function<void(const Event &)> onEvent;
 
 private:

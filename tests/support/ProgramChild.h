@@ -1,14 +1,18 @@
 #pragma once
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <unistd.h>
 
-// The program reads documents (and makes long texts of Flite's into files) in
-// children of its own executable; a test program's child is handed over to the
-// program itself. Returns only when this is no such child.
+// The program reads documents, makes long texts into files and lists other
+// programs' voices in children of its own executable; a test program's child
+// is handed over to the program itself. Returns only when this is no such child.
 inline void HandOverProgramChild(int argc, char **argv)
 {
-    if (argc > 1 && (std::strcmp(argv[1], "--read-document") == 0 || std::strcmp(argv[1], "--speak-flite") == 0)) {
+    const char *const children[] = {"--read-document", "--speak-flite", "--list-speech-dispatcher", "--speak-piper"};
+    if (argc > 1 && std::any_of(std::begin(children), std::end(children),
+                                [&](const char *option) { return std::strcmp(argv[1], option) == 0; })) {
         ::execv(PARLEWIND_BINARY, argv);
         ::_exit(127);
     }

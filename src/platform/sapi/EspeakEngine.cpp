@@ -175,6 +175,8 @@ public:
             return TTSERR_NOENGINE;
         if (!destination)
             return E_INVALIDARG;
+        if (mode->open)
+            return mode->open(*mode, std::move(destination), central);
         return EspeakCentral::Create(*mode, std::move(destination), central);
     }
 

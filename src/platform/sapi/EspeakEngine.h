@@ -14,6 +14,10 @@ struct EspeakMode
     QString voice; // espeak-ng voice name with variant, or the other engine's own
     Prosody defaults;
     Synthesizer *synthesizer = nullptr; // another engine's; none: espeak-ng
+    // An engine that plays its speech itself opens its modes its own way.
+    using Opener = HRESULT (*)(const EspeakMode &mode, std::shared_ptr<IAudio> destination,
+                               std::shared_ptr<ITTSCentral> *central);
+    Opener open = nullptr;
 };
 
 namespace EspeakEngine {

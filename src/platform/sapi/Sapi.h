@@ -79,6 +79,10 @@ constexpr quint32 TTSBNSF_ENGINEFAILED = 2;
 constexpr quint32 TTSFEATURE_TAGGED = 0x10;
 constexpr quint32 TTSI_ITTSATTRIBUTES = 0x02;
 constexpr quint32 TTSI_ITTSDIALOGS = 0x04;
+// Engine features of a mode: its speech can only be heard (the engine plays it
+// itself and gives no sound back); it has no pitch of its own to change.
+constexpr quint32 TTSENGINEFEATURE_ALOUDONLY = 0x01;
+constexpr quint32 TTSENGINEFEATURE_NOPITCH = 0x02;
 
 constexpr int TTSI_NAMELEN = 262;
 
@@ -142,6 +146,13 @@ public:
     virtual HRESULT TextDataStarted(quint64 timeStamp) = 0;
     virtual HRESULT BookMark(quint64 timeStamp, quint32 markNum) = 0;
     virtual HRESULT WordPosition(quint64 timeStamp, quint32 byteOffset) = 0;
+    // A voice that knows where its sentences start but not its words tells the
+    // sentence being spoken instead.
+    virtual HRESULT SentencePosition(quint64 timeStamp, quint32 byteOffset, quint32 byteLength)
+    {
+        Q_UNUSED(byteLength);
+        return WordPosition(timeStamp, byteOffset);
+    }
 };
 
 class ITTSNotifySink
@@ -221,6 +232,9 @@ public:
     // The engine's other interfaces; E_NOINTERFACE when it has none.
     virtual HRESULT QueryAttributes(std::shared_ptr<ITTSAttributes> *attributes) = 0;
     virtual HRESULT QueryDialogs(std::shared_ptr<ITTSDialogs> *dialogs) = 0;
+    // Why the last text ended unfinished, in words for the user; empty when the
+    // engine has nothing to add to the failure itself.
+    virtual QString FailureReason() const { return {}; }
 };
 
 class ITTSEnum

@@ -1,0 +1,279 @@
+#include "articles/MemoEntry.h"
+#include "core/ReadingSession.h"
+#include "platform/sapi/EspeakEngine.h"
+#include "platform/speechd/Speechd.h"
+#include "platform/speechd/SpeechdCentral.h"
+#include "settings/Preferences.h"
+#include "speech/SpTools.h"
+#include "support/CoreWithVoices.h"
+#include "support/EngineHelpers.h"
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// The voices of other speech programs: a private speech-dispatcher (started by the
+// script the test run uses) with espeak-ng's module, which reports every mark, and
+// a generic module, which reports none, both speaking into the test sound server.
+namespace {
+
+QTemporaryDir *serverDir = nullptr;
+
+bool Server(const char *command)
+{
+    QProcess script;
+    script.start(QStringLiteral(PARLEWIND_SOURCE_DIR "/scripts/speech-server"),
+                 {QLatin1String(command), serverDir->path()});
+    return script.waitForFinished(20000) && script.exitCode() == 0;
+}
+
+// What the server's modules said, for a failure's message.
+std::string ServerLog()
+{
+    QFile errors(serverDir->path() + QStringLiteral("/log/generic-errors"));
+    return errors.open(QIODevice::ReadOnly) ? errors.readAll().toStdString() : std::string();
+}
+
+class OutsideVoicesTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        serverDir = new QTemporaryDir;
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + serverDir->path().toUtf8() + "/sock");
+        ASSERT_TRUE(Server("start"));
+        DetectSpeechSupport();
+        ASSERT_EQ(Speechd::ListNow(), QString());
+    }
+    static void TearDownTestSuite()
+    {
+        Server("stop");
+        delete serverDir;
+    }
+
+    // A voice of the server opened on the sound device; the text spoken with a sink that records.
+    std::shared_ptr<ITTSCentral> Open(const QString &name)
+    {
+        std::shared_ptr<ITTSEnum> enumerator;
+        std::shared_ptr<ITTSFind> find;
+        EXPECT_EQ(CreateTTSEnumerator(&enumerator, &find), S_OK);
+        TTSMODEINFO wanted, found;
+        wanted.szModeName = name;
+        EXPECT_EQ(find->Find(wanted, nullptr, &found), S_OK);
+        EXPECT_EQ(found.szModeName, name);
+        std::shared_ptr<IAudioMultiMediaDevice> device;
+        EXPECT_EQ(CreateAudioMultiMediaDevice(&device), S_OK);
+        std::shared_ptr<ITTSCentral> central;
+        EXPECT_EQ(enumerator->Select(found.gModeID, &central, device), S_OK);
+        return central;
+    }
+    void Say(ITTSCentral &central, const QString &text)
+    {
+        const WideText wide(text);
+        ASSERT_EQ(central.TextData(CHARSET_TEXT, 0, wide.Data(), sink, SapiIds::IID_ITTSBufNotifySink), S_OK);
+    }
+    bool Done(int ms = 30000)
+    {
+        return WaitUntil([&] { return sink->Count(RecordingBufSink::Event::Done) > 0; }, ms);
+    }
+
+    std::shared_ptr<RecordingBufSink> sink = std::make_shared<RecordingBufSink>();
+};
+
+std::string Ints(const QList<int> &list)
+{
+    std::string s;
+    for (int i : list)
+        s += std::to_string(i) + ' ';
+    return s;
+}
+
+const QString espeakVoice = QStringLiteral("English (America) (espeak-ng)");
+const QString genericVoice = QStringLiteral("en-us (espeak-generic)");
+
+TEST(SpeechdText, MarkupEscapesTheTextAndMarksEachWordByItsPlace)
+{
+    struct Case
+    {
+        QString text;
+        bool tagged;
+        QString markup;
+    } cases[] = {
+        {QStringLiteral("Fish & chips"), false,
+         QStringLiteral("<speak><mark name=\"0\"/>Fish <mark name=\"5\"/>&amp; <mark name=\"7\"/>chips</speak>")},
+        {QStringLiteral("a<b> \"q\" it's"), false,
+         QStringLiteral("<speak><mark name=\"0\"/>a&lt;b&gt; <mark name=\"5\"/>&quot;q&quot; <mark name=\"9\"/>it&apos;s</speak>")},
+        // Control characters are blanks; non-Latin text stays as it is.
+        {QStringLiteral("Привет\x01мир  日本"), false,
+         QStringLiteral("<speak><mark name=\"0\"/>Привет <mark name=\"7\"/>мир  <mark name=\"12\"/>日本</speak>")},
+        // The program's own tags are not read out.
+        {QStringLiteral("slow \\Spd=90\\down"), true,
+         QStringLiteral("<speak><mark name=\"0\"/>slow  <mark name=\"13\"/>down</speak>")},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(QString::fromUtf8(SpeechdCentral::Markup(c.text, 0, int(c.text.size()), c.tagged)), c.markup) << c.text.toStdString();
+}
+
+TEST(SpeechdText, PiecesAreSentencesWithoutTheirBlanksAndLongOnesAreCut)
+{
+    const QString text = QStringLiteral("First one.  Second one?\nThird");
+    const std::vector<std::pair<int, int>> expected{{0, 10}, {12, 11}, {24, 5}};
+    EXPECT_EQ(SpeechdCentral::Pieces(text, 0), expected);
+    // From a word in the middle: from there to the sentence's end.
+    const std::vector<std::pair<int, int>> from{{19, 4}, {24, 5}};
+    EXPECT_EQ(SpeechdCentral::Pieces(text, 19), from);
+    const QString longOne = QStringLiteral("word ").repeated(400);
+    int covered = 0;
+    for (const auto &[start, length] : SpeechdCentral::Pieces(longOne, 0)) {
+        EXPECT_LE(length, 600);
+        EXPECT_EQ(start, covered);
+        covered = start + length + 1;
+    }
+    EXPECT_GE(covered, longOne.size());
+}
+
+TEST(SpeechdText, ListingLeavesOutVariantsAndBrokenLinesAndScalesMapOntoTheServers)
+{
+    const QByteArray listing = "espeak-ng\tEnglish\ten\tnone\n"
+                               "espeak-ng\tEnglish+Annie\ten\tAnnie\n"
+                               "espeak-ng\tCherokee \tchr\tnone\n"
+                               "espeak-ng\tCherokee +male3\tchr\tmale3\n"
+                               "generic\ten-us+f3\ten\tFEMALE1\n"
+                               "\tno module\ten\n"
+                               "broken line\n";
+    const std::vector<Speechd::Voice> voices = Speechd::ParseList(listing);
+    QStringList names;
+    for (const Speechd::Voice &v : voices)
+        names << v.module + QLatin1Char('/') + v.name;
+    EXPECT_EQ(names, (QStringList{"espeak-ng/English", "espeak-ng/Cherokee", "generic/en-us+f3"}));
+    EXPECT_EQ(voices.back().variant, QStringLiteral("FEMALE1"));
+    EXPECT_EQ(SpeechdCentral::RateOf(175), 0);
+    EXPECT_EQ(SpeechdCentral::RateOf(80), -100);
+    EXPECT_EQ(SpeechdCentral::RateOf(450), 100);
+    EXPECT_EQ(SpeechdCentral::PitchOf(50), 0);
+    EXPECT_EQ(SpeechdCentral::PitchOf(0), -100);
+}
+
+TEST_F(OutsideVoicesTest, TheServersVoicesAreListedAsAloudOnlyAndNotDealtOutToNewArticles)
+{
+    const Speechd::TSummary summary = Speechd::Summary();
+    EXPECT_EQ(summary.state, Speechd::TState::Listed);
+    EXPECT_EQ(summary.modules, (QStringList{"espeak-ng", "espeak-generic"}));
+    TempHome home;
+    TPreferences prefs;
+    CardVoices voices(prefs);
+    voices.Initialize();
+    voices.LoadVoiceSettings();
+    for (const QString &name : {espeakVoice, genericVoice}) {
+        const TVoiceEntry *voice = voices.FindVoice(name);
+        ASSERT_TRUE(voice) << name.toStdString();
+        EXPECT_TRUE(voice->AloudOnly);
+        EXPECT_FALSE(voice->Favorite);
+    }
+    EXPECT_FALSE(voices.FindVoice(QStringLiteral("Mary"))->AloudOnly);
+}
+
+TEST_F(OutsideVoicesTest, AModuleWithMarksTellsEachWordInOrderAndIsHeard)
+{
+    const QString text = QStringLiteral("Fish & chips cost <four> pounds. Then we \"walk\" home.");
+    const auto central = Open(espeakVoice);
+    ASSERT_TRUE(central);
+    const QList<qint16> sound = RecordSink(QStringLiteral("speakers"), [&] {
+        Say(*central, text);
+        ASSERT_TRUE(Done());
+    });
+    EXPECT_EQ(sink->doneFlags, 0u);
+    const QList<int> heard = sink->WordIndexes();
+    // Every word of both sentences, in order (a module may let one at a sentence's start go).
+    const QList<int> starts{0, 5, 7, 13, 18, 25, 33, 38, 41, 48};
+    EXPECT_GE(heard.size(), starts.size() - 2) << Ints(heard);
+    for (int at : heard)
+        EXPECT_TRUE(starts.contains(at)) << at << ' ' << Ints(heard);
+    EXPECT_TRUE(std::is_sorted(heard.begin(), heard.end())) << Ints(heard);
+    EXPECT_GT(Heard(sound).count, 22050 / 2) << "half a second of speech at least";
+}
+
+TEST_F(OutsideVoicesTest, AModuleWithoutMarksTellsEachSentenceAndPauseGoesOnFromTheSentenceHeard)
+{
+    const QString text = QStringLiteral("The first sentence is here. The second one is longer than the first one. "
+                                        "And a third to end with.");
+    const auto central = Open(genericVoice);
+    ASSERT_TRUE(central);
+    Say(*central, text);
+    ASSERT_TRUE(WaitUntil([&] { return sink->WordIndexes(RecordingBufSink::Event::Sentence).size() == 2; }, 20000));
+    Pump(300);
+    ASSERT_EQ(central->AudioPause(), S_OK);
+    // Stopped: nothing more is told while paused.
+    const qsizetype told = sink->events.size();
+    Pump(1500);
+    EXPECT_EQ(sink->events.size(), told);
+    ASSERT_EQ(central->AudioResume(), S_OK);
+    ASSERT_TRUE(Done());
+    EXPECT_EQ(sink->WordIndexes(RecordingBufSink::Event::Sentence), (QList<int>{0, 28, 28, 73})) << ServerLog();
+    EXPECT_EQ(sink->sentenceLengths.front(), 27);
+    EXPECT_EQ(sink->Count(RecordingBufSink::Event::Word), 0);
+}
+
+TEST_F(OutsideVoicesTest, PauseWithWordsGoesOnFromTheLastWordHeard)
+{
+    const QString text = QStringLiteral("One two three four five six seven eight nine ten eleven twelve.");
+    const auto central = Open(espeakVoice);
+    ASSERT_TRUE(central);
+    Say(*central, text);
+    ASSERT_TRUE(WaitUntil([&] { return sink->WordIndexes().size() >= 4; }, 20000));
+    ASSERT_EQ(central->AudioPause(), S_OK);
+    const int last = sink->WordIndexes().last();
+    Pump(800);
+    const qsizetype before = sink->WordIndexes().size();
+    ASSERT_EQ(central->AudioResume(), S_OK);
+    ASSERT_TRUE(Done());
+    const QList<int> all = sink->WordIndexes();
+    ASSERT_GT(all.size(), before);
+    // The word being heard at the pause is heard again, and nothing before it.
+    EXPECT_EQ(all.at(before), last) << Ints(all);
+    EXPECT_EQ(all.last(), text.indexOf(QStringLiteral("twelve")));
+}
+
+// Last: it stops the server (and starts it again for whatever follows).
+TEST_F(OutsideVoicesTest, TheServerEndingWhileReadingStopsTheReadingWithAMessage)
+{
+    TempHome home;
+    PrepareReading(1);
+    CoreWithVoices program;
+    ASSERT_TRUE(program.Start());
+    TProgramCore &core = program.core;
+    TMemoEntry *article = core.AddMemo(QStringLiteral("A sentence to read. ").repeated(30), genericVoice);
+    article->SetVoice(genericVoice); // the blank article taken keeps its own
+    // A file cannot be made with such a voice: said before anything starts.
+    core.Prefs().OUT_Directory = home.Root();
+    core.ReadToFile();
+    EXPECT_EQ(core.State(), rsIdle);
+    const QList<Messages::Shown> refused = Messages::TakeRecorded();
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused.front().text, genericVoice + QStringLiteral(" can only read aloud: speech-dispatcher gives no sound "
+                                                                  "back to programs. Choose another voice for files."));
+    EXPECT_TRUE(QDir(home.Root()).entryList({QStringLiteral("*.mp3"), QStringLiteral("*.wav")}).isEmpty());
+
+    QList<QPair<int, int>> lit;
+    QObject::connect(&core.Session(), &TReadingSession::WordReached, &core,
+                     [&](TMemoEntry *, int start, int end) { lit << qMakePair(start, end); });
+    core.Prefs().TTS_HighlightPosition = true;
+    core.ReadArticle(article, rtSpeakers);
+    ASSERT_TRUE(WaitUntil([&] { return lit.size() >= 2; }, 20000));
+    // The sentence being spoken is lit whole.
+    EXPECT_EQ(lit.first(), qMakePair(0, 18));
+    EXPECT_EQ(lit.at(1), qMakePair(20, 38));
+    ASSERT_TRUE(Server("stop"));
+    ASSERT_TRUE(WaitUntil([&] { return core.State() == rsIdle; }, 5000));
+    const QList<Messages::Shown> shown = Messages::TakeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown.front().text.contains(QStringLiteral("speech-dispatcher stopped while reading"))) << shown.front().text.toStdString();
+    ASSERT_TRUE(Server("start"));
+}
+
+} // namespace
