@@ -134,8 +134,9 @@ int main(int argc, char *argv[])
     form.show();
     if (form.Terminated())
         return form.ExitCode();
-    // Other programs' voices join the lists once the window is up.
-    QTimer::singleShot(0, &core, [&core] { core.ListOtherVoices(); });
+    // Other programs' voices join the lists once the window is up and painted:
+    // listing them (a child process, the server's answer) must not hold up the start.
+    QTimer::singleShot(500, &core, [&core] { core.ListOtherVoices(); });
     // What this start was for, once the window is up.
     if (command) {
         const auto run = [&commands, command] { commands.Run(command->Name, command->Files); };
