@@ -2,10 +2,10 @@
 
 #include "audio/MMWave.h"
 #include "log/UtilsClass.h"
-#include "platform/speechd/Speechd.h"
 #include "platform/sapi/EspeakLanguages.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
+#include "platform/speechd/Speechd.h"
 #include "platform/waveout/WaveOut.h"
 #include "settings/Preferences.h"
 #include "speech/SpTools.h"

@@ -7,7 +7,6 @@
 #include "platform/sapi/PcmPlayer.h"
 #include "platform/shell/GrowingFile.h"
 
-#include <QDateTime>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -18,28 +17,11 @@ namespace {
 
 std::atomic<quint64> nextSerial{1};
 
-quint64 Now() { return static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()) * 10000; }
-
 // Heard: the time (in 100 ns). Written to a file: the place in its sound, in bytes,
 // as an audio destination counts its position.
 quint64 TimeStamp(const PlayEvent &event)
 {
-    return event.sample >= 0 ? quint64(event.sample) * 2 : Now();
-}
-
-QString TextOf(const SDATA &data)
-{
-    if (!data.pData || data.dwSize < 2)
-        return {};
-    const auto *chars = static_cast<const char16_t *>(data.pData);
-    qsizetype length = data.dwSize / 2;
-    for (qsizetype i = 0; i < length; ++i) {
-        if (chars[i] == 0) {
-            length = i;
-            break;
-        }
-    }
-    return QString::fromUtf16(chars, length);
+    return event.sample >= 0 ? quint64(event.sample) * 2 : CentralBase::Now();
 }
 
 // Audio of one text for the sound device.
@@ -148,7 +130,7 @@ HRESULT EspeakCentral::Create(const EspeakMode &mode, std::shared_ptr<IAudio> de
 }
 
 EspeakCentral::EspeakCentral(const EspeakMode &mode, std::shared_ptr<IAudio> destination)
-    : m_Mode(mode), m_Prosody(mode.defaults), m_Destination(std::move(destination)),
+    : CentralBase(mode.defaults), m_Mode(mode), m_Destination(std::move(destination)),
       m_Context(std::make_unique<QObject>()),
       m_Poster(std::make_shared<EventPoster>(m_Context.get()))
 {
@@ -242,14 +224,8 @@ void EspeakCentral::Submit(Job &job)
 HRESULT EspeakCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
                                 std::shared_ptr<ITTSBufNotifySink> sink, const QUuid &sinkId)
 {
-    if (charSet != CHARSET_TEXT)
-        return E_NOTIMPL;
-    if (!text.pData && text.dwSize > 0)
-        return E_POINTER;
-    if (!sink)
-        return S_OK; // a settings-only call: nothing to speak
-    if (sinkId != SapiIds::IID_ITTSBufNotifySink)
-        return E_NOINTERFACE;
+    if (const HRESULT checked = CheckTextData(charSet, text, sink.get(), sinkId); checked != S_OK)
+        return SUCCEEDED(checked) ? S_OK : checked;
     Job job;
     job.serial = nextSerial++;
     job.text = TextOf(text);
@@ -315,32 +291,6 @@ void EspeakCentral::AudioLost()
     }
     if (m_AudioOn)
         NotifyAudio(false);
-}
-
-void EspeakCentral::NotifyAudio(bool start)
-{
-    m_AudioOn = start;
-    const std::weak_ptr<bool> alive = m_Alive;
-    const auto sinks = m_NotifySinks;
-    for (const auto &[key, sink] : sinks) {
-        if (alive.expired())
-            return;
-        if (start)
-            sink->AudioStart(Now());
-        else
-            sink->AudioStop(Now());
-    }
-}
-
-void EspeakCentral::Attrib(quint32 attribute)
-{
-    const std::weak_ptr<bool> alive = m_Alive;
-    const auto sinks = m_NotifySinks;
-    for (const auto &[key, sink] : sinks) {
-        if (alive.expired())
-            return;
-        sink->AttribChanged(attribute);
-    }
 }
 
 HRESULT EspeakCentral::Inject(const QString &tags)
@@ -440,68 +390,6 @@ HRESULT EspeakCentral::AudioReset()
         if (!alive.expired() && wasOn && m_Jobs.empty())
             NotifyAudio(false);
     });
-    return S_OK;
-}
-
-HRESULT EspeakCentral::Register(std::shared_ptr<ITTSNotifySink> sink, const QUuid &sinkId,
-                                quint32 *key)
-{
-    if (!sink || !key)
-        return E_POINTER;
-    if (sinkId != SapiIds::IID_ITTSNotifySink)
-        return E_NOINTERFACE;
-    *key = m_NextKey++;
-    m_NotifySinks[*key] = std::move(sink);
-    return S_OK;
-}
-
-HRESULT EspeakCentral::UnRegister(quint32 key)
-{
-    return m_NotifySinks.erase(key) ? S_OK : E_INVALIDARG;
-}
-
-HRESULT EspeakCentral::QueryAttributes(std::shared_ptr<ITTSAttributes> *attributes)
-{
-    if (!attributes)
-        return E_POINTER;
-    *attributes = std::shared_ptr<ITTSAttributes>(shared_from_this(), this);
-    return S_OK;
-}
-
-HRESULT EspeakCentral::QueryDialogs(std::shared_ptr<ITTSDialogs> *dialogs)
-{
-    if (!dialogs)
-        return E_POINTER;
-    *dialogs = std::shared_ptr<ITTSDialogs>(shared_from_this(), this);
-    return S_OK;
-}
-
-HRESULT EspeakCentral::PitchGet(quint16 *pitch)
-{
-    if (!pitch)
-        return E_POINTER;
-    *pitch = static_cast<quint16>(m_Prosody.pitch);
-    return S_OK;
-}
-
-HRESULT EspeakCentral::PitchSet(quint16 pitch)
-{
-    m_Prosody.pitch = std::clamp<int>(pitch, EspeakEngine::MinPitch, EspeakEngine::MaxPitch);
-    return S_OK;
-}
-
-HRESULT EspeakCentral::SpeedGet(quint32 *speed)
-{
-    if (!speed)
-        return E_POINTER;
-    *speed = static_cast<quint32>(m_Prosody.rate);
-    return S_OK;
-}
-
-HRESULT EspeakCentral::SpeedSet(quint32 speed)
-{
-    m_Prosody.rate = static_cast<int>(
-        std::clamp<quint32>(speed, EspeakEngine::MinSpeed, EspeakEngine::MaxSpeed));
     return S_OK;
 }
 

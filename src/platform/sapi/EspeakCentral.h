@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/sapi/CentralBase.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/Lexicon.h"
 
@@ -31,8 +32,7 @@ private:
 
 // One opened voice: speaks queued texts to a sound device or into a WAV file.
 // Lives on the UI thread; every notification reaches the sinks there.
-class EspeakCentral : public ITTSCentral, public ITTSAttributes, public ITTSDialogs,
-                      public std::enable_shared_from_this<EspeakCentral>
+class EspeakCentral : public CentralBase
 {
 public:
     static HRESULT Create(const EspeakMode &mode, std::shared_ptr<IAudio> destination,
@@ -47,16 +47,6 @@ public:
     HRESULT AudioPause() override;
     HRESULT AudioResume() override;
     HRESULT AudioReset() override;
-    HRESULT Register(std::shared_ptr<ITTSNotifySink> sink, const QUuid &sinkId,
-                     quint32 *key) override;
-    HRESULT UnRegister(quint32 key) override;
-    HRESULT QueryAttributes(std::shared_ptr<ITTSAttributes> *attributes) override;
-    HRESULT QueryDialogs(std::shared_ptr<ITTSDialogs> *dialogs) override;
-
-    HRESULT PitchGet(quint16 *pitch) override;
-    HRESULT PitchSet(quint16 pitch) override;
-    HRESULT SpeedGet(quint32 *speed) override;
-    HRESULT SpeedSet(quint32 speed) override;
 
     HRESULT AboutDlg(QWidget *parent, const QString &title) override;
     HRESULT LexiconDlg(QWidget *parent, const QString &title) override;
@@ -80,22 +70,15 @@ private:
     QString EspeakVoice() const;
     void Submit(Job &job);
     void OnEvent(const PlayEvent &event);
-    void NotifyAudio(bool start);
     void AudioLost();
-    void Attrib(quint32 attribute);
     void Restart();
 
     EspeakMode m_Mode;
-    Prosody m_Prosody;
     std::shared_ptr<IAudio> m_Destination;
     std::shared_ptr<WaveFileWriter> m_File;
     PcmPlayer *m_Player = nullptr;
     std::unique_ptr<QObject> m_Context;
     std::shared_ptr<EventPoster> m_Poster;
     std::deque<Job> m_Jobs;
-    std::map<quint32, std::shared_ptr<ITTSNotifySink>> m_NotifySinks;
-    quint32 m_NextKey = 1;
-    bool m_AudioOn = false;
     std::shared_ptr<const LexiconTable> m_Lexicon;
-    std::shared_ptr<bool> m_Alive = std::make_shared<bool>(true);
 };

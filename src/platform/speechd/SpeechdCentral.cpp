@@ -4,7 +4,6 @@
 #include "platform/speechd/Speechd.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QMessageBox>
 #include <QObject>
 #include <QSet>
@@ -20,27 +19,10 @@
 
 namespace {
 
-quint64 Now() { return static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()) * 10000; }
-
 // A sentence longer than this is sent in pieces cut at a space.
 constexpr int longestPiece = 600;
 // How often a reading checks that the server is still there.
 constexpr int watchMs = 250;
-
-QString TextOf(const SDATA &data)
-{
-    if (!data.pData || data.dwSize < 2)
-        return {};
-    const auto *chars = static_cast<const char16_t *>(data.pData);
-    qsizetype length = data.dwSize / 2;
-    for (qsizetype i = 0; i < length; ++i) {
-        if (chars[i] == 0) {
-            length = i;
-            break;
-        }
-    }
-    return QString::fromUtf16(chars, length);
-}
 
 SPDVoiceType TypeOf(const QString &variant)
 {
@@ -192,7 +174,7 @@ HRESULT SpeechdCentral::Create(const EspeakMode &mode, std::shared_ptr<IAudio> d
 }
 
 SpeechdCentral::SpeechdCentral(const EspeakMode &mode, std::shared_ptr<IAudio> destination)
-    : m_Mode(mode), m_Prosody(mode.defaults), m_Context(std::make_unique<QObject>())
+    : CentralBase(mode.defaults), m_Mode(mode), m_Context(std::make_unique<QObject>())
 {
     const QStringList parts = mode.voice.split(QLatin1Char('\n'));
     m_Module = parts.value(0);
@@ -298,14 +280,8 @@ std::vector<std::pair<int, int>> SpeechdCentral::Pieces(const QString &text, int
 HRESULT SpeechdCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
                                  std::shared_ptr<ITTSBufNotifySink> sink, const QUuid &sinkId)
 {
-    if (charSet != CHARSET_TEXT)
-        return E_NOTIMPL;
-    if (!text.pData && text.dwSize > 0)
-        return E_POINTER;
-    if (!sink)
-        return S_OK;
-    if (sinkId != SapiIds::IID_ITTSBufNotifySink)
-        return E_NOINTERFACE;
+    if (const HRESULT checked = CheckTextData(charSet, text, sink.get(), sinkId); checked != S_OK)
+        return SUCCEEDED(checked) ? S_OK : checked;
     if (m_File)
         return E_NOTIMPL; // the server gives no sound back
     Job job;
@@ -355,10 +331,10 @@ void SpeechdCentral::Pump()
             return Lost(QStringLiteral("speech-dispatcher stopped while reading"));
         ++job.next;
         m_InFlight.push_back({size_t(id), start, length});
-        std::weak_ptr<SpeechdCentral> self = weak_from_this();
-        Connection::Instance().Watch(size_t(id), [self, id](int type, int mark) {
-            if (const auto central = self.lock())
-                central->OnEvent(size_t(id), type, mark);
+        std::weak_ptr<bool> alive = m_Alive;
+        Connection::Instance().Watch(size_t(id), [this, alive, id](int type, int mark) {
+            if (!alive.expired())
+                OnEvent(size_t(id), type, mark);
         });
     }
     if (m_Jobs.empty()) {
@@ -464,21 +440,6 @@ void SpeechdCentral::Lost(const QString &reason)
         Qt::QueuedConnection);
 }
 
-void SpeechdCentral::NotifyAudio(bool start)
-{
-    m_AudioOn = start;
-    const std::weak_ptr<bool> alive = m_Alive;
-    const auto sinks = m_NotifySinks;
-    for (const auto &[key, sink] : sinks) {
-        if (alive.expired())
-            return;
-        if (start)
-            sink->AudioStart(Now());
-        else
-            sink->AudioStop(Now());
-    }
-}
-
 HRESULT SpeechdCentral::Inject(const QString &tags)
 {
     Prosody next = m_Prosody;
@@ -542,63 +503,6 @@ HRESULT SpeechdCentral::AudioReset()
             }
         },
         Qt::QueuedConnection);
-    return S_OK;
-}
-
-HRESULT SpeechdCentral::Register(std::shared_ptr<ITTSNotifySink> sink, const QUuid &sinkId, quint32 *key)
-{
-    if (!sink || !key)
-        return E_POINTER;
-    if (sinkId != SapiIds::IID_ITTSNotifySink)
-        return E_NOINTERFACE;
-    *key = m_NextKey++;
-    m_NotifySinks[*key] = std::move(sink);
-    return S_OK;
-}
-
-HRESULT SpeechdCentral::UnRegister(quint32 key) { return m_NotifySinks.erase(key) ? S_OK : E_INVALIDARG; }
-
-HRESULT SpeechdCentral::QueryAttributes(std::shared_ptr<ITTSAttributes> *attributes)
-{
-    if (!attributes)
-        return E_POINTER;
-    *attributes = std::shared_ptr<ITTSAttributes>(shared_from_this(), this);
-    return S_OK;
-}
-
-HRESULT SpeechdCentral::QueryDialogs(std::shared_ptr<ITTSDialogs> *dialogs)
-{
-    if (!dialogs)
-        return E_POINTER;
-    *dialogs = std::shared_ptr<ITTSDialogs>(shared_from_this(), this);
-    return S_OK;
-}
-
-HRESULT SpeechdCentral::PitchGet(quint16 *pitch)
-{
-    if (!pitch)
-        return E_POINTER;
-    *pitch = quint16(m_Prosody.pitch);
-    return S_OK;
-}
-
-HRESULT SpeechdCentral::PitchSet(quint16 pitch)
-{
-    m_Prosody.pitch = std::clamp<int>(pitch, EspeakEngine::MinPitch, EspeakEngine::MaxPitch);
-    return S_OK;
-}
-
-HRESULT SpeechdCentral::SpeedGet(quint32 *speed)
-{
-    if (!speed)
-        return E_POINTER;
-    *speed = quint32(m_Prosody.rate);
-    return S_OK;
-}
-
-HRESULT SpeechdCentral::SpeedSet(quint32 speed)
-{
-    m_Prosody.rate = int(std::clamp<quint32>(speed, EspeakEngine::MinSpeed, EspeakEngine::MaxSpeed));
     return S_OK;
 }
 

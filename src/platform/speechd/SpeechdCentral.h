@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/sapi/CentralBase.h"
 #include "platform/sapi/EspeakEngine.h"
 
 #include <QString>
 
 #include <deque>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -18,8 +18,7 @@ class QTimer;
 // marks the server reports back are the words heard. A module that reports no
 // marks is heard sentence by sentence. The server pauses only at marks, so Pause
 // stops and Resume speaks again from the last word or sentence heard.
-class SpeechdCentral : public ITTSCentral, public ITTSAttributes, public ITTSDialogs,
-                       public std::enable_shared_from_this<SpeechdCentral>
+class SpeechdCentral : public CentralBase
 {
 public:
     static HRESULT Create(const EspeakMode &mode, std::shared_ptr<IAudio> destination,
@@ -34,17 +33,7 @@ public:
     HRESULT AudioPause() override;
     HRESULT AudioResume() override;
     HRESULT AudioReset() override;
-    HRESULT Register(std::shared_ptr<ITTSNotifySink> sink, const QUuid &sinkId,
-                     quint32 *key) override;
-    HRESULT UnRegister(quint32 key) override;
-    HRESULT QueryAttributes(std::shared_ptr<ITTSAttributes> *attributes) override;
-    HRESULT QueryDialogs(std::shared_ptr<ITTSDialogs> *dialogs) override;
     QString FailureReason() const override { return m_Failure; }
-
-    HRESULT PitchGet(quint16 *pitch) override;
-    HRESULT PitchSet(quint16 pitch) override;
-    HRESULT SpeedGet(quint32 *speed) override;
-    HRESULT SpeedSet(quint32 speed) override;
 
     HRESULT AboutDlg(QWidget *parent, const QString &title) override;
     HRESULT LexiconDlg(QWidget *, const QString &) override { return E_NOTIMPL; }
@@ -83,20 +72,14 @@ private:
     void Unwatch();
     void Silence();
     void Lost(const QString &reason);
-    void NotifyAudio(bool start);
 
     EspeakMode m_Mode;
     QString m_Module, m_Voice, m_Variant;
-    Prosody m_Prosody;
     bool m_File = false;
     std::deque<Job> m_Jobs;
     std::deque<Sent> m_InFlight;
     bool m_Paused = false;
-    bool m_AudioOn = false;
     QString m_Failure;
     std::unique_ptr<QObject> m_Context;
     QTimer *m_Watch = nullptr;
-    std::map<quint32, std::shared_ptr<ITTSNotifySink>> m_NotifySinks;
-    quint32 m_NextKey = 1;
-    std::shared_ptr<bool> m_Alive = std::make_shared<bool>(true);
 };
