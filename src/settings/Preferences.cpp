@@ -52,6 +52,8 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("OUT_FileDest"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("OUT_FileFormat"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("OUT_Directory"), OwnKey, rkString, DefaultOutDir);
+    AddItem(QStringLiteral("PIPER_Program"), OwnKey, rkString, QString());
+    AddItem(QStringLiteral("PIPER_Folders"), OwnKey, rkString, QString());
     AddItem(QStringLiteral("OpenDlgInitialDir"), OwnKey, rkString, DefaultOpenDir);
     AddItem(QStringLiteral("RunMinimized"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("ToolbarOnMinOption"), OwnKey, rkInt, 1);
@@ -108,6 +110,8 @@ void TPreferences::LoadFields()
     OUT_Subtitles = Byte(IntItem("OUT_Subtitles"));
     ReadSelectionKey = StringItem("ReadSelectionKey");
     OUT_Directory = StringItem("OUT_Directory");
+    PIPER_Program = StringItem("PIPER_Program");
+    PIPER_Folders = StringItem("PIPER_Folders").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     SI_Voice = Byte(IntItem("SI_Voice"));
     MI_Voice = Byte(IntItem("MI_Voice"));
     SI_ShowBusyDialog = BoolItem("SI_ShowBusyDialog");
@@ -151,6 +155,8 @@ void TPreferences::StoreFields()
     SetItem("OUT_Subtitles", OUT_Subtitles);
     SetItem("ReadSelectionKey", ReadSelectionKey);
     SetItem("OUT_Directory", OUT_Directory);
+    SetItem("PIPER_Program", PIPER_Program);
+    SetItem("PIPER_Folders", PIPER_Folders.join(QLatin1Char(':')));
     SetItem("SI_Voice", SI_Voice);
     SetItem("MI_Voice", MI_Voice);
     SetItem("SI_ShowBusyDialog", SI_ShowBusyDialog);

@@ -62,6 +62,10 @@ public:
     QString ReadSelectionKey = QStringLiteral("Ctrl+Alt+Shift+S");
     quint8 OUT_Subtitles = 0;  // timed text beside the files: 0 none, 1 SRT, 2 WebVTT, 3 LRC
     QString OUT_Directory;
+    // Piper: the program chosen (empty: the one on the PATH) and the voice folders added
+    // (stored as a PATH is).
+    QString PIPER_Program;
+    QStringList PIPER_Folders;
     QString OpenDlgInitialDir;
     quint8 ToolbarOnMinOption = 1;
     bool ToolbarOnTop = false;

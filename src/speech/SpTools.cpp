@@ -1,6 +1,7 @@
 #include "speech/SpTools.h"
 
 #include "platform/flite/FliteEngine.h"
+#include "platform/piper/PiperEngine.h"
 
 #include "platform/waveout/WaveOut.h"
 #include "speech/SpeechError.h"
@@ -42,6 +43,7 @@ void DetectSpeechSupport(bool sound)
     TtsEnginePresent = false;
     WaveOutPresent = false;
     FliteEngine::Register();
+    PiperEngine::Register();
     std::shared_ptr<ITTSEnum> enumerator;
     if (SUCCEEDED(CreateTTSEnumerator(&enumerator, nullptr)) && enumerator) {
         SpeechApiPresent = true;

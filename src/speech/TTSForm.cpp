@@ -2,6 +2,7 @@
 
 #include "audio/MMWave.h"
 #include "log/UtilsClass.h"
+#include "platform/piper/PiperEngine.h"
 #include "platform/sapi/EspeakLanguages.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
@@ -31,7 +32,7 @@ const QString pitPrefix = QStringLiteral("PIT_");
 // user has installed (speech-dispatcher, Piper) all.
 bool IsOutside(const TTSMODEINFO &mode)
 {
-    return mode.szProductName == Speechd::ProductName || mode.szProductName == QLatin1String("Piper");
+    return mode.szProductName == Speechd::ProductName || mode.szProductName == PiperEngine::ProductName;
 }
 
 bool IsOffered(const TTSMODEINFO &mode)
@@ -78,6 +79,9 @@ TTTSForm::TTTSForm(TPreferences &prefs, QObject *parent)
     : QObject(parent), TTS1(std::make_unique<TTTS>()), TTSFilter(prefs), m_Prefs(prefs)
 {
     setObjectName(QStringLiteral("TTSForm"));
+    // Piper voices the user keeps elsewhere, or a piper program of their choice.
+    if (!m_Prefs.PIPER_Program.isEmpty() || !m_Prefs.PIPER_Folders.isEmpty())
+        PiperEngine::Configure(m_Prefs.PIPER_Program, m_Prefs.PIPER_Folders);
     TTS1->Tag = 0;
     HasStandardVoices = false;
     try {

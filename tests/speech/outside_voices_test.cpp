@@ -1,5 +1,6 @@
 #include "articles/MemoEntry.h"
 #include "core/ReadingSession.h"
+#include "platform/piper/PiperEngine.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/speechd/Speechd.h"
 #include "platform/speechd/SpeechdCentral.h"
@@ -11,9 +12,11 @@
 #include "support/TempHome.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -123,13 +126,13 @@ TEST(SpeechdText, PiecesAreSentencesWithoutTheirBlanksAndLongOnesAreCut)
 {
     const QString text = QStringLiteral("First one.  Second one?\nThird");
     const std::vector<std::pair<int, int>> expected{{0, 10}, {12, 11}, {24, 5}};
-    EXPECT_EQ(SpeechdCentral::Pieces(text, 0), expected);
+    EXPECT_EQ(TextPrep::SentencePieces(text, 0), expected);
     // From a word in the middle: from there to the sentence's end.
     const std::vector<std::pair<int, int>> from{{19, 4}, {24, 5}};
-    EXPECT_EQ(SpeechdCentral::Pieces(text, 19), from);
+    EXPECT_EQ(TextPrep::SentencePieces(text, 19), from);
     const QString longOne = QStringLiteral("word ").repeated(400);
     int covered = 0;
-    for (const auto &[start, length] : SpeechdCentral::Pieces(longOne, 0)) {
+    for (const auto &[start, length] : TextPrep::SentencePieces(longOne, 0)) {
         EXPECT_LE(length, 600);
         EXPECT_EQ(start, covered);
         covered = start + length + 1;
@@ -274,6 +277,189 @@ TEST_F(OutsideVoicesTest, TheServerEndingWhileReadingStopsTheReadingWithAMessage
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown.front().text.contains(QStringLiteral("speech-dispatcher stopped while reading"))) << shown.front().text.toStdString();
     ASSERT_TRUE(Server("start"));
+}
+
+} // namespace
+
+namespace {
+
+// Piper voices through a stand-in for the piper program that follows its command
+// line and JSON input and speaks with espeak-ng. Its "model" says how it behaves.
+class PiperVoicesTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        folder = new QTemporaryDir;
+        const auto voice = [](const QString &name, const QByteArray &behaviour, const char *language, int rate,
+                              const char *quality) {
+            QFile model(folder->path() + QLatin1Char('/') + name + QStringLiteral(".onnx"));
+            QFile config(model.fileName() + QStringLiteral(".json"));
+            ASSERT_TRUE(model.open(QIODevice::WriteOnly) && config.open(QIODevice::WriteOnly));
+            model.write(behaviour);
+            config.write(QStringLiteral(R"({"audio": {"sample_rate": %1, "quality": "%2"}, "espeak": {"voice": "en-us"},
+                "language": {"code": "%3"}, "dataset": "%4", "num_speakers": 1})")
+                             .arg(rate).arg(QLatin1String(quality), QLatin1String(language), name).toUtf8());
+        };
+        voice(QStringLiteral("alba"), "{\"load_seconds\": 0.3, \"crash_on\": \"Crash\", \"hang_on\": \"Hang\"}", "en_GB", 22050, "medium");
+        voice(QStringLiteral("kusal"), "{\"load_seconds\": 0.1}", "en_US", 16000, "x_low");
+        voice(QStringLiteral("broken"), "{\"broken\": true}", "en_US", 22050, "low");
+        // Not a voice: no JSON beside it.
+        QFile stray(folder->path() + QStringLiteral("/stray.onnx"));
+        ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
+        DetectSpeechSupport();
+        PiperEngine::Configure(QStringLiteral(PARLEWIND_SOURCE_DIR "/tests/support/piper-standin"), {folder->path()});
+    }
+    static void TearDownTestSuite() { delete folder; }
+
+    static std::shared_ptr<ITTSCentral> Open(const QString &name)
+    {
+        std::shared_ptr<ITTSEnum> enumerator;
+        std::shared_ptr<ITTSFind> find;
+        EXPECT_EQ(CreateTTSEnumerator(&enumerator, &find), S_OK);
+        TTSMODEINFO wanted, found;
+        wanted.szModeName = name;
+        EXPECT_EQ(find->Find(wanted, nullptr, &found), S_OK);
+        EXPECT_EQ(found.szModeName, name);
+        std::shared_ptr<IAudioMultiMediaDevice> device;
+        EXPECT_EQ(CreateAudioMultiMediaDevice(&device), S_OK);
+        std::shared_ptr<ITTSCentral> central;
+        EXPECT_EQ(enumerator->Select(found.gModeID, &central, device), S_OK);
+        return central;
+    }
+    void Say(ITTSCentral &central, const QString &text)
+    {
+        const WideText wide(text);
+        ASSERT_EQ(central.TextData(CHARSET_TEXT, 0, wide.Data(), sink, SapiIds::IID_ITTSBufNotifySink), S_OK);
+    }
+    bool Done(int ms = 30000)
+    {
+        return WaitUntil([&] { return sink->Count(RecordingBufSink::Event::Done) > 0; }, ms);
+    }
+
+    static QTemporaryDir *folder;
+    std::shared_ptr<RecordingBufSink> sink = std::make_shared<RecordingBufSink>();
+};
+QTemporaryDir *PiperVoicesTest::folder = nullptr;
+
+const QString alba = QStringLiteral("Piper alba (en_GB, medium)");
+
+TEST_F(PiperVoicesTest, VoicesAreNamedFromTheirJsonAndAFileThatIsNoVoiceIsLeftOut)
+{
+    const PiperEngine::TSummary summary = PiperEngine::Summary();
+    EXPECT_TRUE(summary.program.endsWith(QStringLiteral("piper-standin")));
+    EXPECT_EQ(summary.voices, 3);
+    TempHome home;
+    TPreferences prefs;
+    CardVoices voices(prefs);
+    voices.Initialize();
+    for (const QString &name : {alba, QStringLiteral("Piper kusal (en_US, x_low)"), QStringLiteral("Piper broken (en_US, low)")}) {
+        const TVoiceEntry *voice = voices.FindVoice(name);
+        ASSERT_TRUE(voice) << name.toStdString();
+        EXPECT_FALSE(voice->AloudOnly);
+        EXPECT_TRUE(voice->FixedPitch);
+    }
+    EXPECT_EQ(PiperEngine::ReadVoice(folder->path() + QStringLiteral("/stray.onnx")).name, QString());
+}
+
+TEST_F(PiperVoicesTest, ReadAloudTellsEachSentenceAtItsPlaceAndIsHeard)
+{
+    const QString text = QStringLiteral("The first sentence. A second, longer sentence follows it here!\nAnd a third.");
+    for (const QString &name : {alba, QStringLiteral("Piper kusal (en_US, x_low)")}) {
+        sink = std::make_shared<RecordingBufSink>();
+        const auto central = Open(name);
+        ASSERT_TRUE(central);
+        const QList<qint16> sound = RecordSink(QStringLiteral("speakers"), [&] {
+            Say(*central, text);
+            ASSERT_TRUE(Done());
+        });
+        EXPECT_EQ(sink->doneFlags, 0u) << name.toStdString();
+        EXPECT_EQ(sink->WordIndexes(RecordingBufSink::Event::Sentence), (QList<int>{0, 20, 63})) << name.toStdString();
+        EXPECT_EQ(sink->sentenceLengths, (QList<int>{19, 42, 12})) << name.toStdString();
+        EXPECT_GT(Heard(sound).count, 22050) << name.toStdString() << ": a second of speech at least";
+    }
+}
+
+TEST_F(PiperVoicesTest, ACrashAHangAModelThatDoesNotLoadAndAMissingProgramEndTheTextWithTheReason)
+{
+    struct Case
+    {
+        QString voice, text, reason;
+    } cases[] = {
+        {alba, QStringLiteral("One sentence first. Crash here. Never said."), QStringLiteral("piper ended unexpectedly")},
+        {alba, QStringLiteral("Hang on here."), QStringLiteral("piper gave no sound for 1 seconds")},
+        {QStringLiteral("Piper broken (en_US, low)"), QStringLiteral("Anything."),
+         QStringLiteral("piper could not load the voice's model (Failed to load model: invalid ONNX model)")},
+    };
+    PiperEngine::SetSilenceLimit(1500);
+    for (const Case &c : cases) {
+        sink = std::make_shared<RecordingBufSink>();
+        const auto central = Open(c.voice);
+        ASSERT_TRUE(central);
+        Say(*central, c.text);
+        ASSERT_TRUE(Done(10000)) << c.text.toStdString();
+        EXPECT_EQ(sink->doneFlags, TTSBNSF_ENGINEFAILED) << c.text.toStdString();
+        EXPECT_EQ(central->FailureReason(), c.reason);
+    }
+    PiperEngine::SetSilenceLimit(30000);
+    // After a crash the voice speaks again (a new process).
+    sink = std::make_shared<RecordingBufSink>();
+    const auto central = Open(alba);
+    Say(*central, QStringLiteral("Back again."));
+    ASSERT_TRUE(Done());
+    EXPECT_EQ(sink->doneFlags, 0u);
+    // The program gone: its voices are no longer offered, and one opened before says why it cannot speak.
+    PiperEngine::Configure(QStringLiteral("/nonexistent/piper"), {folder->path()});
+    EXPECT_EQ(PiperEngine::Summary().voices, 0);
+    sink = std::make_shared<RecordingBufSink>();
+    Say(*central, QStringLiteral("Not heard."));
+    ASSERT_TRUE(Done());
+    EXPECT_EQ(central->FailureReason(), QStringLiteral("the piper program was not found"));
+    PiperEngine::Configure(QStringLiteral(PARLEWIND_SOURCE_DIR "/tests/support/piper-standin"), {folder->path()});
+}
+
+// As a user runs it: piper on the PATH, a voice in the usual folder, a text to MP3
+// with timed text; the sentences made by two processes at once.
+TEST_F(PiperVoicesTest, TheCommandLineMakesAnMp3WithTheSentencesTimed)
+{
+    QTemporaryDir home;
+    const QString voices = home.path() + QStringLiteral("/data/piper-voices/en/alba");
+    QDir().mkpath(voices);
+    QDir().mkpath(home.path() + QStringLiteral("/bin"));
+    ASSERT_TRUE(QFile::copy(folder->path() + QStringLiteral("/alba.onnx.json"), voices + QStringLiteral("/alba.onnx.json")));
+    QFile model(voices + QStringLiteral("/alba.onnx"));
+    ASSERT_TRUE(model.open(QIODevice::WriteOnly));
+    model.write(QStringLiteral(R"({"load_seconds": 0.3, "log": "%1/starts"})").arg(home.path()).toUtf8());
+    model.close();
+    ASSERT_TRUE(QFile::link(QStringLiteral(PARLEWIND_SOURCE_DIR "/tests/support/piper-standin"), home.path() + QStringLiteral("/bin/piper")));
+    QFile text(home.path() + QStringLiteral("/story.txt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    for (int k = 1; k <= 8; ++k)
+        text.write(QStringLiteral("This is sentence number %1 of the story. ").arg(k).toUtf8());
+    text.close();
+    QProcess convert;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("PATH"), home.path() + QStringLiteral("/bin:") + env.value(QStringLiteral("PATH")));
+    env.remove(QStringLiteral("PULSE_SERVER"));
+    convert.setProcessEnvironment(env);
+    convert.start(QStringLiteral(PARLEWIND_BINARY), {QStringLiteral("--convert"), QStringLiteral("--quiet"), QStringLiteral("--voice"), alba,
+                                                    QStringLiteral("--subtitles"), QStringLiteral("srt"), QStringLiteral("--out"),
+                                                    home.path() + QStringLiteral("/out"), text.fileName()});
+    ASSERT_TRUE(convert.waitForFinished(120000));
+    EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+    EXPECT_GT(QFileInfo(home.path() + QStringLiteral("/out/story.mp3")).size(), 10000);
+    QFile srt(home.path() + QStringLiteral("/out/story.srt"));
+    ASSERT_TRUE(srt.open(QIODevice::ReadOnly));
+    const QString cues = QString::fromUtf8(srt.readAll());
+    // A cue a sentence, each starting later than the one before.
+    EXPECT_EQ(cues.count(QStringLiteral(" --> ")), 8) << cues.toStdString();
+    EXPECT_TRUE(cues.contains(QStringLiteral("This is sentence number 8 of the story."))) << cues.toStdString();
+    QFile starts(home.path() + QStringLiteral("/starts"));
+    ASSERT_TRUE(starts.open(QIODevice::ReadOnly));
+    EXPECT_EQ(starts.readAll().count('\n'), std::min(QThread::idealThreadCount(), 4));
 }
 
 } // namespace

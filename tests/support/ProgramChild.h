@@ -10,7 +10,7 @@
 // is handed over to the program itself. Returns only when this is no such child.
 inline void HandOverProgramChild(int argc, char **argv)
 {
-    const char *const children[] = {"--read-document", "--speak-flite", "--list-speech-dispatcher", "--speak-piper"};
+    const char *const children[] = {"--read-document", "--speak-flite", "--list-speech-dispatcher"};
     if (argc > 1 && std::any_of(std::begin(children), std::end(children),
                                 [&](const char *option) { return std::strcmp(argv[1], option) == 0; })) {
         ::execv(PARLEWIND_BINARY, argv);

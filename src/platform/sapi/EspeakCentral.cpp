@@ -37,7 +37,7 @@ public:
     {
         return m_Queue->Push(m_Serial, *m_Abort, samples, count, marks);
     }
-    void Finished(bool) override { m_Queue->End(m_Serial, *m_Abort); }
+    void Finished(bool completed) override { m_Queue->End(m_Serial, *m_Abort, completed); }
 
 private:
     std::shared_ptr<PcmQueue> m_Queue;
@@ -62,7 +62,7 @@ public:
         GrowingFile::WaitForReader(m_Path, m_File->Size(), *m_Abort);
         Start();
         for (const SynthMark &m : marks)
-            Post({PlayEvent::Word, m_Serial, m.index, m_Base + m.sample});
+            Post({PlayEvent::Word, m_Serial, m.index, m_Base + m.sample, m.length});
         m_WriteFailed = !m_File->Append(samples, count);
         return !m_WriteFailed;
     }
@@ -262,7 +262,11 @@ void EspeakCentral::OnEvent(const PlayEvent &event)
         if (event.index <= it->lastWord)
             return; // heard again after a restart
         it->lastWord = event.index;
-        sink->WordPosition(TimeStamp(event), static_cast<quint32>(event.index) * 2);
+        if (event.length > 0)
+            sink->SentencePosition(TimeStamp(event), static_cast<quint32>(event.index) * 2,
+                                   static_cast<quint32>(event.length) * 2);
+        else
+            sink->WordPosition(TimeStamp(event), static_cast<quint32>(event.index) * 2);
         break;
     case PlayEvent::Done:
     case PlayEvent::Failed:

@@ -48,6 +48,8 @@ public:
     HRESULT AudioResume() override;
     HRESULT AudioReset() override;
 
+    QString FailureReason() const override { return m_Mode.synthesizer ? m_Mode.synthesizer->LastFailure() : QString(); }
+
     HRESULT AboutDlg(QWidget *parent, const QString &title) override;
     HRESULT LexiconDlg(QWidget *parent, const QString &title) override;
     HRESULT GeneralDlg(QWidget *parent, const QString &title) override;

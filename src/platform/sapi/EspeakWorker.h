@@ -18,12 +18,13 @@
 
 constexpr int SynthRate = 22050; // every espeak-ng voice speaks at this rate
 
-// A word about to be spoken: its first sample (from the start of its text's audio)
-// and its UTF-16 index in the submitted text.
+// A word (or sentence) about to be spoken: its first sample (from the start of its
+// text's audio) and its UTF-16 index in the submitted text.
 struct SynthMark
 {
     qint64 sample = 0;
     int index = 0;
+    int length = 0; // a voice that knows only its sentences: the sentence's length
 };
 
 // Receives the audio of one text, on the synthesis thread.
@@ -55,6 +56,8 @@ class Synthesizer
 public:
     virtual ~Synthesizer() = default;
     virtual void Submit(SynthJob job) = 0;
+    // Why the last text ended unfinished, when there is more to say than that it failed.
+    virtual QString LastFailure() const { return {}; }
 };
 
 struct EspeakVoice

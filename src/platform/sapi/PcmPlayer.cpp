@@ -46,7 +46,7 @@ bool PcmQueue::Push(quint64 job, const std::atomic<bool> &abort, const qint16 *s
         chunk.events.push_back({m_Produced, {PlayEvent::Started, job, 0}});
     }
     for (const SynthMark &m : marks)
-        chunk.events.push_back({m_JobStart + m.sample, {PlayEvent::Word, job, m.index}});
+        chunk.events.push_back({m_JobStart + m.sample, {PlayEvent::Word, job, m.index, -1, m.length}});
     chunk.pcm = QByteArray(reinterpret_cast<const char *>(samples), count * 2);
     m_Produced += count;
     const bool wasEmpty = m_Chunks.empty();
@@ -64,7 +64,7 @@ bool PcmQueue::Push(quint64 job, const std::atomic<bool> &abort, const qint16 *s
     return !abort.load() && !m_Broken && m_Epoch == epoch;
 }
 
-void PcmQueue::End(quint64 job, const std::atomic<bool> &abort)
+void PcmQueue::End(quint64 job, const std::atomic<bool> &abort, bool completed)
 {
     std::lock_guard lock(m_Mutex);
     if (abort.load())
@@ -74,7 +74,7 @@ void PcmQueue::End(quint64 job, const std::atomic<bool> &abort)
         m_StartedJob = job;
         chunk.events.push_back({m_Produced, {PlayEvent::Started, job, 0}});
     }
-    chunk.events.push_back({m_Produced, {PlayEvent::Done, job, 0}});
+    chunk.events.push_back({m_Produced, {completed ? PlayEvent::Done : PlayEvent::Failed, job, 0}});
     m_Chunks.push_back(std::move(chunk));
     if (m_Wake)
         m_Wake();

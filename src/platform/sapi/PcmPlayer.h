@@ -21,11 +21,12 @@ struct PlayEvent
 {
     // Lost: the sound device went away (or stopped taking sound); nothing more is
     // played or reported, and every text still queued is over.
-    // Failed: (a file) the engine failed on the text, which ends unfinished.
+    // Failed: the engine failed on the text, which ends unfinished.
     enum Kind { Started, Word, Done, Lost, Failed } kind;
     quint64 job;
     int index = 0; // Word: UTF-16 index in the job's text
     qint64 sample = -1; // a file: where the word (Started: the text) begins in it
+    int length = 0;     // Word: a whole sentence's length, for a voice that tells no words
 };
 
 // Audio between the synthesis thread (which pushes) and the player (which plays).
@@ -36,7 +37,9 @@ public:
     // stopped, the queue was reset, or the device failed.
     bool Push(quint64 job, const std::atomic<bool> &abort, const qint16 *samples, int count,
               const std::vector<SynthMark> &marks);
-    void End(quint64 job, const std::atomic<bool> &abort);
+    // The job's last audio is in; `completed` false: the engine failed on it, and
+    // it ends (when heard to there) unfinished.
+    void End(quint64 job, const std::atomic<bool> &abort, bool completed = true);
 
 private:
     friend class PcmPlayer;

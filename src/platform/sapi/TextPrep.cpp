@@ -1,5 +1,7 @@
 #include "platform/sapi/TextPrep.h"
 
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 
 namespace {
@@ -210,4 +212,33 @@ PreparedText TextPrep::Prepare(const QString &text, bool tagged, const Prosody &
     if (last)
         *last = current;
     return out;
+}
+
+std::vector<std::pair<int, int>> TextPrep::SentencePieces(const QString &text, int from, int longest)
+{
+    std::vector<std::pair<int, int>> pieces;
+    QTextBoundaryFinder sentences(QTextBoundaryFinder::Sentence, text);
+    sentences.setPosition(std::clamp(from, 0, int(text.size())));
+    int start = from;
+    while (start < text.size()) {
+        int end = int(sentences.toNextBoundary());
+        if (end <= start)
+            end = int(text.size());
+        // A very long sentence is cut at the last space that keeps its piece short.
+        while (end - start > longest) {
+            int cut = int(text.lastIndexOf(QLatin1Char(' '), start + longest));
+            if (cut <= start)
+                cut = start + longest;
+            pieces.emplace_back(start, cut - start);
+            start = cut + (cut < end && text.at(cut) == QLatin1Char(' ') ? 1 : 0);
+        }
+        // Sent and lit without the blanks after it.
+        int last = end;
+        while (last > start && text.at(last - 1).isSpace())
+            --last;
+        if (last > start)
+            pieces.emplace_back(start, last - start);
+        start = end;
+    }
+    return pieces;
 }

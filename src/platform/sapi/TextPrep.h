@@ -47,4 +47,9 @@ public:
     // Reads one control tag ("\Pit=120\", "\spd=200\") at `pos`; returns its length
     // (0 when there is none) and updates `prosody`.
     static int ReadTag(const QString &text, int pos, Prosody &prosody);
+
+    // Where the pieces of `text` from `from` on start and how long they are (without
+    // the blanks after them), for a voice that is given a sentence at a time: one a
+    // sentence, a sentence longer than `longest` cut at a space.
+    static std::vector<std::pair<int, int>> SentencePieces(const QString &text, int from, int longest = 600);
 };

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QSet>
-#include <QTextBoundaryFinder>
 #include <QTimer>
 
 #include <libspeechd.h>
@@ -19,8 +18,6 @@
 
 namespace {
 
-// A sentence longer than this is sent in pieces cut at a space.
-constexpr int longestPiece = 600;
 // How often a reading checks that the server is still there.
 constexpr int watchMs = 250;
 
@@ -248,35 +245,6 @@ QByteArray SpeechdCentral::Markup(const QString &text, int start, int length, bo
     return out.toUtf8();
 }
 
-std::vector<std::pair<int, int>> SpeechdCentral::Pieces(const QString &text, int from)
-{
-    std::vector<std::pair<int, int>> pieces;
-    QTextBoundaryFinder sentences(QTextBoundaryFinder::Sentence, text);
-    sentences.setPosition(std::clamp(from, 0, int(text.size())));
-    int start = from;
-    while (start < text.size()) {
-        int end = int(sentences.toNextBoundary());
-        if (end <= start)
-            end = int(text.size());
-        // A very long sentence is cut at the last space that keeps its piece short.
-        while (end - start > longestPiece) {
-            int cut = int(text.lastIndexOf(QLatin1Char(' '), start + longestPiece));
-            if (cut <= start)
-                cut = start + longestPiece;
-            pieces.emplace_back(start, cut - start);
-            start = cut + (cut < end && text.at(cut) == QLatin1Char(' ') ? 1 : 0);
-        }
-        // Sent and lit without the blanks after it.
-        int last = end;
-        while (last > start && text.at(last - 1).isSpace())
-            --last;
-        if (last > start)
-            pieces.emplace_back(start, last - start);
-        start = end;
-    }
-    return pieces;
-}
-
 HRESULT SpeechdCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
                                  std::shared_ptr<ITTSBufNotifySink> sink, const QUuid &sinkId)
 {
@@ -288,7 +256,7 @@ HRESULT SpeechdCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
     job.text = TextOf(text);
     job.tagged = (flags & TTSDATAFLAG_TAGGED) != 0;
     job.sink = std::move(sink);
-    job.pieces = Pieces(job.text, 0);
+    job.pieces = TextPrep::SentencePieces(job.text, 0);
     m_Jobs.push_back(std::move(job));
     m_Failure.clear();
     if (!m_Watch->isActive())
@@ -408,7 +376,7 @@ void SpeechdCentral::Silence()
     Unwatch();
     m_InFlight.clear();
     Connection::Instance().Cancel();
-    job.pieces = Pieces(job.text, from);
+    job.pieces = TextPrep::SentencePieces(job.text, from);
     job.next = 0;
     // The word heard last is heard again: its mark may come again.
     job.lastWord = from - 1;

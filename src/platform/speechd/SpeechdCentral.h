@@ -43,9 +43,6 @@ public:
     // The SSML of a piece of `text` (UTF-16 indexes from `start`, `length` long):
     // escaped, with a mark before each word named by the word's index.
     static QByteArray Markup(const QString &text, int start, int length, bool tagged);
-    // Where the pieces of `text` from `from` on start and how long they are: one a
-    // sentence, a long sentence cut at a space.
-    static std::vector<std::pair<int, int>> Pieces(const QString &text, int from);
     // Our speed (words a minute) and pitch (0–100) on the server's −100…100 scales.
     static int RateOf(int wordsPerMinute);
     static int PitchOf(int pitch);
