@@ -13,6 +13,8 @@
 #include "app/options/MiscPage.h"
 #include "app/options/ModeSheets.h"
 #include "app/options/VoiceEditPage.h"
+#include "app/options/VoiceSourcesPage.h"
+#include "app/options/VoiceSourcesPage.h"
 #include "app/tray/NotifyIcon.h"
 #include "app/tray/ToolBarForm.h"
 #include "articles/ArticleList.h"
@@ -315,11 +317,13 @@ void TForm1::BuildOptionsArea()
     VoiceEditSheet = new TVoiceEditPage(PageControl1);
     FileOptionsSheet = new TFileOptionsPage(m_Core.Prefs(), PageControl1);
     MiscSheet = new TMiscPage(m_Core.Prefs(), PageControl1);
+    VoiceSourcesSheet = new TVoiceSourcesPage(PageControl1);
     // No mnemonics on the tabs: the menu bar has their letters; Ctrl+Tab turns pages.
     PageControl1->addTab(scrolled(ClipboardSheet, PageControl1, QStringLiteral("Clipboard")), QStringLiteral("Clipboard"));
     PageControl1->addTab(scrolled(TabSheet5, PageControl1, QStringLiteral("Favorite Voices")), QStringLiteral("Favorite Voices"));
     PageControl1->addTab(scrolled(VoiceEditSheet, PageControl1, QStringLiteral("Voice Edit")), QStringLiteral("Voice Edit"));
     PageControl1->addTab(scrolled(FileOptionsSheet, PageControl1, QStringLiteral("File Options")), QStringLiteral("File Options"));
+    PageControl1->addTab(scrolled(VoiceSourcesSheet, PageControl1, QStringLiteral("Voice Sources")), QStringLiteral("Voice Sources"));
     PageControl1->addTab(scrolled(MiscSheet, PageControl1, QStringLiteral("Misc")), QStringLiteral("Misc"));
     layout->addWidget(PageControl1, 1);
 
@@ -341,6 +345,13 @@ void TForm1::ConnectOptionPages()
     TabSheet5->VoicesChanged = [this] { m_Core.LoadFavoriteVoices(); };
     TabSheet5->TestVoice = test;
     TabSheet5->Languages = [this] { LanguagesMItmClick(); };
+    VoiceSourcesSheet->Sources = [this] {
+        return m_Core.Voices() ? m_Core.Voices()->VoiceSources() : std::vector<TTTSForm::TVoiceSource>();
+    };
+    VoiceSourcesSheet->PiperChoices = [this] { return std::make_pair(m_Core.Prefs().PIPER_Program, m_Core.Prefs().PIPER_Folders); };
+    VoiceSourcesSheet->ApplyPiper = [this](const QString &program, const QStringList &folders) {
+        return m_Core.SetPiper(program, folders);
+    };
     auto *drop = new TFileDrop(this);
     connect(drop, &TFileDrop::FilesDropped, this, &TForm1::OpenFiles);
     connect(drop, &TFileDrop::TextDropped, this, [this](const QString &text) { m_Core.TextDropped(text); });

@@ -26,6 +26,7 @@ class TGauge;
 class TMemoListBox;
 class TMIOptionsSheet;
 class TMiscPage;
+class TVoiceSourcesPage;
 class TNotifyIcon;
 class TProgramCore;
 class TReadingActions;
@@ -84,6 +85,7 @@ public:
     TVoiceEditPage *VoiceEditSheet = nullptr;
     TFileOptionsPage *FileOptionsSheet = nullptr;
     TMiscPage *MiscSheet = nullptr;
+    TVoiceSourcesPage *VoiceSourcesSheet = nullptr;
     QFrame *MainTextPanel = nullptr;
     TMemoListBox *MemoListBox1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;

@@ -321,6 +321,15 @@ void TProgramCore::ListOtherVoices()
     });
 }
 
+bool TProgramCore::SetPiper(const QString &program, const QStringList &folders)
+{
+    if (!m_Voices || State() != rsIdle)
+        return false;
+    m_Voices->SetPiper(program, folders);
+    LoadFavoriteVoices();
+    return true;
+}
+
 void TProgramCore::LoadFavoriteVoices()
 {
     UtilsClass::Trace(QStringLiteral("Entering LoadFavoriteVoices"));

@@ -128,6 +128,9 @@ public:
     // The voices of the user's other speech programs, listed in the background and
     // offered once no reading is in progress.
     void ListOtherVoices();
+    // The Piper program and voice folders the user chose; false while reading
+    // (the voice list is not rebuilt under a reading).
+    bool SetPiper(const QString &program, const QStringList &folders);
     // What uses these voices: the articles, one line each, and the default voice.
     QStringList VoiceUsage(const QStringList &voices) const;
 

@@ -3,6 +3,7 @@
 #include "audio/MMWave.h"
 #include "log/UtilsClass.h"
 #include "platform/piper/PiperEngine.h"
+#include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/EspeakLanguages.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
@@ -73,6 +74,52 @@ QString TTTSForm::AloudOnlyMessage(const QString &voice)
 {
     return voice + QStringLiteral(" can only read aloud: speech-dispatcher gives no sound back to programs. "
                                   "Choose another voice for files.");
+}
+
+std::vector<TTTSForm::TVoiceSource> TTTSForm::VoiceSources() const
+{
+    std::map<QString, int> counts;
+    for (const TTSMODEINFO &mode : ListModes()) {
+        if (IsOffered(mode))
+            ++counts[mode.szProductName];
+    }
+    const auto voices = [](int n) {
+        return n == 0 ? QStringLiteral("no voices found") : n == 1 ? QStringLiteral("1 voice") : QStringLiteral("%1 voices").arg(n);
+    };
+    std::vector<TVoiceSource> sources;
+    const int espeak = counts[EspeakEngine::ProductName];
+    sources.push_back({QStringLiteral("espeak-ng"), espeak > 0 ? voices(espeak) : QStringLiteral("not installed"), {}});
+    const int flite = counts[QStringLiteral("Flite")];
+    sources.push_back({QStringLiteral("Flite"), flite > 0 ? voices(flite) : QStringLiteral("not installed"), {}});
+    const Speechd::TSummary speechd = Speechd::Summary();
+    switch (speechd.state) {
+    case Speechd::TState::NotListed:
+        sources.push_back({Speechd::ProductName, QStringLiteral("looking for voices…"), {}});
+        break;
+    case Speechd::TState::NotInstalled:
+        sources.push_back({Speechd::ProductName, QStringLiteral("not installed"), {}});
+        break;
+    case Speechd::TState::NotRunning:
+        sources.push_back({Speechd::ProductName, QStringLiteral("not reached"), speechd.problem});
+        break;
+    case Speechd::TState::Listed:
+        sources.push_back({Speechd::ProductName, voices(speechd.voices) + QStringLiteral(", read aloud only"),
+                           QStringLiteral("Modules: ") + speechd.modules.join(QStringLiteral(", "))});
+        break;
+    }
+    const PiperEngine::TSummary piper = PiperEngine::Summary();
+    sources.push_back({PiperEngine::ProductName, piper.program.isEmpty() ? QStringLiteral("not installed") : voices(piper.voices),
+                       piper.program.isEmpty() ? QStringLiteral("No piper program on the PATH or where chosen.")
+                                               : QStringLiteral("Program: ") + piper.program});
+    return sources;
+}
+
+void TTTSForm::SetPiper(const QString &program, const QStringList &folders)
+{
+    m_Prefs.PIPER_Program = program;
+    m_Prefs.PIPER_Folders = folders;
+    PiperEngine::Configure(program, folders);
+    Reinitialize();
 }
 
 TTTSForm::TTTSForm(TPreferences &prefs, QObject *parent)

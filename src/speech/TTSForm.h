@@ -53,6 +53,18 @@ public:
     static const QString NoSoundDevice;
     // Why a voice that is only heard cannot read into a file.
     static QString AloudOnlyMessage(const QString &voice);
+
+    // Where voices come from, and what each source offers now.
+    struct TVoiceSource
+    {
+        QString Name;    // "espeak-ng", "Flite", "speech-dispatcher", "Piper"
+        QString State;   // "not installed", "no voices found", "3 voices", …
+        QString Details; // modules, the program found
+    };
+    std::vector<TVoiceSource> VoiceSources() const;
+    // The Piper program (empty: the one on the PATH) and the folders the user
+    // added: stored, looked in, and the voice list built anew.
+    void SetPiper(const QString &program, const QStringList &folders);
     // The language a voice speaks, as a code ("de"): that of "Mary (German)"; English
     // for the voices named after no language.
     static QString LanguageOf(const QString &voice);

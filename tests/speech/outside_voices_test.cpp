@@ -1,6 +1,8 @@
+#include "app/options/VoiceSourcesPage.h"
 #include "articles/MemoEntry.h"
 #include "core/ReadingSession.h"
 #include "platform/piper/PiperEngine.h"
+#include "platform/shell/FileDialogs.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/speechd/Speechd.h"
 #include "platform/speechd/SpeechdCentral.h"
@@ -13,6 +15,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -35,32 +41,11 @@ bool Server(const char *command)
     return script.waitForFinished(20000) && script.exitCode() == 0;
 }
 
-// What the server's modules said, for a failure's message.
-std::string ServerLog()
-{
-    QFile errors(serverDir->path() + QStringLiteral("/log/generic-errors"));
-    return errors.open(QIODevice::ReadOnly) ? errors.readAll().toStdString() : std::string();
-}
-
-class OutsideVoicesTest : public ::testing::Test
+// A voice opened on the sound device by its name; a text spoken with a sink that records.
+class VoiceTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        serverDir = new QTemporaryDir;
-        qputenv("SPEECHD_ADDRESS", "unix_socket:" + serverDir->path().toUtf8() + "/sock");
-        ASSERT_TRUE(Server("start"));
-        DetectSpeechSupport();
-        ASSERT_EQ(Speechd::ListNow(), QString());
-    }
-    static void TearDownTestSuite()
-    {
-        Server("stop");
-        delete serverDir;
-    }
-
-    // A voice of the server opened on the sound device; the text spoken with a sink that records.
-    std::shared_ptr<ITTSCentral> Open(const QString &name)
+    static std::shared_ptr<ITTSCentral> Open(const QString &name)
     {
         std::shared_ptr<ITTSEnum> enumerator;
         std::shared_ptr<ITTSFind> find;
@@ -86,6 +71,32 @@ protected:
     }
 
     std::shared_ptr<RecordingBufSink> sink = std::make_shared<RecordingBufSink>();
+};
+
+// What the server's modules said, for a failure's message.
+std::string ServerLog()
+{
+    QFile errors(serverDir->path() + QStringLiteral("/log/generic-errors"));
+    return errors.open(QIODevice::ReadOnly) ? errors.readAll().toStdString() : std::string();
+}
+
+class OutsideVoicesTest : public VoiceTest
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        serverDir = new QTemporaryDir;
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + serverDir->path().toUtf8() + "/sock");
+        ASSERT_TRUE(Server("start"));
+        DetectSpeechSupport();
+        ASSERT_EQ(Speechd::ListNow(), QString());
+    }
+    static void TearDownTestSuite()
+    {
+        Server("stop");
+        delete serverDir;
+    }
+
 };
 
 std::string Ints(const QList<int> &list)
@@ -285,7 +296,7 @@ namespace {
 
 // Piper voices through a stand-in for the piper program that follows its command
 // line and JSON input and speaks with espeak-ng. Its "model" says how it behaves.
-class PiperVoicesTest : public ::testing::Test
+class PiperVoicesTest : public VoiceTest
 {
 protected:
     static void SetUpTestSuite()
@@ -312,33 +323,7 @@ protected:
     }
     static void TearDownTestSuite() { delete folder; }
 
-    static std::shared_ptr<ITTSCentral> Open(const QString &name)
-    {
-        std::shared_ptr<ITTSEnum> enumerator;
-        std::shared_ptr<ITTSFind> find;
-        EXPECT_EQ(CreateTTSEnumerator(&enumerator, &find), S_OK);
-        TTSMODEINFO wanted, found;
-        wanted.szModeName = name;
-        EXPECT_EQ(find->Find(wanted, nullptr, &found), S_OK);
-        EXPECT_EQ(found.szModeName, name);
-        std::shared_ptr<IAudioMultiMediaDevice> device;
-        EXPECT_EQ(CreateAudioMultiMediaDevice(&device), S_OK);
-        std::shared_ptr<ITTSCentral> central;
-        EXPECT_EQ(enumerator->Select(found.gModeID, &central, device), S_OK);
-        return central;
-    }
-    void Say(ITTSCentral &central, const QString &text)
-    {
-        const WideText wide(text);
-        ASSERT_EQ(central.TextData(CHARSET_TEXT, 0, wide.Data(), sink, SapiIds::IID_ITTSBufNotifySink), S_OK);
-    }
-    bool Done(int ms = 30000)
-    {
-        return WaitUntil([&] { return sink->Count(RecordingBufSink::Event::Done) > 0; }, ms);
-    }
-
     static QTemporaryDir *folder;
-    std::shared_ptr<RecordingBufSink> sink = std::make_shared<RecordingBufSink>();
 };
 QTemporaryDir *PiperVoicesTest::folder = nullptr;
 
@@ -460,6 +445,58 @@ TEST_F(PiperVoicesTest, TheCommandLineMakesAnMp3WithTheSentencesTimed)
     QFile starts(home.path() + QStringLiteral("/starts"));
     ASSERT_TRUE(starts.open(QIODevice::ReadOnly));
     EXPECT_EQ(starts.readAll().count('\n'), std::min(QThread::idealThreadCount(), 4));
+}
+
+} // namespace
+
+namespace {
+
+QString SourceState(const QWidget &page, const QString &source)
+{
+    for (const QLabel *label : page.findChildren<QLabel *>()) {
+        if (label->accessibleName().startsWith(source + QStringLiteral(": ")))
+            return label->accessibleName().mid(source.size() + 2);
+    }
+    return {};
+}
+
+TEST_F(PiperVoicesTest, TheVoiceSourcesPageShowsEachSourceAndAFolderAddedBringsItsVoices)
+{
+    const QString standin = QStringLiteral(PARLEWIND_SOURCE_DIR "/tests/support/piper-standin");
+    TempHome home;
+    PrepareReading(1);
+    CoreWithVoices program;
+    ASSERT_TRUE(program.Start());
+    TProgramCore &core = program.core;
+    ASSERT_TRUE(core.SetPiper(standin, {}));
+    EXPECT_FALSE(core.Voices()->FindVoice(alba));
+    TVoiceSourcesPage page;
+    page.Sources = [&] { return core.Voices()->VoiceSources(); };
+    page.PiperChoices = [&] { return std::make_pair(core.Prefs().PIPER_Program, core.Prefs().PIPER_Folders); };
+    page.ApplyPiper = [&](const QString &chosen, const QStringList &folders) { return core.SetPiper(chosen, folders); };
+    page.Refresh();
+    EXPECT_EQ(SourceState(page, QStringLiteral("Piper")), QStringLiteral("no voices found"));
+    EXPECT_TRUE(SourceState(page, QStringLiteral("espeak-ng")).endsWith(QStringLiteral(" voices")));
+    EXPECT_EQ(SourceState(page, QStringLiteral("Flite")), QStringLiteral("4 voices"));
+    EXPECT_EQ(page.PiperProgramEdit->text(), standin);
+
+    FileDialogs::SetNextAnswer(folder->path());
+    page.AddFolderBtnClick();
+    EXPECT_EQ(core.Prefs().PIPER_Folders, QStringList{folder->path()});
+    EXPECT_EQ(SourceState(page, QStringLiteral("Piper")), QStringLiteral("3 voices"));
+    ASSERT_TRUE(core.Voices()->FindVoice(alba));
+    EXPECT_TRUE(core.FavoriteVoices().contains(QStringLiteral("Mary")));
+    EXPECT_FALSE(core.FavoriteVoices().contains(alba)) << "not dealt out until made a favourite";
+
+    // Only a folder the user added can be removed; its voices go with it.
+    page.PiperFoldersList->setCurrentRow(0);
+    EXPECT_FALSE(page.RemoveFolderBtn->isEnabled());
+    page.PiperFoldersList->setCurrentRow(page.PiperFoldersList->count() - 1);
+    ASSERT_TRUE(page.RemoveFolderBtn->isEnabled());
+    page.RemoveFolderBtn->click();
+    EXPECT_TRUE(core.Prefs().PIPER_Folders.isEmpty());
+    EXPECT_FALSE(core.Voices()->FindVoice(alba));
+    PiperEngine::Configure(standin, {folder->path()});
 }
 
 } // namespace

@@ -145,6 +145,12 @@ void TVoiceEditPage::ShowVoice(const TVoiceEntry &voice)
     PitchMinLbl->setText(QString::number(voice.MinPitch));
     PitchMaxLbl->setText(QString::number(voice.MaxPitch));
     PitchValLbl->setText(QString::number(voice.Pitch));
+    // A voice with no pitch of its own to change (Piper's) says so on the control.
+    PitchSlider->setEnabled(!voice.FixedPitch);
+    PitchSlider->setAccessibleDescription(voice.FixedPitch ? QStringLiteral("This voice has no pitch to change.") : QString());
+    PitchSlider->setToolTip(PitchSlider->accessibleDescription());
+    if (voice.FixedPitch)
+        PitchValLbl->setText(QStringLiteral("fixed"));
     SpeedMinLbl->setText(QString::number(voice.MinSpeed));
     SpeedMaxLbl->setText(QString::number(voice.MaxSpeed));
     SpeedValLbl->setText(QString::number(voice.Speed));

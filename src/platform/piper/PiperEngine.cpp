@@ -295,15 +295,12 @@ private:
                 p.piece = int(next++);
                 p.since.restart();
             }
-            bool waited = false;
             for (size_t k = 0; ok && k < wanted; ++k) {
                 Process &p = m_Processes[k];
                 if (p.piece < 0)
                     continue;
-                if (!waited) {
-                    p.process->waitForReadyRead(20);
-                    waited = true;
-                }
+                // A short wait on each in turn: none that has answered waits long for its next sentence.
+                p.process->waitForReadyRead(wanted > 1 ? 2 : 20);
                 p.out += p.process->readAllStandardOutput();
                 const qsizetype end = p.out.indexOf('\n');
                 if (end >= 0) {

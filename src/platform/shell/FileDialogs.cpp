@@ -27,6 +27,17 @@ QString GetOpenFileName(QWidget *parent, const QString &caption, const QString &
     return dialog.selectedFiles().first();
 }
 
+QString GetExistingDirectory(QWidget *parent, const QString &caption, const QString &dir)
+{
+    askedFolders << dir;
+    if (nextAnswer) {
+        const QString answer = *nextAnswer;
+        nextAnswer.reset();
+        return answer;
+    }
+    return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
 void SetNextAnswer(const QString &answer) { nextAnswer = answer; }
 
 QStringList TakeAskedFolders()
