@@ -29,6 +29,8 @@
 namespace PiperEngine {
 namespace {
 
+// Sentences a process is given ahead of the one it speaks.
+constexpr size_t queuedSentences = 2;
 // A process that answers nothing for this long is taken for hung.
 std::atomic<int> silentLimitMs{30000};
 
@@ -174,9 +176,9 @@ private:
         QString program;
         double lengthScale = 1;
         QByteArray out;
-        int answered = 0; // sentences it has spoken
-        int piece = -1;   // the piece it is speaking, -1 none
-        QElapsedTimer since;
+        int answered = 0;        // sentences it has spoken
+        std::deque<int> pieces;  // the pieces it was given and has not answered, in order
+        QElapsedTimer since;     // since its last answer (or its first piece)
     };
 
     void Run()
@@ -214,7 +216,7 @@ private:
         }
         p.process.reset();
         p.out.clear();
-        p.piece = -1;
+        p.pieces.clear();
     }
 
     // Following piper's command line: the model and its JSON, a sentence a line
@@ -280,24 +282,27 @@ private:
                 ok = false;
                 // What is being spoken now is of no use: the processes start afresh.
                 for (size_t k = 0; k < wanted; ++k) {
-                    if (m_Processes[k].piece >= 0)
+                    if (!m_Processes[k].pieces.empty())
                         Stop(m_Processes[k]);
                 }
                 break;
             }
+            // Each process is given its next sentence before it has finished the one
+            // it speaks: it reads them one after another and never waits for us.
             for (size_t k = 0; k < wanted && next < pieces.size(); ++k) {
                 Process &p = m_Processes[k];
-                if (p.piece >= 0)
+                if (p.pieces.size() >= queuedSentences)
                     continue;
                 QJsonObject line{{QStringLiteral("text"), text.mid(pieces[next].first, pieces[next].second)},
                                  {QStringLiteral("output_file"), QStringLiteral("%1/%2-%3.wav").arg(m_Dir).arg(k).arg(next)}};
                 p.process->write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
-                p.piece = int(next++);
-                p.since.restart();
+                if (p.pieces.empty())
+                    p.since.restart();
+                p.pieces.push_back(int(next++));
             }
             for (size_t k = 0; ok && k < wanted; ++k) {
                 Process &p = m_Processes[k];
-                if (p.piece < 0)
+                if (p.pieces.empty())
                     continue;
                 // A short wait on each in turn: none that has answered waits long for its next sentence.
                 p.process->waitForReadyRead(wanted > 1 ? 2 : 20);
@@ -314,9 +319,11 @@ private:
                         break;
                     }
                     QFile::remove(path);
-                    sound[size_t(p.piece)] = ToOurRate(std::move(samples), rate);
-                    done[size_t(p.piece)] = true;
-                    p.piece = -1;
+                    const auto piece = size_t(p.pieces.front());
+                    p.pieces.pop_front();
+                    sound[piece] = ToOurRate(std::move(samples), rate);
+                    done[piece] = true;
+                    p.since.restart();
                     ++p.answered;
                 } else if (p.process->state() == QProcess::NotRunning) {
                     Fail((p.answered == 0 ? QStringLiteral("piper could not load the voice's model")
@@ -345,7 +352,7 @@ private:
         if (!ok) {
             // A text stopped half-way leaves its processes with sentences of no use.
             for (size_t k = 0; k < wanted; ++k) {
-                if (m_Processes[k].piece >= 0)
+                if (!m_Processes[k].pieces.empty())
                     Stop(m_Processes[k]);
             }
         }
