@@ -52,8 +52,6 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("OUT_FileDest"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("OUT_FileFormat"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("OUT_Directory"), OwnKey, rkString, DefaultOutDir);
-    AddItem(QStringLiteral("PIPER_Program"), OwnKey, rkString, QString());
-    AddItem(QStringLiteral("PIPER_Folders"), OwnKey, rkString, QString());
     AddItem(QStringLiteral("OpenDlgInitialDir"), OwnKey, rkString, DefaultOpenDir);
     AddItem(QStringLiteral("RunMinimized"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("ToolbarOnMinOption"), OwnKey, rkInt, 1);
@@ -62,6 +60,8 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("TrayNoticeShown"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("OUT_Subtitles"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("ReadSelectionKey"), OwnKey, rkString, QStringLiteral("Ctrl+Alt+Shift+S"));
+    AddItem(QStringLiteral("PIPER_Program"), OwnKey, rkString, QString());
+    AddItem(QStringLiteral("PIPER_Folders"), OwnKey, rkString, QString());
 }
 
 bool TPreferences::BoolItem(const char *name) const

@@ -35,7 +35,8 @@ TEST(PreferencesTest, DeclaresTheSettingsInOrder)
         "TTS_AudioDeviceID", "TTS_AudioDeviceName", "CB_Monitor", "CB_Prompt", "CB_PromptDelay", "CB_ThreshHold",
         "CB_PromptTop", "CB_PromptLeft", "CB_DfltPromptAction", "CB_LastPromptAction",
         "OUT_FileDest", "OUT_FileFormat", "OUT_Directory", "OpenDlgInitialDir",
-        "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser", "TrayNoticeShown", "OUT_Subtitles", "ReadSelectionKey"};
+        "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser", "TrayNoticeShown", "OUT_Subtitles", "ReadSelectionKey",
+        "PIPER_Program", "PIPER_Folders"};
     QStringList names;
     for (const auto &item : prefs.Items) {
         names << item->Name;
@@ -102,6 +103,7 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     p->OUT_Directory = QStringLiteral("/tmp/out dir");
     p->ToolbarOnTop = true;
     p->FirstTimeUser = false;
+    p->PIPER_Folders = {QStringLiteral("/home/u/piper voices"), QStringLiteral("/opt/voices")};
     p->StoreFields();
     p->Save();
 
@@ -114,7 +116,9 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     EXPECT_EQ(Stored(QStringLiteral("RunMinimized")), QStringLiteral("true"));
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 33);
+    EXPECT_EQ(reg.GetValueNames().size(), 35);
+    EXPECT_EQ(Stored(QStringLiteral("PIPER_Folders")), QStringLiteral("/home/u/piper voices:/opt/voices"));
+    EXPECT_EQ(Loaded()->PIPER_Folders, p->PIPER_Folders);
 
     const auto q = Loaded();
     EXPECT_FALSE(q->ShowOptions);
