@@ -15,13 +15,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QtEndian>
 
 #include <soxr.h>
 
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <mutex>
@@ -69,28 +69,30 @@ QString FindProgram(const QString &chosen)
 bool ReadWave(const QString &path, int *rate, std::vector<qint16> *samples)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 12)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    std::vector<unsigned char> bytes(size_t(file.size()));
+    if (file.read(reinterpret_cast<char *>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size()))
         return false;
-    qsizetype at = 12;
+    const auto u16 = [&](size_t at) { return quint32(bytes[at]) | quint32(bytes[at + 1]) << 8; };
+    const auto u32 = [&](size_t at) { return u16(at) | u16(at + 2) << 16; };
+    const auto tag = [&](size_t at, const char *name) { return std::memcmp(bytes.data() + at, name, 4) == 0; };
+    if (!tag(0, "RIFF") || !tag(8, "WAVE"))
+        return false;
+    size_t at = 12;
     bool format = false;
     while (at + 8 <= bytes.size()) {
-        const QByteArray id = bytes.mid(at, 4);
-        quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
-        const qsizetype body = at + 8;
-        if (id == "fmt " && size >= 16 && body + 16 <= bytes.size()) {
-            const auto channels = qFromLittleEndian<quint16>(bytes.constData() + body + 2);
-            *rate = int(qFromLittleEndian<quint32>(bytes.constData() + body + 4));
-            const auto bits = qFromLittleEndian<quint16>(bytes.constData() + body + 14);
-            format = channels == 1 && bits == 16 && *rate > 0;
-        } else if (id == "data" && format) {
+        size_t size = u32(at + 4);
+        const size_t body = at + 8;
+        if (tag(at, "fmt ") && size >= 16 && body + 16 <= bytes.size()) {
+            *rate = int(u32(body + 4));
+            format = u16(body + 2) == 1 && u16(body + 14) == 16 && *rate > 0;
+        } else if (tag(at, "data") && format) {
             // A file written to a pipe or cut short says more than it has.
-            size = quint32(std::min<qsizetype>(size, bytes.size() - body));
+            size = std::min(size, bytes.size() - body);
             samples->resize(size / 2);
             for (size_t i = 0; i < samples->size(); ++i)
-                (*samples)[i] = qFromLittleEndian<qint16>(bytes.constData() + body + 2 * qsizetype(i));
+                (*samples)[i] = qint16(u16(body + 2 * i));
             return true;
         }
         at = body + size + (size & 1);
