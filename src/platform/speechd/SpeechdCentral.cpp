@@ -400,10 +400,8 @@ void SpeechdCentral::Lost(const QString &reason)
                 if (alive.expired())
                     return;
             }
-            if (wasOn) {
-                m_AudioOn = true;
+            if (wasOn)
                 NotifyAudio(false);
-            }
         },
         Qt::QueuedConnection);
 }
@@ -465,10 +463,8 @@ HRESULT SpeechdCentral::AudioReset()
                 if (alive.expired())
                     return;
             }
-            if (wasOn && m_Jobs.empty()) {
-                m_AudioOn = true;
+            if (wasOn && m_Jobs.empty())
                 NotifyAudio(false);
-            }
         },
         Qt::QueuedConnection);
     return S_OK;

@@ -94,6 +94,9 @@ void Finish(QProcess *process, const QString &failure)
         done(s.problem);
 }
 
+QString NotStarted() { return QStringLiteral("the program could not start a child to list the voices"); }
+QString NoAnswer() { return QStringLiteral("speech-dispatcher did not answer within %1 seconds").arg(listLimitMs / 1000); }
+
 QProcess *StartChild()
 {
     auto *process = new QProcess(QCoreApplication::instance());
@@ -196,11 +199,11 @@ void StartListing(std::function<void(const QString &)> done)
     QObject::connect(process, &QProcess::finished, process, [process] { Finish(process, {}); });
     QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            Finish(process, QStringLiteral("the program could not start a child to list the voices"));
+            Finish(process, NotStarted());
     });
     QTimer::singleShot(listLimitMs, process, [process] {
         process->kill();
-        Finish(process, QStringLiteral("speech-dispatcher did not answer within %1 seconds").arg(listLimitMs / 1000));
+        Finish(process, NoAnswer());
     });
 }
 
@@ -214,9 +217,7 @@ QString ListNow()
     if (!process->waitForFinished(listLimitMs)) {
         process->kill();
         process->waitForFinished(1000);
-        Finish(process, process->error() == QProcess::FailedToStart
-                            ? QStringLiteral("the program could not start a child to list the voices")
-                            : QStringLiteral("speech-dispatcher did not answer within %1 seconds").arg(listLimitMs / 1000));
+        Finish(process, process->error() == QProcess::FailedToStart ? NotStarted() : NoAnswer());
     } else {
         Finish(process, {});
     }
