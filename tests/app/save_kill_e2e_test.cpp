@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 // The real program killed (SIGKILL) at random moments while it saves a long list at
 // exit: the saved file is always the old list or the new one, whole, and the next
 // start removes what an interrupted save left beside it.
@@ -67,13 +69,18 @@ TEST_F(SaveKillTest, AKillDuringASaveLeavesTheOldOrTheNewListWhole)
         } else {
             while (Saving(pid, home.ProgramDir()) && program.Running())
                 QThread::usleep(100);
-            saveUs = clock.nsecsElapsed() / 1000;
+            const qint64 took = clock.nsecsElapsed() / 1000;
+            saveUs = saveUs > 0 ? std::min(saveUs, took) : took;
         }
         EXPECT_TRUE(program.Process().waitForFinished(10000)) << LogText().right(2000).toStdString();
         QFile::remove(log);
         return TempHome::ReadFile(file);
     };
+    // The shortest of three saves: one slowed by a busy moment would put most kills
+    // after the saves that follow.
     const QByteArray saved = run(-1);
+    run(-1);
+    run(-1);
     ASSERT_EQ(saved.count("Start of Article||||||\r\n"), 500);
     ASSERT_GT(saveUs, 0);
 
@@ -86,8 +93,7 @@ TEST_F(SaveKillTest, AKillDuringASaveLeavesTheOldOrTheNewListWhole)
                                                 << now.size() << " bytes";
         interrupted += now == old ? 1 : 0;
     }
-    // Many kills must have hit a save in progress, or the test proves nothing. (The
-    // one measured save may have been slower or faster than these: a busy machine.)
+    // Many kills must have hit a save in progress, or the test proves nothing.
     EXPECT_GT(interrupted, 40) << "the save took " << saveUs << " us";
     // The next start removes what the last one left.
     run(-1);
