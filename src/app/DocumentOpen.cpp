@@ -88,6 +88,7 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters,
             document->Title = reading.Document().Name(base);
             document->Author = reading.Document().Author;
             document->Cover = reading.Document().Cover;
+            document->Language = reading.Document().Language;
         }
         return TResult::Read;
     case TDocumentProcess::TResult::Failed:

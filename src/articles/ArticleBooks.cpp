@@ -42,8 +42,9 @@ QString Unfield(const QByteArray &field)
 
 } // namespace
 
-// Lines of tab-separated fields: "book", its number, title, author and cover file
-// (percent-encoded); "article", its key and its book's number.
+// Lines of tab-separated fields: "book", its number, title, author, cover file and
+// language (percent-encoded; lists written before books had a language end at
+// the cover); "article", its key and its book's number.
 QHash<QByteArray, TBook> Load(const QString &file, QString *problem)
 {
     QHash<QByteArray, TBook> articles;
@@ -55,8 +56,8 @@ QHash<QByteArray, TBook> Load(const QString &file, QString *problem)
     bool damaged = false;
     for (const QByteArray &line : text.split('\n')) {
         const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() == 5 && fields[0] == "book") {
-            TArticleBook book{Unfield(fields[2]), Unfield(fields[3]), {}};
+        if ((fields.size() == 5 || fields.size() == 6) && fields[0] == "book") {
+            TArticleBook book{Unfield(fields[2]), Unfield(fields[3]), {}, fields.size() == 6 ? Unfield(fields[5]) : QString()};
             const QString cover = Unfield(fields[4]);
             // Only a cover of ours, beside the list, and not through a link.
             if (!cover.isEmpty() && OurCover(file, cover)) {
@@ -108,7 +109,7 @@ bool Save(const QString &file, const std::vector<std::pair<QByteArray, TBook>> &
                 covers << cover;
             }
             books += "book\t" + QByteArray::number(*number) + '\t' + Field(book->Title) + '\t' +
-                     Field(book->Author) + '\t' + Field(cover) + '\n';
+                     Field(book->Author) + '\t' + Field(cover) + '\t' + Field(book->Language) + '\n';
         }
         lines += "article\t" + key + '\t' + QByteArray::number(*number) + '\n';
     }

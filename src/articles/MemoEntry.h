@@ -18,6 +18,7 @@ struct TArticleBook
     QString Title;
     QString Author;
     QByteArray Cover;
+    QString Language; // as the book says it, or empty
 };
 
 // One article: title, voice and text, and whether it is being read or waits to be

@@ -24,6 +24,8 @@ QString Extension(TOutputFormat format)
         return QStringLiteral(".m4b");
     case TOutputFormat::Opus:
         return QStringLiteral(".opus");
+    case TOutputFormat::Epub:
+        return QStringLiteral(".epub");
     case TOutputFormat::Wav:
         break;
     }
@@ -32,7 +34,7 @@ QString Extension(TOutputFormat format)
 
 TOutputFormat FromSetting(int value)
 {
-    return value >= 1 && value <= 3 ? static_cast<TOutputFormat>(value) : TOutputFormat::Wav;
+    return value >= 1 && value <= 4 ? static_cast<TOutputFormat>(value) : TOutputFormat::Wav;
 }
 
 } // namespace OutputFormats
@@ -46,6 +48,7 @@ std::unique_ptr<TAudioWriter> TAudioWriter::Make(TOutputFormat format, const QSt
         return std::make_unique<TM4bWriter>(fileName, tags);
     case TOutputFormat::Opus:
         return std::make_unique<TOpusWriter>(fileName, tags);
+    case TOutputFormat::Epub: // made of its chapters' files
     case TOutputFormat::Wav:
         break;
     }

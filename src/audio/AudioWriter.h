@@ -10,10 +10,12 @@
 #include <vector>
 
 // The kinds of file speech is read into; the numbers are those the settings keep.
-enum class TOutputFormat { Wav = 0, Mp3 = 1, M4b = 2, Opus = 3 };
+// A read-along book (an EPUB) is made of a sound file a chapter, MP3 or AAC
+// (written as M4B is) and the text timed to it.
+enum class TOutputFormat { Wav = 0, Mp3 = 1, M4b = 2, Opus = 3, Epub = 4 };
 
 namespace OutputFormats {
-// ".wav", ".mp3", ".m4b", ".opus"
+// ".wav", ".mp3", ".m4b", ".opus", ".epub"
 QString Extension(TOutputFormat format);
 // As the settings keep it; an unknown number is WAV.
 TOutputFormat FromSetting(int value);

@@ -55,6 +55,8 @@ void TTimedText::End(double seconds) { CloseText(seconds); }
 
 void TTimedText::CloseText(double seconds)
 {
+    if (KeepSpans && !m_Text.isEmpty())
+        m_Spans.push_back(TextSpans(seconds));
     if (!m_Words.empty()) {
         const std::vector<int> starts = SentenceStarts(m_Text, m_Language);
         struct TPart
@@ -87,6 +89,43 @@ void TTimedText::CloseText(double seconds)
     }
     m_Words.clear();
     m_Text.clear();
+}
+
+TTimedText::TTextSpans TTimedText::TextSpans(double seconds) const
+{
+    TTextSpans spans;
+    const std::vector<int> starts = SentenceStarts(m_Text, m_Language);
+    // Up to the end of its line (every line ends a sentence) or the next sentence,
+    // without the spaces after it.
+    const auto stretch = [&](int from, int to) {
+        const int line = int(m_Text.indexOf(QLatin1Char('\n'), from));
+        to = line >= 0 ? std::min(to, line) : to;
+        while (to > from && m_Text.at(to - 1).isSpace())
+            --to;
+        return to;
+    };
+    int sentence = -1;
+    for (size_t k = 0; k < m_Words.size(); ++k) {
+        const TWord &word = m_Words[k];
+        const double end = k + 1 < m_Words.size() ? m_Words[k + 1].Start : std::max(seconds, word.Start);
+        if (KeepWords) {
+            int to = word.Index;
+            while (to < m_Text.size() && !m_Text.at(to).isSpace())
+                ++to;
+            spans.Words.push_back({word.Index, to, word.Start, end});
+        }
+        const int s = int(std::upper_bound(starts.begin(), starts.end(), word.Index) - starts.begin()) - 1;
+        if (s != sentence) {
+            sentence = s;
+            const int next = size_t(s + 1) < starts.size() ? starts[size_t(s + 1)] : int(m_Text.size());
+            if (!spans.Sentences.empty())
+                spans.Sentences.back().End = word.Start;
+            spans.Sentences.push_back({starts[size_t(s)], stretch(starts[size_t(s)], next), word.Start, end});
+        }
+    }
+    if (!spans.Sentences.empty())
+        spans.Sentences.back().End = std::max(seconds, spans.Sentences.back().Start);
+    return spans;
 }
 
 QByteArray TTimedText::Render(TSubtitleFormat format) const

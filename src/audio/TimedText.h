@@ -8,6 +8,16 @@
 // The kinds of timed text written beside a file; the numbers are those the settings keep.
 enum class TSubtitleFormat { None = 0, Srt = 1, Vtt = 2, Lrc = 3 };
 
+// A stretch of a text, from `From` up to `To`, and when it is spoken: from the
+// moment its first word begins until the next stretch begins.
+struct TTimedSpan
+{
+    int From;
+    int To;
+    double Start;
+    double End;
+};
+
 // The text of a file timed to its sound: a cue a sentence (a long one cut at words,
 // about every seven seconds), in the article's own words, each shown from the
 // moment its first word is spoken until the next one begins.
@@ -22,6 +32,18 @@ public:
     // The sound ends at `seconds`.
     void End(double seconds);
     bool IsEmpty() const { return m_Cues.empty() && m_Words.empty(); }
+
+    // Each text's sentences (whole, however long), and its words when asked, are
+    // kept too: a read-along book lights them as they are spoken.
+    bool KeepSpans = false;
+    bool KeepWords = false;
+    struct TTextSpans
+    {
+        std::vector<TTimedSpan> Sentences;
+        std::vector<TTimedSpan> Words;
+    };
+    // One a text, in order, once the next text has begun or the sound has ended.
+    const std::vector<TTextSpans> &Spans() const { return m_Spans; }
 
     QByteArray Render(TSubtitleFormat format) const;
     // ".srt", ".vtt", ".lrc"
@@ -51,9 +73,11 @@ private:
         double Start;
     };
     void CloseText(double seconds);
+    TTextSpans TextSpans(double seconds) const;
 
     QString m_Text;
     QString m_Language;
     std::vector<TWord> m_Words;
     std::vector<TCue> m_Cues;
+    std::vector<TTextSpans> m_Spans;
 };

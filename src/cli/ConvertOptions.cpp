@@ -50,8 +50,12 @@ QString TConvertOptions::Usage()
         "  --speed N            words a minute, within the voice's limits\n"
         "  --pitch N            within the voice's limits\n"
         "  --format FORMAT      the files to write: mp3 (the default), m4b (an\n"
-        "                       audiobook: AAC with chapters), opus, wav, or txt (the text\n"
-        "                       that would be spoken, to check or edit first\n"
+        "                       audiobook: AAC with chapters), opus, epub (one read-along\n"
+        "                       book: the text lit sentence by sentence as its sound\n"
+        "                       plays, a chapter an input), wav, or txt (the text that\n"
+        "                       would be spoken, to check or edit first)\n"
+        "  --highlight-words    a read-along book lights each word, not only each sentence\n"
+        "  --book-audio mp3|aac the sound in a read-along book (default: mp3)\n"
         "  --subtitles srt|vtt|lrc  the text timed to the speech beside each file, a\n"
         "                       line a sentence\n"
         "  --out DIR            where to write them (default: the current folder;\n"
@@ -95,7 +99,9 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption listVoices(QStringLiteral("list-voices"));
     const QCommandLineOption speed(QStringLiteral("speed"), {}, QStringLiteral("N"));
     const QCommandLineOption pitch(QStringLiteral("pitch"), {}, QStringLiteral("N"));
-    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|m4b|opus|wav|txt"));
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|m4b|opus|epub|wav|txt"));
+    const QCommandLineOption highlightWords(QStringLiteral("highlight-words"));
+    const QCommandLineOption bookAudio(QStringLiteral("book-audio"), {}, QStringLiteral("mp3|aac"));
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("DIR"));
     const QCommandLineOption single(QStringLiteral("single-file"), {}, QStringLiteral("NAME"));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
@@ -104,14 +110,14 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption quiet(QStringLiteral("quiet"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, format, out, single, overwrite, jobs, quiet, subtitles,
-                       help, version});
+    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, format, highlightWords, bookAudio, out, single,
+                       overwrite, jobs, quiet, subtitles, help, version});
     if (!parser.parse(QStringList{QStringLiteral("parlewind")} + arguments)) {
         *error = parser.errorText();
         return false;
     }
     // Given twice, an option is most likely a slip; the last one would silently win.
-    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &format, &out, &single, &jobs, &subtitles}) {
+    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &format, &bookAudio, &out, &single, &jobs, &subtitles}) {
         if (parser.values(*option).size() > 1) {
             *error = QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst());
             return false;
@@ -144,15 +150,30 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
         return false;
     if (parser.isSet(format)) {
         const QString kind = parser.value(format).toLower();
-        static const QStringList kinds{QStringLiteral("wav"), QStringLiteral("mp3"), QStringLiteral("m4b"),
-                                       QStringLiteral("opus"), QStringLiteral("txt")};
+        // As the settings number them; then the text.
+        static const QStringList kinds{QStringLiteral("wav"),  QStringLiteral("mp3"),  QStringLiteral("m4b"),
+                                       QStringLiteral("opus"), QStringLiteral("epub"), QStringLiteral("txt")};
         const auto known = kinds.indexOf(kind);
         if (known < 0) {
-            *error = QStringLiteral("--format is mp3, m4b, opus, wav or txt, not \"%1\".").arg(parser.value(format));
+            *error = QStringLiteral("--format is mp3, m4b, opus, epub, wav or txt, not \"%1\".").arg(parser.value(format));
             return false;
         }
         Text = kind == QLatin1String("txt");
         Format = Text ? TOutputFormat::Wav : static_cast<TOutputFormat>(known);
+    }
+    HighlightWords = parser.isSet(highlightWords);
+    if (parser.isSet(bookAudio)) {
+        const QString kind = parser.value(bookAudio).toLower();
+        if (kind != QLatin1String("mp3") && kind != QLatin1String("aac")) {
+            *error = QStringLiteral("--book-audio is mp3 or aac, not \"%1\".").arg(parser.value(bookAudio));
+            return false;
+        }
+        BookAac = kind == QLatin1String("aac");
+    }
+    if ((HighlightWords || parser.isSet(bookAudio)) && Format != TOutputFormat::Epub) {
+        *error = QStringLiteral("--%1 is for read-along books (--format epub).")
+                     .arg(HighlightWords ? QStringLiteral("highlight-words") : QStringLiteral("book-audio"));
+        return false;
     }
     if (parser.isSet(subtitles)) {
         Subtitles = TTimedText::FromName(parser.value(subtitles));
@@ -162,6 +183,10 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
         }
         if (Text) {
             *error = QStringLiteral("--subtitles times speech; --format txt writes none.");
+            return false;
+        }
+        if (Format == TOutputFormat::Epub) {
+            *error = QStringLiteral("--subtitles writes timed text beside sound files; a read-along book holds its own.");
             return false;
         }
     }

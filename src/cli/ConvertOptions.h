@@ -20,6 +20,9 @@ struct TConvertOptions
     TOutputFormat Format = TOutputFormat::Mp3;
     bool Text = false; // the text that would be spoken, not speech
     TSubtitleFormat Subtitles = TSubtitleFormat::None; // timed text beside each file
+    // A read-along book: each word lit, not only each sentence; its sound AAC, not MP3.
+    bool HighlightWords = false;
+    bool BookAac = false;
     QString OutDir = QStringLiteral(".");
     QString SingleFile;
     int Jobs = 0; // 0: one a core

@@ -4,6 +4,7 @@
 #include "articles/SavedArticles.h"
 #include "articles/TextFile.h"
 #include "audio/EncodeJobs.h"
+#include "audio/ReadAlongBook.h"
 #include "audio/SpeechFiles.h"
 #include "documents/DocumentProcess.h"
 #include "log/UtilsClass.h"
@@ -51,6 +52,9 @@ TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TT
         m_Jobs->SetWorkers(options.Jobs);
     // Existing files are kept unless told otherwise, also one made while the run goes on.
     m_Jobs->KeepExisting = !options.Overwrite;
+    // A book's chapters are files of its own until the book takes them.
+    if (Book())
+        m_Jobs->KeepExisting = false;
     // Speech is kept only until encoded, and never much more than 96 MB (about 36
     // minutes) of it ahead of the encoder: a book takes the room of its MP3, not
     // five times that.
@@ -159,6 +163,7 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
         // A book's author reads better than the voice as its artist.
         output.Tags = {name, document.Author.isEmpty() ? voice : document.Author, count == 1 ? album : title, 0};
         output.Tags.Cover = document.Cover;
+        output.Language = document.Language;
         m_Outputs.push_back(std::move(output));
     }
     return AllWritten;
@@ -287,8 +292,50 @@ bool TConvertRun::MakeOutDir()
     return true;
 }
 
+void TConvertRun::NameBook()
+{
+    // Named after the book the chapters came from, else the first of them.
+    const TOutput &first = m_Outputs.front();
+    const bool oneBook = first.Tags.Album != album && std::all_of(m_Outputs.begin(), m_Outputs.end(), [&](const TOutput &o) {
+        return o.Tags.Album == first.Tags.Album;
+    });
+    const QString title = !m_Options.SingleFile.isEmpty() ? m_Options.SingleFile : oneBook ? first.Tags.Album : first.Tags.Title;
+    m_BookPath = !m_Options.SingleFile.isEmpty()
+                     ? QDir(m_Options.OutDir).filePath(title.endsWith(QLatin1String(".epub"), Qt::CaseInsensitive) ? title : title + QStringLiteral(".epub"))
+                     : ArticleNames::OutputFile(m_Options.OutDir, title, QStringLiteral(".epub"));
+    const QString problem = m_BookPath.isEmpty() ? QStringLiteral("A title is required to output speech to a file")
+                            : QFileInfo::exists(m_BookPath) && !m_Options.Overwrite
+                                ? m_BookPath + QStringLiteral(" is already there; --overwrite replaces it")
+                                : QString();
+    if (!problem.isEmpty()) {
+        Fail(first.Sources.constFirst(), problem);
+        m_Outputs.clear();
+        return;
+    }
+    m_Book = std::make_unique<TReadAlongBook>();
+    m_Book->Title = oneBook ? first.Tags.Album : m_Options.SingleFile.isEmpty() ? first.Tags.Title : QFileInfo(m_BookPath).completeBaseName();
+    m_Book->Narrator = first.Voice;
+    if (oneBook && first.Tags.Artist != first.Voice)
+        m_Book->Author = first.Tags.Artist;
+    m_Book->Cover = oneBook ? first.Tags.Cover : QByteArray();
+    m_Book->Language = first.Language.isEmpty() ? TTTSForm::LanguageOf(first.Voice) : first.Language;
+    m_Book->Words = m_Options.HighlightWords;
+    int track = 0;
+    for (TOutput &output : m_Outputs) {
+        output.Tags = {output.Titles.constFirst(), m_Book->Author.isEmpty() ? output.Voice : m_Book->Author, m_Book->Title, ++track};
+        output.Timed.KeepSpans = true;
+        output.Timed.KeepWords = m_Options.HighlightWords;
+        for (const QString &text : output.Texts)
+            output.Chars += text.size();
+    }
+}
+
 void TConvertRun::NameOutputs()
 {
+    if (Book()) {
+        NameBook();
+        return;
+    }
     const QString extension = m_Options.Text ? QStringLiteral(".txt") : OutputFormats::Extension(m_Options.Format);
     if (!m_Options.SingleFile.isEmpty() && !m_Outputs.empty()) {
         // Everything into one file, read with the first voice, as the window does.
@@ -388,11 +435,11 @@ void TConvertRun::Start()
             return;
         const double at = double(position) / speechBytesPerSecond;
         m_Speaking->Chapters.push_back({at, m_Speaking->Titles.at(m_Speaking->TextsSpoken)});
-        if (m_Options.Subtitles != TSubtitleFormat::None)
+        if (m_Options.Subtitles != TSubtitleFormat::None || Book())
             m_Speaking->Timed.BeginText(m_Speaking->Texts.at(m_Speaking->TextsSpoken), at, TTTSForm::LanguageOf(m_Speaking->Voice));
     };
     m_Voices.TTS1->OnWordPosition = [this](TTTS *, quint64 position, quint32 offset) {
-        if (m_Speaking && m_Options.Subtitles != TSubtitleFormat::None)
+        if (m_Speaking && (m_Options.Subtitles != TSubtitleFormat::None || Book()))
             m_Speaking->Timed.Word(m_Voices.TTSFilter.MapPosition(qint32(offset / 2)), double(position) / speechBytesPerSecond);
         if (m_Speaking && m_Speaking->TextsSpoken < m_Speaking->Texts.size()) {
             const auto length = m_Speaking->Texts.at(m_Speaking->TextsSpoken).size();
@@ -428,9 +475,12 @@ void TConvertRun::Begin(TOutput &output)
         output.Finished = true;
         QMetaObject::invokeMethod(this, &TConvertRun::Next, Qt::QueuedConnection);
     };
+    // A chapter's sound waits beside the book, under a name of ours.
+    if (Book())
+        output.Path = SpeechFiles::Create(m_Options.OutDir, m_Options.BookAac ? QStringLiteral(".m4a") : QStringLiteral(".mp3"));
     output.Speech = SpeechFiles::Create(m_Options.OutDir, m_Options.Text ? QStringLiteral(".txt") : QStringLiteral(".wav"));
-    if (output.Speech.isEmpty()) {
-        skip(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(output.Path));
+    if (output.Speech.isEmpty() || output.Path.isEmpty()) {
+        skip(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(Book() ? m_BookPath : output.Path));
         return;
     }
     if (m_Options.Text) {
@@ -456,7 +506,8 @@ void TConvertRun::Begin(TOutput &output)
             for (const QString &title : output.Titles)
                 planned.push_back({0, title});
         }
-        m_Jobs->Start(output.Speech, output.Path, m_Options.Format, output.Tags, planned);
+        const TOutputFormat format = !Book() ? m_Options.Format : m_Options.BookAac ? TOutputFormat::M4b : TOutputFormat::Mp3;
+        m_Jobs->Start(output.Speech, output.Path, format, output.Tags, planned);
     }
     m_Speaking = &output;
     m_SpokenFraction = 0;
@@ -568,9 +619,10 @@ void TConvertRun::JobEnded(const QString &mp3, const QString &speech, bool ok, c
             // Unlike the window, no one is told where the speech is kept.
             UtilsClass::DeleteTraced(speech);
             Fail(Source(output), failure);
-        } else {
+        } else if (!Book()) {
             WriteTimedText(output);
         }
+        output.Made = ok;
         break;
     }
 }
@@ -608,12 +660,43 @@ void TConvertRun::Tick()
     m_Bar.Update(total > 0 ? done / total : 1.0, files, int(m_Outputs.size()), audio, double(m_Clock.elapsed()) / 1000.0);
 }
 
+void TConvertRun::FinishBook()
+{
+    // A chapter that could not be made was told; a book without it is not made.
+    const bool whole = std::all_of(m_Outputs.begin(), m_Outputs.end(), [](const TOutput &o) { return o.Made; });
+    if (whole && !m_Outputs.empty()) {
+        for (TOutput &output : m_Outputs) {
+            TReadAlongBook::TChapter chapter;
+            chapter.Title = output.Titles.constFirst();
+            chapter.Text = output.Texts.constFirst();
+            chapter.Language = TTTSForm::LanguageOf(output.Voice);
+            chapter.Audio = std::exchange(output.Path, QString());
+            chapter.Duration = output.SpeechEnd;
+            if (!output.Timed.Spans().empty())
+                chapter.Spans = output.Timed.Spans().front();
+            m_Book->Chapters.push_back(std::move(chapter));
+        }
+        QString failure;
+        if (!m_Book->Write(m_BookPath, m_Options.Overwrite, &failure))
+            Fail(m_BookPath, failure);
+    } else if (!m_Outputs.empty()) {
+        Fail(m_BookPath, QStringLiteral("was not made: a chapter of it could not be made"));
+    }
+    for (const TOutput &output : m_Outputs) {
+        if (!output.Path.isEmpty())
+            QFile::remove(output.Path);
+    }
+    m_Book.reset();
+}
+
 void TConvertRun::Finish()
 {
     if (m_Ended)
         return;
     m_Ended = true;
     m_Ticker.stop();
+    if (m_Book)
+        FinishBook();
     if (m_Bar.Shown())
         Tick();
     m_Bar.Finish();
@@ -638,6 +721,12 @@ void TConvertRun::Stop(int signalNumber)
     m_Jobs->CancelAll(false);
     if (m_Speaking)
         UtilsClass::DeleteTraced(m_Speaking->Speech);
+    // A book's chapters go with it.
+    for (const TOutput &output : m_Outputs) {
+        if (m_Book && !output.Path.isEmpty())
+            QFile::remove(output.Path);
+    }
+    m_Book.reset();
     m_Speaking = nullptr;
     m_Bar.Finish();
     emit Done(128 + signalNumber);

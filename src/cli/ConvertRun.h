@@ -16,6 +16,7 @@
 
 class TEncodeJobs;
 class TPreferences;
+class TReadAlongBook;
 class TTTSForm;
 
 // A conversion from the command line: reads the inputs, names the outputs, and
@@ -56,6 +57,7 @@ private:
         TTimedText Timed;
         double SpeechEnd = 0; // seconds of speech in its file
         QString Voice;
+        QString Language; // a book's own, or empty
         TAudioTags Tags;
         QString Speech; // the speech file being written
         qint64 Chars = 0;
@@ -64,6 +66,7 @@ private:
         bool SpeechDone = false;
         bool Finished = false;
         bool EngineFailed = false; // its speech is unfinished
+        bool Made = false; // its encoded file is complete
     };
 
     TResult AddTextInput(const QString &input);
@@ -72,6 +75,10 @@ private:
     TResult CheckVoices();
     bool MakeOutDir();
     void NameOutputs();
+    // A read-along book: its name and what it says of itself.
+    void NameBook();
+    void FinishBook();
+    bool Book() const { return m_Options.Format == TOutputFormat::Epub && !m_Options.Text; }
     void Fail(const QString &source, const QString &reason);
     void Next();
     void Begin(TOutput &output);
@@ -94,7 +101,9 @@ private:
     TProgressBar m_Bar;
     QTimer m_Ticker;
     QElapsedTimer m_Clock;
-    std::vector<TOutput> m_Outputs;
+    std::vector<TOutput> m_Outputs; // into a book: its chapters
+    std::unique_ptr<TReadAlongBook> m_Book;
+    QString m_BookPath;
     size_t m_Next = 0;
     TOutput *m_Speaking = nullptr;
     double m_SpokenFraction = 0; // of the text being spoken

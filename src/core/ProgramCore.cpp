@@ -475,7 +475,7 @@ void TProgramCore::DeleteArticle(TMemoEntry *entry)
 void TProgramCore::AddChapters(const std::vector<TDocument::TChapter> &chapters, const TDocument &about)
 {
     TMemoEntry *entry = nullptr;
-    const auto book = std::make_shared<const TArticleBook>(TArticleBook{about.Title, about.Author, about.Cover});
+    const auto book = std::make_shared<const TArticleBook>(TArticleBook{about.Title, about.Author, about.Cover, about.Language});
     // A book's chapters are saved once, all together.
     for (const TDocument::TChapter &chapter : chapters) {
         entry = AddMemo(QString(), ChooseVoice(), false);

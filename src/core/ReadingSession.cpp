@@ -6,6 +6,7 @@
 #include "audio/AudioTags.h"
 #include "audio/EncodeJobs.h"
 #include "audio/Mp3Encode.h"
+#include "audio/ReadAlongBook.h"
 #include "audio/SpeechFiles.h"
 #include "audio/TimedText.h"
 #include "core/ProgramCore.h"
@@ -41,6 +42,98 @@ TReadingSession::TReadingSession(TProgramCore &core, QObject *parent) : QObject(
 }
 
 TReadingSession::~TReadingSession() = default;
+
+bool TReadingSession::BeginBook(TMemoEntry *first)
+{
+    DropBook();
+    // Named after the book the articles came from, else the first article.
+    const TArticleBook *from = first->Book.get();
+    const QString title = from && !from->Title.trimmed().isEmpty() ? from->Title : first->Title();
+    const QString path = ArticleNames::OutputFile(m_Core.Prefs().OUT_Directory, title, OutputFormats::Extension(TOutputFormat::Epub));
+    if (path.isEmpty()) {
+        first->FocusTitle();
+        Messages::ShowMessage(QStringLiteral("A title is required to output speech to a file"));
+        return false;
+    }
+    if (!OutputDirectoryExists())
+        return false;
+    m_Book = std::make_unique<TReadAlongBook>();
+    m_BookPath = path;
+    m_Book->Title = title.simplified();
+    m_Book->Narrator = first->Voice();
+    if (from) {
+        m_Book->Author = from->Author;
+        m_Book->Cover = from->Cover;
+        m_Book->Language = from->Language;
+    }
+    if (m_Book->Language.isEmpty())
+        m_Book->Language = TTTSForm::LanguageOf(first->Voice());
+    m_Book->Words = m_Core.Prefs().OUT_HighlightWords;
+    return true;
+}
+
+bool TReadingSession::PrepareChapter(TMemoEntry *article)
+{
+    const QString dir = m_Core.Prefs().OUT_Directory;
+    if (RefusedForFiles(article) || !OutputDirectoryExists())
+        return false;
+    m_EncodeJobs->DropIncomplete();
+    SpeechFiles::RemoveLeftovers(dir);
+    const bool aac = m_Core.Prefs().OUT_BookAudio == 1;
+    // The chapter's sound waits beside the book under a name of ours; the book
+    // removes it when it goes.
+    TReadAlongBook::TChapter chapter;
+    chapter.Title = article->Title();
+    chapter.Text = article->Text();
+    chapter.Language = TTTSForm::LanguageOf(article->Voice());
+    chapter.Audio = SpeechFiles::Create(dir, aac ? QStringLiteral(".m4a") : QStringLiteral(".mp3"));
+    m_SpeechFileName = chapter.Audio.isEmpty() ? QString() : SpeechFiles::Create(dir);
+    if (!chapter.Audio.isEmpty())
+        m_Book->Chapters.push_back(chapter);
+    if (m_SpeechFileName.isEmpty()) {
+        Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_BookPath));
+        return false;
+    }
+    m_OutputFormat = TOutputFormat::Epub;
+    m_Mp3FileName = chapter.Audio;
+    m_Chapters.clear();
+    m_Subtitles = TSubtitleFormat::None;
+    m_Timed = TTimedText();
+    m_Timed.KeepSpans = true;
+    m_Timed.KeepWords = m_Book->Words;
+    try {
+        if (!Voices()->PlayToFileInit(article->Voice(), m_SpeechFileName, QString()))
+            return false;
+    } catch (const std::exception &) {
+        return false; // the voice manager has shown it
+    }
+    const TAudioTags tags{chapter.Title, m_Book->Author.isEmpty() ? article->Voice() : m_Book->Author, m_Book->Title,
+                          int(m_Book->Chapters.size())};
+    m_EncodeJobs->Start(m_SpeechFileName, m_Mp3FileName, aac ? TOutputFormat::M4b : TOutputFormat::Mp3, tags);
+    return true;
+}
+
+void TReadingSession::WriteBook()
+{
+    const std::unique_ptr<TReadAlongBook> book = std::move(m_Book);
+    Tell(QStringLiteral("Writing ") + QFileInfo(m_BookPath).fileName(), QStringLiteral("Writing the book"));
+    QString failure;
+    if (book->Write(m_BookPath, true, &failure)) {
+        UtilsClass::Trace(QStringLiteral("Read-along book written: ") + m_BookPath);
+        return;
+    }
+    UtilsClass::Trace(failure);
+    Messages::ShowError(failure + QStringLiteral("\r\rThe unfinished book was removed."));
+}
+
+void TReadingSession::DropBook()
+{
+    // Its chapters' sound goes with it, and what is still being made of it.
+    if (!m_Book)
+        return;
+    m_EncodeJobs->CancelAll(false);
+    m_Book.reset();
+}
 
 TTTSForm *TReadingSession::Voices() const { return m_Core.Voices(); }
 
@@ -138,8 +231,9 @@ void TReadingSession::EndRun()
     m_NextArticle = 0;
     m_EncodingToEnd = false;
     // The speech being written is given up; the MP3 files of finished articles
-    // are still made.
+    // are still made, unless they were to be a book's chapters.
     m_EncodeJobs->DropIncomplete();
+    DropBook();
     if (Voices() && Voices()->TTS1->Active()) {
         try {
             Voices()->TTS1->SetActive(false);
@@ -175,6 +269,8 @@ void TReadingSession::StartRun()
     ConnectTextDone(&TReadingSession::RunTextDone);
     if (PrepareOutput(list.EntryAt(1), m_ReadTarget))
         StartReading(list.EntryAt(1), m_ReadTarget);
+    else
+        DropBook();
 }
 
 void TReadingSession::ReadToFile()
@@ -187,6 +283,15 @@ void TReadingSession::ReadToFile()
     for (int k = 1; k <= list.Count(); ++k) {
         if (RefusedForFiles(list.EntryAt(k)))
             return;
+    }
+    // A read-along book is one file, of a chapter an article (no title needed).
+    DropBook();
+    if (OutputFormats::FromSetting(m_Core.Prefs().OUT_FileFormat) == TOutputFormat::Epub) {
+        if (list.Count() == 0 || !BeginBook(list.EntryAt(1)))
+            return;
+        m_ReadTarget = rtMultipleFiles;
+        StartRun();
+        return;
     }
     if (m_ReadTarget == rtMultipleFiles) {
         for (int k = 1; k <= list.Count(); ++k) {
@@ -228,6 +333,8 @@ bool TReadingSession::PrepareOutput(TMemoEntry *article, TReadTarget target)
 {
     if (!IsFileTarget(target))
         return true;
+    if (m_Book)
+        return PrepareChapter(article);
     const QString dir = m_Core.Prefs().OUT_Directory;
     const TOutputFormat format = OutputFormats::FromSetting(m_Core.Prefs().OUT_FileFormat);
     const bool encoded = format != TOutputFormat::Wav;
@@ -301,7 +408,7 @@ void TReadingSession::StartReading(TMemoEntry *article, TReadTarget target, int 
         Voices()->TTS1->OnTextDataStarted = [this, article](TTTS *, quint64 position) {
             const double at = double(position) / SpeechFiles::BytesPerSecond;
             m_Chapters.push_back({at, article->Title()});
-            if (m_Subtitles != TSubtitleFormat::None)
+            if (m_Subtitles != TSubtitleFormat::None || m_Book)
                 m_Timed.BeginText(article->Text(), at, TTTSForm::LanguageOf(article->Voice()));
         };
     }
@@ -330,6 +437,7 @@ void TReadingSession::StartReading(TMemoEntry *article, TReadTarget target, int 
     }
     if (!started) {
         m_EncodeJobs->DropIncomplete();
+        DropBook();
         SetState(rsIdle);
         article->SetLocked(false);
         emit ProgressShown(false);
@@ -405,6 +513,8 @@ void TReadingSession::ContinueRun(int n)
     }
     TMemoEntry *next = list.EntryAt(n);
     if (m_RunTarget == rtMultipleFiles && !PrepareOutput(next, rtMultipleFiles)) {
+        // A book without this chapter is not made.
+        DropBook();
         m_CurrentArticle = nullptr;
         SetState(rsIdle);
         ResetStatus();
@@ -426,6 +536,8 @@ void TReadingSession::FinishRun()
         return;
     }
     m_EncodingToEnd = false;
+    if (m_Book)
+        WriteBook();
     if (m_Core.Articles().Count() == 0)
         m_Core.AddNew();
     SetState(rsIdle);
@@ -446,6 +558,17 @@ void TReadingSession::EncodeJobEnded(const QString &mp3File, const QString &spee
         return;
     if (ok && !timedPath.isEmpty())
         WriteTimedText(timedPath, timed);
+    // A chapter that could not be made: no book, and the reading ends.
+    if (!ok && m_Book) {
+        const QString book = m_BookPath;
+        DropBook();
+        if (m_EncodingToEnd)
+            FinishRun();
+        else
+            QMetaObject::invokeMethod(this, &TReadingSession::Stop, Qt::QueuedConnection);
+        Messages::ShowError(failure + QStringLiteral("\r\r") + book + QStringLiteral(" was not made."));
+        return;
+    }
     // The speech is not thrown away with the MP3 that could not be made: it takes
     // the MP3's name as a WAV file, out of reach of the cleaning of leftovers.
     if (!ok) {
@@ -488,9 +611,18 @@ void TReadingSession::ReadArticle(TMemoEntry *article, TReadTarget target, bool 
         return;
     // A run waiting for a worker does not go on.
     m_NextArticle = 0;
+    // To a file as a read-along book: a book of this article.
+    DropBook();
+    if (IsFileTarget(target) && OutputFormats::FromSetting(m_Core.Prefs().OUT_FileFormat) == TOutputFormat::Epub) {
+        if (!BeginBook(article))
+            return;
+        target = rtMultipleFiles;
+    }
     ConnectTextDone(&TReadingSession::SingleTextDone);
     if (PrepareOutput(article, target))
         StartReading(article, target);
+    else
+        DropBook();
 }
 
 void TReadingSession::SingleTextDone()
@@ -536,9 +668,19 @@ bool TReadingSession::FinishOutput(bool abort)
         m_EncodeJobs->CancelAll(false);
         m_PendingTimedText.clear();
         UtilsClass::DeleteTraced(m_SpeechFileName);
+        DropBook();
     }
     // The timed text of the speech now complete: beside the file once that is in place.
     QByteArray timed;
+    if (!abort && m_Book && !m_Book->Chapters.empty()) {
+        // The chapter's text timed to its sound.
+        const double seconds = double(QFileInfo(m_SpeechFileName).size() - 44) / SpeechFiles::BytesPerSecond;
+        m_Timed.End(seconds);
+        m_Book->Chapters.back().Duration = seconds;
+        if (!m_Timed.Spans().empty())
+            m_Book->Chapters.back().Spans = m_Timed.Spans().front();
+        m_Timed = TTimedText();
+    }
     if (!abort && IsFileTarget(m_RunTarget) && m_Subtitles != TSubtitleFormat::None) {
         m_Timed.End(double(QFileInfo(m_SpeechFileName).size() - 44) / SpeechFiles::BytesPerSecond);
         timed = m_Timed.Render(m_Subtitles);
@@ -555,7 +697,7 @@ bool TReadingSession::FinishOutput(bool abort)
     if (!abort && mp3) {
         // The file is made from here on while the next article is read.
         m_EncodeJobs->SpeechComplete(m_RunTarget == rtSingleFile ? m_Chapters : std::vector<TAudioChapter>{});
-        UtilsClass::Trace(ConvertingText() + QFileInfo(m_Mp3FileName).fileName());
+        UtilsClass::Trace(ConvertingText() + OutputName());
     }
     if (m_State != rsExiting)
         m_Core.Articles().DeleteHiddenEntries();
@@ -638,7 +780,7 @@ void TReadingSession::WordPosition(TTTS *, quint64 position, quint32 byteOffset,
 {
     if (!m_CurrentArticle)
         return;
-    if (IsFileTarget(m_RunTarget) && m_Subtitles != TSubtitleFormat::None)
+    if (IsFileTarget(m_RunTarget) && (m_Subtitles != TSubtitleFormat::None || m_Book))
         m_Timed.Word(Voices()->TTSFilter.MapPosition(qint32(byteOffset / 2)), double(position) / SpeechFiles::BytesPerSecond);
     // Speech into a file is made many times faster than it is spoken: the caret
     // follows the latest word a few times a second, and the window stays free
@@ -746,7 +888,7 @@ void TReadingSession::ShowStatus(const QString &text)
         // The MP3 files of earlier articles being made meanwhile are named too.
         Tell(encoding.isEmpty() ? longText : longText + QStringLiteral(" \u00b7 ") + encoding, shortText);
     } else if (m_State == rsConverting || ((m_State == rsReading || m_State == rsPaused) && m_NextArticle > 0)) {
-        Tell(encoding.isEmpty() ? ConvertingText() + QFileInfo(m_Mp3FileName).fileName() : encoding,
+        Tell(encoding.isEmpty() ? ConvertingText() + OutputName() : encoding,
                           ConvertingText().section(QLatin1Char(' '), 0, 2));
     } else {
         Tell(m_Core.CountText(), m_Core.CountText());
@@ -882,17 +1024,24 @@ QString TReadingSession::ApplyPlaces()
 
 QString TReadingSession::ConvertingText() const
 {
+    if (m_Book)
+        return QStringLiteral("Making the read-along book: ");
     const QString name = m_OutputFormat == TOutputFormat::M4b    ? QStringLiteral("M4B")
                          : m_OutputFormat == TOutputFormat::Opus ? QStringLiteral("Opus")
                                                                  : QStringLiteral("MP3");
     return QStringLiteral("Converting to %1 format: ").arg(name);
 }
 
+QString TReadingSession::OutputName() const { return QFileInfo(m_Book ? m_BookPath : m_Mp3FileName).fileName(); }
+
 QString TReadingSession::EncodingText() const
 {
     QStringList names;
     for (const QString &file : m_EncodeJobs->Encoding())
         names << QFileInfo(file).fileName();
+    // A book's chapters wait under names of ours: the book is named.
+    if (m_Book && !names.isEmpty())
+        names = QStringList{OutputName()};
     return names.isEmpty() ? QString() : ConvertingText() + names.join(QStringLiteral(", "));
 }
 
@@ -919,6 +1068,7 @@ void TReadingSession::BeginExit()
     m_NextArticle = 0;
     m_EncodingToEnd = false;
     m_EncodeJobs->CancelAll(true);
+    DropBook();
 }
 
 void TReadingSession::CancelExit()

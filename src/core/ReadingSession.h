@@ -9,11 +9,13 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
 class QTimer;
 class TEncodeJobs;
+class TReadAlongBook;
 class TMemoEntry;
 class TProgramCore;
 class TTTS;
@@ -121,6 +123,12 @@ private:
     bool OutputDirectoryExists();
     bool RefusedForFiles(TMemoEntry *article);
     bool PrepareOutput(TMemoEntry *article, TReadTarget target);
+    // A read-along book: begun before its first article is read, a chapter an
+    // article, written once the last chapter's sound is made.
+    bool BeginBook(TMemoEntry *first);
+    bool PrepareChapter(TMemoEntry *article);
+    void WriteBook();
+    void DropBook();
     // `from`: where in the article's text the reading begins (a word's start).
     void StartReading(TMemoEntry *article, TReadTarget target, int from = 0);
     void RunTextDone();
@@ -149,6 +157,8 @@ private:
     QString EncodingText() const;
     // "Converting to MP3 format: ", or the format being made.
     QString ConvertingText() const;
+    // The name of the file being made.
+    QString OutputName() const;
 
     TProgramCore &m_Core;
     TReadState m_State = rsIdle;
@@ -190,4 +200,7 @@ private:
     TSubtitleFormat m_Subtitles = TSubtitleFormat::None;
     TTimedText m_Timed;
     QHash<QString, std::pair<QString, QByteArray>> m_PendingTimedText; // sound file: where, what
+    // The read-along book being made, and where it goes.
+    std::unique_ptr<TReadAlongBook> m_Book;
+    QString m_BookPath;
 };

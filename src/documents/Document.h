@@ -20,6 +20,7 @@ struct TDocument
     QString Title; // the document's own, or empty
     QString Author; // who wrote it, as it says, or empty
     QByteArray Cover; // a book's cover picture (JPEG or PNG), or none
+    QString Language; // as the book says it ("en-GB"), or empty
     std::vector<TChapter> Chapters;
 
     // Every chapter, one after another.

@@ -154,9 +154,10 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
             m_Document.Chapters.push_back(
                 {QString::fromUtf8(chapterTitle), QString::fromUtf8(text)});
         }
-        QByteArray author;
-        in >> author >> m_Document.Cover;
+        QByteArray author, language;
+        in >> author >> m_Document.Cover >> language;
         m_Document.Author = QString::fromUtf8(author);
+        m_Document.Language = QString::fromUtf8(language);
         if (in.status() == QDataStream::Ok && !m_Document.Chapters.empty())
             End(TResult::Read);
     } else if (type == 'E') {
@@ -259,7 +260,7 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
             QDataStream stream(&payload, QIODevice::Append);
             for (const TDocument::TChapter &chapter : document.Chapters)
                 stream << chapter.Title.toUtf8() << chapter.Text.toUtf8();
-            stream << document.Author.toUtf8() << document.Cover;
+            stream << document.Author.toUtf8() << document.Cover << document.Language.toUtf8();
             send('D', payload);
         } else {
             send('E', record(Confinement::PeakMemory(), error.toUtf8()));

@@ -5,6 +5,7 @@
 #include "documents/Zip.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QXmlStreamReader>
 
@@ -98,6 +99,11 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentRead
         const auto name = reader.name();
         if (name == QLatin1String("title") && document->Title.isEmpty()) {
             document->Title = Paragraphs::Clean(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+        } else if (name == QLatin1String("language") && document->Language.isEmpty()) {
+            static const QRegularExpression code(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
+            const QString language = reader.readElementText().trimmed();
+            if (code.match(language).hasMatch())
+                document->Language = language;
         } else if (name == QLatin1String("creator")) {
             // Several authors are named together.
             const QString author = Paragraphs::Clean(reader.readElementText(QXmlStreamReader::IncludeChildElements).simplified());

@@ -62,6 +62,8 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("ReadSelectionKey"), OwnKey, rkString, QStringLiteral("Ctrl+Alt+Shift+S"));
     AddItem(QStringLiteral("PIPER_Program"), OwnKey, rkString, QString());
     AddItem(QStringLiteral("PIPER_Folders"), OwnKey, rkString, QString());
+    AddItem(QStringLiteral("OUT_HighlightWords"), OwnKey, rkBool, false);
+    AddItem(QStringLiteral("OUT_BookAudio"), OwnKey, rkInt, 0);
 }
 
 bool TPreferences::BoolItem(const char *name) const
@@ -112,6 +114,8 @@ void TPreferences::LoadFields()
     OUT_Directory = StringItem("OUT_Directory");
     PIPER_Program = StringItem("PIPER_Program");
     PIPER_Folders = StringItem("PIPER_Folders").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    OUT_HighlightWords = BoolItem("OUT_HighlightWords");
+    OUT_BookAudio = Byte(IntItem("OUT_BookAudio"));
     SI_Voice = Byte(IntItem("SI_Voice"));
     MI_Voice = Byte(IntItem("MI_Voice"));
     SI_ShowBusyDialog = BoolItem("SI_ShowBusyDialog");
@@ -157,6 +161,8 @@ void TPreferences::StoreFields()
     SetItem("OUT_Directory", OUT_Directory);
     SetItem("PIPER_Program", PIPER_Program);
     SetItem("PIPER_Folders", PIPER_Folders.join(QLatin1Char(':')));
+    SetItem("OUT_HighlightWords", OUT_HighlightWords);
+    SetItem("OUT_BookAudio", OUT_BookAudio);
     SetItem("SI_Voice", SI_Voice);
     SetItem("MI_Voice", MI_Voice);
     SetItem("SI_ShowBusyDialog", SI_ShowBusyDialog);

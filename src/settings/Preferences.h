@@ -57,7 +57,7 @@ public:
     quint8 CB_DfltPromptAction = 2;
     quint8 CB_LastPromptAction = 2;
     quint8 OUT_FileDest = 0;
-    quint8 OUT_FileFormat = 0; // 0 WAV, 1 MP3, 2 M4B, 3 Opus
+    quint8 OUT_FileFormat = 0; // 0 WAV, 1 MP3, 2 M4B, 3 Opus, 4 read-along book (EPUB 3)
     // The global shortcut that reads the selection ("none": no shortcut).
     QString ReadSelectionKey = QStringLiteral("Ctrl+Alt+Shift+S");
     quint8 OUT_Subtitles = 0;  // timed text beside the files: 0 none, 1 SRT, 2 WebVTT, 3 LRC
@@ -66,6 +66,9 @@ public:
     // (stored as a PATH is).
     QString PIPER_Program;
     QStringList PIPER_Folders;
+    // Read-along books: each word lit, not only each sentence; their sound, 0 MP3, 1 AAC.
+    bool OUT_HighlightWords = false;
+    quint8 OUT_BookAudio = 0;
     QString OpenDlgInitialDir;
     quint8 ToolbarOnMinOption = 1;
     bool ToolbarOnTop = false;

@@ -20,6 +20,7 @@
 #include "support/EngineHelpers.h"
 #include "support/MediaFiles.h"
 #include "support/Printers.h"
+#include "support/ReadAlong.h"
 #include "support/StoredPrefs.h"
 #include "support/TempHome.h"
 
@@ -464,6 +465,26 @@ TEST_F(ReadingE2ETest, AnEBookReadToFilesGivesAnMp3AChapterOrOneAudiobook)
     EXPECT_EQ(bookTags.value(QStringLiteral("disposition:attached_pic")), QStringLiteral("1"));
     EXPECT_TRUE(QString::fromUtf8(TempHome::ReadFile(out + QStringLiteral("/The Clock Book.srt")))
                     .contains(QStringLiteral("The clocks were striking thirteen.")));
+
+    // As a read-along book, each word lit: the book's title, author, language and
+    // cover, a chapter an article, and nothing beside it.
+    QDir(out).removeRecursively();
+    QDir().mkpath(out);
+    form().Core().Prefs().OUT_FileFormat = 4;
+    form().Core().Prefs().OUT_HighlightWords = true;
+    form().PlayFileBtn->click();
+    ASSERT_TRUE(WaitIdle(60000));
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"The Clock Book.epub"});
+    const QString readAlong = out + QStringLiteral("/The Clock Book.epub");
+    const QByteArray package = ReadAlong::Entry(readAlong, QStringLiteral("OEBPS/package.opf"));
+    for (const char *says : {"<dc:title>The Clock Book</dc:title>", "<dc:creator id=\"author\">Ann Author</dc:creator>",
+                             "<dc:language>en-GB</dc:language>", "properties=\"cover-image\"", "c002.smil"})
+        EXPECT_TRUE(package.contains(says)) << says;
+    const auto clips = ReadAlong::Clips(ReadAlong::Entry(readAlong, QStringLiteral("OEBPS/c002.smil")));
+    ASSERT_GE(clips.size(), 5u);
+    EXPECT_EQ(clips[1].Text, QStringLiteral("w2"));
+    EXPECT_EQ(ReadAlong::EpubCheck({readAlong}), QStringList{QString()});
 }
 
 // Stop, Skip and exit while one article is being made into an MP3 and the next is read.

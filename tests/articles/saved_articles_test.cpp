@@ -206,8 +206,8 @@ TEST(ArticleBooksTest, BooksComeBackWithTheirArticlesAndCoversAreTidied)
 {
     TempHome home;
     const QString file = home.Root() + QStringLiteral("/PWBooks.txt");
-    const auto book = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("Tab\tand 100%"), QStringLiteral("Ann Author"), QByteArray("\xff\xd8\xff picture", 12)});
-    const auto plain = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("Plain"), QString(), {}});
+    const auto book = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("Tab\tand 100%"), QStringLiteral("Ann Author"), QByteArray("\xff\xd8\xff picture", 12), QStringLiteral("pt-BR")});
+    const auto plain = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("Plain"), QString(), {}, {}});
     const QByteArray one = ReadingPlaces::Key(QStringLiteral("One"), QStringLiteral("first")),
                      two = ReadingPlaces::Key(QStringLiteral("Two"), QStringLiteral("second")),
                      three = ReadingPlaces::Key(QStringLiteral("Three"), QStringLiteral("third"));
@@ -218,6 +218,7 @@ TEST(ArticleBooksTest, BooksComeBackWithTheirArticlesAndCoversAreTidied)
     EXPECT_EQ(loaded.value(one)->Title, book->Title);
     EXPECT_EQ(loaded.value(one)->Author, QStringLiteral("Ann Author"));
     EXPECT_EQ(loaded.value(one)->Cover, book->Cover);
+    EXPECT_EQ(loaded.value(one)->Language, QStringLiteral("pt-BR"));
     EXPECT_TRUE(loaded.value(three)->Cover.isEmpty());
     EXPECT_EQ(QDir(home.Root()).entryList({QStringLiteral("PWBooks-cover-*")}).size(), 1);
 
@@ -228,7 +229,8 @@ TEST(ArticleBooksTest, BooksComeBackWithTheirArticlesAndCoversAreTidied)
     ASSERT_TRUE(ArticleBooks::Save(file, {}));
     EXPECT_FALSE(QFile::exists(file));
 
-    // A list that names a file elsewhere as a cover, and lines that are no records.
+    // A list that names a file elsewhere as a cover, and lines that are no records
+    // (written before books had a language: five fields).
     TempHome::WriteFile(home.Root() + QStringLiteral("/secret"), "not a cover");
     TempHome::WriteFile(file, "book\t0\tT\tA\t..%2Fsecret\nbook\t1\tT\tA\tPWBooks-cover-x%2F..%2F..%2Fsecret\narticle\t" + one +
                                   "\t0\narticle\t" + two + "\t1\narticle\tshort\t0\nrubbish\n");
@@ -278,7 +280,7 @@ TEST(ArticleBooksTest, SideFilesThatAreNoPlainFilesAreSetAsideAndNothingIsLost)
 
     // A damaged list: what can be read is used, the file is kept aside, and the
     // next save removes no cover it names and no file of the user's.
-    const auto book = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("B"), {}, QByteArray("picture")});
+    const auto book = std::make_shared<const TArticleBook>(TArticleBook{QStringLiteral("B"), {}, QByteArray("picture"), {}});
     ASSERT_TRUE(ArticleBooks::Save(books, {{one, book}}));
     const QStringList covers = QDir(dir).entryList({QStringLiteral("PWBooks-cover-*")}, QDir::Files);
     TempHome::WriteFile(dir + QStringLiteral("/PWBooks-cover-letter.txt"), "the user's own");

@@ -1,5 +1,6 @@
 #include "app/FormWithVoices.h"
 #include "articles/MemoListBox.h"
+#include "audio/ReadAlongBook.h"
 #include "cli/ProgressBar.h"
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
@@ -7,6 +8,7 @@
 #include "support/EngineHelpers.h"
 #include "support/MediaFiles.h"
 #include "support/Printers.h"
+#include "support/ReadAlong.h"
 #include "support/StoredPrefs.h"
 #include "support/TempHome.h"
 
@@ -16,6 +18,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <csignal>
@@ -443,7 +446,7 @@ TEST_F(ConvertTest, ASignalStopsPromptlyAndLeavesOnlyWholeFiles)
     QStringList texts;
     for (int k = 0; k < 4; ++k)
         texts << Input(QStringLiteral("part%1.txt").arg(k), Prose(20000, 20000 * k));
-    for (const QString &format : {QStringLiteral("mp3"), QStringLiteral("m4b")}) {
+    for (const QString &format : {QStringLiteral("mp3"), QStringLiteral("m4b"), QStringLiteral("epub")}) {
         const QString dir = out + QLatin1Char('/') + format;
         QProcess p;
         Start(p, texts + QStringList{QStringLiteral("--jobs"), QStringLiteral("1"), QStringLiteral("--format"), format,
@@ -461,6 +464,10 @@ TEST_F(ConvertTest, ASignalStopsPromptlyAndLeavesOnlyWholeFiles)
         EXPECT_EQ(p.exitCode(), 128 + SIGTERM);
         QStringList finished = Files(dir);
         EXPECT_LT(finished.size(), 4) << "stopped before the end";
+        // A book is made only at the end.
+        if (format == QLatin1String("epub")) {
+            EXPECT_EQ(finished, QStringList{});
+        }
         for (const QString &file : finished) {
             EXPECT_TRUE(file.endsWith(QLatin1Char('.') + format)) << file.toStdString() << " left behind";
             EXPECT_GT(Seconds(dir + QLatin1Char('/') + file), 60.0) << "whole";
@@ -570,6 +577,163 @@ TEST_F(ConvertTest, AfterAFullDiskTheNextInputIsWritten)
     EXPECT_EQ(single.exit, 1);
     EXPECT_TRUE(single.told.contains(QStringLiteral("Both.mp3")) && !single.told.contains(QStringLiteral("big.txt")))
         << single.told.toStdString();
+}
+
+// The paragraphs of a chapter page as a reader sees them: its text without the marks.
+QStringList Paragraphs(const QByteArray &page)
+{
+    QStringList paragraphs;
+    QXmlStreamReader reader(page);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("p"))
+            paragraphs << reader.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return paragraphs;
+}
+
+QByteArray Articles(const std::vector<std::pair<QByteArray, QByteArray>> &articles)
+{
+    QByteArray saved;
+    for (const auto &[head, text] : articles)
+        saved += "||||||Parlewind MP3 Start of Article||||||\r\n" + head + "\r\n" + text +
+                 "\r\n||||||Parlewind MP3 End of Article||||||\r\n";
+    return saved;
+}
+
+// Read-along books that a shop's checker passes: plain articles, Russian and Arabic
+// ones (right to left), text that would be markup, each word lit; the text is the
+// articles' own, a paragraph a line.
+TEST_F(ConvertTest, ReadAlongBooksPassEpubcheckAndHoldTheArticlesText)
+{
+    {
+        TRegistryEnhanced languages;
+        languages.Key = QStringLiteral("Software\\Parlewind Speech");
+        languages.WriteValue(QStringLiteral("Languages"), QStringLiteral("zle/ru,sem/ar"));
+    }
+    struct Case
+    {
+        const char *name;
+        QByteArray saved;
+        QStringList options;
+        QStringList paragraphs; // of the last chapter
+        const char *html; // the last chapter's root element has these
+        const char *language;
+    };
+    const Case cases[]{
+        {"Three", Articles({{"One|Mary|1", "The first article. It has two sentences."},
+                            {"Two|Mike|1", "Two\r\nThe second article, with its title as its first line."},
+                            {"Three|Sam|1", "Third.\r\n\r\nAnd a paragraph after an empty line."}}),
+         {}, {"Third.", "And a paragraph after an empty line."}, "xml:lang=\"en\" lang=\"en\">", "en"},
+        {"Languages", Articles({{"Russian|Mary (Russian)|1", "\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82, \xd0\xbc\xd0\xb8\xd1\x80. "
+                                                           "\xd0\x9a\xd0\xb0\xd0\xba \xd0\xb4\xd0\xb5\xd0\xbb\xd0\xb0?"},
+                                {"Arabic|Mary (Arabic)|1", "\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7 \xd8\xa8\xd8\xa7\xd9\x84\xd8\xb9\xd8\xa7\xd9\x84\xd9\x85."}}),
+         {}, {QString::fromUtf8("\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7 \xd8\xa8\xd8\xa7\xd9\x84\xd8\xb9\xd8\xa7\xd9\x84\xd9\x85.")},
+         "xml:lang=\"ar\" lang=\"ar\" dir=\"rtl\">", "ru"},
+        {"Markup", Articles({{"Signs|Mary|1", "Fish & chips <cheap> at \"Joe's\". Price: 5 < 6 && 7 > 3!\r\n]]> </p> &amp; stays."}}),
+         {QStringLiteral("--highlight-words")}, {"Fish & chips <cheap> at \"Joe's\". Price: 5 < 6 && 7 > 3!", "]]> </p> &amp; stays."},
+         "xml:lang=\"en\" lang=\"en\">", "en"},
+    };
+    QStringList books;
+    for (const Case &c : cases) {
+        const QString dir = out + QLatin1Char('/') + QLatin1String(c.name);
+        const Result r = Convert(QStringList{QStringLiteral("--articles"), Input(QLatin1String(c.name) + QStringLiteral(".txt"), c.saved),
+                                             QStringLiteral("--format"), QStringLiteral("epub"), QStringLiteral("--out"), dir} +
+                                 c.options);
+        ASSERT_EQ(r.exit, 0) << c.name << ": " << r.told.toStdString();
+        const QString book = dir + QLatin1Char('/') + QLatin1String(c.name) + QStringLiteral(".epub");
+        EXPECT_EQ(Files(dir), QStringList{QLatin1String(c.name) + QStringLiteral(".epub")}) << c.name << ": one book, nothing beside it";
+        books << book;
+        const int chapters = int(c.saved.count("Start of Article"));
+        const QByteArray page = ReadAlong::Entry(book, QStringLiteral("OEBPS/c%1.xhtml").arg(chapters, 3, 10, QLatin1Char('0')));
+        EXPECT_EQ(Paragraphs(page), c.paragraphs) << c.name;
+        EXPECT_TRUE(page.contains(c.html)) << c.name << ": " << page.toStdString();
+        const QByteArray package = ReadAlong::Entry(book, QStringLiteral("OEBPS/package.opf"));
+        EXPECT_TRUE(package.contains("<dc:language>" + QByteArray(c.language) + "</dc:language>")) << c.name;
+        const auto clips = ReadAlong::Clips(ReadAlong::Entry(book, QStringLiteral("OEBPS/c001.smil")));
+        ASSERT_FALSE(clips.empty()) << c.name;
+        EXPECT_EQ(clips.front().Text.front(), c.options.isEmpty() ? QLatin1Char('s') : QLatin1Char('w')) << c.name;
+    }
+    const QStringList said = ReadAlong::EpubCheck(books);
+    for (int k = 0; k < books.size(); ++k)
+        EXPECT_EQ(said[k], QString()) << books[k].toStdString();
+}
+
+// A sentence is lit from the millisecond its first word is heard, as the subtitles of
+// the same text show it, until the next one begins; the sound agrees.
+TEST_F(ConvertTest, ReadAlongClipsAreTheSubtitlesCuesAndBeginAtTheSentencesSound)
+{
+    const QString text = Input(QStringLiteral("Weather.txt"), "The sun rose over the quiet hills. Birds began to sing at once.\n"
+                                                               "A dog barked far away. Then all was still again.\n");
+    ASSERT_EQ(Convert({text, QStringLiteral("--subtitles"), QStringLiteral("srt"), QStringLiteral("--out"), out}).exit, 0);
+    ASSERT_EQ(Convert({text, QStringLiteral("--format"), QStringLiteral("epub"), QStringLiteral("--out"), out}).exit, 0);
+    const QString book = out + QStringLiteral("/Weather.epub");
+    const auto clips = ReadAlong::Clips(ReadAlong::Entry(book, QStringLiteral("OEBPS/c001.smil")));
+    const auto cues = ReadAlong::Cues(TempHome::ReadFile(out + QStringLiteral("/Weather.srt")));
+    ASSERT_EQ(clips.size(), 4u);
+    ASSERT_EQ(cues.size(), clips.size());
+    for (size_t k = 0; k < clips.size(); ++k) {
+        EXPECT_EQ(clips[k].Text, QStringLiteral("s%1").arg(k + 1));
+        EXPECT_EQ(clips[k].Begin, cues[k].Begin) << k;
+        EXPECT_EQ(clips[k].End, cues[k].End) << k;
+    }
+    // The chapter lasts until its last clip ends, and so does the book.
+    const QByteArray package = ReadAlong::Entry(book, QStringLiteral("OEBPS/package.opf"));
+    const QString duration = TReadAlongBook::Clock(double(clips.back().End) / 1000);
+    EXPECT_TRUE(package.contains(QStringLiteral("refines=\"#c001-overlay\">%1<").arg(duration).toUtf8())) << package.toStdString();
+    EXPECT_TRUE(package.contains(QStringLiteral("<meta property=\"media:duration\">%1<").arg(duration).toUtf8()));
+
+    // Where the sound of each sentence begins: the first loud moment after a pause.
+    const QString audio = home.Root() + QStringLiteral("/c001.mp3");
+    TempHome::WriteFile(audio, ReadAlong::Entry(book, QStringLiteral("OEBPS/audio/c001.mp3")));
+    const std::vector<qint16> sound = MediaFiles::Decoded(audio, 22050);
+    constexpr int frame = 110; // 5 ms
+    std::vector<bool> loud;
+    for (size_t at = 0; at + frame <= sound.size(); at += frame) {
+        double sum = 0;
+        for (size_t k = at; k < at + frame; ++k)
+            sum += double(sound[k]) * sound[k];
+        loud.push_back(std::sqrt(sum / frame) > 400);
+    }
+    EXPECT_NEAR(double(loud.size()) * 5, double(clips.back().End), 60) << "the last clip ends with the sound";
+    for (size_t k = 1; k < clips.size(); ++k) {
+        qint64 onset = -1;
+        for (int f = int(clips[k].Begin / 5) - 40; f < int(clips[k].Begin / 5) + 40 && f < int(loud.size()); ++f) {
+            const bool afterPause = f >= 10 && std::none_of(loud.begin() + f - 10, loud.begin() + f, [](bool b) { return b; });
+            if (loud[size_t(f)] && afterPause && (onset < 0 || std::abs(f * 5 - clips[k].Begin) < std::abs(onset - clips[k].Begin)))
+                onset = f * 5;
+        }
+        EXPECT_NEAR(double(onset), double(clips[k].Begin), 50) << "sentence " << k + 1;
+    }
+}
+
+// A book is there whole or not at all: one already there is kept (or replaced when
+// asked), a full disk leaves nothing, and the chapters' sound never stays beside it.
+TEST_F(ConvertTest, AReadAlongBookIsWholeOrNotThere)
+{
+    const QString text = Input(QStringLiteral("Short.txt"), "A short story. It ends here.\n");
+    QDir().mkpath(out);
+    TempHome::WriteFile(out + QStringLiteral("/Short.epub"), "mine");
+    const QStringList args{text, QStringLiteral("--format"), QStringLiteral("epub"), QStringLiteral("--out"), out};
+    const Result kept = Convert(args);
+    EXPECT_EQ(kept.exit, 1);
+    EXPECT_TRUE(kept.told.contains(QStringLiteral("Short.epub is already there; --overwrite replaces it"))) << kept.told.toStdString();
+    EXPECT_EQ(TempHome::ReadFile(out + QStringLiteral("/Short.epub")), "mine");
+    ASSERT_EQ(Convert(args + QStringList{QStringLiteral("--overwrite")}).exit, 0);
+    EXPECT_EQ(ReadAlong::Entry(out + QStringLiteral("/Short.epub"), QStringLiteral("mimetype")), "application/epub+zip");
+    EXPECT_EQ(Files(out), QStringList{"Short.epub"});
+
+    const QString full = home.Root() + QStringLiteral("/full");
+    QDir().mkpath(full);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=3m", "tmpfs", full}), 0)
+        << "mounting needs root (CI runs as root)";
+    const Result r = Convert({Input(QStringLiteral("big.txt"), Prose(60000, 0)), text, QStringLiteral("--format"),
+                              QStringLiteral("epub"), QStringLiteral("--single-file"), QStringLiteral("Both"), QStringLiteral("--out"), full});
+    const QStringList left = Files(full);
+    QProcess::execute(QStringLiteral("umount"), {full});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.told.contains(QStringLiteral("Both.epub"))) << r.told.toStdString();
+    EXPECT_EQ(left, QStringList{}) << "nothing half made";
 }
 
 TEST(ProgressBarTest, LineFitsTheTerminalAndEstimatesOnlyOnceThereIsSomethingToGoBy)

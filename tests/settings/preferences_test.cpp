@@ -116,7 +116,7 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     EXPECT_EQ(Stored(QStringLiteral("RunMinimized")), QStringLiteral("true"));
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 35);
+    EXPECT_EQ(reg.GetValueNames().size(), 37);
     EXPECT_EQ(Stored(QStringLiteral("PIPER_Folders")), QStringLiteral("/home/u/piper voices:/opt/voices"));
     EXPECT_EQ(Loaded()->PIPER_Folders, p->PIPER_Folders);
 

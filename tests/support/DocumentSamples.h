@@ -59,7 +59,7 @@ inline QByteArray Epub(const QByteArray &chapterText = "It was a bright cold day
 {
     const QByteArray opf =
         "<?xml version='1.0'?><package xmlns='http://www.idpf.org/2007/opf' xmlns:dc='http://purl.org/dc/elements/1.1/'>"
-        "<metadata><dc:title>The Clock Book</dc:title><dc:creator>Ann Author</dc:creator></metadata><manifest>"
+        "<metadata><dc:title>The Clock Book</dc:title><dc:creator>Ann Author</dc:creator><dc:language>en-GB</dc:language></metadata><manifest>"
         "<item id='art' href='cover.png' media-type='image/png' properties='cover-image'/>"
         "<item id='c2' href='text/two%20b.xhtml' media-type='application/xhtml+xml'/>"
         "<item id='cover' href='cover.xhtml' media-type='application/xhtml+xml'/>"

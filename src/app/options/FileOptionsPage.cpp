@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,8 +20,24 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
     auto *page = new QVBoxLayout(this);
     FileFormatRGrp = OptionControls::RadioGroup(this, QStringLiteral("Output File Format"),
                                                 {QStringLiteral("&Wav"), QStringLiteral("&MP3"), QStringLiteral("M&4B audiobook"),
-                                                 QStringLiteral("O&pus")}, page,
+                                                 QStringLiteral("O&pus"), QStringLiteral("&Read-along book (EPUB 3)")}, page,
                                                 "FileFormatRGrp");
+    auto *bookRow = new QHBoxLayout;
+    HighlightWordsCheck = new QCheckBox(QStringLiteral("&Highlight words"), this);
+    HighlightWordsCheck->setObjectName(QStringLiteral("HighlightWordsCheck"));
+    HighlightWordsCheck->setToolTip(QStringLiteral("The book lights each word as it is spoken, not only each sentence"));
+    bookRow->addWidget(HighlightWordsCheck);
+    auto *bookAudioLabel = new QLabel(QStringLiteral("Book &audio:"), this);
+    BookAudioCombo = new QComboBox(this);
+    BookAudioCombo->setObjectName(QStringLiteral("BookAudioCombo"));
+    BookAudioCombo->addItems({QStringLiteral("MP3"), QStringLiteral("AAC (MP4)")});
+    BookAudioCombo->setAccessibleName(QStringLiteral("Book audio"));
+    bookAudioLabel->setBuddy(BookAudioCombo);
+    bookRow->addSpacing(16);
+    bookRow->addWidget(bookAudioLabel);
+    bookRow->addWidget(BookAudioCombo);
+    bookRow->addStretch(1);
+    page->addLayout(bookRow);
     auto *timedLabel = new QLabel(QStringLiteral("&Timed text beside each file:"), this);
     page->addWidget(timedLabel);
     SubtitlesCombo = new QComboBox(this);
@@ -49,14 +66,19 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
         if (!Initialized || Initialized())
             m_Prefs.OUT_Subtitles = static_cast<quint8>(index);
     });
+    connect(HighlightWordsCheck, &QCheckBox::toggled, this, [this](bool on) { m_Prefs.OUT_HighlightWords = on; });
+    connect(BookAudioCombo, &QComboBox::activated, this, [this](int index) { m_Prefs.OUT_BookAudio = static_cast<quint8>(index); });
     connect(OutDirEdit, &QLineEdit::textChanged, this, &TFileOptionsPage::OutDirEditChange);
     connect(Button1, &QPushButton::clicked, this, &TFileOptionsPage::Button1Click);
 }
 
 void TFileOptionsPage::Load()
 {
-    FileFormatRGrp->button(m_Prefs.OUT_FileFormat <= 3 ? m_Prefs.OUT_FileFormat : 0)->setChecked(true);
+    FileFormatRGrp->button(m_Prefs.OUT_FileFormat <= 4 ? m_Prefs.OUT_FileFormat : 0)->setChecked(true);
     SubtitlesCombo->setCurrentIndex(m_Prefs.OUT_Subtitles <= 3 ? m_Prefs.OUT_Subtitles : 0);
+    HighlightWordsCheck->setChecked(m_Prefs.OUT_HighlightWords);
+    BookAudioCombo->setCurrentIndex(m_Prefs.OUT_BookAudio == 1 ? 1 : 0);
+    ShowBookChoices();
     OutDirEdit->setText(m_Prefs.OUT_Directory);
 }
 
@@ -64,6 +86,16 @@ void TFileOptionsPage::FileFormatRGrpClick(int index)
 {
     if (!Initialized || Initialized())
         m_Prefs.OUT_FileFormat = static_cast<quint8>(index);
+    ShowBookChoices();
+}
+
+void TFileOptionsPage::ShowBookChoices()
+{
+    const bool book = FileFormatRGrp->checkedId() == 4;
+    HighlightWordsCheck->setEnabled(book);
+    BookAudioCombo->setEnabled(book);
+    // The book holds its timed text.
+    SubtitlesCombo->setEnabled(!book);
 }
 
 void TFileOptionsPage::OutDirEditChange(const QString &text)

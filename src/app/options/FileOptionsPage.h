@@ -5,13 +5,15 @@
 #include <functional>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class TPreferences;
 
-// "File Options": WAV, MP3, M4B or Opus, the timed text beside the files, and the
-// folder that sound files are written to.
+// "File Options": WAV, MP3, M4B, Opus or a read-along book (and how the book
+// lights its text and which sound it holds), the timed text beside the files, and
+// the folder that sound files are written to.
 class TFileOptionsPage : public QWidget
 {
     Q_OBJECT
@@ -20,6 +22,8 @@ public:
 
     QButtonGroup *FileFormatRGrp = nullptr;
     QComboBox *SubtitlesCombo = nullptr;
+    QCheckBox *HighlightWordsCheck = nullptr;
+    QComboBox *BookAudioCombo = nullptr;
     QLineEdit *OutDirEdit = nullptr;
     QPushButton *Button1 = nullptr; // "Browse"
 
@@ -33,5 +37,8 @@ public:
     void Button1Click();
 
 private:
+    // The book's own choices count only for a book.
+    void ShowBookChoices();
+
     TPreferences &m_Prefs;
 };
