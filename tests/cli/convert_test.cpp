@@ -602,8 +602,8 @@ QByteArray Articles(const std::vector<std::pair<QByteArray, QByteArray>> &articl
 }
 
 // Read-along books that a shop's checker passes: plain articles, Russian and Arabic
-// ones (right to left), text that would be markup, each word lit; the text is the
-// articles' own, a paragraph a line.
+// ones (right to left, their sound AAC), text that would be markup, each word lit;
+// the text is the articles' own, a paragraph a line.
 TEST_F(ConvertTest, ReadAlongBooksPassEpubcheckAndHoldTheArticlesText)
 {
     {
@@ -628,7 +628,7 @@ TEST_F(ConvertTest, ReadAlongBooksPassEpubcheckAndHoldTheArticlesText)
         {"Languages", Articles({{"Russian|Mary (Russian)|1", "\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82, \xd0\xbc\xd0\xb8\xd1\x80. "
                                                            "\xd0\x9a\xd0\xb0\xd0\xba \xd0\xb4\xd0\xb5\xd0\xbb\xd0\xb0?"},
                                 {"Arabic|Mary (Arabic)|1", "\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7 \xd8\xa8\xd8\xa7\xd9\x84\xd8\xb9\xd8\xa7\xd9\x84\xd9\x85."}}),
-         {}, {QString::fromUtf8("\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7 \xd8\xa8\xd8\xa7\xd9\x84\xd8\xb9\xd8\xa7\xd9\x84\xd9\x85.")},
+         {QStringLiteral("--book-audio"), QStringLiteral("aac")}, {QString::fromUtf8("\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7 \xd8\xa8\xd8\xa7\xd9\x84\xd8\xb9\xd8\xa7\xd9\x84\xd9\x85.")},
          "xml:lang=\"ar\" lang=\"ar\" dir=\"rtl\">", "ru"},
         {"Markup", Articles({{"Signs|Mary|1", "Fish & chips <cheap> at \"Joe's\". Price: 5 < 6 && 7 > 3!\r\n]]> </p> &amp; stays."}}),
          {QStringLiteral("--highlight-words")}, {"Fish & chips <cheap> at \"Joe's\". Price: 5 < 6 && 7 > 3!", "]]> </p> &amp; stays."},
@@ -652,7 +652,9 @@ TEST_F(ConvertTest, ReadAlongBooksPassEpubcheckAndHoldTheArticlesText)
         EXPECT_TRUE(package.contains("<dc:language>" + QByteArray(c.language) + "</dc:language>")) << c.name;
         const auto clips = ReadAlong::Clips(ReadAlong::Entry(book, QStringLiteral("OEBPS/c001.smil")));
         ASSERT_FALSE(clips.empty()) << c.name;
-        EXPECT_EQ(clips.front().Text.front(), c.options.isEmpty() ? QLatin1Char('s') : QLatin1Char('w')) << c.name;
+        EXPECT_EQ(clips.front().Text.front(), c.options.contains(QStringLiteral("--highlight-words")) ? QLatin1Char('w') : QLatin1Char('s'))
+            << c.name;
+        EXPECT_EQ(package.contains("audio/mp4"), c.options.contains(QStringLiteral("aac"))) << c.name;
     }
     const QStringList said = ReadAlong::EpubCheck(books);
     for (int k = 0; k < books.size(); ++k)

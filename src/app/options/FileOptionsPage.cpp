@@ -67,7 +67,7 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
             m_Prefs.OUT_Subtitles = static_cast<quint8>(index);
     });
     connect(HighlightWordsCheck, &QCheckBox::toggled, this, [this](bool on) { m_Prefs.OUT_HighlightWords = on; });
-    connect(BookAudioCombo, &QComboBox::activated, this, [this](int index) { m_Prefs.OUT_BookAudio = static_cast<quint8>(index); });
+    connect(BookAudioCombo, &QComboBox::currentIndexChanged, this, [this](int index) { m_Prefs.OUT_BookAudio = static_cast<quint8>(index); });
     connect(OutDirEdit, &QLineEdit::textChanged, this, &TFileOptionsPage::OutDirEditChange);
     connect(Button1, &QPushButton::clicked, this, &TFileOptionsPage::Button1Click);
 }
