@@ -36,7 +36,7 @@ TEST(PreferencesTest, DeclaresTheSettingsInOrder)
         "CB_PromptTop", "CB_PromptLeft", "CB_DfltPromptAction", "CB_LastPromptAction",
         "OUT_FileDest", "OUT_FileFormat", "OUT_Directory", "OpenDlgInitialDir",
         "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser", "TrayNoticeShown", "OUT_Subtitles", "ReadSelectionKey",
-        "PIPER_Program", "PIPER_Folders"};
+        "PIPER_Program", "PIPER_Folders", "OUT_HighlightWords", "OUT_BookAudio"};
     QStringList names;
     for (const auto &item : prefs.Items) {
         names << item->Name;
@@ -99,7 +99,8 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     p->CB_ThreshHold = 25;
     p->CB_PromptTop = 100;
     p->CB_DfltPromptAction = 3;
-    p->OUT_FileFormat = 1;
+    p->OUT_FileFormat = 4;
+    p->OUT_BookAudio = 1;
     p->OUT_Directory = QStringLiteral("/tmp/out dir");
     p->ToolbarOnTop = true;
     p->FirstTimeUser = false;
@@ -119,6 +120,7 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     EXPECT_EQ(reg.GetValueNames().size(), 37);
     EXPECT_EQ(Stored(QStringLiteral("PIPER_Folders")), QStringLiteral("/home/u/piper voices:/opt/voices"));
     EXPECT_EQ(Loaded()->PIPER_Folders, p->PIPER_Folders);
+    EXPECT_EQ(Loaded()->OUT_BookAudio, 1);
 
     const auto q = Loaded();
     EXPECT_FALSE(q->ShowOptions);
@@ -130,7 +132,7 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     EXPECT_EQ(q->CB_ThreshHold, 25);
     EXPECT_EQ(q->CB_PromptTop, 100);
     EXPECT_EQ(q->CB_DfltPromptAction, 3);
-    EXPECT_EQ(q->OUT_FileFormat, 1);
+    EXPECT_EQ(q->OUT_FileFormat, 4);
     EXPECT_EQ(q->OUT_Directory, QStringLiteral("/tmp/out dir"));
     EXPECT_TRUE(q->ToolbarOnTop);
     EXPECT_FALSE(q->FirstTimeUser);
