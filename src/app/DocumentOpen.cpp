@@ -10,6 +10,8 @@
 #include <QScopeGuard>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 int showAfter = 500;
@@ -31,7 +33,7 @@ void Cancel()
 }
 
 TResult Articles(QWidget *parent, const QString &path, bool chapters,
-                 std::vector<TDocument::TChapter> *articles, QString *error, TDocument *document)
+                 std::vector<TDocument::TChapter> *articles, QString *error, TDocument *document, const QString &language)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
@@ -63,11 +65,18 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters,
         if (dialog.isVisible())
             dialog.setValue(done);
     });
+    QObject::connect(&reading, &TDocumentProcess::Recognising, &dialog, [&](int done, int total) {
+        dialog.setLabelText(QStringLiteral("Recognising page %1 of %2…").arg(std::min(done + 1, total)).arg(total));
+        dialog.setMaximum(total);
+        if (dialog.isVisible())
+            dialog.setValue(done);
+    });
     QObject::connect(&dialog, &QProgressDialog::canceled, &reading, &TDocumentProcess::Cancel);
     QObject::connect(&dialog, &QDialog::rejected, &reading, &TDocumentProcess::Cancel);
     QTimer show;
     show.setSingleShot(true);
     QObject::connect(&show, &QTimer::timeout, &loop, &QEventLoop::quit);
+    reading.SetLanguage(language);
     reading.Start(path);
     // A short reading is over before anything shows; until then the window only
     // redraws itself (what the user does is handled after it).
@@ -89,6 +98,7 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters,
             document->Author = reading.Document().Author;
             document->Cover = reading.Document().Cover;
             document->Language = reading.Document().Language;
+            document->Note = reading.Document().Note;
         }
         return TResult::Read;
     case TDocumentProcess::TResult::Failed:

@@ -11,9 +11,10 @@ namespace DocumentOpen {
 
 enum class TResult { Read, Failed, Stopped };
 
-// `document` gets the document's title, author and cover (not its text).
+// `document` gets the document's title, author, cover, language and note (not its
+// text); pictures of pages are recognised in `language` ("de") when they do not say theirs.
 TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles,
-                 QString *error, TDocument *document = nullptr);
+                 QString *error, TDocument *document = nullptr, const QString &language = {});
 
 // Stops the reading in progress, if any (the program is ending).
 void Cancel();

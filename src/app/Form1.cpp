@@ -889,7 +889,8 @@ void TForm1::OpenFiles(const QStringList &files)
         StatusPanel0->repaint();
         TDocument about;
         const DocumentOpen::TResult result =
-            DocumentOpen::Articles(this, file, m_Core.Prefs().ML_ListMode == 1, &articles, &error, &about);
+            DocumentOpen::Articles(this, file, m_Core.Prefs().ML_ListMode == 1, &articles, &error, &about,
+                                   TTTSForm::LanguageOf(m_Core.Prefs().TTS_DefaultVoiceName));
         if (m_Core.State() == rsExiting) {
             failures.clear();
             return;
@@ -901,5 +902,8 @@ void TForm1::OpenFiles(const QStringList &files)
             continue;
         }
         m_Core.AddChapters(articles, about);
+        // What text recognition has to say (a language to install, a page hard to read).
+        if (!about.Note.isEmpty())
+            ShowStatus(QFileInfo(file).fileName() + QStringLiteral(": ") + about.Note);
     }
 }

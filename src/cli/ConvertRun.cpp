@@ -139,12 +139,16 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
 {
     // Read apart, as the window reads it: a file from outside may be made to hurt.
     TDocumentProcess reading;
+    reading.SetLanguage(TTTSForm::LanguageOf(m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice));
     reading.Start(file);
     if (reading.Wait() != TDocumentProcess::TResult::Read) {
         Fail(file, reading.Error());
         return SomeFailed;
     }
     const TDocument &document = reading.Document();
+    // What text recognition has to say: not a failure, but worth knowing.
+    if (!document.Note.isEmpty())
+        m_Bar.Note(QStringLiteral("parlewind: ") + file + QStringLiteral(": ") + document.Note);
     const int count = int(document.Chapters.size());
     const QString title = document.Name(QFileInfo(file).completeBaseName());
     const QString voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;

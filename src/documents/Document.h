@@ -21,6 +21,9 @@ struct TDocument
     QString Author; // who wrote it, as it says, or empty
     QByteArray Cover; // a book's cover picture (JPEG or PNG), or none
     QString Language; // as the book says it ("en-GB"), or empty
+    // What the status line should say about the reading (a language whose data is
+    // missing for text recognition, pages that were hard to recognise), or empty.
+    QString Note;
     std::vector<TChapter> Chapters;
 
     // Every chapter, one after another.
@@ -39,6 +42,15 @@ namespace DocumentReader {
 // the reading, which then fails with "was not opened: stopped".
 using TProgress = std::function<bool(int done, int total)>;
 
+// Pictures of pages (a scan, a photo) are read by text recognition: in these
+// languages (Tesseract's names, "deu"; English when none is installed), telling
+// each page recognised.
+struct TRecognition
+{
+    QStringList Languages;
+    TProgress Progress;
+};
+
 // The file is one of those documents (by its name); anything else is read as text.
 bool IsDocument(const QString &path);
 // The "Open" dialog's filter of everything that can be opened.
@@ -49,10 +61,13 @@ bool Load(const QString &path, QByteArray *bytes, QString *error);
 // False with the reason (naming the file) in `error`: too large, damaged,
 // encrypted, a zip that would unpack to too much, no text in it. A text file is
 // one chapter without a title.
-bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress = {});
+bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress = {},
+          const TRecognition &recognition = {});
 // The same for a file's bytes; `name` says where they came from and which kind they are.
 bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error,
-               const TProgress &progress = {});
+               const TProgress &progress = {}, const TRecognition &recognition = {});
+// A picture (PNG, JPEG, TIFF, WebP, BMP, GIF), by its name.
+bool IsPicture(const QString &path);
 
 // What "Open" makes of a document read from a file called `fileTitle` (without
 // its extension): titled articles, one a chapter when `chapters` (and the

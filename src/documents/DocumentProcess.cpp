@@ -1,5 +1,6 @@
 #include "documents/DocumentProcess.h"
 
+#include "documents/Recognition.h"
 #include "platform/shell/ChildRecords.h"
 #include "platform/shell/Confinement.h"
 
@@ -9,15 +10,18 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
 // The child writes records to its standard output (ChildRecords), each payload
 // written with QDataStream.
 //   'P' progress: qint32 done, qint32 total
+//   'R' pages recognised: qint32 done, qint32 total
 //   'D' document: qint64 peak memory, title, chapter count, then title and text of
-//       each (UTF-8), then author (UTF-8) and cover
+//       each (UTF-8), then author (UTF-8), cover, language and note (UTF-8)
 //   'E' refused:  qint64 peak memory, the reason (UTF-8, naming the file)
 //   'M' out of memory
 namespace {
@@ -85,6 +89,11 @@ void TDocumentProcess::Start(const QString &path)
     m_Process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_Process->setStandardInputFile(QProcess::nullDevice());
     m_Process->setChildProcessModifier(Confinement::EndsWithParent());
+    // Text recognition runs a page on each core; the library's own threads would
+    // only compete with them.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
+    m_Process->setProcessEnvironment(environment);
     connect(m_Process, &QProcess::readyReadStandardOutput, this, &TDocumentProcess::Take);
     connect(m_Process, &QProcess::finished, this, &TDocumentProcess::ChildEnded);
     connect(m_Process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -96,7 +105,7 @@ void TDocumentProcess::Start(const QString &path)
     m_Whole.start(limits.Seconds * 1000);
     m_Process->start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program,
                      {QLatin1String(ChildOption), QString::number(limits.MemoryBytes),
-                      QString::number(limits.Seconds), path});
+                      QString::number(limits.Seconds), path, m_Language});
 }
 
 void TDocumentProcess::Cancel()
@@ -143,6 +152,11 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
         in >> done >> total;
         if (in.status() == QDataStream::Ok)
             emit Progress(done, total);
+    } else if (type == 'R') {
+        qint32 done = 0, total = 0;
+        in >> done >> total;
+        if (in.status() == QDataStream::Ok)
+            emit Recognising(done, total);
     } else if (type == 'D') {
         QByteArray title;
         quint32 count = 0;
@@ -154,10 +168,11 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
             m_Document.Chapters.push_back(
                 {QString::fromUtf8(chapterTitle), QString::fromUtf8(text)});
         }
-        QByteArray author, language;
-        in >> author >> m_Document.Cover >> language;
+        QByteArray author, language, note;
+        in >> author >> m_Document.Cover >> language >> note;
         m_Document.Author = QString::fromUtf8(author);
         m_Document.Language = QString::fromUtf8(language);
+        m_Document.Note = QString::fromUtf8(note);
         if (in.status() == QDataStream::Ok && !m_Document.Chapters.empty())
             End(TResult::Read);
     } else if (type == 'E') {
@@ -171,7 +186,7 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
         End(TResult::Failed, QStringLiteral("needs more than %1 MB of memory to read")
                                  .arg(Megabytes(limits.MemoryBytes)));
     }
-    return in.status() == QDataStream::Ok && (type == 'P' || m_Result != TResult::Reading);
+    return in.status() == QDataStream::Ok && (type == 'P' || type == 'R' || m_Result != TResult::Reading);
 }
 
 void TDocumentProcess::ChildEnded()
@@ -214,7 +229,7 @@ void TDocumentProcess::End(TResult result, const QString &why)
 
 int TDocumentProcess::ChildMain(const QStringList &arguments)
 {
-    if (arguments.size() != 3)
+    if (arguments.size() != 4)
         return 2;
     QFile out;
     if (!out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
@@ -233,7 +248,8 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
     QString error;
     // The one file it is given is read before the process is shut in.
     bool read = DocumentReader::Load(path, &bytes, &error);
-    const Confinement::TLimits confined{arguments[0].toLongLong(), arguments[1].toInt()};
+    // Processor time counts on every core that recognises a page.
+    const Confinement::TLimits confined{arguments[0].toLongLong(), arguments[1].toInt() * std::max(1, QThread::idealThreadCount())};
     QString why;
     if (read && !Confinement::Apply(confined, &why)) {
         error = path + QStringLiteral(" could not be read safely (") + why +
@@ -244,6 +260,13 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
     try {
         QElapsedTimer told;
         told.start();
+        DocumentReader::TRecognition recognition;
+        // The language of the voice for new articles, then English.
+        recognition.Languages << Recognition::TesseractName(arguments[3]) << QStringLiteral("eng");
+        recognition.Progress = [&](int done, int total) {
+            send('R', record(qint32(done), qint32(total)));
+            return true;
+        };
         read = read &&
                DocumentReader::ReadBytes(bytes, path, &document, &error, [&](int done, int total) {
                    // Often enough to show and to tell that it is alive; no more.
@@ -252,7 +275,7 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
                        told.restart();
                    }
                    return true;
-               });
+               }, recognition);
         QByteArray().swap(bytes);
         if (read) {
             QByteArray payload = record(Confinement::PeakMemory(), document.Title.toUtf8(),
@@ -260,7 +283,7 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
             QDataStream stream(&payload, QIODevice::Append);
             for (const TDocument::TChapter &chapter : document.Chapters)
                 stream << chapter.Title.toUtf8() << chapter.Text.toUtf8();
-            stream << document.Author.toUtf8() << document.Cover << document.Language.toUtf8();
+            stream << document.Author.toUtf8() << document.Cover << document.Language.toUtf8() << document.Note.toUtf8();
             send('D', payload);
         } else {
             send('E', record(Confinement::PeakMemory(), error.toUtf8()));

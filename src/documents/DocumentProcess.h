@@ -37,6 +37,9 @@ public:
     explicit TDocumentProcess(QObject *parent = nullptr);
     ~TDocumentProcess() override;
 
+    // Pictures of pages are recognised in this language ("de", "pt-BR") when they
+    // do not say their own, else in English. Set before Start.
+    void SetLanguage(const QString &code) { m_Language = code; }
     // Starts reading `path`; Progress is told as it goes, Finished once at the end.
     void Start(const QString &path);
     // Ends the reading at once: Stopped, nothing read.
@@ -64,6 +67,8 @@ public:
 
 signals:
     void Progress(int done, int total);
+    // Pages of pictures recognised so far.
+    void Recognising(int done, int total);
     void Finished();
 
 private:
@@ -76,6 +81,7 @@ private:
     QTimer m_Quiet;
     QTimer m_Whole;
     QString m_Path;
+    QString m_Language;
     QByteArray m_Received;
     TResult m_Result = TResult::Stopped;
     TDocument m_Document;

@@ -42,16 +42,25 @@ bool IsDocument(const QString &path)
     static const QStringList kinds{QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("xhtml"),
                                    QStringLiteral("md"),   QStringLiteral("markdown"), QStringLiteral("epub"),
                                    QStringLiteral("odt"),  QStringLiteral("docx"), QStringLiteral("pdf")};
+    return kinds.contains(Kind(path)) || IsPicture(path);
+}
+
+bool IsPicture(const QString &path)
+{
+    static const QStringList kinds{QStringLiteral("png"), QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("tif"),
+                                   QStringLiteral("tiff"), QStringLiteral("webp"), QStringLiteral("bmp"),  QStringLiteral("gif")};
     return kinds.contains(Kind(path));
 }
 
 QString FileFilter()
 {
-    return QStringLiteral("Text and documents (*.txt *.html *.htm *.xhtml *.md *.markdown *.epub *.odt *.docx *.pdf);;"
-                          "Text files (*.txt);;All files (*)");
+    return QStringLiteral("Text and documents (*.txt *.html *.htm *.xhtml *.md *.markdown *.epub *.odt *.docx *.pdf "
+                          "*.png *.jpg *.jpeg *.tif *.tiff *.webp *.bmp *.gif);;"
+                          "Text files (*.txt);;Pictures of text (*.png *.jpg *.jpeg *.tif *.tiff *.webp *.bmp *.gif);;All files (*)");
 }
 
-bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error, const TProgress &progress)
+bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error, const TProgress &progress,
+               const TRecognition &recognition)
 {
     *document = TDocument();
     const QString kind = Kind(name);
@@ -65,7 +74,9 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
     QString why;
     bool ok = true;
     if (kind == QLatin1String("pdf")) {
-        ok = ReadPdf(bytes, document, &why, progress);
+        ok = ReadPdf(bytes, document, &why, progress, recognition);
+    } else if (IsPicture(name)) {
+        ok = ReadPicture(bytes, document, &why, recognition);
     } else if (kind == QLatin1String("epub") || kind == QLatin1String("odt") || kind == QLatin1String("docx")) {
         TZip zip(bytes);
         ok = zip.Open(&why) && (kind == QLatin1String("epub") ? ReadEpub(zip, document, &why, progress)
@@ -122,10 +133,10 @@ bool Load(const QString &path, QByteArray *bytes, QString *error)
     return true;
 }
 
-bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress)
+bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress, const TRecognition &recognition)
 {
     QByteArray bytes;
-    return Load(path, &bytes, error) && ReadBytes(bytes, path, document, error, progress);
+    return Load(path, &bytes, error) && ReadBytes(bytes, path, document, error, progress, recognition);
 }
 
 std::vector<TDocument::TChapter> Articles(const TDocument &document, const QString &fileTitle, bool chapters)

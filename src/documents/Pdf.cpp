@@ -1,14 +1,17 @@
 #include "documents/Pdf.h"
 
 #include "documents/Paragraphs.h"
+#include "documents/Recognition.h"
 
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
+#include <leptonica/allheaders.h>
 #include <poppler-qt6.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -461,9 +464,105 @@ void PdfHeadings(TParagraphs &paragraphs, qreal body)
             p.Heading = std::min(int(sizes.indexOf(rounded(p.Size))) + 1, 6);
 }
 
+// The lines of recognised pages as printed lines are.
+TLines Printed(const Recognition::TPage &page)
+{
+    TLines lines;
+    for (const Recognition::TLine &recognised : page.Lines) {
+        TLine line{Unligated(recognised.Text), recognised.Box, recognised.Height, recognised.FirstWord, false};
+        line.RightToLeft = IsRightToLeft(line.Text);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+qsizetype Characters(const TLines &lines)
+{
+    qsizetype count = 0;
+    for (const TLine &line : lines)
+        count += line.Text.size();
+    return count;
+}
+
+// Whether a page shows more than its text layer: a picture (a scan under a few
+// stray characters) rather than a short line on a blank page. Seen at a low
+// resolution, ink beyond the text's lines.
+bool InkBeyondText(const Poppler::Page &page, const TLines &lines)
+{
+    constexpr int dpi = 36;
+    const QImage image = page.renderToImage(dpi, dpi).convertToFormat(QImage::Format_Grayscale8);
+    if (image.isNull())
+        return false;
+    constexpr qreal scale = dpi / 72.0;
+    std::vector<QRect> text;
+    for (const TLine &line : lines)
+        text.push_back(QRectF(line.Box.topLeft() * scale, line.Box.size() * scale).toAlignedRect().adjusted(-2, -2, 2, 2));
+    qint64 ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] < 160 && std::none_of(text.begin(), text.end(), [&](const QRect &r) { return r.contains(x, y); }))
+                ++ink;
+        }
+    }
+    // More than a rule or a page border would make.
+    return ink * 200 > qint64(image.width()) * image.height();
+}
+
+// The languages to recognise with, and what the status line says of those missing
+// and of pages that were hard to read.
+QString RecognitionLanguages(const DocumentReader::TRecognition &recognition, QStringList *notes)
+{
+    QStringList missing;
+    const QString languages = Recognition::Languages(recognition.Languages, &missing);
+    for (const QString &name : missing)
+        *notes << Recognition::InstallHint(name);
+    return languages;
+}
+
+void NoteHardPages(const std::vector<int> &numbers, const std::vector<Recognition::TPage> &recognised, QStringList *notes)
+{
+    // Below this, most words a page gives are guesses.
+    constexpr int doubtful = 50;
+    QStringList hard;
+    for (size_t k = 0; k < recognised.size(); ++k) {
+        if (!recognised[k].Lines.empty() && recognised[k].Confidence < doubtful)
+            hard << QString::number(numbers[k] + 1);
+    }
+    if (!hard.isEmpty())
+        *notes << (hard.size() == 1 ? QStringLiteral("page %1 was hard to recognise; its text may be wrong").arg(hard.front())
+                                    : QStringLiteral("pages %1 were hard to recognise; their text may be wrong").arg(hard.join(QStringLiteral(", "))));
+}
+
+// Paragraphs and chapters of the pages' lines, as a printed document's.
+bool Assemble(std::vector<TLines> &pages, const std::vector<qreal> &pageHeights, TDocument *document, QString *error,
+              const QString &none)
+{
+    const qreal body = BodyHeight(pages);
+    DropFurniture(pages, pageHeights, body);
+    TParagraphs paragraphs;
+    TParagraphMaker maker(paragraphs, body);
+    for (size_t k = 0; k < pages.size(); ++k) {
+        TLines notes = TakeFootnotes(pages[k], body, pageHeights[k]);
+        ResolveMarks(pages[k], notes);
+        notes.erase(std::remove_if(notes.begin(), notes.end(), [](const TLine &note) { return note.Text.isEmpty(); }), notes.end());
+        maker.Page(pages[k], std::move(notes));
+        TLines().swap(pages[k]);
+    }
+    maker.End();
+    if (paragraphs.empty()) {
+        *error = none;
+        return false;
+    }
+    PdfHeadings(paragraphs, body);
+    document->Chapters = Paragraphs::Chapters(paragraphs, document->Title);
+    return true;
+}
+
 } // namespace
 
-bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const DocumentReader::TProgress &progress)
+bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const DocumentReader::TProgress &progress,
+             const DocumentReader::TRecognition &recognition)
 {
     // A damaged file is told to the user once, not traced by the library line by line.
     static std::once_flag quiet;
@@ -480,6 +579,9 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
     document->Title = Paragraphs::Clean(pdf->info(QStringLiteral("Title")));
     std::vector<TLines> pages;
     std::vector<qreal> pageHeights;
+    // Pages with no text, or a few stray characters over a picture: a scan.
+    constexpr qsizetype fewCharacters = 25;
+    std::vector<int> scanned;
     for (int k = 0; k < pdf->numPages(); ++k) {
         if (progress && !progress(k, pdf->numPages())) {
             *error = QStringLiteral("was not opened: stopped");
@@ -488,25 +590,70 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
         const std::unique_ptr<Poppler::Page> page = pdf->page(k);
         pages.push_back(page ? PageLines(*page) : TLines());
         pageHeights.push_back(page ? page->pageSizeF().height() : 0);
+        if (page && Characters(pages.back()) < fewCharacters && InkBeyondText(*page, pages.back()))
+            scanned.push_back(k);
     }
-    const qreal body = BodyHeight(pages);
-    DropFurniture(pages, pageHeights, body);
-    TParagraphs paragraphs;
-    TParagraphMaker maker(paragraphs, body);
-    for (size_t k = 0; k < pages.size(); ++k) {
-        TLines notes = TakeFootnotes(pages[k], body, pageHeights[k]);
-        ResolveMarks(pages[k], notes);
-        notes.erase(std::remove_if(notes.begin(), notes.end(), [](const TLine &note) { return note.Text.isEmpty(); }), notes.end());
-        maker.Page(pages[k], std::move(notes));
-        TLines().swap(pages[k]);
+    QStringList notes;
+    if (!scanned.empty()) {
+        const QString languages = RecognitionLanguages(recognition, &notes);
+        std::vector<Recognition::TPage> recognised;
+        const auto picture = [&](int k) -> Pix * {
+            const std::unique_ptr<Poppler::Page> page = pdf->page(scanned[size_t(k)]);
+            if (!page)
+                return nullptr;
+            // At 300 dpi, as scanners scan; a page too large for that is recognised smaller.
+            const QSizeF size = page->pageSizeF();
+            const qreal pixels = size.width() * size.height() * (300.0 / 72) * (300.0 / 72);
+            const int dpi = pixels > Recognition::MaxPixels ? int(300 * std::sqrt(Recognition::MaxPixels / pixels)) : 300;
+            if (dpi < 30)
+                return nullptr;
+            const QImage image = page->renderToImage(dpi, dpi).convertToFormat(QImage::Format_Grayscale8);
+            return Recognition::Picture(image, dpi);
+        };
+        if (!Recognition::Recognise(int(scanned.size()), picture, languages, &recognised, recognition.Progress, error))
+            return false;
+        for (size_t k = 0; k < scanned.size(); ++k) {
+            TLines lines = Printed(recognised[k]);
+            // The text layer stays where recognition finds no more than it holds.
+            if (Characters(lines) > Characters(pages[size_t(scanned[k])]))
+                pages[size_t(scanned[k])] = std::move(lines);
+        }
+        NoteHardPages(scanned, recognised, &notes);
     }
-    maker.End();
-    if (paragraphs.empty()) {
-        *error = QStringLiteral("has no text layer (its pages are pictures); it was not opened");
-        return false;
-    }
-    PdfHeadings(paragraphs, body);
-    document->Chapters = Paragraphs::Chapters(paragraphs, document->Title);
-    return true;
+    document->Note = notes.join(QStringLiteral("; "));
+    return Assemble(pages, pageHeights, document, error,
+                    scanned.empty() ? QStringLiteral("has no text layer (its pages are pictures); it was not opened")
+                                    : QStringLiteral("holds no text that could be recognised; it was not opened"));
 }
 
+bool ReadPicture(const QByteArray &bytes, TDocument *document, QString *error, const DocumentReader::TRecognition &recognition)
+{
+    std::vector<Pix *> frames;
+    if (!Recognition::ReadPictures(bytes, &frames, error))
+        return false;
+    QStringList notes;
+    const QString languages = RecognitionLanguages(recognition, &notes);
+    std::vector<Recognition::TPage> recognised;
+    std::vector<qreal> heights;
+    for (Pix *frame : frames)
+        heights.push_back(pixGetHeight(frame) * 72.0 / std::max(pixGetYRes(frame), 70));
+    const int count = int(frames.size());
+    if (!Recognition::Recognise(count, [&](int k) { return std::exchange(frames[size_t(k)], nullptr); }, languages, &recognised,
+                                recognition.Progress, error)) {
+        for (Pix *&frame : frames)
+            pixDestroy(&frame);
+        return false;
+    }
+    std::vector<TLines> pages;
+    std::vector<int> numbers;
+    for (int k = 0; k < count; ++k) {
+        pages.push_back(Printed(recognised[size_t(k)]));
+        numbers.push_back(k);
+    }
+    if (count > 1)
+        NoteHardPages(numbers, recognised, &notes);
+    else if (!recognised.empty() && !recognised.front().Lines.empty() && recognised.front().Confidence < 50)
+        notes << QStringLiteral("the picture was hard to recognise; its text may be wrong");
+    document->Note = notes.join(QStringLiteral("; "));
+    return Assemble(pages, heights, document, error, QStringLiteral("holds no text that could be recognised; it was not opened"));
+}

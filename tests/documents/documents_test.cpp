@@ -172,7 +172,7 @@ TEST(DocumentsTest, BadDocumentsAreToldByNameAndReason)
                                         "</w:t></w:r></w:p></w:body></w:document>"}}),
          "declares entities of its own"},
         {"nospine.epub", Zip({{"META-INF/container.xml", "<container/>"}}), "names no package file"},
-        {"scan.pdf", Pdf(false), "has no text layer"},
+        {"scan.pdf", Pdf(false), "holds no text that could be recognised"},
         {"torn.pdf", Pdf(true).left(200), "is damaged"},
         {"empty.html", "<html><body><script>x()</script></body></html>", "holds no text"},
     };

@@ -1,0 +1,317 @@
+#include "documents/Recognition.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLocale>
+#include <QThread>
+
+#include <leptonica/allheaders.h>
+#include <tesseract/baseapi.h>
+#include <tesseract/resultiterator.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace Recognition {
+namespace {
+
+QString DataFolder()
+{
+    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
+    return prefix.isEmpty() ? QStringLiteral("/usr/share/tesseract-ocr/5/tessdata") : prefix;
+}
+
+bool Installed(const QString &name)
+{
+    return QFileInfo::exists(DataFolder() + QLatin1Char('/') + name + QStringLiteral(".traineddata"));
+}
+
+struct TPixFree
+{
+    void operator()(Pix *pix) const { pixDestroy(&pix); }
+};
+using TPixHolder = std::unique_ptr<Pix, TPixFree>;
+
+TPage RecognisePage(tesseract::TessBaseAPI &api, Pix *picture)
+{
+    TPage page;
+    api.SetImage(picture);
+    const int dpi = std::max(pixGetYRes(picture), 70);
+    api.SetSourceResolution(dpi);
+    if (api.Recognize(nullptr) != 0) {
+        api.Clear();
+        return page;
+    }
+    const qreal scale = 72.0 / dpi;
+    const std::unique_ptr<tesseract::ResultIterator> it(api.GetIterator());
+    if (it) {
+        const auto level = tesseract::RIL_TEXTLINE;
+        do {
+            if (it->Empty(level))
+                continue;
+            const std::unique_ptr<char[]> text(it->GetUTF8Text(level));
+            int left = 0, top = 0, right = 0, bottom = 0;
+            int wordLeft = 0, wordTop = 0, wordRight = 0, wordBottom = 0;
+            if (!text || !it->BoundingBox(level, &left, &top, &right, &bottom))
+                continue;
+            it->BoundingBox(tesseract::RIL_WORD, &wordLeft, &wordTop, &wordRight, &wordBottom);
+            TLine line;
+            line.Text = QString::fromUtf8(text.get()).simplified();
+            line.Box = QRectF(left * scale, top * scale, (right - left) * scale, (bottom - top) * scale);
+            line.Height = line.Box.height();
+            line.FirstWord = (wordRight - wordLeft) * scale;
+            if (!line.Text.isEmpty())
+                page.Lines.push_back(std::move(line));
+        } while (it->Next(level));
+    }
+    page.Confidence = std::max(0, api.MeanTextConf());
+    api.Clear();
+    return page;
+}
+
+} // namespace
+
+QString TesseractName(const QString &code)
+{
+    const QString lower = code.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+    if (lower.startsWith(QLatin1String("zh")) || lower.startsWith(QLatin1String("cmn")))
+        return lower.contains(QLatin1String("tw")) || lower.contains(QLatin1String("hk")) || lower.contains(QLatin1String("hant"))
+                   ? QStringLiteral("chi_tra")
+                   : QStringLiteral("chi_sim");
+    const QLocale::Language language = QLocale::codeToLanguage(lower.section(QLatin1Char('-'), 0, 0));
+    if (language == QLocale::AnyLanguage || language == QLocale::C)
+        return {};
+    return QLocale::languageToCode(language, QLocale::ISO639Part2T);
+}
+
+QString Languages(const QStringList &wanted, QStringList *missing)
+{
+    QStringList found;
+    for (const QString &name : wanted) {
+        if (name.isEmpty() || found.contains(name))
+            continue;
+        if (Installed(name))
+            found << name;
+        else if (missing && !missing->contains(name))
+            *missing << name;
+    }
+    return found.isEmpty() ? QStringLiteral("eng") : found.join(QLatin1Char('+'));
+}
+
+QString InstallHint(const QString &tesseractName)
+{
+    const QString package = QStringLiteral("tesseract-ocr-") + QString(tesseractName).replace(QLatin1Char('_'), QLatin1Char('-'));
+    const QLocale::Language language = QLocale::codeToLanguage(tesseractName.section(QLatin1Char('_'), 0, 0), QLocale::ISO639Part2);
+    const QString name = language == QLocale::AnyLanguage ? tesseractName : QLocale::languageToString(language);
+    return QStringLiteral("install %1 for %2").arg(package, name);
+}
+
+bool Recognise(int count, const TPicture &picture, const QString &languages, std::vector<TPage> *pages,
+               const TProgress &progress, QString *error)
+{
+    pages->assign(size_t(std::max(count, 0)), TPage());
+    if (count <= 0)
+        return true;
+    // Leptonica says what it cannot read on the terminal; the reader says it once.
+    setMsgSeverity(L_SEVERITY_NONE);
+    const int workers = std::clamp(QThread::idealThreadCount(), 1, count);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::pair<int, Pix *>> waiting;
+    int recognised = 0;
+    int ready = 0;
+    bool failed = false;
+    bool over = false;
+    std::vector<std::thread> threads;
+    for (int w = 0; w < workers; ++w) {
+        threads.emplace_back([&] {
+            tesseract::TessBaseAPI api;
+            const bool started = api.Init(nullptr, languages.toUtf8().constData(), tesseract::OEM_LSTM_ONLY) == 0;
+            if (started)
+                api.SetPageSegMode(tesseract::PSM_AUTO);
+            {
+                const std::lock_guard lock(mutex);
+                failed = failed || !started;
+                ++ready;
+                changed.notify_all();
+            }
+            while (started) {
+                std::pair<int, Pix *> job;
+                {
+                    std::unique_lock lock(mutex);
+                    changed.wait(lock, [&] { return over || !waiting.empty(); });
+                    if (waiting.empty())
+                        return;
+                    job = waiting.front();
+                    waiting.pop_front();
+                    changed.notify_all();
+                }
+                const TPixHolder held(job.second);
+                TPage page = RecognisePage(api, job.second);
+                const std::lock_guard lock(mutex);
+                (*pages)[size_t(job.first)] = std::move(page);
+                ++recognised;
+                changed.notify_all();
+            }
+        });
+    }
+    bool stopped = false;
+    int told = 0;
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return ready == workers; });
+    }
+    for (int next = 0; !failed && !stopped && (next < count || told < count);) {
+        std::unique_lock lock(mutex);
+        // A picture or two ahead of each worker, no more: a page's picture is large.
+        changed.wait(lock, [&] { return recognised != told || (next < count && int(waiting.size()) < workers); });
+        if (recognised != told) {
+            told = recognised;
+            lock.unlock();
+            stopped = progress && !progress(told, count);
+            continue;
+        }
+        lock.unlock();
+        Pix *pix = picture(next);
+        lock.lock();
+        if (pix) {
+            waiting.emplace_back(next, pix);
+        } else {
+            ++recognised; // nothing to recognise on it
+        }
+        ++next;
+        changed.notify_all();
+    }
+    {
+        const std::lock_guard lock(mutex);
+        over = true;
+        for (auto &[page, pix] : waiting)
+            pixDestroy(&pix);
+        waiting.clear();
+        changed.notify_all();
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    if (failed)
+        *error = QStringLiteral("could not be read: text recognition did not start (its language data %1 cannot be loaded)").arg(languages);
+    else if (stopped)
+        *error = QStringLiteral("was not opened: stopped");
+    return !failed && !stopped;
+}
+
+Pix *Picture(const QImage &grey, int dpi)
+{
+    if (grey.isNull() || grey.format() != QImage::Format_Grayscale8)
+        return nullptr;
+    Pix *pix = pixCreate(grey.width(), grey.height(), 8);
+    if (!pix)
+        return nullptr;
+    l_uint32 *data = pixGetData(pix);
+    const int wpl = pixGetWpl(pix);
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *from = grey.constScanLine(y);
+        l_uint32 *line = data + qsizetype(y) * wpl;
+        for (int x = 0; x < grey.width(); ++x)
+            SET_DATA_BYTE(line, x, from[x]);
+    }
+    pixSetResolution(pix, dpi, dpi);
+    return pix;
+}
+
+namespace {
+
+bool ReadWithQt(const QByteArray &bytes, std::vector<Pix *> *frames, QString *error)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!reader.canRead() || !size.isValid()) {
+        *error = QStringLiteral("is not a picture that can be read (damaged, or of a kind not known)");
+        return false;
+    }
+    if (qint64(size.width()) * size.height() > MaxPixels) {
+        *error = QStringLiteral("is too large a picture to be read (%1 \u00d7 %2 pixels)").arg(size.width()).arg(size.height());
+        return false;
+    }
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        *error = QStringLiteral("is not a picture that can be read (%1)").arg(reader.errorString());
+        return false;
+    }
+    const int dpi = image.dotsPerMeterY() > 0 ? qRound(image.dotsPerMeterY() * 0.0254) : image.height() > 2000 ? 300 : 96;
+    Pix *pix = Picture(image.convertToFormat(QImage::Format_Grayscale8), std::max(dpi, 70));
+    if (!pix) {
+        *error = QStringLiteral("is not a picture that can be read (damaged)");
+        return false;
+    }
+    frames->push_back(pix);
+    return true;
+}
+
+} // namespace
+
+bool ReadPictures(const QByteArray &bytes, std::vector<Pix *> *frames, QString *error)
+{
+    setMsgSeverity(L_SEVERITY_NONE);
+    const auto *data = reinterpret_cast<const l_uint8 *>(bytes.constData());
+    const size_t size = size_t(bytes.size());
+    l_int32 format = 0, width = 0, height = 0, bits = 0, samples = 0, colormap = 0;
+    if (bytes.isEmpty() || pixReadHeaderMem(data, size, &format, &width, &height, &bits, &samples, &colormap) != 0)
+        return ReadWithQt(bytes, frames, error);
+    const auto tooLarge = [&](qint64 w, qint64 h) {
+        if (w * h <= MaxPixels)
+            return false;
+        *error = QStringLiteral("is too large a picture to be read (%1 \u00d7 %2 pixels)").arg(w).arg(h);
+        return true;
+    };
+    if (tooLarge(width, height))
+        return false;
+    // Grey, with a resolution: a picture that says none is taken as a screen's
+    // when it is screen-sized, else as a scan's.
+    const auto add = [&](Pix *pix) {
+        Pix *grey = pixConvertTo8(pix, 0);
+        pixDestroy(&pix);
+        if (!grey)
+            return false;
+        if (pixGetYRes(grey) <= 0)
+            pixSetResolution(grey, pixGetHeight(grey) > 2000 ? 300 : 96, pixGetHeight(grey) > 2000 ? 300 : 96);
+        frames->push_back(grey);
+        return true;
+    };
+    const bool tiff = L_FORMAT_IS_TIFF(format);
+    for (int n = 0; n < (tiff ? MaxFrames + 1 : 1); ++n) {
+        Pix *pix = tiff ? pixReadMemTiff(data, size, n) : pixReadMem(data, size);
+        // A kind Leptonica reads only in part (some BMP headers): Qt's readers.
+        if (!pix && n == 0)
+            return ReadWithQt(bytes, frames, error);
+        if (!pix)
+            break;
+        if (n == MaxFrames) {
+            pixDestroy(&pix);
+            *error = QStringLiteral("has more pages than can be read (%1)").arg(MaxFrames);
+        } else if (tooLarge(pixGetWidth(pix), pixGetHeight(pix))) {
+            pixDestroy(&pix);
+        } else if (!add(pix)) {
+            *error = QStringLiteral("is not a picture that can be read (damaged)");
+        }
+        if (!error->isEmpty())
+            break;
+    }
+    if (error->isEmpty() && frames->empty())
+        *error = QStringLiteral("is not a picture that can be read (damaged, or of a kind not known)");
+    if (!error->isEmpty()) {
+        for (Pix *&frame : *frames)
+            pixDestroy(&frame);
+        frames->clear();
+        return false;
+    }
+    return true;
+}
+
+} // namespace Recognition

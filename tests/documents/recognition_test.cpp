@@ -1,0 +1,193 @@
+#include "documents/DocumentProcess.h"
+#include "support/Printers.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+// Scans and pictures read by text recognition in the confined reading process.
+// The scans are made as a scanner would make them, from a real text: groff prints
+// it to PDF, pdftoppm renders its pages at 300 dpi, ImageMagick turns them a
+// little and adds noise, img2pdf binds them again.
+namespace {
+
+const QString prose = QStringLiteral(
+    "The lighthouse keeper climbed the stairs every evening at dusk. He carried a small lamp, a notebook and "
+    "a flask of tea. From the top he could see the whole bay, the fishing boats coming home and the lights of "
+    "the village across the water.\n"
+    "In winter the storms were fierce and the waves broke over the rocks below. Ships kept well away from the "
+    "point, for the keeper's light warned them of the danger hidden beneath the surface.");
+
+bool Produce(const QString &program, const QStringList &arguments, const QString &dir)
+{
+    QProcess p;
+    p.setWorkingDirectory(dir);
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    p.start(program, arguments);
+    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// How many characters must change to make one text the other, for each of the
+// expected text's (spaces of every kind count as one).
+double ErrorRate(const QString &expected, const QString &found)
+{
+    const QString a = expected.simplified(), b = found.simplified();
+    std::vector<int> row(size_t(b.size()) + 1);
+    for (int j = 0; j <= b.size(); ++j)
+        row[size_t(j)] = j;
+    for (int i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        for (int j = 1; j <= b.size(); ++j) {
+            const int above = row[size_t(j)];
+            row[size_t(j)] = std::min({above + 1, row[size_t(j - 1)] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return a.isEmpty() ? 1.0 : double(row[size_t(b.size())]) / double(a.size());
+}
+
+class RecognitionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = home.Root();
+        QFile::remove(dir + QStringLiteral("/scan.png"));
+        // A page of the text in groff's ms macros: two columns when asked.
+        TempHome::WriteFile(dir + QStringLiteral("/page.ms"), (".nr PS 12\n.nr VS 16\n.hy 0\n" + QString(twoColumns ? ".2C\n" : "") +
+                                                               ".LP\n" + QString(prose).replace(QLatin1Char('\n'), QStringLiteral("\n.PP\n")) + "\n")
+                                                                  .toUtf8());
+    }
+    // The scan of the page (and of `pages` copies of it) as `kind`: pdf, png, tiff…
+    QString Scan(const QString &kind, int pages = 1)
+    {
+        const QString pdf = dir + QStringLiteral("/printed.pdf");
+        if (!QFile::exists(dir + QStringLiteral("/scan.png")))
+            Print();
+        QStringList copies;
+        for (int k = 0; k < pages; ++k)
+            copies << dir + QStringLiteral("/scan.png");
+        const QString out = dir + QStringLiteral("/scan%1.").arg(pages) + kind;
+        if (kind == QLatin1String("pdf"))
+            EXPECT_TRUE(Produce(QStringLiteral("img2pdf"), copies + QStringList{QStringLiteral("-o"), out}, dir));
+        else
+            EXPECT_TRUE(Produce(QStringLiteral("convert"), copies + QStringList{out}, dir));
+        return out;
+    }
+    void Print()
+    {
+        const QString pdf = dir + QStringLiteral("/printed.pdf");
+        QProcess groff;
+        groff.setWorkingDirectory(dir);
+        groff.setStandardInputFile(dir + QStringLiteral("/page.ms"));
+        groff.setStandardOutputFile(pdf);
+        groff.start(QStringLiteral("groff"), {QStringLiteral("-ms"), QStringLiteral("-Tpdf")});
+        EXPECT_TRUE(groff.waitForFinished(60000));
+        EXPECT_TRUE(Produce(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
+                                                     QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, dir + QStringLiteral("/clean")},
+                        dir));
+        // Turned by less than a degree, with a scanner's noise.
+        EXPECT_TRUE(Produce(QStringLiteral("convert"), {dir + QStringLiteral("/clean.png"), QStringLiteral("-background"), QStringLiteral("white"),
+                                                    QStringLiteral("-rotate"), QStringLiteral("0.7"), QStringLiteral("+repage"), QStringLiteral("-attenuate"),
+                                                    QStringLiteral("0.4"), QStringLiteral("+noise"), QStringLiteral("Gaussian"),
+                                                    QStringLiteral("-colorspace"), QStringLiteral("Gray"), dir + QStringLiteral("/scan.png")},
+                        dir));
+    }
+    TDocument Read(const QString &path, const QString &language = {}, QString *error = nullptr)
+    {
+        TDocumentProcess reading;
+        reading.SetLanguage(language);
+        reading.Start(path);
+        const bool read = reading.Wait() == TDocumentProcess::TResult::Read;
+        if (error)
+            *error = reading.Error();
+        EXPECT_TRUE(read || error) << path.toStdString() << ": " << reading.Error().toStdString();
+        return reading.Document();
+    }
+
+    TempHome home;
+    QString dir;
+    bool twoColumns = false;
+};
+
+TEST_F(RecognitionTest, ScansAndPicturesOfEveryKindAreReadAsTheirText)
+{
+    struct Case
+    {
+        const char *kind;
+        int pages;
+        double errorRate; // at most
+    };
+    const Case cases[]{{"pdf", 2, 0.02}, {"png", 1, 0.02}, {"jpg", 1, 0.02}, {"tiff", 2, 0.02},
+                       {"webp", 1, 0.02}, {"bmp", 1, 0.02}, {"gif", 1, 0.02}};
+    for (const Case &c : cases) {
+        const TDocument document = Read(Scan(QLatin1String(c.kind), c.pages));
+        QString expected;
+        for (int k = 0; k < c.pages; ++k)
+            expected += prose + QLatin1Char(' ');
+        EXPECT_LE(ErrorRate(expected, document.Text()), c.errorRate) << c.kind << ": " << document.Text().toStdString();
+        // Paragraphs as printed, every page in order.
+        EXPECT_EQ(document.Text().count(QStringLiteral("In winter")), c.pages) << c.kind;
+        EXPECT_TRUE(document.Note.isEmpty()) << c.kind << ": " << document.Note.toStdString();
+    }
+}
+
+// Columns are read in order; a language whose data is missing is read in English
+// and the note says what to install; a text page and a scanned one make one text.
+TEST_F(RecognitionTest, ColumnsLanguagesAndMixedDocuments)
+{
+    twoColumns = true;
+    SetUp();
+    const TDocument columns = Read(Scan(QStringLiteral("png")), QStringLiteral("de"));
+    const QString text = columns.Text();
+    EXPECT_LT(text.indexOf(QStringLiteral("lighthouse keeper")), text.indexOf(QStringLiteral("In winter")));
+    EXPECT_LE(ErrorRate(prose, text), 0.03) << text.toStdString();
+    EXPECT_EQ(columns.Note, QStringLiteral("install tesseract-ocr-deu for German"));
+
+    twoColumns = false;
+    SetUp();
+    const QString scan = Scan(QStringLiteral("pdf"));
+    const QString mixed = dir + QStringLiteral("/mixed.pdf");
+    ASSERT_TRUE(Produce(QStringLiteral("pdfunite"), {dir + QStringLiteral("/printed.pdf"), scan, mixed}, dir));
+    const TDocument both = Read(mixed);
+    EXPECT_LE(ErrorRate(prose + QLatin1Char(' ') + prose, both.Text()), 0.02) << both.Text().toStdString();
+}
+
+// What a hostile picture can do is bounded: too many pixels are refused before
+// they are unpacked; a recognition in progress stops at once when cancelled.
+TEST_F(RecognitionTest, HugePicturesAreRefusedAndRecognitionCanBeCancelled)
+{
+    // A PNG whose header says 20,000 × 20,000 pixels.
+    QByteArray png("\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR\x00\x00\x4e\x20\x00\x00\x4e\x20\x08\x00\x00\x00\x00", 29);
+    png += QByteArray(4, '\0') + QByteArray(100, '\0');
+    TempHome::WriteFile(dir + QStringLiteral("/huge.png"), png);
+    QString error;
+    Read(dir + QStringLiteral("/huge.png"), {}, &error);
+    EXPECT_TRUE(error.contains(QStringLiteral("too large a picture to be read (20000 \u00d7 20000 pixels)"))) << error.toStdString();
+
+    const QString scan = Scan(QStringLiteral("pdf"), 6);
+    TDocumentProcess reading;
+    int recognised = -1;
+    QObject::connect(&reading, &TDocumentProcess::Recognising, [&](int done, int) {
+        recognised = done;
+        if (done >= 1)
+            reading.Cancel();
+    });
+    QElapsedTimer clock;
+    reading.Start(scan);
+    clock.start();
+    EXPECT_EQ(reading.Wait(), TDocumentProcess::TResult::Stopped);
+    EXPECT_GE(recognised, 1);
+    EXPECT_LT(clock.elapsed(), 30000);
+}
+
+} // namespace
