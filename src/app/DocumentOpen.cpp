@@ -3,11 +3,14 @@
 #include "documents/DocumentProcess.h"
 
 #include <QEventLoop>
+#include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QScopeGuard>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -26,18 +29,26 @@ void SetShowAfter(int ms)
     showAfter = ms;
 }
 
+bool Busy()
+{
+    return !current.isNull();
+}
+
 void Cancel()
 {
     if (current)
         current->Cancel();
 }
 
-TResult Articles(QWidget *parent, const QString &path, bool chapters,
-                 std::vector<TDocument::TChapter> *articles, QString *error, TDocument *document, const QString &language)
+namespace {
+
+// Reads `path` in the child process, showing "Opening <name>…" with Cancel when
+// it takes a while; `reading` holds the outcome.
+void Read(QWidget *parent, const QString &path, const QString &name, const QString &language,
+          TDocumentProcess &reading)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    const QString name = QFileInfo(path).fileName();
     const bool pages =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
 
@@ -51,7 +62,6 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters,
     dialog.setLabelText(QStringLiteral("Opening %1…").arg(name));
     dialog.hide();
 
-    TDocumentProcess reading;
     current = &reading;
     QEventLoop loop;
     QObject::connect(&reading, &TDocumentProcess::Finished, &loop, &QEventLoop::quit);
@@ -87,6 +97,15 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters,
         loop.exec();
     }
     dialog.hide();
+}
+
+} // namespace
+
+TResult Articles(QWidget *parent, const QString &path, bool chapters,
+                 std::vector<TDocument::TChapter> *articles, QString *error, TDocument *document, const QString &language)
+{
+    TDocumentProcess reading;
+    Read(parent, path, QFileInfo(path).fileName(), language, reading);
 
     // A name may hold line breaks and other controls; a title is one line.
     const QString base = QFileInfo(path).completeBaseName().simplified();
@@ -103,6 +122,36 @@ TResult Articles(QWidget *parent, const QString &path, bool chapters,
         return TResult::Read;
     case TDocumentProcess::TResult::Failed:
         *error = reading.Error();
+        return TResult::Failed;
+    default:
+        return TResult::Stopped;
+    }
+}
+
+TResult Picture(QWidget *parent, const QImage &picture, const QString &language, QString *text, QString *error,
+                QString *note)
+{
+    // The reader only opens files: the picture goes to one only this user can read,
+    // removed as soon as it has been read.
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/parlewind-picture-XXXXXX.png"));
+    if (!file.open() || !picture.save(&file, "PNG") || !file.flush()) {
+        *error = QStringLiteral("The copied picture could not be read: %1.").arg(file.errorString());
+        return TResult::Failed;
+    }
+    file.close();
+    TDocumentProcess reading;
+    Read(parent, file.fileName(), QStringLiteral("the copied picture"), language, reading);
+    switch (reading.Result()) {
+    case TDocumentProcess::TResult::Read:
+        *text = reading.Document().Text();
+        if (note)
+            *note = reading.Document().Note;
+        return TResult::Read;
+    case TDocumentProcess::TResult::Failed:
+        // The reason names the temporary file, which means nothing to the user.
+        *error = QString(reading.Error())
+                     .replace(file.fileName(), QStringLiteral("The copied picture"))
+                     .replace(QFileInfo(file.fileName()).fileName(), QStringLiteral("The copied picture"));
         return TResult::Failed;
     default:
         return TResult::Stopped;

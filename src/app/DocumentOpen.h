@@ -2,6 +2,7 @@
 
 #include "documents/Document.h"
 
+class QImage;
 class QWidget;
 
 // Reads a file for "Open" and dropping, apart from the window (in a child
@@ -15,6 +16,14 @@ enum class TResult { Read, Failed, Stopped };
 // text); pictures of pages are recognised in `language` ("de") when they do not say theirs.
 TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles,
                  QString *error, TDocument *document = nullptr, const QString &language = {});
+
+// The text of a picture (one copied or pasted), recognised in `language` like a
+// picture opened; `note` gets what the status line should say about it.
+TResult Picture(QWidget *parent, const QImage &picture, const QString &language, QString *text, QString *error,
+                QString *note = nullptr);
+
+// A reading is in progress (its dialog is up, or soon will be).
+bool Busy();
 
 // Stops the reading in progress, if any (the program is ending).
 void Cancel();

@@ -14,7 +14,6 @@
 #include "app/options/ModeSheets.h"
 #include "app/options/VoiceEditPage.h"
 #include "app/options/VoiceSourcesPage.h"
-#include "app/options/VoiceSourcesPage.h"
 #include "app/tray/NotifyIcon.h"
 #include "app/tray/ToolBarForm.h"
 #include "articles/ArticleList.h"
@@ -40,6 +39,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -125,6 +125,18 @@ void TForm1::BuildClipboard()
 {
     ClipboardWatch = new TClipboardWatch(this);
     connect(ClipboardWatch, &TClipboardWatch::Changed, this, &TForm1::ClipboardChanged);
+    connect(ClipboardWatch, &TClipboardWatch::PictureCopied, this, [this](const QImage &picture) {
+        if (!m_Core.WatchingClipboard())
+            return;
+        // One picture at a time; a copy made while one is recognised is not taken.
+        if (DocumentOpen::Busy() || CB_PromptForm->isVisible()) {
+            Messages::Beep();
+            return;
+        }
+        const QString text = PictureText(picture);
+        if (!text.isEmpty())
+            ClipboardChanged(text, true);
+    });
     CB_PromptForm = new TCB_PromptForm(m_Core.Prefs(), this);
     CB_PromptForm->CanAppend = [this] { return m_Core.CanAppend(); };
     CB_PromptForm->PromptAction = [this](bool append) { m_Core.TakeClipboard(append); };
@@ -462,6 +474,9 @@ void TForm1::BuildArticleArea()
     connect(MemoListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(MemoListBox1->mapToGlobal(at)); });
     MemoListBox1->MoreLanguages = [this] { return LanguagesMItmClick(); };
+    MemoListBox1->PictureText = [this](const QImage &picture) {
+        return DocumentOpen::Busy() ? QString() : PictureText(picture);
+    };
     MemoListBox1->VoiceNames = [this] {
         QStringList names;
         if (m_Core.Voices()) {
@@ -862,6 +877,23 @@ void TForm1::OpenFileDialog()
         return;
     prefs.OpenDlgInitialDir = QFileInfo(file).absolutePath() + QLatin1Char('/');
     OpenFiles({file});
+}
+
+QString TForm1::PictureText(const QImage &picture)
+{
+    if (!m_Core.Initialized() || m_Core.State() == rsExiting)
+        return {};
+    const TProgramCore::NestedPass pass(m_Core);
+    QString text, error, note;
+    const DocumentOpen::TResult result = DocumentOpen::Picture(
+        this, picture, TTTSForm::LanguageOf(m_Core.Prefs().TTS_DefaultVoiceName), &text, &error, &note);
+    if (m_Core.State() == rsExiting)
+        return {};
+    if (result == DocumentOpen::TResult::Failed)
+        Messages::ShowError(error);
+    else if (!note.isEmpty())
+        ShowStatus(QStringLiteral("The copied picture: ") + note);
+    return result == DocumentOpen::TResult::Read ? text : QString();
 }
 
 void TForm1::OpenFiles(const QStringList &files)

@@ -9,6 +9,7 @@ class QAction;
 class QActionGroup;
 class QButtonGroup;
 class QFrame;
+class QImage;
 class QLabel;
 class QMenu;
 class QStackedWidget;
@@ -143,6 +144,9 @@ public:
     void ShowStatus(const QString &text);
     // Opens each file (text or document) into articles; dropped files too.
     void OpenFiles(const QStringList &files);
+    // The text of a picture copied or pasted, recognised as an opened one is; empty
+    // (the reason told) when there is none.
+    QString PictureText(const QImage &picture);
     // Reads the current article aloud from the word at the caret (or where its
     // reading stopped), then the articles after it.
     void ReadFromHereClick();

@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -27,6 +30,34 @@ void KeepLayout(const QTextBlock &block)
         block.layout()->setCacheEnabled(true);
 }
 
+// An article's text box: a picture pasted into it (a screenshot, a photo of a
+// page) is handed to `PicturePasted`, which puts its text in.
+class TArticleTextBox : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    std::function<void(const QImage &)> PicturePasted;
+
+protected:
+    bool canInsertFromMimeData(const QMimeData *source) const override
+    {
+        return QPlainTextEdit::canInsertFromMimeData(source) || (source->hasImage() && PicturePasted);
+    }
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        // Text comes first: a browser copying a picture gives its address as text too,
+        // and a text editor's copy never holds a picture.
+        if (source->hasText() || !source->hasImage() || !PicturePasted) {
+            QPlainTextEdit::insertFromMimeData(source);
+            return;
+        }
+        const QImage picture = qvariant_cast<QImage>(source->imageData());
+        if (!picture.isNull())
+            PicturePasted(picture);
+    }
+};
+
 } // namespace
 
 TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
@@ -37,7 +68,9 @@ TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     Strip = new TPropertyPanel(this);
-    TextBox = new QPlainTextEdit(this);
+    auto *textBox = new TArticleTextBox(this);
+    textBox->PicturePasted = [this](const QImage &picture) { PastePicture(picture); };
+    TextBox = textBox;
     TextBox->setObjectName(QStringLiteral("TextBox"));
     TextBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     TextBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -87,6 +120,36 @@ TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
 }
 
 TMemoEntryView::~TMemoEntryView() { Unbind(); }
+
+void TMemoEntryView::PastePicture(const QImage &picture)
+{
+    TMemoEntry *entry = m_Entry;
+    if (!entry || !PictureText || entry->Locked)
+        return;
+    const QPointer<TMemoEntryView> self(this);
+    // Recognising takes a while, with events running: the article may be shown by
+    // another view by then, or not at all.
+    const QString text = PictureText(picture);
+    if (text.isEmpty())
+        return;
+    if (self && m_Entry == entry) {
+        TextBox->insertPlainText(text);
+        return;
+    }
+    TArticleList *list = entry->Owner();
+    if (!list)
+        return;
+    for (int k = 1; k <= list->Count(); ++k) {
+        if (list->EntryAt(k) == entry && !entry->Locked) {
+            QString current = entry->Text();
+            if (!current.isEmpty() && !current.endsWith(QLatin1Char('\n')))
+                current += QLatin1Char('\n');
+            entry->SetText(current + text);
+            list->Edited();
+            return;
+        }
+    }
+}
 
 void TMemoEntryView::Bind(TMemoEntry *entry)
 {

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QImage;
 class QPlainTextEdit;
 class TMemoEntry;
 
@@ -36,6 +37,9 @@ public:
 
     // The focus moved into the article's strip or text box.
     std::function<void(TMemoEntry *)> Entered;
+    // The text of a picture pasted into the text box (empty when there is none, or
+    // it could not be read).
+    std::function<QString(const QImage &)> PictureText;
 
     TPropertyPanel *Strip = nullptr;
     QPlainTextEdit *TextBox = nullptr;
@@ -44,6 +48,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void PastePicture(const QImage &picture);
+
     TMemoEntry *m_Entry = nullptr;
     bool m_Filling = false;
     bool m_ShownLocked = false;

@@ -97,6 +97,7 @@ TMemoEntryView *TMemoListBox::FreeView()
     if (MoreLanguages)
         view->Strip->MoreLanguages = [this] { return MoreLanguages(); };
     view->Entered = [this](TMemoEntry *entry) { m_List->Enter(entry); };
+    view->PictureText = [this](const QImage &picture) { return PictureText ? PictureText(picture) : QString(); };
     m_Views.push_back(view);
     return view;
 }

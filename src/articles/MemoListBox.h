@@ -39,6 +39,8 @@ public:
     // "More languages…" in an article's voice box (given before articles are
     // added); true when the voices changed.
     std::function<bool()> MoreLanguages;
+    // The text of a picture pasted into an article (recognised), or empty.
+    std::function<QString(const QImage &)> PictureText;
 
     bool ShowProperties = true;
     QScrollBar *ScrollBar = nullptr;

@@ -2,6 +2,8 @@
 #include "app/clipboard/CB_PromptForm.h"
 #include "app/clipboard/SIBusyForm.h"
 #include "app/options/ClipboardPage.h"
+#include "articles/MemoEntry.h"
+#include "articles/MemoEntryView.h"
 #include "articles/MemoListBox.h"
 #include "platform/shell/Messages.h"
 #include "speech/SpTools.h"
@@ -13,6 +15,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QToolButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QClipboard>
@@ -30,17 +37,37 @@ namespace {
 
 using StoredPrefs::Store;
 
-// Another program copies `text`; true once the window has seen the change.
-void Copy(const QString &text)
+// Another program copies `bytes` of this type; true once the window has seen the change.
+void Copy(const QByteArray &bytes, const QString &type)
 {
     QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-i")});
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), type, QStringLiteral("-i")});
     ASSERT_TRUE(xclip.waitForStarted(5000));
-    xclip.write(text.toUtf8());
+    xclip.write(bytes);
     xclip.closeWriteChannel();
     ASSERT_TRUE(xclip.waitForFinished(5000));
     // The change reaches the window within milliseconds; give it time to arrive.
     WaitUntil([] { return false; }, 150);
+}
+
+void Copy(const QString &text)
+{
+    Copy(text.toUtf8(), QStringLiteral("UTF8_STRING"));
+}
+
+// A line of text as a screenshot shows it.
+QImage Screenshot(const QString &line)
+{
+    QImage picture(1400, 120, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(32);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(picture.rect().adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, line);
+    return picture;
 }
 
 class ClipboardTest : public ::testing::Test
@@ -198,6 +225,35 @@ TEST_F(ClipboardTest, SingleArticleModeReplacesReadsAndIsBusyWhileReading)
     EXPECT_EQ(Texts(form), QStringList{QStringLiteral("This text is read aloud at once, and it takes a few seconds to say.")});
     answer.stop();
     form.Core().Stop();
+}
+
+// A copied screenshot is recognised and taken like copied text; pasted into an
+// article, its text goes in at the caret.
+TEST_F(ClipboardTest, APictureOfTextIsTakenAsItsText)
+{
+    auto app = Start(1, false);
+    TForm1 &form = app->form;
+    const int before = form.Core().Articles().Count();
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(Screenshot(QStringLiteral("Copied from a picture viewer.")).save(&png, "PNG"));
+    Copy(png.data(), QStringLiteral("image/png"));
+    ASSERT_TRUE(WaitUntil([&] { return Texts(form).last().trimmed() == QStringLiteral("Copied from a picture viewer."); },
+                          60000));
+    const int after = form.Core().Articles().Count();
+    EXPECT_LE(after, before + 1);
+
+    TMemoEntry *article = form.Core().Articles().EntryAt(after);
+    article->SetText(QStringLiteral("Before. "));
+    article->View()->TextBox->setFocus();
+    QTextCursor end = article->View()->TextBox->textCursor();
+    end.movePosition(QTextCursor::End);
+    article->View()->TextBox->setTextCursor(end);
+    QGuiApplication::clipboard()->setImage(Screenshot(QStringLiteral("Pasted into an article.")));
+    form.PasteBtn->click();
+    EXPECT_EQ(article->View()->TextBox->toPlainText().trimmed(), QStringLiteral("Before. Pasted into an article."));
+    EXPECT_EQ(form.Core().Articles().Count(), after); // our own copy is not taken by the watch
+    QGuiApplication::clipboard()->clear();
 }
 
 // The real program, started minimised as at login: a paragraph copied in another

@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMimeData>
 
 TClipboardWatch::TClipboardWatch(QObject *parent) : QObject(parent)
@@ -32,11 +33,21 @@ QString TClipboardWatch::CurrentText(bool *hasText) const
     return text ? data->text() : QString();
 }
 
+QImage TClipboardWatch::CurrentPicture() const
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    return data && !data->hasText() && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
+}
+
 void TClipboardWatch::SetWatching(bool on)
 {
     on = on && Supported();
-    if (on && !m_Watching)
+    if (on && !m_Watching) {
+        // Only the text: fetching a picture from a program that is slow to answer
+        // would hold up the start, and a picture is only taken on a change anyway.
         m_Last = CurrentText();
+        m_LastPicture = QImage();
+    }
     m_Watching = on;
 }
 
@@ -46,9 +57,14 @@ void TClipboardWatch::DataChanged()
         return;
     bool hasText = false;
     const QString text = CurrentText(&hasText);
-    const bool same = text == m_Last;
+    const QImage picture = hasText ? QImage() : CurrentPicture();
+    const bool same = text == m_Last && picture == m_LastPicture;
     m_Last = text;
+    m_LastPicture = picture;
     if (same || QGuiApplication::clipboard()->ownsClipboard())
         return;
-    emit Changed(text, hasText);
+    if (!picture.isNull())
+        emit PictureCopied(picture);
+    else
+        emit Changed(text, hasText);
 }

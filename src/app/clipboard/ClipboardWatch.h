@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 
@@ -26,14 +27,18 @@ public:
 signals:
     // Text from another program; `hasText` false when the change held no text.
     void Changed(const QString &text, bool hasText);
+    // A picture without text from another program (a screenshot, an image copied in a viewer).
+    void PictureCopied(const QImage &picture);
 
 private:
     void DataChanged();
     QString CurrentText(bool *hasText = nullptr) const;
+    QImage CurrentPicture() const;
 
     bool m_Watching = false;
     // What was on the clipboard at the last notice: a notice that brings the same
     // again (a clipboard manager taking the text over, the same offer handed over
     // once more) is no new copy.
     QString m_Last;
+    QImage m_LastPicture;
 };
