@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <new>
 
@@ -50,7 +51,7 @@ TDocumentProcess::TDocumentProcess(QObject *parent) : QObject(parent)
     });
     connect(&m_Whole, &QTimer::timeout, this, [this] {
         End(TResult::Failed,
-            QStringLiteral("took too long to read (more than %1 seconds)").arg(limits.Seconds));
+            QStringLiteral("took too long to read (more than %1 seconds)").arg(m_Allowed));
     });
 }
 
@@ -102,10 +103,15 @@ void TDocumentProcess::Start(const QString &path)
                                      .arg(m_Process->errorString()));
     });
     m_Quiet.start(limits.QuietSeconds * 1000);
+    m_Allowed = limits.Seconds;
+    m_RecognitionPages = 0;
     m_Whole.start(limits.Seconds * 1000);
+    // The child's processor time allows for the most pages it may recognise; the
+    // time it is given here grows only with the pages it says it has.
+    const int processorSeconds = limits.Seconds + limits.SecondsPerRecognisedPage * Recognition::MaxFrames;
     m_Process->start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program,
                      {QLatin1String(ChildOption), QString::number(limits.MemoryBytes),
-                      QString::number(limits.Seconds), path, m_Language});
+                      QString::number(processorSeconds), path, m_Language});
 }
 
 void TDocumentProcess::Cancel()
@@ -155,8 +161,16 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
     } else if (type == 'R') {
         qint32 done = 0, total = 0;
         in >> done >> total;
-        if (in.status() == QDataStream::Ok)
-            emit Recognising(done, total);
+        if (in.status() != QDataStream::Ok)
+            return false;
+        // A long scan is given time by its pages, each no longer than a step.
+        if (total > m_RecognitionPages && total <= Recognition::MaxFrames) {
+            const int more = (total - m_RecognitionPages) * limits.SecondsPerRecognisedPage;
+            m_RecognitionPages = total;
+            m_Allowed += more;
+            m_Whole.start(int(std::min<qint64>(m_Whole.remainingTime() + qint64(more) * 1000, INT_MAX)));
+        }
+        emit Recognising(done, total);
     } else if (type == 'D') {
         QByteArray title;
         quint32 count = 0;
@@ -201,7 +215,7 @@ void TDocumentProcess::ChildEnded()
                   "could not be read (the reader failed on it; the file may be damaged, or "
                   "need more than %1 MB of memory or %2 seconds)")
                   .arg(Megabytes(limits.MemoryBytes))
-                  .arg(limits.Seconds)
+                  .arg(m_Allowed)
             : QStringLiteral("could not be read (the reader ended without an answer)"));
 }
 

@@ -32,6 +32,7 @@ public:
         qint64 MemoryBytes = qint64(2) * 1024 * 1024 * 1024;
         int Seconds = 120;     // the whole reading
         int QuietSeconds = 10; // one step of it (a page): a longer one never ends
+        int SecondsPerRecognisedPage = 5; // added to the whole for each page of pictures
     };
 
     explicit TDocumentProcess(QObject *parent = nullptr);
@@ -87,4 +88,6 @@ private:
     TDocument m_Document;
     QString m_Error;
     qint64 m_PeakMemory = 0;
+    int m_Allowed = 0; // seconds the whole reading may take
+    int m_RecognitionPages = 0; // pages of pictures it said it recognises
 };

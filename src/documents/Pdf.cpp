@@ -8,6 +8,9 @@
 #include <QSet>
 
 #include <leptonica/allheaders.h>
+// No use of QPDF's old smart pointer here.
+#define POINTERHOLDER_TRANSITION 4
+#include <qpdf/QPDF.hh>
 #include <poppler-qt6.h>
 
 #include <algorithm>
@@ -509,6 +512,27 @@ bool InkBeyondText(const Poppler::Page &page, const TLines &lines)
     return ink * 200 > qint64(image.width()) * image.height();
 }
 
+// The language the document says it is in (the catalogue's /Lang, "de-DE"), or
+// empty. Poppler does not give it; QPDF reads no more than the catalogue for it.
+QString CatalogLanguage(const QByteArray &bytes)
+{
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processMemoryFile("document", bytes.constData(), size_t(bytes.size()));
+        QPDFObjectHandle language = pdf.getRoot().getKey("/Lang");
+        if (!language.isString())
+            return {};
+        const QString code = QString::fromStdString(language.getUTF8Value()).trimmed();
+        // A language tag, nothing else: letters, digits and hyphens.
+        static const QRegularExpression tag(QStringLiteral("^[A-Za-z]{2,3}(-[A-Za-z0-9]{1,8})*$"));
+        return tag.match(code).hasMatch() ? code : QString();
+    } catch (...) {
+        // A catalogue QPDF cannot make sense of says no language.
+        return {};
+    }
+}
+
 // The languages to recognise with, and what the status line says of those missing
 // and of pages that were hard to read.
 QString RecognitionLanguages(const DocumentReader::TRecognition &recognition, QStringList *notes)
@@ -594,8 +618,22 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
             scanned.push_back(k);
     }
     QStringList notes;
+    if (int(scanned.size()) > Recognition::MaxFrames) {
+        *error = QStringLiteral("has more pages of pictures than can be recognised at once (%1; at most %2)")
+                     .arg(scanned.size())
+                     .arg(Recognition::MaxFrames);
+        return false;
+    }
     if (!scanned.empty()) {
-        const QString languages = RecognitionLanguages(recognition, &notes);
+        // The document's own language comes before the one the reader was given.
+        DocumentReader::TRecognition own = recognition;
+        document->Language = CatalogLanguage(bytes);
+        const QString name = Recognition::TesseractName(document->Language);
+        if (!name.isEmpty()) {
+            own.Languages = QStringList{name, QStringLiteral("eng")};
+            own.Languages.removeDuplicates();
+        }
+        const QString languages = RecognitionLanguages(own, &notes);
         std::vector<Recognition::TPage> recognised;
         const auto picture = [&](int k) -> Pix * {
             const std::unique_ptr<Poppler::Page> page = pdf->page(scanned[size_t(k)]);

@@ -62,6 +62,18 @@ TPage RecognisePage(tesseract::TessBaseAPI &api, Pix *picture)
             it->BoundingBox(tesseract::RIL_WORD, &wordLeft, &wordTop, &wordRight, &wordBottom);
             TLine line;
             line.Text = QString::fromUtf8(text.get()).simplified();
+            // The row's own measures (its baseline, ascenders and descenders), not
+            // the box of the letters it happens to hold: lines of one type size are
+            // as tall and as far apart as printed, as a text layer's are.
+            float rowHeight = 0, descenders = 0, ascenders = 0;
+            int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+            if (it->Baseline(level, &x1, &y1, &x2, &y2))
+                it->RowAttributes(&rowHeight, &descenders, &ascenders);
+            if (rowHeight > 0) {
+                const qreal baseline = (y1 + y2) / 2.0;
+                top = int(baseline - (rowHeight + descenders));
+                bottom = int(baseline - descenders);
+            }
             line.Box = QRectF(left * scale, top * scale, (right - left) * scale, (bottom - top) * scale);
             line.Height = line.Box.height();
             line.FirstWord = (wordRight - wordLeft) * scale;

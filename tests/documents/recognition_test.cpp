@@ -4,11 +4,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+// No use of QPDF's old smart pointer here.
+#define POINTERHOLDER_TRANSITION 4
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include <algorithm>
 #include <vector>
@@ -55,6 +61,32 @@ double ErrorRate(const QString &expected, const QString &found)
     return a.isEmpty() ? 1.0 : double(row[size_t(b.size())]) / double(a.size());
 }
 
+// The text in lines of at most `width` characters, long words broken with a
+// hyphen where they cross the end; paragraphs apart by an empty line.
+QString Hyphenated(const QString &text, int width)
+{
+    QStringList lines;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (QString word : paragraph.split(QLatin1Char(' '))) {
+            const int room = width - int(line.size()) - (line.isEmpty() ? 0 : 1);
+            if (int(word.size()) > room) {
+                const int cut = std::min(room - 1, int(word.size()) - 3);
+                if (cut >= 3 && word.left(cut).contains(QRegularExpression(QStringLiteral("^[a-z]+$")))) {
+                    lines << line + QLatin1Char(' ') + word.left(cut) + QLatin1Char('-');
+                    word = word.mid(cut);
+                } else {
+                    lines << line;
+                }
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        lines << line << QString();
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 class RecognitionTest : public ::testing::Test
 {
 protected:
@@ -62,10 +94,12 @@ protected:
     {
         dir = home.Root();
         QFile::remove(dir + QStringLiteral("/scan.png"));
-        // A page of the text in groff's ms macros: two columns when asked.
-        TempHome::WriteFile(dir + QStringLiteral("/page.ms"), (".nr PS 12\n.nr VS 16\n.hy 0\n" + QString(twoColumns ? ".2C\n" : "") +
-                                                               ".LP\n" + QString(prose).replace(QLatin1Char('\n'), QStringLiteral("\n.PP\n")) + "\n")
-                                                                  .toUtf8());
+        // A page of the text in groff's ms macros; in two columns, set line by line
+        // with words hyphenated at the ends, as a narrow printed column is.
+        QString body = QStringLiteral(".LP\n") + QString(prose).replace(QLatin1Char('\n'), QStringLiteral("\n.PP\n")) + "\n";
+        if (twoColumns)
+            body = QStringLiteral(".2C\n.LP\n.nf\n") + Hyphenated(prose, 35) + QStringLiteral("\n");
+        TempHome::WriteFile(dir + QStringLiteral("/page.ms"), (".nr PS 12\n.nr VS 16\n.hy 0\n" + body).toUtf8());
     }
     // The scan of the page (and of `pages` copies of it) as `kind`: pdf, png, tiff…
     QString Scan(const QString &kind, int pages = 1)
@@ -141,8 +175,9 @@ TEST_F(RecognitionTest, ScansAndPicturesOfEveryKindAreReadAsTheirText)
     }
 }
 
-// Columns are read in order; a language whose data is missing is read in English
-// and the note says what to install; a text page and a scanned one make one text.
+// Columns are read in order and words hyphenated at line ends made whole; a
+// language whose data is missing (the voice's, or the one the PDF says) is read in
+// English and the note says what to install; a text page and a scanned one make one text.
 TEST_F(RecognitionTest, ColumnsLanguagesAndMixedDocuments)
 {
     twoColumns = true;
@@ -152,6 +187,8 @@ TEST_F(RecognitionTest, ColumnsLanguagesAndMixedDocuments)
     EXPECT_LT(text.indexOf(QStringLiteral("lighthouse keeper")), text.indexOf(QStringLiteral("In winter")));
     EXPECT_LE(ErrorRate(prose, text), 0.03) << text.toStdString();
     EXPECT_EQ(columns.Note, QStringLiteral("install tesseract-ocr-deu for German"));
+    ASSERT_GE(Hyphenated(prose, 35).count(QStringLiteral("-\n")), 2) << "the columns are printed hyphenated";
+    EXPECT_FALSE(text.contains(QLatin1Char('-'))) << text.toStdString();
 
     twoColumns = false;
     SetUp();
@@ -160,6 +197,19 @@ TEST_F(RecognitionTest, ColumnsLanguagesAndMixedDocuments)
     ASSERT_TRUE(Produce(QStringLiteral("pdfunite"), {dir + QStringLiteral("/printed.pdf"), scan, mixed}, dir));
     const TDocument both = Read(mixed);
     EXPECT_LE(ErrorRate(prose + QLatin1Char(' ') + prose, both.Text()), 0.02) << both.Text().toStdString();
+    EXPECT_TRUE(both.Note.isEmpty()) << both.Note.toStdString();
+
+    // The same file saying it is German.
+    QPDF german;
+    german.setSuppressWarnings(true);
+    german.processFile(mixed.toLocal8Bit().constData());
+    german.getRoot().replaceKey("/Lang", QPDFObjectHandle::newString("de-DE"));
+    const QByteArray saying = (dir + QStringLiteral("/german.pdf")).toLocal8Bit();
+    QPDFWriter(german, saying.constData()).write();
+    const TDocument said = Read(QString::fromLocal8Bit(saying), QStringLiteral("en"));
+    EXPECT_EQ(said.Language, QStringLiteral("de-DE"));
+    EXPECT_EQ(said.Note, QStringLiteral("install tesseract-ocr-deu for German"));
+    EXPECT_LE(ErrorRate(prose + QLatin1Char(' ') + prose, said.Text()), 0.02);
 }
 
 // What a hostile picture can do is bounded: too many pixels are refused before
@@ -174,6 +224,24 @@ TEST_F(RecognitionTest, HugePicturesAreRefusedAndRecognitionCanBeCancelled)
     Read(dir + QStringLiteral("/huge.png"), {}, &error);
     EXPECT_TRUE(error.contains(QStringLiteral("too large a picture to be read (20000 \u00d7 20000 pixels)"))) << error.toStdString();
 
+    // A thousand blank pictures of pages: nothing to recognise, and the time it takes
+    // to find that out is bounded (the limit shortened here).
+    QImage blank(2480, 3508, QImage::Format_Grayscale8);
+    blank.fill(255);
+    ASSERT_TRUE(blank.save(dir + QStringLiteral("/blank.png")));
+    QStringList pages(1000, dir + QStringLiteral("/blank.png"));
+    ASSERT_TRUE(Produce(QStringLiteral("img2pdf"), pages + QStringList{QStringLiteral("-o"), dir + QStringLiteral("/blank.pdf")}, dir));
+    QElapsedTimer clock;
+    clock.start();
+    TDocumentProcess::TLimits shorter = TDocumentProcess::Limits();
+    shorter.Seconds = 8;
+    TDocumentProcess::SetLimits(shorter);
+    Read(dir + QStringLiteral("/blank.pdf"), {}, &error);
+    TDocumentProcess::SetLimits({});
+    EXPECT_TRUE(error.endsWith(QStringLiteral("took too long to read (more than 8 seconds); it was not opened.")))
+        << error.toStdString();
+    EXPECT_LT(clock.elapsed(), 20000);
+
     const QString scan = Scan(QStringLiteral("pdf"), 6);
     TDocumentProcess reading;
     int recognised = -1;
@@ -182,9 +250,8 @@ TEST_F(RecognitionTest, HugePicturesAreRefusedAndRecognitionCanBeCancelled)
         if (done >= 1)
             reading.Cancel();
     });
-    QElapsedTimer clock;
     reading.Start(scan);
-    clock.start();
+    clock.restart();
     EXPECT_EQ(reading.Wait(), TDocumentProcess::TResult::Stopped);
     EXPECT_GE(recognised, 1);
     EXPECT_LT(clock.elapsed(), 30000);
