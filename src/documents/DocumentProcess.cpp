@@ -47,7 +47,7 @@ TDocumentProcess::TDocumentProcess(QObject *parent) : QObject(parent)
     connect(&m_Quiet, &QTimer::timeout, this, [this] {
         End(TResult::Failed,
             QStringLiteral("took too long to read (a step of it went on for more than %1 seconds)")
-                .arg(limits.QuietSeconds));
+                .arg(m_RecognitionPages > 0 ? limits.RecognitionQuietSeconds : limits.QuietSeconds));
     });
     connect(&m_Whole, &QTimer::timeout, this, [this] {
         End(TResult::Failed,
@@ -152,7 +152,7 @@ void TDocumentProcess::Take()
 bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
 {
     QDataStream in(payload);
-    m_Quiet.start(limits.QuietSeconds * 1000);
+    m_Quiet.start((type == 'R' ? limits.RecognitionQuietSeconds : limits.QuietSeconds) * 1000);
     if (type == 'P') {
         qint32 done = 0, total = 0;
         in >> done >> total;

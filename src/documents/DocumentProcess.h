@@ -33,6 +33,7 @@ public:
         int Seconds = 120;     // the whole reading
         int QuietSeconds = 10; // one step of it (a page): a longer one never ends
         int SecondsPerRecognisedPage = 5; // added to the whole for each page of pictures
+        int RecognitionQuietSeconds = 40; // a step while recognising: a dense page on a slow core
     };
 
     explicit TDocumentProcess(QObject *parent = nullptr);

@@ -3,6 +3,7 @@
 #include "documents/Paragraphs.h"
 #include "documents/Recognition.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -425,13 +426,17 @@ private:
             m_Text += QLatin1Char(' ');
             return;
         }
+        // A column that ends in the middle of a sentence goes on at the top of the next.
+        const bool nextColumn = line.Box.top() < before.Box.top() - 0.5 * height;
+        const bool goesOn = nextColumn && !SentenceEnded(m_Text) && std::abs(line.Height - before.Height) <= 0.1 * height &&
+                            line.Box.left() > before.Box.left();
         const bool newParagraph =
             before.RightToLeft || line.RightToLeft ||                      // read as the library gives them
-            line.Box.top() - before.Box.bottom() > 0.5 * height ||         // a blank line's gap
-            line.Box.top() < before.Box.top() - 0.5 * height ||            // the next column
+            (nextColumn && !goesOn) ||
+            (!goesOn && (line.Box.top() - before.Box.bottom() > 0.5 * height || // a blank line's gap
             std::abs(line.Height - before.Height) > 0.1 * height ||        // a heading
             line.Box.left() > before.Box.left() + 0.8 * height ||          // an indented first line
-            (before.Box.right() + 0.5 * height + line.FirstWord < right && SentenceEnded(before.Text));
+            (before.Box.right() + 0.5 * height + line.FirstWord < right && SentenceEnded(before.Text))));
         if (newParagraph) {
             End();
         } else if (!JoinBroken(line)) {
@@ -467,6 +472,29 @@ void PdfHeadings(TParagraphs &paragraphs, qreal body)
             p.Heading = std::min(int(sizes.indexOf(rounded(p.Size))) + 1, 6);
 }
 
+// A page as an 8-bit grey picture to recognise, made from the colour rendering
+// line by line (no grey copy of the page beside the two).
+Pix *RenderGrey(Poppler::Page &page, int dpi)
+{
+    const QImage colour = page.renderToImage(dpi, dpi);
+    if (colour.isNull() || (colour.format() != QImage::Format_ARGB32 && colour.format() != QImage::Format_RGB32 &&
+                            colour.format() != QImage::Format_ARGB32_Premultiplied))
+        return colour.isNull() ? nullptr : Recognition::Picture(colour.convertToFormat(QImage::Format_Grayscale8), dpi);
+    Pix *pix = pixCreate(colour.width(), colour.height(), 8);
+    if (!pix)
+        return nullptr;
+    pixSetResolution(pix, dpi, dpi);
+    l_uint32 *data = pixGetData(pix);
+    const int wpl = pixGetWpl(pix);
+    for (int y = 0; y < colour.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(colour.constScanLine(y));
+        l_uint32 *line = data + qsizetype(y) * wpl;
+        for (int x = 0; x < colour.width(); ++x)
+            SET_DATA_BYTE(line, x, qGray(from[x]));
+    }
+    return pix;
+}
+
 // The lines of recognised pages as printed lines are.
 TLines Printed(const Recognition::TPage &page)
 {
@@ -475,6 +503,62 @@ TLines Printed(const Recognition::TPage &page)
         TLine line{Unligated(recognised.Text), recognised.Box, recognised.Height, recognised.FirstWord, false};
         line.RightToLeft = IsRightToLeft(line.Text);
         lines.push_back(std::move(line));
+    }
+    // Recognition measures each row on its own letters: a short row's type size
+    // more roughly, and its box only as high as the letters it holds ("er." has
+    // neither capitals nor descenders). Sizes near the page's usual one are that
+    // size (a heading's type is a third larger or more), and rows of that size are
+    // as high as a row of all kinds of letters, from their baselines: the gaps
+    // between them are the printed ones.
+    const auto median = [](std::vector<qreal> values) {
+        std::nth_element(values.begin(), values.begin() + qsizetype(values.size() / 2), values.end());
+        return values[values.size() / 2];
+    };
+    std::vector<qreal> heights;
+    for (const TLine &line : lines)
+        heights.push_back(line.Height);
+    if (heights.empty())
+        return lines;
+    const qreal usual = median(heights);
+    std::vector<qreal> above, below;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (std::abs(lines[k].Height - usual) > 0.2 * usual)
+            continue;
+        lines[k].Height = usual;
+        if (page.Lines[k].Baseline >= 0) {
+            // A line turned a little is as much taller as its baseline slants.
+            above.push_back(page.Lines[k].Baseline - page.Lines[k].Slant - lines[k].Box.top());
+            below.push_back(lines[k].Box.bottom() - page.Lines[k].Baseline - page.Lines[k].Slant);
+        }
+    }
+    if (above.empty())
+        return lines;
+    qreal ascent = median(above), descent = median(below);
+    // Rows one after another are as close as the page's usual line spacing allows
+    // (what a text layer's boxes show): a wider spacing than the letters' own
+    // height would else look like a blank line between every two.
+    // Spacing is measured against the letters' height (recognition overrates
+    // the type size of small screen text): from lines set solid to a line and a
+    // half apart; a blank line's spacing is wider.
+    std::vector<qreal> spacing;
+    const qreal letters = ascent + descent;
+    for (size_t k = 1; k < lines.size(); ++k) {
+        const qreal apart = page.Lines[k].Baseline - page.Lines[k - 1].Baseline;
+        if (lines[k].Height == usual && lines[k - 1].Height == usual && page.Lines[k - 1].Baseline >= 0 &&
+            apart > 0.8 * letters && apart < 1.8 * letters)
+            spacing.push_back(apart);
+    }
+    if (!spacing.empty() && letters > 0) {
+        const qreal stretch = (median(spacing) - 0.15 * letters) / letters;
+        ascent *= stretch;
+        descent *= stretch;
+    }
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const qreal baseline = page.Lines[k].Baseline;
+        if (lines[k].Height == usual && baseline >= 0) {
+            lines[k].Box.setTop(baseline - ascent);
+            lines[k].Box.setBottom(baseline + descent);
+        }
     }
     return lines;
 }
@@ -591,7 +675,12 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
     // A damaged file is told to the user once, not traced by the library line by line.
     static std::once_flag quiet;
     std::call_once(quiet, [] { Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, QVariant()); });
-    const std::unique_ptr<Poppler::Document> pdf = Poppler::Document::loadFromData(bytes);
+    // Read through a device over the bytes: loading from the bytes themselves
+    // would copy them, as large as the file.
+    QBuffer source;
+    source.setData(bytes);
+    source.open(QIODevice::ReadOnly);
+    const std::unique_ptr<Poppler::Document> pdf = Poppler::Document::load(&source);
     if (!pdf) {
         *error = QStringLiteral("is damaged (not a readable PDF)");
         return false;
@@ -645,8 +734,7 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
             const int dpi = pixels > Recognition::MaxPixels ? int(300 * std::sqrt(Recognition::MaxPixels / pixels)) : 300;
             if (dpi < 30)
                 return nullptr;
-            const QImage image = page->renderToImage(dpi, dpi).convertToFormat(QImage::Format_Grayscale8);
-            return Recognition::Picture(image, dpi);
+            return RenderGrey(*page, dpi);
         };
         if (!Recognition::Recognise(int(scanned.size()), picture, languages, &recognised, recognition.Progress, error))
             return false;

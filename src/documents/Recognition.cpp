@@ -11,6 +11,7 @@
 #include <tesseract/resultiterator.h>
 
 #include <algorithm>
+#include <malloc.h>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -62,20 +63,18 @@ TPage RecognisePage(tesseract::TessBaseAPI &api, Pix *picture)
             it->BoundingBox(tesseract::RIL_WORD, &wordLeft, &wordTop, &wordRight, &wordBottom);
             TLine line;
             line.Text = QString::fromUtf8(text.get()).simplified();
-            // The row's own measures (its baseline, ascenders and descenders), not
-            // the box of the letters it happens to hold: lines of one type size are
-            // as tall and as far apart as printed, as a text layer's are.
-            float rowHeight = 0, descenders = 0, ascenders = 0;
-            int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-            if (it->Baseline(level, &x1, &y1, &x2, &y2))
-                it->RowAttributes(&rowHeight, &descenders, &ascenders);
-            if (rowHeight > 0) {
-                const qreal baseline = (y1 + y2) / 2.0;
-                top = int(baseline - (rowHeight + descenders));
-                bottom = int(baseline - descenders);
-            }
             line.Box = QRectF(left * scale, top * scale, (right - left) * scale, (bottom - top) * scale);
-            line.Height = line.Box.height();
+            // The row's type size as Tesseract measures it (ascenders to descenders),
+            // not the height of the letters it happens to hold: lines of one size
+            // stay one paragraph whether or not they have a "g" or a capital.
+            float rowHeight = 0, descenders = 0, ascenders = 0;
+            it->RowAttributes(&rowHeight, &descenders, &ascenders);
+            line.Height = rowHeight > 0 ? rowHeight * scale : line.Box.height();
+            int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+            if (it->Baseline(level, &x1, &y1, &x2, &y2)) {
+                line.Baseline = (y1 + y2) / 2.0 * scale;
+                line.Slant = std::abs(y2 - y1) / 2.0 * scale;
+            }
             line.FirstWord = (wordRight - wordLeft) * scale;
             if (!line.Text.isEmpty())
                 page.Lines.push_back(std::move(line));
@@ -131,6 +130,9 @@ bool Recognise(int count, const TPicture &picture, const QString &languages, std
         return true;
     // Leptonica says what it cannot read on the terminal; the reader says it once.
     setMsgSeverity(L_SEVERITY_NONE);
+    // Pages' pictures are megabytes each: they go back to the system when freed,
+    // rather than raising the allocator's threshold and staying in its heap.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
     const int workers = std::clamp(QThread::idealThreadCount(), 1, count);
     std::mutex mutex;
     std::condition_variable changed;
@@ -178,10 +180,13 @@ bool Recognise(int count, const TPicture &picture, const QString &languages, std
         std::unique_lock lock(mutex);
         changed.wait(lock, [&] { return ready == workers; });
     }
+    // Told before the first page too: from here on a step is a page's recognition.
+    stopped = progress && !progress(0, count);
     for (int next = 0; !failed && !stopped && (next < count || told < count);) {
         std::unique_lock lock(mutex);
-        // A picture or two ahead of each worker, no more: a page's picture is large.
-        changed.wait(lock, [&] { return recognised != told || (next < count && int(waiting.size()) < workers); });
+        // One picture ahead of the workers, no more: a page's picture is large, and
+        // the next is made while they recognise.
+        changed.wait(lock, [&] { return recognised != told || (next < count && waiting.empty()); });
         if (recognised != told) {
             told = recognised;
             lock.unlock();

@@ -24,6 +24,8 @@ struct TLine
     QRectF Box;
     qreal Height = 0;
     qreal FirstWord = 0; // its width
+    qreal Baseline = -1; // where its letters stand (its middle), from the page's top; -1 unknown
+    qreal Slant = 0; // how much higher or lower the baseline's ends are than its middle
 };
 
 struct TPage

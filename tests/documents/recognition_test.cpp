@@ -131,7 +131,7 @@ protected:
                         dir));
         // Turned by less than a degree, with a scanner's noise.
         EXPECT_TRUE(Produce(QStringLiteral("convert"), {dir + QStringLiteral("/clean.png"), QStringLiteral("-background"), QStringLiteral("white"),
-                                                    QStringLiteral("-rotate"), QStringLiteral("0.7"), QStringLiteral("+repage"), QStringLiteral("-attenuate"),
+                                                    QStringLiteral("-rotate"), QStringLiteral("0.7"), QStringLiteral("-seed"), QStringLiteral("7"), QStringLiteral("+repage"), QStringLiteral("-attenuate"),
                                                     QStringLiteral("0.4"), QStringLiteral("+noise"), QStringLiteral("Gaussian"),
                                                     QStringLiteral("-colorspace"), QStringLiteral("Gray"), dir + QStringLiteral("/scan.png")},
                         dir));
