@@ -4,6 +4,7 @@
 // Prints the pages, the time, the reading process's peak memory and the character
 // error rate (edits to make the recognised text the expected one, per character).
 #include "documents/DocumentProcess.h"
+#include "support/ErrorRate.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,26 +18,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-double ErrorRate(const QString &expected, const QString &found)
-{
-    // Printing turns ' into a typographic apostrophe; either is right.
-    const QString a = QString(expected).replace(QChar(0x2019), QLatin1Char('\'')).simplified();
-    const QString b = QString(found).replace(QChar(0x2019), QLatin1Char('\'')).simplified();
-    std::vector<int> row(size_t(b.size()) + 1);
-    for (int j = 0; j <= b.size(); ++j)
-        row[size_t(j)] = j;
-    for (int i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = i;
-        for (int j = 1; j <= b.size(); ++j) {
-            const int above = row[size_t(j)];
-            row[size_t(j)] = std::min({above + 1, row[size_t(j - 1)] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return a.isEmpty() ? 1.0 : double(row[size_t(b.size())]) / double(a.size());
-}
 
 // A text window as the desktop shows it, at the default font and scale.
 QString Screenshot(const QString &path)
@@ -93,7 +74,7 @@ int main(int argc, char **argv)
     getrusage(RUSAGE_CHILDREN, &usage);
     std::printf("pages %d  time %.2f s  per page %.2f s  peak %.0f MB  character errors %.2f %%\n", pages, seconds,
                 seconds / std::max(pages, 1), usage.ru_maxrss / 1024.0,
-                100 * ErrorRate(expected, reading.Document().Text()));
+                100 * CharacterErrorRate(expected, reading.Document().Text()));
     if (!reading.Document().Note.isEmpty())
         std::printf("note: %s\n", qPrintable(reading.Document().Note));
     if (qEnvironmentVariableIsSet("SHOW_TEXT"))

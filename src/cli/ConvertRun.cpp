@@ -50,11 +50,9 @@ TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TT
 {
     if (options.Jobs > 0)
         m_Jobs->SetWorkers(options.Jobs);
-    // Existing files are kept unless told otherwise, also one made while the run goes on.
-    m_Jobs->KeepExisting = !options.Overwrite;
-    // A book's chapters are files of its own until the book takes them.
-    if (Book())
-        m_Jobs->KeepExisting = false;
+    // Existing files are kept unless told otherwise, also one made while the run
+    // goes on; a book's chapters are files of its own until the book takes them.
+    m_Jobs->KeepExisting = !options.Overwrite && !Book();
     // Speech is kept only until encoded, and never much more than 96 MB (about 36
     // minutes) of it ahead of the encoder: a book takes the room of its MP3, not
     // five times that.

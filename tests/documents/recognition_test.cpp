@@ -1,4 +1,5 @@
 #include "documents/DocumentProcess.h"
+#include "support/ErrorRate.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
@@ -39,26 +40,6 @@ bool Produce(const QString &program, const QStringList &arguments, const QString
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.start(program, arguments);
     return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// How many characters must change to make one text the other, for each of the
-// expected text's (spaces of every kind count as one).
-double ErrorRate(const QString &expected, const QString &found)
-{
-    const QString a = expected.simplified(), b = found.simplified();
-    std::vector<int> row(size_t(b.size()) + 1);
-    for (int j = 0; j <= b.size(); ++j)
-        row[size_t(j)] = j;
-    for (int i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = i;
-        for (int j = 1; j <= b.size(); ++j) {
-            const int above = row[size_t(j)];
-            row[size_t(j)] = std::min({above + 1, row[size_t(j - 1)] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return a.isEmpty() ? 1.0 : double(row[size_t(b.size())]) / double(a.size());
 }
 
 // The text in lines of at most `width` characters, long words broken with a
@@ -168,7 +149,7 @@ TEST_F(RecognitionTest, ScansAndPicturesOfEveryKindAreReadAsTheirText)
         QString expected;
         for (int k = 0; k < c.pages; ++k)
             expected += prose + QLatin1Char(' ');
-        EXPECT_LE(ErrorRate(expected, document.Text()), c.errorRate) << c.kind << ": " << document.Text().toStdString();
+        EXPECT_LE(CharacterErrorRate(expected, document.Text()), c.errorRate) << c.kind << ": " << document.Text().toStdString();
         // Paragraphs as printed, every page in order.
         EXPECT_EQ(document.Text().count(QStringLiteral("In winter")), c.pages) << c.kind;
         EXPECT_TRUE(document.Note.isEmpty()) << c.kind << ": " << document.Note.toStdString();
@@ -185,7 +166,7 @@ TEST_F(RecognitionTest, ColumnsLanguagesAndMixedDocuments)
     const TDocument columns = Read(Scan(QStringLiteral("png")), QStringLiteral("de"));
     const QString text = columns.Text();
     EXPECT_LT(text.indexOf(QStringLiteral("lighthouse keeper")), text.indexOf(QStringLiteral("In winter")));
-    EXPECT_LE(ErrorRate(prose, text), 0.03) << text.toStdString();
+    EXPECT_LE(CharacterErrorRate(prose, text), 0.03) << text.toStdString();
     EXPECT_EQ(columns.Note, QStringLiteral("install tesseract-ocr-deu for German"));
     ASSERT_GE(Hyphenated(prose, 35).count(QStringLiteral("-\n")), 2) << "the columns are printed hyphenated";
     EXPECT_FALSE(text.contains(QLatin1Char('-'))) << text.toStdString();
@@ -196,7 +177,7 @@ TEST_F(RecognitionTest, ColumnsLanguagesAndMixedDocuments)
     const QString mixed = dir + QStringLiteral("/mixed.pdf");
     ASSERT_TRUE(Produce(QStringLiteral("pdfunite"), {dir + QStringLiteral("/printed.pdf"), scan, mixed}, dir));
     const TDocument both = Read(mixed);
-    EXPECT_LE(ErrorRate(prose + QLatin1Char(' ') + prose, both.Text()), 0.02) << both.Text().toStdString();
+    EXPECT_LE(CharacterErrorRate(prose + QLatin1Char(' ') + prose, both.Text()), 0.02) << both.Text().toStdString();
     EXPECT_TRUE(both.Note.isEmpty()) << both.Note.toStdString();
 
     // The same file saying it is German.
@@ -209,7 +190,7 @@ TEST_F(RecognitionTest, ColumnsLanguagesAndMixedDocuments)
     const TDocument said = Read(QString::fromLocal8Bit(saying), QStringLiteral("en"));
     EXPECT_EQ(said.Language, QStringLiteral("de-DE"));
     EXPECT_EQ(said.Note, QStringLiteral("install tesseract-ocr-deu for German"));
-    EXPECT_LE(ErrorRate(prose + QLatin1Char(' ') + prose, said.Text()), 0.02);
+    EXPECT_LE(CharacterErrorRate(prose + QLatin1Char(' ') + prose, said.Text()), 0.02);
 }
 
 // What a hostile picture can do is bounded: too many pixels are refused before
