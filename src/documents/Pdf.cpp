@@ -472,29 +472,6 @@ void PdfHeadings(TParagraphs &paragraphs, qreal body)
             p.Heading = std::min(int(sizes.indexOf(rounded(p.Size))) + 1, 6);
 }
 
-// A page as an 8-bit grey picture to recognise, made from the colour rendering
-// line by line (no grey copy of the page beside the two).
-Pix *RenderGrey(Poppler::Page &page, int dpi)
-{
-    const QImage colour = page.renderToImage(dpi, dpi);
-    if (colour.isNull() || (colour.format() != QImage::Format_ARGB32 && colour.format() != QImage::Format_RGB32 &&
-                            colour.format() != QImage::Format_ARGB32_Premultiplied))
-        return colour.isNull() ? nullptr : Recognition::Picture(colour.convertToFormat(QImage::Format_Grayscale8), dpi);
-    Pix *pix = pixCreate(colour.width(), colour.height(), 8);
-    if (!pix)
-        return nullptr;
-    pixSetResolution(pix, dpi, dpi);
-    l_uint32 *data = pixGetData(pix);
-    const int wpl = pixGetWpl(pix);
-    for (int y = 0; y < colour.height(); ++y) {
-        const auto *from = reinterpret_cast<const QRgb *>(colour.constScanLine(y));
-        l_uint32 *line = data + qsizetype(y) * wpl;
-        for (int x = 0; x < colour.width(); ++x)
-            SET_DATA_BYTE(line, x, qGray(from[x]));
-    }
-    return pix;
-}
-
 // The lines of recognised pages as printed lines are.
 TLines Printed(const Recognition::TPage &page)
 {
@@ -535,11 +512,10 @@ TLines Printed(const Recognition::TPage &page)
         return lines;
     qreal ascent = median(above), descent = median(below);
     // Rows one after another are as close as the page's usual line spacing allows
-    // (what a text layer's boxes show): a wider spacing than the letters' own
-    // height would else look like a blank line between every two.
-    // Spacing is measured against the letters' height (recognition overrates
-    // the type size of small screen text): from lines set solid to a line and a
-    // half apart; a blank line's spacing is wider.
+    // (what a text layer's boxes show), else a wide spacing would look like a
+    // blank line between every two. The spacing is taken against the letters'
+    // height (recognition overrates small screen text's type size): from lines set
+    // solid to a line and a half apart; a blank line's is wider.
     std::vector<qreal> spacing;
     const qreal letters = ascent + descent;
     for (size_t k = 1; k < lines.size(); ++k) {
@@ -734,7 +710,7 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
             const int dpi = pixels > Recognition::MaxPixels ? int(300 * std::sqrt(Recognition::MaxPixels / pixels)) : 300;
             if (dpi < 30)
                 return nullptr;
-            return RenderGrey(*page, dpi);
+            return Recognition::Picture(page->renderToImage(dpi, dpi), dpi);
         };
         if (!Recognition::Recognise(int(scanned.size()), picture, languages, &recognised, recognition.Progress, error))
             return false;

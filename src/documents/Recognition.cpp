@@ -221,20 +221,29 @@ bool Recognise(int count, const TPicture &picture, const QString &languages, std
     return !failed && !stopped;
 }
 
-Pix *Picture(const QImage &grey, int dpi)
+Pix *Picture(const QImage &image, int dpi)
 {
-    if (grey.isNull() || grey.format() != QImage::Format_Grayscale8)
-        return nullptr;
-    Pix *pix = pixCreate(grey.width(), grey.height(), 8);
+    // Colour is turned grey line by line, with no grey copy of the page beside it.
+    const bool colour = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32 ||
+                        image.format() == QImage::Format_ARGB32_Premultiplied;
+    if (image.isNull() || (!colour && image.format() != QImage::Format_Grayscale8))
+        return image.isNull() ? nullptr : Picture(image.convertToFormat(QImage::Format_Grayscale8), dpi);
+    Pix *pix = pixCreate(image.width(), image.height(), 8);
     if (!pix)
         return nullptr;
     l_uint32 *data = pixGetData(pix);
     const int wpl = pixGetWpl(pix);
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar *from = grey.constScanLine(y);
+    for (int y = 0; y < image.height(); ++y) {
         l_uint32 *line = data + qsizetype(y) * wpl;
-        for (int x = 0; x < grey.width(); ++x)
-            SET_DATA_BYTE(line, x, from[x]);
+        if (colour) {
+            const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                SET_DATA_BYTE(line, x, qGray(from[x]));
+        } else {
+            const uchar *from = image.constScanLine(y);
+            for (int x = 0; x < image.width(); ++x)
+                SET_DATA_BYTE(line, x, from[x]);
+        }
     }
     pixSetResolution(pix, dpi, dpi);
     return pix;

@@ -61,8 +61,9 @@ bool Recognise(int count, const TPicture &picture, const QString &languages, std
 constexpr qint64 MaxPixels = 60'000'000;
 constexpr int MaxFrames = 500;
 
-// A grey picture at `dpi` as the recogniser takes it.
-Pix *Picture(const QImage &grey, int dpi);
+// A picture at `dpi` as the recogniser takes it: grey, or an opaque colour
+// rendering (made grey here); other formats are converted.
+Pix *Picture(const QImage &image, int dpi);
 // The pages of a picture file (PNG, JPEG, TIFF, WebP, BMP, GIF), grey, each with
 // its resolution; false with the reason for a damaged or unknown file, one too large.
 bool ReadPictures(const QByteArray &bytes, std::vector<Pix *> *frames, QString *error);
