@@ -1,8 +1,10 @@
 #include "documents/Html.h"
 
 #include "articles/TextFile.h"
+#include "documents/MainText.h"
 
 #include <QHash>
+#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -19,6 +21,7 @@
 namespace {
 
 using namespace std::literals;
+using MainText::TNode;
 
 bool OneOf(std::string_view name, std::initializer_list<std::string_view> names)
 {
@@ -104,6 +107,14 @@ struct TReading
     QString Note;
     int NoteDepth = 0;
     std::vector<QString> NoteOf;
+    // The page's elements as read (what the main text is found from), the open
+    // ones, and for each paragraph the element it stands in and its link text.
+    std::vector<TNode> Nodes;
+    std::vector<int> Open;
+    int InLink = 0;
+    int LinkChars = 0; // of the paragraph being read
+    std::vector<int> OwnerOf;
+    std::vector<int> LinkCharsOf;
 
     void Flush()
     {
@@ -112,11 +123,32 @@ struct TReading
         if (Paragraphs.size() > before) {
             Marks.push_back(std::exchange(Marked, {}));
             NoteOf.push_back(Note);
+            OwnerOf.push_back(Open.empty() ? -1 : Open.back());
+            LinkCharsOf.push_back(LinkChars);
         } else if (!Marked.isEmpty() && !Marks.empty()) {
             Marks.back() += std::exchange(Marked, {});
         }
         Text.clear();
         Heading = 0;
+        LinkChars = 0;
+    }
+
+    // Leaves out what is not the page's main text (MainText.cpp's rules).
+    void KeepMainText()
+    {
+        const std::vector<bool> keep = MainText::Kept(Nodes, Paragraphs, OwnerOf, LinkCharsOf);
+        size_t kept = 0;
+        for (size_t k = 0; k < Paragraphs.size(); ++k) {
+            if (!keep[k])
+                continue;
+            Paragraphs[kept] = std::move(Paragraphs[k]);
+            Marks[kept] = std::move(Marks[k]);
+            NoteOf[kept] = std::move(NoteOf[k]);
+            ++kept;
+        }
+        Paragraphs.resize(kept);
+        Marks.resize(kept);
+        NoteOf.resize(kept);
     }
 
     // Each note read after the paragraph that marks it, as a listener needs it,
@@ -172,6 +204,12 @@ void StartElement(void *context, const xmlChar *tag, const xmlChar **attributes)
         r.SkipFrom = r.Depth;
         return;
     }
+    r.Nodes.push_back({r.Open.empty() ? -1 : r.Open.back(), std::string(name),
+                       (Attribute(attributes, "class"sv) + QLatin1Char(' ') + Attribute(attributes, "id"sv) +
+                        QLatin1Char(' ') + Attribute(attributes, "role"sv))
+                           .toLower()});
+    r.Open.push_back(int(r.Nodes.size()) - 1);
+    r.InLink += name == "a"sv;
     if (!r.NoteDepth && Declares(attributes, {QLatin1String("footnote"), QLatin1String("endnote"), QLatin1String("rearnote")})) {
         r.Flush();
         r.Note = Attribute(attributes, "id"sv);
@@ -200,6 +238,13 @@ void EndElement(void *context, const xmlChar *tag)
         return;
     }
     const std::string_view name(reinterpret_cast<const char *>(tag));
+    if (name == "a"sv && r.InLink > 0)
+        --r.InLink;
+    // The paragraph it ends still stands in it.
+    const auto close = qScopeGuard([&r] {
+        if (!r.Open.empty())
+            r.Open.pop_back();
+    });
     if (depth == r.NoteDepth) {
         r.Flush();
         r.Note.clear();
@@ -236,6 +281,7 @@ void Characters(void *context, const xmlChar *characters, int length)
                 r.Text += QLatin1Char(' ');
         } else {
             r.Text += c;
+            r.LinkChars += r.InLink > 0;
         }
     }
 }
@@ -271,7 +317,7 @@ QByteArray Utf8(const QByteArray &bytes)
 
 namespace HtmlReader {
 
-TParagraphs Read(const QByteArray &bytes, QString *title, const DocumentReader::TProgress &progress)
+TParagraphs Read(const QByteArray &bytes, QString *title, const DocumentReader::TProgress &progress, bool mainText)
 {
     htmlSAXHandler handler;
     std::memset(&handler, 0, sizeof handler);
@@ -306,6 +352,8 @@ TParagraphs Read(const QByteArray &bytes, QString *title, const DocumentReader::
     if (outOfMemory)
         throw std::bad_alloc();
     reading.Flush();
+    if (mainText)
+        reading.KeepMainText();
     if (title)
         *title = Paragraphs::Clean(reading.Title.simplified());
     return reading.Ordered();

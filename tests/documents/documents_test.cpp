@@ -1,5 +1,6 @@
 #include "documents/Document.h"
 #include "documents/DocumentProcess.h"
+#include "documents/Html.h"
 #include "support/DocumentSamples.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
@@ -507,3 +508,41 @@ TEST(DocumentsTest, PagesAndNotesLoseNothingAndReadNothingHidden)
 }
 
 } // namespace
+
+// A web page gives its article only; a page that is all content stays whole.
+TEST(DocumentsTest, AWebPageGivesItsArticleOnly)
+{
+    const QByteArray news = R"(<html><head><title>How tides work | Coast News</title></head><body>
+<div class="cookie-banner"><p>We use cookies to improve your experience. Accept all cookies?</p></div>
+<header class="site-header"><nav><ul><li><a href="/">Home</a></li><li><a href="/world">World</a></li>
+<li><a href="/sport">Sport</a></li></ul></nav></header>
+<main><article>
+<header><h1>How tides work</h1><p class="byline">By Ann Shore, 3 May 2026</p></header>
+<div class="share"><a href="#">Share on Facebook</a> <a href="#">Share by email</a></div>
+<div class="article-body">
+<p>The moon pulls on the oceans, and the water on the side facing it rises a little, as does the water on the far side.</p>
+<p>As the earth turns, each coast passes through both bulges, which is why most places see two high tides a day, about twelve hours apart.</p>
+<p>When sun and moon pull in a line, at new and full moon, the tides are highest; these are called spring tides.</p>
+</div></article>
+<aside class="related"><h2>Related</h2><ul><li><a href="/a">Storm warning for the coast</a></li>
+<li><a href="/b">Ten best beaches</a></li></ul></aside>
+<section id="comments"><h2>Comments</h2><p>Great article, thanks, very clear and useful for my class.</p></section>
+</main>
+<footer><p>Copyright Coast News. All rights reserved. <a href="/privacy">Privacy</a></p></footer>
+</body></html>)";
+    QString title;
+    QStringList kept;
+    for (const TParagraph &p : HtmlReader::Read(news, &title, {}, true))
+        kept << p.Text;
+    EXPECT_EQ(kept, (QStringList{QStringLiteral("How tides work"), QStringLiteral("By Ann Shore, 3 May 2026"),
+                                 QStringLiteral("The moon pulls on the oceans, and the water on the side facing it "
+                                                "rises a little, as does the water on the far side."),
+                                 QStringLiteral("As the earth turns, each coast passes through both bulges, which is "
+                                                "why most places see two high tides a day, about twelve hours apart."),
+                                 QStringLiteral("When sun and moon pull in a line, at new and full moon, the tides are "
+                                                "highest; these are called spring tides.")}));
+
+    const QByteArray manual = "<html><body><h1>Installing</h1><p>Unpack the archive.</p><h2>Next</h2>"
+                              "<p>Run the program, and see <a href=\"x\">the list</a>.</p></body></html>";
+    EXPECT_EQ(HtmlReader::Read(manual, nullptr, {}, true).size(), 4u);
+}
