@@ -81,6 +81,11 @@ void Read(QWidget *parent, const QString &path, const QString &name, const QStri
         if (dialog.isVisible())
             dialog.setValue(done);
     });
+    QObject::connect(&reading, &TDocumentProcess::Fetching, &dialog, [&](int part) {
+        dialog.setLabelText(part == 1 ? QStringLiteral("Fetching %1…").arg(name)
+                                      : QStringLiteral("Fetching part %1 of %2…").arg(part).arg(name));
+        dialog.setRange(0, 0);
+    });
     QObject::connect(&dialog, &QProgressDialog::canceled, &reading, &TDocumentProcess::Cancel);
     QObject::connect(&dialog, &QDialog::rejected, &reading, &TDocumentProcess::Cancel);
     QTimer show;
@@ -101,14 +106,13 @@ void Read(QWidget *parent, const QString &path, const QString &name, const QStri
 
 } // namespace
 
-TResult Articles(QWidget *parent, const QString &path, bool chapters,
-                 std::vector<TDocument::TChapter> *articles, QString *error, TDocument *document, const QString &language)
+TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles,
+                 QString *error, TDocument *document, const QString &language, bool wholePage)
 {
     TDocumentProcess reading;
-    Read(parent, path, QFileInfo(path).fileName(), language, reading);
-
-    // A name may hold line breaks and other controls; a title is one line.
-    const QString base = QFileInfo(path).completeBaseName().simplified();
+    reading.SetWholePage(wholePage);
+    Read(parent, path, TDocumentProcess::IsAddress(path) ? path.trimmed() : QFileInfo(path).fileName(), language, reading);
+    const QString base = TDocumentProcess::FallbackTitle(path);
     switch (reading.Result()) {
     case TDocumentProcess::TResult::Read:
         *articles = DocumentReader::Articles(reading.Document(), base, chapters);

@@ -12,10 +12,12 @@ namespace DocumentOpen {
 
 enum class TResult { Read, Failed, Stopped };
 
-// `document` gets the document's title, author, cover, language and note (not its
-// text); pictures of pages are recognised in `language` ("de") when they do not say theirs.
+// `path` is a file or a web address. `document` gets the document's title, author,
+// cover, language and note (not its text); pictures of pages are recognised in
+// `language` ("de") when they do not say theirs; a web page is read whole with
+// `wholePage`, else only its main text.
 TResult Articles(QWidget *parent, const QString &path, bool chapters, std::vector<TDocument::TChapter> *articles,
-                 QString *error, TDocument *document = nullptr, const QString &language = {});
+                 QString *error, TDocument *document = nullptr, const QString &language = {}, bool wholePage = false);
 
 // The text of a picture (one copied or pasted), recognised in `language` like a
 // picture opened; `note` gets what the status line should say about it.

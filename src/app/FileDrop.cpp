@@ -1,5 +1,7 @@
 #include "app/FileDrop.h"
 
+#include "documents/DocumentProcess.h"
+
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -8,6 +10,7 @@
 
 namespace {
 
+// Files, and web pages (a link dragged from a browser) by their addresses.
 QStringList LocalFiles(const QMimeData *mime)
 {
     QStringList files;
@@ -15,6 +18,8 @@ QStringList LocalFiles(const QMimeData *mime)
         for (const QUrl &url : mime->urls()) {
             if (url.isLocalFile())
                 files << url.toLocalFile();
+            else if (TDocumentProcess::IsAddress(url.toString()))
+                files << url.toString();
         }
     }
     return files;

@@ -25,6 +25,7 @@
 #include "core/ProgramCore.h"
 #include "core/ReadingSession.h"
 #include "documents/Document.h"
+#include "documents/DocumentProcess.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/FileDialogs.h"
 #include "platform/shell/Messages.h"
@@ -40,6 +41,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -424,6 +427,20 @@ void TForm1::ClipboardChanged(const QString &text, bool hasText)
         // The prompt still holds the earlier text.
         Messages::Beep();
         return;
+    }
+    // A copied address is most likely the page to read, not text to read out.
+    if (TDocumentProcess::IsAddress(text) && !DocumentOpen::Busy()) {
+        bool read = false;
+        {
+            const TProgramCore::NestedPass pass(m_Core);
+            read = Messages::Confirm(QStringLiteral("Read the page at %1?").arg(text.trimmed()));
+        }
+        if (m_Core.State() == rsExiting)
+            return;
+        if (read) {
+            OpenFiles({text.trimmed()});
+            return;
+        }
     }
     switch (m_Core.ClipboardText(text)) {
     case TProgramCore::TClipboardResult::Busy:
@@ -866,6 +883,30 @@ void TForm1::ReadFromHereClick()
     m_Core.ReadFromHere(article, article && article->View() ? article->View()->TextBox->textCursor().selectionStart() : -1);
 }
 
+void TForm1::OpenAddressDialog()
+{
+    if (!m_Core.Initialized())
+        return;
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("OpenAddressDialog"));
+    dialog.setWindowTitle(QStringLiteral("Open Web Address"));
+    dialog.setLabelText(QStringLiteral("&Address of the page (http or https):"));
+    if (auto *edit = dialog.findChild<QLineEdit *>())
+        edit->setAccessibleName(QStringLiteral("Address of the page"));
+    while (dialog.exec() == QDialog::Accepted) {
+        QString address = dialog.textValue().trimmed();
+        // "example.com/page" is what people type; the page is fetched as https.
+        if (!address.isEmpty() && !address.contains(QLatin1String("://")))
+            address.prepend(QStringLiteral("https://"));
+        if (TDocumentProcess::IsAddress(address)) {
+            OpenFiles({address});
+            return;
+        }
+        Messages::ShowError(QStringLiteral("%1 is not a web address; an address begins with http:// or https://.")
+                                .arg(dialog.textValue().trimmed()));
+    }
+}
+
 void TForm1::OpenFileDialog()
 {
     if (!m_Core.Initialized())
@@ -917,12 +958,13 @@ void TForm1::OpenFiles(const QStringList &files)
         QString error;
         // A long book takes a while; an exit asked for meanwhile waits for it.
         const TProgramCore::NestedPass pass(m_Core);
-        ShowStatus(QStringLiteral("Opening %1…").arg(QFileInfo(file).fileName()));
+        const QString name = TDocumentProcess::IsAddress(file) ? file.trimmed() : QFileInfo(file).fileName();
+        ShowStatus(QStringLiteral("Opening %1…").arg(name));
         StatusPanel0->repaint();
         TDocument about;
         const DocumentOpen::TResult result =
             DocumentOpen::Articles(this, file, m_Core.Prefs().ML_ListMode == 1, &articles, &error, &about,
-                                   TTTSForm::LanguageOf(m_Core.Prefs().TTS_DefaultVoiceName));
+                                   TTTSForm::LanguageOf(m_Core.Prefs().TTS_DefaultVoiceName), m_Core.Prefs().DOC_WholePage);
         if (m_Core.State() == rsExiting) {
             failures.clear();
             return;
@@ -936,6 +978,6 @@ void TForm1::OpenFiles(const QStringList &files)
         m_Core.AddChapters(articles, about);
         // What text recognition has to say (a language to install, a page hard to read).
         if (!about.Note.isEmpty())
-            ShowStatus(QFileInfo(file).fileName() + QStringLiteral(": ") + about.Note);
+            ShowStatus(name + QStringLiteral(": ") + about.Note);
     }
 }

@@ -113,6 +113,7 @@ public:
     QAction *TellaFriend1 = nullptr;
     QAction *ExitParlewind = nullptr;
     QAction *OpenMItm = nullptr;
+    QAction *OpenAddressMItm = nullptr;
     QAction *PrevArticleMItm = nullptr;
     QAction *NextArticleMItm = nullptr;
     QAction *EditStripMItm = nullptr;
@@ -186,6 +187,7 @@ private:
     void ConnectMenus();
     void BuildTray();
     void OpenFileDialog();
+    void OpenAddressDialog();
     void BuildOptionsArea();
     void BuildStatusBar();
     void BuildArticleArea();

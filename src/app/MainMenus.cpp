@@ -105,6 +105,8 @@ void TForm1::BuildMenus()
     // The article commands, for the keyboard; the strip's menu holds the last two too.
     OpenMItm = item(mnuFile, "OpenMItm", "&Open...");
     OpenMItm->setShortcut(QKeySequence::Open);
+    OpenAddressMItm = item(mnuFile, "OpenAddressMItm", "Open &Web Address...");
+    OpenAddressMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuFile->addSeparator();
     ExitParlewind = item(mnuFile, "ExitParlewind", "E&xit Parlewind");
     ExitParlewind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -195,7 +197,7 @@ void TForm1::BuildReadMenu()
     DelSelPopup = item(PopupMenu1, "DelSelPopup", "&Delete Selected");
     AddNewPopup->setShortcut(QKeySequence::New);
     DelSelPopup->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
-    mnuFile->insertActions(mnuFile->actions().at(mnuFile->actions().indexOf(OpenMItm) + 1), {AddNewPopup, DelSelPopup});
+    mnuFile->insertActions(mnuFile->actions().at(mnuFile->actions().indexOf(OpenAddressMItm) + 1), {AddNewPopup, DelSelPopup});
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(ReadFromHereMItm);
 }
@@ -237,6 +239,7 @@ void TForm1::ConnectMenus()
     connect(ReadFromHereMItm, &QAction::triggered, this, &TForm1::ReadFromHereClick);
     connect(DelSelPopup, &QAction::triggered, this, [this] { m_Core.DeleteSelected(); });
     connect(OpenMItm, &QAction::triggered, this, &TForm1::OpenFileDialog);
+    connect(OpenAddressMItm, &QAction::triggered, this, &TForm1::OpenAddressDialog);
     connect(PrevArticleMItm, &QAction::triggered, this, [this] { MoveToArticle(-1); });
     connect(NextArticleMItm, &QAction::triggered, this, [this] { MoveToArticle(1); });
     connect(EditStripMItm, &QAction::triggered, this, [this] {

@@ -41,8 +41,10 @@ QString TConvertOptions::Usage()
         "\n"
         "  FILE                 a text file (UTF-8, else Windows-1252), an HTML, Markdown,\n"
         "                       EPUB, OpenDocument, Word or PDF document (an e-book\n"
-        "                       gives a numbered file a chapter); - reads the\n"
-        "                       standard input\n"
+        "                       gives a numbered file a chapter), a picture of text;\n"
+        "                       an http or https address reads the web page (only\n"
+        "                       its main text); - reads the standard input\n"
+        "  --whole-page         a web page is read whole, menus and all\n"
         "  --articles FILE      the articles of a saved-articles file, one output each\n"
         "  --voice NAME         the voice to read with (default: the window's default\n"
         "                       voice, or each saved article's own)\n"
@@ -108,10 +110,11 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption subtitles(QStringLiteral("subtitles"), {}, QStringLiteral("srt|vtt|lrc"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), {}, QStringLiteral("N"));
     const QCommandLineOption quiet(QStringLiteral("quiet"));
+    const QCommandLineOption wholePage(QStringLiteral("whole-page"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({convert, articles, voice, listVoices, speed, pitch, format, highlightWords, bookAudio, out, single,
-                       overwrite, jobs, quiet, subtitles, help, version});
+                       overwrite, jobs, quiet, subtitles, wholePage, help, version});
     if (!parser.parse(QStringList{QStringLiteral("parlewind")} + arguments)) {
         *error = parser.errorText();
         return false;
@@ -206,6 +209,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     }
     Overwrite = parser.isSet(overwrite);
     Quiet = parser.isSet(quiet);
+    WholePage = parser.isSet(wholePage);
     if (Inputs.isEmpty() && ArticlesFile.isEmpty()) {
         *error = QStringLiteral("Nothing to convert: name text files, - for the standard input, or --articles FILE.");
         return false;

@@ -27,6 +27,7 @@ struct TConvertOptions
     QString SingleFile;
     int Jobs = 0; // 0: one a core
     bool Quiet = false;
+    bool WholePage = false; // a web page read whole, not only its main text
     bool Overwrite = false;
 
     // `arguments` without the program's name. False with the reason in `error`

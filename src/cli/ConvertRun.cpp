@@ -117,6 +117,8 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
         if (title.isEmpty())
             title = QStringLiteral("Standard input");
     } else {
+        if (TDocumentProcess::IsAddress(input))
+            return AddDocument(input);
         if (QFileInfo(input).isDir()) {
             Fail(input, QStringLiteral("is a folder, not a text file"));
             return SomeFailed;
@@ -138,6 +140,7 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
     // Read apart, as the window reads it: a file from outside may be made to hurt.
     TDocumentProcess reading;
     reading.SetLanguage(TTTSForm::LanguageOf(m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice));
+    reading.SetWholePage(m_Options.WholePage || m_Prefs.DOC_WholePage);
     reading.Start(file);
     if (reading.Wait() != TDocumentProcess::TResult::Read) {
         Fail(file, reading.Error());
@@ -148,7 +151,7 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
     if (!document.Note.isEmpty())
         m_Bar.Note(QStringLiteral("parlewind: ") + file + QStringLiteral(": ") + document.Note);
     const int count = int(document.Chapters.size());
-    const QString title = document.Name(QFileInfo(file).completeBaseName());
+    const QString title = document.Name(TDocumentProcess::FallbackTitle(file));
     const QString voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;
     const int digits = int(QString::number(count).size());
     for (int k = 0; k < count; ++k) {

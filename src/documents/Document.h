@@ -24,6 +24,8 @@ struct TDocument
     // What the status line should say about the reading (a language whose data is
     // missing for text recognition, pages that were hard to recognise), or empty.
     QString Note;
+    // A web page's next part (as it links it, rel="next"), or empty.
+    QString Next;
     std::vector<TChapter> Chapters;
 
     // Every chapter, one after another.
@@ -51,6 +53,13 @@ struct TRecognition
     TProgress Progress;
 };
 
+// How a web page is read.
+struct TPageOptions
+{
+    bool WholePage = false; // else only its main text, as a reader view shows it
+    QByteArray Charset;     // what the server said it is encoded in, or empty
+};
+
 // The file is one of those documents (by its name); anything else is read as text.
 bool IsDocument(const QString &path);
 // The "Open" dialog's filter of everything that can be opened.
@@ -62,10 +71,10 @@ bool Load(const QString &path, QByteArray *bytes, QString *error);
 // encrypted, a zip that would unpack to too much, no text in it. A text file is
 // one chapter without a title.
 bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress = {},
-          const TRecognition &recognition = {});
+          const TRecognition &recognition = {}, const TPageOptions &page = {});
 // The same for a file's bytes; `name` says where they came from and which kind they are.
 bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error,
-               const TProgress &progress = {}, const TRecognition &recognition = {});
+               const TProgress &progress = {}, const TRecognition &recognition = {}, const TPageOptions &page = {});
 // A picture (PNG, JPEG, TIFF, WebP, BMP, GIF), by its name.
 bool IsPicture(const QString &path);
 

@@ -1,15 +1,23 @@
 #include "documents/DocumentProcess.h"
 
+#include "articles/TextFile.h"
 #include "documents/Recognition.h"
 #include "platform/shell/ChildRecords.h"
 #include "platform/shell/Confinement.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkCookie>
+#include <QNetworkCookieJar>
+#include <QNetworkReply>
 #include <QProcess>
+#include <QTemporaryFile>
 #include <QThread>
 
 #include <algorithm>
@@ -22,7 +30,7 @@
 //   'P' progress: qint32 done, qint32 total
 //   'R' pages recognised: qint32 done, qint32 total
 //   'D' document: qint64 peak memory, title, chapter count, then title and text of
-//       each (UTF-8), then author (UTF-8), cover, language and note (UTF-8)
+//       each (UTF-8), then author (UTF-8), cover, language, note and next part (UTF-8)
 //   'E' refused:  qint64 peak memory, the reason (UTF-8, naming the file)
 //   'M' out of memory
 namespace {
@@ -38,6 +46,15 @@ QString Megabytes(qint64 bytes)
     return QString::number(bytes / (1024 * 1024));
 }
 
+// A web page's cookies are neither kept nor sent.
+class TNoCookies : public QNetworkCookieJar
+{
+public:
+    using QNetworkCookieJar::QNetworkCookieJar;
+    bool setCookiesFromUrl(const QList<QNetworkCookie> &, const QUrl &) override { return false; }
+    QList<QNetworkCookie> cookiesForUrl(const QUrl &) const override { return {}; }
+};
+
 } // namespace
 
 TDocumentProcess::TDocumentProcess(QObject *parent) : QObject(parent)
@@ -45,13 +62,16 @@ TDocumentProcess::TDocumentProcess(QObject *parent) : QObject(parent)
     m_Quiet.setSingleShot(true);
     m_Whole.setSingleShot(true);
     connect(&m_Quiet, &QTimer::timeout, this, [this] {
-        End(TResult::Failed,
-            QStringLiteral("took too long to read (a step of it went on for more than %1 seconds)")
-                .arg(m_RecognitionPages > 0 ? limits.RecognitionQuietSeconds : limits.QuietSeconds));
+        if (m_Reply)
+            End(TResult::Failed, QStringLiteral("could not be reached (no answer for %1 seconds)").arg(limits.FetchSeconds));
+        else
+            End(TResult::Failed,
+                QStringLiteral("took too long to read (a step of it went on for more than %1 seconds)")
+                    .arg(m_RecognitionPages > 0 ? limits.RecognitionQuietSeconds : limits.QuietSeconds));
     });
     connect(&m_Whole, &QTimer::timeout, this, [this] {
-        End(TResult::Failed,
-            QStringLiteral("took too long to read (more than %1 seconds)").arg(m_Allowed));
+        End(TResult::Failed, m_Reply ? QStringLiteral("could not be fetched in %1 seconds").arg(m_Allowed)
+                                     : QStringLiteral("took too long to read (more than %1 seconds)").arg(m_Allowed));
     });
 }
 
@@ -76,6 +96,27 @@ void TDocumentProcess::SetProgram(const QString &path)
     program = path;
 }
 
+bool TDocumentProcess::IsAddress(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (!(trimmed.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+          trimmed.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) ||
+        std::any_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.isSpace(); }))
+        return false;
+    const QUrl url(trimmed, QUrl::StrictMode);
+    return url.isValid() && !url.host().isEmpty();
+}
+
+QString TDocumentProcess::FallbackTitle(const QString &path)
+{
+    // A name may hold line breaks and other controls; a title is one line.
+    if (!IsAddress(path))
+        return QFileInfo(path).completeBaseName().simplified();
+    const QUrl url(path.trimmed());
+    const QString name = QFileInfo(url.fileName()).completeBaseName().simplified();
+    return name.isEmpty() ? url.host() : name;
+}
+
 void TDocumentProcess::Start(const QString &path)
 {
     m_Path = path;
@@ -84,6 +125,20 @@ void TDocumentProcess::Start(const QString &path)
     m_Error.clear();
     m_PeakMemory = 0;
     m_Result = TResult::Reading;
+    m_Allowed = limits.Seconds;
+    m_RecognitionPages = 0;
+    m_Parts = 0;
+    m_Seen.clear();
+    if (IsAddress(path)) {
+        m_Path = path.trimmed();
+        Fetch(QUrl(m_Path));
+        return;
+    }
+    StartChild(path, {});
+}
+
+void TDocumentProcess::StartChild(const QString &file, const QByteArray &charset)
+{
     m_Process = new QProcess(this);
     // What goes wrong in the child is reported through its records; its own
     // complaints (a sanitizer's, say) go where this program's go.
@@ -111,7 +166,134 @@ void TDocumentProcess::Start(const QString &path)
     const int processorSeconds = limits.Seconds + limits.SecondsPerRecognisedPage * Recognition::MaxFrames;
     m_Process->start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program,
                      {QLatin1String(ChildOption), QString::number(limits.MemoryBytes),
-                      QString::number(processorSeconds), path, m_Language});
+                      QString::number(processorSeconds), file, m_Language,
+                      m_WholePage ? QStringLiteral("whole") : QStringLiteral("main"), QString::fromLatin1(charset)});
+}
+
+void TDocumentProcess::Fetch(const QUrl &url)
+{
+    if (!m_Network) {
+        m_Network = new QNetworkAccessManager(this);
+        m_Network->setCookieJar(new TNoCookies(m_Network));
+        m_Network->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    }
+    m_Url = url;
+    m_Seen.insert(url.adjusted(QUrl::RemoveFragment));
+    m_Page.clear();
+    emit Fetching(++m_Parts);
+    QNetworkRequest request(url);
+    request.setMaximumRedirectsAllowed(limits.MaxRedirects);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Parlewind/1 (text-to-speech reader)"));
+    request.setRawHeader("Accept", "text/html,application/xhtml+xml,text/plain;q=0.9,*/*;q=0.1");
+    m_Reply = m_Network->get(request);
+    connect(m_Reply, &QNetworkReply::readyRead, this, [this] {
+        m_Quiet.start(limits.FetchSeconds * 1000);
+        m_Page += m_Reply->readAll();
+        if (m_Page.size() > TextFile::MaxTextFileBytes)
+            End(TResult::Failed, QStringLiteral("is too large to be read as an article (more than 64 MB)"));
+    });
+    connect(m_Reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        if (total > 0)
+            emit Progress(int(std::min(received, total) / 1024), int(total / 1024));
+    });
+    connect(m_Reply, &QNetworkReply::finished, this, &TDocumentProcess::Fetched);
+    m_Quiet.start(limits.FetchSeconds * 1000);
+    if (m_Parts == 1)
+        m_Whole.start(limits.Seconds * 1000);
+}
+
+void TDocumentProcess::Fetched()
+{
+    QNetworkReply *reply = std::exchange(m_Reply, nullptr);
+    reply->deleteLater();
+    m_Quiet.stop();
+    m_Page += reply->readAll();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QString contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
+    const QString kind = contentType.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
+    QString why;
+    if (status >= 400) {
+        why = QStringLiteral("answered %1 %2")
+                  .arg(status)
+                  .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().simplified());
+    } else if (reply->error() == QNetworkReply::TooManyRedirectsError) {
+        why = QStringLiteral("could not be reached (it sends the reader on more than %1 times)").arg(limits.MaxRedirects);
+    } else if (reply->error() == QNetworkReply::InsecureRedirectError) {
+        why = QStringLiteral("could not be reached (it sends the reader from a secure address to an insecure one)");
+    } else if (reply->error() != QNetworkReply::NoError) {
+        why = QStringLiteral("could not be reached (%1)").arg(reply->errorString());
+    } else if (!kind.isEmpty() && kind != QLatin1String("text/html") && kind != QLatin1String("application/xhtml+xml") &&
+               kind != QLatin1String("text/plain")) {
+        why = QStringLiteral("is not a web page (%1)").arg(kind);
+    }
+    if (!why.isEmpty()) {
+        // A later part that fails leaves the parts read so far.
+        if (m_Parts > 1) {
+            m_Document.Note = QStringLiteral("part %1 %2; the parts before it were read").arg(m_Parts).arg(why);
+            End(TResult::Read);
+        } else {
+            End(TResult::Failed, why);
+        }
+        return;
+    }
+    m_Url = reply->url();
+    // The reader reads files only: the page goes to one only this user can read,
+    // removed once it has been read.
+    const QString suffix = kind == QLatin1String("text/plain") ? QStringLiteral(".txt") : QStringLiteral(".html");
+    m_File = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/parlewind-page-XXXXXX") + suffix);
+    if (!m_File->open() || m_File->write(m_Page) != m_Page.size() || !m_File->flush()) {
+        End(TResult::Failed, QStringLiteral("could not be kept to be read (%1)").arg(m_File->errorString()));
+        return;
+    }
+    m_File->close();
+    QByteArray().swap(m_Page);
+    QByteArray charset;
+    for (const QString &parameter : contentType.split(QLatin1Char(';')).mid(1))
+        if (parameter.trimmed().startsWith(QLatin1String("charset="), Qt::CaseInsensitive))
+            charset = parameter.trimmed().mid(8).remove(QLatin1Char('"')).toLatin1();
+    StartChild(m_File->fileName(), charset);
+}
+
+void TDocumentProcess::PartRead(TDocument part)
+{
+    if (m_Parts == 0) {
+        m_Document = std::move(part);
+        End(TResult::Read);
+        return;
+    }
+    const QUrl next = part.Next.isEmpty() ? QUrl() : m_Url.resolved(QUrl(part.Next));
+    if (m_Parts == 1) {
+        m_Document = std::move(part);
+    } else {
+        // A part repeats the page's headline: its text goes on the last chapter's.
+        for (TDocument::TChapter &chapter : part.Chapters) {
+            TDocument::TChapter &last = m_Document.Chapters.back();
+            if (chapter.Title.isEmpty() || chapter.Title == last.Title) {
+                if (!chapter.Title.isEmpty() && chapter.Text.startsWith(chapter.Title))
+                    chapter.Text.remove(0, chapter.Title.size() + 1);
+                if (!chapter.Text.isEmpty())
+                    last.Text += QLatin1Char('\n') + chapter.Text;
+            } else {
+                m_Document.Chapters.push_back(std::move(chapter));
+            }
+        }
+    }
+    if (m_Parts >= limits.MaxParts || !next.isValid() || (next.scheme() != QLatin1String("http") && next.scheme() != QLatin1String("https")) ||
+        m_Seen.contains(next.adjusted(QUrl::RemoveFragment))) {
+        End(TResult::Read);
+        return;
+    }
+    // The child of this part is done with; the next part is fetched.
+    m_Quiet.stop();
+    if (m_Process) {
+        m_Process->disconnect(this);
+        m_Process->kill();
+        m_Process->waitForFinished(1000);
+        m_Process->deleteLater();
+        m_Process = nullptr;
+    }
+    m_File.reset();
+    Fetch(next);
 }
 
 void TDocumentProcess::Cancel()
@@ -172,28 +354,34 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
         }
         emit Recognising(done, total);
     } else if (type == 'D') {
+        TDocument part;
         QByteArray title;
         quint32 count = 0;
         in >> m_PeakMemory >> title >> count;
-        m_Document.Title = QString::fromUtf8(title);
+        part.Title = QString::fromUtf8(title);
         for (quint32 k = 0; k < count && in.status() == QDataStream::Ok; ++k) {
             QByteArray chapterTitle, text;
             in >> chapterTitle >> text;
-            m_Document.Chapters.push_back(
-                {QString::fromUtf8(chapterTitle), QString::fromUtf8(text)});
+            part.Chapters.push_back({QString::fromUtf8(chapterTitle), QString::fromUtf8(text)});
         }
-        QByteArray author, language, note;
-        in >> author >> m_Document.Cover >> language >> note;
-        m_Document.Author = QString::fromUtf8(author);
-        m_Document.Language = QString::fromUtf8(language);
-        m_Document.Note = QString::fromUtf8(note);
-        if (in.status() == QDataStream::Ok && !m_Document.Chapters.empty())
-            End(TResult::Read);
+        QByteArray author, language, note, next;
+        in >> author >> part.Cover >> language >> note >> next;
+        part.Author = QString::fromUtf8(author);
+        part.Language = QString::fromUtf8(language);
+        part.Note = QString::fromUtf8(note);
+        part.Next = QString::fromUtf8(next);
+        if (in.status() == QDataStream::Ok && !part.Chapters.empty()) {
+            PartRead(std::move(part));
+            return true;
+        }
     } else if (type == 'E') {
         QByteArray why;
         in >> m_PeakMemory >> why;
         if (in.status() == QDataStream::Ok) {
             m_Error = QString::fromUtf8(why);
+            // The reason names the file the page was kept in, which means nothing to the user.
+            if (m_File)
+                m_Error.replace(m_File->fileName(), m_Path);
             End(TResult::Failed);
         }
     } else if (type == 'M') {
@@ -205,8 +393,10 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
 
 void TDocumentProcess::ChildEnded()
 {
+    QProcess *ended = m_Process;
     Take();
-    if (m_Result != TResult::Reading)
+    // Read, or done with and the next part of a page being fetched.
+    if (m_Result != TResult::Reading || m_Process != ended)
         return;
     // Ended without a word: a limit of the system's, or a fault in a library.
     End(TResult::Failed,
@@ -229,6 +419,14 @@ void TDocumentProcess::End(TResult result, const QString &why)
     if (result != TResult::Read)
         m_Document = TDocument();
     m_Received.clear();
+    if (m_Reply) {
+        m_Reply->disconnect(this);
+        m_Reply->abort();
+        m_Reply->deleteLater();
+        m_Reply = nullptr;
+    }
+    m_File.reset();
+    m_Page.clear();
     if (m_Process) {
         m_Process->disconnect(this);
         if (m_Process->state() != QProcess::NotRunning) {
@@ -243,7 +441,7 @@ void TDocumentProcess::End(TResult result, const QString &why)
 
 int TDocumentProcess::ChildMain(const QStringList &arguments)
 {
-    if (arguments.size() != 4)
+    if (arguments.size() != 6)
         return 2;
     QFile out;
     if (!out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
@@ -281,6 +479,7 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
             send('R', record(qint32(done), qint32(total)));
             return true;
         };
+        const DocumentReader::TPageOptions page{arguments[4] == QLatin1String("whole"), arguments[5].toLatin1()};
         read = read &&
                DocumentReader::ReadBytes(bytes, path, &document, &error, [&](int done, int total) {
                    // Often enough to show and to tell that it is alive; no more.
@@ -289,7 +488,7 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
                        told.restart();
                    }
                    return true;
-               }, recognition);
+               }, recognition, page);
         QByteArray().swap(bytes);
         if (read) {
             QByteArray payload = record(Confinement::PeakMemory(), document.Title.toUtf8(),
@@ -297,7 +496,8 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
             QDataStream stream(&payload, QIODevice::Append);
             for (const TDocument::TChapter &chapter : document.Chapters)
                 stream << chapter.Title.toUtf8() << chapter.Text.toUtf8();
-            stream << document.Author.toUtf8() << document.Cover << document.Language.toUtf8() << document.Note.toUtf8();
+            stream << document.Author.toUtf8() << document.Cover << document.Language.toUtf8() << document.Note.toUtf8()
+                   << document.Next.toUtf8();
             send('D', payload);
         } else {
             send('E', record(Confinement::PeakMemory(), error.toUtf8()));

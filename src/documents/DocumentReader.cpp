@@ -60,7 +60,7 @@ QString FileFilter()
 }
 
 bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error, const TProgress &progress,
-               const TRecognition &recognition)
+               const TRecognition &recognition, const TPageOptions &page)
 {
     *document = TDocument();
     const QString kind = Kind(name);
@@ -82,10 +82,13 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
         ok = zip.Open(&why) && (kind == QLatin1String("epub") ? ReadEpub(zip, document, &why, progress)
                                 : kind == QLatin1String("odt") ? ReadOdt(zip, document, &why)
                                                                : ReadDocx(zip, document, &why));
+    } else if (kind == QLatin1String("md") || kind == QLatin1String("markdown")) {
+        document->Chapters = Paragraphs::Chapters(MarkdownReader::Read(TextFile::Decode(bytes), &document->Title), QString());
     } else {
-        const TParagraphs paragraphs = kind == QLatin1String("md") || kind == QLatin1String("markdown")
-                                           ? MarkdownReader::Read(TextFile::Decode(bytes), &document->Title)
-                                           : HtmlReader::Read(bytes, &document->Title, progress);
+        HtmlReader::TPage about;
+        const TParagraphs paragraphs = HtmlReader::Read(bytes, &about, progress, {!page.WholePage, page.Charset});
+        document->Title = about.Title;
+        document->Next = about.Next;
         document->Chapters = Paragraphs::Chapters(paragraphs, QString());
     }
     // A heading with nothing under it (a part's title page, a book's own title) is
@@ -133,10 +136,11 @@ bool Load(const QString &path, QByteArray *bytes, QString *error)
     return true;
 }
 
-bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress, const TRecognition &recognition)
+bool Read(const QString &path, TDocument *document, QString *error, const TProgress &progress, const TRecognition &recognition,
+          const TPageOptions &page)
 {
     QByteArray bytes;
-    return Load(path, &bytes, error) && ReadBytes(bytes, path, document, error, progress, recognition);
+    return Load(path, &bytes, error) && ReadBytes(bytes, path, document, error, progress, recognition, page);
 }
 
 std::vector<TDocument::TChapter> Articles(const TDocument &document, const QString &fileTitle, bool chapters)

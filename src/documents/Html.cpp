@@ -101,6 +101,7 @@ struct TReading
     bool InTitle = false;
     bool TitleRead = false;
     QString Title;
+    QString Next;
     // Footnotes: the notes each paragraph marks, and which note a paragraph is part of.
     QStringList Marked;
     std::vector<QStringList> Marks;
@@ -215,6 +216,9 @@ void StartElement(void *context, const xmlChar *tag, const xmlChar **attributes)
         r.Note = Attribute(attributes, "id"sv);
         r.NoteDepth = r.Depth;
     }
+    if ((name == "link"sv || name == "a"sv) && r.Next.isEmpty() &&
+        Attribute(attributes, "rel"sv).toLower().split(QLatin1Char(' ')).contains(QLatin1String("next")))
+        r.Next = Attribute(attributes, "href"sv).trimmed();
     if (name == "title"sv) {
         r.InTitle = !r.TitleRead;
     } else if (name == "br"sv) {
@@ -288,17 +292,20 @@ void Characters(void *context, const xmlChar *characters, int length)
 
 void Quiet(void *, const char *, ...) {}
 
-// The page as UTF-8, from the encoding it declares (in its first bytes), else
-// read as any text file is; valid UTF-8 is taken as it is.
-QByteArray Utf8(const QByteArray &bytes)
+// The page as UTF-8, from the encoding the server gave, else the one it declares
+// (in its first bytes), else read as any text file is; valid UTF-8 is taken as it is.
+QByteArray Utf8(const QByteArray &bytes, const QByteArray &charset)
 {
     static const QRegularExpression declared(
         QStringLiteral("<meta\\b[^>]*?charset\\s*=\\s*[\"']?\\s*([A-Za-z0-9_.:-]+)|<\\?xml\\b[^>]*?encoding\\s*=\\s*[\"']([A-Za-z0-9_.:-]+)"),
         QRegularExpression::CaseInsensitiveOption);
     const bool bom = bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
     if (!bom) {
-        const QRegularExpressionMatch match = declared.match(QString::fromLatin1(bytes.left(4096)));
-        const QString name = match.hasMatch() ? match.captured(1) + match.captured(2) : QString();
+        QString name = QString::fromLatin1(charset).trimmed();
+        if (name.isEmpty()) {
+            const QRegularExpressionMatch match = declared.match(QString::fromLatin1(bytes.left(4096)));
+            name = match.hasMatch() ? match.captured(1) + match.captured(2) : QString();
+        }
         if (!name.isEmpty() && !name.startsWith(QLatin1String("utf"), Qt::CaseInsensitive)) {
             QStringDecoder decoder(name.toLatin1().constData());
             if (decoder.isValid()) {
@@ -317,7 +324,25 @@ QByteArray Utf8(const QByteArray &bytes)
 
 namespace HtmlReader {
 
-TParagraphs Read(const QByteArray &bytes, QString *title, const DocumentReader::TProgress &progress, bool mainText)
+QString PageTitle(const QString &title, const QString &headline)
+{
+    // The separators sites put between a page's own title and their name.
+    static const QRegularExpression separator(QStringLiteral("\\s+[|\\-\u2013\u2014:\u00b7\u00bb/]+\\s+"));
+    const QStringList parts = title.split(separator, Qt::SkipEmptyParts);
+    if (parts.size() < 2)
+        return title;
+    const QString line = headline.simplified();
+    if (!line.isEmpty() && title.contains(line, Qt::CaseInsensitive))
+        return line;
+    // Else the part with the most words: a site's name is short beside a headline.
+    const auto words = [](const QString &part) { return part.count(QLatin1Char(' ')) + 1; };
+    const QString longest = *std::max_element(parts.begin(), parts.end(), [&](const QString &a, const QString &b) {
+        return words(a) < words(b);
+    });
+    return words(longest) >= 2 ? longest : title;
+}
+
+TParagraphs Read(const QByteArray &bytes, TPage *page, const DocumentReader::TProgress &progress, const TOptions &options)
 {
     htmlSAXHandler handler;
     std::memset(&handler, 0, sizeof handler);
@@ -330,7 +355,7 @@ TParagraphs Read(const QByteArray &bytes, QString *title, const DocumentReader::
     // Nor does the library print its own complaints (memory that ran out, say).
     xmlSetGenericErrorFunc(nullptr, Quiet);
     TReading reading;
-    const QByteArray utf8 = Utf8(bytes);
+    const QByteArray utf8 = Utf8(bytes, options.Charset);
     // Decoded already: a charset the page declares is not applied a second time.
     htmlParserCtxtPtr context = htmlCreatePushParserCtxt(&handler, &reading, nullptr, 0, nullptr, XML_CHAR_ENCODING_UTF8);
     if (!context)
@@ -352,10 +377,15 @@ TParagraphs Read(const QByteArray &bytes, QString *title, const DocumentReader::
     if (outOfMemory)
         throw std::bad_alloc();
     reading.Flush();
-    if (mainText)
+    QString title = Paragraphs::Clean(reading.Title.simplified());
+    if (options.MainText) {
+        const auto headline = std::find_if(reading.Paragraphs.begin(), reading.Paragraphs.end(),
+                                           [](const TParagraph &p) { return p.Heading == 1; });
+        title = PageTitle(title, headline == reading.Paragraphs.end() ? QString() : headline->Text);
         reading.KeepMainText();
-    if (title)
-        *title = Paragraphs::Clean(reading.Title.simplified());
+    }
+    if (page)
+        *page = {title, reading.Next};
     return reading.Ordered();
 }
 

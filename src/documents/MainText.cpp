@@ -6,9 +6,10 @@
 #include <string_view>
 
 // The rules, in the order they are applied:
-//  1. Only a web page is cut: one with navigation, a header, footer or aside, an
-//     <article> or <main>, or at least three blocks that are mostly links. Anything
-//     else (a manual, a book's chapter) is all content.
+//  1. Only a web page is cut: one with navigation or an aside, an <article> or
+//     <main>, or at least three blocks that are mostly links. Anything else (a
+//     manual, a book's chapter, a document with a title block in its <header>) is
+//     all content.
 //  2. Never the main text: nav, aside, form, menu, dialog and footer elements, a
 //     header outside the article, and elements whose class, id or role says what
 //     surrounds an article (comments, cookie and consent notices, banners, share and
@@ -20,7 +21,9 @@
 //     a third to the grandparent.
 //  4. A block's own weight: <article> and <main> and content-like names count more,
 //     lists and table cells less; a block mostly of links counts little.
-//  5. The best block is the main text (the whole <article> it is part of, if any),
+//  5. The best block is the main text; when two blocks elsewhere score at least
+//     three quarters of it (a thread's posts), the lowest block holding both is.
+//     Then the whole <article> it is part of, if any,
 //     with those beside it (same parent) that
 //     score at least a fifth of it, and with the page's first <h1> when it stands
 //     before it (the headline above the article's body).
@@ -92,7 +95,7 @@ std::vector<bool> Kept(const std::vector<TNode> &nodes, const TParagraphs &parag
     // 1. A web page?
     bool structured = false;
     for (const TNode &node : nodes)
-        structured = structured || OneOf(node.Tag, {"nav"sv, "header"sv, "footer"sv, "aside"sv, "article"sv, "main"sv});
+        structured = structured || OneOf(node.Tag, {"nav"sv, "aside"sv, "article"sv, "main"sv});
     int linkBlocks = 0;
     for (size_t k = 0; k < count; ++k)
         linkBlocks += paragraphs[k].Text.size() > 0 && linkChars[k] * 2 > paragraphs[k].Text.size();
@@ -141,6 +144,26 @@ std::vector<bool> Kept(const std::vector<TNode> &nodes, const TParagraphs &parag
     }
     if (best < 0)
         return all;
+    // Blocks nearly as good elsewhere (a forum's posts, a thread's messages) make the
+    // block that holds them the main text: the lowest one holding two of them.
+    const auto inside = [&](int node, int ancestor) {
+        for (; node >= 0; node = nodes[size_t(node)].Parent)
+            if (node == ancestor)
+                return true;
+        return false;
+    };
+    std::vector<int> rivals;
+    for (size_t n = 0; n < nodes.size(); ++n)
+        if (int(n) != best && final[n] >= final[size_t(best)] * 3 / 4 && !inside(best, int(n)) && !inside(int(n), best))
+            rivals.push_back(int(n));
+    for (int node = nodes[size_t(best)].Parent; node >= 0 && rivals.size() >= 2; node = nodes[size_t(node)].Parent) {
+        if (OneOf(nodes[size_t(node)].Tag, {"body"sv, "html"sv}) || around[size_t(node)])
+            break;
+        if (std::count_if(rivals.begin(), rivals.end(), [&](int rival) { return inside(rival, node); }) >= 2) {
+            best = node;
+            break;
+        }
+    }
     // The article the best block is part of, whole: its header's byline and date too.
     for (int node = nodes[size_t(best)].Parent; node >= 0; node = nodes[size_t(node)].Parent) {
         if (nodes[size_t(node)].Tag == "article"sv && !around[size_t(node)]) {

@@ -63,6 +63,7 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("PIPER_Program"), OwnKey, rkString, QString());
     AddItem(QStringLiteral("PIPER_Folders"), OwnKey, rkString, QString());
     AddItem(QStringLiteral("OUT_HighlightWords"), OwnKey, rkBool, false);
+    AddItem(QStringLiteral("DOC_WholePage"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("OUT_BookAudio"), OwnKey, rkInt, 0);
 }
 
@@ -115,6 +116,7 @@ void TPreferences::LoadFields()
     PIPER_Program = StringItem("PIPER_Program");
     PIPER_Folders = StringItem("PIPER_Folders").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     OUT_HighlightWords = BoolItem("OUT_HighlightWords");
+    DOC_WholePage = BoolItem("DOC_WholePage");
     OUT_BookAudio = Byte(IntItem("OUT_BookAudio"));
     SI_Voice = Byte(IntItem("SI_Voice"));
     MI_Voice = Byte(IntItem("MI_Voice"));
@@ -162,6 +164,7 @@ void TPreferences::StoreFields()
     SetItem("PIPER_Program", PIPER_Program);
     SetItem("PIPER_Folders", PIPER_Folders.join(QLatin1Char(':')));
     SetItem("OUT_HighlightWords", OUT_HighlightWords);
+    SetItem("DOC_WholePage", DOC_WholePage);
     SetItem("OUT_BookAudio", OUT_BookAudio);
     SetItem("SI_Voice", SI_Voice);
     SetItem("MI_Voice", MI_Voice);

@@ -68,6 +68,7 @@ public:
     QStringList PIPER_Folders;
     // Read-along books: each word lit, not only each sentence; their sound, 0 MP3, 1 AAC.
     bool OUT_HighlightWords = false;
+    bool DOC_WholePage = false; // a web page is read whole, not only its main text
     quint8 OUT_BookAudio = 0;
     QString OpenDlgInitialDir;
     quint8 ToolbarOnMinOption = 1;

@@ -530,10 +530,11 @@ TEST(DocumentsTest, AWebPageGivesItsArticleOnly)
 </main>
 <footer><p>Copyright Coast News. All rights reserved. <a href="/privacy">Privacy</a></p></footer>
 </body></html>)";
-    QString title;
+    HtmlReader::TPage page;
     QStringList kept;
-    for (const TParagraph &p : HtmlReader::Read(news, &title, {}, true))
+    for (const TParagraph &p : HtmlReader::Read(news, &page, {}, {true, {}}))
         kept << p.Text;
+    EXPECT_EQ(page.Title, QStringLiteral("How tides work"));
     EXPECT_EQ(kept, (QStringList{QStringLiteral("How tides work"), QStringLiteral("By Ann Shore, 3 May 2026"),
                                  QStringLiteral("The moon pulls on the oceans, and the water on the side facing it "
                                                 "rises a little, as does the water on the far side."),
@@ -544,5 +545,5 @@ TEST(DocumentsTest, AWebPageGivesItsArticleOnly)
 
     const QByteArray manual = "<html><body><h1>Installing</h1><p>Unpack the archive.</p><h2>Next</h2>"
                               "<p>Run the program, and see <a href=\"x\">the list</a>.</p></body></html>";
-    EXPECT_EQ(HtmlReader::Read(manual, nullptr, {}, true).size(), 4u);
+    EXPECT_EQ(HtmlReader::Read(manual, nullptr, {}, {true, {}}).size(), 4u);
 }

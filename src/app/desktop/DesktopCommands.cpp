@@ -4,6 +4,7 @@
 #include "core/ReadingSession.h"
 #include "articles/ArticleList.h"
 #include "articles/TextFile.h"
+#include "documents/DocumentProcess.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/GlobalShortcut.h"
 #include "platform/shell/Session.h"
@@ -67,12 +68,13 @@ std::optional<TDesktopCommands::TCommand> TDesktopCommands::Parse(const QStringL
     if (arguments.size() == 1 && arguments.front().startsWith(QLatin1String("--")) &&
         commandNames.contains(arguments.front().mid(2)))
         return TCommand{arguments.front().mid(2), {}};
-    // Files handed over by the desktop ("Open With"), or named on the command line.
+    // Files handed over by the desktop ("Open With"), or named on the command line;
+    // web addresses as they are.
     QStringList files;
     for (const QString &argument : arguments) {
         if (argument.startsWith(QLatin1Char('-')))
             return std::nullopt;
-        files << QFileInfo(argument).absoluteFilePath();
+        files << (TDocumentProcess::IsAddress(argument) ? argument : QFileInfo(argument).absoluteFilePath());
     }
     if (files.isEmpty())
         return std::nullopt;

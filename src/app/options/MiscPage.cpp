@@ -30,6 +30,11 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
                                 "ToolbarMinCB");
     toolbarRow->addStretch(1);
     layout->addLayout(toolbarRow);
+    auto *pageRow = new QHBoxLayout;
+    WebPageCB = LabeledCombo(this, pageRow, QStringLiteral("&Web pages:"),
+                             {QStringLiteral("Main text only"), QStringLiteral("Whole page")}, "WebPageCB");
+    pageRow->addStretch(1);
+    layout->addLayout(pageRow);
     const auto check = [this, layout](const char *name, const char *caption) {
         auto *box = new QCheckBox(QLatin1String(caption), this);
         box->setObjectName(QLatin1String(name));
@@ -68,6 +73,10 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     connect(DfltVoiceCB, &QComboBox::currentIndexChanged, this, &TMiscPage::DfltVoiceCBChange);
     connect(ToolbarMinCB, &QComboBox::currentIndexChanged, this, &TMiscPage::ToolbarMinCBChange);
     connect(TBOnTopCB, &QCheckBox::clicked, this, &TMiscPage::TBOnTopCBClick);
+    connect(WebPageCB, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            m_Prefs.DOC_WholePage = index == 1;
+    });
     connect(HighlightCB, &QCheckBox::clicked, this, [this](bool on) {
         if (HighlightClicked)
             HighlightClicked(on);
@@ -108,6 +117,7 @@ void TMiscPage::Load()
 {
     ToolbarMinCB->setCurrentIndex(std::min<int>(m_Prefs.ToolbarOnMinOption, 2));
     TBOnTopCB->setChecked(m_Prefs.ToolbarOnTop);
+    WebPageCB->setCurrentIndex(m_Prefs.DOC_WholePage ? 1 : 0);
     HighlightCB->setChecked(m_Prefs.TTS_HighlightPosition);
     FilterCB->setChecked(m_Prefs.TTS_FilterSymbols);
 }

@@ -22,6 +22,7 @@ public:
 
     QComboBox *DfltVoiceCB = nullptr;
     QComboBox *ToolbarMinCB = nullptr;
+    QComboBox *WebPageCB = nullptr;
     QCheckBox *TBOnTopCB = nullptr;
     QCheckBox *HighlightCB = nullptr;
     QCheckBox *AutoStartAppCB = nullptr;
