@@ -90,6 +90,8 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
         document->Title = about.Title;
         document->Next = about.Next;
         document->Chapters = Paragraphs::Chapters(paragraphs, QString());
+        if (about.Article && document->Chapters.size() > 1)
+            document->Chapters = {{document->Title, document->Text()}};
     }
     // A heading with nothing under it (a part's title page, a book's own title) is
     // read at the start of the chapter that follows, not made a chapter of its own.

@@ -134,10 +134,13 @@ struct TReading
         LinkChars = 0;
     }
 
-    // Leaves out what is not the page's main text (MainText.cpp's rules).
-    void KeepMainText()
+    // Leaves out what is not the page's main text (MainText.cpp's rules); false
+    // when the page is all content.
+    bool KeepMainText()
     {
         const std::vector<bool> keep = MainText::Kept(Nodes, Paragraphs, OwnerOf, LinkCharsOf);
+        if (keep.empty())
+            return false;
         size_t kept = 0;
         for (size_t k = 0; k < Paragraphs.size(); ++k) {
             if (!keep[k])
@@ -150,6 +153,7 @@ struct TReading
         Paragraphs.resize(kept);
         Marks.resize(kept);
         NoteOf.resize(kept);
+        return true;
     }
 
     // Each note read after the paragraph that marks it, as a listener needs it,
@@ -378,14 +382,15 @@ TParagraphs Read(const QByteArray &bytes, TPage *page, const DocumentReader::TPr
         throw std::bad_alloc();
     reading.Flush();
     QString title = Paragraphs::Clean(reading.Title.simplified());
+    bool article = false;
     if (options.MainText) {
         const auto headline = std::find_if(reading.Paragraphs.begin(), reading.Paragraphs.end(),
                                            [](const TParagraph &p) { return p.Heading == 1; });
         title = PageTitle(title, headline == reading.Paragraphs.end() ? QString() : headline->Text);
-        reading.KeepMainText();
+        article = reading.KeepMainText();
     }
     if (page)
-        *page = {title, reading.Next};
+        *page = {title, reading.Next, article};
     return reading.Ordered();
 }
 

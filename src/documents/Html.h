@@ -21,6 +21,7 @@ struct TPage
 {
     QString Title;
     QString Next; // the address of its next part (rel="next"), as the page writes it
+    bool Article = false; // a web page's main text: one article, however many headings
 };
 
 // The paragraphs of an HTML or XHTML page as a browser shows them: nothing hidden,

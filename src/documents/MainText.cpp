@@ -90,7 +90,7 @@ std::vector<bool> Kept(const std::vector<TNode> &nodes, const TParagraphs &parag
     const size_t count = paragraphs.size();
     std::vector<bool> all(count, true);
     if (count == 0)
-        return all;
+        return {};
 
     // 1. A web page?
     bool structured = false;
@@ -100,7 +100,7 @@ std::vector<bool> Kept(const std::vector<TNode> &nodes, const TParagraphs &parag
     for (size_t k = 0; k < count; ++k)
         linkBlocks += paragraphs[k].Text.size() > 0 && linkChars[k] * 2 > paragraphs[k].Text.size();
     if (!structured && linkBlocks < 3)
-        return all;
+        return {};
 
     // 2. What surrounds the article; an article's own header (headline, byline) stays.
     std::vector<bool> around(nodes.size(), false), inArticle(nodes.size(), false);

@@ -22,6 +22,7 @@ struct TNode
 
 // Which paragraphs are the main text: `owners[k]` is the innermost element
 // paragraph k stands in, `linkChars[k]` how many of its characters are link text.
+// None when the page is not a web page but all content.
 std::vector<bool> Kept(const std::vector<TNode> &nodes, const TParagraphs &paragraphs, const std::vector<int> &owners,
                        const std::vector<int> &linkChars);
 

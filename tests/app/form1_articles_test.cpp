@@ -15,8 +15,11 @@
 #include "support/Printers.h"
 #include "support/StoredPrefs.h"
 #include "support/TempHome.h"
+#include "support/WebServer.h"
 
 #include <QDropEvent>
+#include <QElapsedTimer>
+#include <QInputDialog>
 #include <QMimeData>
 #include <QUrl>
 #include <QAction>
@@ -246,6 +249,81 @@ TEST_F(Form1ArticlesTest, DroppedFilesOpenAsChapterArticlesAndDroppedTextIsAnArt
     drop(&form, text);
     ASSERT_EQ(form.Core().Articles().Count(), 4);
     EXPECT_EQ(form.Core().Articles().EntryAt(4)->Text(), QStringLiteral("Dropped words to read."));
+}
+
+// A web page is opened by its address (typed, dropped, copied), read as its
+// article; a fetch that hangs shows itself and Cancel ends it.
+TEST_F(Form1ArticlesTest, AWebAddressOpensItsArticleAndAFetchCanBeCancelled)
+{
+    TWebServer server(QStringLiteral(PARLEWIND_TEST_SUPPORT "/../documents/data/pages"));
+    ASSERT_TRUE(server.Running());
+    auto app = Start(S + "Kept|Mary|1\r\nkeep me\r\n" + E, 1);
+    TForm1 &form = app->form;
+    // Types an address into File > Open Web Address and presses OK, and stops a
+    // fetch that is shown.
+    QString typed, shown;
+    bool cancel = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<QInputDialog *>(w); dialog && dialog->isVisible() && !typed.isEmpty()) {
+                dialog->setTextValue(std::exchange(typed, {}));
+                dialog->accept();
+            }
+            if (auto *dialog = qobject_cast<QProgressDialog *>(w); dialog && dialog->isVisible() && cancel && shown.isEmpty()) {
+                shown = dialog->labelText();
+                dialog->findChild<QPushButton *>()->click();
+            }
+        }
+    });
+    answer.start(5);
+    const QString news = server.Address(QStringLiteral("/pages/news.html"));
+    typed = news;
+    form.OpenAddressMItm->trigger();
+    ASSERT_EQ(form.Core().Articles().Count(), 2);
+    EXPECT_EQ(form.Core().Articles().EntryAt(2)->Title(), QStringLiteral("Harbour wall to be rebuilt after winter storms"));
+    EXPECT_TRUE(form.Core().Articles().EntryAt(2)->Text().contains(QStringLiteral("Penmoor")));
+    EXPECT_FALSE(form.Core().Articles().EntryAt(2)->Text().contains(QStringLiteral("cookies")));
+
+    // Hanging: shown as fetched, stopped at once, nothing added, nothing told.
+    DocumentOpen::SetShowAfter(0);
+    cancel = true;
+    typed = server.Address(QStringLiteral("/slow"));
+    QElapsedTimer clock;
+    clock.start();
+    form.OpenAddressMItm->trigger();
+    DocumentOpen::SetShowAfter(500);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Fetching http://127.0.0.1:"))) << shown.toStdString();
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(form.Core().Articles().Count(), 2);
+    EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
+
+    // A link dropped from a browser; an address copied, once the offer is taken.
+    auto *link = new QMimeData;
+    link->setUrls({QUrl(server.Address(QStringLiteral("/pages/recipe.html")))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, link, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, link, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &drop);
+    delete link;
+    ASSERT_EQ(form.Core().Articles().Count(), 3);
+    EXPECT_EQ(form.Core().Articles().EntryAt(3)->Title(), QStringLiteral("Lentil soup with lemon"));
+    Messages::SetAnswer(true);
+    form.ClipboardChanged(server.Address(QStringLiteral("/pages/blog.html")), true);
+    const auto told = Messages::TakeRecorded();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].text, QStringLiteral("Read the page at %1?").arg(server.Address(QStringLiteral("/pages/blog.html"))));
+    ASSERT_EQ(form.Core().Articles().Count(), 4);
+    EXPECT_EQ(form.Core().Articles().EntryAt(4)->Title(), QStringLiteral("Why I switched to a paper notebook"));
+
+    // A page that is not there: told by its address and the server's answer.
+    const QString gone = server.Address(QStringLiteral("/pages/gone.html"));
+    typed = gone;
+    form.OpenAddressMItm->trigger();
+    const auto failed = Messages::TakeRecorded();
+    ASSERT_EQ(failed.size(), 1);
+    EXPECT_EQ(failed[0].text, gone + QStringLiteral(" answered 404 Not Found; it was not opened."));
+    EXPECT_EQ(form.Core().Articles().Count(), 4);
 }
 
 // A long PDF is read while the window shows how far it is; Cancel stops it and

@@ -11,6 +11,7 @@
 #include "support/ReadAlong.h"
 #include "support/StoredPrefs.h"
 #include "support/TempHome.h"
+#include "support/WebServer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -439,6 +440,32 @@ TEST_F(ConvertTest, DocumentsWithCodeAndMarginsAreWrittenBesideTheGoodOnesAsTheT
         ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << w.file;
         EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask) << w.file << ": as any file made here";
     }
+}
+
+// A web page by its address: its article under its headline, or the whole page
+// when asked; one that is not there is named with the server's answer.
+TEST_F(ConvertTest, AWebAddressIsWrittenAsItsArticle)
+{
+    TWebServer server(QStringLiteral(PARLEWIND_TEST_SUPPORT "/../documents/data/pages"));
+    ASSERT_TRUE(server.Running());
+    const QString news = server.Address(QStringLiteral("/pages/news.html"));
+    const QString gone = server.Address(QStringLiteral("/pages/gone.html"));
+    const Result r = Convert({news, gone, QStringLiteral("--format"), QStringLiteral("txt"), QStringLiteral("--out"), out,
+                              QStringLiteral("--quiet")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_EQ(r.told.trimmed(), QStringLiteral("parlewind: %1 answered 404 Not Found; it was not opened.").arg(gone));
+    ASSERT_EQ(Files(out), QStringList{QStringLiteral("Harbour wall to be rebuilt after winter storms.txt")});
+    const QByteArray article = TempHome::ReadFile(out + QStringLiteral("/Harbour wall to be rebuilt after winter storms.txt"));
+    EXPECT_TRUE(article.startsWith("Harbour wall to be rebuilt after winter storms\nBy Martha Quill")) << article.constData();
+    EXPECT_FALSE(article.contains("cookies"));
+
+    const Result whole = Convert({news, QStringLiteral("--whole-page"), QStringLiteral("--format"), QStringLiteral("txt"),
+                                  QStringLiteral("--out"), out + QStringLiteral("/whole"), QStringLiteral("--quiet")});
+    EXPECT_EQ(whole.exit, 0) << whole.told.toStdString();
+    QByteArray all;
+    for (const QString &file : Files(out + QStringLiteral("/whole")))
+        all += TempHome::ReadFile(out + QStringLiteral("/whole/") + file);
+    EXPECT_TRUE(all.contains("cookies") && all.contains("Penmoor"));
 }
 
 TEST_F(ConvertTest, ASignalStopsPromptlyAndLeavesOnlyWholeFiles)
