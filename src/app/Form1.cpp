@@ -429,19 +429,8 @@ void TForm1::ClipboardChanged(const QString &text, bool hasText)
         return;
     }
     // A copied address is most likely the page to read, not text to read out.
-    if (TDocumentProcess::IsAddress(text) && !DocumentOpen::Busy()) {
-        bool read = false;
-        {
-            const TProgramCore::NestedPass pass(m_Core);
-            read = Messages::Confirm(QStringLiteral("Read the page at %1?").arg(text.trimmed()));
-        }
-        if (m_Core.State() == rsExiting)
-            return;
-        if (read) {
-            OpenFiles({text.trimmed()});
-            return;
-        }
-    }
+    if (OfferPage(text) || m_Core.State() == rsExiting)
+        return;
     switch (m_Core.ClipboardText(text)) {
     case TProgramCore::TClipboardResult::Busy:
         if (m_Core.Prefs().SI_ShowBusyDialog) {
@@ -494,6 +483,8 @@ void TForm1::BuildArticleArea()
     MemoListBox1->PictureText = [this](const QImage &picture) {
         return DocumentOpen::Busy() ? QString() : PictureText(picture);
     };
+    // Opened once the paste is over: the page's articles may take the text box's place.
+    MemoListBox1->AddressPasted = [this](const QString &text) { return OfferPage(text, true); };
     MemoListBox1->VoiceNames = [this] {
         QStringList names;
         if (m_Core.Voices()) {
@@ -881,6 +872,24 @@ void TForm1::ReadFromHereClick()
 {
     TMemoEntry *article = m_Core.Articles().CurrentEntry();
     m_Core.ReadFromHere(article, article && article->View() ? article->View()->TextBox->textCursor().selectionStart() : -1);
+}
+
+bool TForm1::OfferPage(const QString &text, bool later)
+{
+    if (!TDocumentProcess::IsAddress(text) || DocumentOpen::Busy() || !m_Core.Initialized() || m_Core.State() == rsExiting)
+        return false;
+    bool read = false;
+    {
+        const TProgramCore::NestedPass pass(m_Core);
+        read = Messages::Confirm(QStringLiteral("Read the page at %1?").arg(text.trimmed()));
+    }
+    if (read && m_Core.State() != rsExiting) {
+        if (later)
+            QTimer::singleShot(0, this, [this, address = text.trimmed()] { OpenFiles({address}); });
+        else
+            OpenFiles({text.trimmed()});
+    }
+    return read;
 }
 
 void TForm1::OpenAddressDialog()

@@ -188,6 +188,9 @@ private:
     void BuildTray();
     void OpenFileDialog();
     void OpenAddressDialog();
+    // Text that is only a web address (copied, pasted): asks whether to read the
+    // page and opens it (`later`: once the events in hand are done); true when it did.
+    bool OfferPage(const QString &text, bool later = false);
     void BuildOptionsArea();
     void BuildStatusBar();
     void BuildArticleArea();

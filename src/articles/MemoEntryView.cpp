@@ -31,13 +31,15 @@ void KeepLayout(const QTextBlock &block)
 }
 
 // An article's text box: a picture pasted into it (a screenshot, a photo of a
-// page) is handed to `PicturePasted`, which puts its text in.
+// page) is handed to `PicturePasted`, which puts its text in; text that is only
+// a web address is offered to `AddressPasted`, which may open the page instead.
 class TArticleTextBox : public QPlainTextEdit
 {
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
     std::function<void(const QImage &)> PicturePasted;
+    std::function<bool(const QString &)> AddressPasted;
 
 protected:
     bool canInsertFromMimeData(const QMimeData *source) const override
@@ -48,6 +50,8 @@ protected:
     {
         // Text comes first: a browser copying a picture gives its address as text too,
         // and a text editor's copy never holds a picture.
+        if (source->hasText() && AddressPasted && AddressPasted(source->text()))
+            return;
         if (source->hasText() || !source->hasImage() || !PicturePasted) {
             QPlainTextEdit::insertFromMimeData(source);
             return;
@@ -70,6 +74,7 @@ TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
     Strip = new TPropertyPanel(this);
     auto *textBox = new TArticleTextBox(this);
     textBox->PicturePasted = [this](const QImage &picture) { PastePicture(picture); };
+    textBox->AddressPasted = [this](const QString &text) { return AddressPasted && AddressPasted(text); };
     TextBox = textBox;
     TextBox->setObjectName(QStringLiteral("TextBox"));
     TextBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -40,6 +40,9 @@ public:
     // The text of a picture pasted into the text box (empty when there is none, or
     // it could not be read).
     std::function<QString(const QImage &)> PictureText;
+    // Text pasted into the text box: true when it was a web address whose page is
+    // opened instead.
+    std::function<bool(const QString &)> AddressPasted;
 
     TPropertyPanel *Strip = nullptr;
     QPlainTextEdit *TextBox = nullptr;

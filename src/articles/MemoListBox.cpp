@@ -98,6 +98,7 @@ TMemoEntryView *TMemoListBox::FreeView()
         view->Strip->MoreLanguages = [this] { return MoreLanguages(); };
     view->Entered = [this](TMemoEntry *entry) { m_List->Enter(entry); };
     view->PictureText = [this](const QImage &picture) { return PictureText ? PictureText(picture) : QString(); };
+    view->AddressPasted = [this](const QString &text) { return AddressPasted && AddressPasted(text); };
     m_Views.push_back(view);
     return view;
 }

@@ -41,6 +41,9 @@ public:
     std::function<bool()> MoreLanguages;
     // The text of a picture pasted into an article (recognised), or empty.
     std::function<QString(const QImage &)> PictureText;
+    // Text pasted into an article: true when it was a web address whose page is
+    // opened instead.
+    std::function<bool(const QString &)> AddressPasted;
 
     bool ShowProperties = true;
     QScrollBar *ScrollBar = nullptr;

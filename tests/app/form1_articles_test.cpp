@@ -17,6 +17,7 @@
 #include "support/TempHome.h"
 #include "support/WebServer.h"
 
+#include <QClipboard>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QInputDialog>
@@ -316,6 +317,25 @@ TEST_F(Form1ArticlesTest, AWebAddressOpensItsArticleAndAFetchCanBeCancelled)
     ASSERT_EQ(form.Core().Articles().Count(), 4);
     EXPECT_EQ(form.Core().Articles().EntryAt(4)->Title(), QStringLiteral("Why I switched to a paper notebook"));
 
+    // Pasted into an article: offered too; declined, the address is pasted as text.
+    Messages::SetAnswer(false);
+    QApplication::clipboard()->setText(server.Address(QStringLiteral("/pages/docs.html")));
+    QTest::qWait(100);
+    Messages::TakeRecorded(); // the watched clipboard's own offer
+    ASSERT_TRUE(form.Core().Articles().CurrentEntry() && form.Core().Articles().CurrentEntry()->View());
+    QPlainTextEdit *box = form.Core().Articles().CurrentEntry()->View()->TextBox;
+    box->moveCursor(QTextCursor::End);
+    box->paste();
+    EXPECT_EQ(Messages::TakeRecorded().size(), 1u);
+    EXPECT_TRUE(box->toPlainText().endsWith(QStringLiteral("/pages/docs.html")));
+    Messages::SetAnswer(true);
+    box->paste();
+    EXPECT_EQ(Messages::TakeRecorded().size(), 1u);
+    for (int k = 0; k < 200 && form.Core().Articles().Count() < 5; ++k)
+        QTest::qWait(50);
+    ASSERT_EQ(form.Core().Articles().Count(), 5);
+    EXPECT_EQ(form.Core().Articles().EntryAt(5)->Title(), QStringLiteral("Configuring backups"));
+
     // A page that is not there: told by its address and the server's answer.
     const QString gone = server.Address(QStringLiteral("/pages/gone.html"));
     typed = gone;
@@ -323,7 +343,7 @@ TEST_F(Form1ArticlesTest, AWebAddressOpensItsArticleAndAFetchCanBeCancelled)
     const auto failed = Messages::TakeRecorded();
     ASSERT_EQ(failed.size(), 1);
     EXPECT_EQ(failed[0].text, gone + QStringLiteral(" answered 404 Not Found; it was not opened."));
-    EXPECT_EQ(form.Core().Articles().Count(), 4);
+    EXPECT_EQ(form.Core().Articles().Count(), 5);
 }
 
 // A long PDF is read while the window shows how far it is; Cancel stops it and
