@@ -101,6 +101,8 @@ TEST_F(OptionsTest, EveryControlWritesItsPreferenceAndARestartShowsItAgain)
          [](TForm1 &f) { return f.MiscSheet->DfltVoiceCB->currentText() == QStringLiteral("Sam"); }},
         {"ToolbarOnMinOption", [](TForm1 &f) { f.MiscSheet->ToolbarMinCB->setCurrentIndex(2); }, "2",
          [](TForm1 &f) { return f.MiscSheet->ToolbarMinCB->currentIndex() == 2; }},
+        {"DOC_WholePage", [](TForm1 &f) { f.MiscSheet->WebPageCB->setCurrentIndex(1); }, "true",
+         [](TForm1 &f) { return f.MiscSheet->WebPageCB->currentIndex() == 1; }},
         {"ToolbarOnTop", [](TForm1 &f) { f.MiscSheet->TBOnTopCB->click(); }, "true",
          [](TForm1 &f) { return f.MiscSheet->TBOnTopCB->isChecked(); }},
         {"TTS_HighlightPosition", [](TForm1 &f) { f.MiscSheet->HighlightCB->click(); }, "false",

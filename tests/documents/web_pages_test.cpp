@@ -110,6 +110,7 @@ TEST(WebPagesTest, AnAddressIsFetchedAndReadOrToldWhyNot)
         {"/missing", "answered 404 Not Found"},
         {"/picture", "is not a web page (image/png)"},
         {"/loop", "could not be reached"},
+        {"/to-file", "could not be reached"},
         {"/slow", "could not be reached (no answer for 2 seconds)"},
         {"/endless", "too large to be read as an article (more than 64 MB)"},
         {":1/nothing-here", "could not be reached (Connection refused)"},

@@ -2,7 +2,7 @@
 # A web server on 127.0.0.1 for the tests: the pages of a folder, and the ways a
 # server goes wrong. Prints its port, then serves until it is ended.
 #   /pages/NAME     the folder's file, as text/html in UTF-8
-#   /moved          302 to /pages/news.html; /loop redirects to itself
+#   /moved          302 to /pages/news.html; /loop redirects to itself, /to-file to a file
 #   /slow           says nothing for a minute
 #   /endless        an HTML page that never ends
 #   /plain, /picture, /cyrillic (windows-1251, said only by the server)
@@ -53,6 +53,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.answer(404, "text/plain", b"no such page")
         elif path == "/moved":
             self.answer(302, "text/plain", b"", [("Location", "/pages/news.html")])
+        elif path == "/to-file":
+            self.answer(302, "text/plain", b"", [("Location", "file:///etc/passwd")])
         elif path == "/loop":
             self.answer(302, "text/plain", b"", [("Location", "/loop")])
         elif path == "/slow":
