@@ -222,18 +222,14 @@ void TDocumentProcess::Fetched()
         why = QStringLiteral("could not be reached (it sends the reader from a secure address to an insecure one)");
     } else if (reply->error() != QNetworkReply::NoError) {
         why = QStringLiteral("could not be reached (%1)").arg(reply->errorString());
+    } else if (m_Page.size() > TextFile::MaxTextFileBytes) {
+        why = QStringLiteral("is too large to be read as an article (more than 64 MB)");
     } else if (!kind.isEmpty() && kind != QLatin1String("text/html") && kind != QLatin1String("application/xhtml+xml") &&
                kind != QLatin1String("text/plain")) {
         why = QStringLiteral("is not a web page (%1)").arg(kind);
     }
     if (!why.isEmpty()) {
-        // A later part that fails leaves the parts read so far.
-        if (m_Parts > 1) {
-            m_Document.Note = QStringLiteral("part %1 %2; the parts before it were read").arg(m_Parts).arg(why);
-            End(TResult::Read);
-        } else {
-            End(TResult::Failed, why);
-        }
+        PartFailed(why);
         return;
     }
     m_Url = reply->url();
@@ -252,6 +248,17 @@ void TDocumentProcess::Fetched()
         if (parameter.trimmed().startsWith(QLatin1String("charset="), Qt::CaseInsensitive))
             charset = parameter.trimmed().mid(8).remove(QLatin1Char('"')).toLatin1();
     StartChild(m_File->fileName(), charset);
+}
+
+void TDocumentProcess::PartFailed(const QString &why)
+{
+    // A later part that fails leaves the parts read so far.
+    if (m_Parts > 1) {
+        m_Document.Note = QStringLiteral("part %1 %2; the parts before it were read").arg(m_Parts).arg(why);
+        End(TResult::Read);
+    } else {
+        End(TResult::Failed, why);
+    }
 }
 
 void TDocumentProcess::PartRead(TDocument part)
@@ -378,10 +385,16 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
         QByteArray why;
         in >> m_PeakMemory >> why;
         if (in.status() == QDataStream::Ok) {
-            m_Error = QString::fromUtf8(why);
+            QString error = QString::fromUtf8(why);
             // The reason names the file the page was kept in, which means nothing to the user.
-            if (m_File)
-                m_Error.replace(m_File->fileName(), m_Path);
+            if (m_File) {
+                error.replace(m_File->fileName(), m_Path);
+                if (m_Parts > 1) {
+                    PartFailed(error.mid(m_Path.size()).section(QStringLiteral("; it was not opened"), 0, 0).trimmed());
+                    return true;
+                }
+            }
+            m_Error = error;
             End(TResult::Failed);
         }
     } else if (type == 'M') {

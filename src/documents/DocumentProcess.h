@@ -103,6 +103,7 @@ private:
     void Fetch(const QUrl &url);
     void Fetched();
     void PartRead(TDocument part);
+    void PartFailed(const QString &why);
     void Take();
     bool TakeRecord(char type, const QByteArray &payload);
     void End(TResult result, const QString &why = {});

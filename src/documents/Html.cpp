@@ -335,8 +335,11 @@ QString PageTitle(const QString &title, const QString &headline)
     const QStringList parts = title.split(separator, Qt::SkipEmptyParts);
     if (parts.size() < 2)
         return title;
+    // The headline, when it is one of the parts or a good part of the title (not a
+    // site's name set as a heading).
     const QString line = headline.simplified();
-    if (!line.isEmpty() && title.contains(line, Qt::CaseInsensitive))
+    const bool part = std::any_of(parts.begin(), parts.end(), [&](const QString &p) { return p.compare(line, Qt::CaseInsensitive) == 0; });
+    if (!line.isEmpty() && (part || (line.count(QLatin1Char(' ')) >= 2 && title.contains(line, Qt::CaseInsensitive))))
         return line;
     // Else the part with the most words: a site's name is short beside a headline.
     const auto words = [](const QString &part) { return part.count(QLatin1Char(' ')) + 1; };
@@ -386,8 +389,10 @@ TParagraphs Read(const QByteArray &bytes, TPage *page, const DocumentReader::TPr
     if (options.MainText) {
         const auto headline = std::find_if(reading.Paragraphs.begin(), reading.Paragraphs.end(),
                                            [](const TParagraph &p) { return p.Heading == 1; });
-        title = PageTitle(title, headline == reading.Paragraphs.end() ? QString() : headline->Text);
+        const QString line = headline == reading.Paragraphs.end() ? QString() : headline->Text;
         article = reading.KeepMainText();
+        if (article)
+            title = PageTitle(title, line);
     }
     if (page)
         *page = {title, reading.Next, article};

@@ -135,6 +135,12 @@ TEST(WebPagesTest, AnAddressIsFetchedAndReadOrToldWhyNot)
     EXPECT_EQ(reading.Document().Text().count(QStringLiteral("A story in parts")), 1) << reading.Document().Text().toStdString();
     EXPECT_TRUE(reading.Document().Text().indexOf(QStringLiteral("number 2,")) < reading.Document().Text().indexOf(QStringLiteral("number 1,")));
 
+    // A part that is not there ends the page where it is, and says so.
+    reading.Start(server.Address(QStringLiteral("/broken/1")));
+    ASSERT_EQ(reading.Wait(), TDocumentProcess::TResult::Read) << reading.Error().toStdString();
+    EXPECT_TRUE(reading.Document().Text().contains(QStringLiteral("part number 1,")));
+    EXPECT_EQ(reading.Document().Note, QStringLiteral("part 2 answered 404 Not Found; the parts before it were read"));
+
     // Whole, when asked for.
     reading.SetWholePage(true);
     reading.Start(server.Address(QStringLiteral("/pages/news.html")));

@@ -7,7 +7,7 @@
 #   /endless        an HTML page that never ends
 #   /plain, /picture, /cyrillic (windows-1251, said only by the server)
 #   /part/N         part N of 3, each linking the next (rel="next"); the last links the first
-#   /chain/N        a page in endless parts
+#   /chain/N        a page in endless parts; /broken/1 links a part that is not there
 #   /cookie         sets a cookie and sends the reader to /cookie-check, which
 #                   says whether the cookie came back
 import http.server
@@ -78,6 +78,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(200, "text/html; charset=windows-1251", body.encode("cp1251"))
         elif path.startswith("/part/"):
             self.answer(200, html, part(int(path[6:]), 3, "/part/", "A story in parts"))
+        elif path == "/broken/1":
+            self.answer(200, html, part(1, 2, "/broken/", "A story cut short"))
         elif path.startswith("/chain/"):
             n = int(path[7:])
             self.answer(200, html, part(n, n + 1, "/chain/", "An endless story"))
