@@ -63,8 +63,8 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("PIPER_Program"), OwnKey, rkString, QString());
     AddItem(QStringLiteral("PIPER_Folders"), OwnKey, rkString, QString());
     AddItem(QStringLiteral("OUT_HighlightWords"), OwnKey, rkBool, false);
-    AddItem(QStringLiteral("DOC_WholePage"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("OUT_BookAudio"), OwnKey, rkInt, 0);
+    AddItem(QStringLiteral("DOC_WholePage"), OwnKey, rkBool, false);
 }
 
 bool TPreferences::BoolItem(const char *name) const

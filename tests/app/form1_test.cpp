@@ -131,7 +131,7 @@ TEST_F(Form1Test, MenusWithCaptionsShortcutsAndSeparators)
     EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Options", "&Read", "&Audio Help", "&Help"}));
     // The article commands are in the File and View menus too, for the keyboard.
     EXPECT_EQ(MenuItems(Menu(form, QStringLiteral("&File"))),
-              (QStringList{"Tell a Friend", "-", "&Open...|Ctrl+O", "&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del",
+              (QStringList{"Tell a Friend", "-", "&Open...|Ctrl+O", "Open &Web Address...|Ctrl+L", "&Add New|Ctrl+N", "&Delete Selected|Ctrl+Shift+Del",
                            "-", "E&xit Parlewind|Ctrl+Q"}));
     EXPECT_EQ(MenuItems(Menu(form, QStringLiteral("&View"))),
               (QStringList{"&Toolbar", "&Options Panels", "-", "&Previous Article|Ctrl+PgUp", "&Next Article|Ctrl+PgDown",
@@ -320,7 +320,7 @@ TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
     // Besides the voices' own values (favourite, speed, pitch).
-    EXPECT_EQ(reg.GetValueNames().filter(QRegularExpression(QStringLiteral("^(?!FAV_|SPD_|PIT_)"))).size(), 37);
+    EXPECT_EQ(reg.GetValueNames().filter(QRegularExpression(QStringLiteral("^(?!FAV_|SPD_|PIT_)"))).size(), 38);
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ML_VisibleEntries"), QString()), QStringLiteral("6"));
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ShowOptions"), QString()), QStringLiteral("false"));
     reg.Key = TPreferences::PlacementKey(&form);

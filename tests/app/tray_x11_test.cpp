@@ -280,7 +280,7 @@ TEST_F(TrayTest, TheToolBarsGaugeFollowsTheMp3Encoding)
     });
     sample.start(0);
     toolbar().PlayFileBtn->click();
-    ASSERT_TRUE(WaitUntil([&] { return form().Core().State() == rsIdle; }, 60000));
+    ASSERT_TRUE(WaitUntil([&] { return form().Core().State() == rsIdle; }, 180000));
     sample.stop();
     EXPECT_GE(progress.size(), 3) << progress.size();
     EXPECT_TRUE(std::is_sorted(progress.cbegin(), progress.cend()));
