@@ -329,7 +329,7 @@ void TForm1::BuildOptionsArea()
     PageControl1->setAccessibleName(QStringLiteral("Option pages"));
     ClipboardSheet = new TClipboardPage(m_Core.Prefs(), PageControl1);
     TabSheet5 = new TFavoriteVoicesPage(m_Core.Prefs(), PageControl1);
-    VoiceEditSheet = new TVoiceEditPage(PageControl1);
+    VoiceEditSheet = new TVoiceEditPage(m_Core.Prefs(), PageControl1);
     FileOptionsSheet = new TFileOptionsPage(m_Core.Prefs(), PageControl1);
     MiscSheet = new TMiscPage(m_Core.Prefs(), PageControl1);
     VoiceSourcesSheet = new TVoiceSourcesPage(PageControl1);

@@ -1,6 +1,10 @@
 #include "cli/ConvertOptions.h"
 
+#include "platform/sapi/SpeechShaping.h"
+
 #include <QCommandLineParser>
+
+#include <cmath>
 
 namespace {
 
@@ -13,6 +17,21 @@ bool PositiveNumber(const QString &text, const QString &option, int *value, QStr
         return false;
     }
     *value = n;
+    return true;
+}
+
+// Words a minute, or a factor of the normal speed ("2.5x", "2.5×").
+bool Speed(const QString &text, int *value, QString *error)
+{
+    if (!text.endsWith(QLatin1Char('x'), Qt::CaseInsensitive) && !text.endsWith(QChar(0x00D7)))
+        return PositiveNumber(text, QStringLiteral("speed"), value, error);
+    bool ok = false;
+    const double factor = text.chopped(1).toDouble(&ok);
+    if (!ok || !(factor > 0) || factor > 100) {
+        *error = QStringLiteral("--speed wants words a minute or a factor such as 2.5x, not \"%1\".").arg(text);
+        return false;
+    }
+    *value = int(std::lround(factor * SpeechShaping::NormalRate));
     return true;
 }
 
@@ -49,7 +68,10 @@ QString TConvertOptions::Usage()
         "  --voice NAME         the voice to read with (default: the window's default\n"
         "                       voice, or each saved article's own)\n"
         "  --list-voices        lists the voices and their languages\n"
-        "  --speed N            words a minute, within the voice's limits\n"
+        "  --speed N            words a minute, within the voice's limits; or a factor\n"
+        "                       of its normal speed from 0.5x to 4x (--speed 2.5x)\n"
+        "  --pauses short|normal|long  the pauses after sentences and paragraphs and\n"
+        "                       between articles (default: as the window sets them)\n"
         "  --pitch N            within the voice's limits\n"
         "  --format FORMAT      the files to write: mp3 (the default), m4b (an\n"
         "                       audiobook: AAC with chapters), opus, epub (one read-along\n"
@@ -101,6 +123,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption listVoices(QStringLiteral("list-voices"));
     const QCommandLineOption speed(QStringLiteral("speed"), {}, QStringLiteral("N"));
     const QCommandLineOption pitch(QStringLiteral("pitch"), {}, QStringLiteral("N"));
+    const QCommandLineOption pauses(QStringLiteral("pauses"), {}, QStringLiteral("short|normal|long"));
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|m4b|opus|epub|wav|txt"));
     const QCommandLineOption highlightWords(QStringLiteral("highlight-words"));
     const QCommandLineOption bookAudio(QStringLiteral("book-audio"), {}, QStringLiteral("mp3|aac"));
@@ -113,14 +136,14 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption wholePage(QStringLiteral("whole-page"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, format, highlightWords, bookAudio, out, single,
+    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, pauses, format, highlightWords, bookAudio, out, single,
                        overwrite, jobs, quiet, subtitles, wholePage, help, version});
     if (!parser.parse(QStringList{QStringLiteral("parlewind")} + arguments)) {
         *error = parser.errorText();
         return false;
     }
     // Given twice, an option is most likely a slip; the last one would silently win.
-    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &format, &bookAudio, &out, &single, &jobs, &subtitles}) {
+    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &pauses, &format, &bookAudio, &out, &single, &jobs, &subtitles}) {
         if (parser.values(*option).size() > 1) {
             *error = QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst());
             return false;
@@ -145,8 +168,17 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
         *error = QStringLiteral("--voice wants the name of a voice.");
         return false;
     }
-    if (parser.isSet(speed) && !PositiveNumber(parser.value(speed), QStringLiteral("speed"), &Speed, error))
+    if (parser.isSet(speed) && !::Speed(parser.value(speed), &Speed, error))
         return false;
+    if (parser.isSet(pauses)) {
+        static const QStringList names{QStringLiteral("short"), QStringLiteral("normal"), QStringLiteral("long")};
+        const auto named = names.indexOf(parser.value(pauses).toLower());
+        if (named < 0) {
+            *error = QStringLiteral("--pauses is short, normal or long, not \"%1\".").arg(parser.value(pauses));
+            return false;
+        }
+        Pauses = PauseLengths::Of(PauseLengths::Preset(named)).ToString();
+    }
     if (parser.isSet(pitch) && !PositiveNumber(parser.value(pitch), QStringLiteral("pitch"), &Pitch, error))
         return false;
     if (parser.isSet(jobs) && !PositiveNumber(parser.value(jobs), QStringLiteral("jobs"), &Jobs, error))

@@ -17,6 +17,7 @@ struct TConvertOptions
     QString Voice;
     int Speed = 0; // 0: the voice's own
     int Pitch = 0;
+    QString Pauses; // as stored ("300,550,900"); empty: the stored ones
     TOutputFormat Format = TOutputFormat::Mp3;
     bool Text = false; // the text that would be spoken, not speech
     TSubtitleFormat Subtitles = TSubtitleFormat::None; // timed text beside each file

@@ -50,6 +50,9 @@ TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TT
 {
     if (options.Jobs > 0)
         m_Jobs->SetWorkers(options.Jobs);
+    // For this run only: the command line stores no settings.
+    if (!options.Pauses.isEmpty())
+        m_Prefs.TTS_Pauses = options.Pauses;
     // Existing files are kept unless told otherwise, also one made while the run
     // goes on; a book's chapters are files of its own until the book takes them.
     m_Jobs->KeepExisting = !options.Overwrite && !Book();

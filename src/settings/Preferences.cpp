@@ -65,6 +65,7 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("OUT_HighlightWords"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("OUT_BookAudio"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("DOC_WholePage"), OwnKey, rkBool, false);
+    AddItem(QStringLiteral("TTS_Pauses"), OwnKey, rkString, QStringLiteral("300,550,900"));
 }
 
 bool TPreferences::BoolItem(const char *name) const
@@ -117,6 +118,7 @@ void TPreferences::LoadFields()
     PIPER_Folders = StringItem("PIPER_Folders").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     OUT_HighlightWords = BoolItem("OUT_HighlightWords");
     DOC_WholePage = BoolItem("DOC_WholePage");
+    TTS_Pauses = StringItem("TTS_Pauses");
     OUT_BookAudio = Byte(IntItem("OUT_BookAudio"));
     SI_Voice = Byte(IntItem("SI_Voice"));
     MI_Voice = Byte(IntItem("MI_Voice"));
@@ -165,6 +167,7 @@ void TPreferences::StoreFields()
     SetItem("PIPER_Folders", PIPER_Folders.join(QLatin1Char(':')));
     SetItem("OUT_HighlightWords", OUT_HighlightWords);
     SetItem("DOC_WholePage", DOC_WholePage);
+    SetItem("TTS_Pauses", TTS_Pauses);
     SetItem("OUT_BookAudio", OUT_BookAudio);
     SetItem("SI_Voice", SI_Voice);
     SetItem("MI_Voice", MI_Voice);

@@ -69,6 +69,9 @@ public:
     // Read-along books: each word lit, not only each sentence; their sound, 0 MP3, 1 AAC.
     bool OUT_HighlightWords = false;
     bool DOC_WholePage = false; // a web page is read whole, not only its main text
+    // The pauses after a sentence, after a paragraph and between articles, in
+    // milliseconds at the normal speed: "300,550,900".
+    QString TTS_Pauses = QStringLiteral("300,550,900");
     quint8 OUT_BookAudio = 0;
     QString OpenDlgInitialDir;
     quint8 ToolbarOnMinOption = 1;

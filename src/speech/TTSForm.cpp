@@ -5,6 +5,7 @@
 #include "platform/piper/PiperEngine.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/EspeakLanguages.h"
+#include "platform/sapi/SpeechShaping.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ProgramPaths.h"
 #include "platform/speechd/Speechd.h"
@@ -333,6 +334,7 @@ bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise, const QString &file)
     try {
         if (voice.Speed < 1 || voice.Pitch < 1)
             FillVoiceRanges(voice);
+        SpeechShaping::SetPauses(PauseLengths::FromString(m_Prefs.TTS_Pauses));
         TTS1->SetModeID(voice.ModeID);
         TTS1->SetActive(true);
         TTS1->SetPitch(static_cast<quint16>(voice.Pitch));

@@ -201,17 +201,29 @@ TEST_F(OptionsTest, VoiceEditFetchesRangesFirstAndResetsToTheDefaults)
     EXPECT_EQ(mike->MinPitch, 10); // the scripted engine's range
     EXPECT_EQ(page.PitchSlider->minimum(), 10);
     EXPECT_EQ(page.PitchSlider->maximum(), 200);
-    EXPECT_EQ(page.SpeedMaxLbl->text(), QStringLiteral("300"));
-    EXPECT_EQ(page.SpeedValLbl->text(), QString::number(mike->Speed));
+    // Speeds in words a minute are shown as factors of the normal 175.
+    EXPECT_EQ(page.SpeedMaxLbl->text(), QStringLiteral("1.7\u00D7"));
+    EXPECT_EQ(page.SpeedValLbl->text(), TVoiceEditPage::SpeedText(mike->Speed));
 
     page.SpeedSlider->setValue(250);
-    EXPECT_EQ(page.SpeedValLbl->text(), QStringLiteral("250"));
+    EXPECT_EQ(page.SpeedValLbl->text(), QStringLiteral("1.45\u00D7"));
     emit page.SpeedSlider->TrackEnd(250);
     EXPECT_EQ(mike->Speed, 250);
     page.SetDefaultsBtn->click();
     EXPECT_EQ(mike->Speed, mike->DefaultSpeed);
     EXPECT_EQ(page.SpeedSlider->value(), mike->DefaultSpeed);
     EXPECT_EQ(page.PitchValLbl->text(), QString::number(mike->DefaultPitch));
+
+    // Pauses: a preset is stored as its lengths; lengths of the user's own show as Custom.
+    EXPECT_EQ(page.PausesCB->currentText(), QStringLiteral("Normal"));
+    page.PausesCB->setCurrentIndex(0);
+    EXPECT_EQ(form.Core().Prefs().TTS_Pauses, QStringLiteral("120,250,450"));
+    form.Core().Prefs().TTS_Pauses = QStringLiteral("200,250,450");
+    page.VoiceEditSheetShow();
+    EXPECT_EQ(page.PausesCB->currentText(), QStringLiteral("Custom"));
+    page.PausesCB->setCurrentIndex(2);
+    EXPECT_EQ(form.Core().Prefs().TTS_Pauses, QStringLiteral("600,1000,1600"));
+    EXPECT_EQ(page.PausesCB->count(), 3);
 }
 
 } // namespace

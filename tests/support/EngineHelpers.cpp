@@ -33,6 +33,14 @@ WaveData ReadWave(const QString &path)
     return wave;
 }
 
+double SpokenSeconds(const WaveData &wave)
+{
+    qsizetype loud = 0;
+    for (qint16 sample : wave.samples)
+        loud += std::abs(sample) >= 256;
+    return wave.rate ? double(loud) / wave.rate : 0;
+}
+
 double MedianPitch(const WaveData &wave)
 {
     // Autocorrelation over 40 ms frames of loud (voiced) sound, 70-400 Hz.

@@ -21,16 +21,17 @@ public:
         enum Kind { Started, Word, Done, BookMark, Sentence } kind;
         quint32 value = 0;
         qint64 at = 0; // ms since the sink was made
+        quint64 stamp = 0; // the engine's: written to a file, the place in its sound in bytes
     };
 
     RecordingBufSink() { m_Clock.start(); }
     HRESULT TextDataStarted(quint64) override { return Add(Event::Started, 0); }
     HRESULT BookMark(quint64, quint32 mark) override { return Add(Event::BookMark, mark); }
-    HRESULT WordPosition(quint64, quint32 offset) override { return Add(Event::Word, offset); }
-    HRESULT SentencePosition(quint64, quint32 offset, quint32 length) override
+    HRESULT WordPosition(quint64 stamp, quint32 offset) override { return Add(Event::Word, offset, stamp); }
+    HRESULT SentencePosition(quint64 stamp, quint32 offset, quint32 length) override
     {
         sentenceLengths << int(length / 2);
-        return Add(Event::Sentence, offset);
+        return Add(Event::Sentence, offset, stamp);
     }
     HRESULT TextDataDone(quint64, quint32 flags) override
     {
@@ -61,9 +62,9 @@ public:
     std::function<void(const Event &)> onEvent;
 
 private:
-    HRESULT Add(Event::Kind kind, quint32 value)
+    HRESULT Add(Event::Kind kind, quint32 value, quint64 stamp = 0)
     {
-        events.append({kind, value, m_Clock.elapsed()});
+        events.append({kind, value, m_Clock.elapsed(), stamp});
         if (onEvent)
             onEvent(events.last());
         return S_OK;
@@ -108,6 +109,9 @@ struct WaveData
     double Seconds() const { return rate ? double(samples.size()) / rate : 0; }
 };
 WaveData ReadWave(const QString &path);
+// How long the sound is heard, its silences (softer than -42 dB) left out: the
+// length of the speech itself, whatever pauses it was given.
+double SpokenSeconds(const WaveData &wave);
 // The median fundamental frequency of the voiced parts, in Hz (0 if none).
 double MedianPitch(const WaveData &wave);
 

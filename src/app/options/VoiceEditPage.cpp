@@ -1,16 +1,24 @@
 #include "app/options/VoiceEditPage.h"
 
 #include "controls/ScaleSlider.h"
+#include "platform/sapi/SpeechShaping.h"
 #include "platform/shell/Messages.h"
+#include "settings/Preferences.h"
 #include "speech/SpTools.h"
 #include "speech/TTSForm.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
+
+#include <cmath>
 
 namespace {
 
@@ -40,7 +48,7 @@ TScaleSlider *SliderRow(QWidget *parent, QGridLayout *grid, int row, const QStri
 
 } // namespace
 
-TVoiceEditPage::TVoiceEditPage(QWidget *parent) : QWidget(parent)
+TVoiceEditPage::TVoiceEditPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_Prefs(prefs)
 {
     setObjectName(QStringLiteral("VoiceEditSheet"));
     auto *grid = new QGridLayout(this);
@@ -64,8 +72,25 @@ TVoiceEditPage::TVoiceEditPage(QWidget *parent) : QWidget(parent)
     buttons->addWidget(VoiceEditTestBtn);
     buttons->addWidget(SetDefaultsBtn);
     grid->addLayout(buttons, 5, 0, 1, 4);
+    // The pauses are every voice's: they shrink as a voice is made faster.
+    auto *pausesLabel = new QLabel(QStringLiteral("P&auses"), this);
+    PausesCB = new QComboBox(this);
+    PausesCB->setObjectName(QStringLiteral("PausesCB"));
+    PausesCB->setAccessibleName(QStringLiteral("Pauses"));
+    PausesCB->addItems({QStringLiteral("Short"), QStringLiteral("Normal"), QStringLiteral("Long")});
+    pausesLabel->setBuddy(PausesCB);
+    MorePausesBtn = new QPushButton(QStringLiteral("&More\u2026"), this);
+    MorePausesBtn->setObjectName(QStringLiteral("MorePausesBtn"));
+    MorePausesBtn->setAccessibleName(QStringLiteral("More pause settings"));
+    auto *pausesRow = new QHBoxLayout;
+    pausesRow->addWidget(PausesCB);
+    pausesRow->addWidget(MorePausesBtn);
+    pausesRow->addStretch(1);
+    grid->addWidget(pausesLabel, 6, 0);
+    grid->addLayout(pausesRow, 6, 1, 1, 3);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(6, 1);
+    grid->setRowStretch(7, 1);
+    ShowPauses();
 
     connect(SetupVoiceCkbx, &QComboBox::currentIndexChanged, this, &TVoiceEditPage::SetupVoiceCkbxChange);
     connect(PitchSlider, &QSlider::valueChanged, this, &TVoiceEditPage::PitchSliderChange);
@@ -74,6 +99,77 @@ TVoiceEditPage::TVoiceEditPage(QWidget *parent) : QWidget(parent)
     connect(SpeedSlider, &TScaleSlider::TrackEnd, this, &TVoiceEditPage::SpeedSliderTrackEnd);
     connect(SetDefaultsBtn, &QPushButton::clicked, this, &TVoiceEditPage::SetDefaultsBtnClick);
     connect(VoiceEditTestBtn, &QPushButton::clicked, this, &TVoiceEditPage::VoiceEditTestBtnClick);
+    connect(PausesCB, &QComboBox::currentIndexChanged, this, &TVoiceEditPage::PausesCBChange);
+    connect(MorePausesBtn, &QPushButton::clicked, this, &TVoiceEditPage::EditPauses);
+}
+
+QString TVoiceEditPage::SpeedText(int wordsPerMinute)
+{
+    // To the nearest twentieth: 1.15×, 2.5×, 4×.
+    const double factor = std::round(double(wordsPerMinute) / SpeechShaping::NormalRate * 20) / 20;
+    QString text = QString::number(factor, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text + QStringLiteral("\u00D7");
+}
+
+void TVoiceEditPage::ShowPauses()
+{
+    const QSignalBlocker blocker(PausesCB);
+    const PauseLengths::Preset preset = PauseLengths::FromString(m_Prefs.TTS_Pauses).Named();
+    // Lengths of the user's own are shown as such, and only then offered.
+    const int custom = PausesCB->findText(QStringLiteral("Custom"));
+    if (preset == PauseLengths::Custom && custom < 0)
+        PausesCB->addItem(QStringLiteral("Custom"));
+    else if (preset != PauseLengths::Custom && custom >= 0)
+        PausesCB->removeItem(custom);
+    PausesCB->setCurrentIndex(preset == PauseLengths::Custom ? PausesCB->findText(QStringLiteral("Custom")) : int(preset));
+}
+
+void TVoiceEditPage::PausesCBChange(int index)
+{
+    if (index < 0 || index > PauseLengths::Long)
+        return;
+    m_Prefs.TTS_Pauses = PauseLengths::Of(PauseLengths::Preset(index)).ToString();
+    ShowPauses();
+}
+
+bool TVoiceEditPage::EditPauses()
+{
+    PauseLengths pauses = PauseLengths::FromString(m_Prefs.TTS_Pauses);
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Pauses"));
+    auto *form = new QFormLayout(&dialog);
+    auto *note = new QLabel(QStringLiteral("Milliseconds at the voice's normal speed; at twice the speed, half as long."),
+                            &dialog);
+    note->setWordWrap(true);
+    form->addRow(note);
+    const auto field = [&](const QString &caption, const char *name, int value) {
+        auto *box = new QSpinBox(&dialog);
+        box->setObjectName(QLatin1String(name));
+        box->setRange(0, PauseLengths::Longest);
+        box->setSingleStep(50);
+        box->setSuffix(QStringLiteral(" ms"));
+        box->setValue(value);
+        box->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        form->addRow(caption, box);
+        return box;
+    };
+    QSpinBox *sentence = field(QStringLiteral("After a &sentence:"), "SentencePauseEdit", pauses.sentence);
+    QSpinBox *paragraph = field(QStringLiteral("After a &paragraph:"), "ParagraphPauseEdit", pauses.paragraph);
+    QSpinBox *article = field(QStringLiteral("&Between articles:"), "ArticlePauseEdit", pauses.article);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    pauses = {sentence->value(), paragraph->value(), article->value()};
+    m_Prefs.TTS_Pauses = pauses.ToString();
+    ShowPauses();
+    return true;
 }
 
 void TVoiceEditPage::FillVoices(const QStringList &favorites)
@@ -92,6 +188,7 @@ void TVoiceEditPage::showEvent(QShowEvent *event)
 
 void TVoiceEditPage::VoiceEditSheetShow()
 {
+    ShowPauses();
     if ((Initialized && !Initialized()) || SetupVoiceCkbx->count() == 0)
         return;
     const QString wanted = DefaultVoiceText ? DefaultVoiceText() : QString();
@@ -151,14 +248,18 @@ void TVoiceEditPage::ShowVoice(const TVoiceEntry &voice)
     PitchSlider->setToolTip(PitchSlider->accessibleDescription());
     if (voice.FixedPitch)
         PitchValLbl->setText(QStringLiteral("fixed"));
-    SpeedMinLbl->setText(QString::number(voice.MinSpeed));
-    SpeedMaxLbl->setText(QString::number(voice.MaxSpeed));
-    SpeedValLbl->setText(QString::number(voice.Speed));
+    SpeedMinLbl->setText(SpeedText(voice.MinSpeed));
+    SpeedMaxLbl->setText(SpeedText(voice.MaxSpeed));
+    SpeedSliderChange(voice.Speed);
 }
 
 void TVoiceEditPage::PitchSliderChange(int value) { PitchValLbl->setText(QString::number(value)); }
 
-void TVoiceEditPage::SpeedSliderChange(int value) { SpeedValLbl->setText(QString::number(value)); }
+void TVoiceEditPage::SpeedSliderChange(int value)
+{
+    SpeedValLbl->setText(SpeedText(value));
+    SpeedSlider->setAccessibleDescription(QStringLiteral("%1 words a minute").arg(value));
+}
 
 void TVoiceEditPage::PitchSliderTrackEnd(int value)
 {

@@ -8,16 +8,21 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class TScaleSlider;
+class TPreferences;
 class TTTSForm;
 struct TVoiceEntry;
 
 // "Voice Edit": a favourite voice's pitch and speed on two sliders, applied at once
-// (also to a reading in progress) when the user lets go of a slider.
+// (also to a reading in progress) when the user lets go of a slider; the speed shown
+// as a factor of the voice's normal speed. Below them the pauses of every voice.
 class TVoiceEditPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TVoiceEditPage(QWidget *parent = nullptr);
+    explicit TVoiceEditPage(TPreferences &prefs, QWidget *parent = nullptr);
+
+    // "2.5×" for a speed in words a minute.
+    static QString SpeedText(int wordsPerMinute);
 
     QComboBox *SetupVoiceCkbx = nullptr;
     TScaleSlider *PitchSlider = nullptr;
@@ -30,6 +35,8 @@ public:
     QLabel *SpeedValLbl = nullptr;
     QPushButton *VoiceEditTestBtn = nullptr;
     QPushButton *SetDefaultsBtn = nullptr;
+    QComboBox *PausesCB = nullptr;
+    QPushButton *MorePausesBtn = nullptr;
 
     // The main window: the voice manager, whether the program has started, the
     // default voice's name as the Misc page shows it, and a voice to test.
@@ -49,6 +56,9 @@ public:
     void SpeedSliderTrackEnd(int value);
     void SetDefaultsBtnClick();
     void VoiceEditTestBtnClick();
+    void PausesCBChange(int index);
+    // The three pauses in milliseconds; true when the user changed them.
+    bool EditPauses();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -56,6 +66,8 @@ protected:
 private:
     TVoiceEntry *CurrentVoice() const;
     void ShowVoice(const TVoiceEntry &voice);
+    void ShowPauses();
 
+    TPreferences &m_Prefs;
     bool m_Filling = false;
 };

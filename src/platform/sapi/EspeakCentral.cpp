@@ -5,6 +5,7 @@
 #include "platform/sapi/LanguagesDialog.h"
 #include "platform/sapi/LexiconDialog.h"
 #include "platform/sapi/PcmPlayer.h"
+#include "platform/sapi/SpeechShaping.h"
 #include "platform/shell/GrowingFile.h"
 
 #include <QAudioDevice>
@@ -179,6 +180,7 @@ void EspeakCentral::Submit(Job &job)
     SynthJob synth;
     synth.voice = m_Mode.voice;
     synth.prosody = m_Prosody;
+    synth.prosody.rate = SpeechShaping::EngineRate(m_Prosody.rate);
     synth.text = job.from == 0 ? job.text : job.text.mid(job.from);
     synth.tagged = job.tagged;
     synth.lexicon = m_Lexicon;
@@ -215,6 +217,8 @@ void EspeakCentral::Submit(Job &job)
         shifted->shift = job.from;
         synth.target = shifted;
     }
+    synth.target = SpeechShaping::Shape(std::move(synth.target), synth.text, synth.tagged, m_Prosody.rate,
+                                         SpeechShaping::Pauses());
     if (m_Mode.synthesizer)
         m_Mode.synthesizer->Submit(std::move(synth));
     else

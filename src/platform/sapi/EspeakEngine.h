@@ -25,11 +25,12 @@ namespace EspeakEngine {
 inline const QString ProductName = QStringLiteral("Parlewind Speech");
 inline const QString MfgName = QStringLiteral("Parlewind");
 
-// Pitch and speed limits in engine units.
+// Pitch and speed limits in engine units; speed in words a minute, half to four
+// times the normal 175 (the fastest part made by stretching the sound).
 constexpr quint16 MinPitch = 1;
 constexpr quint16 MaxPitch = 100;
-constexpr quint32 MinSpeed = 80;
-constexpr quint32 MaxSpeed = 450;
+constexpr quint32 MinSpeed = 88;
+constexpr quint32 MaxSpeed = 700;
 
 // The modes, "Mary" first; built from the voices the library has and the
 // languages chosen. Only the user-interface thread reads or rebuilds them.

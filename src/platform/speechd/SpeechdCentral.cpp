@@ -1,6 +1,7 @@
 #include "platform/speechd/SpeechdCentral.h"
 
 #include "platform/sapi/AudioDestinations.h"
+#include "platform/sapi/SpeechShaping.h"
 #include "platform/speechd/Speechd.h"
 
 #include <QCoreApplication>
@@ -197,10 +198,11 @@ SpeechdCentral::~SpeechdCentral()
 
 int SpeechdCentral::RateOf(int wordsPerMinute)
 {
-    const int normal = 175;
-    const int scaled = wordsPerMinute >= normal
-                           ? (wordsPerMinute - normal) * 100 / int(EspeakEngine::MaxSpeed - normal)
-                           : (wordsPerMinute - normal) * 100 / int(normal - EspeakEngine::MinSpeed);
+    // The server's scale ends where the engines' own speeds end: 80 and 450 words
+    // a minute. It gives no sound back, so it cannot be made faster than that.
+    const int normal = SpeechShaping::NormalRate;
+    const int scaled = wordsPerMinute >= normal ? (wordsPerMinute - normal) * 100 / (SpeechShaping::EngineFastest - normal)
+                                                : (wordsPerMinute - normal) * 100 / (normal - 80);
     return std::clamp(scaled, -100, 100);
 }
 
