@@ -3,6 +3,7 @@
 #include "platform/flite/FliteText.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/Lexicon.h"
+#include "platform/sapi/SpeechShaping.h"
 #include "platform/shell/ChildRecords.h"
 
 #include "platform/shell/Confinement.h"
@@ -511,6 +512,7 @@ std::vector<EspeakMode> Modes()
         mode.info.szMfgName = QStringLiteral("Carnegie Mellon University");
         mode.info.gEngineID = QUuid::createUuidV5(mode.info.gEngineID, QStringLiteral("Flite"));
         mode.synthesizer = &worker;
+        mode.fastest = SpeechShaping::NormalRate * 3 / 2;
         modes.push_back(mode);
     }
     return modes;

@@ -1,6 +1,7 @@
 #include "platform/piper/PiperEngine.h"
 
 #include "platform/sapi/EspeakEngine.h"
+#include "platform/sapi/SpeechShaping.h"
 #include "platform/shell/Confinement.h"
 
 #include <QDir>
@@ -419,6 +420,7 @@ std::vector<EspeakMode> Modes()
         mode.info.gEngineID = QUuid::createUuidV5(mode.info.gEngineID, ProductName);
         mode.info.dwEngineFeatures = TTSENGINEFEATURE_NOPITCH;
         mode.synthesizer = &WorkerFor(voice);
+        mode.fastest = SpeechShaping::NormalRate * 3 / 2;
         modes.push_back(mode);
     }
     return modes;

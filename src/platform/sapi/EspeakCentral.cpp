@@ -180,7 +180,7 @@ void EspeakCentral::Submit(Job &job)
     SynthJob synth;
     synth.voice = m_Mode.voice;
     synth.prosody = m_Prosody;
-    synth.prosody.rate = SpeechShaping::EngineRate(m_Prosody.rate);
+    synth.prosody.rate = std::min(m_Prosody.rate, m_Mode.fastest);
     synth.text = job.from == 0 ? job.text : job.text.mid(job.from);
     synth.tagged = job.tagged;
     synth.lexicon = m_Lexicon;
@@ -218,7 +218,7 @@ void EspeakCentral::Submit(Job &job)
         synth.target = shifted;
     }
     synth.target = SpeechShaping::Shape(std::move(synth.target), synth.text, synth.tagged, m_Prosody.rate,
-                                         SpeechShaping::Pauses());
+                                         m_Mode.fastest, SpeechShaping::Pauses());
     if (m_Mode.synthesizer)
         m_Mode.synthesizer->Submit(std::move(synth));
     else

@@ -14,6 +14,11 @@ struct EspeakMode
     QString voice; // espeak-ng voice name with variant, or the other engine's own
     Prosody defaults;
     Synthesizer *synthesizer = nullptr; // another engine's; none: espeak-ng
+    // The fastest the engine itself is asked to speak (words a minute): the sound is
+    // made faster beyond it. Voices trained on speech at a normal pace blur and rise
+    // in pitch when hurried much (Flite's, Piper's: half again at most); espeak-ng's
+    // rules hold up to 450.
+    int fastest = 450;
     // An engine that plays its speech itself opens its modes its own way.
     using Opener = HRESULT (*)(const EspeakMode &mode, std::shared_ptr<IAudio> destination,
                                std::shared_ptr<ITTSCentral> *central);

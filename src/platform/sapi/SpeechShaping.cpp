@@ -38,6 +38,7 @@ public:
         : m_Inner(std::move(inner)), m_Factor(factor), m_Stream(sonicCreateStream(SynthRate, 1))
     {
         sonicSetSpeed(m_Stream, float(factor));
+        sonicSetQuality(m_Stream, 1);
     }
     ~Stretch() override { sonicDestroyStream(m_Stream); }
 
@@ -369,14 +370,12 @@ PauseLengths Pauses()
     return currentPauses;
 }
 
-int EngineRate(int rate) { return std::min(rate, EngineFastest); }
-
 std::shared_ptr<SynthTarget> Shape(std::shared_ptr<SynthTarget> target, const QString &text, bool tagged, int rate,
-                                   const PauseLengths &pauses)
+                                   int fastest, const PauseLengths &pauses)
 {
     target = std::make_shared<PauseShaper>(std::move(target), text, tagged, rate, pauses);
-    if (rate > EngineFastest)
-        target = std::make_shared<Stretch>(std::move(target), double(rate) / EngineFastest);
+    if (rate > fastest)
+        target = std::make_shared<Stretch>(std::move(target), double(rate) / fastest);
     return target;
 }
 

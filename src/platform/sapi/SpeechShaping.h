@@ -31,23 +31,20 @@ namespace SpeechShaping {
 
 // Every voice's normal pace in words a minute: the speed factor is the rate over it.
 constexpr int NormalRate = 175;
-// The fastest an engine is asked to speak; beyond it the sound is stretched.
+// The fastest espeak-ng speaks by its own rules.
 constexpr int EngineFastest = 450;
 
 // What a new text is read with; the program sets it before a reading starts.
 void SetPauses(const PauseLengths &pauses);
 PauseLengths Pauses();
 
-// The speed the engine is given for `rate` words a minute.
-int EngineRate(int rate);
-
 // Puts the shaping stages in front of `target` for a text of `text` read at `rate`
-// (`tagged`: with the speed tags in it): the sound is made faster (its pitch kept)
-// where the engine can go no faster, and the pauses between its sentences, between
-// its paragraphs and at its end are made the chosen lengths. Word positions move
-// with the sound.
+// (`tagged`: with the speed tags in it) by an engine that speaks no faster than
+// `fastest`: the sound is made faster beyond that (its pitch kept), and the pauses
+// between its sentences, between its paragraphs and at its end are made the chosen
+// lengths. Word positions move with the sound.
 std::shared_ptr<SynthTarget> Shape(std::shared_ptr<SynthTarget> target, const QString &text, bool tagged, int rate,
-                                   const PauseLengths &pauses);
+                                   int fastest, const PauseLengths &pauses);
 
 // Where sentences and paragraphs of `text` start: the index of each one's first
 // character and whether a paragraph starts there. The text's first sentence is left out.
