@@ -5,11 +5,13 @@
 #include "settings/Preferences.h"
 #include "speech/SpTools.h"
 #include "speech/TTSForm.h"
+#include "speech/TextLanguages.h"
 #include "support/EngineHelpers.h"
 #include "support/Printers.h"
 #include "support/TempHome.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -230,4 +232,55 @@ TEST(LanguagesCatalogueTest, EveryLanguageIsListedOnceByItsNamesAndDamagedDataIs
 }
 
 
+// Parts of a text in another language: found by their script, and whole sentences of
+// six words or more by identification, only where it is sure; names, one-word
+// quotes and short sentences never switch.
+TEST(TextLanguagesTest, OtherLanguagesAreFoundBySentenceAndScriptAndEnglishStaysEnglish)
+{
+    QFile file(QStringLiteral(PARLEWIND_TEST_DATA "/mixed-languages.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString mixed = QString::fromUtf8(file.readAll());
+    using Found = QList<std::pair<QString, QString>>;
+    const auto find = [](const QString &text, const QString &base, const QList<TLanguageRange> &known = {}) {
+        Found found;
+        for (const TLanguageRange &r : TTextLanguages::Find(text, base, known))
+            found.append({text.mid(r.Start, r.Length), r.Language});
+        return found;
+    };
+    // 40 English sentences, with names, a German word in quotes and a French name
+    // among them, beside six sentences of other languages and two quotes in other scripts.
+    EXPECT_EQ(find(mixed, QStringLiteral("en-US")),
+              (Found{{"Die Würde des Menschen ist unantastbar, sie zu achten ist Pflicht", "de"},
+                     {"Nous sommes allés au marché ce matin pour acheter des légumes", "fr"},
+                     {"Ich habe gestern mit meinem Bruder telefoniert", "de"},
+                     {"Всё будет хорошо, не волнуйся", "ru"},
+                     {"Je voudrais une tasse de café avec du lait, s'il vous plaît", "fr"},
+                     {"Das ist ein schöner Tag für einen Spaziergang im Park", "de"},
+                     {"東京駅はこちらです", "ja"},
+                     {"Hoy hace mucho calor en la ciudad de Madrid y todos buscan sombra", "es"}}));
+    const struct
+    {
+        const char *text, *base;
+        Found found;
+    } cases[] = {
+        {"Привет, мир. Как дела?", "ru", {}},
+        {"The word λόγος means reason.", "en", {{"λόγος", "el"}}},
+        {"北京欢迎你", "zh", {}},
+        {"北京欢迎你", "en", {{"北京欢迎你", "zh"}}},
+        {"東京駅はこちらです", "ja", {}},
+        {"東京駅はこちらです", "zh-CN", {{"東京駅はこちらです", "ja"}}},
+        {"Er sagte nur: Good morning.", "de", {}},
+        {"Guten Tag.", "en", {}},
+        {"Ceci n'est pas une pipe.", "en", {}},
+        {"שלום and مرحبا in one line.", "en", {{"שלום", "he"}, {"مرحبا", "ar"}}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(find(QString::fromUtf8(c.text), QLatin1String(c.base)), c.found) << c.text;
+    // A document's own ranges stand; the rest is still looked at.
+    const QString text = QStringLiteral("Bonjour tout le monde. Ich habe gestern mit meinem Bruder telefoniert.");
+    EXPECT_EQ(find(text, QStringLiteral("en"), {{0, 21, QStringLiteral("fr")}}),
+              (Found{{"Bonjour tout le monde", "fr"}, {"Ich habe gestern mit meinem Bruder telefoniert", "de"}}));
+}
+
 } // namespace
+
