@@ -292,13 +292,7 @@ void TDocumentProcess::PartRead(TDocument part)
     }
     // The child of this part is done with; the next part is fetched.
     m_Quiet.stop();
-    if (m_Process) {
-        m_Process->disconnect(this);
-        m_Process->kill();
-        m_Process->waitForFinished(1000);
-        m_Process->deleteLater();
-        m_Process = nullptr;
-    }
+    DropChild();
     m_File.reset();
     Fetch(next);
 }
@@ -440,16 +434,21 @@ void TDocumentProcess::End(TResult result, const QString &why)
     }
     m_File.reset();
     m_Page.clear();
-    if (m_Process) {
-        m_Process->disconnect(this);
-        if (m_Process->state() != QProcess::NotRunning) {
-            m_Process->kill();
-            m_Process->waitForFinished(1000);
-        }
-        m_Process->deleteLater();
-        m_Process = nullptr;
-    }
+    DropChild();
     emit Finished();
+}
+
+void TDocumentProcess::DropChild()
+{
+    if (!m_Process)
+        return;
+    m_Process->disconnect(this);
+    if (m_Process->state() != QProcess::NotRunning) {
+        m_Process->kill();
+        m_Process->waitForFinished(1000);
+    }
+    m_Process->deleteLater();
+    m_Process = nullptr;
 }
 
 int TDocumentProcess::ChildMain(const QStringList &arguments)

@@ -107,6 +107,8 @@ private:
     void Take();
     bool TakeRecord(char type, const QByteArray &payload);
     void End(TResult result, const QString &why = {});
+    // The child reading a part is stopped (if it still runs) and let go.
+    void DropChild();
     void ChildEnded();
 
     QProcess *m_Process = nullptr;
