@@ -108,8 +108,10 @@ struct TReading
     QString Note;
     int NoteDepth = 0;
     std::vector<QString> NoteOf;
-    // The page's elements as read (what the main text is found from), the open
-    // ones, and for each paragraph the element it stands in and its link text.
+    // The page's elements as read (what the main text is found from, kept only when
+    // it is looked for), the open ones, and for each paragraph the element it stands
+    // in and its link text.
+    bool Structure = false;
     std::vector<TNode> Nodes;
     std::vector<int> Open;
     int InLink = 0;
@@ -209,11 +211,13 @@ void StartElement(void *context, const xmlChar *tag, const xmlChar **attributes)
         r.SkipFrom = r.Depth;
         return;
     }
-    r.Nodes.push_back({r.Open.empty() ? -1 : r.Open.back(), std::string(name),
-                       (Attribute(attributes, "class"sv) + QLatin1Char(' ') + Attribute(attributes, "id"sv) +
-                        QLatin1Char(' ') + Attribute(attributes, "role"sv))
-                           .toLower()});
-    r.Open.push_back(int(r.Nodes.size()) - 1);
+    if (r.Structure) {
+        r.Nodes.push_back({r.Open.empty() ? -1 : r.Open.back(), std::string(name),
+                           (Attribute(attributes, "class"sv) + QLatin1Char(' ') + Attribute(attributes, "id"sv) +
+                            QLatin1Char(' ') + Attribute(attributes, "role"sv))
+                               .toLower()});
+        r.Open.push_back(int(r.Nodes.size()) - 1);
+    }
     r.InLink += name == "a"sv;
     if (!r.NoteDepth && Declares(attributes, {QLatin1String("footnote"), QLatin1String("endnote"), QLatin1String("rearnote")})) {
         r.Flush();
@@ -362,6 +366,7 @@ TParagraphs Read(const QByteArray &bytes, TPage *page, const DocumentReader::TPr
     // Nor does the library print its own complaints (memory that ran out, say).
     xmlSetGenericErrorFunc(nullptr, Quiet);
     TReading reading;
+    reading.Structure = options.MainText;
     const QByteArray utf8 = Utf8(bytes, options.Charset);
     // Decoded already: a charset the page declares is not applied a second time.
     htmlParserCtxtPtr context = htmlCreatePushParserCtxt(&handler, &reading, nullptr, 0, nullptr, XML_CHAR_ENCODING_UTF8);
