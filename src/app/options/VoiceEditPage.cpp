@@ -73,7 +73,7 @@ TVoiceEditPage::TVoiceEditPage(TPreferences &prefs, QWidget *parent) : QWidget(p
     buttons->addWidget(SetDefaultsBtn);
     grid->addLayout(buttons, 5, 0, 1, 4);
     // The pauses are every voice's: they shrink as a voice is made faster.
-    auto *pausesLabel = new QLabel(QStringLiteral("P&auses"), this);
+    auto *pausesLabel = new QLabel(QStringLiteral("Pau&ses"), this);
     PausesCB = new QComboBox(this);
     PausesCB->setObjectName(QStringLiteral("PausesCB"));
     PausesCB->setAccessibleName(QStringLiteral("Pauses"));
