@@ -21,7 +21,7 @@ bool PositiveNumber(const QString &text, const QString &option, int *value, QStr
 }
 
 // Words a minute, or a factor of the normal speed ("2.5x", "2.5×").
-bool Speed(const QString &text, int *value, QString *error)
+bool SpeedValue(const QString &text, int *value, QString *error)
 {
     if (!text.endsWith(QLatin1Char('x'), Qt::CaseInsensitive) && !text.endsWith(QChar(0x00D7)))
         return PositiveNumber(text, QStringLiteral("speed"), value, error);
@@ -168,7 +168,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
         *error = QStringLiteral("--voice wants the name of a voice.");
         return false;
     }
-    if (parser.isSet(speed) && !::Speed(parser.value(speed), &Speed, error))
+    if (parser.isSet(speed) && !SpeedValue(parser.value(speed), &Speed, error))
         return false;
     if (parser.isSet(pauses)) {
         static const QStringList names{QStringLiteral("short"), QStringLiteral("normal"), QStringLiteral("long")};

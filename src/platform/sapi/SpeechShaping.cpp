@@ -210,7 +210,7 @@ private:
                 if (m.sample > end + Window)
                     break;
                 const int boundary = BoundaryAt(m.index);
-                if (boundary >= 0 && (m.sample <= end || LongestSilence(end, m.sample + 1) <= length)) {
+                if (boundary >= 0 && (m.sample <= end || LongestSilence(end, std::min(m.sample + 1, m_InEnd)) <= length)) {
                     target = TakePause(boundary);
                     m_HandledUpTo = end + Window;
                     break;
