@@ -107,12 +107,7 @@ QString TVoiceEditPage::SpeedText(int wordsPerMinute)
 {
     // To the nearest twentieth: 1.15×, 2.5×, 4×.
     const double factor = std::round(double(wordsPerMinute) / SpeechShaping::NormalRate * 20) / 20;
-    QString text = QString::number(factor, 'f', 2);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text + QStringLiteral("\u00D7");
+    return QString::number(factor, 'g', 3) + QStringLiteral("\u00D7");
 }
 
 void TVoiceEditPage::ShowPauses()
