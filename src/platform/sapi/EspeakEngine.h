@@ -2,6 +2,7 @@
 
 #include "platform/sapi/EspeakWorker.h"
 #include "platform/sapi/Sapi.h"
+#include "platform/sapi/SpeechShaping.h"
 
 #include <QString>
 
@@ -18,7 +19,7 @@ struct EspeakMode
     // made faster beyond it. Voices trained on speech at a normal pace blur and rise
     // in pitch when hurried much (Flite's, Piper's: half again at most); espeak-ng's
     // rules hold up to 450.
-    int fastest = 450;
+    int fastest = SpeechShaping::EngineFastest;
     // An engine that plays its speech itself opens its modes its own way.
     using Opener = HRESULT (*)(const EspeakMode &mode, std::shared_ptr<IAudio> destination,
                                std::shared_ptr<ITTSCentral> *central);
