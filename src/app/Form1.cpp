@@ -381,6 +381,14 @@ void TForm1::ConnectOptionPages()
     MiscSheet->HighlightClicked = [this](bool on) { HighlightPosnClick(on); };
     MiscSheet->IsAutoStart = [] { return TPreferences::IsAutoStart(autoStartName); };
     MiscSheet->SetAutoStart = [](bool on) { TPreferences::SetAutoStart(autoStartName, AutoStartCommand(), on); };
+    MiscSheet->LanguageChoices = [voiceManager] {
+        TTTSForm *voices = voiceManager();
+        return voices ? voices->LanguageChoices() : std::vector<TTTSForm::TLanguageVoices>{};
+    };
+    MiscSheet->ChooseLanguageVoice = [voiceManager](const QString &language, const QString &voice) {
+        if (TTTSForm *voices = voiceManager())
+            voices->ChooseLanguageVoice(language, voice);
+    };
 }
 
 void TForm1::ShowOptionPage(QWidget *page)

@@ -54,6 +54,19 @@ void TMemoEntry::SetText(const QString &text)
         m_View->ShowText();
 }
 
+TLanguageRanges TMemoEntry::Languages() const
+{
+    if (m_Languages.isEmpty() || qHash(Text()) != m_LanguagesOf)
+        return {};
+    return m_Languages;
+}
+
+void TMemoEntry::SetLanguages(const TLanguageRanges &ranges)
+{
+    m_Languages = ranges;
+    m_LanguagesOf = qHash(Text());
+}
+
 void TMemoEntry::AppendLines(const QStringList &lines)
 {
     if (lines.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "articles/LanguageRange.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QString>
@@ -43,6 +45,11 @@ public:
     // Where its reading aloud stopped (the index of the word reached), or -1; the
     // caret goes there when it is shown, and "Read from Here" goes on from it.
     int Place = -1;
+    // The parts of its text in other languages, as the document it came from named
+    // them (kept beside the saved articles, as its book is): for the text they were
+    // given with, none once it has been edited.
+    TLanguageRanges Languages() const;
+    void SetLanguages(const TLanguageRanges &ranges);
 
     // The text, lines separated by '\n'.
     QString Text() const;
@@ -85,6 +92,8 @@ public:
 
 private:
     friend class TMemoEntryView;
+    TLanguageRanges m_Languages;
+    size_t m_LanguagesOf = 0; // the hash of the text they were given with
     // Called by the view that starts or stops showing this article.
     void Attach(TMemoEntryView *view) { m_View = view; }
     void Detach(const QString &text);

@@ -72,6 +72,8 @@ QString TConvertOptions::Usage()
         "                       of its normal speed from 0.5x to 4x (--speed 2.5x)\n"
         "  --pauses short|normal|long  the pauses after sentences and paragraphs and\n"
         "                       between articles (default: as the window sets them)\n"
+        "  --languages on|off   parts in other languages read by a voice of their\n"
+        "                       language (default: on, unless the window turns it off)\n"
         "  --pitch N            within the voice's limits\n"
         "  --format FORMAT      the files to write: mp3 (the default), m4b (an\n"
         "                       audiobook: AAC with chapters), opus, epub (one read-along\n"
@@ -124,6 +126,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption speed(QStringLiteral("speed"), {}, QStringLiteral("N"));
     const QCommandLineOption pitch(QStringLiteral("pitch"), {}, QStringLiteral("N"));
     const QCommandLineOption pauses(QStringLiteral("pauses"), {}, QStringLiteral("short|normal|long"));
+    const QCommandLineOption languages(QStringLiteral("languages"), {}, QStringLiteral("on|off"));
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("mp3|m4b|opus|epub|wav|txt"));
     const QCommandLineOption highlightWords(QStringLiteral("highlight-words"));
     const QCommandLineOption bookAudio(QStringLiteral("book-audio"), {}, QStringLiteral("mp3|aac"));
@@ -136,14 +139,14 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     const QCommandLineOption wholePage(QStringLiteral("whole-page"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, pauses, format, highlightWords, bookAudio, out, single,
+    parser.addOptions({convert, articles, voice, listVoices, speed, pitch, pauses, languages, format, highlightWords, bookAudio, out, single,
                        overwrite, jobs, quiet, subtitles, wholePage, help, version});
     if (!parser.parse(QStringList{QStringLiteral("parlewind")} + arguments)) {
         *error = parser.errorText();
         return false;
     }
     // Given twice, an option is most likely a slip; the last one would silently win.
-    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &pauses, &format, &bookAudio, &out, &single, &jobs, &subtitles}) {
+    for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &pauses, &languages, &format, &bookAudio, &out, &single, &jobs, &subtitles}) {
         if (parser.values(*option).size() > 1) {
             *error = QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst());
             return false;
@@ -178,6 +181,14 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
             return false;
         }
         Pauses = PauseLengths::Of(PauseLengths::Preset(named)).ToString();
+    }
+    if (parser.isSet(languages)) {
+        const QString value = parser.value(languages).toLower();
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            *error = QStringLiteral("--languages is on or off, not \"%1\".").arg(parser.value(languages));
+            return false;
+        }
+        Languages = value == QLatin1String("on") ? 1 : 0;
     }
     if (parser.isSet(pitch) && !PositiveNumber(parser.value(pitch), QStringLiteral("pitch"), &Pitch, error))
         return false;

@@ -18,6 +18,7 @@ struct TConvertOptions
     int Speed = 0; // 0: the voice's own
     int Pitch = 0;
     QString Pauses; // as stored ("300,550,900"); empty: the stored ones
+    int Languages = -1; // other languages read by their own voices: 1 yes, 0 no, -1 as stored
     TOutputFormat Format = TOutputFormat::Mp3;
     bool Text = false; // the text that would be spoken, not speech
     TSubtitleFormat Subtitles = TSubtitleFormat::None; // timed text beside each file

@@ -53,6 +53,8 @@ TConvertRun::TConvertRun(const TConvertOptions &options, TPreferences &prefs, TT
     // For this run only: the command line stores no settings.
     if (!options.Pauses.isEmpty())
         m_Prefs.TTS_Pauses = options.Pauses;
+    if (options.Languages >= 0)
+        m_Prefs.TTS_OwnVoiceOnly = options.Languages == 0;
     // Existing files are kept unless told otherwise, also one made while the run
     // goes on; a book's chapters are files of its own until the book takes them.
     m_Jobs->KeepExisting = !options.Overwrite && !Book();
@@ -131,6 +133,7 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
     TOutput output;
     output.Sources << (input == QLatin1String("-") ? QStringLiteral("standard input") : input);
     output.Texts << lines.join(QLatin1Char('\n'));
+    output.Languages.emplace_back();
     output.Titles << title;
     output.Voice = m_Options.Voice.isEmpty() ? m_Prefs.TTS_DefaultVoiceName : m_Options.Voice;
     output.Tags = {title, output.Voice, album, 0};
@@ -162,6 +165,7 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
         TOutput output;
         output.Sources << (count == 1 ? file : QStringLiteral("%1, chapter %2").arg(file).arg(k + 1));
         output.Texts << chapter.Text;
+        output.Languages.push_back(chapter.Languages);
         output.Titles << (chapter.Title.isEmpty() ? title : chapter.Title);
         output.Voice = voice;
         // A book's chapters, numbered so that their files sort in reading order.
@@ -211,6 +215,7 @@ TConvertRun::TResult TConvertRun::AddArticles(const QString &file)
         TOutput output;
         output.Sources << QStringLiteral("%1, article %2").arg(file).arg(number);
         output.Texts << record.Lines.join(QLatin1Char('\n'));
+        output.Languages.emplace_back();
         output.Titles << record.Title;
         output.Voice = !m_Options.Voice.isEmpty() ? m_Options.Voice
                        : record.Voice.trimmed().isEmpty() ? m_Prefs.TTS_DefaultVoiceName
@@ -351,6 +356,7 @@ void TConvertRun::NameOutputs()
         for (TOutput &output : m_Outputs) {
             single.Sources << output.Sources;
             single.Texts << output.Texts;
+            single.Languages.insert(single.Languages.end(), output.Languages.begin(), output.Languages.end());
             single.Titles << output.Titles;
         }
         QString name = m_Options.SingleFile;
@@ -519,7 +525,7 @@ void TConvertRun::Begin(TOutput &output)
     }
     m_Speaking = &output;
     m_SpokenFraction = 0;
-    m_Voices.SpeakText(output.Texts.constFirst());
+    m_Voices.SpeakText(output.Texts.constFirst(), output.Languages.front());
 }
 
 void TConvertRun::TextDone()
@@ -530,7 +536,7 @@ void TConvertRun::TextDone()
     ++output.TextsSpoken;
     m_SpokenFraction = 0;
     if (output.TextsSpoken < output.Texts.size() && !output.EngineFailed) {
-        m_Voices.SpeakText(output.Texts.at(output.TextsSpoken));
+        m_Voices.SpeakText(output.Texts.at(output.TextsSpoken), output.Languages.at(size_t(output.TextsSpoken)));
         return;
     }
     m_Speaking = nullptr;

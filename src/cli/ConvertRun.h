@@ -1,5 +1,6 @@
 #pragma once
 
+#include "articles/LanguageRange.h"
 #include "audio/AudioTags.h"
 #include "audio/TimedText.h"
 #include "cli/ConvertOptions.h"
@@ -53,6 +54,7 @@ private:
         QStringList Sources;
         QStringList Texts;
         QStringList Titles; // each text's, for its chapter
+        std::vector<TLanguageRanges> Languages; // each text's parts in other languages, as its document says
         std::vector<TAudioChapter> Chapters; // where each text begins, as spoken
         TTimedText Timed;
         double SpeechEnd = 0; // seconds of speech in its file

@@ -154,7 +154,7 @@ bool TProgramCore::Start()
         m_StartNotices << restored.Problem;
     // Where each article's reading stopped last time, and the books they came from.
     if (saved) {
-        for (const QString &problem : {m_Session->ApplyPlaces(), ApplyBooks()}) {
+        for (const QString &problem : {m_Session->ApplyPlaces(), ApplyBooks(), ApplyLanguages()}) {
             if (!problem.isEmpty())
                 m_StartNotices << problem;
         }
@@ -403,8 +403,10 @@ bool TProgramCore::SaveArticles(bool quiet)
     const NestedPass pass(*this);
     m_SaveTimer->stop();
     const bool saved = m_Articles->ExportList(SavedArticles::File());
-    if (saved)
+    if (saved) {
         SaveBooks();
+        SaveLanguages();
+    }
     if (!saved)
         ShowStatus(QStringLiteral("The articles could not be saved: ") + m_Articles->ExportError());
     else if (!quiet || m_LastSaveFailed)
@@ -439,6 +441,38 @@ QString TProgramCore::ApplyBooks()
         TMemoEntry *article = m_Articles->EntryAt(k);
         if (const ArticleBooks::TBook book = books.value(ReadingPlaces::Key(article->Title(), article->Text())))
             article->Book = book;
+    }
+    return problem;
+}
+
+void TProgramCore::SaveLanguages()
+{
+    std::vector<std::pair<QByteArray, TLanguageRanges>> articles;
+    for (int k = 1; k <= m_Articles->Count(); ++k) {
+        const TMemoEntry *article = m_Articles->EntryAt(k);
+        const TLanguageRanges languages = article->Hidden ? TLanguageRanges{} : article->Languages();
+        if (!languages.isEmpty())
+            articles.push_back({ReadingPlaces::Key(article->Title(), article->Text()), languages});
+    }
+    if (m_SavedLanguages == articles)
+        return;
+    if (ArticleLanguages::Save(ArticleLanguages::File(), articles))
+        m_SavedLanguages = std::move(articles);
+    else
+        UtilsClass::Trace(QStringLiteral("The languages of the articles could not be saved to ") + ArticleLanguages::File());
+}
+
+QString TProgramCore::ApplyLanguages()
+{
+    QString problem;
+    const QHash<QByteArray, TLanguageRanges> languages = ArticleLanguages::Load(ArticleLanguages::File(), &problem);
+    for (int k = 1; k <= m_Articles->Count() && !languages.isEmpty(); ++k) {
+        TMemoEntry *article = m_Articles->EntryAt(k);
+        const QString text = article->Text();
+        const TLanguageRanges ranges = languages.value(ReadingPlaces::Key(article->Title(), text));
+        // Ranges that do not fit the text are no use.
+        if (!ranges.isEmpty() && ranges.back().Start + ranges.back().Length <= text.size())
+            article->SetLanguages(ranges);
     }
     return problem;
 }
@@ -483,6 +517,8 @@ void TProgramCore::AddChapters(const std::vector<TDocument::TChapter> &chapters,
             break;
         entry->Book = book;
         entry->AppendLines(TextFile::SplitLines(chapter.Text));
+        if (entry->Text() == chapter.Text)
+            entry->SetLanguages(chapter.Languages);
         // Without a title it could not be read to a file.
         if (entry->Title().trimmed().isEmpty())
             entry->SetTitle(chapter.Title);

@@ -149,6 +149,9 @@ private:
     void CompleteExit();
     void SaveBooks();
     QString ApplyBooks();
+    // The parts in other languages of the articles from documents, kept beside them.
+    void SaveLanguages();
+    QString ApplyLanguages();
     void KeepRestoredFile(const QString &path, int restored, int held, bool damaged);
     void FindAudioDevice();
 
@@ -171,6 +174,7 @@ private:
     QString m_ClipboardText;
     // The articles' books as last written this run (none yet: written at the first save).
     std::optional<std::vector<std::pair<QByteArray, std::shared_ptr<const TArticleBook>>>> m_SavedBooks;
+    std::optional<std::vector<std::pair<QByteArray, TLanguageRanges>>> m_SavedLanguages;
     // What the user should hear about the start: a damaged settings file, a
     // saved list that could not be restored whole.
     QStringList m_StartNotices;

@@ -431,7 +431,17 @@ void TReadingSession::StartReading(TMemoEntry *article, TReadTarget target, int 
         SetState(rsReading);
     bool started = false;
     try {
-        started = target == rtSpeakers ? Voices()->Play(text.mid(m_ReadFrom), article->Voice()) : Voices()->SpeakText(text);
+        // Read from a place on, the parts in other languages count from there.
+        TLanguageRanges languages;
+        for (TLanguageRange range : article->Languages()) {
+            const int end = range.Start + range.Length - m_ReadFrom;
+            range.Start = std::max(range.Start - m_ReadFrom, 0);
+            range.Length = end - range.Start;
+            if (range.Length > 0)
+                languages.push_back(range);
+        }
+        started = target == rtSpeakers ? Voices()->Play(text.mid(m_ReadFrom), article->Voice(), languages)
+                                       : Voices()->SpeakText(text, languages);
     } catch (const std::exception &error) {
         Messages::ShowError(ErrorMessage(error));
     }

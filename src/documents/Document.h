@@ -1,5 +1,7 @@
 #pragma once
 
+#include "articles/LanguageRange.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,6 +17,7 @@ struct TDocument
     {
         QString Title;
         QString Text;
+        TLanguageRanges Languages; // the parts in other languages than the document's
     };
 
     QString Title; // the document's own, or empty
@@ -28,8 +31,9 @@ struct TDocument
     QString Next;
     std::vector<TChapter> Chapters;
 
-    // Every chapter, one after another.
+    // Every chapter, one after another, and the parts of that in other languages.
     QString Text() const;
+    TLanguageRanges Languages() const;
     // What the whole is called: its own title, else (one chapter) that chapter's
     // heading, else `fileTitle`.
     QString Name(const QString &fileTitle) const;

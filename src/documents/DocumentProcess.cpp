@@ -276,10 +276,17 @@ void TDocumentProcess::PartRead(TDocument part)
         for (TDocument::TChapter &chapter : part.Chapters) {
             TDocument::TChapter &last = m_Document.Chapters.back();
             if (chapter.Title.isEmpty() || chapter.Title == last.Title) {
-                if (!chapter.Title.isEmpty() && chapter.Text.startsWith(chapter.Title))
-                    chapter.Text.remove(0, chapter.Title.size() + 1);
-                if (!chapter.Text.isEmpty())
+                if (!chapter.Title.isEmpty() && chapter.Text.startsWith(chapter.Title)) {
+                    const int cut = int(std::min(chapter.Title.size() + 1, chapter.Text.size()));
+                    chapter.Text.remove(0, cut);
+                    chapter.Languages.removeIf([cut](const TLanguageRange &r) { return r.Start < cut; });
+                    for (TLanguageRange &r : chapter.Languages)
+                        r.Start -= cut;
+                }
+                if (!chapter.Text.isEmpty()) {
+                    LanguageRanges::Append(last.Languages, chapter.Languages, int(last.Text.size()) + 1);
                     last.Text += QLatin1Char('\n') + chapter.Text;
+                }
             } else {
                 m_Document.Chapters.push_back(std::move(chapter));
             }
@@ -363,7 +370,7 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
         for (quint32 k = 0; k < count && in.status() == QDataStream::Ok; ++k) {
             QByteArray chapterTitle, text;
             in >> chapterTitle >> text;
-            part.Chapters.push_back({QString::fromUtf8(chapterTitle), QString::fromUtf8(text)});
+            part.Chapters.push_back({QString::fromUtf8(chapterTitle), QString::fromUtf8(text), {}});
         }
         QByteArray author, language, note, next;
         in >> author >> part.Cover >> language >> note >> next;
@@ -371,6 +378,11 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
         part.Language = QString::fromUtf8(language);
         part.Note = QString::fromUtf8(note);
         part.Next = QString::fromUtf8(next);
+        for (TDocument::TChapter &chapter : part.Chapters) {
+            QByteArray languages;
+            in >> languages;
+            chapter.Languages = LanguageRanges::FromText(languages, int(chapter.Text.size()));
+        }
         if (in.status() == QDataStream::Ok && !part.Chapters.empty()) {
             PartRead(std::move(part));
             return true;
@@ -510,6 +522,8 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
                 stream << chapter.Title.toUtf8() << chapter.Text.toUtf8();
             stream << document.Author.toUtf8() << document.Cover << document.Language.toUtf8() << document.Note.toUtf8()
                    << document.Next.toUtf8();
+            for (const TDocument::TChapter &chapter : document.Chapters)
+                stream << LanguageRanges::ToText(chapter.Languages);
             send('D', payload);
         } else {
             send('E', record(Confinement::PeakMemory(), error.toUtf8()));

@@ -35,6 +35,17 @@ QString TDocument::Text() const
     return parts.join(QLatin1Char('\n'));
 }
 
+TLanguageRanges TDocument::Languages() const
+{
+    TLanguageRanges ranges;
+    int at = 0;
+    for (const TChapter &chapter : Chapters) {
+        LanguageRanges::Append(ranges, chapter.Languages, at);
+        at += int(chapter.Text.size()) + 1;
+    }
+    return ranges;
+}
+
 namespace DocumentReader {
 
 bool IsDocument(const QString &path)
@@ -68,7 +79,7 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
         QStringList lines;
         if (!TextFile::ReadLines(bytes, name, &lines, error))
             return false;
-        document->Chapters.push_back({QString(), lines.join(QLatin1Char('\n'))});
+        document->Chapters.push_back({QString(), lines.join(QLatin1Char('\n')), {}});
         return true;
     }
     QString why;
@@ -91,7 +102,7 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
         document->Next = about.Next;
         document->Chapters = Paragraphs::Chapters(paragraphs, QString());
         if (about.Article && document->Chapters.size() > 1)
-            document->Chapters = {{document->Title, document->Text()}};
+            document->Chapters = {{document->Title, document->Text(), document->Languages()}};
     }
     // A heading with nothing under it (a part's title page, a book's own title) is
     // read at the start of the chapter that follows, not made a chapter of its own.
@@ -149,10 +160,10 @@ std::vector<TDocument::TChapter> Articles(const TDocument &document, const QStri
 {
     const QString title = document.Name(fileTitle);
     if (!chapters || document.Chapters.size() == 1)
-        return {{title, document.Text()}};
+        return {{title, document.Text(), document.Languages()}};
     std::vector<TDocument::TChapter> articles;
     for (const TDocument::TChapter &chapter : document.Chapters)
-        articles.push_back({chapter.Title.isEmpty() ? title : chapter.Title, chapter.Text});
+        articles.push_back({chapter.Title.isEmpty() ? title : chapter.Title, chapter.Text, chapter.Languages});
     return articles;
 }
 

@@ -164,11 +164,12 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentRead
         QByteArray xhtml;
         if (part.isEmpty() || !zip.Read(part, &xhtml, error))
             return part.isEmpty() ? (*error = QStringLiteral("is damaged (its reading order names a missing part)"), false) : false;
-        const TParagraphs paragraphs = HtmlReader::Read(xhtml, nullptr);
+        const TParagraphs paragraphs = HtmlReader::Read(xhtml, nullptr, {}, {false, {}, document->Language});
         if (paragraphs.empty())
             continue; // a cover picture, say
         if (!contents.isEmpty() && !contents.contains(part) && !document->Chapters.empty()) {
-            document->Chapters.back().Text += QLatin1Char('\n') + Paragraphs::Joined(paragraphs);
+            for (const TParagraph &p : paragraphs)
+                Paragraphs::Append(document->Chapters.back(), p);
             continue;
         }
         TDocument::TChapter chapter;
@@ -176,7 +177,8 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentRead
         chapter.Title = contents.contains(part)           ? contents.value(part)
                         : heading != paragraphs.end() ? heading->Text
                                                       : QStringLiteral("Chapter %1").arg(document->Chapters.size() + 1);
-        chapter.Text = Paragraphs::Joined(paragraphs);
+        for (const TParagraph &p : paragraphs)
+            Paragraphs::Append(chapter, p);
         document->Chapters.push_back(chapter);
     }
     return true;

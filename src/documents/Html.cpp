@@ -118,6 +118,23 @@ struct TReading
     int LinkChars = 0; // of the paragraph being read
     std::vector<int> OwnerOf;
     std::vector<int> LinkCharsOf;
+    // Languages: the page's own, those of the open elements that name one (with their
+    // depth), and the one the paragraph being read is in at its end.
+    QString PageLanguage;
+    std::vector<std::pair<int, QString>> Languages;
+    QString TextLanguage;
+
+    // Text is about to be added: a part in another language is marked where it starts.
+    void MarkLanguage()
+    {
+        QString language = Languages.empty() ? QString() : Languages.back().second;
+        if (LanguageRanges::SameLanguage(language, PageLanguage))
+            language.clear();
+        if (language != TextLanguage) {
+            Text += Paragraphs::LanguageMark(language);
+            TextLanguage = language;
+        }
+    }
 
     void Flush()
     {
@@ -132,6 +149,7 @@ struct TReading
             Marks.back() += std::exchange(Marked, {});
         }
         Text.clear();
+        TextLanguage.clear();
         Heading = 0;
         LinkChars = 0;
     }
@@ -219,6 +237,14 @@ void StartElement(void *context, const xmlChar *tag, const xmlChar **attributes)
         r.Open.push_back(int(r.Nodes.size()) - 1);
     }
     r.InLink += name == "a"sv;
+    QString language = Attribute(attributes, "lang"sv);
+    if (language.isEmpty())
+        language = Attribute(attributes, "xml:lang"sv);
+    language = LanguageRanges::Code(language.trimmed());
+    if (name == "html"sv && !language.isEmpty())
+        r.PageLanguage = language;
+    else if (!language.isEmpty())
+        r.Languages.push_back({r.Depth, language});
     if (!r.NoteDepth && Declares(attributes, {QLatin1String("footnote"), QLatin1String("endnote"), QLatin1String("rearnote")})) {
         r.Flush();
         r.Note = Attribute(attributes, "id"sv);
@@ -249,6 +275,8 @@ void EndElement(void *context, const xmlChar *tag)
             r.SkipFrom = 0;
         return;
     }
+    if (!r.Languages.empty() && r.Languages.back().first == depth)
+        r.Languages.pop_back();
     const std::string_view name(reinterpret_cast<const char *>(tag));
     if (name == "a"sv && r.InLink > 0)
         --r.InLink;
@@ -283,6 +311,7 @@ void Characters(void *context, const xmlChar *characters, int length)
         return;
     }
     if (r.Pre > 0) {
+        r.MarkLanguage();
         r.Text += text;
         return;
     }
@@ -292,6 +321,7 @@ void Characters(void *context, const xmlChar *characters, int length)
             if (!r.Text.isEmpty() && !r.Text.endsWith(QLatin1Char(' ')) && !r.Text.endsWith(QLatin1Char('\n')))
                 r.Text += QLatin1Char(' ');
         } else {
+            r.MarkLanguage();
             r.Text += c;
             r.LinkChars += r.InLink > 0;
         }
@@ -367,6 +397,7 @@ TParagraphs Read(const QByteArray &bytes, TPage *page, const DocumentReader::TPr
     xmlSetGenericErrorFunc(nullptr, Quiet);
     TReading reading;
     reading.Structure = options.MainText;
+    reading.PageLanguage = LanguageRanges::Code(options.Language);
     const QByteArray utf8 = Utf8(bytes, options.Charset);
     // Decoded already: a charset the page declares is not applied a second time.
     htmlParserCtxtPtr context = htmlCreatePushParserCtxt(&handler, &reading, nullptr, 0, nullptr, XML_CHAR_ENCODING_UTF8);

@@ -14,6 +14,8 @@ struct TOptions
     bool MainText = false;
     // The encoding the server said the page is in; it comes before the page's own.
     QByteArray Charset;
+    // The language of a page that names none (a book's), or empty.
+    QString Language = {};
 };
 
 // What a page says of itself beside its text.

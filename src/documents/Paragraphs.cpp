@@ -15,11 +15,76 @@ QString Clean(QString text)
     return text.trimmed();
 }
 
+namespace {
+
+// Marks in the text while it is read, never in what is read out (private use).
+constexpr char16_t MarkStart = 0xE000;
+constexpr char16_t MarkEnd = 0xE001;
+
+// Takes the marks out of a paragraph's text: the parts they mark, without the
+// blanks around them.
+TLanguageRanges TakeMarks(QString &text)
+{
+    TLanguageRanges ranges;
+    QString plain;
+    plain.reserve(text.size());
+    QString language;
+    int from = 0;
+    const auto close = [&] {
+        int start = from, end = int(plain.size());
+        while (start < end && plain.at(start).isSpace())
+            ++start;
+        while (end > start && plain.at(end - 1).isSpace())
+            --end;
+        if (!language.isEmpty() && end > start)
+            ranges.push_back({start, end - start, language});
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QChar(MarkStart)) {
+            plain += text.at(i);
+            continue;
+        }
+        const qsizetype end = text.indexOf(QChar(MarkEnd), i);
+        if (end < 0)
+            break;
+        close();
+        language = text.mid(i + 1, end - i - 1);
+        from = int(plain.size());
+        i = end;
+    }
+    close();
+    text = plain;
+    return ranges;
+}
+
+} // namespace
+
+QString LanguageMark(const QString &language)
+{
+    return QChar(MarkStart) + LanguageRanges::Code(language) + QChar(MarkEnd);
+}
+
 void Add(TParagraphs &paragraphs, const QString &text, int heading)
 {
-    const QString clean = Clean(text);
+    QString clean = Clean(text);
+    TLanguageRanges ranges;
+    if (clean.contains(QChar(MarkStart))) {
+        ranges = TakeMarks(clean);
+        const int before = int(std::find_if(clean.begin(), clean.end(), [](QChar c) { return !c.isSpace(); }) - clean.begin());
+        clean = clean.trimmed();
+        for (TLanguageRange &r : ranges)
+            r.Start -= before;
+    }
     if (!clean.isEmpty())
-        paragraphs.push_back({clean, heading});
+        paragraphs.push_back({clean, heading, 0, ranges});
+}
+
+void Append(TDocument::TChapter &chapter, const TParagraph &paragraph)
+{
+    if (!chapter.Text.isEmpty())
+        chapter.Text += QLatin1Char('\n');
+    LanguageRanges::Append(chapter.Languages, paragraph.Languages, int(chapter.Text.size()));
+    chapter.Text += paragraph.Text;
 }
 
 std::vector<TDocument::TChapter> Chapters(const TParagraphs &paragraphs, const QString &untitled)
@@ -43,11 +108,12 @@ std::vector<TDocument::TChapter> Chapters(const TParagraphs &paragraphs, const Q
                 const qsizetype cut = before.Text.size() - trailing.back().size();
                 opening.prepend(trailing.back() + QLatin1Char('\n'));
                 before.Text.truncate(std::max<qsizetype>(0, cut - 1));
+                before.Languages.removeIf([&](const TLanguageRange &r) { return r.Start + r.Length > before.Text.size(); });
                 trailing.pop_back();
             }
             if (!chapters.empty() && chapters.back().Text.isEmpty())
                 chapters.pop_back();
-            chapters.push_back({headed ? p.Text : untitled, opening.chopped(opening.isEmpty() ? 0 : 1)});
+            chapters.push_back({headed ? p.Text : untitled, opening.chopped(opening.isEmpty() ? 0 : 1), {}});
         }
         if (p.Heading > 0)
             trailing.push_back(p.Text);
@@ -57,18 +123,9 @@ std::vector<TDocument::TChapter> Chapters(const TParagraphs &paragraphs, const Q
             chapters.back().Title = p.Text;
             headed = true;
         }
-        TDocument::TChapter &chapter = chapters.back();
-        chapter.Text += (chapter.Text.isEmpty() ? QString() : QStringLiteral("\n")) + p.Text;
+        Append(chapters.back(), p);
     }
     return chapters;
-}
-
-QString Joined(const TParagraphs &paragraphs)
-{
-    QString text;
-    for (const TParagraph &p : paragraphs)
-        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + p.Text;
-    return text;
 }
 
 } // namespace Paragraphs

@@ -66,6 +66,8 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("OUT_BookAudio"), OwnKey, rkInt, 0);
     AddItem(QStringLiteral("DOC_WholePage"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("TTS_Pauses"), OwnKey, rkString, QStringLiteral("300,550,900"));
+    AddItem(QStringLiteral("TTS_OwnVoiceOnly"), OwnKey, rkBool, false);
+    AddItem(QStringLiteral("TTS_LanguageVoices"), OwnKey, rkString, QString());
 }
 
 bool TPreferences::BoolItem(const char *name) const
@@ -119,6 +121,8 @@ void TPreferences::LoadFields()
     OUT_HighlightWords = BoolItem("OUT_HighlightWords");
     DOC_WholePage = BoolItem("DOC_WholePage");
     TTS_Pauses = StringItem("TTS_Pauses");
+    TTS_OwnVoiceOnly = BoolItem("TTS_OwnVoiceOnly");
+    TTS_LanguageVoices = StringItem("TTS_LanguageVoices");
     OUT_BookAudio = Byte(IntItem("OUT_BookAudio"));
     SI_Voice = Byte(IntItem("SI_Voice"));
     MI_Voice = Byte(IntItem("MI_Voice"));
@@ -168,6 +172,8 @@ void TPreferences::StoreFields()
     SetItem("OUT_HighlightWords", OUT_HighlightWords);
     SetItem("DOC_WholePage", DOC_WholePage);
     SetItem("TTS_Pauses", TTS_Pauses);
+    SetItem("TTS_OwnVoiceOnly", TTS_OwnVoiceOnly);
+    SetItem("TTS_LanguageVoices", TTS_LanguageVoices);
     SetItem("OUT_BookAudio", OUT_BookAudio);
     SetItem("SI_Voice", SI_Voice);
     SetItem("MI_Voice", MI_Voice);

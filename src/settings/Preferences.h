@@ -72,6 +72,11 @@ public:
     // The pauses after a sentence, after a paragraph and between articles, in
     // milliseconds at the normal speed: "300,550,900".
     QString TTS_Pauses = QStringLiteral("300,550,900");
+    // Parts of a text in another language are read by a voice of that language
+    // unless this is set; TTS_LanguageVoices holds the voices the user chose for
+    // languages, a line each: "de=Mary (German)".
+    bool TTS_OwnVoiceOnly = false;
+    QString TTS_LanguageVoices;
     quint8 OUT_BookAudio = 0;
     QString OpenDlgInitialDir;
     quint8 ToolbarOnMinOption = 1;

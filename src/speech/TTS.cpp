@@ -42,6 +42,12 @@ public:
             m_Owner->OnWordPosition(m_Owner, ts, offset);
         return S_OK;
     }
+    HRESULT VoiceChange(quint64 ts, quint32 offset, const QUuid &modeId) override
+    {
+        if (m_Owner && m_Owner->OnVoiceChange)
+            m_Owner->OnVoiceChange(m_Owner, ts, offset, modeId);
+        return S_OK;
+    }
 
 private:
     TTTS *m_Owner;
@@ -421,11 +427,13 @@ void TTTS::Release()
     m_Central.reset();
 }
 
-void TTTS::Speak(const QString &text)
+void TTTS::Speak(const QString &text, std::vector<ITTSCentral::VoicePart> voices)
 {
     Guard(QStringLiteral("Speak"));
     const Wide wide(text);
     try {
+        if (m_Central)
+            m_Central->NextTextVoices(std::move(voices));
         CheckUnlessLoading(m_Central->TextData(m_CharacterSet, m_ControlTags, wide.Data(), m_BufSink,
                                                SapiIds::IID_ITTSBufNotifySink));
     } catch (const ESpeechError &e) {

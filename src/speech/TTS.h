@@ -63,7 +63,8 @@ public:
     void SetAudioPaused(bool paused);
     void AudioReset();
     void Inject(const QString &text);
-    virtual void Speak(const QString &text);
+    // `voices`: parts of the text read by other voices of the engine.
+    virtual void Speak(const QString &text, std::vector<ITTSCentral::VoicePart> voices = {});
     virtual void ConvertToPhoneme(TChrSet charSet, quint32 flags, const QString &text);
     QByteArray PhonemeResult() const { return m_Phonemes; }
     QString PhonemeText() const;
@@ -80,6 +81,8 @@ public:
     std::function<void(TTTS *, quint64, quint32)> OnWordPosition;
     // A voice that tells sentences, not words: the sentence's start and length in bytes.
     std::function<void(TTTS *, quint64, quint32, quint32)> OnSentencePosition;
+    // Another voice reads on from the byte offset (a part in another language).
+    std::function<void(TTTS *, quint64, quint32, const QUuid &)> OnVoiceChange;
     std::function<void(TTTS *, quint32)> OnAttribChanged;
     std::function<void(TTTS *, quint64)> OnAudioStart;
     std::function<void(TTTS *, quint64)> OnAudioStop;

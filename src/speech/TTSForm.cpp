@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLocale>
 #include <QPointer>
 #include <QStringList>
 #include <QThread>
@@ -335,10 +336,12 @@ bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise, const QString &file)
         if (voice.Speed < 1 || voice.Pitch < 1)
             FillVoiceRanges(voice);
         SpeechShaping::SetPauses(PauseLengths::FromString(m_Prefs.TTS_Pauses));
+        m_OpenVoice = nullptr;
         TTS1->SetModeID(voice.ModeID);
         TTS1->SetActive(true);
         TTS1->SetPitch(static_cast<quint16>(voice.Pitch));
         TTS1->SetSpeed(static_cast<quint32>(voice.Speed));
+        m_OpenVoice = &voice;
     } catch (const std::exception &error) {
         if (file.isEmpty()) {
             ShowFailure(error);
@@ -358,7 +361,7 @@ void TTTSForm::SelectOutput(TOutputDest dest, const QString &file)
     TTS1->SetOutputFile(file);
 }
 
-bool TTTSForm::Play(const QString &text, const QString &voiceName)
+bool TTTSForm::Play(const QString &text, const QString &voiceName, const QList<TLanguageRange> &languages)
 {
     TTS1->SetActive(false);
     SelectOutput(odAudioDevice, QString());
@@ -373,7 +376,8 @@ bool TTTSForm::Play(const QString &text, const QString &voiceName)
     }
     if (!OpenVoice(*voice, false))
         return false;
-    TTS1->Speak(TTSFilter.Filter(text));
+    const QString filtered = TTSFilter.Filter(text);
+    TTS1->Speak(filtered, VoiceParts(filtered, *voice, languages));
     return true;
 }
 
@@ -390,10 +394,11 @@ bool TTTSForm::PlayToFileInit(const QString &voiceName, const QString &fileName,
     return OpenVoice(*voice, true, shownName.isEmpty() ? fileName : shownName);
 }
 
-bool TTTSForm::SpeakText(const QString &text)
+bool TTTSForm::SpeakText(const QString &text, const QList<TLanguageRange> &languages)
 {
     try {
-        TTS1->Speak(TTSFilter.Filter(text));
+        const QString filtered = TTSFilter.Filter(text);
+        TTS1->Speak(filtered, m_OpenVoice ? VoiceParts(filtered, *m_OpenVoice, languages) : std::vector<ITTSCentral::VoicePart>{});
     } catch (const std::exception &error) {
         ShowFailure(error);
     }
@@ -525,13 +530,112 @@ bool TTTSForm::ConvertWaveFile(const QString &inFile, const QString &outFile, qu
     return true;
 }
 
+namespace {
+
+// A voice of ours that can read a part of another voice's text (one that does not
+// play its speech itself), or none.
+const EspeakMode *TakingOver(const TVoiceEntry &voice)
+{
+    const EspeakMode *mode = EspeakEngine::FindMode(voice.ModeID);
+    return mode && !mode->open ? mode : nullptr;
+}
+
+QString SpokenLanguage(const EspeakMode &mode)
+{
+    if (mode.info.language == 0)
+        return {};
+    return QLocale::languageToCode(QLocale::Language(mode.info.language), QLocale::ISO639Part1);
+}
+
+} // namespace
+
+std::vector<TTTSForm::TLanguageVoices> TTTSForm::LanguageChoices() const
+{
+    std::vector<TLanguageVoices> found;
+    for (const auto &voice : Voices) {
+        const EspeakMode *mode = TakingOver(*voice);
+        const QString language = mode ? SpokenLanguage(*mode) : QString();
+        if (language.isEmpty())
+            continue;
+        auto it = std::find_if(found.begin(), found.end(), [&](const TLanguageVoices &l) { return l.Language == language; });
+        if (it == found.end())
+            it = found.insert(found.end(), {language, {}, voice->Name});
+        it->Voices << voice->Name;
+    }
+    // A choice of a voice that is gone, or that speaks another language, is passed over.
+    for (const QString &line : m_Prefs.TTS_LanguageVoices.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString language = line.section(QLatin1Char('='), 0, 0);
+        const QString voice = line.section(QLatin1Char('='), 1);
+        for (TLanguageVoices &l : found) {
+            if (l.Language == language && l.Voices.contains(voice))
+                l.Chosen = voice;
+        }
+    }
+    return found;
+}
+
+void TTTSForm::ChooseLanguageVoice(const QString &language, const QString &voice)
+{
+    QStringList lines;
+    for (const QString &line : m_Prefs.TTS_LanguageVoices.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.section(QLatin1Char('='), 0, 0) != language)
+            lines << line;
+    }
+    for (const TLanguageVoices &l : LanguageChoices()) {
+        if (l.Language == language && l.Voices.indexOf(voice) > 0)
+            lines << language + QLatin1Char('=') + voice;
+    }
+    m_Prefs.TTS_LanguageVoices = lines.join(QLatin1Char('\n'));
+}
+
+std::vector<ITTSCentral::VoicePart> TTTSForm::VoiceParts(const QString &text, const TVoiceEntry &voice,
+                                                         const QList<TLanguageRange> &languages) const
+{
+    const EspeakMode *own = TakingOver(voice);
+    if (m_Prefs.TTS_OwnVoiceOnly || !own)
+        return {};
+    // The document's places are in the text before the filter spelt out links.
+    QList<TLanguageRange> known;
+    const auto filtered = [&](int at) {
+        int low = at, high = int(text.size());
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (TTSFilter.MapPosition(middle) < at)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return std::min(low, int(text.size()));
+    };
+    for (const TLanguageRange &range : languages) {
+        const int start = filtered(range.Start);
+        const int end = filtered(range.Start + range.Length);
+        if (end > start)
+            known.push_back({start, end - start, range.Language});
+    }
+    QString base = SpokenLanguage(*own);
+    if (base.isEmpty())
+        base = LanguageOf(voice.Name);
+    const std::vector<TLanguageVoices> choices = LanguageChoices();
+    std::vector<ITTSCentral::VoicePart> parts;
+    for (const TLanguageRange &range : TTextLanguages::Find(text, base, known)) {
+        const QString language = TTextLanguages::Primary(range.Language);
+        for (const TLanguageVoices &l : choices) {
+            const TVoiceEntry *other = l.Language == language && language != base ? FindVoice(l.Chosen) : nullptr;
+            if (other && other->ModeID != voice.ModeID)
+                parts.push_back({range.Start, range.Length, other->ModeID});
+        }
+    }
+    return parts;
+}
+
 QString TTTSForm::LanguageOf(const QString &voice)
 {
     if (!voice.endsWith(QLatin1Char(')')) || !voice.contains(QLatin1String(" (")) || !EspeakLanguages::Listed())
         return QStringLiteral("en");
-    const QString name = voice.section(QLatin1String(" ("), -1).chopped(1);
+    // A language's name may have parentheses of its own: "Mary (French (France))".
     for (const EspeakLanguage &language : EspeakLanguages::Available()) {
-        if (language.Name == name)
+        if (voice.endsWith(QStringLiteral(" (%1)").arg(language.Name)))
             return language.Code;
     }
     return QStringLiteral("en");

@@ -2,6 +2,7 @@
 
 #include "speech/TTS.h"
 #include "speech/TTSFilter.h"
+#include "speech/TextLanguages.h"
 #include "speech/VoiceEntry.h"
 
 #include <QObject>
@@ -49,7 +50,8 @@ public:
     // 0 the device can be opened, 1 it is busy, -1 it cannot be used.
     virtual int TestWaveOutDevice(int deviceId);
 
-    bool Play(const QString &text, const QString &voiceName);
+    // `languages`: the parts of the text in other languages that its document named.
+    bool Play(const QString &text, const QString &voiceName, const QList<TLanguageRange> &languages = {});
     static const QString NoSoundDevice;
     // Why a voice that is only heard cannot read into a file.
     static QString AloudOnlyMessage(const QString &voice);
@@ -73,7 +75,24 @@ public:
     // Speech goes into fileName; a failure names shownName (the file the user asked
     // for) when the speech is written beside it.
     bool PlayToFileInit(const QString &voiceName, const QString &fileName, const QString &shownName = QString());
-    bool SpeakText(const QString &text);
+    bool SpeakText(const QString &text, const QList<TLanguageRange> &languages = {});
+    // A language with voices that can read a part of a text (a code, "de"), those
+    // voices (the first is the language's default) and the one that does: the
+    // user's choice (TTS_LanguageVoices), else the default.
+    struct TLanguageVoices
+    {
+        QString Language;
+        QStringList Voices;
+        QString Chosen;
+    };
+    std::vector<TLanguageVoices> LanguageChoices() const;
+    // The user's choice of a voice for a language, stored; the default voice
+    // is no choice.
+    void ChooseLanguageVoice(const QString &language, const QString &voice);
+    // The parts of `text` (as the filter gave it) that other voices read: those in
+    // other languages, with the voice of each.
+    std::vector<ITTSCentral::VoicePart> VoiceParts(const QString &text, const TVoiceEntry &voice,
+                                                   const QList<TLanguageRange> &languages) const;
     void SetPitchTag(qint32 value);
     void SetSpeedTag(qint32 value);
     bool AudioDeviceCheck(qint32 deviceId);
@@ -104,6 +123,9 @@ private:
     void SelectOutput(TOutputDest dest, const QString &file);
     static void SelectQuietOutput(TTTS &tts, const QTemporaryDir &scratch);
     void LoadVoiceSetting(TVoiceEntry &voice);
+
+    // The voice the text of the next Speak is read with.
+    const TVoiceEntry *m_OpenVoice = nullptr;
 
     TPreferences &m_Prefs;
     // Every voice whose stored values have been declared this run.

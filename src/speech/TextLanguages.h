@@ -1,17 +1,10 @@
 #pragma once
 
+#include "articles/LanguageRange.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
-
-// A part of a text in another language than the one it is read in.
-struct TLanguageRange
-{
-    int Start = 0;
-    int Length = 0;
-    QString Language; // a language code: "de", "ru", "zh"
-    bool operator==(const TLanguageRange &other) const = default;
-};
 
 // Finds the parts of a text in another language: by their script (Cyrillic,
 // Greek, Arabic, Hebrew, CJK, Devanagari…: the usual language of that script), and

@@ -392,6 +392,7 @@ TEST_F(ConvertTest, BadInputIsToldWithItsReasonAndEverythingElseIsWritten)
         {"a speed factor beyond them", {QStringLiteral("--speed"), QStringLiteral("5x"), good}, 2, {"875", "Mary"}, {}},
         {"a speed factor that is no number", {QStringLiteral("--speed"), QStringLiteral("fastx"), good}, 2, {"fastx"}, {}},
         {"pauses of no known length", {QStringLiteral("--pauses"), QStringLiteral("brief"), good}, 2, {"brief"}, {}},
+        {"languages neither on nor off", {QStringLiteral("--languages"), QStringLiteral("yes"), good}, 2, {"yes"}, {}},
         {"a pitch that is no number", {QStringLiteral("--pitch"), QStringLiteral("high"), good}, 2, {"high"}, {}},
         {"an unknown option", {QStringLiteral("--fast"), good}, 2, {"fast"}, {}},
         {"nothing to convert", {QStringLiteral("--quiet")}, 2, {"Nothing to convert"}, {}},

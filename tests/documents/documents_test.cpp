@@ -98,6 +98,76 @@ TEST(DocumentsTest, EveryKindGivesItsTextTitleAndChaptersWithoutMarkup)
     }
 }
 
+// Parts in another language than the document's, as each kind of document names
+// them; read here and through the reading process, as the program opens files.
+TEST(DocumentsTest, PartsInOtherLanguagesAreKeptWithTheirPlacesInTheText)
+{
+    using Parts = QList<std::pair<QString, QString>>;
+    const Parts expected{{"Guten Tag, wie geht es dir?", "de-DE"}, {"Merci beaucoup", "fr-CA"}};
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+    } cases[]{
+        {"page.html",
+         "<html lang='en'><body><p>She said: <span lang='de-DE'>Guten Tag, wie geht es dir?</span> and left.</p>"
+         "<p lang='fr-CA'>Merci beaucoup</p><p>Back <span lang='EN'>in English</span> again.</p></body></html>"},
+        {"book.epub", Epub("She said: <span xml:lang='de-DE'>Guten Tag, wie geht es dir?</span> and left.</p>"
+                           "<p lang='fr_CA'>Merci beaucoup</p><p lang='en'>Back in English again.")},
+        {"letter.odt",
+         Zip({{"mimetype", "application/vnd.oasis.opendocument.text"},
+              {"styles.xml", "<office:document-styles xmlns:office='o' xmlns:style='s' xmlns:fo='f'><office:styles>"
+                             "<style:default-style style:family='paragraph'><style:text-properties fo:language='en' fo:country='US'/>"
+                             "</style:default-style><style:style style:name='French' style:family='paragraph'>"
+                             "<style:text-properties fo:language='fr' fo:country='CA'/></style:style></office:styles></office:document-styles>"},
+              {"content.xml", "<office:document-content xmlns:office='o' xmlns:text='t' xmlns:style='s' xmlns:fo='f'>"
+                              "<office:automatic-styles><style:style style:name='T1' style:family='text'>"
+                              "<style:text-properties fo:language='de' fo:country='DE'/></style:style>"
+                              "<style:style style:name='P1' style:family='paragraph' style:parent-style-name='French'/>"
+                              "<style:style style:name='T2' style:family='text'><style:text-properties fo:language='en' fo:country='US'/></style:style>"
+                              "</office:automatic-styles><office:body><office:text>"
+                              "<text:p>She said: <text:span text:style-name='T1'>Guten Tag, wie geht es dir?</text:span> and left.</text:p>"
+                              "<text:p text:style-name='P1'>Merci beaucoup</text:p>"
+                              "<text:p>Back <text:span text:style-name='T2'>in English</text:span> again.</text:p>"
+                              "</office:text></office:body></office:document-content>"}})},
+        {"memo.docx",
+         Zip({{"[Content_Types].xml", "<Types/>"},
+              {"word/styles.xml", "<w:styles xmlns:w='w'><w:docDefaults><w:rPrDefault><w:rPr><w:lang w:val='en-US'/>"
+                                  "</w:rPr></w:rPrDefault></w:docDefaults></w:styles>"},
+              {"word/document.xml",
+               "<w:document xmlns:w='w'><w:body>"
+               "<w:p><w:r><w:t xml:space='preserve'>She said: </w:t></w:r>"
+               "<w:r><w:rPr><w:lang w:val='de-DE'/></w:rPr><w:t xml:space='preserve'>Guten Tag, </w:t></w:r>"
+               "<w:r><w:rPr><w:b/><w:lang w:val='de-DE'/></w:rPr><w:t>wie geht es dir?</w:t></w:r>"
+               "<w:r><w:t xml:space='preserve'> and left.</w:t></w:r></w:p>"
+               "<w:p><w:pPr><w:rPr><w:lang w:val='de-DE'/></w:rPr></w:pPr><w:r><w:rPr><w:lang w:val='fr-CA'/></w:rPr>"
+               "<w:t>Merci beaucoup</w:t></w:r></w:p>"
+               "<w:p><w:r><w:rPr><w:lang w:val='en-US'/></w:rPr><w:t>Back in English again.</w:t></w:r></w:p>"
+               "</w:body></w:document>"}})},
+    };
+    TempHome home;
+    for (const auto &c : cases) {
+        TDocument direct;
+        QString error;
+        ASSERT_TRUE(DocumentReader::ReadBytes(c.bytes, QLatin1String(c.name), &direct, &error)) << c.name << ": " << error.toStdString();
+        const QString path = home.Root() + QLatin1Char('/') + QLatin1String(c.name);
+        TempHome::WriteFile(path, c.bytes);
+        TDocumentProcess process;
+        process.Start(path);
+        ASSERT_EQ(process.Wait(), TDocumentProcess::TResult::Read) << c.name << ": " << process.Error().toStdString();
+        for (const TDocument *document : {static_cast<const TDocument *>(&direct), &process.Document()}) {
+            // One article for the whole, as the program makes it of a book read as one.
+            const TDocument::TChapter article = DocumentReader::Articles(*document, QStringLiteral("x"), false).front();
+            Parts parts;
+            for (const TLanguageRange &r : article.Languages)
+                parts.append({article.Text.mid(r.Start, r.Length), r.Language});
+            EXPECT_EQ(parts, expected) << c.name << ": " << article.Text.toStdString();
+            EXPECT_FALSE(article.Text.contains(QChar(0xE000))) << c.name;
+            EXPECT_TRUE(article.Text.contains(QStringLiteral("She said: Guten Tag, wie geht es dir? and left."))) << c.name;
+        }
+    }
+}
+
 TEST(DocumentsTest, OpenMakesAnArticleAChapterOrOneForTheWholeAndTitlesEach)
 {
     TempHome home;

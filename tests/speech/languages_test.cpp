@@ -188,6 +188,68 @@ TEST_F(LanguagesTest, WordPositionsLandOnTheWordsOfRightToLeftScripts)
     }
 }
 
+// English with sentences and quotes in other languages, read into a file by an
+// English voice: every word is read by a voice of its language, as the engine tells
+// its changes of voice, and no English sentence changes voice; words stay in order
+// across the changes. The setting that keeps every article to its own voice holds.
+TEST_F(LanguagesTest, EachLanguageOfATextIsReadByAVoiceOfItsOwn)
+{
+    ASSERT_TRUE(ChooseLanguages([](LanguagesDialog &dialog) {
+        for (const char *language : {"gmw/de", "roa/fr", "roa/es", "zle/ru", "jpx/ja"})
+            Check(dialog, language, true);
+    }));
+    QFile file(QStringLiteral(PARLEWIND_TEST_DATA "/mixed-languages.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    const QList<TLanguageRange> parts = TTextLanguages::Find(text, QStringLiteral("en"));
+    ASSERT_EQ(parts.size(), 8);
+    const auto partAt = [&](int index) {
+        for (const TLanguageRange &r : parts) {
+            if (index >= r.Start && index < r.Start + r.Length)
+                return r.Language;
+        }
+        return QStringLiteral("en");
+    };
+    for (const bool ownVoiceOnly : {false, true}) {
+        prefs.TTS_OwnVoiceOnly = ownVoiceOnly;
+        QList<std::pair<int, QString>> changes; // where, and the language of the voice from there
+        QList<std::pair<int, quint64>> words;   // where, and its place in the sound
+        int done = 0;
+        voices.TTS1->OnVoiceChange = [&](TTTS *, quint64, quint32 offset, const QUuid &mode) {
+            const auto voice = std::find_if(voices.Voices.begin(), voices.Voices.end(), [&](const auto &v) { return v->ModeID == mode; });
+            ASSERT_NE(voice, voices.Voices.end());
+            changes.append({int(offset / 2), TTextLanguages::Primary(TTTSForm::LanguageOf((*voice)->Name))});
+        };
+        voices.TTS1->OnWordPosition = [&](TTTS *, quint64 at, quint32 offset) { words.append({int(offset / 2), at}); };
+        voices.TTS1->OnTextDataDone = [&](TTTS *, quint64, quint32) { ++done; };
+        ASSERT_TRUE(voices.PlayToFileInit(QStringLiteral("Mary"), home.Root() + QStringLiteral("/mixed.wav")));
+        voices.SpeakText(text);
+        ASSERT_TRUE(WaitUntil([&] { return done == 1; }, 60000));
+        voices.TTS1->SetActive(false);
+        voices.TTS1->OnVoiceChange = nullptr;
+        EXPECT_GT(words.size(), 350);
+        if (ownVoiceOnly) {
+            EXPECT_TRUE(changes.isEmpty());
+            continue;
+        }
+        EXPECT_EQ(changes.size(), 16) << "into each part and back";
+        QStringList misread;
+        quint64 before = 0;
+        for (const auto &[index, at] : words) {
+            QString reading = QStringLiteral("en");
+            for (const auto &[from, language] : changes) {
+                if (from <= index)
+                    reading = language;
+            }
+            if (reading != partAt(index))
+                misread << QStringLiteral("%1 (%2 read as %3)").arg(text.mid(index, 12), partAt(index), reading);
+            EXPECT_GE(at, before) << text.mid(index, 12).toStdString();
+            before = at;
+        }
+        EXPECT_TRUE(misread.isEmpty()) << misread.join(QStringLiteral("; ")).toStdString();
+    }
+}
+
 TEST(LanguagesCatalogueTest, EveryLanguageIsListedOnceByItsNamesAndDamagedDataIsLeftOut)
 {
     const auto &all = EspeakLanguages::Available();

@@ -8,8 +8,11 @@
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QGridLayout>
+
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -68,6 +71,13 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     ShortcutNote->setWordWrap(true);
     ShortcutNote->hide();
     layout->addWidget(ShortcutNote);
+    // Parts of a text in another language: the voice of each language.
+    OwnVoiceOnlyCB = check("OwnVoiceOnlyCB", "Read every article with its own voice o&nly");
+    auto *languageRow = new QHBoxLayout;
+    LanguageCB = LabeledCombo(this, languageRow, QStringLiteral("Voices for other lan&guages:"), {}, "LanguageCB");
+    LanguageVoiceCB = LabeledCombo(this, languageRow, QStringLiteral("Rea&d by:"), {}, "LanguageVoiceCB");
+    languageRow->addStretch(1);
+    layout->addLayout(languageRow);
     layout->addStretch(1);
 
     connect(DfltVoiceCB, &QComboBox::currentIndexChanged, this, &TMiscPage::DfltVoiceCBChange);
@@ -83,6 +93,21 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     });
     connect(AutoStartAppCB, &QCheckBox::clicked, this, &TMiscPage::AutoStartAppCBClick);
     connect(FilterCB, &QCheckBox::clicked, this, &TMiscPage::FilterCBClick);
+    connect(OwnVoiceOnlyCB, &QCheckBox::clicked, this, [this](bool on) {
+        m_Prefs.TTS_OwnVoiceOnly = on;
+        LanguageCB->setEnabled(!on);
+        LanguageVoiceCB->setEnabled(!on);
+    });
+    connect(LanguageCB, &QComboBox::currentIndexChanged, this, &TMiscPage::ShowLanguageVoices);
+    connect(LanguageVoiceCB, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const int language = LanguageCB->currentIndex();
+        if (m_Filling || index < 0 || language < 0 || size_t(language) >= m_Languages.size())
+            return;
+        TTTSForm::TLanguageVoices &shown = m_Languages[size_t(language)];
+        shown.Chosen = LanguageVoiceCB->itemText(index);
+        if (ChooseLanguageVoice)
+            ChooseLanguageVoice(shown.Language, shown.Chosen);
+    });
     connect(ReadSelectionKeyEdit, &QKeySequenceEdit::editingFinished, this, [this] {
         // One key with its modifiers: the first of what was typed.
         const QKeySequence typed = ReadSelectionKeyEdit->keySequence();
@@ -120,6 +145,53 @@ void TMiscPage::Load()
     WebPageCB->setCurrentIndex(m_Prefs.DOC_WholePage ? 1 : 0);
     HighlightCB->setChecked(m_Prefs.TTS_HighlightPosition);
     FilterCB->setChecked(m_Prefs.TTS_FilterSymbols);
+    OwnVoiceOnlyCB->setChecked(m_Prefs.TTS_OwnVoiceOnly);
+    LanguageCB->setEnabled(!m_Prefs.TTS_OwnVoiceOnly);
+    LanguageVoiceCB->setEnabled(!m_Prefs.TTS_OwnVoiceOnly);
+    FillLanguageVoices();
+}
+
+void TMiscPage::FillLanguageVoices()
+{
+    const QString shown = LanguageCB->currentIndex() >= 0 && size_t(LanguageCB->currentIndex()) < m_Languages.size()
+                              ? m_Languages[size_t(LanguageCB->currentIndex())].Language
+                              : QString();
+    m_Languages = LanguageChoices ? LanguageChoices() : std::vector<TTTSForm::TLanguageVoices>{};
+    // By their names, as a user looks for them.
+    const auto name = [](const QString &code) {
+        const QLocale locale(code);
+        const QString english = QLocale::languageToString(locale.language());
+        const QString native = locale.nativeLanguageName();
+        return native.isEmpty() || native.compare(english, Qt::CaseInsensitive) == 0
+                   ? english
+                   : QStringLiteral("%1 (%2)").arg(english, native);
+    };
+    std::sort(m_Languages.begin(), m_Languages.end(), [&](const auto &a, const auto &b) {
+        return name(a.Language).localeAwareCompare(name(b.Language)) < 0;
+    });
+    m_Filling = true;
+    LanguageCB->clear();
+    int again = 0;
+    for (size_t i = 0; i < m_Languages.size(); ++i) {
+        LanguageCB->addItem(name(m_Languages[i].Language));
+        if (m_Languages[i].Language == shown)
+            again = int(i);
+    }
+    m_Filling = false;
+    LanguageCB->setCurrentIndex(m_Languages.empty() ? -1 : again);
+    ShowLanguageVoices(LanguageCB->currentIndex());
+}
+
+void TMiscPage::ShowLanguageVoices(int index)
+{
+    m_Filling = true;
+    LanguageVoiceCB->clear();
+    if (index >= 0 && size_t(index) < m_Languages.size()) {
+        const TTTSForm::TLanguageVoices &shown = m_Languages[size_t(index)];
+        LanguageVoiceCB->addItems(shown.Voices);
+        LanguageVoiceCB->setCurrentIndex(std::max<int>(0, int(shown.Voices.indexOf(shown.Chosen))));
+    }
+    m_Filling = false;
 }
 
 void TMiscPage::FillDefaultVoices(const QStringList &favorites)
@@ -142,6 +214,8 @@ void TMiscPage::MiscSheetShow()
 {
     if (IsAutoStart)
         AutoStartAppCB->setChecked(IsAutoStart());
+    // The voices may have changed since (languages chosen, voices installed).
+    FillLanguageVoices();
 }
 
 void TMiscPage::DfltVoiceCBChange(int index)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "speech/TTSForm.h"
+
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -13,7 +16,8 @@ class QPushButton;
 class TPreferences;
 
 // "Misc": the default voice, the floating tool bar's options, word highlighting,
-// starting at login, the symbol filter and the shortcut that reads the selection.
+// starting at login, the symbol filter, the shortcut that reads the selection and
+// the voices that read parts of a text in other languages.
 class TMiscPage : public QWidget
 {
     Q_OBJECT
@@ -30,6 +34,9 @@ public:
     QKeySequenceEdit *ReadSelectionKeyEdit = nullptr;
     QPushButton *NoShortcutBtn = nullptr;
     QLabel *ShortcutNote = nullptr;
+    QCheckBox *OwnVoiceOnlyCB = nullptr;
+    QComboBox *LanguageCB = nullptr;      // the languages with voices
+    QComboBox *LanguageVoiceCB = nullptr; // the voices of the one shown
 
     // The main window: highlighting concerns the reading in progress; the login
     // entry names the program.
@@ -39,6 +46,11 @@ public:
     // Takes the shortcut that reads the selection (none when empty); what to tell
     // the user of it (why it cannot be had), or nothing.
     std::function<QString(const QKeySequence &)> SetReadSelectionKey;
+    // The voice manager: the languages with voices, and a choice made among them.
+    std::function<std::vector<TTTSForm::TLanguageVoices>()> LanguageChoices;
+    std::function<void(const QString &language, const QString &voice)> ChooseLanguageVoice;
+    // Lists the languages and their voices anew.
+    void FillLanguageVoices();
     // Takes the stored shortcut and shows what became of it.
     void ApplyReadSelectionKey();
     // What to tell of the shortcut (a desktop's later answer); nothing hides the note.
@@ -60,6 +72,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void ShowLanguageVoices(int index);
+
     TPreferences &m_Prefs;
     bool m_Filling = false;
+    std::vector<TTTSForm::TLanguageVoices> m_Languages;
 };

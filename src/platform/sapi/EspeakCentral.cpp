@@ -63,7 +63,7 @@ public:
         GrowingFile::WaitForReader(m_Path, m_File->Size(), *m_Abort);
         Start();
         for (const SynthMark &m : marks)
-            Post({PlayEvent::Word, m_Serial, m.index, m_Base + m.sample, m.length});
+            Post({PlayEvent::Word, m_Serial, m.index, m_Base + m.sample, m.length, m.voice});
         m_WriteFailed = !m_File->Append(samples, count);
         return !m_WriteFailed;
     }
@@ -102,6 +102,119 @@ private:
     std::shared_ptr<std::atomic<bool>> m_Abort;
     bool m_Started = false;
     qint64 m_Base = 0; // samples in the file before this text
+};
+
+
+// A part of a text read by one voice: [start, end) of the text, and the pause after it.
+struct VoicedPart
+{
+    int start = 0;
+    int end = 0;
+    EspeakMode mode;
+    int voice = 0;          // its number among the text's voices; 0: the text's own
+    bool lastOfText = true; // else ends with `endPause` (ms at the normal speed)
+    int endPause = 0;
+};
+
+// The pause between two parts read by different voices: a sentence's or a paragraph's
+// where one ends there, else a short break between words.
+int PauseBetween(const QString &text, int end, const PauseLengths &pauses)
+{
+    int last = end - 1;
+    while (last >= 0 && text.at(last).isSpace())
+        --last;
+    bool lineBreak = false;
+    for (int i = last + 1; i < text.size() && text.at(i).isSpace(); ++i)
+        lineBreak = lineBreak || text.at(i) == QLatin1Char('\n') || text.at(i) == QChar::ParagraphSeparator;
+    const bool sentenceEnds = last >= 0 && QStringLiteral(".!?\u2026\u3002\uFF01\uFF1F:;\"'\u201D\u2019\u00BB)]").contains(text.at(last));
+    if (sentenceEnds)
+        return lineBreak ? pauses.paragraph : pauses.sentence;
+    return lineBreak ? pauses.sentence : std::min(60, pauses.sentence);
+}
+
+// Reads the parts of one text one after another, each by its own voice, into the
+// text's target as one sound: a part is made once the one before it has been (not
+// when it is heard), so the next voice's sound is ready when the first one ends.
+class VoiceChain : public std::enable_shared_from_this<VoiceChain>
+{
+public:
+    VoiceChain(SynthJob common, std::vector<VoicedPart> parts, int rate, PauseLengths pauses)
+        : m_Common(std::move(common)), m_Parts(std::move(parts)), m_Rate(rate), m_Pauses(pauses)
+    {
+    }
+
+    void Start(size_t k)
+    {
+        const VoicedPart &part = m_Parts[k];
+        SynthJob synth = m_Common;
+        synth.voice = part.mode.voice;
+        synth.text = m_Common.text.mid(part.start, part.end - part.start);
+        // A speed or pitch set by a tag before the part holds in it.
+        Prosody prosody = m_Common.prosody;
+        prosody.rate = m_Rate;
+        for (int i = 0; m_Common.tagged && i < part.start;) {
+            const int length = TextPrep::ReadTag(m_Common.text, i, prosody);
+            i += std::max(length, 1);
+        }
+        synth.prosody = prosody;
+        synth.prosody.rate = std::min(prosody.rate, part.mode.fastest);
+        PauseLengths pauses = m_Pauses;
+        if (!part.lastOfText)
+            pauses.article = part.endPause;
+        synth.target = SpeechShaping::Shape(std::make_shared<Part>(shared_from_this(), k), synth.text, synth.tagged,
+                                             prosody.rate, part.mode.fastest, pauses);
+        if (part.mode.synthesizer)
+            part.mode.synthesizer->Submit(std::move(synth));
+        else
+            EspeakWorker::Instance().Submit(std::move(synth));
+    }
+
+private:
+    // One part's sound, placed after the parts before it.
+    class Part : public SynthTarget
+    {
+    public:
+        Part(std::shared_ptr<VoiceChain> chain, size_t k) : m_Chain(std::move(chain)), m_K(k) {}
+        bool Audio(const qint16 *samples, int count, const std::vector<SynthMark> &marks) override
+        {
+            VoiceChain &c = *m_Chain;
+            const VoicedPart &part = c.m_Parts[m_K];
+            std::vector<SynthMark> placed;
+            if (!m_Begun) {
+                m_Begun = true;
+                m_Base = c.m_Delivered;
+                if (m_K > 0 || part.voice != 0)
+                    placed.push_back({m_Base, part.start, 0, part.voice});
+            }
+            for (SynthMark m : marks) {
+                m.sample += m_Base;
+                m.index += part.start;
+                placed.push_back(m);
+            }
+            c.m_Delivered += count;
+            return c.m_Common.target->Audio(samples, count, placed);
+        }
+        void Finished(bool completed) override
+        {
+            VoiceChain &c = *m_Chain;
+            if (completed && m_K + 1 < c.m_Parts.size() && !c.m_Common.abort->load())
+                c.Start(m_K + 1);
+            else
+                c.m_Common.target->Finished(completed);
+        }
+
+    private:
+        std::shared_ptr<VoiceChain> m_Chain;
+        size_t m_K;
+        bool m_Begun = false;
+        qint64 m_Base = 0;
+    };
+
+    SynthJob m_Common; // the whole text, its target and what every part shares
+    std::vector<VoicedPart> m_Parts;
+    int m_Rate;
+    PauseLengths m_Pauses;
+    qint64 m_Delivered = 0; // samples of the parts before
 };
 
 } // namespace
@@ -178,9 +291,7 @@ void EspeakCentral::Submit(Job &job)
 {
     job.abort = std::make_shared<std::atomic<bool>>(false);
     SynthJob synth;
-    synth.voice = m_Mode.voice;
     synth.prosody = m_Prosody;
-    synth.prosody.rate = std::min(m_Prosody.rate, m_Mode.fastest);
     synth.text = job.from == 0 ? job.text : job.text.mid(job.from);
     synth.tagged = job.tagged;
     synth.lexicon = m_Lexicon;
@@ -217,12 +328,53 @@ void EspeakCentral::Submit(Job &job)
         shifted->shift = job.from;
         synth.target = shifted;
     }
-    synth.target = SpeechShaping::Shape(std::move(synth.target), synth.text, synth.tagged, m_Prosody.rate,
-                                         m_Mode.fastest, SpeechShaping::Pauses());
-    if (m_Mode.synthesizer)
-        m_Mode.synthesizer->Submit(std::move(synth));
-    else
-        EspeakWorker::Instance().Submit(std::move(synth));
+    // The text's parts from where it (re)starts: those of other voices as they were
+    // asked for, the rest read by this voice.
+    const PauseLengths pauses = SpeechShaping::Pauses();
+    const int length = int(synth.text.size());
+    std::vector<VoicedPart> parts;
+    const auto add = [&](int start, int end, const EspeakMode &mode, int voice) {
+        if (end > start)
+            parts.push_back({start, end, mode, voice});
+    };
+    int at = 0;
+    for (size_t v = 0; v < job.voices.size(); ++v) {
+        const VoicePart &other = job.voices[v].first;
+        const int start = std::clamp(other.start - job.from, at, length);
+        int end = std::clamp(other.start + other.length - job.from, start, length);
+        // The stop or question mark after it is the other voice's: it shapes the
+        // sentence's tune.
+        while (end > start && end < length && !synth.text.at(end).isSpace() && !synth.text.at(end).isLetterOrNumber())
+            ++end;
+        if (end == start)
+            continue;
+        add(at, start, m_Mode, 0);
+        add(start, end, job.voices[v].second, int(v) + 1);
+        at = end;
+    }
+    add(at, length, m_Mode, 0);
+    if (parts.empty())
+        parts.push_back({0, 0, m_Mode, 0});
+    for (size_t k = 0; k + 1 < parts.size(); ++k) {
+        parts[k].lastOfText = false;
+        parts[k].endPause = PauseBetween(synth.text, parts[k].end, pauses);
+    }
+    const auto chain = std::make_shared<VoiceChain>(std::move(synth), std::move(parts), m_Prosody.rate, pauses);
+    chain->Start(0);
+}
+
+void EspeakCentral::NextTextVoices(std::vector<VoicePart> parts)
+{
+    m_NextVoices.clear();
+    int end = 0;
+    for (const VoicePart &part : parts) {
+        const EspeakMode *mode = EspeakEngine::FindMode(part.modeId);
+        // Only voices of this engine that it speaks itself, and not this one.
+        if (!mode || mode->open || part.start < end || part.length <= 0 || part.modeId == m_Mode.info.gModeID)
+            continue;
+        m_NextVoices.push_back({part, *mode});
+        end = part.start + part.length;
+    }
 }
 
 HRESULT EspeakCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
@@ -235,7 +387,9 @@ HRESULT EspeakCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
     job.text = TextOf(text);
     job.tagged = (flags & TTSDATAFLAG_TAGGED) != 0;
     job.sink = std::move(sink);
-    m_Jobs.push_back(job);
+    job.voices = std::move(m_NextVoices);
+    m_NextVoices.clear();
+    m_Jobs.push_back(std::move(job));
     Submit(m_Jobs.back());
     return S_OK;
 }
@@ -263,6 +417,11 @@ void EspeakCentral::OnEvent(const PlayEvent &event)
             sink->TextDataStarted(TimeStamp(event));
         break;
     case PlayEvent::Word:
+        if (event.voice >= 0) {
+            const QUuid mode = event.voice == 0 ? m_Mode.info.gModeID : it->voices.at(size_t(event.voice - 1)).second.info.gModeID;
+            sink->VoiceChange(TimeStamp(event), static_cast<quint32>(event.index) * 2, mode);
+            return;
+        }
         if (event.index <= it->lastWord)
             return; // heard again after a restart
         it->lastWord = event.index;

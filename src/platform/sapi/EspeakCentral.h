@@ -48,6 +48,7 @@ public:
     HRESULT AudioResume() override;
     HRESULT AudioReset() override;
 
+    void NextTextVoices(std::vector<VoicePart> parts) override;
     QString FailureReason() const override { return m_Mode.synthesizer ? m_Mode.synthesizer->LastFailure() : QString(); }
 
     HRESULT AboutDlg(QWidget *parent, const QString &title) override;
@@ -66,6 +67,8 @@ private:
         std::shared_ptr<std::atomic<bool>> abort;
         bool started = false;
         int lastWord = -1;
+        // Parts read by other voices (in the whole text), with their voices.
+        std::vector<std::pair<VoicePart, EspeakMode>> voices;
     };
 
     HRESULT Open();
@@ -83,4 +86,5 @@ private:
     std::shared_ptr<EventPoster> m_Poster;
     std::deque<Job> m_Jobs;
     std::shared_ptr<const LexiconTable> m_Lexicon;
+    std::vector<std::pair<VoicePart, EspeakMode>> m_NextVoices;
 };

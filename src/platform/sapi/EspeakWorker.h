@@ -25,6 +25,7 @@ struct SynthMark
     qint64 sample = 0;
     int index = 0;
     int length = 0; // a voice that knows only its sentences: the sentence's length
+    int voice = -1; // not a word: another voice reads on from here (its number in the text)
 };
 
 // Receives the audio of one text, on the synthesis thread.

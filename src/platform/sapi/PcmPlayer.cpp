@@ -46,7 +46,7 @@ bool PcmQueue::Push(quint64 job, const std::atomic<bool> &abort, const qint16 *s
         chunk.events.push_back({m_Produced, {PlayEvent::Started, job, 0}});
     }
     for (const SynthMark &m : marks)
-        chunk.events.push_back({m_JobStart + m.sample, {PlayEvent::Word, job, m.index, -1, m.length}});
+        chunk.events.push_back({m_JobStart + m.sample, {PlayEvent::Word, job, m.index, -1, m.length, m.voice}});
     chunk.pcm = QByteArray(reinterpret_cast<const char *>(samples), count * 2);
     m_Produced += count;
     const bool wasEmpty = m_Chunks.empty();

@@ -27,6 +27,7 @@ struct PlayEvent
     int index = 0; // Word: UTF-16 index in the job's text
     qint64 sample = -1; // a file: where the word (Started: the text) begins in it
     int length = 0;     // Word: a whole sentence's length, for a voice that tells no words
+    int voice = -1;     // Word: not a word but a change of voice (see SynthMark)
 };
 
 // Audio between the synthesis thread (which pushes) and the player (which plays).

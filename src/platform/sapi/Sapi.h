@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -153,6 +154,14 @@ public:
         Q_UNUSED(byteLength);
         return WordPosition(timeStamp, byteOffset);
     }
+    // From here on the text is read by another voice (a part in another language).
+    virtual HRESULT VoiceChange(quint64 timeStamp, quint32 byteOffset, const QUuid &modeId)
+    {
+        Q_UNUSED(timeStamp);
+        Q_UNUSED(byteOffset);
+        Q_UNUSED(modeId);
+        return S_OK;
+    }
 };
 
 class ITTSNotifySink
@@ -235,6 +244,16 @@ public:
     // Why the last text ended unfinished, in words for the user; empty when the
     // engine has nothing to add to the failure itself.
     virtual QString FailureReason() const { return {}; }
+    // Parts of the next text to be read by other voices of the engine (UTF-16 index
+    // and length, in order, not overlapping); the rest is read by this one. An engine
+    // that cannot change voices inside a text reads it all with this one.
+    struct VoicePart
+    {
+        int start = 0;
+        int length = 0;
+        QUuid modeId;
+    };
+    virtual void NextTextVoices(std::vector<VoicePart> parts) { Q_UNUSED(parts); }
 };
 
 class ITTSEnum
