@@ -170,6 +170,7 @@ void TForm1::ConnectCore()
     connect(&m_Core, &TProgramCore::FavoritesChanged, this, [this] {
         TabSheet5->Fill();
         MiscSheet->FillDefaultVoices(m_Core.FavoriteVoices());
+        MiscSheet->FillLanguageVoices();
         VoiceEditSheet->FillVoices(m_Core.FavoriteVoices());
     });
     connect(&m_Core, &TProgramCore::ModeChanged, this, [this](quint8 mode) {

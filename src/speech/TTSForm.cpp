@@ -620,11 +620,16 @@ std::vector<ITTSCentral::VoicePart> TTTSForm::VoiceParts(const QString &text, co
     std::vector<ITTSCentral::VoicePart> parts;
     for (const TLanguageRange &range : TTextLanguages::Find(text, base, known)) {
         const QString language = TTextLanguages::Primary(range.Language);
-        for (const TLanguageVoices &l : choices) {
-            const TVoiceEntry *other = l.Language == language && language != base ? FindVoice(l.Chosen) : nullptr;
-            if (other && other->ModeID != voice.ModeID)
-                parts.push_back({range.Start, range.Length, other->ModeID});
-        }
+        if (language == base)
+            continue;
+        // The voice chosen for the language, else the first listed for it, else
+        // espeak-ng's voice of that language (of the text's voice's sex).
+        const auto chosen = std::find_if(choices.begin(), choices.end(), [&](const TLanguageVoices &l) { return l.Language == language; });
+        const TVoiceEntry *listed = chosen != choices.end() ? FindVoice(chosen->Chosen) : nullptr;
+        const EspeakMode *engines = listed ? nullptr : EspeakEngine::LanguageMode(range.Language, own->info.wGender);
+        const QUuid mode = listed ? listed->ModeID : engines ? engines->info.gModeID : QUuid();
+        if (!mode.isNull() && mode != voice.ModeID)
+            parts.push_back({range.Start, range.Length, mode});
     }
     return parts;
 }

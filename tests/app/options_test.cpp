@@ -109,6 +109,8 @@ TEST_F(OptionsTest, EveryControlWritesItsPreferenceAndARestartShowsItAgain)
          [](TForm1 &f) { return !f.MiscSheet->HighlightCB->isChecked(); }},
         {"TTS_FilterSymbols", [](TForm1 &f) { f.MiscSheet->FilterCB->click(); }, "false",
          [](TForm1 &f) { return !f.MiscSheet->FilterCB->isChecked(); }},
+        {"TTS_OwnVoiceOnly", [](TForm1 &f) { f.MiscSheet->OwnVoiceOnlyCB->click(); }, "true",
+         [](TForm1 &f) { return f.MiscSheet->OwnVoiceOnlyCB->isChecked() && !f.MiscSheet->LanguageVoiceCB->isEnabled(); }},
     };
     {
         auto app = Start();

@@ -1,3 +1,4 @@
+#include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/EspeakLanguages.h"
 #include "platform/sapi/EspeakWorker.h"
 #include "platform/sapi/LanguagesDialog.h"
@@ -247,6 +248,61 @@ TEST_F(LanguagesTest, EachLanguageOfATextIsReadByAVoiceOfItsOwn)
             before = at;
         }
         EXPECT_TRUE(misread.isEmpty()) << misread.join(QStringLiteral("; ")).toStdString();
+    }
+}
+
+// Which voice reads a part: the user's choice for its language, else the first voice
+// of that language; a choice of a voice that is gone counts for nothing; a part the
+// document marks is read as marked; none for a language without voices.
+TEST_F(LanguagesTest, APartIsReadByTheVoiceChosenForItsLanguage)
+{
+    ASSERT_TRUE(ChooseLanguages([](LanguagesDialog &dialog) { Check(dialog, "gmw/de", true); }));
+    const TVoiceEntry &mary = *voices.FindVoice(QStringLiteral("Mary"));
+    const QString text = QStringLiteral("Bonjour tout le monde. Ich habe gestern mit meinem Bruder telefoniert. Hola.");
+    const auto readers = [&](const QList<TLanguageRange> &marked = {}) {
+        QStringList names;
+        for (const ITTSCentral::VoicePart &part : voices.VoiceParts(text, mary, marked)) {
+            for (const auto &voice : voices.Voices) {
+                if (voice->ModeID == part.modeId)
+                    names << text.mid(part.start, part.length) + QLatin1Char('=') + voice->Name;
+            }
+        }
+        return names;
+    };
+    const QString german = QStringLiteral("Ich habe gestern mit meinem Bruder telefoniert=");
+    const struct
+    {
+        QString stored;
+        QString chosen; // then chosen on the page, or nothing
+        QStringList read;
+        QString storedAfter;
+    } cases[]{
+        {{}, {}, {german + QStringLiteral("Mary (German)")}, {}},
+        {{}, QStringLiteral("Mike (German)"), {german + QStringLiteral("Mike (German)")}, QStringLiteral("de=Mike (German)")},
+        {QStringLiteral("de=Mike (German)"), QStringLiteral("Mary (German)"), {german + QStringLiteral("Mary (German)")}, {}},
+        {QStringLiteral("de=Nobody (German)\nfr=Mike"), {}, {german + QStringLiteral("Mary (German)")}, QStringLiteral("de=Nobody (German)\nfr=Mike")},
+    };
+    for (const auto &c : cases) {
+        prefs.TTS_LanguageVoices = c.stored;
+        if (!c.chosen.isEmpty())
+            voices.ChooseLanguageVoice(QStringLiteral("de"), c.chosen);
+        EXPECT_EQ(readers(), c.read) << c.stored.toStdString();
+        EXPECT_EQ(prefs.TTS_LanguageVoices, c.storedAfter) << c.stored.toStdString();
+    }
+    // Marked German by the document, where identification alone would not switch.
+    EXPECT_EQ(readers({{0, 21, QStringLiteral("de-CH")}}),
+              (QStringList{QStringLiteral("Bonjour tout le monde=Mary (German)"), german + QStringLiteral("Mary (German)")}));
+    // A language not chosen, no voice listed for it: espeak-ng's voice of it, of the
+    // text's voice's sex; of a language espeak-ng does not speak, none.
+    const struct
+    {
+        const char *language, *voice;
+        quint16 sex;
+    } unlisted[]{{"fr-CA", "Mike (French (France))", 2}, {"fr-BE", "Mary (French (Belgium))", 1}, {"fr", "Mary (French (France))", 1}, {"zh", "Mary (Chinese (Mandarin, latin as English))", 1}, {"tlh", nullptr, 1}};
+    for (const auto &u : unlisted) {
+        const EspeakMode *mode = EspeakEngine::LanguageMode(QLatin1String(u.language), u.sex);
+        EXPECT_EQ(mode ? mode->info.szModeName : QString(), QLatin1String(u.voice)) << u.language;
+        EXPECT_TRUE(!mode || EspeakEngine::FindMode(mode->info.gModeID) == mode) << u.language;
     }
 }
 

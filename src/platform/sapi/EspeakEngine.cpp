@@ -6,6 +6,8 @@
 
 #include <QLocale>
 
+#include <deque>
+
 #include <algorithm>
 #include <optional>
 
@@ -242,13 +244,65 @@ void AddModeSource(ModeSource source)
 
 void RebuildModes() { ModeStore() = BuildModes(); }
 
+namespace {
+
+// The voices made for languages that are not listed; they stay while the program runs.
+std::deque<EspeakMode> &UnlistedModes()
+{
+    static std::deque<EspeakMode> modes;
+    return modes;
+}
+
+} // namespace
+
 const EspeakMode *FindMode(const QUuid &modeId)
 {
     for (const EspeakMode &m : Modes()) {
         if (m.info.gModeID == modeId)
             return &m;
     }
+    for (const EspeakMode &m : UnlistedModes()) {
+        if (m.info.gModeID == modeId)
+            return &m;
+    }
     return nullptr;
+}
+
+const EspeakMode *LanguageMode(const QString &language, quint16 gender)
+{
+    if (!EspeakWorker::Instance().Available())
+        return nullptr;
+    // The dialect asked for where there is one ("fr-BE"), else the language's main
+    // one ("fr-FR" for "fr-CA"), else the first.
+    const QLocale wanted(language);
+    const QLocale::Territory main = QLocale(wanted.language()).territory();
+    const EspeakLanguage *found = nullptr;
+    int best = 0;
+    for (const EspeakLanguage &l : EspeakLanguages::Available()) {
+        const auto primary = [](const QString &code) { return code.section(u'-', 0, 0).toLower(); };
+        if (l.LanguageId != static_cast<quint16>(wanted.language()) && primary(l.Code) != primary(language))
+            continue;
+        const QLocale own(l.Code);
+        const int score = l.Code.compare(language, Qt::CaseInsensitive) == 0    ? 4
+                          : own.territory() == wanted.territory()               ? 3
+                          : own.territory() == main || !l.Code.contains(u'-') ? 2
+                                                                                 : 1;
+        if (score > best) {
+            best = score;
+            found = &l;
+        }
+    }
+    if (!found)
+        return nullptr;
+    const bool male = gender == 2;
+    const QString name = EspeakLanguages::ModeNames(*found)[male ? 1 : 0];
+    const QUuid id = QUuid::createUuidV5(nameSpace, name);
+    if (const EspeakMode *known = FindMode(id))
+        return known;
+    UnlistedModes().push_back(MakeMode(name, found->Identifier + (male ? QStringLiteral("+m3") : QStringLiteral("+f3")),
+                                       male ? 2 : 1, found->LanguageId, found->Name,
+                                       male ? Prosody{45, 170} : Prosody{55, 175}));
+    return &UnlistedModes().back();
 }
 
 HRESULT CreateEnumerator(std::shared_ptr<ITTSEnum> *enumerator, std::shared_ptr<ITTSFind> *find)

@@ -43,6 +43,10 @@ constexpr quint32 MaxSpeed = 700;
 const std::vector<EspeakMode> &Modes();
 void RebuildModes();
 const EspeakMode *FindMode(const QUuid &modeId);
+// espeak-ng's voice for a language ("de", "fr-CA"), listed or not, female (gender 1)
+// or male (2): it reads a part of a text in that language when no listed voice
+// speaks it. None for a language espeak-ng does not speak.
+const EspeakMode *LanguageMode(const QString &language, quint16 gender);
 
 HRESULT CreateEnumerator(std::shared_ptr<ITTSEnum> *enumerator, std::shared_ptr<ITTSFind> *find);
 

@@ -98,7 +98,12 @@ Catalogue Build()
         language.Identifier = voice.identifier;
         language.Code = voice.languages.constFirst();
         language.Name = QString(voice.name).replace(QLatin1Char('_'), QLatin1Char(' ')).trimmed();
-        const QLocale locale = LocaleOf(language.Code);
+        // A language Qt knows by another of its codes ("cmn" is "zh-cmn" and "zh").
+        QLocale locale = LocaleOf(language.Code);
+        for (const QString &code : voice.languages) {
+            if (!Known(locale.language()))
+                locale = LocaleOf(code);
+        }
         if (Known(locale.language())) {
             language.LanguageId = static_cast<quint16>(locale.language());
             language.NativeName = locale.nativeLanguageName();
