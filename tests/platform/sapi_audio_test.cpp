@@ -1,4 +1,5 @@
 #include "platform/flite/FliteEngine.h"
+#include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/Sapi.h"
 #include "support/EngineHelpers.h"
 #include "support/Printers.h"
@@ -114,6 +115,25 @@ TEST_P(PlaybackTest, FourTimesTheSpeedTellsEveryWordAsItIsHeard)
     };
     const qint64 normal = span(175);
     EXPECT_LT(span(700), normal * 0.45) << "normal: " << normal << " ms";
+}
+
+// A part in another language read by its own voice, aloud: every word told in order
+// as it is heard, the changes of voice at the part's ends, one start and one end.
+TEST_P(PlaybackTest, APartInAnotherLanguageIsHeardInItsPlace)
+{
+    const QString text = QStringLiteral("One two three. Eins zwei drei vier. Four five six.");
+    const EspeakMode *german = EspeakEngine::LanguageMode(QStringLiteral("de"), 1);
+    ASSERT_NE(german, nullptr);
+    central->NextTextVoices({{15, 20, german->info.gModeID}});
+    auto sink = Speak(text);
+    ASSERT_TRUE(WaitUntil([&] { return sink->Count(RecordingBufSink::Event::Done) == 1; }, 15000));
+    EXPECT_EQ(sink->WordIndexes(), (QList<int>{0, 4, 8, 15, 20, 25, 30, 36, 41, 46}));
+    EXPECT_EQ(sink->WordIndexes(RecordingBufSink::Event::Voice), (QList<int>{15, 35}));
+    ASSERT_EQ(sink->voices.size(), 2);
+    EXPECT_EQ(sink->voices[0], german->info.gModeID);
+    EXPECT_NE(sink->voices[1], german->info.gModeID);
+    EXPECT_EQ(sink->Count(RecordingBufSink::Event::Started), 1);
+    EXPECT_EQ(sink->doneFlags, 0u);
 }
 
 TEST_P(PlaybackTest, ResetStopsAtOnceAndEndsEveryTextOnce)

@@ -18,7 +18,7 @@ class RecordingBufSink : public ITTSBufNotifySink
 public:
     struct Event
     {
-        enum Kind { Started, Word, Done, BookMark, Sentence } kind;
+        enum Kind { Started, Word, Done, BookMark, Sentence, Voice } kind;
         quint32 value = 0;
         qint64 at = 0; // ms since the sink was made
         quint64 stamp = 0; // the engine's: written to a file, the place in its sound in bytes
@@ -32,6 +32,11 @@ public:
     {
         sentenceLengths << int(length / 2);
         return Add(Event::Sentence, offset, stamp);
+    }
+    HRESULT VoiceChange(quint64 stamp, quint32 offset, const QUuid &mode) override
+    {
+        voices << mode;
+        return Add(Event::Voice, offset, stamp);
     }
     HRESULT TextDataDone(quint64, quint32 flags) override
     {
@@ -58,6 +63,7 @@ public:
 
     QList<Event> events;
     QList<int> sentenceLengths;
+    QList<QUuid> voices; // each change of voice's
     quint32 doneFlags = 0;
     std::function<void(const Event &)> onEvent;
 

@@ -104,7 +104,6 @@ private:
     qint64 m_Base = 0; // samples in the file before this text
 };
 
-
 // A part of a text read by one voice: [start, end) of the text, and the pause after it.
 struct VoicedPart
 {
