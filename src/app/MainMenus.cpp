@@ -24,9 +24,9 @@
 namespace {
 
 
-QAction *item(QMenu *menu, const char *name, const char *text)
+QAction *item(QMenu *menu, const char *name, const QString &text)
 {
-    QAction *action = menu->addAction(QString::fromUtf8(text));
+    QAction *action = menu->addAction(text);
     action->setObjectName(QLatin1String(name));
     return action;
 }
@@ -42,12 +42,12 @@ void TForm1::BuildToolBar()
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
 
-    const auto button = [this](const char *name, const char *text, const char *hint,
+    const auto button = [this](const char *name, const QString &text, const QString &hint,
                                QStyle::StandardPixmap icon) {
         auto *b = new CaptionButton(ToolBar1);
         b->setObjectName(QLatin1String(name));
-        b->setText(QLatin1String(text));
-        b->setToolTip(QLatin1String(hint));
+        b->setText(text);
+        b->setToolTip(hint);
         b->setIcon(style()->standardIcon(icon));
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -59,24 +59,24 @@ void TForm1::BuildToolBar()
         ToolBar1->addWidget(b);
         return b;
     };
-    ToolButton1 = button("ToolButton1", "    Single    ", "Single-Article Mode", QStyle::SP_FileIcon);
-    ToolButton2 = button("ToolButton2", "Multi ", "Multi-Article Mode", QStyle::SP_FileDialogListView);
+    ToolButton1 = button("ToolButton1", tr("    Single    "), tr("Single-Article Mode"), QStyle::SP_FileIcon);
+    ToolButton2 = button("ToolButton2", tr("Multi "), tr("Multi-Article Mode"), QStyle::SP_FileDialogListView);
     ToolBar1->addSeparator();
-    ReadFileBtn = button("ReadFileBtn", "Open", "Read text file", QStyle::SP_DialogOpenButton);
-    PasteBtn = button("PasteBtn", "Paste", "Paste", QStyle::SP_FileDialogContentsView);
+    ReadFileBtn = button("ReadFileBtn", tr("Open"), tr("Read text file"), QStyle::SP_DialogOpenButton);
+    PasteBtn = button("PasteBtn", tr("Paste"), tr("Paste"), QStyle::SP_FileDialogContentsView);
     ToolBar1->addSeparator();
-    PlayToolBtn = button("PlayToolBtn", "Aloud", "Read text aloud", QStyle::SP_MediaPlay);
-    PlayFileBtn = button("PlayFileBtn", "File", "Read text to file", QStyle::SP_DialogSaveButton);
-    PauseBtn = button("PauseBtn", "Pause", "Pause / Resume ", QStyle::SP_MediaPause);
-    SkipBtn = button("SkipBtn", "Skip", "Skip to next article", QStyle::SP_MediaSkipForward);
-    StopBtn = button("StopBtn", "Stop", "Stop reading", QStyle::SP_MediaStop);
+    PlayToolBtn = button("PlayToolBtn", tr("Aloud"), tr("Read text aloud"), QStyle::SP_MediaPlay);
+    PlayFileBtn = button("PlayFileBtn", tr("File"), tr("Read text to file"), QStyle::SP_DialogSaveButton);
+    PauseBtn = button("PauseBtn", tr("Pause"), tr("Pause / Resume "), QStyle::SP_MediaPause);
+    SkipBtn = button("SkipBtn", tr("Skip"), tr("Skip to next article"), QStyle::SP_MediaSkipForward);
+    StopBtn = button("StopBtn", tr("Stop"), tr("Stop reading"), QStyle::SP_MediaStop);
     ToolBar1->addSeparator();
-    OptionsBtn = button("OptionsBtn", "Options", "Display / Hide Options Panels", QStyle::SP_FileDialogDetailedView);
+    OptionsBtn = button("OptionsBtn", tr("Options"), tr("Display / Hide Options Panels"), QStyle::SP_FileDialogDetailedView);
 
     // Screen readers say the captions without the blanks that centre them.
     for (QToolButton *b : {ToolButton1, ToolButton2})
         b->setAccessibleName(b->text().trimmed());
-    ToolBar1->setAccessibleName(QStringLiteral("Toolbar"));
+    ToolBar1->setAccessibleName(tr("Toolbar"));
     for (QToolButton *b : {ToolButton1, ToolButton2, OptionsBtn})
         b->setCheckable(true);
     ModeButtons = new QButtonGroup(this); // exclusive
@@ -98,40 +98,40 @@ void TForm1::BuildToolBar()
 void TForm1::BuildMenus()
 {
     QMenuBar *bar = menuBar();
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile = bar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    TellaFriend1 = item(mnuFile, "TellaFriend1", "Tell a Friend");
+    TellaFriend1 = item(mnuFile, "TellaFriend1", tr("Tell a Friend"));
     mnuFile->addSeparator();
     // The article commands, for the keyboard; the strip's menu holds the last two too.
-    OpenMItm = item(mnuFile, "OpenMItm", "&Open...");
+    OpenMItm = item(mnuFile, "OpenMItm", tr("&Open..."));
     OpenMItm->setShortcut(QKeySequence::Open);
-    OpenAddressMItm = item(mnuFile, "OpenAddressMItm", "Open &Web Address...");
+    OpenAddressMItm = item(mnuFile, "OpenAddressMItm", tr("Open &Web Address..."));
     OpenAddressMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuFile->addSeparator();
-    ExitParlewind = item(mnuFile, "ExitParlewind", "E&xit Parlewind");
+    ExitParlewind = item(mnuFile, "ExitParlewind", tr("E&xit Parlewind"));
     ExitParlewind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuView = bar->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    ShowToolbarMItm = item(mnuView, "ShowToolbarMItm", "&Toolbar");
-    OptionsPanelsMItm = item(mnuView, "OptionsPanelsMItm", "&Options Panels");
+    ShowToolbarMItm = item(mnuView, "ShowToolbarMItm", tr("&Toolbar"));
+    OptionsPanelsMItm = item(mnuView, "OptionsPanelsMItm", tr("&Options Panels"));
     ShowToolbarMItm->setCheckable(true);
     OptionsPanelsMItm->setCheckable(true);
     mnuView->addSeparator();
-    PrevArticleMItm = item(mnuView, "PrevArticleMItm", "&Previous Article");
-    NextArticleMItm = item(mnuView, "NextArticleMItm", "&Next Article");
-    EditStripMItm = item(mnuView, "EditStripMItm", "&Edit Title and Voice");
+    PrevArticleMItm = item(mnuView, "PrevArticleMItm", tr("&Previous Article"));
+    NextArticleMItm = item(mnuView, "NextArticleMItm", tr("&Next Article"));
+    EditStripMItm = item(mnuView, "EditStripMItm", tr("&Edit Title and Voice"));
     PrevArticleMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     NextArticleMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     EditStripMItm->setShortcut(QKeySequence(Qt::Key_F2));
 
-    mnuOptions = bar->addMenu(QStringLiteral("&Options"));
+    mnuOptions = bar->addMenu(tr("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    MonitorCBMItm = item(mnuOptions, "MonitorCBMItm", "&Watch Clipboard");
+    MonitorCBMItm = item(mnuOptions, "MonitorCBMItm", tr("&Watch Clipboard"));
     MonitorCBMItm->setCheckable(true);
     mnuOptions->addSeparator();
-    SingleArticleMItm = item(mnuOptions, "SingleArticleMItm", "&Single Article");
-    MultiArticleMItm = item(mnuOptions, "MultiArticleMItm", "&Multi Article");
+    SingleArticleMItm = item(mnuOptions, "SingleArticleMItm", tr("&Single Article"));
+    MultiArticleMItm = item(mnuOptions, "MultiArticleMItm", tr("&Multi Article"));
     ModeMenuGroup = new QActionGroup(this);
     ModeMenuGroup->setExclusive(true);
     for (QAction *a : {SingleArticleMItm, MultiArticleMItm}) {
@@ -140,9 +140,9 @@ void TForm1::BuildMenus()
     }
     mnuOptions->addSeparator();
     // "S" already chooses "&Single Article" in this menu.
-    SelAudioDevMItm = item(mnuOptions, "SelAudioDevMItm", "Select Audio &Device");
-    PronunciationMItm = item(mnuOptions, "PronunciationMItm", "&Pronunciation Editor");
-    LanguagesMItm = item(mnuOptions, "LanguagesMItm", "&Languages…");
+    SelAudioDevMItm = item(mnuOptions, "SelAudioDevMItm", tr("Select Audio &Device"));
+    PronunciationMItm = item(mnuOptions, "PronunciationMItm", tr("&Pronunciation Editor"));
+    LanguagesMItm = item(mnuOptions, "LanguagesMItm", tr("&Languages…"));
 
     BuildReadMenu();
 }
@@ -150,51 +150,51 @@ void TForm1::BuildMenus()
 void TForm1::BuildReadMenu()
 {
     QMenuBar *bar = menuBar();
-    mnuRead = bar->addMenu(QStringLiteral("&Read"));
+    mnuRead = bar->addMenu(tr("&Read"));
     mnuRead->setObjectName(QStringLiteral("mnuRead"));
-    ReadAloudMItm = item(mnuRead, "ReadAloudMItm", "Read &Aloud");
-    ReadToFileMItm = item(mnuRead, "ReadToFileMItm", "Read to &File");
+    ReadAloudMItm = item(mnuRead, "ReadAloudMItm", tr("Read &Aloud"));
+    ReadToFileMItm = item(mnuRead, "ReadToFileMItm", tr("Read to &File"));
     mnuRead->addSeparator();
-    PauseMItm = item(mnuRead, "PauseMItm", "&Pause");
-    SkipMItm = item(mnuRead, "SkipMItm", "S&kip");
-    StopMItm = item(mnuRead, "StopMItm", "&Stop");
+    PauseMItm = item(mnuRead, "PauseMItm", tr("&Pause"));
+    SkipMItm = item(mnuRead, "SkipMItm", tr("S&kip"));
+    StopMItm = item(mnuRead, "StopMItm", tr("&Stop"));
     ReadAloudMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
     ReadToFileMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F7));
     PauseMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
     SkipMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
     StopMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F10));
     mnuRead->addSeparator();
-    ReadFromHereMItm = item(mnuRead, "ReadFromHereMItm", "Read from &Here");
+    ReadFromHereMItm = item(mnuRead, "ReadFromHereMItm", tr("Read from &Here"));
     ReadFromHereMItm->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    PrevSentenceMItm = item(mnuRead, "PrevSentenceMItm", "Pre&vious Sentence");
+    PrevSentenceMItm = item(mnuRead, "PrevSentenceMItm", tr("Pre&vious Sentence"));
     PrevSentenceMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11));
-    NextSentenceMItm = item(mnuRead, "NextSentenceMItm", "Ne&xt Sentence");
+    NextSentenceMItm = item(mnuRead, "NextSentenceMItm", tr("Ne&xt Sentence"));
     NextSentenceMItm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
-    StopAfterMenu = mnuRead->addMenu(QStringLiteral("Stop Af&ter"));
+    StopAfterMenu = mnuRead->addMenu(tr("Stop Af&ter"));
     StopAfterMenu->setObjectName(QStringLiteral("StopAfterMenu"));
     for (const int minutes : {15, 30, 45, 60})
-        connect(StopAfterMenu->addAction(QStringLiteral("&%1 Minutes").arg(minutes)), &QAction::triggered, this,
+        connect(StopAfterMenu->addAction(tr("&%1 Minutes").arg(minutes)), &QAction::triggered, this,
                 [this, minutes] { m_Core.SetSleepTimer(minutes); });
-    connect(StopAfterMenu->addAction(QStringLiteral("At the End of This &Article")), &QAction::triggered, this,
+    connect(StopAfterMenu->addAction(tr("At the End of This &Article")), &QAction::triggered, this,
             [this] { m_Core.SetSleepTimer(-1); });
-    connect(StopAfterMenu->addAction(QStringLiteral("&Off")), &QAction::triggered, this, [this] { m_Core.SetSleepTimer(0); });
+    connect(StopAfterMenu->addAction(tr("&Off")), &QAction::triggered, this, [this] { m_Core.SetSleepTimer(0); });
 
-    mnuAudioHelp = bar->addMenu(QStringLiteral("&Audio Help"));
+    mnuAudioHelp = bar->addMenu(tr("&Audio Help"));
     mnuAudioHelp->setObjectName(QStringLiteral("mnuAudioHelp"));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = bar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    Contents1 = item(mnuHelp, "Contents1", "&Contents");
+    Contents1 = item(mnuHelp, "Contents1", tr("&Contents"));
     mnuHelp->addSeparator();
     VisitBrivantaTechnologies1 =
-        item(mnuHelp, "VisitBrivantaTechnologies1", "&Visit Brivanta Technologies");
+        item(mnuHelp, "VisitBrivantaTechnologies1", tr("&Visit Brivanta Technologies"));
     mnuHelp->addSeparator();
-    About1 = item(mnuHelp, "About1", "&About");
+    About1 = item(mnuHelp, "About1", tr("&About"));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    AddNewPopup = item(PopupMenu1, "AddNewPopup", "&Add New");
-    DelSelPopup = item(PopupMenu1, "DelSelPopup", "&Delete Selected");
+    AddNewPopup = item(PopupMenu1, "AddNewPopup", tr("&Add New"));
+    DelSelPopup = item(PopupMenu1, "DelSelPopup", tr("&Delete Selected"));
     AddNewPopup->setShortcut(QKeySequence::New);
     DelSelPopup->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
     mnuFile->insertActions(mnuFile->actions().at(mnuFile->actions().indexOf(OpenAddressMItm) + 1), {AddNewPopup, DelSelPopup});
@@ -206,7 +206,7 @@ void TForm1::ConnectMenus()
 {
     connect(TellaFriend1, &QAction::triggered, this, [] {
         if (!ShellOpen::Open(TellAFriendCommand()))
-            Messages::ShowError(QStringLiteral("No mail program could be started."));
+            Messages::ShowError(tr("No mail program could be started."));
     });
     connect(ExitParlewind, &QAction::triggered, this, [this] { m_Core.RequestExit(); });
     connect(ShowToolbarMItm, &QAction::triggered, this, [this] {
@@ -220,12 +220,12 @@ void TForm1::ConnectMenus()
     connect(Contents1, &QAction::triggered, this, &TForm1::Contents1Click);
     connect(VisitBrivantaTechnologies1, &QAction::triggered, this, [] {
         if (!ShellOpen::Open(MakerSite))
-            Messages::ShowError(QStringLiteral("No web browser could be started for ") + MakerSite);
+            Messages::ShowError(tr("No web browser could be started for %1").arg(MakerSite));
     });
     connect(About1, &QAction::triggered, this, [this] { TAboutBox(this).exec(); });
     connect(PronunciationMItm, &QAction::triggered, this, [this] {
         if (m_Core.Initialized() && m_Core.Voices())
-            m_Core.Voices()->LexiconDialog(this, QStringLiteral("Parlewind MP3 Pronunciation"));
+            m_Core.Voices()->LexiconDialog(this, tr("Parlewind MP3 Pronunciation"));
     });
     connect(LanguagesMItm, &QAction::triggered, this, &TForm1::LanguagesMItmClick);
     connect(SelAudioDevMItm, &QAction::triggered, this, &TForm1::SelAudioDevMItmClick);

@@ -14,7 +14,9 @@
 #include "platform/shell/Messages.h"
 #include "platform/shell/Session.h"
 #include "platform/shell/TerminationSignal.h"
+#include "platform/shell/Translations.h"
 #include "platform/speechd/Speechd.h"
+#include "settings/Preferences.h"
 #include "speech/EngineWarningForm.h"
 #include "speech/SpTools.h"
 #include "speech/TTSForm.h"
@@ -107,6 +109,8 @@ int main(int argc, char *argv[])
     // The program core first: the voice manager reads the stored device from its preferences.
     TProgramCore core;
     core.Load();
+    // The interface's language, before any window is made.
+    Translations::Install(Translations::Pick(core.Prefs().UI_Language));
     std::unique_ptr<TTTSForm> voices;
     try {
         voices = std::make_unique<TTTSForm>(core.Prefs());

@@ -6,6 +6,7 @@
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/TerminationSignal.h"
+#include "platform/shell/Translations.h"
 #include "platform/speechd/Speechd.h"
 #include "settings/Preferences.h"
 #include "speech/SpTools.h"
@@ -54,6 +55,8 @@ int ConvertMain(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Parlewind"));
     QCoreApplication::setOrganizationName(QStringLiteral("BrivantaTech"));
+    // The user's language (the command line chooses none of its own).
+    Translations::Install(Translations::Pick());
 
     TConvertOptions options;
     QString error;

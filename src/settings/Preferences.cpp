@@ -68,6 +68,7 @@ TPreferences::TPreferences()
     AddItem(QStringLiteral("TTS_Pauses"), OwnKey, rkString, QStringLiteral("300,550,900"));
     AddItem(QStringLiteral("TTS_OwnVoiceOnly"), OwnKey, rkBool, false);
     AddItem(QStringLiteral("TTS_LanguageVoices"), OwnKey, rkString, QString());
+    AddItem(QStringLiteral("UI_Language"), OwnKey, rkString, QString());
 }
 
 bool TPreferences::BoolItem(const char *name) const
@@ -123,6 +124,7 @@ void TPreferences::LoadFields()
     TTS_Pauses = StringItem("TTS_Pauses");
     TTS_OwnVoiceOnly = BoolItem("TTS_OwnVoiceOnly");
     TTS_LanguageVoices = StringItem("TTS_LanguageVoices");
+    UI_Language = StringItem("UI_Language");
     OUT_BookAudio = Byte(IntItem("OUT_BookAudio"));
     SI_Voice = Byte(IntItem("SI_Voice"));
     MI_Voice = Byte(IntItem("MI_Voice"));
@@ -174,6 +176,7 @@ void TPreferences::StoreFields()
     SetItem("TTS_Pauses", TTS_Pauses);
     SetItem("TTS_OwnVoiceOnly", TTS_OwnVoiceOnly);
     SetItem("TTS_LanguageVoices", TTS_LanguageVoices);
+    SetItem("UI_Language", UI_Language);
     SetItem("OUT_BookAudio", OUT_BookAudio);
     SetItem("SI_Voice", SI_Voice);
     SetItem("MI_Voice", MI_Voice);

@@ -77,6 +77,8 @@ public:
     // languages, a line each: "de=Mary (German)".
     bool TTS_OwnVoiceOnly = false;
     QString TTS_LanguageVoices;
+    // The interface's language ("de", "pt_BR"); empty: the desktop's. Read at start.
+    QString UI_Language;
     quint8 OUT_BookAudio = 0;
     QString OpenDlgInitialDir;
     quint8 ToolbarOnMinOption = 1;

@@ -320,7 +320,7 @@ TEST_F(Form1Test, ClosingOnlyMinimisesAndTheExitCommandSavesEverything)
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
     // Besides the voices' own values (favourite, speed, pitch).
-    EXPECT_EQ(reg.GetValueNames().filter(QRegularExpression(QStringLiteral("^(?!FAV_|SPD_|PIT_)"))).size(), 41);
+    EXPECT_EQ(reg.GetValueNames().filter(QRegularExpression(QStringLiteral("^(?!FAV_|SPD_|PIT_)"))).size(), 42);
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ML_VisibleEntries"), QString()), QStringLiteral("6"));
     EXPECT_EQ(reg.ReadValueDef(QStringLiteral("ShowOptions"), QString()), QStringLiteral("false"));
     reg.Key = TPreferences::PlacementKey(&form);

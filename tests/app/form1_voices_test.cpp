@@ -80,7 +80,7 @@ TEST_F(Form1VoicesTest, FirstShowFindsTheVoicesAndTakesTheirStoredValues)
     EXPECT_EQ(Stored(QStringLiteral("PIT_Sam")), QStringLiteral("77"));
     EXPECT_EQ(Stored(QStringLiteral("FAV_Mary")), QStringLiteral("true"));
     EXPECT_EQ(Stored(QStringLiteral("TTS_DefaultVoiceName")), QStringLiteral("Mary"));
-    EXPECT_EQ(StoredPrefs::Count(), 41 + 9);
+    EXPECT_EQ(StoredPrefs::Count(), 42 + 9);
 }
 
 TEST_F(Form1VoicesTest, NoOfferedVoiceOrABrokenEngineShowsTheWarningAndEnds)

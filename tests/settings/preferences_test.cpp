@@ -37,7 +37,7 @@ TEST(PreferencesTest, DeclaresTheSettingsInOrder)
         "OUT_FileDest", "OUT_FileFormat", "OUT_Directory", "OpenDlgInitialDir",
         "RunMinimized", "ToolbarOnMinOption", "ToolbarOnTop", "FirstTimeUser", "TrayNoticeShown", "OUT_Subtitles", "ReadSelectionKey",
         "PIPER_Program", "PIPER_Folders", "OUT_HighlightWords", "OUT_BookAudio", "DOC_WholePage", "TTS_Pauses",
-        "TTS_OwnVoiceOnly", "TTS_LanguageVoices"};
+        "TTS_OwnVoiceOnly", "TTS_LanguageVoices", "UI_Language"};
     QStringList names;
     for (const auto &item : prefs.Items) {
         names << item->Name;
@@ -118,7 +118,7 @@ TEST(PreferencesTest, FieldsRoundTripThroughTheStoreAsText)
     EXPECT_EQ(Stored(QStringLiteral("RunMinimized")), QStringLiteral("true"));
     TRegistryEnhanced reg;
     reg.Key = prefsKey;
-    EXPECT_EQ(reg.GetValueNames().size(), 41);
+    EXPECT_EQ(reg.GetValueNames().size(), 42);
     EXPECT_EQ(Stored(QStringLiteral("PIPER_Folders")), QStringLiteral("/home/u/piper voices:/opt/voices"));
     EXPECT_EQ(Loaded()->PIPER_Folders, p->PIPER_Folders);
     EXPECT_EQ(Loaded()->OUT_BookAudio, 1);

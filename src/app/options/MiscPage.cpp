@@ -1,6 +1,7 @@
 #include "app/options/MiscPage.h"
 
 #include "app/options/OptionControls.h"
+#include "platform/shell/Translations.h"
 #include "settings/Preferences.h"
 
 #include <QCheckBox>
@@ -78,6 +79,15 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     LanguageVoiceCB = LabeledCombo(this, languageRow, QStringLiteral("Rea&d by:"), {}, "LanguageVoiceCB");
     languageRow->addStretch(1);
     layout->addLayout(languageRow);
+    // Taken at the next start: every window would have to be made again.
+    auto *interfaceRow = new QHBoxLayout;
+    InterfaceLanguageCB = LabeledCombo(this, interfaceRow, tr("Int&erface language:"), {tr("System")}, "InterfaceLanguageCB");
+    for (const QString &code : Translations::Shipped())
+        InterfaceLanguageCB->addItem(Translations::NativeName(code), code);
+    auto *interfaceNote = new QLabel(tr("(from the next start)"), this);
+    interfaceRow->addWidget(interfaceNote);
+    interfaceRow->addStretch(1);
+    layout->addLayout(interfaceRow);
     layout->addStretch(1);
 
     connect(DfltVoiceCB, &QComboBox::currentIndexChanged, this, &TMiscPage::DfltVoiceCBChange);
@@ -99,6 +109,10 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
         LanguageVoiceCB->setEnabled(!on);
     });
     connect(LanguageCB, &QComboBox::currentIndexChanged, this, &TMiscPage::ShowLanguageVoices);
+    connect(InterfaceLanguageCB, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            m_Prefs.UI_Language = InterfaceLanguageCB->itemData(index).toString();
+    });
     connect(LanguageVoiceCB, &QComboBox::currentIndexChanged, this, [this](int index) {
         const int language = LanguageCB->currentIndex();
         if (m_Filling || index < 0 || language < 0 || size_t(language) >= m_Languages.size())
@@ -146,6 +160,7 @@ void TMiscPage::Load()
     HighlightCB->setChecked(m_Prefs.TTS_HighlightPosition);
     FilterCB->setChecked(m_Prefs.TTS_FilterSymbols);
     OwnVoiceOnlyCB->setChecked(m_Prefs.TTS_OwnVoiceOnly);
+    InterfaceLanguageCB->setCurrentIndex(std::max(0, InterfaceLanguageCB->findData(m_Prefs.UI_Language)));
     LanguageCB->setEnabled(!m_Prefs.TTS_OwnVoiceOnly);
     LanguageVoiceCB->setEnabled(!m_Prefs.TTS_OwnVoiceOnly);
     FillLanguageVoices();

@@ -37,6 +37,7 @@ public:
     QCheckBox *OwnVoiceOnlyCB = nullptr;
     QComboBox *LanguageCB = nullptr;      // the languages with voices
     QComboBox *LanguageVoiceCB = nullptr; // the voices of the one shown
+    QComboBox *InterfaceLanguageCB = nullptr; // the desktop's, or one shipped
 
     // The main window: highlighting concerns the reading in progress; the login
     // entry names the program.

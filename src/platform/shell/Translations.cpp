@@ -1,0 +1,120 @@
+#include "platform/shell/Translations.h"
+
+#include "platform/shell/ProgramPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace Translations {
+
+namespace {
+
+const QString prefix = QStringLiteral("parlewind_");
+
+// Where the .qm files are: beside the help pages (the build tree's copy last).
+QString Folder()
+{
+    const QString help = ProgramPaths::DataFile(QStringLiteral("help/index.html"));
+    QStringList candidates;
+    if (!help.isEmpty())
+        candidates << QFileInfo(help).absoluteDir().absoluteFilePath(QStringLiteral("../translations"));
+    candidates << QStringLiteral(PARLEWIND_QM_DIR);
+    for (const QString &c : candidates) {
+        if (!QDir(c).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files).isEmpty())
+            return QDir(c).absolutePath();
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList Shipped()
+{
+    const QString folder = Folder();
+    QStringList codes;
+    if (folder.isEmpty())
+        return codes;
+    for (const QString &file : QDir(folder).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name))
+        codes << file.mid(prefix.size()).chopped(3);
+    return codes;
+}
+
+QString Pick(const QString &chosen)
+{
+    const QStringList shipped = Shipped();
+    if (!chosen.isEmpty())
+        return shipped.contains(chosen) ? chosen : QString();
+    // The user's languages in their order, as gettext takes them: LANGUAGE's list,
+    // then the first of LC_ALL, LC_MESSAGES and LANG ("de_AT.UTF-8"). A dialect
+    // shipped as such, else its language.
+    QString locale;
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = qEnvironmentVariable(variable);
+        if (!locale.isEmpty())
+            break;
+    }
+    // Under the C locale (a script's, a test's) the list is not looked at.
+    const QString base = locale.section(QLatin1Char('.'), 0, 0);
+    QStringList wanted;
+    if (!locale.isEmpty() && base != QLatin1String("C") && base != QLatin1String("POSIX"))
+        wanted = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    wanted << locale;
+    for (const QString &each : std::as_const(wanted)) {
+        const QString code = each.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0).replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString language = code.section(QLatin1Char('_'), 0, 0);
+        if (language == QLatin1String("en") || language == QLatin1String("C") || language == QLatin1String("POSIX"))
+            return {};
+        for (const QString &candidate : {code, language}) {
+            if (shipped.contains(candidate))
+                return candidate;
+        }
+        // "pt_BR" shipped serves "pt" and "pt_PT" too; "zh_CN" serves "zh".
+        for (const QString &s : shipped) {
+            if (s.section(QLatin1Char('_'), 0, 0) == language)
+                return s;
+        }
+    }
+    return {};
+}
+
+bool Install(const QString &language)
+{
+    const QString folder = Folder();
+    if (language.isEmpty() || folder.isEmpty())
+        return false;
+    auto *own = new QTranslator(QCoreApplication::instance());
+    if (!own->load(prefix + language, folder)) {
+        delete own;
+        return false;
+    }
+    QCoreApplication::installTranslator(own);
+    // Qt's own words (OK, Cancel, the file dialog) in the same language.
+    auto *qt = new QTranslator(QCoreApplication::instance());
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (qt->load(QStringLiteral("qtbase_") + language, qtFolder) ||
+        qt->load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0), qtFolder))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    return true;
+}
+
+QString NativeName(const QString &language)
+{
+    const QLocale locale(language);
+    QString name = locale.nativeLanguageName();
+    if (language.contains(QLatin1Char('_')))
+        name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
+} // namespace Translations

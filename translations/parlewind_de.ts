@@ -1,0 +1,266 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>    Single    </source>
+        <translation>    Einzeln    </translation>
+    </message>
+    <message>
+        <source>Single-Article Mode</source>
+        <translation>Einzelartikel-Modus</translation>
+    </message>
+    <message>
+        <source>Multi </source>
+        <translation>Mehrere </translation>
+    </message>
+    <message>
+        <source>Multi-Article Mode</source>
+        <translation>Mehrartikel-Modus</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Read text file</source>
+        <translation>Textdatei lesen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Aloud</source>
+        <translation>Vorlesen</translation>
+    </message>
+    <message>
+        <source>Read text aloud</source>
+        <translation>Text vorlesen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Read text to file</source>
+        <translation>Text in eine Datei lesen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause / Resume </source>
+        <translation>Pause / Fortsetzen </translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Skip to next article</source>
+        <translation>Zum nächsten Artikel springen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop reading</source>
+        <translation>Lesen beenden</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Display / Hide Options Panels</source>
+        <translation>Optionsbereiche ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Tell a Friend</source>
+        <translation>Einem Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Öffnen...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Web Address...</source>
+        <translation>&amp;Webadresse öffnen...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Parlewind</source>
+        <translation>Parlewind &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Options Panels</source>
+        <translation>&amp;Optionsbereiche</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Article</source>
+        <translation>&amp;Vorheriger Artikel</translation>
+    </message>
+    <message>
+        <source>&amp;Next Article</source>
+        <translation>&amp;Nächster Artikel</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Title and Voice</source>
+        <translation>Titel und Stimme &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Clipboard</source>
+        <translation>&amp;Zwischenablage überwachen</translation>
+    </message>
+    <message>
+        <source>&amp;Single Article</source>
+        <translation>&amp;Einzelartikel</translation>
+    </message>
+    <message>
+        <source>&amp;Multi Article</source>
+        <translation>&amp;Mehrere Artikel</translation>
+    </message>
+    <message>
+        <source>Select Audio &amp;Device</source>
+        <translation>Audio&amp;gerät wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Pronunciation Editor</source>
+        <translation>&amp;Ausspracheeditor</translation>
+    </message>
+    <message>
+        <source>&amp;Languages…</source>
+        <translation>&amp;Sprachen…</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <source>Read &amp;Aloud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>Read to &amp;File</source>
+        <translation>In &amp;Datei lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>S&amp;kip</source>
+        <translation>Ü&amp;berspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>Read from &amp;Here</source>
+        <translation>Ab &amp;hier lesen</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Sentence</source>
+        <translation>Vo&amp;rheriger Satz</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Sentence</source>
+        <translation>&amp;Nächster Satz</translation>
+    </message>
+    <message>
+        <source>Stop Af&amp;ter</source>
+        <translation>&amp;Ende nach</translation>
+    </message>
+    <message>
+        <source>&amp;%1 Minutes</source>
+        <translation>&amp;%1 Minuten</translation>
+    </message>
+    <message>
+        <source>At the End of This &amp;Article</source>
+        <translation>Am Ende dieses &amp;Artikels</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>A&amp;us</translation>
+    </message>
+    <message>
+        <source>&amp;Audio Help</source>
+        <translation>A&amp;udiohilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Brivanta Technologies</source>
+        <translation>Brivanta Technologies be&amp;suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>&amp;Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>Auswahl &amp;löschen</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started for %1</source>
+        <translation>Für %1 konnte kein Webbrowser gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Parlewind MP3 Pronunciation</source>
+        <translation>Parlewind MP3 – Aussprache</translation>
+    </message>
+</context>
+<context>
+    <name>TMiscPage</name>
+    <message>
+        <source>Int&amp;erface language:</source>
+        <translation>&amp;Sprache der Oberfläche:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>(from the next start)</source>
+        <translation>(ab dem nächsten Start)</translation>
+    </message>
+</context>
+</TS>
