@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>TClipboardPage</name>
+    <message>
+        <source>&amp;Watch Clipboard</source>
+        <translation>&amp;Zwischenablage überwachen</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore clipboard text if less than</source>
+        <translation>Text aus der Zwischenablage &amp;ignorieren, wenn kürzer als</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Prompt Options</source>
+        <translation>Abfrage</translation>
+    </message>
+    <message>
+        <source>&amp;Prompt to copy from clipboard</source>
+        <translation>Vor dem Übernehmen aus der Zwischenablage &amp;fragen</translation>
+    </message>
+    <message>
+        <source>Displa&amp;y Prompt for</source>
+        <translation>Abfrage anzei&amp;gen für</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Default A&amp;ction:</source>
+        <translation>&amp;Standardaktion:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>Anhängen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remember Last</source>
+        <translation>Letzte merken</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>    Single    </source>
@@ -249,10 +300,49 @@
     </message>
 </context>
 <context>
+    <name>TMIOptionsSheet</name>
+    <message>
+        <source>Multi-Article Options</source>
+        <translation>Optionen für mehrere Artikel</translation>
+    </message>
+    <message>
+        <source>File Output:</source>
+        <translation>Dateiausgabe:</translation>
+    </message>
+    <message>
+        <source>Single File</source>
+        <translation>Eine Datei</translation>
+    </message>
+    <message>
+        <source>Multiple Files</source>
+        <translation>Mehrere Dateien</translation>
+    </message>
+    <message>
+        <source>Voice Selection:</source>
+        <translation>Stimmenauswahl:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Round Robin</source>
+        <translation>Reihum</translation>
+    </message>
+    <message>
+        <source>Automatically &amp;Delete Text after play</source>
+        <translation>Text nach dem Vorlesen automatisch lö&amp;schen</translation>
+    </message>
+</context>
+<context>
     <name>TMiscPage</name>
     <message>
         <source>Int&amp;erface language:</source>
-        <translation>&amp;Sprache der Oberfläche:</translation>
+        <translation>Sprache der &amp;Benutzeroberfläche:</translation>
     </message>
     <message>
         <source>System</source>
@@ -261,6 +351,199 @@
     <message>
         <source>(from the next start)</source>
         <translation>(ab dem nächsten Start)</translation>
+    </message>
+    <message>
+        <source>Default Voi&amp;ce:</source>
+        <translation>Standard&amp;stimme:</translation>
+    </message>
+    <message>
+        <source>Show Floating &amp;Toolbar:</source>
+        <translation>Schwebende Symbolleiste &amp;zeigen:</translation>
+    </message>
+    <message>
+        <source>On request only</source>
+        <translation>Nur auf Anforderung</translation>
+    </message>
+    <message>
+        <source>When minimized</source>
+        <translation>Wenn minimiert</translation>
+    </message>
+    <message>
+        <source>When minimized and reading starts</source>
+        <translation>Wenn minimiert und das Lesen beginnt</translation>
+    </message>
+    <message>
+        <source>&amp;Web pages:</source>
+        <translation>&amp;Webseiten:</translation>
+    </message>
+    <message>
+        <source>Main text only</source>
+        <translation>Nur der Haupttext</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Floating Toolbar Always on To&amp;p</source>
+        <translation>Schwebende Symbolleiste immer im Vorder&amp;grund</translation>
+    </message>
+    <message>
+        <source>Highlight C&amp;urrent Word</source>
+        <translation>Aktuelles Wort her&amp;vorheben</translation>
+    </message>
+    <message>
+        <source>Start Parlewind at &amp;Login</source>
+        <translation>Parlewind bei der A&amp;nmeldung starten</translation>
+    </message>
+    <message>
+        <source>F&amp;ilter non-alpha symbols</source>
+        <translation>Nicht alphabetische Zeichen &amp;filtern</translation>
+    </message>
+    <message>
+        <source>&amp;Read the selection from any program:</source>
+        <translation>Auswahl aus jedem Programm vorl&amp;esen:</translation>
+    </message>
+    <message>
+        <source>Read the selection from any program</source>
+        <translation>Auswahl aus jedem Programm vorlesen</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Keines</translation>
+    </message>
+    <message>
+        <source>No shortcut</source>
+        <translation>Kein Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Read every article with its own voice o&amp;nly</source>
+        <translation>&amp;Jeden Artikel nur mit seiner eigenen Stimme lesen</translation>
+    </message>
+    <message>
+        <source>Voices for other lan&amp;guages:</source>
+        <translation>Stimmen für andere Sp&amp;rachen:</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d by:</source>
+        <translation>Gelesen &amp;mit:</translation>
+    </message>
+</context>
+<context>
+    <name>TNotifyIcon</name>
+    <message>
+        <source>Parlewind MP3</source>
+        <translation>Parlewind MP3</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Toolbar</source>
+        <translation>&amp;Symbolleiste zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Read &amp;Aloud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>Read to &amp;File</source>
+        <translation>In &amp;Datei lesen</translation>
+    </message>
+    <message>
+        <source>S&amp;kip</source>
+        <translation>Überspr&amp;ingen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Sentence</source>
+        <translation>Vo&amp;rheriger Satz</translation>
+    </message>
+    <message>
+        <source>&amp;Next Sentence</source>
+        <translation>&amp;Nächster Satz</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>In&amp;fo</translation>
+    </message>
+</context>
+<context>
+    <name>TSIOptionsSheet</name>
+    <message>
+        <source>Single-Article Options</source>
+        <translation>Optionen für einen Artikel</translation>
+    </message>
+    <message>
+        <source>Voice Selection:</source>
+        <translation>Stimmenauswahl:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Automatically &amp;Speak New Text </source>
+        <translation>Neuen Text automatisch &amp;vorlesen </translation>
+    </message>
+</context>
+<context>
+    <name>TToolBarForm</name>
+    <message>
+        <source>Parlewind MP3 Toolbar</source>
+        <translation>Parlewind MP3 – Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Read text aloud</source>
+        <translation>Text vorlesen</translation>
+    </message>
+    <message>
+        <source>Read text to file</source>
+        <translation>Text in eine Datei lesen</translation>
+    </message>
+    <message>
+        <source>Pause / Resume</source>
+        <translation>Pause / Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Previous Sentence</source>
+        <translation>Vorheriger Satz</translation>
+    </message>
+    <message>
+        <source>Next Sentence</source>
+        <translation>Nächster Satz</translation>
+    </message>
+    <message>
+        <source>Skip to next article</source>
+        <translation>Zum nächsten Artikel springen</translation>
+    </message>
+    <message>
+        <source>Stop Reading</source>
+        <translation>Lesen beenden</translation>
+    </message>
+    <message>
+        <source>Restore main window</source>
+        <translation>Hauptfenster wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
     </message>
 </context>
 </TS>

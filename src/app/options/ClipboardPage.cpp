@@ -17,7 +17,7 @@ TClipboardPage::TClipboardPage(TPreferences &prefs, QWidget *parent) : QWidget(p
 {
     setObjectName(QStringLiteral("ClipboardSheet"));
     auto *layout = new QVBoxLayout(this);
-    MonitorCB = new QCheckBox(QStringLiteral("&Watch Clipboard"), this);
+    MonitorCB = new QCheckBox(tr("&Watch Clipboard"), this);
     MonitorCB->setObjectName(QStringLiteral("MonitorCB"));
     layout->addWidget(MonitorCB);
     MonitorNote = new QLabel(this);
@@ -29,21 +29,21 @@ TClipboardPage::TClipboardPage(TPreferences &prefs, QWidget *parent) : QWidget(p
         if (Hint)
             Hint(text);
     };
-    ThreshHoldEdit = NumberRow(this, layout, QStringLiteral("&Ignore clipboard text if less than"),
-                               QStringLiteral("characters"), "ThreshHoldEdit",
+    ThreshHoldEdit = NumberRow(this, layout, tr("&Ignore clipboard text if less than"),
+                               tr("characters"), "ThreshHoldEdit",
                                [this](int value) { m_Prefs.CB_ThreshHold = value; }, hint);
 
-    auto *prompt = new QGroupBox(QStringLiteral("Prompt Options"), this);
+    auto *prompt = new QGroupBox(tr("Prompt Options"), this);
     auto *promptLayout = new QVBoxLayout(prompt);
-    PromptCkbx = new QCheckBox(QStringLiteral("&Prompt to copy from clipboard"), prompt);
+    PromptCkbx = new QCheckBox(tr("&Prompt to copy from clipboard"), prompt);
     PromptCkbx->setObjectName(QStringLiteral("PromptCkbx"));
     promptLayout->addWidget(PromptCkbx);
-    PromptDelayEdit = NumberRow(prompt, promptLayout, QStringLiteral("Displa&y Prompt for"), QStringLiteral("seconds"),
+    PromptDelayEdit = NumberRow(prompt, promptLayout, tr("Displa&y Prompt for"), tr("seconds"),
                                 "PromptDelayEdit", [this](int value) { m_Prefs.CB_PromptDelay = value; }, hint);
     auto *actionRow = new QHBoxLayout;
-    PromptDfltActCBox = LabeledCombo(prompt, actionRow, QStringLiteral("Default A&ction:"),
-                                     {QStringLiteral("New"), QStringLiteral("Append"), QStringLiteral("Cancel"),
-                                      QStringLiteral("Remember Last")},
+    PromptDfltActCBox = LabeledCombo(prompt, actionRow, tr("Default A&ction:"),
+                                     {tr("New"), tr("Append"), tr("Cancel"),
+                                      tr("Remember Last")},
                                      "PromptDfltActCBox");
     actionRow->addStretch(1);
     promptLayout->addLayout(actionRow);

@@ -24,45 +24,45 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     setObjectName(QStringLiteral("MiscSheet"));
     auto *layout = new QVBoxLayout(this);
     auto *voiceRow = new QHBoxLayout;
-    DfltVoiceCB = LabeledCombo(this, voiceRow, QStringLiteral("Default Voi&ce:"), {}, "DfltVoiceCB");
+    DfltVoiceCB = LabeledCombo(this, voiceRow, tr("Default Voi&ce:"), {}, "DfltVoiceCB");
     voiceRow->addStretch(1);
     layout->addLayout(voiceRow);
     auto *toolbarRow = new QHBoxLayout;
-    ToolbarMinCB = LabeledCombo(this, toolbarRow, QStringLiteral("Show Floating &Toolbar:"),
-                                {QStringLiteral("On request only"), QStringLiteral("When minimized"),
-                                 QStringLiteral("When minimized and reading starts")},
+    ToolbarMinCB = LabeledCombo(this, toolbarRow, tr("Show Floating &Toolbar:"),
+                                {tr("On request only"), tr("When minimized"),
+                                 tr("When minimized and reading starts")},
                                 "ToolbarMinCB");
     toolbarRow->addStretch(1);
     layout->addLayout(toolbarRow);
     auto *pageRow = new QHBoxLayout;
-    WebPageCB = LabeledCombo(this, pageRow, QStringLiteral("&Web pages:"),
-                             {QStringLiteral("Main text only"), QStringLiteral("Whole page")}, "WebPageCB");
+    WebPageCB = LabeledCombo(this, pageRow, tr("&Web pages:"),
+                             {tr("Main text only"), tr("Whole page")}, "WebPageCB");
     pageRow->addStretch(1);
     layout->addLayout(pageRow);
-    const auto check = [this, layout](const char *name, const char *caption) {
-        auto *box = new QCheckBox(QLatin1String(caption), this);
+    const auto check = [this, layout](const char *name, const QString &caption) {
+        auto *box = new QCheckBox(caption, this);
         box->setObjectName(QLatin1String(name));
         layout->addWidget(box);
         return box;
     };
-    TBOnTopCB = check("TBOnTopCB", "Floating Toolbar Always on To&p");
-    HighlightCB = check("HighlightCB", "Highlight C&urrent Word");
+    TBOnTopCB = check("TBOnTopCB", tr("Floating Toolbar Always on To&p"));
+    HighlightCB = check("HighlightCB", tr("Highlight C&urrent Word"));
     // The desktop's autostart entry stands for the Windows login entry.
-    AutoStartAppCB = check("AutoStartAppCB", "Start Parlewind at &Login");
-    FilterCB = check("FilterCB", "F&ilter non-alpha symbols");
+    AutoStartAppCB = check("AutoStartAppCB", tr("Start Parlewind at &Login"));
+    FilterCB = check("FilterCB", tr("F&ilter non-alpha symbols"));
     // A key that reads what is selected in any program.
     auto *keyRow = new QHBoxLayout;
-    auto *keyLabel = new QLabel(QStringLiteral("&Read the selection from any program:"), this);
+    auto *keyLabel = new QLabel(tr("&Read the selection from any program:"), this);
     ReadSelectionKeyEdit = new QKeySequenceEdit(this);
     ReadSelectionKeyEdit->setObjectName(QStringLiteral("ReadSelectionKeyEdit"));
-    ReadSelectionKeyEdit->setAccessibleName(QStringLiteral("Read the selection from any program"));
+    ReadSelectionKeyEdit->setAccessibleName(tr("Read the selection from any program"));
     // The editor inside it is what a screen reader meets.
     if (auto *editor = ReadSelectionKeyEdit->findChild<QLineEdit *>())
         editor->setAccessibleName(ReadSelectionKeyEdit->accessibleName());
     keyLabel->setBuddy(ReadSelectionKeyEdit);
-    NoShortcutBtn = new QPushButton(QStringLiteral("N&one"), this);
+    NoShortcutBtn = new QPushButton(tr("N&one"), this);
     NoShortcutBtn->setObjectName(QStringLiteral("NoShortcutBtn"));
-    NoShortcutBtn->setAccessibleName(QStringLiteral("No shortcut"));
+    NoShortcutBtn->setAccessibleName(tr("No shortcut"));
     keyRow->addWidget(keyLabel);
     keyRow->addWidget(ReadSelectionKeyEdit, 1);
     keyRow->addWidget(NoShortcutBtn);
@@ -73,10 +73,10 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     ShortcutNote->hide();
     layout->addWidget(ShortcutNote);
     // Parts of a text in another language: the voice of each language.
-    OwnVoiceOnlyCB = check("OwnVoiceOnlyCB", "Read every article with its own voice o&nly");
+    OwnVoiceOnlyCB = check("OwnVoiceOnlyCB", tr("Read every article with its own voice o&nly"));
     auto *languageRow = new QHBoxLayout;
-    LanguageCB = LabeledCombo(this, languageRow, QStringLiteral("Voices for other lan&guages:"), {}, "LanguageCB");
-    LanguageVoiceCB = LabeledCombo(this, languageRow, QStringLiteral("Rea&d by:"), {}, "LanguageVoiceCB");
+    LanguageCB = LabeledCombo(this, languageRow, tr("Voices for other lan&guages:"), {}, "LanguageCB");
+    LanguageVoiceCB = LabeledCombo(this, languageRow, tr("Rea&d by:"), {}, "LanguageVoiceCB");
     languageRow->addStretch(1);
     layout->addLayout(languageRow);
     // Taken at the next start: every window would have to be made again.

@@ -25,10 +25,10 @@ TSIOptionsSheet::TSIOptionsSheet(TPreferences &prefs, QWidget *parent) : QWidget
 {
     setObjectName(QStringLiteral("SIOptionsSheet"));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(SheetHeading(QStringLiteral("Single-Article Options"), this));
-    SIVoiceGrp = RadioGroup(this, QStringLiteral("Voice Selection:"), {QStringLiteral("Default"), QStringLiteral("Random")},
+    layout->addWidget(SheetHeading(tr("Single-Article Options"), this));
+    SIVoiceGrp = RadioGroup(this, tr("Voice Selection:"), {tr("Default"), tr("Random")},
                             layout, "SIVoiceGrp");
-    AutoSpeakCB = new QCheckBox(QStringLiteral("Automatically &Speak New Text "), this);
+    AutoSpeakCB = new QCheckBox(tr("Automatically &Speak New Text "), this);
     AutoSpeakCB->setObjectName(QStringLiteral("AutoSpeakCB"));
     layout->addWidget(AutoSpeakCB);
     layout->addStretch(1);
@@ -56,13 +56,13 @@ TMIOptionsSheet::TMIOptionsSheet(TPreferences &prefs, QWidget *parent) : QWidget
 {
     setObjectName(QStringLiteral("MIOptionsSheet"));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(SheetHeading(QStringLiteral("Multi-Article Options"), this));
-    ODestGrp = RadioGroup(this, QStringLiteral("File Output:"),
-                          {QStringLiteral("Single File"), QStringLiteral("Multiple Files")}, layout, "ODestGrp");
-    MIVoiceGrp = RadioGroup(this, QStringLiteral("Voice Selection:"),
-                            {QStringLiteral("Default"), QStringLiteral("Random"), QStringLiteral("Round Robin")}, layout,
+    layout->addWidget(SheetHeading(tr("Multi-Article Options"), this));
+    ODestGrp = RadioGroup(this, tr("File Output:"),
+                          {tr("Single File"), tr("Multiple Files")}, layout, "ODestGrp");
+    MIVoiceGrp = RadioGroup(this, tr("Voice Selection:"),
+                            {tr("Default"), tr("Random"), tr("Round Robin")}, layout,
                             "MIVoiceGrp");
-    AutoDeleteCB = new QCheckBox(QStringLiteral("Automatically &Delete Text after play"), this);
+    AutoDeleteCB = new QCheckBox(tr("Automatically &Delete Text after play"), this);
     AutoDeleteCB->setObjectName(QStringLiteral("AutoDeleteCB"));
     layout->addWidget(AutoDeleteCB);
     layout->addStretch(1);

@@ -23,35 +23,35 @@ TNotifyIcon::TNotifyIcon(const QIcon &icon, const SharedItems &shared, QObject *
     : QSystemTrayIcon(icon, parent), m_Menu(std::make_unique<QMenu>())
 {
     setObjectName(QStringLiteral("TrayIcon"));
-    setToolTip(QStringLiteral("Parlewind MP3"));
+    setToolTip(tr("Parlewind MP3"));
     PopupMenu2 = m_Menu.get();
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    const auto item = [this](QMenu *menu, const char *name, const char *text) {
-        QAction *action = menu->addAction(QLatin1String(text));
+    const auto item = [](QMenu *menu, const char *name, const QString &text) {
+        QAction *action = menu->addAction(text);
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    RestoreMItm = item(PopupMenu2, "RestoreMItm", "Restore");
+    RestoreMItm = item(PopupMenu2, "RestoreMItm", tr("Restore"));
     PopupMenu2->setDefaultAction(RestoreMItm);
-    ToolBarPONtry = item(PopupMenu2, "ToolBarPONtry", "Show &Toolbar");
+    ToolBarPONtry = item(PopupMenu2, "ToolBarPONtry", tr("Show &Toolbar"));
     ToolBarPONtry->setEnabled(false);
     PopupMenu2->addSeparator();
-    OptionsPONtry = PopupMenu2->addMenu(QStringLiteral("&Options"));
+    OptionsPONtry = PopupMenu2->addMenu(tr("&Options"));
     OptionsPONtry->setObjectName(QStringLiteral("OptionsPONtry"));
     OptionsPONtry->addAction(shared.WatchClipboard);
     OptionsPONtry->addSeparator();
     OptionsPONtry->addAction(shared.SingleArticle);
     OptionsPONtry->addAction(shared.MultiArticle);
     PopupMenu2->addSeparator();
-    ReadAloudPONtry = item(PopupMenu2, "ReadAloudPONtry", "Read &Aloud");
-    ReadToFilePONtry = item(PopupMenu2, "ReadToFilePONtry", "Read to &File");
-    SkipPONtry = item(PopupMenu2, "SkipPONtry", "S&kip");
-    PausePONtry = item(PopupMenu2, "PausePONtry", "&Pause");
-    StopPONtry = item(PopupMenu2, "StopPONtry", "&Stop");
-    PrevSentencePONtry = item(PopupMenu2, "PrevSentencePONtry", "Pre&vious Sentence");
-    NextSentencePONtry = item(PopupMenu2, "NextSentencePONtry", "&Next Sentence");
+    ReadAloudPONtry = item(PopupMenu2, "ReadAloudPONtry", tr("Read &Aloud"));
+    ReadToFilePONtry = item(PopupMenu2, "ReadToFilePONtry", tr("Read to &File"));
+    SkipPONtry = item(PopupMenu2, "SkipPONtry", tr("S&kip"));
+    PausePONtry = item(PopupMenu2, "PausePONtry", tr("&Pause"));
+    StopPONtry = item(PopupMenu2, "StopPONtry", tr("&Stop"));
+    PrevSentencePONtry = item(PopupMenu2, "PrevSentencePONtry", tr("Pre&vious Sentence"));
+    NextSentencePONtry = item(PopupMenu2, "NextSentencePONtry", tr("&Next Sentence"));
     PopupMenu2->addSeparator();
-    AboutPONtry = item(PopupMenu2, "AboutPONtry", "A&bout");
+    AboutPONtry = item(PopupMenu2, "AboutPONtry", tr("A&bout"));
     PopupMenu2->addSeparator();
     PopupMenu2->addAction(shared.Exit);
     setContextMenu(PopupMenu2);

@@ -20,7 +20,7 @@ TToolBarForm::TToolBarForm(const TPreferences &prefs)
       m_Prefs(prefs)
 {
     setObjectName(QStringLiteral("ToolBarForm"));
-    setWindowTitle(QStringLiteral("Parlewind MP3 Toolbar"));
+    setWindowTitle(tr("Parlewind MP3 Toolbar"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/parlewind.png")));
 
     auto *layout = new QVBoxLayout(this);
@@ -34,28 +34,28 @@ TToolBarForm::TToolBarForm(const TPreferences &prefs)
     ToolBar1->setIconSize(QSize(24, 24));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
-    const auto button = [this](const char *name, const char *hint) {
+    const auto button = [this](const char *name, const QString &hint) {
         auto *b = new QToolButton(ToolBar1);
         b->setObjectName(QLatin1String(name));
-        b->setToolTip(QLatin1String(hint));
+        b->setToolTip(hint);
         // Without a caption the hint is what a screen reader says.
-        b->setAccessibleName(QLatin1String(hint));
+        b->setAccessibleName(hint);
         b->setMinimumSize(39, 38);
         b->setAutoRaise(true);
         ToolBar1->addWidget(b);
         return b;
     };
-    PlayToolBtn = button("PlayToolBtn", "Read text aloud");
-    PlayFileBtn = button("PlayFileBtn", "Read text to file");
-    PauseBtn = button("PauseBtn", "Pause / Resume");
-    PrevSentenceBtn = button("PrevSentenceBtn", "Previous Sentence");
-    NextSentenceBtn = button("NextSentenceBtn", "Next Sentence");
+    PlayToolBtn = button("PlayToolBtn", tr("Read text aloud"));
+    PlayFileBtn = button("PlayFileBtn", tr("Read text to file"));
+    PauseBtn = button("PauseBtn", tr("Pause / Resume"));
+    PrevSentenceBtn = button("PrevSentenceBtn", tr("Previous Sentence"));
+    NextSentenceBtn = button("NextSentenceBtn", tr("Next Sentence"));
     PrevSentenceBtn->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
     NextSentenceBtn->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
-    SkipBtn = button("SkipBtn", "Skip to next article");
-    StopBtn = button("StopBtn", "Stop Reading");
+    SkipBtn = button("SkipBtn", tr("Skip to next article"));
+    StopBtn = button("StopBtn", tr("Stop Reading"));
     ToolBar1->addSeparator();
-    RestoreBtn = button("RestoreBtn", "Restore main window");
+    RestoreBtn = button("RestoreBtn", tr("Restore main window"));
     RestoreBtn->setIcon(windowIcon());
     layout->addWidget(ToolBar1);
 
@@ -68,7 +68,7 @@ TToolBarForm::TToolBarForm(const TPreferences &prefs)
     bottom->addWidget(StatusLabel);
     Gauge1 = new TGauge(this);
     Gauge1->setObjectName(QStringLiteral("Gauge1"));
-    Gauge1->setAccessibleName(QStringLiteral("Progress"));
+    Gauge1->setAccessibleName(tr("Progress"));
     Gauge1->SetShowText(false);
     Gauge1->setFixedHeight(std::max(13, fontMetrics().height()));
     Gauge1->setMinimumWidth(120);
