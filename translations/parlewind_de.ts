@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>OptionControls</name>
+    <message>
+        <source>%1 … %2: type a whole number; until then the last one is kept</source>
+        <translation>%1 … %2: Geben Sie eine ganze Zahl ein; bis dahin bleibt der letzte Wert</translation>
+    </message>
+</context>
+<context>
     <name>TClipboardPage</name>
     <message>
         <source>&amp;Watch Clipboard</source>
@@ -50,6 +57,144 @@
     <message>
         <source>Remember Last</source>
         <translation>Letzte merken</translation>
+    </message>
+</context>
+<context>
+    <name>TFavoriteVoicesPage</name>
+    <message>
+        <source>Favorit&amp;e Voices</source>
+        <translation>Lieblingsstimm&amp;en</translation>
+    </message>
+    <message>
+        <source>Exclude the selected voices</source>
+        <translation>Die ausgewählten Stimmen ausschließen</translation>
+    </message>
+    <message>
+        <source>Make the selected voices favorites</source>
+        <translation>Die ausgewählten Stimmen zu Lieblingsstimmen machen</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>&amp;Languages…</source>
+        <translation>&amp;Sprachen…</translation>
+    </message>
+    <message>
+        <source>Voices for more languages</source>
+        <translation>Stimmen für weitere Sprachen</translation>
+    </message>
+    <message>
+        <source>E&amp;xcluded Voices</source>
+        <translation>Ausgeschlossene St&amp;immen</translation>
+    </message>
+    <message>
+        <source>Use this panel to control the voices used in Parlewind.  Voices  
+you exclude will not be selected in Random / Round Robin 
+Voice Selection</source>
+        <translation>Hier legen Sie fest, welche Stimmen Parlewind verwendet.  Ausgeschlossene
+Stimmen werden bei der Stimmenauswahl „Zufällig“ oder „Reihum“
+nicht gewählt.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;more&quot;&gt;Want more voices?  Click Here&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;more&quot;&gt;Mehr Stimmen gewünscht?  Hier klicken&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Want more voices?  Click Here</source>
+        <translation>Mehr Stimmen gewünscht?  Hier klicken</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is currently the Default Voice<byte value="xd"/>and cannot be excluded</source>
+        <translation>„%1“ ist derzeit die Standardstimme<byte value="xd"/>und kann nicht ausgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>At least one voice is required in the Favorites List</source>
+        <translation>Mindestens eine Stimme muss in der Liste der Lieblingsstimmen stehen</translation>
+    </message>
+    <message>
+        <source>Select a voice to test</source>
+        <translation>Wählen Sie eine Stimme zum Testen</translation>
+    </message>
+</context>
+<context>
+    <name>TFileOptionsPage</name>
+    <message>
+        <source>Output File Format</source>
+        <translation>Ausgabedateiformat</translation>
+    </message>
+    <message>
+        <source>&amp;Wav</source>
+        <translation>&amp;Wav</translation>
+    </message>
+    <message>
+        <source>&amp;MP3</source>
+        <translation>&amp;MP3</translation>
+    </message>
+    <message>
+        <source>M&amp;4B audiobook</source>
+        <translation>M&amp;4B-Hörbuch</translation>
+    </message>
+    <message>
+        <source>O&amp;pus</source>
+        <translation>O&amp;pus</translation>
+    </message>
+    <message>
+        <source>&amp;Read-along book (EPUB 3)</source>
+        <translation>Mitlesebu&amp;ch (EPUB 3)</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight words</source>
+        <translation>Wörter her&amp;vorheben</translation>
+    </message>
+    <message>
+        <source>The book lights each word as it is spoken, not only each sentence</source>
+        <translation>Das Buch hebt jedes Wort hervor, während es gesprochen wird, nicht nur jeden Satz</translation>
+    </message>
+    <message>
+        <source>Book &amp;audio:</source>
+        <translation>Buch&amp;ton:</translation>
+    </message>
+    <message>
+        <source>Book audio</source>
+        <translation>Buchton</translation>
+    </message>
+    <message>
+        <source>&amp;Timed text beside each file:</source>
+        <translation>&amp;Zeitgesteuerter Text neben jeder Datei:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>SRT subtitles</source>
+        <translation>SRT-Untertitel</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles</source>
+        <translation>WebVTT-Untertitel</translation>
+    </message>
+    <message>
+        <source>LRC lyrics</source>
+        <translation>LRC-Liedtext</translation>
+    </message>
+    <message>
+        <source>Timed text beside each file</source>
+        <translation>Zeitgesteuerter Text neben jeder Datei</translation>
+    </message>
+    <message>
+        <source>File Output D&amp;irectory:</source>
+        <translation>Ausgabeo&amp;rdner:</translation>
+    </message>
+    <message>
+        <source>File Output Directory</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>Durch&amp;suchen</translation>
     </message>
 </context>
 <context>
@@ -478,6 +623,33 @@
     <message>
         <source>A&amp;bout</source>
         <translation>In&amp;fo</translation>
+    </message>
+</context>
+<context>
+    <name>TOutDirDialog</name>
+    <message>
+        <source>Select Output Directory</source>
+        <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>Current Directory:</source>
+        <translation>Aktueller Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>New Folder %1</source>
+        <translation>Neuer Ordner %1</translation>
+    </message>
+    <message>
+        <source>A folder could not be made in %1</source>
+        <translation>In %1 konnte kein Ordner angelegt werden.</translation>
     </message>
 </context>
 <context>

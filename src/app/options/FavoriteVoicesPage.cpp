@@ -32,37 +32,37 @@ TFavoriteVoicesPage::TFavoriteVoicesPage(TPreferences &prefs, QWidget *parent) :
 {
     setObjectName(QStringLiteral("TabSheet5"));
     auto *grid = new QGridLayout(this);
-    FavVoiceLBox = VoiceList(this, "FavVoiceLBox", QStringLiteral("Favorit&e Voices"), grid, 0);
+    FavVoiceLBox = VoiceList(this, "FavVoiceLBox", tr("Favorit&e Voices"), grid, 0);
     auto *buttons = new QVBoxLayout;
     RemFromFavBtn = new QPushButton(QStringLiteral(">>"), this);
     RemFromFavBtn->setObjectName(QStringLiteral("RemFromFavBtn"));
-    RemFromFavBtn->setAccessibleName(QStringLiteral("Exclude the selected voices"));
+    RemFromFavBtn->setAccessibleName(tr("Exclude the selected voices"));
     RemFromFavBtn->setToolTip(RemFromFavBtn->accessibleName());
     AddToFavBtn = new QPushButton(QStringLiteral("<<"), this);
     AddToFavBtn->setObjectName(QStringLiteral("AddToFavBtn"));
-    AddToFavBtn->setAccessibleName(QStringLiteral("Make the selected voices favorites"));
+    AddToFavBtn->setAccessibleName(tr("Make the selected voices favorites"));
     AddToFavBtn->setToolTip(AddToFavBtn->accessibleName());
-    FavVoiceTestBtn = new QPushButton(QStringLiteral("&Test"), this);
+    FavVoiceTestBtn = new QPushButton(tr("&Test"), this);
     FavVoiceTestBtn->setObjectName(QStringLiteral("FavVoiceTestBtn"));
-    LanguagesBtn = new QPushButton(QStringLiteral("&Languages…"), this);
+    LanguagesBtn = new QPushButton(tr("&Languages…"), this);
     LanguagesBtn->setObjectName(QStringLiteral("LanguagesBtn"));
-    LanguagesBtn->setToolTip(QStringLiteral("Voices for more languages"));
+    LanguagesBtn->setToolTip(tr("Voices for more languages"));
     buttons->addStretch(1);
     for (QPushButton *b : {RemFromFavBtn, AddToFavBtn, FavVoiceTestBtn, LanguagesBtn})
         buttons->addWidget(b);
     buttons->addStretch(1);
     grid->addLayout(buttons, 1, 1);
-    ExcludeVoiceLBox = VoiceList(this, "ExcludeVoiceLBox", QStringLiteral("E&xcluded Voices"), grid, 2);
+    ExcludeVoiceLBox = VoiceList(this, "ExcludeVoiceLBox", tr("E&xcluded Voices"), grid, 2);
 
-    auto *text = new QLabel(QStringLiteral("Use this panel to control the voices used in Parlewind.  Voices  \n"
-                                           "you exclude will not be selected in Random / Round Robin \n"
-                                           "Voice Selection"),
+    auto *text = new QLabel(tr("Use this panel to control the voices used in Parlewind.  Voices  \n"
+                                "you exclude will not be selected in Random / Round Robin \n"
+                                "Voice Selection"),
                             this);
     text->setObjectName(QStringLiteral("ExplanationLbl"));
     grid->addWidget(text, 2, 0, 1, 3);
-    MoreVoicesLbl = new QLabel(QStringLiteral("<a href=\"more\">Want more voices?  Click Here</a>"), this);
+    MoreVoicesLbl = new QLabel(tr("<a href=\"more\">Want more voices?  Click Here</a>"), this);
     MoreVoicesLbl->setObjectName(QStringLiteral("MoreVoicesLbl"));
-    MoreVoicesLbl->setAccessibleName(QStringLiteral("Want more voices?  Click Here"));
+    MoreVoicesLbl->setAccessibleName(tr("Want more voices?  Click Here"));
     MoreVoicesLbl->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     MoreVoicesLbl->setCursor(Qt::PointingHandCursor);
     grid->addWidget(MoreVoicesLbl, 3, 0, 1, 3);
@@ -140,16 +140,14 @@ void TFavoriteVoicesPage::RemFromFavBtnClick()
     const QString defaultVoice = m_Prefs.TTS_DefaultVoiceName;
     const auto found = FavVoiceLBox->findItems(defaultVoice, Qt::MatchExactly);
     if (!found.isEmpty() && found.first()->isSelected()) {
-        Messages::ShowMessage(QLatin1Char('\'') + defaultVoice + QLatin1Char('\'') +
-                              QStringLiteral(" is currently the Default Voice") + QLatin1Char('\r') +
-                              QStringLiteral("and cannot be excluded"));
+        Messages::ShowMessage(tr("'%1' is currently the Default Voice\rand cannot be excluded").arg(defaultVoice));
         return;
     }
     const QList<QListWidgetItem *> selected = FavVoiceLBox->selectedItems();
     if (selected.isEmpty())
         return;
     if (selected.size() == FavVoiceLBox->count()) {
-        Messages::ShowMessage(QStringLiteral("At least one voice is required in the Favorites List"));
+        Messages::ShowMessage(tr("At least one voice is required in the Favorites List"));
         return;
     }
     for (const QListWidgetItem *item : selected) {
@@ -182,7 +180,7 @@ void TFavoriteVoicesPage::FavVoiceTestBtnClick()
     if (!item)
         item = ExcludeVoiceLBox->currentItem();
     if (!item) {
-        Messages::ShowMessage(QStringLiteral("Select a voice to test"));
+        Messages::ShowMessage(tr("Select a voice to test"));
         return;
     }
     if (TestVoice)

@@ -18,43 +18,43 @@ TFileOptionsPage::TFileOptionsPage(TPreferences &prefs, QWidget *parent) : QWidg
 {
     setObjectName(QStringLiteral("FileOptionsSheet"));
     auto *page = new QVBoxLayout(this);
-    FileFormatRGrp = OptionControls::RadioGroup(this, QStringLiteral("Output File Format"),
-                                                {QStringLiteral("&Wav"), QStringLiteral("&MP3"), QStringLiteral("M&4B audiobook"),
-                                                 QStringLiteral("O&pus"), QStringLiteral("&Read-along book (EPUB 3)")}, page,
+    FileFormatRGrp = OptionControls::RadioGroup(this, tr("Output File Format"),
+                                                {tr("&Wav"), tr("&MP3"), tr("M&4B audiobook"),
+                                                 tr("O&pus"), tr("&Read-along book (EPUB 3)")}, page,
                                                 "FileFormatRGrp");
     auto *bookRow = new QHBoxLayout;
-    HighlightWordsCheck = new QCheckBox(QStringLiteral("&Highlight words"), this);
+    HighlightWordsCheck = new QCheckBox(tr("&Highlight words"), this);
     HighlightWordsCheck->setObjectName(QStringLiteral("HighlightWordsCheck"));
-    HighlightWordsCheck->setToolTip(QStringLiteral("The book lights each word as it is spoken, not only each sentence"));
+    HighlightWordsCheck->setToolTip(tr("The book lights each word as it is spoken, not only each sentence"));
     bookRow->addWidget(HighlightWordsCheck);
-    auto *bookAudioLabel = new QLabel(QStringLiteral("Book &audio:"), this);
+    auto *bookAudioLabel = new QLabel(tr("Book &audio:"), this);
     BookAudioCombo = new QComboBox(this);
     BookAudioCombo->setObjectName(QStringLiteral("BookAudioCombo"));
     BookAudioCombo->addItems({QStringLiteral("MP3"), QStringLiteral("AAC (MP4)")});
-    BookAudioCombo->setAccessibleName(QStringLiteral("Book audio"));
+    BookAudioCombo->setAccessibleName(tr("Book audio"));
     bookAudioLabel->setBuddy(BookAudioCombo);
     bookRow->addSpacing(16);
     bookRow->addWidget(bookAudioLabel);
     bookRow->addWidget(BookAudioCombo);
     bookRow->addStretch(1);
     page->addLayout(bookRow);
-    auto *timedLabel = new QLabel(QStringLiteral("&Timed text beside each file:"), this);
+    auto *timedLabel = new QLabel(tr("&Timed text beside each file:"), this);
     page->addWidget(timedLabel);
     SubtitlesCombo = new QComboBox(this);
     SubtitlesCombo->setObjectName(QStringLiteral("SubtitlesCombo"));
-    SubtitlesCombo->addItems({QStringLiteral("None"), QStringLiteral("SRT subtitles"), QStringLiteral("WebVTT subtitles"),
-                              QStringLiteral("LRC lyrics")});
-    SubtitlesCombo->setAccessibleName(QStringLiteral("Timed text beside each file"));
+    SubtitlesCombo->addItems({tr("None"), tr("SRT subtitles"), tr("WebVTT subtitles"),
+                              tr("LRC lyrics")});
+    SubtitlesCombo->setAccessibleName(tr("Timed text beside each file"));
     timedLabel->setBuddy(SubtitlesCombo);
     page->addWidget(SubtitlesCombo);
-    auto *label = new QLabel(QStringLiteral("File Output D&irectory:"), this);
+    auto *label = new QLabel(tr("File Output D&irectory:"), this);
     page->addWidget(label);
     auto *row = new QHBoxLayout;
     OutDirEdit = new QLineEdit(this);
     OutDirEdit->setObjectName(QStringLiteral("OutDirEdit"));
-    OutDirEdit->setAccessibleName(QStringLiteral("File Output Directory"));
+    OutDirEdit->setAccessibleName(tr("File Output Directory"));
     label->setBuddy(OutDirEdit);
-    Button1 = new QPushButton(QStringLiteral("&Browse"), this);
+    Button1 = new QPushButton(tr("&Browse"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     row->addWidget(OutDirEdit, 1);
     row->addWidget(Button1);

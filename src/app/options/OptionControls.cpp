@@ -3,6 +3,7 @@
 #include "controls/NumEdit.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,8 +68,8 @@ TNumEdit *NumberRow(QWidget *parent, QBoxLayout *into, const QString &before, co
             return;
         }
         // No box on every keystroke: the stored value stays, the user is told why.
-        const QString text = QString(before).remove(QLatin1Char('&')) + QStringLiteral(" … ") + after +
-                             QStringLiteral(": type a whole number; until then the last one is kept");
+        const QString text = QCoreApplication::translate("OptionControls", "%1 … %2: type a whole number; until then the last one is kept")
+                                 .arg(QString(before).remove(QLatin1Char('&')), after);
         edit->setToolTip(text);
         hint(text);
     });

@@ -19,7 +19,7 @@ TOutDirDialog::TOutDirDialog(TPreferences &prefs, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_Prefs(prefs)
 {
     setObjectName(QStringLiteral("OutDirDialog"));
-    setWindowTitle(QStringLiteral("Select Output Directory"));
+    setWindowTitle(tr("Select Output Directory"));
     resize(410, 366);
 
     m_Dirs = new QFileSystemModel(this);
@@ -46,13 +46,13 @@ TOutDirDialog::TOutDirDialog(TPreferences &prefs, QWidget *parent)
     splitter->setSizes({185, 225});
 
     auto *current = new QHBoxLayout;
-    current->addWidget(new QLabel(QStringLiteral("Current Directory:"), this));
+    current->addWidget(new QLabel(tr("Current Directory:"), this));
     PathLabel = new QLabel(this);
     PathLabel->setObjectName(QStringLiteral("PathLabel"));
     current->addWidget(PathLabel, 1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    NewFolderBtn = buttons->addButton(QStringLiteral("&New Folder"), QDialogButtonBox::ActionRole);
+    NewFolderBtn = buttons->addButton(tr("&New Folder"), QDialogButtonBox::ActionRole);
     NewFolderBtn->setObjectName(QStringLiteral("NewFolderBtn"));
     connect(NewFolderBtn, &QPushButton::clicked, this, &TOutDirDialog::NewFolder);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -102,12 +102,12 @@ void TOutDirDialog::NewFolder()
     const QModelIndex parent = DirectoryList->currentIndex();
     if (!parent.isValid())
         return;
-    QString name = QStringLiteral("New Folder");
+    QString name = tr("New Folder");
     for (int n = 2; QDir(m_Dirs->filePath(parent)).exists(name); ++n)
-        name = QStringLiteral("New Folder %1").arg(n);
+        name = tr("New Folder %1").arg(n);
     const QModelIndex made = m_Dirs->mkdir(parent, name);
     if (!made.isValid()) {
-        Messages::ShowError(QStringLiteral("A folder could not be made in ") + m_Dirs->filePath(parent));
+        Messages::ShowError(tr("A folder could not be made in %1").arg(m_Dirs->filePath(parent)));
         return;
     }
     DirectoryList->expand(parent);
