@@ -718,4 +718,142 @@ nicht gewählt.</translation>
         <translation>Fortschritt</translation>
     </message>
 </context>
+<context>
+    <name>TVoiceEditPage</name>
+    <message>
+        <source>Voi&amp;ce</source>
+        <translation>Sti&amp;mme</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>&amp;Pitch</source>
+        <translation>Tonh&amp;öhe</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+    <message>
+        <source>Sp&amp;eed</source>
+        <translation>&amp;Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>Reset Defa&amp;ults</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Pau&amp;ses</source>
+        <translation>&amp;Pausen</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>Pausen</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Kurz</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>Lang</translation>
+    </message>
+    <message>
+        <source>&amp;More…</source>
+        <translation>Meh&amp;r…</translation>
+    </message>
+    <message>
+        <source>More pause settings</source>
+        <translation>Weitere Pauseneinstellungen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Milliseconds at the voice&apos;s normal speed; at twice the speed, half as long.</source>
+        <translation>Millisekunden bei der normalen Geschwindigkeit der Stimme; bei doppelter Geschwindigkeit halb so lang.</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>After a &amp;sentence:</source>
+        <translation>Nach einem &amp;Satz:</translation>
+    </message>
+    <message>
+        <source>After a &amp;paragraph:</source>
+        <translation>Nach einem &amp;Absatz:</translation>
+    </message>
+    <message>
+        <source>&amp;Between articles:</source>
+        <translation>&amp;Zwischen Artikeln:</translation>
+    </message>
+    <message>
+        <source>This voice has no pitch to change.</source>
+        <translation>Diese Stimme hat keine veränderbare Tonhöhe.</translation>
+    </message>
+    <message>
+        <source>fixed</source>
+        <translation>fest</translation>
+    </message>
+    <message>
+        <source>%1 words a minute</source>
+        <translation>%1 Wörter pro Minute</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceSourcesPage</name>
+    <message>
+        <source>Piper &amp;program:</source>
+        <translation>Piper-&amp;Programm:</translation>
+    </message>
+    <message>
+        <source>Piper program</source>
+        <translation>Piper-Programm</translation>
+    </message>
+    <message>
+        <source>piper on the PATH</source>
+        <translation>piper im Suchpfad (PATH)</translation>
+    </message>
+    <message>
+        <source>Piper &amp;voice folders:</source>
+        <translation>Piper-&amp;Stimmenordner:</translation>
+    </message>
+    <message>
+        <source>Piper voice folders</source>
+        <translation>Piper-Stimmenordner</translation>
+    </message>
+    <message>
+        <source>&amp;Add a folder…</source>
+        <translation>Ordner hin&amp;zufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Folder</source>
+        <translation>Ordner &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Piper Voices</source>
+        <translation>Einen Ordner mit Piper-Stimmen hinzufügen</translation>
+    </message>
+    <message>
+        <source>The voices can be looked for again once the reading has stopped.</source>
+        <translation>Die Stimmen können erneut gesucht werden, sobald das Lesen beendet ist.</translation>
+    </message>
+</context>
 </TS>

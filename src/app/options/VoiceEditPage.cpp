@@ -52,36 +52,36 @@ TVoiceEditPage::TVoiceEditPage(TPreferences &prefs, QWidget *parent) : QWidget(p
 {
     setObjectName(QStringLiteral("VoiceEditSheet"));
     auto *grid = new QGridLayout(this);
-    auto *voiceLabel = new QLabel(QStringLiteral("Voi&ce"), this);
+    auto *voiceLabel = new QLabel(tr("Voi&ce"), this);
     SetupVoiceCkbx = new QComboBox(this);
     SetupVoiceCkbx->setObjectName(QStringLiteral("SetupVoiceCkbx"));
-    SetupVoiceCkbx->setAccessibleName(QStringLiteral("Voice"));
+    SetupVoiceCkbx->setAccessibleName(tr("Voice"));
     voiceLabel->setBuddy(SetupVoiceCkbx);
     grid->addWidget(voiceLabel, 0, 0);
     grid->addWidget(SetupVoiceCkbx, 0, 1, 1, 3);
-    PitchSlider = SliderRow(this, grid, 1, QStringLiteral("&Pitch"), "PitchSlider", PitchMinLbl, PitchMaxLbl, PitchValLbl,
-                            QStringLiteral("Pitch"));
-    SpeedSlider = SliderRow(this, grid, 3, QStringLiteral("Sp&eed"), "SpeedSlider", SpeedMinLbl, SpeedMaxLbl, SpeedValLbl,
-                            QStringLiteral("Speed"));
+    PitchSlider = SliderRow(this, grid, 1, tr("&Pitch"), "PitchSlider", PitchMinLbl, PitchMaxLbl, PitchValLbl,
+                            tr("Pitch"));
+    SpeedSlider = SliderRow(this, grid, 3, tr("Sp&eed"), "SpeedSlider", SpeedMinLbl, SpeedMaxLbl, SpeedValLbl,
+                            tr("Speed"));
     auto *buttons = new QHBoxLayout;
-    VoiceEditTestBtn = new QPushButton(QStringLiteral("&Test"), this);
+    VoiceEditTestBtn = new QPushButton(tr("&Test"), this);
     VoiceEditTestBtn->setObjectName(QStringLiteral("VoiceEditTestBtn"));
-    SetDefaultsBtn = new QPushButton(QStringLiteral("Reset Defa&ults"), this);
+    SetDefaultsBtn = new QPushButton(tr("Reset Defa&ults"), this);
     SetDefaultsBtn->setObjectName(QStringLiteral("SetDefaultsBtn"));
     buttons->addStretch(1);
     buttons->addWidget(VoiceEditTestBtn);
     buttons->addWidget(SetDefaultsBtn);
     grid->addLayout(buttons, 5, 0, 1, 4);
     // The pauses are every voice's: they shrink as a voice is made faster.
-    auto *pausesLabel = new QLabel(QStringLiteral("Pau&ses"), this);
+    auto *pausesLabel = new QLabel(tr("Pau&ses"), this);
     PausesCB = new QComboBox(this);
     PausesCB->setObjectName(QStringLiteral("PausesCB"));
-    PausesCB->setAccessibleName(QStringLiteral("Pauses"));
-    PausesCB->addItems({QStringLiteral("Short"), QStringLiteral("Normal"), QStringLiteral("Long")});
+    PausesCB->setAccessibleName(tr("Pauses"));
+    PausesCB->addItems({tr("Short"), tr("Normal"), tr("Long")});
     pausesLabel->setBuddy(PausesCB);
-    MorePausesBtn = new QPushButton(QStringLiteral("&More\u2026"), this);
+    MorePausesBtn = new QPushButton(tr("&More…"), this);
     MorePausesBtn->setObjectName(QStringLiteral("MorePausesBtn"));
-    MorePausesBtn->setAccessibleName(QStringLiteral("More pause settings"));
+    MorePausesBtn->setAccessibleName(tr("More pause settings"));
     auto *pausesRow = new QHBoxLayout;
     pausesRow->addWidget(PausesCB);
     pausesRow->addWidget(MorePausesBtn);
@@ -115,12 +115,12 @@ void TVoiceEditPage::ShowPauses()
     const QSignalBlocker blocker(PausesCB);
     const PauseLengths::Preset preset = PauseLengths::FromString(m_Prefs.TTS_Pauses).Named();
     // Lengths of the user's own are shown as such, and only then offered.
-    const int custom = PausesCB->findText(QStringLiteral("Custom"));
+    const int custom = PausesCB->findText(tr("Custom"));
     if (preset == PauseLengths::Custom && custom < 0)
-        PausesCB->addItem(QStringLiteral("Custom"));
+        PausesCB->addItem(tr("Custom"));
     else if (preset != PauseLengths::Custom && custom >= 0)
         PausesCB->removeItem(custom);
-    PausesCB->setCurrentIndex(preset == PauseLengths::Custom ? PausesCB->findText(QStringLiteral("Custom")) : int(preset));
+    PausesCB->setCurrentIndex(preset == PauseLengths::Custom ? PausesCB->findText(tr("Custom")) : int(preset));
 }
 
 void TVoiceEditPage::PausesCBChange(int index)
@@ -135,9 +135,9 @@ bool TVoiceEditPage::EditPauses()
 {
     PauseLengths pauses = PauseLengths::FromString(m_Prefs.TTS_Pauses);
     QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Pauses"));
+    dialog.setWindowTitle(tr("Pauses"));
     auto *form = new QFormLayout(&dialog);
-    auto *note = new QLabel(QStringLiteral("Milliseconds at the voice's normal speed; at twice the speed, half as long."),
+    auto *note = new QLabel(tr("Milliseconds at the voice's normal speed; at twice the speed, half as long."),
                             &dialog);
     note->setWordWrap(true);
     form->addRow(note);
@@ -146,15 +146,15 @@ bool TVoiceEditPage::EditPauses()
         box->setObjectName(QLatin1String(name));
         box->setRange(0, PauseLengths::Longest);
         box->setSingleStep(50);
-        box->setSuffix(QStringLiteral(" ms"));
+        box->setSuffix(tr(" ms"));
         box->setValue(value);
         box->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
         form->addRow(caption, box);
         return box;
     };
-    QSpinBox *sentence = field(QStringLiteral("After a &sentence:"), "SentencePauseEdit", pauses.sentence);
-    QSpinBox *paragraph = field(QStringLiteral("After a &paragraph:"), "ParagraphPauseEdit", pauses.paragraph);
-    QSpinBox *article = field(QStringLiteral("&Between articles:"), "ArticlePauseEdit", pauses.article);
+    QSpinBox *sentence = field(tr("After a &sentence:"), "SentencePauseEdit", pauses.sentence);
+    QSpinBox *paragraph = field(tr("After a &paragraph:"), "ParagraphPauseEdit", pauses.paragraph);
+    QSpinBox *article = field(tr("&Between articles:"), "ArticlePauseEdit", pauses.article);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -239,10 +239,10 @@ void TVoiceEditPage::ShowVoice(const TVoiceEntry &voice)
     PitchValLbl->setText(QString::number(voice.Pitch));
     // A voice with no pitch of its own to change (Piper's) says so on the control.
     PitchSlider->setEnabled(!voice.FixedPitch);
-    PitchSlider->setAccessibleDescription(voice.FixedPitch ? QStringLiteral("This voice has no pitch to change.") : QString());
+    PitchSlider->setAccessibleDescription(voice.FixedPitch ? tr("This voice has no pitch to change.") : QString());
     PitchSlider->setToolTip(PitchSlider->accessibleDescription());
     if (voice.FixedPitch)
-        PitchValLbl->setText(QStringLiteral("fixed"));
+        PitchValLbl->setText(tr("fixed"));
     SpeedMinLbl->setText(SpeedText(voice.MinSpeed));
     SpeedMaxLbl->setText(SpeedText(voice.MaxSpeed));
     SpeedSliderChange(voice.Speed);
@@ -253,7 +253,7 @@ void TVoiceEditPage::PitchSliderChange(int value) { PitchValLbl->setText(QString
 void TVoiceEditPage::SpeedSliderChange(int value)
 {
     SpeedValLbl->setText(SpeedText(value));
-    SpeedSlider->setAccessibleDescription(QStringLiteral("%1 words a minute").arg(value));
+    SpeedSlider->setAccessibleDescription(tr("%1 words a minute").arg(value));
 }
 
 void TVoiceEditPage::PitchSliderTrackEnd(int value)

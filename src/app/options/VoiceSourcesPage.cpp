@@ -19,11 +19,11 @@ TVoiceSourcesPage::TVoiceSourcesPage(QWidget *parent) : QWidget(parent)
     m_States = new QFormLayout;
     layout->addLayout(m_States);
 
-    auto *programLabel = new QLabel(QStringLiteral("Piper &program:"), this);
+    auto *programLabel = new QLabel(tr("Piper &program:"), this);
     PiperProgramEdit = new QLineEdit(this);
     PiperProgramEdit->setObjectName(QStringLiteral("PiperProgramEdit"));
-    PiperProgramEdit->setAccessibleName(QStringLiteral("Piper program"));
-    PiperProgramEdit->setPlaceholderText(QStringLiteral("piper on the PATH"));
+    PiperProgramEdit->setAccessibleName(tr("Piper program"));
+    PiperProgramEdit->setPlaceholderText(tr("piper on the PATH"));
     programLabel->setBuddy(PiperProgramEdit);
     auto *programRow = new QHBoxLayout;
     programRow->addWidget(programLabel);
@@ -34,17 +34,17 @@ TVoiceSourcesPage::TVoiceSourcesPage(QWidget *parent) : QWidget(parent)
             Apply(PiperProgramEdit->text().trimmed(), m_Added);
     });
 
-    auto *foldersLabel = new QLabel(QStringLiteral("Piper &voice folders:"), this);
+    auto *foldersLabel = new QLabel(tr("Piper &voice folders:"), this);
     PiperFoldersList = new QListWidget(this);
     PiperFoldersList->setObjectName(QStringLiteral("PiperFoldersList"));
-    PiperFoldersList->setAccessibleName(QStringLiteral("Piper voice folders"));
+    PiperFoldersList->setAccessibleName(tr("Piper voice folders"));
     foldersLabel->setBuddy(PiperFoldersList);
     layout->addWidget(foldersLabel);
     layout->addWidget(PiperFoldersList, 1);
     auto *buttons = new QHBoxLayout;
-    AddFolderBtn = new QPushButton(QStringLiteral("&Add a folder…"), this);
+    AddFolderBtn = new QPushButton(tr("&Add a folder…"), this);
     AddFolderBtn->setObjectName(QStringLiteral("AddFolderBtn"));
-    RemoveFolderBtn = new QPushButton(QStringLiteral("&Remove Folder"), this);
+    RemoveFolderBtn = new QPushButton(tr("&Remove Folder"), this);
     RemoveFolderBtn->setObjectName(QStringLiteral("RemoveFolderBtn"));
     RemoveFolderBtn->setEnabled(false);
     buttons->addWidget(AddFolderBtn);
@@ -101,7 +101,7 @@ void TVoiceSourcesPage::Refresh()
 
 void TVoiceSourcesPage::AddFolderBtnClick()
 {
-    const QString folder = FileDialogs::GetExistingDirectory(this, QStringLiteral("Add a Folder of Piper Voices"), QDir::homePath());
+    const QString folder = FileDialogs::GetExistingDirectory(this, tr("Add a Folder of Piper Voices"), QDir::homePath());
     if (folder.isEmpty() || m_Added.contains(folder))
         return;
     Apply(PiperProgramEdit->text().trimmed(), m_Added + QStringList{folder});
@@ -110,7 +110,7 @@ void TVoiceSourcesPage::AddFolderBtnClick()
 void TVoiceSourcesPage::Apply(const QString &program, const QStringList &folders)
 {
     if (ApplyPiper && !ApplyPiper(program, folders)) {
-        m_Note->setText(QStringLiteral("The voices can be looked for again once the reading has stopped."));
+        m_Note->setText(tr("The voices can be looked for again once the reading has stopped."));
         return;
     }
     m_Note->clear();
