@@ -443,6 +443,113 @@ nicht gewählt.</translation>
         <source>Parlewind MP3 Pronunciation</source>
         <translation>Parlewind MP3 – Aussprache</translation>
     </message>
+    <message>
+        <source>This desktop has no notification area, so the window stays open. To end Parlewind, choose Exit Parlewind in the File menu; to close it to a floating tool bar, choose &quot;When minimized&quot; for &quot;Show Floating Toolbar&quot; on the Misc page.</source>
+        <translation>Diese Arbeitsumgebung hat keinen Infobereich, daher bleibt das Fenster offen. Um Parlewind zu beenden, wählen Sie „Parlewind beenden“ im Menü „Datei“; um es zu einer schwebenden Symbolleiste zu schließen, wählen Sie auf der Seite „Sonstiges“ für „Schwebende Symbolleiste zeigen“ die Einstellung „Wenn minimiert“.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Single-Article Options</source>
+        <translation>Optionen für einen Artikel</translation>
+    </message>
+    <message>
+        <source>Multi-Article Options</source>
+        <translation>Optionen für mehrere Artikel</translation>
+    </message>
+    <message>
+        <source>Option pages</source>
+        <translation>Optionsseiten</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Favorite Voices</source>
+        <translation>Lieblingsstimmen</translation>
+    </message>
+    <message>
+        <source>Voice Edit</source>
+        <translation>Stimme bearbeiten</translation>
+    </message>
+    <message>
+        <source>File Options</source>
+        <translation>Dateioptionen</translation>
+    </message>
+    <message>
+        <source>Voice Sources</source>
+        <translation>Stimmenquellen</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>The help page on more voices could not be opened.</source>
+        <translation>Die Hilfeseite über weitere Stimmen konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Watching the clipboard is off on this Wayland desktop (see the Clipboard page).</source>
+        <translation>Das Überwachen der Zwischenablage ist auf dieser Wayland-Arbeitsumgebung aus (siehe die Seite „Zwischenablage“).</translation>
+    </message>
+    <message>
+        <source>Parlewind MP3 is still running. Use the icon here to restore it or to exit.</source>
+        <translation>Parlewind MP3 läuft weiter. Über dieses Symbol stellen Sie es wieder her oder beenden es.</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.</source>
+        <translation>Die Hilfedatei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No program could be started to show the help file %1</source>
+        <translation>Es konnte kein Programm gestartet werden, um die Hilfedatei %1 anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Parlewind MP3 Languages</source>
+        <translation>Parlewind MP3 – Sprachen</translation>
+    </message>
+    <message>
+        <source>Read the page at %1?</source>
+        <translation>Die Seite unter %1 lesen?</translation>
+    </message>
+    <message>
+        <source>Open Web Address</source>
+        <translation>Webadresse öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Address of the page (http or https):</source>
+        <translation>&amp;Adresse der Seite (http oder https):</translation>
+    </message>
+    <message>
+        <source>Address of the page</source>
+        <translation>Adresse der Seite</translation>
+    </message>
+    <message>
+        <source>%1 is not a web address; an address begins with http:// or https://.</source>
+        <translation>%1 ist keine Webadresse; eine Adresse beginnt mit http:// oder https://.</translation>
+    </message>
+    <message>
+        <source>The copied picture: %1</source>
+        <translation>Das kopierte Bild: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files could not be opened either.</source>
+        <translation>
+            <numerusform>%n weitere Datei konnte ebenfalls nicht geöffnet werden.</numerusform>
+            <numerusform>%n weitere Dateien konnten ebenfalls nicht geöffnet werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
+    </message>
 </context>
 <context>
     <name>TMIOptionsSheet</name>
@@ -623,6 +730,10 @@ nicht gewählt.</translation>
     <message>
         <source>A&amp;bout</source>
         <translation>In&amp;fo</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>Fortsetz&amp;en</translation>
     </message>
 </context>
 <context>

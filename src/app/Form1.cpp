@@ -64,10 +64,12 @@
 
 #include <cmath>
 
-const QString TForm1::NoTrayNotice =
-    QStringLiteral("This desktop has no notification area, so the window stays open. To end Parlewind, choose "
-                   "Exit Parlewind in the File menu; to close it to a floating tool bar, choose \"When "
-                   "minimized\" for \"Show Floating Toolbar\" on the Misc page.");
+QString TForm1::NoTrayNotice()
+{
+    return tr("This desktop has no notification area, so the window stays open. To end Parlewind, choose "
+              "Exit Parlewind in the File menu; to close it to a floating tool bar, choose \"When "
+              "minimized\" for \"Show Floating Toolbar\" on the Misc page.");
+}
 
 namespace {
 
@@ -206,9 +208,9 @@ void TForm1::ConnectReading()
                                                PronunciationMItm, LanguagesMItm});
     for (QAction *topic : mnuAudioHelp->actions())
         m_Actions->Add(TReadingActions::WhenIdle, topic);
-    m_Actions->AddPauseCaption(PauseBtn, QStringLiteral("Pause"), QStringLiteral("Resume"));
-    m_Actions->AddPauseCaption(PauseMItm, QStringLiteral("&Pause"), QStringLiteral("&Resume"));
-    m_Actions->AddPauseCaption(TrayIcon->PausePONtry, QStringLiteral("&Pause"), QStringLiteral("&Resume"));
+    m_Actions->AddPauseCaption(PauseBtn, tr("Pause"), tr("Resume"));
+    m_Actions->AddPauseCaption(PauseMItm, tr("&Pause"), tr("&Resume"));
+    m_Actions->AddPauseCaption(TrayIcon->PausePONtry, TNotifyIcon::tr("&Pause"), TNotifyIcon::tr("&Resume"));
     ShowReading();
 }
 
@@ -241,7 +243,7 @@ void TForm1::ShowReading()
         ToolBarForm->Gauge1->setVisible(shown);
     });
     connect(&session, &TReadingSession::PauseChanged, this, [this](bool paused) {
-        StatusPanel1->setText(paused ? QStringLiteral("Pause") : QStringLiteral(" "));
+        StatusPanel1->setText(paused ? tr("Pause") : QStringLiteral(" "));
     });
     connect(&session, &TReadingSession::ArticleStarted, this, [this](TMemoEntry *article) {
         StatusPanel1->setText(QStringLiteral(" "));
@@ -316,8 +318,8 @@ void TForm1::BuildOptionsArea()
     MISIOptionsPage->setObjectName(QStringLiteral("MISIOptionsPage"));
     SIOptionsSheet = new TSIOptionsSheet(m_Core.Prefs());
     MIOptionsSheet = new TMIOptionsSheet(m_Core.Prefs());
-    MISIOptionsPage->addWidget(scrolled(SIOptionsSheet, MISIOptionsPage, QStringLiteral("Single-Article Options")));
-    MISIOptionsPage->addWidget(scrolled(MIOptionsSheet, MISIOptionsPage, QStringLiteral("Multi-Article Options")));
+    MISIOptionsPage->addWidget(scrolled(SIOptionsSheet, MISIOptionsPage, tr("Single-Article Options")));
+    MISIOptionsPage->addWidget(scrolled(MIOptionsSheet, MISIOptionsPage, tr("Multi-Article Options")));
     // At least the designed width, wider when its texts need it.
     MISIOptionsPage->setMinimumWidth(std::max(190, std::max(SIOptionsSheet->sizeHint().width(),
                                                             MIOptionsSheet->sizeHint().width()) +
@@ -327,7 +329,7 @@ void TForm1::BuildOptionsArea()
 
     PageControl1 = new QTabWidget(Panel3);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setAccessibleName(QStringLiteral("Option pages"));
+    PageControl1->setAccessibleName(tr("Option pages"));
     ClipboardSheet = new TClipboardPage(m_Core.Prefs(), PageControl1);
     TabSheet5 = new TFavoriteVoicesPage(m_Core.Prefs(), PageControl1);
     VoiceEditSheet = new TVoiceEditPage(m_Core.Prefs(), PageControl1);
@@ -335,12 +337,12 @@ void TForm1::BuildOptionsArea()
     MiscSheet = new TMiscPage(m_Core.Prefs(), PageControl1);
     VoiceSourcesSheet = new TVoiceSourcesPage(PageControl1);
     // No mnemonics on the tabs: the menu bar has their letters; Ctrl+Tab turns pages.
-    PageControl1->addTab(scrolled(ClipboardSheet, PageControl1, QStringLiteral("Clipboard")), QStringLiteral("Clipboard"));
-    PageControl1->addTab(scrolled(TabSheet5, PageControl1, QStringLiteral("Favorite Voices")), QStringLiteral("Favorite Voices"));
-    PageControl1->addTab(scrolled(VoiceEditSheet, PageControl1, QStringLiteral("Voice Edit")), QStringLiteral("Voice Edit"));
-    PageControl1->addTab(scrolled(FileOptionsSheet, PageControl1, QStringLiteral("File Options")), QStringLiteral("File Options"));
-    PageControl1->addTab(scrolled(VoiceSourcesSheet, PageControl1, QStringLiteral("Voice Sources")), QStringLiteral("Voice Sources"));
-    PageControl1->addTab(scrolled(MiscSheet, PageControl1, QStringLiteral("Misc")), QStringLiteral("Misc"));
+    PageControl1->addTab(scrolled(ClipboardSheet, PageControl1, tr("Clipboard")), tr("Clipboard"));
+    PageControl1->addTab(scrolled(TabSheet5, PageControl1, tr("Favorite Voices")), tr("Favorite Voices"));
+    PageControl1->addTab(scrolled(VoiceEditSheet, PageControl1, tr("Voice Edit")), tr("Voice Edit"));
+    PageControl1->addTab(scrolled(FileOptionsSheet, PageControl1, tr("File Options")), tr("File Options"));
+    PageControl1->addTab(scrolled(VoiceSourcesSheet, PageControl1, tr("Voice Sources")), tr("Voice Sources"));
+    PageControl1->addTab(scrolled(MiscSheet, PageControl1, tr("Misc")), tr("Misc"));
     layout->addWidget(PageControl1, 1);
 
     ConnectOptionPages();
@@ -373,7 +375,7 @@ void TForm1::ConnectOptionPages()
     connect(drop, &TFileDrop::TextDropped, this, [this](const QString &text) { m_Core.TextDropped(text); });
     TabSheet5->MoreVoices = [this] {
         if (HelpFile.isEmpty() || !ShellOpen::Open(HelpFile + QStringLiteral("#more-voices")))
-            Messages::ShowError(QStringLiteral("The help page on more voices could not be opened."));
+            Messages::ShowError(tr("The help page on more voices could not be opened."));
     };
     VoiceEditSheet->VoiceManager = voiceManager;
     VoiceEditSheet->Initialized = initialized;
@@ -541,7 +543,7 @@ void TForm1::FormCreate()
     if (!TClipboardWatch::Supported()) {
         const QString why = TClipboardWatch::UnsupportedReason();
         if (prefs.CB_Monitor)
-            m_Core.AddStartNotice(QStringLiteral("Watching the clipboard is off on this Wayland desktop (see the Clipboard page)."));
+            m_Core.AddStartNotice(tr("Watching the clipboard is off on this Wayland desktop (see the Clipboard page)."));
         ClipboardSheet->ShowWatchingUnsupported(why);
         MonitorCBMItm->setChecked(false);
         MonitorCBMItm->setEnabled(false);
@@ -699,7 +701,7 @@ void TForm1::MinimizeByUser()
     if (TrayInUse() && !m_Core.Prefs().TrayNoticeShown) {
         m_Core.Prefs().TrayNoticeShown = true;
         TrayIcon->showMessage(caption,
-                              QStringLiteral("Parlewind MP3 is still running. Use the icon here to restore it or to exit."),
+                              tr("Parlewind MP3 is still running. Use the icon here to restore it or to exit."),
                               QSystemTrayIcon::Information, 10000);
     }
 }
@@ -777,7 +779,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     // the desktop has no window list: only the floating tool bar keeps a way back.
     if (!TrayInUse() && !ToolbarOnMinimize()) {
         UtilsClass::Trace(QStringLiteral("Closed without a notification area: the window stays open"));
-        ShowStatus(NoTrayNotice);
+        ShowStatus(NoTrayNotice());
         return;
     }
     MinimizeByUser();
@@ -811,12 +813,11 @@ void TForm1::Terminate(int exitCode)
 void TForm1::Contents1Click()
 {
     if (HelpFile.isEmpty()) {
-        Messages::ShowError(QStringLiteral("The help file could not be found."));
+        Messages::ShowError(tr("The help file could not be found."));
         return;
     }
     if (!ShellOpen::Open(HelpFile))
-        Messages::ShowError(QStringLiteral("No program could be started to show the help file ") +
-                            HelpFile);
+        Messages::ShowError(tr("No program could be started to show the help file %1").arg(HelpFile));
 }
 
 void TForm1::SelAudioDevMItmClick()
@@ -855,7 +856,7 @@ bool TForm1::LanguagesMItmClick()
 {
     if (!m_Core.Initialized() || !m_Core.Voices() || m_Core.State() != rsIdle)
         return false;
-    const bool changed = m_Core.Voices()->LanguagesDialog(this, QStringLiteral("Parlewind MP3 Languages"),
+    const bool changed = m_Core.Voices()->LanguagesDialog(this, tr("Parlewind MP3 Languages"),
                                                   [this](const QStringList &voices) { return m_Core.VoiceUsage(voices); });
     if (changed) {
         UtilsClass::Trace(QStringLiteral("Languages changed: %1 voices").arg(m_Core.Voices()->VoiceCount()));
@@ -890,7 +891,7 @@ bool TForm1::OfferPage(const QString &text, bool later)
     bool read = false;
     {
         const TProgramCore::NestedPass pass(m_Core);
-        read = Messages::Confirm(QStringLiteral("Read the page at %1?").arg(text.trimmed()));
+        read = Messages::Confirm(tr("Read the page at %1?").arg(text.trimmed()));
     }
     if (read && m_Core.State() != rsExiting) {
         if (later)
@@ -907,10 +908,10 @@ void TForm1::OpenAddressDialog()
         return;
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("OpenAddressDialog"));
-    dialog.setWindowTitle(QStringLiteral("Open Web Address"));
-    dialog.setLabelText(QStringLiteral("&Address of the page (http or https):"));
+    dialog.setWindowTitle(tr("Open Web Address"));
+    dialog.setLabelText(tr("&Address of the page (http or https):"));
     if (auto *edit = dialog.findChild<QLineEdit *>())
-        edit->setAccessibleName(QStringLiteral("Address of the page"));
+        edit->setAccessibleName(tr("Address of the page"));
     while (dialog.exec() == QDialog::Accepted) {
         QString address = dialog.textValue().trimmed();
         // "example.com/page" is what people type; the page is fetched as https.
@@ -920,7 +921,7 @@ void TForm1::OpenAddressDialog()
             OpenFiles({address});
             return;
         }
-        Messages::ShowError(QStringLiteral("%1 is not a web address; an address begins with http:// or https://.")
+        Messages::ShowError(tr("%1 is not a web address; an address begins with http:// or https://.")
                                 .arg(dialog.textValue().trimmed()));
     }
 }
@@ -931,7 +932,7 @@ void TForm1::OpenFileDialog()
         return;
     TPreferences &prefs = m_Core.Prefs();
     const QString file =
-        FileDialogs::GetOpenFileName(this, QStringLiteral("Open"), prefs.OpenDlgInitialDir, DocumentReader::FileFilter());
+        FileDialogs::GetOpenFileName(this, tr("Open"), prefs.OpenDlgInitialDir, DocumentReader::FileFilter());
     if (file.isEmpty())
         return;
     prefs.OpenDlgInitialDir = QFileInfo(file).absolutePath() + QLatin1Char('/');
@@ -951,7 +952,7 @@ QString TForm1::PictureText(const QImage &picture)
     if (result == DocumentOpen::TResult::Failed)
         Messages::ShowError(error);
     else if (!note.isEmpty())
-        ShowStatus(QStringLiteral("The copied picture: ") + note);
+        ShowStatus(tr("The copied picture: %1").arg(note));
     return result == DocumentOpen::TResult::Read ? text : QString();
 }
 
@@ -967,7 +968,7 @@ void TForm1::OpenFiles(const QStringList &files)
             return;
         QString message = failures.mid(0, shown).join(QStringLiteral("\n\n"));
         if (failures.size() > shown)
-            message += QStringLiteral("\n\n%1 more files could not be opened either.").arg(failures.size() - shown);
+            message += QStringLiteral("\n\n") + tr("%n more files could not be opened either.", nullptr, int(failures.size() - shown));
         Messages::ShowError(message);
     });
     for (const QString &file : files) {
@@ -977,7 +978,7 @@ void TForm1::OpenFiles(const QStringList &files)
         // A long book takes a while; an exit asked for meanwhile waits for it.
         const TProgramCore::NestedPass pass(m_Core);
         const QString name = TDocumentProcess::IsAddress(file) ? file.trimmed() : QFileInfo(file).fileName();
-        ShowStatus(QStringLiteral("Opening %1…").arg(name));
+        ShowStatus(tr("Opening %1…").arg(name));
         StatusPanel0->repaint();
         TDocument about;
         const DocumentOpen::TResult result =

@@ -60,7 +60,7 @@ public:
     int ExitCode() const { return m_ExitCode; }
 
     // Said when the window is closed where no notification area could bring it back.
-    static const QString NoTrayNotice;
+    static QString NoTrayNotice();
 
     // Controls, by their designed names.
     QWidget *TopPanel = nullptr;
