@@ -2,10 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DocumentOpen</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>Opening %1: page %2 of %3…</source>
+        <translation>%1 wird geöffnet: Seite %2 von %3…</translation>
+    </message>
+    <message>
+        <source>Opening %1: %2 %…</source>
+        <translation>%1 wird geöffnet: %2 %…</translation>
+    </message>
+    <message>
+        <source>Recognising page %1 of %2…</source>
+        <translation>Seite %1 von %2 wird erkannt…</translation>
+    </message>
+    <message>
+        <source>Fetching %1…</source>
+        <translation>%1 wird abgerufen…</translation>
+    </message>
+    <message>
+        <source>Fetching part %1 of %2…</source>
+        <translation>Teil %1 von %2 wird abgerufen…</translation>
+    </message>
+    <message>
+        <source>The copied picture could not be read: %1.</source>
+        <translation>Das kopierte Bild konnte nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>the copied picture</source>
+        <translation>das kopierte Bild</translation>
+    </message>
+    <message>
+        <source>The copied picture</source>
+        <translation>Das kopierte Bild</translation>
+    </message>
+</context>
+<context>
     <name>OptionControls</name>
     <message>
         <source>%1 … %2: type a whole number; until then the last one is kept</source>
         <translation>%1 … %2: Geben Sie eine ganze Zahl ein; bis dahin bleibt der letzte Wert</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About Parlewind MP3</source>
+        <translation>Über Parlewind MP3</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Parlewind MP3&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Reads your text aloud, or into WAV and MP3 files.&lt;/p&gt;&lt;p&gt;&amp;copy; Brivanta Technologies&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Parlewind MP3&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Liest Ihren Text vor oder in WAV- und MP3-Dateien.&lt;/p&gt;&lt;p&gt;&amp;copy; Brivanta Technologies&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Check out Parlewind MP3 at %1 .  Parlewind MP3 lets you listen to text you copy to the clipboard. It uses Text to Speech technology which actually synthesizes natural sounding speech from ordinary text.  Listen to your email, news, any text you want.  You can also convert your text to wav or MP3 files so you can listen later.  Try Parlewind MP3 free today at %1</source>
+        <translation>Sieh dir Parlewind MP3 unter %1 an.  Mit Parlewind MP3 hörst du dir Text an, den du in die Zwischenablage kopierst. Eine Sprachsynthese macht aus gewöhnlichem Text natürlich klingende Sprache.  Hör dir deine E-Mails, Nachrichten oder jeden anderen Text an.  Du kannst deinen Text auch in WAV- oder MP3-Dateien umwandeln und später anhören.  Probier Parlewind MP3 noch heute kostenlos aus: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCB_PromptForm</name>
+    <message>
+        <source>Copy Clipboard to Speech Buffer ?</source>
+        <translation>Zwischenablage zum Vorlesen übernehmen?</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Append</source>
+        <translation>&amp;Anhängen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Append text to current article</source>
+        <translation>Text an den aktuellen Artikel anhängen</translation>
+    </message>
+    <message>
+        <source>Cancel clipboard copy to Parlewind MP3</source>
+        <translation>Übernahme aus der Zwischenablage abbrechen</translation>
+    </message>
+    <message>
+        <source>Current Mode is Multi-Article Mode</source>
+        <translation>Aktueller Modus: mehrere Artikel</translation>
+    </message>
+    <message>
+        <source>Current Mode is Single-Article Mode</source>
+        <translation>Aktueller Modus: ein Artikel</translation>
+    </message>
+    <message>
+        <source>Add new article</source>
+        <translation>Neuen Artikel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Overwrite current article</source>
+        <translation>Aktuellen Artikel überschreiben</translation>
     </message>
 </context>
 <context>
@@ -761,6 +862,27 @@ nicht gewählt.</translation>
     <message>
         <source>A folder could not be made in %1</source>
         <translation>In %1 konnte kein Ordner angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TSIBusyForm</name>
+    <message>
+        <source>Parlewind Busy ...</source>
+        <translation>Parlewind ist beschäftigt ...</translation>
+    </message>
+    <message>
+        <source>In Single-Item mode, Parlewind cannot copy from 
+the clipboard while text is being read.</source>
+        <translation>Im Modus „ein Artikel“ kann Parlewind nichts aus der
+Zwischenablage übernehmen, während Text vorgelesen wird.</translation>
+    </message>
+    <message>
+        <source>&amp;Do not show this dialog again</source>
+        <translation>Diesen Dialog &amp;nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,7 @@
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Parlewind MP3"));
+    setWindowTitle(tr("About Parlewind MP3"));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -20,10 +20,10 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     text->setObjectName(QStringLiteral("AboutText"));
     text->setAlignment(Qt::AlignCenter);
     text->setTextFormat(Qt::RichText);
-    text->setText(QStringLiteral("<h2>Parlewind MP3</h2>"
-                                 "<p>Version %1</p>"
-                                 "<p>Reads your text aloud, or into WAV and MP3 files.</p>"
-                                 "<p>&copy; Brivanta Technologies</p>")
+    text->setText(tr("<h2>Parlewind MP3</h2>"
+                     "<p>Version %1</p>"
+                     "<p>Reads your text aloud, or into WAV and MP3 files.</p>"
+                     "<p>&copy; Brivanta Technologies</p>")
                       .arg(QStringLiteral(PARLEWIND_VERSION)));
     layout->addWidget(text);
 
@@ -38,13 +38,14 @@ QString TellAFriendCommand()
 {
     const QString recipient;
     QString subject = QStringLiteral("Parlewind MP3");
-    QString body = QStringLiteral("Check out Parlewind MP3 at ") + MakerSite + QStringLiteral(" .  ") +
-                   QStringLiteral("Parlewind MP3 lets you listen to text you copy to the clipboard. ") +
-                   QStringLiteral("It uses Text to Speech technology which actually synthesizes ") +
-                   QStringLiteral("natural sounding speech from ordinary text.  Listen to your ") +
-                   QStringLiteral("email, news, any text you want.  You can also convert your text ") +
-                   QStringLiteral("to wav or MP3 files so you can listen later.  ") +
-                   QStringLiteral("Try Parlewind MP3 free today at ") + MakerSite;
+    QString body = TAboutBox::tr("Check out Parlewind MP3 at %1 .  "
+                                 "Parlewind MP3 lets you listen to text you copy to the clipboard. "
+                                 "It uses Text to Speech technology which actually synthesizes "
+                                 "natural sounding speech from ordinary text.  Listen to your "
+                                 "email, news, any text you want.  You can also convert your text "
+                                 "to wav or MP3 files so you can listen later.  "
+                                 "Try Parlewind MP3 free today at %1")
+                       .arg(MakerSite);
     for (QString *text : {&subject, &body}) {
         text->remove(QLatin1Char('\''));
         text->remove(QLatin1Char('&'));

@@ -2,6 +2,7 @@
 
 #include "documents/DocumentProcess.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QDir>
 #include <QFileInfo>
@@ -54,12 +55,12 @@ void Read(QWidget *parent, const QString &path, const QString &name, const QStri
 
     QProgressDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Parlewind MP3"));
-    dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    dialog.setCancelButtonText(QCoreApplication::translate("DocumentOpen", "Cancel"));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
     dialog.setRange(0, 0); // busy until the reader tells how far it is
-    dialog.setLabelText(QStringLiteral("Opening %1…").arg(name));
+    dialog.setLabelText(QCoreApplication::translate("DocumentOpen", "Opening %1…").arg(name));
     dialog.hide();
 
     current = &reading;
@@ -69,21 +70,21 @@ void Read(QWidget *parent, const QString &path, const QString &name, const QStri
         if (total <= 0)
             return;
         dialog.setLabelText(
-            pages ? QStringLiteral("Opening %1: page %2 of %3…").arg(name).arg(done + 1).arg(total)
-                  : QStringLiteral("Opening %1: %2 %…").arg(name).arg(qint64(done) * 100 / total));
+            pages ? QCoreApplication::translate("DocumentOpen", "Opening %1: page %2 of %3…").arg(name).arg(done + 1).arg(total)
+                  : QCoreApplication::translate("DocumentOpen", "Opening %1: %2 %…").arg(name).arg(qint64(done) * 100 / total));
         dialog.setMaximum(total);
         if (dialog.isVisible())
             dialog.setValue(done);
     });
     QObject::connect(&reading, &TDocumentProcess::Recognising, &dialog, [&](int done, int total) {
-        dialog.setLabelText(QStringLiteral("Recognising page %1 of %2…").arg(std::min(done + 1, total)).arg(total));
+        dialog.setLabelText(QCoreApplication::translate("DocumentOpen", "Recognising page %1 of %2…").arg(std::min(done + 1, total)).arg(total));
         dialog.setMaximum(total);
         if (dialog.isVisible())
             dialog.setValue(done);
     });
     QObject::connect(&reading, &TDocumentProcess::Fetching, &dialog, [&](int part) {
-        dialog.setLabelText(part == 1 ? QStringLiteral("Fetching %1…").arg(name)
-                                      : QStringLiteral("Fetching part %1 of %2…").arg(part).arg(name));
+        dialog.setLabelText(part == 1 ? QCoreApplication::translate("DocumentOpen", "Fetching %1…").arg(name)
+                                      : QCoreApplication::translate("DocumentOpen", "Fetching part %1 of %2…").arg(part).arg(name));
         dialog.setRange(0, 0);
     });
     QObject::connect(&dialog, &QProgressDialog::canceled, &reading, &TDocumentProcess::Cancel);
@@ -139,12 +140,12 @@ TResult Picture(QWidget *parent, const QImage &picture, const QString &language,
     // removed as soon as it has been read.
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/parlewind-picture-XXXXXX.png"));
     if (!file.open() || !picture.save(&file, "PNG") || !file.flush()) {
-        *error = QStringLiteral("The copied picture could not be read: %1.").arg(file.errorString());
+        *error = QCoreApplication::translate("DocumentOpen", "The copied picture could not be read: %1.").arg(file.errorString());
         return TResult::Failed;
     }
     file.close();
     TDocumentProcess reading;
-    Read(parent, file.fileName(), QStringLiteral("the copied picture"), language, reading);
+    Read(parent, file.fileName(), QCoreApplication::translate("DocumentOpen", "the copied picture"), language, reading);
     switch (reading.Result()) {
     case TDocumentProcess::TResult::Read:
         *text = reading.Document().Text();
@@ -154,8 +155,8 @@ TResult Picture(QWidget *parent, const QImage &picture, const QString &language,
     case TDocumentProcess::TResult::Failed:
         // The reason names the temporary file, which means nothing to the user.
         *error = QString(reading.Error())
-                     .replace(file.fileName(), QStringLiteral("The copied picture"))
-                     .replace(QFileInfo(file.fileName()).fileName(), QStringLiteral("The copied picture"));
+                     .replace(file.fileName(), QCoreApplication::translate("DocumentOpen", "The copied picture"))
+                     .replace(QFileInfo(file.fileName()).fileName(), QCoreApplication::translate("DocumentOpen", "The copied picture"));
         return TResult::Failed;
     default:
         return TResult::Stopped;

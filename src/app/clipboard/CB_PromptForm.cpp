@@ -21,7 +21,7 @@ TCB_PromptForm::TCB_PromptForm(TPreferences &prefs, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 4);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    Label1 = new QLabel(QStringLiteral("Copy Clipboard to Speech Buffer ?"), this);
+    Label1 = new QLabel(tr("Copy Clipboard to Speech Buffer ?"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont bold = Label1->font();
     bold.setBold(true);
@@ -29,19 +29,19 @@ TCB_PromptForm::TCB_PromptForm(TPreferences &prefs, QWidget *parent)
     layout->addWidget(Label1);
     auto *row = new QHBoxLayout;
     row->setSpacing(21);
-    const auto button = [this, row](const char *name, const char *text) {
-        auto *b = new QPushButton(QLatin1String(text), this);
+    const auto button = [this, row](const char *name, const QString &text) {
+        auto *b = new QPushButton(text, this);
         b->setObjectName(QLatin1String(name));
         b->setMinimumSize(75, 25);
         row->addWidget(b);
         return b;
     };
-    New = button("New", "&New");
-    Append = button("Append", "&Append");
-    Cancel = button("Cancel", "Cancel");
+    New = button("New", tr("&New"));
+    Append = button("Append", tr("&Append"));
+    Cancel = button("Cancel", tr("Cancel"));
     layout->addLayout(row);
-    Append->setToolTip(QStringLiteral("Append text to current article"));
-    Cancel->setToolTip(QStringLiteral("Cancel clipboard copy to Parlewind MP3"));
+    Append->setToolTip(tr("Append text to current article"));
+    Cancel->setToolTip(tr("Cancel clipboard copy to Parlewind MP3"));
     ModeValue = new QLabel(this);
     ModeValue->setObjectName(QStringLiteral("ModeValue"));
     layout->addWidget(ModeValue);
@@ -59,9 +59,9 @@ void TCB_PromptForm::ShowPrompt()
 {
     Append->setEnabled(!CanAppend || CanAppend());
     const bool multi = m_Prefs.ML_ListMode == 1;
-    ModeValue->setText(multi ? QStringLiteral("Current Mode is Multi-Article Mode")
-                             : QStringLiteral("Current Mode is Single-Article Mode"));
-    New->setToolTip(multi ? QStringLiteral("Add new article") : QStringLiteral("Overwrite current article"));
+    ModeValue->setText(multi ? tr("Current Mode is Multi-Article Mode")
+                             : tr("Current Mode is Single-Article Mode"));
+    New->setToolTip(multi ? tr("Add new article") : tr("Overwrite current article"));
     if (m_Prefs.CB_Prompt && m_Prefs.CB_PromptDelay > 0)
         Timer1->start(m_Prefs.CB_PromptDelay * 1000);
     else

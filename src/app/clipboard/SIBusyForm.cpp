@@ -14,11 +14,11 @@ TSIBusyForm::TSIBusyForm(TPreferences &prefs, QWidget *parent)
       m_Prefs(prefs)
 {
     setObjectName(QStringLiteral("SIBusyForm"));
-    setWindowTitle(QStringLiteral("Parlewind Busy ..."));
+    setWindowTitle(tr("Parlewind Busy ..."));
     resize(393, 157);
     auto *layout = new QVBoxLayout(this);
-    auto *text = new QLabel(QStringLiteral("In Single-Item mode, Parlewind cannot copy from \n"
-                                           "the clipboard while text is being read."),
+    auto *text = new QLabel(tr("In Single-Item mode, Parlewind cannot copy from \n"
+                               "the clipboard while text is being read."),
                             this);
     text->setObjectName(QStringLiteral("BusyText"));
     text->setAlignment(Qt::AlignCenter);
@@ -26,10 +26,10 @@ TSIBusyForm::TSIBusyForm(TPreferences &prefs, QWidget *parent)
     font.setPointSizeF(font.pointSizeF() * 1.35);
     text->setFont(font);
     layout->addWidget(text, 1);
-    DontShowCB = new QCheckBox(QStringLiteral("&Do not show this dialog again"), this);
+    DontShowCB = new QCheckBox(tr("&Do not show this dialog again"), this);
     DontShowCB->setObjectName(QStringLiteral("DontShowCB"));
     layout->addWidget(DontShowCB);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OkBtn"));
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
