@@ -865,6 +865,95 @@ nicht gewählt.</translation>
     </message>
 </context>
 <context>
+    <name>TProgramCore</name>
+    <message>
+        <source>Reading Test Message</source>
+        <translation>Testnachricht wird vorgelesen</translation>
+    </message>
+    <message>
+        <source>Reading Audio Help</source>
+        <translation>Audiohilfe wird vorgelesen</translation>
+    </message>
+    <message>
+        <source>No articles</source>
+        <translation>Keine Artikel</translation>
+    </message>
+    <message>
+        <source>1 article</source>
+        <translation>1 Artikel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n articles</source>
+        <translation>
+            <numerusform>%n Artikel</numerusform>
+            <numerusform>%n Artikel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This item is currently being read and cannot be deleted</source>
+        <translation>Dieser Eintrag wird gerade vorgelesen und kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>The articles could not be saved: %1</source>
+        <translation>Die Artikel konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReadingSession</name>
+    <message>
+        <source>A title is required to output speech to a file</source>
+        <translation>Für die Ausgabe in eine Datei ist ein Titel nötig</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>in Gebrauch</translation>
+    </message>
+    <message>
+        <source>The sound device %1 is gone. Reading has stopped.</source>
+        <translation>Das Audiogerät %1 ist nicht mehr da. Das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The voice could not speak &quot;%1&quot; (its speech engine failed on it). Reading has stopped.</source>
+        <translation>Die Stimme konnte „%1“ nicht sprechen (ihre Sprachausgabe ist daran gescheitert). Das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The voice %1 could not go on with &quot;%2&quot;: %3. Reading has stopped.</source>
+        <translation>Die Stimme %1 konnte „%2“ nicht weiterlesen: %3. Das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>A title is required for each item entry when<byte value="xd"/>outputting to multiple files</source>
+        <translation>Für die Ausgabe in mehrere Dateien braucht<byte value="xd"/>jeder Eintrag einen Titel</translation>
+    </message>
+    <message>
+        <source>Output directory %1 is not valid</source>
+        <translation>Der Ausgabeordner %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>Article %1 of %2</source>
+        <translation>Artikel %1 von %2</translation>
+    </message>
+    <message>
+        <source>Stops at the end of this article</source>
+        <translation>Endet am Ende dieses Artikels</translation>
+    </message>
+    <message>
+        <source>Stops at the end of this sentence</source>
+        <translation>Endet am Ende dieses Satzes</translation>
+    </message>
+    <message>
+        <source>Stops in %1 min</source>
+        <translation>Endet in %1 min</translation>
+    </message>
+    <message>
+        <source>Making the read-along book: </source>
+        <translation>Das Mitlesebuch wird erstellt: </translation>
+    </message>
+    <message>
+        <source>Converting to %1 format: </source>
+        <translation>Umwandlung ins Format %1: </translation>
+    </message>
+</context>
+<context>
     <name>TSIBusyForm</name>
     <message>
         <source>Parlewind Busy ...</source>

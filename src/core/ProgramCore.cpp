@@ -271,7 +271,7 @@ void TProgramCore::TestVoice(const QString &voice)
 {
     if (State() != rsIdle)
         return;
-    ShowStatus(QStringLiteral("Reading Test Message"));
+    ShowStatus(tr("Reading Test Message"));
     m_Session->SpeakTest(QStringLiteral("Thanks for trying Parlewind MP3"), voice);
 }
 
@@ -279,7 +279,7 @@ void TProgramCore::ReadHelp(const QString &text)
 {
     if (!m_Initialized)
         return;
-    ShowStatus(QStringLiteral("Reading Audio Help"));
+    ShowStatus(tr("Reading Audio Help"));
     m_Session->SpeakTest(text, m_Prefs->TTS_DefaultVoiceName);
 }
 
@@ -289,10 +289,11 @@ QString TProgramCore::CountText() const
     if (n == 1 && m_Articles->EntryAt(1)->IsBlank())
         n = 0;
     if (n == 0)
-        return QStringLiteral("No articles");
+        return tr("No articles");
     if (n == 1)
-        return QStringLiteral("1 article");
-    return QString::number(n) + QStringLiteral(" articles");
+        return tr("1 article");
+    // Two or more: a language with more plural forms gives each its own.
+    return tr("%n articles", nullptr, n);
 }
 
 void TProgramCore::ListOtherVoices()
@@ -378,7 +379,7 @@ TMemoEntry *TProgramCore::AddMemo(const QString &text, const QString &voice, boo
         entry = m_Articles->Add(text, voice);
     } catch (const EMemoEntryLocked &) {
         UtilsClass::Trace(QStringLiteral("AddMemo: the article is being read"));
-        Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
+        Messages::ShowError(tr("This item is currently being read and cannot be deleted"));
     } catch (const std::exception &error) {
         const QString message = QString::fromLocal8Bit(error.what());
         UtilsClass::Trace(QStringLiteral("AddMemo Exception: ") + message);
@@ -408,7 +409,7 @@ bool TProgramCore::SaveArticles(bool quiet)
         SaveLanguages();
     }
     if (!saved)
-        ShowStatus(QStringLiteral("The articles could not be saved: ") + m_Articles->ExportError());
+        ShowStatus(tr("The articles could not be saved: %1").arg(m_Articles->ExportError()));
     else if (!quiet || m_LastSaveFailed)
         ShowStatus(CountText());
     m_LastSaveFailed = !saved;
@@ -484,7 +485,7 @@ void TProgramCore::DeleteSelected()
     try {
         m_Articles->DeleteSelected();
     } catch (const EMemoEntryLocked &) {
-        Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
+        Messages::ShowError(tr("This item is currently being read and cannot be deleted"));
     }
     if (m_Articles->Count() == 0)
         AddNew();
@@ -498,7 +499,7 @@ void TProgramCore::DeleteArticle(TMemoEntry *entry)
     try {
         m_Articles->HideEntry(entry);
     } catch (const EMemoEntryLocked &) {
-        Messages::ShowError(QStringLiteral("This item is currently being read and cannot be deleted"));
+        Messages::ShowError(tr("This item is currently being read and cannot be deleted"));
     }
     if (m_Articles->Count() == 0)
         AddNew();

@@ -52,7 +52,7 @@ bool TReadingSession::BeginBook(TMemoEntry *first)
     const QString path = ArticleNames::OutputFile(m_Core.Prefs().OUT_Directory, title, OutputFormats::Extension(TOutputFormat::Epub));
     if (path.isEmpty()) {
         first->FocusTitle();
-        Messages::ShowMessage(QStringLiteral("A title is required to output speech to a file"));
+        Messages::ShowMessage(tr("A title is required to output speech to a file"));
         return false;
     }
     if (!OutputDirectoryExists())
@@ -186,8 +186,8 @@ void TReadingSession::SoundDeviceLost()
         return;
     // The device the sound went to last: the server may have moved it from the one chosen.
     const QString lost = PcmPlayer::LostDevice().isEmpty() ? Voices()->PlayingDevice : PcmPlayer::LostDevice();
-    const QString device = lost.isEmpty() ? QStringLiteral("in use") : QLatin1Char('"') + lost + QLatin1Char('"');
-    const QString message = QStringLiteral("The sound device %1 is gone. Reading has stopped.").arg(device);
+    const QString device = lost.isEmpty() ? tr("in use") : QLatin1Char('"') + lost + QLatin1Char('"');
+    const QString message = tr("The sound device %1 is gone. Reading has stopped.").arg(device);
     UtilsClass::Trace(message);
     Stop();
     Messages::ShowError(message);
@@ -202,8 +202,8 @@ void TReadingSession::EngineFailed()
     // A voice of another program says what became of it (a server gone, a program that died).
     const QString reason = Voices()->TTS1->FailureReason();
     const QString message =
-        reason.isEmpty() ? QStringLiteral("The voice could not speak \"%1\" (its speech engine failed on it). Reading has stopped.").arg(title)
-                         : QStringLiteral("The voice %1 could not go on with \"%2\": %3. Reading has stopped.")
+        reason.isEmpty() ? tr("The voice could not speak \"%1\" (its speech engine failed on it). Reading has stopped.").arg(title)
+                         : tr("The voice %1 could not go on with \"%2\": %3. Reading has stopped.")
                                .arg(m_CurrentArticle ? m_CurrentArticle->Voice() : QString(), title, reason);
     UtilsClass::Trace(message);
     Stop();
@@ -300,7 +300,7 @@ void TReadingSession::ReadToFile()
                 emit ArticleNeedsTitle(article);
                 list.MarkEntry(k);
                 article->FocusTitle();
-                Messages::ShowMessage(QStringLiteral("A title is required for each item entry when\routputting to multiple files"));
+                Messages::ShowMessage(tr("A title is required for each item entry when\routputting to multiple files"));
                 return;
             }
         }
@@ -325,7 +325,7 @@ bool TReadingSession::OutputDirectoryExists()
 {
     if (QFileInfo(m_Core.Prefs().OUT_Directory).isDir())
         return true;
-    Messages::ShowMessage(QStringLiteral("Output directory ") + m_Core.Prefs().OUT_Directory + QStringLiteral(" is not valid"));
+    Messages::ShowMessage(tr("Output directory %1 is not valid").arg(m_Core.Prefs().OUT_Directory));
     return false;
 }
 
@@ -344,7 +344,7 @@ bool TReadingSession::PrepareOutput(TMemoEntry *article, TReadTarget target)
     const QString final = ArticleNames::OutputFile(dir, name, OutputFormats::Extension(format));
     if (final.isEmpty()) {
         article->FocusTitle();
-        Messages::ShowMessage(QStringLiteral("A title is required to output speech to a file"));
+        Messages::ShowMessage(tr("A title is required to output speech to a file"));
         return false;
     }
     if (RefusedForFiles(article))
@@ -888,7 +888,7 @@ void TReadingSession::ShowStatus(const QString &text)
     }
     const QString encoding = EncodingText();
     if (m_State == rsReading && m_CurrentArticle) {
-        const QString shortText = QStringLiteral("Article %1 of %2")
+        const QString shortText = tr("Article %1 of %2")
                                       .arg(m_Core.Articles().PositionOf(m_CurrentArticle))
                                       .arg(m_Core.Articles().Count());
         const QString title = m_CurrentArticle->Title();
@@ -985,11 +985,11 @@ void TReadingSession::SetSleepTimer(int minutes)
 QString TReadingSession::SleepText() const
 {
     if (m_SleepAtArticleEnd)
-        return QStringLiteral("Stops at the end of this article");
+        return tr("Stops at the end of this article");
     if (m_SleepStopAt >= 0)
-        return QStringLiteral("Stops at the end of this sentence");
+        return tr("Stops at the end of this sentence");
     if (m_SleepTimer && m_SleepTimer->isActive())
-        return QStringLiteral("Stops in %1 min").arg((m_SleepTimer->remainingTime() * SleepTimerScale + 59999) / 60000);
+        return tr("Stops in %1 min").arg((m_SleepTimer->remainingTime() * SleepTimerScale + 59999) / 60000);
     return {};
 }
 
@@ -1035,11 +1035,11 @@ QString TReadingSession::ApplyPlaces()
 QString TReadingSession::ConvertingText() const
 {
     if (m_Book)
-        return QStringLiteral("Making the read-along book: ");
+        return tr("Making the read-along book: ");
     const QString name = m_OutputFormat == TOutputFormat::M4b    ? QStringLiteral("M4B")
                          : m_OutputFormat == TOutputFormat::Opus ? QStringLiteral("Opus")
                                                                  : QStringLiteral("MP3");
-    return QStringLiteral("Converting to %1 format: ").arg(name);
+    return tr("Converting to %1 format: ").arg(name);
 }
 
 QString TReadingSession::OutputName() const { return QFileInfo(m_Book ? m_BookPath : m_Mp3FileName).fileName(); }

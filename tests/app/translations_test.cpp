@@ -55,6 +55,7 @@ TEST(TranslationsTest, AGermanDesktopGetsAGermanWindow)
     for (const QAction *menu : app.form.menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&Datei", "&Ansicht", "&Optionen", "&Lesen", "A&udiohilfe", "&Hilfe"}));
+    EXPECT_TRUE(app.form.Core().CountText().endsWith(QStringLiteral("Artikel"))) << app.form.Core().CountText().toStdString();
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
     QComboBox *language = app.form.MiscSheet->InterfaceLanguageCB;
