@@ -161,6 +161,138 @@
     </message>
 </context>
 <context>
+    <name>TConvertOptions</name>
+    <message>
+        <source>Usage: parlewind --convert [options] FILE...
+Reads text files aloud into MP3, M4B, Opus or WAV files, one a file, with the
+voices, pronunciations and settings of the Parlewind window. Needs no display
+and no sound server.
+
+  FILE                 a text file (UTF-8, else Windows-1252), an HTML, Markdown,
+                       EPUB, OpenDocument, Word or PDF document (an e-book
+                       gives a numbered file a chapter), a picture of text;
+                       an http or https address reads the web page (only
+                       its main text); - reads the standard input
+  --whole-page         a web page is read whole, menus and all
+  --articles FILE      the articles of a saved-articles file, one output each
+  --voice NAME         the voice to read with (default: the window&apos;s default
+                       voice, or each saved article&apos;s own)
+  --list-voices        lists the voices and their languages
+  --speed N            words a minute, within the voice&apos;s limits; or a factor
+                       of its normal speed from 0.5x to 4x (--speed 2.5x)
+  --pauses short|normal|long  the pauses after sentences and paragraphs and
+                       between articles (default: as the window sets them)
+  --languages on|off   parts in other languages read by a voice of their
+                       language (default: on, unless the window turns it off)
+  --pitch N            within the voice&apos;s limits
+  --format FORMAT      the files to write: mp3 (the default), m4b (an
+                       audiobook: AAC with chapters), opus, epub (one read-along
+                       book: the text lit sentence by sentence as its sound
+                       plays, a chapter an input), wav, or txt (the text that
+                       would be spoken, to check or edit first)
+  --highlight-words    a read-along book lights each word, not only each sentence
+  --book-audio mp3|aac the sound in a read-along book (default: mp3)
+  --subtitles srt|vtt|lrc  the text timed to the speech beside each file, a
+                       line a sentence
+  --out DIR            where to write them (default: the current folder;
+                       made when missing)
+  --single-file NAME   everything into one file of that name, a chapter an input
+                       (a book&apos;s chapters as they are)
+  --overwrite          replaces files that are already there
+  --jobs N             files encoded at once (default: one a core)
+  --quiet              no progress bar
+  -h, --help           this text
+  --version            the program&apos;s version
+
+Files are named after their titles: a text file&apos;s name without its extension,
+a saved article&apos;s title. Files are tagged with the title, the voice (or a
+book&apos;s author), the album (&quot;Parlewind MP3&quot;, the book&apos;s or the saved-articles
+file&apos;s name), the track number and a book&apos;s cover.
+
+Exit status: 0 every file written; 1 some inputs failed (each is named, the
+others are written); 2 the command was not understood; 128 + the signal&apos;s number
+when stopped by one: 130 Ctrl+C (SIGINT), 143 SIGTERM, 129 SIGHUP.
+
+Usage: parlewind [FILE...]
+Starts the Parlewind window, or hands the files to the one running, as &quot;Open&quot;
+does. Commands for the running program (the read commands and --show start it
+when none runs; exit status 0 once it has the command, 1 when none runs):
+  --read-selection     reads the text selected in any program (the clipboard&apos;s
+                       when nothing is selected) aloud; again: stops
+  --read-clipboard     reads the clipboard&apos;s text aloud; again: stops
+  --pause, --resume, --toggle-pause, --stop, --skip
+                       as the window&apos;s reading commands
+  --show               brings the window to the front
+</source>
+        <translation>Aufruf: parlewind --convert [Optionen] DATEI...
+Liest Textdateien in MP3-, M4B-, Opus- oder WAV-Dateien vor, eine je Datei, mit
+den Stimmen, Aussprachen und Einstellungen des Parlewind-Fensters. Braucht weder
+Bildschirm noch Soundserver.
+
+  DATEI                eine Textdatei (UTF-8, sonst Windows-1252), ein HTML-,
+                       Markdown-, EPUB-, OpenDocument-, Word- oder PDF-Dokument
+                       (ein E-Book ergibt eine nummerierte Datei je Kapitel), ein
+                       Bild mit Text; eine http- oder https-Adresse liest die
+                       Webseite (nur ihren Haupttext); - liest die Standardeingabe
+  --whole-page         eine Webseite wird ganz gelesen, mit Menüs und allem
+  --articles DATEI     die Artikel einer Datei gespeicherter Artikel, je eine Ausgabe
+  --voice NAME         die Stimme, die liest (Vorgabe: die Standardstimme des
+                       Fensters oder die eigene jedes gespeicherten Artikels)
+  --list-voices        listet die Stimmen und ihre Sprachen auf
+  --speed N            Wörter pro Minute, in den Grenzen der Stimme; oder ein
+                       Vielfaches ihrer normalen Geschwindigkeit von 0.5x bis 4x
+                       (--speed 2.5x)
+  --pauses short|normal|long  die Pausen nach Sätzen und Absätzen und zwischen
+                       Artikeln (Vorgabe: wie im Fenster eingestellt)
+  --languages on|off   Teile in anderen Sprachen liest eine Stimme ihrer Sprache
+                       (Vorgabe: an, außer das Fenster schaltet es aus)
+  --pitch N            in den Grenzen der Stimme
+  --format FORMAT      die zu schreibenden Dateien: mp3 (die Vorgabe), m4b (ein
+                       Hörbuch: AAC mit Kapiteln), opus, epub (ein Mitlesebuch:
+                       der Text wird Satz für Satz hervorgehoben, während sein Ton
+                       spielt, ein Kapitel je Eingabe), wav oder txt (der Text, der
+                       gesprochen würde, zum Prüfen oder Bearbeiten vorab)
+  --highlight-words    ein Mitlesebuch hebt jedes Wort hervor, nicht nur jeden Satz
+  --book-audio mp3|aac der Ton eines Mitlesebuchs (Vorgabe: mp3)
+  --subtitles srt|vtt|lrc  der zur Sprache getaktete Text neben jeder Datei, eine
+                       Zeile je Satz
+  --out ORDNER         wohin geschrieben wird (Vorgabe: der aktuelle Ordner; wird
+                       angelegt, wenn er fehlt)
+  --single-file NAME   alles in eine Datei dieses Namens, ein Kapitel je Eingabe
+                       (die Kapitel eines Buches, wie sie sind)
+  --overwrite          ersetzt Dateien, die schon da sind
+  --jobs N             gleichzeitig kodierte Dateien (Vorgabe: eine je Kern)
+  --quiet              keine Fortschrittsanzeige
+  -h, --help           dieser Text
+  --version            die Version des Programms
+
+Dateien werden nach ihren Titeln benannt: eine Textdatei nach ihrem Namen ohne
+Endung, ein gespeicherter Artikel nach seinem Titel. Dateien erhalten als Tags
+den Titel, die Stimme (oder den Autor eines Buches), das Album („Parlewind MP3“,
+den Namen des Buches oder der Datei gespeicherter Artikel), die Titelnummer und
+das Titelbild eines Buches.
+
+Rückgabewert: 0 alle Dateien geschrieben; 1 einige Eingaben sind gescheitert (jede
+wird genannt, die anderen werden geschrieben); 2 der Befehl wurde nicht
+verstanden; 128 + die Nummer des Signals bei Abbruch durch ein Signal: 130 Strg+C
+(SIGINT), 143 SIGTERM, 129 SIGHUP.
+
+Aufruf: parlewind [DATEI...]
+Startet das Parlewind-Fenster oder übergibt die Dateien dem laufenden, wie
+„Öffnen“. Befehle an das laufende Programm (die Lesebefehle und --show starten
+es, wenn keines läuft; Rückgabewert 0, sobald es den Befehl hat, 1, wenn keines
+läuft):
+  --read-selection     liest den in einem beliebigen Programm markierten Text vor
+                       (den der Zwischenablage, wenn nichts markiert ist); noch
+                       einmal: hält an
+  --read-clipboard     liest den Text der Zwischenablage vor; noch einmal: hält an
+  --pause, --resume, --toggle-pause, --stop, --skip
+                       wie die Lesebefehle des Fensters
+  --show               holt das Fenster nach vorn
+</translation>
+    </message>
+</context>
+<context>
     <name>TFavoriteVoicesPage</name>
     <message>
         <source>Favorit&amp;e Voices</source>

@@ -3,6 +3,7 @@
 #include "platform/sapi/SpeechShaping.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -52,7 +53,7 @@ bool TConvertOptions::Wanted(const QStringList &arguments)
 
 QString TConvertOptions::Usage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("TConvertOptions",
         "Usage: parlewind --convert [options] FILE...\n"
         "Reads text files aloud into MP3, M4B, Opus or WAV files, one a file, with the\n"
         "voices, pronunciations and settings of the Parlewind window. Needs no display\n"

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,20 @@ TEST(TranslationsTest, AGermanDesktopGetsAGermanWindow)
     QComboBox *language = app.form.MiscSheet->InterfaceLanguageCB;
     language->setCurrentIndex(language->findText(QStringLiteral("Deutsch")));
     EXPECT_EQ(app.form.Core().Prefs().UI_Language, QStringLiteral("de"));
+}
+
+// The command line answers in the desktop's language too.
+TEST(TranslationsTest, TheCommandLineHelpIsGerman)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(PARLEWIND_BINARY), {QStringLiteral("--convert"), QStringLiteral("--help")});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QString help = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Aufruf: parlewind --convert [Optionen] DATEI..."))) << help.left(200).toStdString();
 }
 
 } // namespace
