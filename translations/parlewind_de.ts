@@ -67,6 +67,13 @@
     </message>
 </context>
 <context>
+    <name>TArticleList</name>
+    <message>
+        <source>No rows are currently selected</source>
+        <translation>Es ist keine Zeile ausgewählt</translation>
+    </message>
+</context>
+<context>
     <name>TCB_PromptForm</name>
     <message>
         <source>Copy Clipboard to Speech Buffer ?</source>
@@ -824,6 +831,24 @@ nicht gewählt.</translation>
     </message>
 </context>
 <context>
+    <name>TMemoEntryView</name>
+    <message>
+        <source>Article %1 of %2</source>
+        <translation>Artikel %1 von %2</translation>
+    </message>
+    <message>
+        <source>Voice: %1</source>
+        <translation>Stimme: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TMemoListBox</name>
+    <message>
+        <source>Articles</source>
+        <translation>Artikel</translation>
+    </message>
+</context>
+<context>
     <name>TMiscPage</name>
     <message>
         <source>Int&amp;erface language:</source>
@@ -1028,6 +1053,61 @@ nicht gewählt.</translation>
     <message>
         <source>The articles could not be saved: %1</source>
         <translation>Die Artikel konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertyPanel</name>
+    <message>
+        <source>Title and voice</source>
+        <translation>Titel und Stimme</translation>
+    </message>
+    <message>
+        <source>F2 changes them</source>
+        <translation>F2 ändert sie</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titel: </translation>
+    </message>
+    <message>
+        <source>Voice: </source>
+        <translation>Stimme: </translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Read selected article</source>
+        <translation>Ausgewählten Artikel vorlesen</translation>
+    </message>
+    <message>
+        <source>Read to File</source>
+        <translation>In Datei lesen</translation>
+    </message>
+    <message>
+        <source>Read selected article to file</source>
+        <translation>Ausgewählten Artikel in eine Datei lesen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected article</source>
+        <translation>Ausgewählten Artikel löschen</translation>
+    </message>
+    <message>
+        <source>More languages…</source>
+        <translation>Weitere Sprachen…</translation>
     </message>
 </context>
 <context>

@@ -147,7 +147,7 @@ void TArticleList::DeleteSelected()
     Trace("DeleteSelected");
     if (!m_CurrentEntry) {
         Messages::Beep();
-        Messages::ShowMessage(QStringLiteral("No rows are currently selected"));
+        Messages::ShowMessage(tr("No rows are currently selected"));
         return;
     }
     DeleteMemoEntry(m_CurrentEntry);

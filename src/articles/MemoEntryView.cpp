@@ -270,12 +270,12 @@ void TMemoEntryView::ShowName()
     const TArticleList *list = m_Entry ? m_Entry->Owner() : nullptr;
     if (!list)
         return;
-    QString name = QStringLiteral("Article %1 of %2").arg(list->PositionOf(m_Entry)).arg(list->Count());
+    QString name = tr("Article %1 of %2").arg(list->PositionOf(m_Entry)).arg(list->Count());
     if (!m_Entry->Title().trimmed().isEmpty())
         name += QStringLiteral(": ") + m_Entry->Title();
     TextBox->setAccessibleName(name);
     setAccessibleName(name);
-    TextBox->setAccessibleDescription(QStringLiteral("Voice: ") + m_Entry->Voice());
+    TextBox->setAccessibleDescription(tr("Voice: %1").arg(m_Entry->Voice()));
 }
 
 bool TMemoEntryView::eventFilter(QObject *watched, QEvent *event)

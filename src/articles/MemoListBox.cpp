@@ -27,7 +27,7 @@ TMemoListBox::TMemoListBox(TArticleList &list, QWidget *parent) : QFrame(parent)
     ClientPanel->setObjectName(QStringLiteral("ClientPanel"));
     // Holds the focus while no article does.
     ClientPanel->setFocusPolicy(Qt::ClickFocus);
-    ClientPanel->setAccessibleName(QStringLiteral("Articles"));
+    ClientPanel->setAccessibleName(tr("Articles"));
     ScrollBar = new QScrollBar(Qt::Vertical, this);
     ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
     ScrollBar->setMinimum(0);

@@ -45,14 +45,14 @@ TPropertyPanel::TPropertyPanel(QWidget *parent) : QFrame(parent)
     setFrameStyle(QFrame::NoFrame);
     setFixedHeight(StripHeight);
     setFocusPolicy(Qt::ClickFocus);
-    setAccessibleName(QStringLiteral("Title and voice"));
-    setAccessibleDescription(QStringLiteral("F2 changes them"));
+    setAccessibleName(tr("Title and voice"));
+    setAccessibleDescription(tr("F2 changes them"));
 
-    TitleCaption = Caption(QStringLiteral("Title: "), this);
+    TitleCaption = Caption(tr("Title: "), this);
     TitleCaption->setObjectName(QStringLiteral("TitleCaption"));
     TitleLabel = new QLabel(this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
-    VoiceCaption = Caption(QStringLiteral("Voice: "), this);
+    VoiceCaption = Caption(tr("Voice: "), this);
     VoiceCaption->setObjectName(QStringLiteral("VoiceCaption"));
     VoiceLabel = new QLabel(this);
     VoiceLabel->setObjectName(QStringLiteral("VoiceLabel"));
@@ -63,14 +63,14 @@ TPropertyPanel::TPropertyPanel(QWidget *parent) : QFrame(parent)
     VoiceBox->setObjectName(QStringLiteral("VoiceBox"));
     VoiceBox->setEditable(false);
     VoiceBox->hide();
-    TitleEditor->setAccessibleName(QStringLiteral("Title"));
-    VoiceBox->setAccessibleName(QStringLiteral("Voice"));
+    TitleEditor->setAccessibleName(tr("Title"));
+    VoiceBox->setAccessibleName(tr("Voice"));
     TitleCaption->setBuddy(TitleEditor);
     VoiceCaption->setBuddy(VoiceBox);
-    ReadButton = StripButton("ReadButton", QStringLiteral("Read"), QStringLiteral("Read selected article"), this);
-    ReadToFileButton = StripButton("ReadToFileButton", QStringLiteral("Read to File"),
-                                   QStringLiteral("Read selected article to file"), this);
-    DeleteButton = StripButton("DeleteButton", QStringLiteral("Delete"), QStringLiteral("Delete selected article"), this);
+    ReadButton = StripButton("ReadButton", tr("Read"), tr("Read selected article"), this);
+    ReadToFileButton = StripButton("ReadToFileButton", tr("Read to File"),
+                                   tr("Read selected article to file"), this);
+    DeleteButton = StripButton("DeleteButton", tr("Delete"), tr("Delete selected article"), this);
     PlaceControls(250);
 
     for (QLabel *label : {TitleCaption, TitleLabel, VoiceCaption, VoiceLabel})
@@ -169,7 +169,7 @@ void TPropertyPanel::FillVoiceBox()
     VoiceBox->addItems(voices);
     if (MoreLanguages) {
         VoiceBox->insertSeparator(VoiceBox->count());
-        VoiceBox->addItem(QStringLiteral("More languages…"), moreLanguages);
+        VoiceBox->addItem(tr("More languages…"), moreLanguages);
     }
     VoiceBox->setCurrentIndex(voices.isEmpty() ? -1 : index);
 }
