@@ -300,6 +300,49 @@ läuft):
     </message>
 </context>
 <context>
+    <name>TEngineWarningForm</name>
+    <message>
+        <source>Text To Speech Engine not found</source>
+        <translation>Keine Sprachausgabe gefunden</translation>
+    </message>
+    <message>
+        <source>A Text-To-Speech engine does not appear to be installed 
+on your machine.  These engines, which perform actual 
+speech synthesis, are required for Parlewind to operate.
+
+Installing a speech engine on your computer is easy.  Just 
+visit our website for instructions.</source>
+        <translation>Auf diesem Rechner scheint keine Sprachausgabe installiert zu sein.
+Parlewind braucht eine solche Sprachausgabe, die die eigentliche
+Sprachsynthese übernimmt.
+
+Eine Sprachausgabe zu installieren ist einfach.  Besuchen Sie
+unsere Website; dort steht, wie es geht.</translation>
+    </message>
+    <message>
+        <source>Click here to download Speech Engine</source>
+        <translation>Hier klicken, um eine Sprachausgabe herunterzuladen</translation>
+    </message>
+    <message>
+        <source>If you are having problems or have any questions, please
+contact our support staff at</source>
+        <translation>Bei Problemen oder Fragen wenden Sie sich bitte
+an unsere Unterstützung unter</translation>
+    </message>
+    <message>
+        <source>Exit Parlewind MP3</source>
+        <translation>Parlewind MP3 beenden</translation>
+    </message>
+    <message>
+        <source>No web browser could be started for %1</source>
+        <translation>Für %1 konnte kein Webbrowser gestartet werden.</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden.</translation>
+    </message>
+</context>
+<context>
     <name>TFavoriteVoicesPage</name>
     <message>
         <source>Favorit&amp;e Voices</source>
@@ -937,6 +980,61 @@ nicht gewählt.</translation>
     <message>
         <source>Rea&amp;d by:</source>
         <translation>Gelesen &amp;mit:</translation>
+    </message>
+</context>
+<context>
+    <name>TMyAudioDeviceDlg</name>
+    <message>
+        <source>Audio Device ID </source>
+        <translation>Audiogerät </translation>
+    </message>
+    <message>
+        <source>&amp;Devices:</source>
+        <translation>&amp;Geräte:</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Device ID</source>
+        <translation>Gerätenummer</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Sound server name</source>
+        <translation>Name beim Soundserver</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Supports</source>
+        <translation>Unterstützt</translation>
+    </message>
+    <message>
+        <source>Audio Destination Device ID</source>
+        <translation>Audio-Ausgabegerät</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
     </message>
 </context>
 <context>

@@ -79,13 +79,13 @@ TMyAudioDeviceDlg::TMyAudioDeviceDlg(TDlgUse use, qint32 deviceId, QWidget *pare
     : QDialog(parent), m_Use(use), m_DeviceId(deviceId)
 {
     setObjectName(QStringLiteral("MyAudioDeviceDlg"));
-    setWindowTitle(QStringLiteral("Audio Device ID "));
+    setWindowTitle(tr("Audio Device ID "));
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    auto *listLabel = new QLabel(QStringLiteral("&Devices:"), this);
+    auto *listLabel = new QLabel(tr("&Devices:"), this);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setAccessibleName(QStringLiteral("Devices"));
+    ListBox1->setAccessibleName(tr("Devices"));
     listLabel->setBuddy(ListBox1);
     auto *listColumn = new QVBoxLayout;
     listColumn->addWidget(listLabel);
@@ -100,17 +100,17 @@ TMyAudioDeviceDlg::TMyAudioDeviceDlg(TDlgUse use, qint32 deviceId, QWidget *pare
     lChannels = ValueLabel("lChannels", this);
     // The sound server knows no manufacturer or product numbers: its description and
     // its own name for the device take their place.
-    const auto row = [&](const char *caption, QLabel *value) {
-        auto *label = new QLabel(QLatin1String(caption), this);
+    const auto row = [&](const QString &caption, QLabel *value) {
+        auto *label = new QLabel(caption, this);
         label->setBuddy(value);
-        value->setAccessibleName(QString(QLatin1String(caption)).remove(QLatin1Char('&')));
+        value->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
         form->addRow(label, value);
     };
-    row("Device ID", lDeviceID);
-    row("Description", lDescription);
-    row("Sound server name", lName);
-    row("Formats", lFormat);
-    row("Channels", lChannels);
+    row(tr("Device ID"), lDeviceID);
+    row(tr("Description"), lDescription);
+    row(tr("Sound server name"), lName);
+    row(tr("Formats"), lFormat);
+    row(tr("Channels"), lChannels);
     top->addLayout(form, 1);
     layout->addLayout(top, 1);
 
@@ -118,7 +118,7 @@ TMyAudioDeviceDlg::TMyAudioDeviceDlg(TDlgUse use, qint32 deviceId, QWidget *pare
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *panelLayout = new QVBoxLayout(panel);
     lSupports = ValueLabel("lSupports", panel);
-    lSupports->setAccessibleName(QStringLiteral("Supports"));
+    lSupports->setAccessibleName(tr("Supports"));
     panelLayout->addWidget(lSupports);
     layout->addWidget(panel);
 
@@ -147,7 +147,7 @@ void TMyAudioDeviceDlg::FillList()
     const quint32 count = m_Use == duTTS ? waveOutGetNumDevs() : 0;
     if (count == 0)
         return;
-    setWindowTitle(QStringLiteral("Audio Destination Device ID"));
+    setWindowTitle(tr("Audio Destination Device ID"));
     auto *mapper = new QListWidgetItem(DefaultEntry, ListBox1);
     mapper->setData(Qt::UserRole, WAVE_MAPPER);
     for (quint32 i = 0; i < count; ++i) {
@@ -180,9 +180,9 @@ void TMyAudioDeviceDlg::Describe()
     lDescription->setText(caps.szPname);
     lName->setText(caps.DeviceId);
     lFormat->setText(TAuDevDlg::FormatsText(caps.dwFormats));
-    lChannels->setText(caps.wChannels == 1   ? QStringLiteral("Mono")
-                       : caps.wChannels == 2 ? QStringLiteral("Stereo")
-                                             : QStringLiteral("%1 channels").arg(caps.wChannels));
+    lChannels->setText(caps.wChannels == 1   ? tr("Mono")
+                       : caps.wChannels == 2 ? tr("Stereo")
+                                             : tr("%1 channels").arg(caps.wChannels));
     lSupports->setText(TAuDevDlg::SupportsText(caps.dwSupport));
 }
 

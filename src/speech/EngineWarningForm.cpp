@@ -81,7 +81,7 @@ TEngineWarningForm::TEngineWarningForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("EngineWarningForm"));
-    setWindowTitle(QStringLiteral("Text To Speech Engine not found"));
+    setWindowTitle(tr("Text To Speech Engine not found"));
     setModal(true);
     // At least the designed size; larger when the desktop's font is.
     setMinimumSize(419, 339);
@@ -90,27 +90,27 @@ TEngineWarningForm::TEngineWarningForm(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addWidget(FixedText(QStringLiteral("Memo1"),
-                                QStringLiteral("A Text-To-Speech engine does not appear to be installed \n"
-                                               "on your machine.  These engines, which perform actual \n"
-                                               "speech synthesis, are required for Parlewind to operate.\n"
-                                               "\n"
-                                               "Installing a speech engine on your computer is easy.  Just \n"
-                                               "visit our website for instructions."),
+                                tr("A Text-To-Speech engine does not appear to be installed \n"
+                                   "on your machine.  These engines, which perform actual \n"
+                                   "speech synthesis, are required for Parlewind to operate.\n"
+                                   "\n"
+                                   "Installing a speech engine on your computer is easy.  Just \n"
+                                   "visit our website for instructions."),
                                 this));
-    auto *download = new LinkLabel(QStringLiteral("Click here to download Speech Engine"), 12,
+    auto *download = new LinkLabel(tr("Click here to download Speech Engine"), 12,
                                    [this] { DownloadLinkClick(); }, this);
     download->setObjectName(QStringLiteral("DownloadLabel"));
     layout->addWidget(download, 0, Qt::AlignHCenter);
     layout->addSpacing(8);
     layout->addWidget(FixedText(QStringLiteral("Memo2"),
-                                QStringLiteral("If you are having problems or have any questions, please\n"
-                                               "contact our support staff at"),
+                                tr("If you are having problems or have any questions, please\n"
+                                   "contact our support staff at"),
                                 this));
     auto *support = new LinkLabel(SupportAddress, 0, [this] { SupportLinkClick(); }, this);
     support->setObjectName(QStringLiteral("SupportLabel"));
     layout->addWidget(support, 0, Qt::AlignHCenter);
     layout->addStretch(1);
-    ExitButton = new QPushButton(QStringLiteral("Exit Parlewind MP3"), this);
+    ExitButton = new QPushButton(tr("Exit Parlewind MP3"), this);
     ExitButton->setObjectName(QStringLiteral("ExitButton"));
     ExitButton->setDefault(true);
     connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -135,11 +135,11 @@ void TEngineWarningForm::DownloadLinkClick()
 {
     const QString address = DownloadAddress();
     if (!ShellOpen::Open(address))
-        Messages::ShowError(QStringLiteral("No web browser could be started for ") + address);
+        Messages::ShowError(tr("No web browser could be started for %1").arg(address));
 }
 
 void TEngineWarningForm::SupportLinkClick()
 {
     if (!ShellOpen::Open(QStringLiteral("mailto:") + SupportAddress))
-        Messages::ShowError(QStringLiteral("No mail program could be started."));
+        Messages::ShowError(tr("No mail program could be started."));
 }
