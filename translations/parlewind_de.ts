@@ -45,6 +45,104 @@
     </message>
 </context>
 <context>
+    <name>LanguagesDialog</name>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Each language you check adds a female and a male voice, &quot;Mary (&lt;Language&gt;)&quot; and &quot;Mike (&lt;Language&gt;)&quot;.</source>
+        <translation>Jede angehakte Sprache fügt eine weibliche und eine männliche Stimme hinzu: „Mary (&lt;Sprache&gt;)“ und „Mike (&lt;Sprache&gt;)“.</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Languages:</source>
+        <translation>Spr&amp;achen:</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are used by:<byte value="xd"/><byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>These keep the voice&apos;s name, which can no longer be read with until the language is checked again. Uncheck %4?</source>
+        <translation>%1 und %2 werden verwendet von:<byte value="xd"/><byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>Sie behalten den Namen der Stimme, können aber nicht mehr mit ihr gelesen werden, bis die Sprache wieder angehakt ist. %4 abwählen?</translation>
+    </message>
+    <message>
+        <source>Test %1</source>
+        <translation>%1 testen</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>The languages could not be stored; the choice holds until the program ends.</source>
+        <translation>Die Sprachen konnten nicht gespeichert werden; die Auswahl gilt, bis das Programm endet.</translation>
+    </message>
+</context>
+<context>
+    <name>LexiconDialog</name>
+    <message>
+        <source>Pronunciation Editor</source>
+        <translation>Ausspracheeditor</translation>
+    </message>
+    <message>
+        <source>Pronunciations</source>
+        <translation>Aussprachen</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Sounds like</source>
+        <translation>Klingt wie</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <translation>&amp;Wort:</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds like:</source>
+        <translation>&amp;Klingt wie:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>The pronunciations in %1 could not be read (%2); they cannot be edited now.</source>
+        <translation>Die Aussprachen in %1 konnten nicht gelesen werden (%2); sie können jetzt nicht bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>Type a word or phrase and how it sounds.</source>
+        <translation>Geben Sie ein Wort oder eine Wendung ein und wie es klingt.</translation>
+    </message>
+    <message>
+        <source>The pronunciations could not be saved to %1</source>
+        <translation>Die Aussprachen konnten nicht in %1 gespeichert werden</translation>
+    </message>
+</context>
+<context>
     <name>OptionControls</name>
     <message>
         <source>%1 … %2: type a whole number; until then the last one is kept</source>

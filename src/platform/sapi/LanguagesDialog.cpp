@@ -27,32 +27,32 @@ QString IdentifierOf(const QListWidgetItem *item) { return item->data(identifier
 LanguagesDialog::LanguagesDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("LanguagesDialog"));
-    setWindowTitle(QStringLiteral("Languages"));
+    setWindowTitle(tr("Languages"));
     resize(420, 460);
     m_Preview = new PreviewSpeaker(this);
 
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Each language you check adds a female and a male voice, "
-                                            "\"Mary (<Language>)\" and \"Mike (<Language>)\"."),
+    auto *intro = new QLabel(tr("Each language you check adds a female and a male voice, "
+                                "\"Mary (<Language>)\" and \"Mike (<Language>)\"."),
                              this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
     auto *searchRow = new QHBoxLayout;
-    auto *searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    auto *searchLabel = new QLabel(tr("&Search:"), this);
     SearchEdit = new QLineEdit(this);
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
-    SearchEdit->setAccessibleName(QStringLiteral("Search"));
+    SearchEdit->setAccessibleName(tr("Search"));
     SearchEdit->setClearButtonEnabled(true);
     searchLabel->setBuddy(SearchEdit);
     searchRow->addWidget(searchLabel);
     searchRow->addWidget(SearchEdit, 1);
     layout->addLayout(searchRow);
 
-    auto *listLabel = new QLabel(QStringLiteral("&Languages:"), this);
+    auto *listLabel = new QLabel(tr("&Languages:"), this);
     LanguageList = new CheckList(this);
     LanguageList->setObjectName(QStringLiteral("LanguageList"));
-    LanguageList->setAccessibleName(QStringLiteral("Languages"));
+    LanguageList->setAccessibleName(tr("Languages"));
     listLabel->setBuddy(LanguageList);
     layout->addWidget(listLabel);
     layout->addWidget(LanguageList, 1);
@@ -70,7 +70,7 @@ LanguagesDialog::LanguagesDialog(QWidget *parent) : QDialog(parent)
     m_Filling = false;
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    TestBtn = buttons->addButton(QStringLiteral("&Test"), QDialogButtonBox::ActionRole);
+    TestBtn = buttons->addButton(tr("&Test"), QDialogButtonBox::ActionRole);
     TestBtn->setObjectName(QStringLiteral("TestBtn"));
     layout->addWidget(buttons);
 
@@ -163,11 +163,9 @@ void LanguagesDialog::ItemChanged(QListWidgetItem *item)
     const QStringList uses = EspeakLanguages::Usage(modes);
     if (uses.isEmpty())
         return;
-    const QString question = modes.join(QStringLiteral(" and ")) + QStringLiteral(" are used by:\r\r") +
-                             uses.join(QLatin1Char('\r')) +
-                             QStringLiteral("\r\rThese keep the voice's name, which can no longer be read with "
-                                            "until the language is checked again. Uncheck ") +
-                             language->Name + QStringLiteral("?");
+    const QString question = tr("%1 and %2 are used by:\r\r%3\r\rThese keep the voice's name, which can no longer be "
+                                "read with until the language is checked again. Uncheck %4?")
+                                 .arg(modes.value(0), modes.value(1), uses.join(QLatin1Char('\r')), language->Name);
     if (!Messages::Confirm(question)) {
         const QSignalBlocker blocker(LanguageList);
         item->setCheckState(Qt::Checked);
@@ -179,7 +177,7 @@ void LanguagesDialog::CurrentChanged()
     const QListWidgetItem *item = LanguageList->currentItem();
     const EspeakLanguage *language = item ? EspeakLanguages::Find(IdentifierOf(item)) : nullptr;
     TestBtn->setEnabled(language != nullptr);
-    const QString name = language ? QStringLiteral("Test ") + language->Name : QStringLiteral("Test");
+    const QString name = language ? tr("Test %1").arg(language->Name) : tr("Test");
     TestBtn->setAccessibleName(name);
     TestBtn->setToolTip(name);
 }
@@ -199,7 +197,7 @@ void LanguagesDialog::accept()
 {
     const QStringList checked = CheckedLanguages();
     if (checked != EspeakLanguages::Checked() && !EspeakLanguages::SetChecked(checked)) {
-        Messages::ShowError(QStringLiteral("The languages could not be stored; the choice holds until the program ends."));
+        Messages::ShowError(tr("The languages could not be stored; the choice holds until the program ends."));
     }
     QDialog::accept();
 }

@@ -18,15 +18,15 @@ LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidg
     : QDialog(parent), m_Voice(voice), m_Prosody(prosody)
 {
     setObjectName(QStringLiteral("LexiconDialog"));
-    setWindowTitle(QStringLiteral("Pronunciation Editor"));
+    setWindowTitle(tr("Pronunciation Editor"));
     resize(460, 380);
     m_Preview = new PreviewSpeaker(this);
 
     auto *layout = new QVBoxLayout(this);
     Table = new QTableWidget(0, 2, this);
     Table->setObjectName(QStringLiteral("Table"));
-    Table->setAccessibleName(QStringLiteral("Pronunciations"));
-    Table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Sounds like")});
+    Table->setAccessibleName(tr("Pronunciations"));
+    Table->setHorizontalHeaderLabels({tr("Word"), tr("Sounds like")});
     Table->horizontalHeader()->setStretchLastSection(true);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -36,15 +36,15 @@ LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidg
     auto *form = new QFormLayout;
     WordEdit = new QLineEdit(this);
     SoundsLikeEdit = new QLineEdit(this);
-    form->addRow(QStringLiteral("&Word:"), WordEdit);
-    form->addRow(QStringLiteral("&Sounds like:"), SoundsLikeEdit);
+    form->addRow(tr("&Word:"), WordEdit);
+    form->addRow(tr("&Sounds like:"), SoundsLikeEdit);
     layout->addLayout(form);
 
     auto *row = new QHBoxLayout;
-    AddBtn = new QPushButton(QStringLiteral("&Add"), this);
-    ChangeBtn = new QPushButton(QStringLiteral("&Change"), this);
-    DeleteBtn = new QPushButton(QStringLiteral("&Delete"), this);
-    TestBtn = new QPushButton(QStringLiteral("&Test"), this);
+    AddBtn = new QPushButton(tr("&Add"), this);
+    ChangeBtn = new QPushButton(tr("&Change"), this);
+    DeleteBtn = new QPushButton(tr("&Delete"), this);
+    TestBtn = new QPushButton(tr("&Test"), this);
     for (QPushButton *b : {AddBtn, ChangeBtn, DeleteBtn, TestBtn}) {
         b->setAutoDefault(false);
         row->addWidget(b);
@@ -64,9 +64,8 @@ LexiconDialog::LexiconDialog(const QString &voice, const Prosody &prosody, QWidg
     Lexicon::Contents contents = Lexicon::Read();
     if (!contents.Error.isEmpty()) {
         // Saving would replace a list that could not be read.
-        Messages::ShowError(QStringLiteral("The pronunciations in ") + Lexicon::FilePath() +
-                            QStringLiteral(" could not be read (") + contents.Error +
-                            QStringLiteral("); they cannot be edited now."));
+        Messages::ShowError(tr("The pronunciations in %1 could not be read (%2); they cannot be edited now.")
+                                .arg(Lexicon::FilePath(), contents.Error));
         return;
     }
     m_Kept = std::move(contents.Kept);
@@ -115,7 +114,7 @@ void LexiconDialog::AddEntry()
     const QString word = WordEdit->text().trimmed();
     const QString soundsLike = SoundsLikeEdit->text().trimmed();
     if (!Lexicon::Valid(word, soundsLike)) {
-        Messages::ShowMessage(QStringLiteral("Type a word or phrase and how it sounds."));
+        Messages::ShowMessage(tr("Type a word or phrase and how it sounds."));
         return;
     }
     const int existing = RowOf(word);
@@ -162,8 +161,7 @@ void LexiconDialog::accept()
     for (int r = 0; r < Table->rowCount(); ++r)
         entries.append({Table->item(r, 0)->text(), Table->item(r, 1)->text()});
     if (!Lexicon::Save(entries, m_Kept)) {
-        Messages::ShowError(QStringLiteral("The pronunciations could not be saved to ") +
-                            Lexicon::FilePath());
+        Messages::ShowError(tr("The pronunciations could not be saved to %1").arg(Lexicon::FilePath()));
         return;
     }
     QDialog::accept();
