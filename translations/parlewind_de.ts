@@ -1406,6 +1406,76 @@ Zwischenablage übernehmen, während Text vorgelesen wird.</translation>
     </message>
 </context>
 <context>
+    <name>TTTSForm</name>
+    <message>
+        <source>Voice %1 does not exist</source>
+        <translation>Die Stimme %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>No sound device was found. Reading aloud needs a sound server (PulseAudio or PipeWire); reading to files works without one.</source>
+        <translation>Es wurde kein Audiogerät gefunden. Zum Vorlesen braucht es einen Soundserver (PulseAudio oder PipeWire); in Dateien lesen geht auch ohne.</translation>
+    </message>
+    <message>
+        <source>%1 can only read aloud: speech-dispatcher gives no sound back to programs. Choose another voice for files.</source>
+        <translation>%1 kann nur vorlesen: speech-dispatcher gibt Programmen keinen Ton zurück. Wählen Sie für Dateien eine andere Stimme.</translation>
+    </message>
+    <message>
+        <source>no voices found</source>
+        <translation>keine Stimmen gefunden</translation>
+    </message>
+    <message>
+        <source>1 voice</source>
+        <translation>1 Stimme</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n voices</source>
+        <translation>
+            <numerusform>%n Stimme</numerusform>
+            <numerusform>%n Stimmen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>nicht installiert</translation>
+    </message>
+    <message>
+        <source>looking for voices…</source>
+        <translation>Stimmen werden gesucht…</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>nicht erreicht</translation>
+    </message>
+    <message>
+        <source>%1, read aloud only</source>
+        <translation>%1, nur zum Vorlesen</translation>
+    </message>
+    <message>
+        <source>Modules: %1</source>
+        <translation>Module: %1</translation>
+    </message>
+    <message>
+        <source>No piper program on the PATH or where chosen.</source>
+        <translation>Kein piper-Programm im Suchpfad (PATH) oder am gewählten Ort.</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>Programm: %1</translation>
+    </message>
+    <message>
+        <source>Sound card is busy.  Wait and try again.</source>
+        <translation>Die Soundkarte ist belegt.  Warten Sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Error accessing sound card</source>
+        <translation>Fehler beim Zugriff auf die Soundkarte</translation>
+    </message>
+    <message>
+        <source>Audio device check failed. <byte value="xd"/>Verify that the device you have selected is a valid audio device<byte value="xd"/><byte value="xd"/>Please contact Brivanta Support if you&apos;re having problems</source>
+        <translation>Die Prüfung des Audiogeräts ist fehlgeschlagen. <byte value="xd"/>Prüfen Sie, ob das gewählte Gerät ein gültiges Audiogerät ist<byte value="xd"/><byte value="xd"/>Bei Problemen wenden Sie sich bitte an die Brivanta-Unterstützung</translation>
+    </message>
+</context>
+<context>
     <name>TToolBarForm</name>
     <message>
         <source>Parlewind MP3 Toolbar</source>

@@ -160,7 +160,7 @@ bool TProgramCore::Start()
         }
     }
     if (!soundCard)
-        m_StartNotices << TTTSForm::NoSoundDevice;
+        m_StartNotices << TTTSForm::NoSoundDevice();
     if (saved && (restored.Damaged || m_Articles->NonBlankCount() < restored.NonBlankInFile))
         KeepRestoredFile(restore, m_Articles->NonBlankCount(), restored.NonBlankInFile, restored.Damaged);
     else if (settingsLost)

@@ -63,19 +63,22 @@ void ShowFailure(const std::exception &error) { Messages::ShowError(ErrorMessage
 
 void VoiceMissing(const QString &name)
 {
-    Messages::ShowError(QStringLiteral("Voice ") + name + QStringLiteral(" does not exist"));
+    Messages::ShowError(TTTSForm::tr("Voice %1 does not exist").arg(name));
 }
 
 } // namespace
 
-const QString TTTSForm::NoSoundDevice =
-    QStringLiteral("No sound device was found. Reading aloud needs a sound server (PulseAudio or PipeWire); "
-                   "reading to files works without one.");
+QString TTTSForm::NoSoundDevice()
+{
+    return tr("No sound device was found. Reading aloud needs a sound server (PulseAudio or PipeWire); "
+              "reading to files works without one.");
+}
 
 QString TTTSForm::AloudOnlyMessage(const QString &voice)
 {
-    return voice + QStringLiteral(" can only read aloud: speech-dispatcher gives no sound back to programs. "
-                                  "Choose another voice for files.");
+    return tr("%1 can only read aloud: speech-dispatcher gives no sound back to programs. "
+              "Choose another voice for files.")
+        .arg(voice);
 }
 
 std::vector<TTTSForm::TVoiceSource> TTTSForm::VoiceSources() const
@@ -86,33 +89,33 @@ std::vector<TTTSForm::TVoiceSource> TTTSForm::VoiceSources() const
             ++counts[mode.szProductName];
     }
     const auto voices = [](int n) {
-        return n == 0 ? QStringLiteral("no voices found") : n == 1 ? QStringLiteral("1 voice") : QStringLiteral("%1 voices").arg(n);
+        return n == 0 ? tr("no voices found") : n == 1 ? tr("1 voice") : tr("%n voices", nullptr, n);
     };
     std::vector<TVoiceSource> sources;
     const int espeak = counts[EspeakEngine::ProductName];
-    sources.push_back({QStringLiteral("espeak-ng"), espeak > 0 ? voices(espeak) : QStringLiteral("not installed"), {}});
+    sources.push_back({QStringLiteral("espeak-ng"), espeak > 0 ? voices(espeak) : tr("not installed"), {}});
     const int flite = counts[QStringLiteral("Flite")];
-    sources.push_back({QStringLiteral("Flite"), flite > 0 ? voices(flite) : QStringLiteral("not installed"), {}});
+    sources.push_back({QStringLiteral("Flite"), flite > 0 ? voices(flite) : tr("not installed"), {}});
     const Speechd::TSummary speechd = Speechd::Summary();
     switch (speechd.state) {
     case Speechd::TState::NotListed:
-        sources.push_back({Speechd::ProductName, QStringLiteral("looking for voices…"), {}});
+        sources.push_back({Speechd::ProductName, tr("looking for voices…"), {}});
         break;
     case Speechd::TState::NotInstalled:
-        sources.push_back({Speechd::ProductName, QStringLiteral("not installed"), {}});
+        sources.push_back({Speechd::ProductName, tr("not installed"), {}});
         break;
     case Speechd::TState::NotRunning:
-        sources.push_back({Speechd::ProductName, QStringLiteral("not reached"), speechd.problem});
+        sources.push_back({Speechd::ProductName, tr("not reached"), speechd.problem});
         break;
     case Speechd::TState::Listed:
-        sources.push_back({Speechd::ProductName, voices(speechd.voices) + QStringLiteral(", read aloud only"),
-                           QStringLiteral("Modules: ") + speechd.modules.join(QStringLiteral(", "))});
+        sources.push_back({Speechd::ProductName, tr("%1, read aloud only").arg(voices(speechd.voices)),
+                           tr("Modules: %1").arg(speechd.modules.join(QStringLiteral(", ")))});
         break;
     }
     const PiperEngine::TSummary piper = PiperEngine::Summary();
-    sources.push_back({PiperEngine::ProductName, piper.program.isEmpty() ? QStringLiteral("not installed") : voices(piper.voices),
-                       piper.program.isEmpty() ? QStringLiteral("No piper program on the PATH or where chosen.")
-                                               : QStringLiteral("Program: ") + piper.program});
+    sources.push_back({PiperEngine::ProductName, piper.program.isEmpty() ? tr("not installed") : voices(piper.voices),
+                       piper.program.isEmpty() ? tr("No piper program on the PATH or where chosen.")
+                                               : tr("Program: %1").arg(piper.program)});
     return sources;
 }
 
@@ -311,11 +314,11 @@ bool TTTSForm::SoundCardReady()
     QString problem;
     if (result < 0 && waveOutGetNumDevs() == 0) {
         WaveOutPresent = false;
-        problem = NoSoundDevice;
+        problem = NoSoundDevice();
     } else if (result == 1) {
-        problem = QStringLiteral("Sound card is busy.  Wait and try again.");
+        problem = tr("Sound card is busy.  Wait and try again.");
     } else if (result != 0) {
-        problem = QStringLiteral("Error accessing sound card");
+        problem = tr("Error accessing sound card");
     }
     if (problem.isEmpty()) {
         WaveOutPresent = true;
@@ -437,9 +440,9 @@ bool TTTSForm::AudioDeviceCheck(qint32 deviceId)
     if (TTS1->Active()) {
         result = true;
     } else {
-        Messages::ShowMessage(QStringLiteral("Audio device check failed. \r"
-                                             "Verify that the device you have selected is a valid audio device\r\r"
-                                             "Please contact Brivanta Support if you're having problems"));
+        Messages::ShowMessage(tr("Audio device check failed. \r"
+                                 "Verify that the device you have selected is a valid audio device\r\r"
+                                 "Please contact Brivanta Support if you're having problems"));
     }
     TTS1->SetActive(false);
     TTS1->SetAudioDeviceID(saved);

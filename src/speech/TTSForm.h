@@ -52,7 +52,7 @@ public:
 
     // `languages`: the parts of the text in other languages that its document named.
     bool Play(const QString &text, const QString &voiceName, const QList<TLanguageRange> &languages = {});
-    static const QString NoSoundDevice;
+    static QString NoSoundDevice();
     // Why a voice that is only heard cannot read into a file.
     static QString AloudOnlyMessage(const QString &voice);
 

@@ -281,12 +281,12 @@ TEST_F(Form1Test, WithoutASoundServerTheWindowStartsAndReadsIntoFiles)
     FormWithVoices app;
     TForm1 &form = app.form;
     ASSERT_TRUE(app.ShowActive());
-    EXPECT_TRUE(form.StatusPanel0->text().contains(TTTSForm::NoSoundDevice)) << form.StatusPanel0->text().toStdString();
+    EXPECT_TRUE(form.StatusPanel0->text().contains(TTTSForm::NoSoundDevice())) << form.StatusPanel0->text().toStdString();
     form.Core().AddMemo(QStringLiteral("Heard from a file."), QStringLiteral("Mary"))->SetTitle(QStringLiteral("Note"));
     form.PlayToolBtn->click();
     const auto shown = Messages::TakeRecorded();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0].text, TTTSForm::NoSoundDevice);
+    EXPECT_EQ(shown[0].text, TTTSForm::NoSoundDevice());
     EXPECT_EQ(form.Core().State(), rsIdle);
 
     form.Core().Prefs().OUT_Directory = home.Root();

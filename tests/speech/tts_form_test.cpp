@@ -226,7 +226,7 @@ TEST_F(TTSFormTest, PlayRefusesABusyOrMissingCardAnUnknownVoiceAndAFailingEngine
     auto shown = Messages::TakeRecorded();
     EXPECT_EQ(Shown(shown, 0, Kind::Error), QStringLiteral("Sound card is busy.  Wait and try again."));
     // There is no sound server here at all, which is what the user is told.
-    EXPECT_EQ(Shown(shown, 1, Kind::Error), TTTSForm::NoSoundDevice);
+    EXPECT_EQ(Shown(shown, 1, Kind::Error), TTTSForm::NoSoundDevice());
     EXPECT_EQ(Shown(shown, 2, Kind::Error), QStringLiteral("Voice Nobody does not exist"));
     EXPECT_EQ(s.selects, 0);
 
@@ -245,7 +245,7 @@ TEST_F(TTSFormTest, PlayRefusesABusyOrMissingCardAnUnknownVoiceAndAFailingEngine
     TTTSForm real(prefs);
     real.Initialize();
     EXPECT_FALSE(real.Play(QStringLiteral("x"), QStringLiteral("Mary")));
-    EXPECT_EQ(Shown(Messages::TakeRecorded(), 0, Kind::Error), TTTSForm::NoSoundDevice);
+    EXPECT_EQ(Shown(Messages::TakeRecorded(), 0, Kind::Error), TTTSForm::NoSoundDevice());
 }
 
 TEST_F(TTSFormTest, ReadingToAFilePreparesTheComponentAndReportsFailures)
