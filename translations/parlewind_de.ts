@@ -396,6 +396,82 @@ läuft):
   --show               holt das Fenster nach vorn
 </translation>
     </message>
+    <message>
+        <source>parlewind --help tells how to use it.</source>
+        <translation>parlewind --help erklärt, wie es geht.</translation>
+    </message>
+    <message>
+        <source>the speech engine cannot be started: %1</source>
+        <translation>die Sprachausgabe kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>the speech engine offers no voice.</source>
+        <translation>die Sprachausgabe bietet keine Stimme an.</translation>
+    </message>
+    <message>
+        <source>--%1 wants a whole number greater than 0, not &quot;%2&quot;.</source>
+        <translation>--%1 erwartet eine ganze Zahl größer als 0, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--speed wants words a minute or a factor such as 2.5x, not &quot;%1&quot;.</source>
+        <translation>--speed erwartet Wörter pro Minute oder einen Faktor wie 2.5x, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>--voice wants the name of a voice.</source>
+        <translation>--voice erwartet den Namen einer Stimme.</translation>
+    </message>
+    <message>
+        <source>--pauses is short, normal or long, not &quot;%1&quot;.</source>
+        <translation>--pauses ist short, normal oder long, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--languages is on or off, not &quot;%1&quot;.</source>
+        <translation>--languages ist on oder off, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--format is mp3, m4b, opus, epub, wav or txt, not &quot;%1&quot;.</source>
+        <translation>--format ist mp3, m4b, opus, epub, wav oder txt, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--book-audio is mp3 or aac, not &quot;%1&quot;.</source>
+        <translation>--book-audio ist mp3 oder aac, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--%1 is for read-along books (--format epub).</source>
+        <translation>--%1 ist für Mitlesebücher (--format epub).</translation>
+    </message>
+    <message>
+        <source>--subtitles is srt, vtt or lrc, not &quot;%1&quot;.</source>
+        <translation>--subtitles ist srt, vtt oder lrc, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--subtitles times speech; --format txt writes none.</source>
+        <translation>--subtitles richtet sich nach der Sprache; --format txt schreibt keine.</translation>
+    </message>
+    <message>
+        <source>--subtitles writes timed text beside sound files; a read-along book holds its own.</source>
+        <translation>--subtitles schreibt getakteten Text neben Tondateien; ein Mitlesebuch enthält seinen eigenen.</translation>
+    </message>
+    <message>
+        <source>--out wants a folder.</source>
+        <translation>--out erwartet einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--single-file wants a file name.</source>
+        <translation>--single-file erwartet einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Nothing to convert: name text files, - for the standard input, or --articles FILE.</source>
+        <translation>Nichts umzuwandeln: Geben Sie Textdateien an, - für die Standardeingabe oder --articles DATEI.</translation>
+    </message>
+    <message>
+        <source>The standard input can be read only once.</source>
+        <translation>Die Standardeingabe kann nur einmal gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>TEngineWarningForm</name>

@@ -61,7 +61,7 @@ int ConvertMain(int argc, char *argv[])
     TConvertOptions options;
     QString error;
     if (!options.Parse(QCoreApplication::arguments().mid(1), &error)) {
-        Print(stderr, QStringLiteral("parlewind: ") + error + QStringLiteral("\nparlewind --help tells how to use it.\n"));
+        Print(stderr, QStringLiteral("parlewind: ") + error + QLatin1Char('\n') + QCoreApplication::translate("TConvertOptions", "parlewind --help tells how to use it.") + QLatin1Char('\n'));
         return TConvertRun::BadUsage;
     }
     if (options.Action == TConvertOptions::Help) {
@@ -95,12 +95,13 @@ int ConvertMain(int argc, char *argv[])
                 UtilsClass::Trace(QStringLiteral("No speech-dispatcher voices: ") + problem);
         }
     } catch (const std::exception &failure) {
-        Print(stderr, QStringLiteral("parlewind: the speech engine cannot be started: ") + ErrorMessage(failure) +
+        Print(stderr, QStringLiteral("parlewind: ") +
+                          QCoreApplication::translate("TConvertOptions", "the speech engine cannot be started: %1").arg(ErrorMessage(failure)) +
                           QLatin1Char('\n'));
         return TConvertRun::SomeFailed;
     }
     if (voices.VoiceCount() == 0) {
-        Print(stderr, QStringLiteral("parlewind: the speech engine offers no voice.\n"));
+        Print(stderr, QStringLiteral("parlewind: ") + QCoreApplication::translate("TConvertOptions", "the speech engine offers no voice.") + QLatin1Char('\n'));
         return TConvertRun::SomeFailed;
     }
     prefs.Load();

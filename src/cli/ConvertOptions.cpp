@@ -14,7 +14,7 @@ bool PositiveNumber(const QString &text, const QString &option, int *value, QStr
     bool ok = false;
     const int n = text.toInt(&ok);
     if (!ok || n < 1) {
-        *error = QStringLiteral("--%1 wants a whole number greater than 0, not \"%2\".").arg(option, text);
+        *error = QCoreApplication::translate("TConvertOptions", "--%1 wants a whole number greater than 0, not \"%2\".").arg(option, text);
         return false;
     }
     *value = n;
@@ -29,7 +29,7 @@ bool SpeedValue(const QString &text, int *value, QString *error)
     bool ok = false;
     const double factor = text.chopped(1).toDouble(&ok);
     if (!ok || !(factor > 0) || factor > 100) {
-        *error = QStringLiteral("--speed wants words a minute or a factor such as 2.5x, not \"%1\".").arg(text);
+        *error = QCoreApplication::translate("TConvertOptions", "--speed wants words a minute or a factor such as 2.5x, not \"%1\".").arg(text);
         return false;
     }
     *value = int(std::lround(factor * SpeechShaping::NormalRate));
@@ -149,7 +149,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     // Given twice, an option is most likely a slip; the last one would silently win.
     for (const QCommandLineOption *option : {&articles, &voice, &speed, &pitch, &pauses, &languages, &format, &bookAudio, &out, &single, &jobs, &subtitles}) {
         if (parser.values(*option).size() > 1) {
-            *error = QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst());
+            *error = QCoreApplication::translate("TConvertOptions", "--%1 is given more than once.").arg(option->names().constFirst());
             return false;
         }
     }
@@ -169,7 +169,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     ArticlesFile = parser.value(articles);
     Voice = parser.value(voice);
     if (parser.isSet(voice) && Voice.trimmed().isEmpty()) {
-        *error = QStringLiteral("--voice wants the name of a voice.");
+        *error = QCoreApplication::translate("TConvertOptions", "--voice wants the name of a voice.");
         return false;
     }
     if (parser.isSet(speed) && !SpeedValue(parser.value(speed), &Speed, error))
@@ -178,7 +178,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
         static const QStringList names{QStringLiteral("short"), QStringLiteral("normal"), QStringLiteral("long")};
         const auto named = names.indexOf(parser.value(pauses).toLower());
         if (named < 0) {
-            *error = QStringLiteral("--pauses is short, normal or long, not \"%1\".").arg(parser.value(pauses));
+            *error = QCoreApplication::translate("TConvertOptions", "--pauses is short, normal or long, not \"%1\".").arg(parser.value(pauses));
             return false;
         }
         Pauses = PauseLengths::Of(PauseLengths::Preset(named)).ToString();
@@ -186,7 +186,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     if (parser.isSet(languages)) {
         const QString value = parser.value(languages).toLower();
         if (value != QLatin1String("on") && value != QLatin1String("off")) {
-            *error = QStringLiteral("--languages is on or off, not \"%1\".").arg(parser.value(languages));
+            *error = QCoreApplication::translate("TConvertOptions", "--languages is on or off, not \"%1\".").arg(parser.value(languages));
             return false;
         }
         Languages = value == QLatin1String("on") ? 1 : 0;
@@ -202,7 +202,7 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
                                        QStringLiteral("opus"), QStringLiteral("epub"), QStringLiteral("txt")};
         const auto known = kinds.indexOf(kind);
         if (known < 0) {
-            *error = QStringLiteral("--format is mp3, m4b, opus, epub, wav or txt, not \"%1\".").arg(parser.value(format));
+            *error = QCoreApplication::translate("TConvertOptions", "--format is mp3, m4b, opus, epub, wav or txt, not \"%1\".").arg(parser.value(format));
             return false;
         }
         Text = kind == QLatin1String("txt");
@@ -212,42 +212,42 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     if (parser.isSet(bookAudio)) {
         const QString kind = parser.value(bookAudio).toLower();
         if (kind != QLatin1String("mp3") && kind != QLatin1String("aac")) {
-            *error = QStringLiteral("--book-audio is mp3 or aac, not \"%1\".").arg(parser.value(bookAudio));
+            *error = QCoreApplication::translate("TConvertOptions", "--book-audio is mp3 or aac, not \"%1\".").arg(parser.value(bookAudio));
             return false;
         }
         BookAac = kind == QLatin1String("aac");
     }
     if ((HighlightWords || parser.isSet(bookAudio)) && Format != TOutputFormat::Epub) {
-        *error = QStringLiteral("--%1 is for read-along books (--format epub).")
+        *error = QCoreApplication::translate("TConvertOptions", "--%1 is for read-along books (--format epub).")
                      .arg(HighlightWords ? QStringLiteral("highlight-words") : QStringLiteral("book-audio"));
         return false;
     }
     if (parser.isSet(subtitles)) {
         Subtitles = TTimedText::FromName(parser.value(subtitles));
         if (Subtitles == TSubtitleFormat::None) {
-            *error = QStringLiteral("--subtitles is srt, vtt or lrc, not \"%1\".").arg(parser.value(subtitles));
+            *error = QCoreApplication::translate("TConvertOptions", "--subtitles is srt, vtt or lrc, not \"%1\".").arg(parser.value(subtitles));
             return false;
         }
         if (Text) {
-            *error = QStringLiteral("--subtitles times speech; --format txt writes none.");
+            *error = QCoreApplication::translate("TConvertOptions", "--subtitles times speech; --format txt writes none.");
             return false;
         }
         if (Format == TOutputFormat::Epub) {
-            *error = QStringLiteral("--subtitles writes timed text beside sound files; a read-along book holds its own.");
+            *error = QCoreApplication::translate("TConvertOptions", "--subtitles writes timed text beside sound files; a read-along book holds its own.");
             return false;
         }
     }
     if (parser.isSet(out)) {
         OutDir = parser.value(out);
         if (OutDir.isEmpty()) {
-            *error = QStringLiteral("--out wants a folder.");
+            *error = QCoreApplication::translate("TConvertOptions", "--out wants a folder.");
             return false;
         }
     }
     if (parser.isSet(single)) {
         SingleFile = parser.value(single);
         if (SingleFile.trimmed().isEmpty()) {
-            *error = QStringLiteral("--single-file wants a file name.");
+            *error = QCoreApplication::translate("TConvertOptions", "--single-file wants a file name.");
             return false;
         }
     }
@@ -255,11 +255,11 @@ bool TConvertOptions::Parse(const QStringList &arguments, QString *error)
     Quiet = parser.isSet(quiet);
     WholePage = parser.isSet(wholePage);
     if (Inputs.isEmpty() && ArticlesFile.isEmpty()) {
-        *error = QStringLiteral("Nothing to convert: name text files, - for the standard input, or --articles FILE.");
+        *error = QCoreApplication::translate("TConvertOptions", "Nothing to convert: name text files, - for the standard input, or --articles FILE.");
         return false;
     }
     if (Inputs.count(QStringLiteral("-")) > 1) {
-        *error = QStringLiteral("The standard input can be read only once.");
+        *error = QCoreApplication::translate("TConvertOptions", "The standard input can be read only once.");
         return false;
     }
     return true;
