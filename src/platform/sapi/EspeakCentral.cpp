@@ -125,8 +125,7 @@ int PauseBetween(const QString &text, int end, const PauseLengths &pauses)
     bool lineBreak = false;
     for (int i = last + 1; i < text.size() && text.at(i).isSpace(); ++i)
         lineBreak = lineBreak || text.at(i) == QLatin1Char('\n') || text.at(i) == QChar::ParagraphSeparator;
-    const bool sentenceEnds = last >= 0 && QStringLiteral(".!?\u2026\u3002\uFF01\uFF1F:;\"'\u201D\u2019\u00BB)]").contains(text.at(last));
-    if (sentenceEnds)
+    if (last >= 0 && SpeechShaping::EndsSentence(text.at(last)))
         return lineBreak ? pauses.paragraph : pauses.sentence;
     return lineBreak ? pauses.sentence : std::min(60, pauses.sentence);
 }
@@ -137,8 +136,8 @@ int PauseBetween(const QString &text, int end, const PauseLengths &pauses)
 class VoiceChain : public std::enable_shared_from_this<VoiceChain>
 {
 public:
-    VoiceChain(SynthJob common, std::vector<VoicedPart> parts, int rate, PauseLengths pauses)
-        : m_Common(std::move(common)), m_Parts(std::move(parts)), m_Rate(rate), m_Pauses(pauses)
+    VoiceChain(SynthJob common, std::vector<VoicedPart> parts, PauseLengths pauses)
+        : m_Common(std::move(common)), m_Parts(std::move(parts)), m_Pauses(pauses)
     {
     }
 
@@ -150,7 +149,6 @@ public:
         synth.text = m_Common.text.mid(part.start, part.end - part.start);
         // A speed or pitch set by a tag before the part holds in it.
         Prosody prosody = m_Common.prosody;
-        prosody.rate = m_Rate;
         for (int i = 0; m_Common.tagged && i < part.start;) {
             const int length = TextPrep::ReadTag(m_Common.text, i, prosody);
             i += std::max(length, 1);
@@ -211,7 +209,6 @@ private:
 
     SynthJob m_Common; // the whole text, its target and what every part shares
     std::vector<VoicedPart> m_Parts;
-    int m_Rate;
     PauseLengths m_Pauses;
     qint64 m_Delivered = 0; // samples of the parts before
 };
@@ -358,7 +355,7 @@ void EspeakCentral::Submit(Job &job)
         parts[k].lastOfText = false;
         parts[k].endPause = PauseBetween(synth.text, parts[k].end, pauses);
     }
-    const auto chain = std::make_shared<VoiceChain>(std::move(synth), std::move(parts), m_Prosody.rate, pauses);
+    const auto chain = std::make_shared<VoiceChain>(std::move(synth), std::move(parts), pauses);
     chain->Start(0);
 }
 

@@ -379,6 +379,11 @@ std::shared_ptr<SynthTarget> Shape(std::shared_ptr<SynthTarget> target, const QS
     return target;
 }
 
+bool EndsSentence(QChar c)
+{
+    return QStringView(u".!?\u2026\u3002\uFF01\uFF1F:;\"'\u201D\u2019\u00BB)]").contains(c);
+}
+
 std::vector<Boundary> Boundaries(const QString &text)
 {
     std::vector<Boundary> found;
@@ -400,7 +405,7 @@ std::vector<Boundary> Boundaries(const QString &text)
         int before = from - 1;
         for (; before >= 0 && text.at(before).isSpace(); --before)
             breaks += text.at(before) == QLatin1Char('\n') || text.at(before) == QChar::ParagraphSeparator;
-        const bool ended = before < 0 || QStringLiteral(".!?\u2026\u3002:;\"'\u201D\u2019)]").contains(text.at(before));
+        const bool ended = before < 0 || EndsSentence(text.at(before));
         if (breaks == 1 && !ended)
             continue;
         found.push_back({from, upTo, breaks > 0});

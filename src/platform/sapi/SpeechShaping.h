@@ -55,5 +55,7 @@ struct Boundary
     bool paragraph = false;
 };
 std::vector<Boundary> Boundaries(const QString &text);
+// A sentence that ends in this (a stop, a question mark, a closing quote) has ended.
+bool EndsSentence(QChar c);
 
 } // namespace SpeechShaping

@@ -17,18 +17,22 @@ namespace {
 const QString prefix = QStringLiteral("parlewind_");
 
 // Where the .qm files are: beside the help pages (the build tree's copy last).
+// Looked for once: it does not move while the program runs.
 QString Folder()
 {
-    const QString help = ProgramPaths::DataFile(QStringLiteral("help/index.html"));
-    QStringList candidates;
-    if (!help.isEmpty())
-        candidates << QFileInfo(help).absoluteDir().absoluteFilePath(QStringLiteral("../translations"));
-    candidates << QStringLiteral(PARLEWIND_QM_DIR);
-    for (const QString &c : candidates) {
-        if (!QDir(c).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files).isEmpty())
-            return QDir(c).absolutePath();
-    }
-    return {};
+    static const QString found = [] {
+        const QString help = ProgramPaths::DataFile(QStringLiteral("help/index.html"));
+        QStringList candidates;
+        if (!help.isEmpty())
+            candidates << QFileInfo(help).absoluteDir().absoluteFilePath(QStringLiteral("../translations"));
+        candidates << QStringLiteral(PARLEWIND_QM_DIR);
+        for (const QString &c : candidates) {
+            if (!QDir(c).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files).isEmpty())
+                return QDir(c).absolutePath();
+        }
+        return QString();
+    }();
+    return found;
 }
 
 } // namespace
