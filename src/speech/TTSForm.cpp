@@ -339,12 +339,12 @@ bool TTTSForm::OpenVoice(TVoiceEntry &voice, bool raise, const QString &file)
         if (voice.Speed < 1 || voice.Pitch < 1)
             FillVoiceRanges(voice);
         SpeechShaping::SetPauses(PauseLengths::FromString(m_Prefs.TTS_Pauses));
-        m_OpenVoice = nullptr;
+        m_OpenVoice.clear();
         TTS1->SetModeID(voice.ModeID);
         TTS1->SetActive(true);
         TTS1->SetPitch(static_cast<quint16>(voice.Pitch));
         TTS1->SetSpeed(static_cast<quint32>(voice.Speed));
-        m_OpenVoice = &voice;
+        m_OpenVoice = voice.Name;
     } catch (const std::exception &error) {
         if (file.isEmpty()) {
             ShowFailure(error);
@@ -401,7 +401,8 @@ bool TTTSForm::SpeakText(const QString &text, const QList<TLanguageRange> &langu
 {
     try {
         const QString filtered = TTSFilter.Filter(text);
-        TTS1->Speak(filtered, m_OpenVoice ? VoiceParts(filtered, *m_OpenVoice, languages) : std::vector<ITTSCentral::VoicePart>{});
+        const TVoiceEntry *voice = FindVoice(m_OpenVoice);
+        TTS1->Speak(filtered, voice ? VoiceParts(filtered, *voice, languages) : std::vector<ITTSCentral::VoicePart>{});
     } catch (const std::exception &error) {
         ShowFailure(error);
     }

@@ -124,8 +124,9 @@ private:
     static void SelectQuietOutput(TTTS &tts, const QTemporaryDir &scratch);
     void LoadVoiceSetting(TVoiceEntry &voice);
 
-    // The voice the text of the next Speak is read with.
-    const TVoiceEntry *m_OpenVoice = nullptr;
+    // The voice the text of the next Speak is read with, by name: the voice list
+    // may be built anew between two texts of one run.
+    QString m_OpenVoice;
 
     TPreferences &m_Prefs;
     // Every voice whose stored values have been declared this run.
