@@ -493,7 +493,9 @@ TEST_F(ConvertTest, ASignalStopsPromptlyAndLeavesOnlyWholeFiles)
                                      QStringLiteral("--out"), dir});
         // Speech is being written and encoded.
         ASSERT_TRUE(WaitUntil([&] {
-            return std::any_of(Files(dir).begin(), Files(dir).end(), [](const QString &f) { return f.startsWith(QLatin1Char('.')); });
+            // One listing: the two ends of the search must be of the same list.
+            const QStringList files = Files(dir);
+            return std::any_of(files.begin(), files.end(), [](const QString &f) { return f.startsWith(QLatin1Char('.')); });
         }, 30000));
         Pump(300);
         QElapsedTimer clock;
