@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ArticleBooks</name>
+    <message>
+        <source>The list of books (%1) is damaged; it is kept as it was in %2.</source>
+        <translation>Die Liste der Bücher (%1) ist beschädigt; sie wird unverändert in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The list of books (%1) is damaged.</source>
+        <translation>Die Liste der Bücher (%1) ist beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>Audio</name>
+    <message>
+        <source>Write Error (1)<byte value="xd"/><byte value="xd"/>%1</source>
+        <translation>Schreibfehler (1)<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Write error (2)<byte value="xd"/><byte value="xd"/>%1</source>
+        <translation>Schreibfehler (2)<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is kept</source>
+        <translation>%1 ist bereits vorhanden und wird behalten</translation>
+    </message>
+    <message>
+        <source>The audiobook could not be made (%1: %2)<byte value="xd"/><byte value="xd"/>%3</source>
+        <translation>Das Hörbuch konnte nicht erstellt werden (%1: %2)<byte value="xd"/><byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>Error reading wave file</source>
+        <translation>Fehler beim Lesen der Wave-Datei</translation>
+    </message>
+    <message>
+        <source>Invalid wave file...</source>
+        <translation>Ungültige Wave-Datei …</translation>
+    </message>
+    <message>
+        <source>Unable to convert wave file</source>
+        <translation>Die Wave-Datei konnte nicht umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>Invalid param passed!</source>
+        <translation>Ungültiger Parameter übergeben!</translation>
+    </message>
+    <message>
+        <source>This wave file is not valid for conversion</source>
+        <translation>Diese Wave-Datei lässt sich nicht umwandeln</translation>
+    </message>
+    <message>
+        <source>Unable to open wave file</source>
+        <translation>Die Wave-Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Unable to setup file IO buffer</source>
+        <translation>Der Ein-/Ausgabepuffer der Datei kann nicht eingerichtet werden</translation>
+    </message>
+    <message>
+        <source>Error opening encoding stream %1</source>
+        <translation>Fehler beim Öffnen des Kodierdatenstroms %1</translation>
+    </message>
+    <message>
+        <source>Read Error<byte value="xd"/><byte value="xd"/>%1: %2</source>
+        <translation>Lesefehler<byte value="xd"/><byte value="xd"/>%1: %2</translation>
+    </message>
+    <message>
+        <source>The Opus encoder could not be started (%1)<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Der Opus-Kodierer konnte nicht gestartet werden (%1)<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The Opus encoder failed (%1)<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Der Opus-Kodierer ist gescheitert (%1)<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The Opus comments could not be written<byte value="xd"/><byte value="xd"/>%1</source>
+        <translation>Die Opus-Kommentare konnten nicht geschrieben werden<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>it is already there</source>
+        <translation>sie ist bereits vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>AudioHelp</name>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Erste Schritte</translation>
+    </message>
+    <message>
+        <source>Gathering &amp;text</source>
+        <translation>&amp;Text sammeln</translation>
+    </message>
+    <message>
+        <source>&amp;Single and multi-article mode</source>
+        <translation>Einzel- und &amp;Mehrartikelmodus</translation>
+    </message>
+    <message>
+        <source>&amp;Reading aloud, pausing and skipping</source>
+        <translation>&amp;Vorlesen, anhalten und überspringen</translation>
+    </message>
+    <message>
+        <source>Reading to &amp;WAV and MP3 files</source>
+        <translation>In WAV- und MP3-&amp;Dateien lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Voices, speed and pitch</source>
+        <translation>&amp;Stimmen, Tempo und Tonhöhe</translation>
+    </message>
+    <message>
+        <source>The &amp;pronunciation editor</source>
+        <translation>Der &amp;Aussprache-Editor</translation>
+    </message>
+    <message>
+        <source>Using the &amp;keyboard</source>
+        <translation>Bedienung mit der Tastat&amp;ur</translation>
+    </message>
+    <message>
+        <source>When there is &amp;no sound</source>
+        <translation>Wenn &amp;nichts zu hören ist</translation>
+    </message>
+    <message>
+        <source>Installing &amp;more voices</source>
+        <translation>&amp;Weitere Stimmen installieren</translation>
+    </message>
+    <message>
+        <source>The notification area and the &amp;floating tool bar</source>
+        <translation>Infobereich und schwebende Sym&amp;bolleiste</translation>
+    </message>
+    <message>
+        <source>File:%1 Not Found.</source>
+        <translation>Datei:%1 nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>File:%1 cannot be read: %2</source>
+        <translation>Datei:%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>File:%1 is larger than 64 MB.</source>
+        <translation>Datei:%1 ist größer als 64 MB.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentOpen</name>
     <message>
         <source>Cancel</source>
@@ -45,6 +186,445 @@
     </message>
 </context>
 <context>
+    <name>Documents</name>
+    <message>
+        <source>%1 %2; it was not opened.</source>
+        <translation>%1 %2; sie wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>could not be reached (no answer for %1 seconds)</source>
+        <translation>war nicht erreichbar (keine Antwort in %1 Sekunden)</translation>
+    </message>
+    <message>
+        <source>took too long to read (a step of it went on for more than %1 seconds)</source>
+        <translation>brauchte zu lange zum Lesen (ein Schritt dauerte länger als %1 Sekunden)</translation>
+    </message>
+    <message>
+        <source>could not be fetched in %1 seconds</source>
+        <translation>konnte nicht in %1 Sekunden abgerufen werden</translation>
+    </message>
+    <message>
+        <source>took too long to read (more than %1 seconds)</source>
+        <translation>brauchte zu lange zum Lesen (länger als %1 Sekunden)</translation>
+    </message>
+    <message>
+        <source>could not be read: the reader did not start (%1)</source>
+        <translation>konnte nicht gelesen werden: das Leseprogramm startete nicht (%1)</translation>
+    </message>
+    <message>
+        <source>is too large to be read as an article (more than 64 MB)</source>
+        <translation>ist zu groß, um als Artikel gelesen zu werden (mehr als 64 MB)</translation>
+    </message>
+    <message>
+        <source>answered %1 %2</source>
+        <translation>antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>could not be reached (it sends the reader on more than %1 times)</source>
+        <translation>war nicht erreichbar (sie leitet mehr als %1-mal weiter)</translation>
+    </message>
+    <message>
+        <source>could not be reached (it sends the reader from a secure address to an insecure one)</source>
+        <translation>war nicht erreichbar (sie leitet von einer sicheren zu einer unsicheren Adresse weiter)</translation>
+    </message>
+    <message>
+        <source>could not be reached (%1)</source>
+        <translation>war nicht erreichbar (%1)</translation>
+    </message>
+    <message>
+        <source>is not a web page (%1)</source>
+        <translation>ist keine Webseite (%1)</translation>
+    </message>
+    <message>
+        <source>could not be kept to be read (%1)</source>
+        <translation>konnte nicht zum Lesen zwischengespeichert werden (%1)</translation>
+    </message>
+    <message>
+        <source>part %1 %2; the parts before it were read</source>
+        <translation>Teil %1 %2; die Teile davor wurden gelesen</translation>
+    </message>
+    <message>
+        <source>holds more text than can be read as articles</source>
+        <translation>enthält mehr Text, als sich als Artikel lesen lässt</translation>
+    </message>
+    <message>
+        <source>could not be read (the reader answered nonsense)</source>
+        <translation>konnte nicht gelesen werden (das Leseprogramm antwortete Unsinn)</translation>
+    </message>
+    <message>
+        <source>needs more than %1 MB of memory to read</source>
+        <translation>braucht zum Lesen mehr als %1 MB Speicher</translation>
+    </message>
+    <message>
+        <source>could not be read (the reader failed on it; the file may be damaged, or need more than %1 MB of memory or %2 seconds)</source>
+        <translation>konnte nicht gelesen werden (das Leseprogramm scheiterte daran; die Datei ist vielleicht beschädigt oder braucht mehr als %1 MB Speicher oder %2 Sekunden)</translation>
+    </message>
+    <message>
+        <source>could not be read (the reader ended without an answer)</source>
+        <translation>konnte nicht gelesen werden (das Leseprogramm endete ohne Antwort)</translation>
+    </message>
+    <message>
+        <source>could not be read safely (%1)</source>
+        <translation>konnte nicht sicher gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>Text and documents (%1)</source>
+        <translation>Texte und Dokumente (%1)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Pictures of text (%1)</source>
+        <translation>Bilder von Text (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>holds no text to read; it was not opened</source>
+        <translation>enthält keinen Text zum Lesen; sie wurde nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened: %2</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Error reading input file %1: %2</source>
+        <translation>Fehler beim Lesen der Eingabedatei %1: %2</translation>
+    </message>
+    <message>
+        <source>is damaged (it names no package file)</source>
+        <translation>ist beschädigt (sie nennt keine Paketdatei)</translation>
+    </message>
+    <message>
+        <source>is protected against copying (its text is encrypted)</source>
+        <translation>ist gegen Kopieren geschützt (ihr Text ist verschlüsselt)</translation>
+    </message>
+    <message>
+        <source>is damaged (its reading order names a missing part)</source>
+        <translation>ist beschädigt (ihre Lesereihenfolge nennt einen fehlenden Teil)</translation>
+    </message>
+    <message>
+        <source>page %1 was hard to recognise; its text may be wrong</source>
+        <translation>Seite %1 war schwer zu erkennen; ihr Text kann falsch sein</translation>
+    </message>
+    <message>
+        <source>pages %1 were hard to recognise; their text may be wrong</source>
+        <translation>Die Seiten %1 waren schwer zu erkennen; ihr Text kann falsch sein</translation>
+    </message>
+    <message>
+        <source>is damaged (not a readable PDF)</source>
+        <translation>ist beschädigt (kein lesbares PDF)</translation>
+    </message>
+    <message>
+        <source>is protected by a password</source>
+        <translation>ist durch ein Passwort geschützt</translation>
+    </message>
+    <message>
+        <source>was not opened: stopped</source>
+        <translation>wurde nicht geöffnet: abgebrochen</translation>
+    </message>
+    <message>
+        <source>has more pages of pictures than can be recognised at once (%1; at most %2)</source>
+        <translation>hat mehr Bildseiten, als auf einmal erkannt werden können (%1; höchstens %2)</translation>
+    </message>
+    <message>
+        <source>has no text layer (its pages are pictures); it was not opened</source>
+        <translation>hat keine Textebene (ihre Seiten sind Bilder); sie wurde nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>holds no text that could be recognised; it was not opened</source>
+        <translation>enthält keinen erkennbaren Text; sie wurde nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>could not be read: text recognition did not start (its language data %1 cannot be loaded)</source>
+        <translation>konnte nicht gelesen werden: die Texterkennung startete nicht (ihre Sprachdaten %1 lassen sich nicht laden)</translation>
+    </message>
+    <message>
+        <source>is not a picture that can be read (damaged, or of a kind not known)</source>
+        <translation>ist kein lesbares Bild (beschädigt oder von unbekannter Art)</translation>
+    </message>
+    <message>
+        <source>is too large a picture to be read (%1 × %2 pixels)</source>
+        <translation>ist ein zu großes Bild zum Lesen (%1 × %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>is not a picture that can be read (%1)</source>
+        <translation>ist kein lesbares Bild (%1)</translation>
+    </message>
+    <message>
+        <source>is not a picture that can be read (damaged)</source>
+        <translation>ist kein lesbares Bild (beschädigt)</translation>
+    </message>
+    <message>
+        <source>has more pages than can be read (%1)</source>
+        <translation>hat mehr Seiten, als gelesen werden können (%1)</translation>
+    </message>
+    <message>
+        <source>is damaged (not a readable zip archive)</source>
+        <translation>ist beschädigt (kein lesbares ZIP-Archiv)</translation>
+    </message>
+    <message>
+        <source>would unpack to more than 256 MB</source>
+        <translation>würde entpackt mehr als 256 MB groß</translation>
+    </message>
+    <message>
+        <source>is damaged (%1 is missing)</source>
+        <translation>ist beschädigt (%1 fehlt)</translation>
+    </message>
+    <message>
+        <source>is encrypted</source>
+        <translation>ist verschlüsselt</translation>
+    </message>
+    <message>
+        <source>is refused (%1 would unpack to more than 64 MB)</source>
+        <translation>wird abgelehnt (%1 würde entpackt mehr als 64 MB groß)</translation>
+    </message>
+    <message>
+        <source>is damaged (%1 cannot be unpacked)</source>
+        <translation>ist beschädigt (%1 lässt sich nicht entpacken)</translation>
+    </message>
+    <message>
+        <source>is damaged (%1 does not match its checksum)</source>
+        <translation>ist beschädigt (%1 stimmt nicht mit seiner Prüfsumme überein)</translation>
+    </message>
+    <message>
+        <source>is refused (%1 declares entities of its own, which could make it expand without end)</source>
+        <translation>wird abgelehnt (%1 erklärt eigene Entitäten, die es endlos anwachsen lassen könnten)</translation>
+    </message>
+    <message>
+        <source>is damaged (%1: %2)</source>
+        <translation>ist beschädigt (%1: %2)</translation>
+    </message>
+    <message>
+        <source>a limit could not be set: %1</source>
+        <translation>eine Grenze konnte nicht gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>the system-call filter could not be made</source>
+        <translation>der Systemaufruf-Filter konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the system-call filter could not be applied</source>
+        <translation>der Systemaufruf-Filter konnte nicht angewendet werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read (a folder, a device or a pipe); it was not opened.</source>
+        <translation>%1 ist keine lesbare Datei (ein Ordner, ein Gerät oder eine Pipe); sie wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read as an article (more than 64 MB); it was not opened.</source>
+        <translation>%1 ist zu groß, um als Artikel gelesen zu werden (mehr als 64 MB); sie wurde nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>ESpeechError</name>
+    <message>
+        <source>The speech recognition or text-to-speech service does not have enough data.</source>
+        <translation>Der Spracherkennungs- oder Sprachausgabedienst hat nicht genug Daten.</translation>
+    </message>
+    <message>
+        <source>The sound card does not support the right wave-file format to work with the speech software.</source>
+        <translation>Die Soundkarte unterstützt nicht das Wave-Format, das die Sprachsoftware braucht.</translation>
+    </message>
+    <message>
+        <source>The audio device is in use at this time.</source>
+        <translation>Das Audiogerät wird gerade verwendet.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to the speech engine.</source>
+        <translation>Der Sprachsynthese wurde ein ungültiger Parameter übergeben.</translation>
+    </message>
+    <message>
+        <source>There was an error in disk access, or there is not enough disk space free. If you are low on disk space, try deleting some files to free up space.</source>
+        <translation>Beim Zugriff auf die Festplatte trat ein Fehler auf, oder es ist nicht genug Speicherplatz frei. Wenn der Platz knapp ist, löschen Sie einige Dateien.</translation>
+    </message>
+    <message>
+        <source>The program has selected a non-existent speech engine.</source>
+        <translation>Das Programm hat eine nicht vorhandene Sprachsynthese gewählt.</translation>
+    </message>
+    <message>
+        <source>An invalid list was passed to the speech recognizer.</source>
+        <translation>Der Spracherkennung wurde eine ungültige Liste übergeben.</translation>
+    </message>
+    <message>
+        <source>An invalid character was passed to the speech engine.</source>
+        <translation>Der Sprachsynthese wurde ein ungültiges Zeichen übergeben.</translation>
+    </message>
+    <message>
+        <source>An invalid key was passed to the speech engine.</source>
+        <translation>Der Sprachsynthese wurde ein ungültiger Schlüssel übergeben.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for the text-to-speech engine to finish. Quit some other programs, and then try again.</source>
+        <translation>Die Sprachsynthese hat nicht genug Speicher, um fertig zu werden. Beenden Sie andere Programme und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The text string passed into the text-to-speech engine is empty.</source>
+        <translation>Der an die Sprachsynthese übergebene Text ist leer.</translation>
+    </message>
+    <message>
+        <source>The program has selected an audio device that does not exist.</source>
+        <translation>Das Programm hat ein nicht vorhandenes Audiogerät gewählt.</translation>
+    </message>
+    <message>
+        <source>The program has not told the sound card what wave-file format to use.</source>
+        <translation>Das Programm hat der Soundkarte kein Wave-Format genannt.</translation>
+    </message>
+    <message>
+        <source>The audio device is not playing.</source>
+        <translation>Das Audiogerät spielt nicht.</translation>
+    </message>
+    <message>
+        <source>Your sound card does not support this audio-file format.</source>
+        <translation>Ihre Soundkarte unterstützt dieses Audioformat nicht.</translation>
+    </message>
+    <message>
+        <source>The audio device is not recording.</source>
+        <translation>Das Audiogerät nimmt nicht auf.</translation>
+    </message>
+    <message>
+        <source>The audio driver has not been opened. Double-click the MultiMedia icon in Control Panel and make sure the correct drivers are loaded.</source>
+        <translation>Der Audiotreiber wurde nicht geöffnet. Prüfen Sie in den Audioeinstellungen, ob die richtigen Treiber geladen sind.</translation>
+    </message>
+    <message>
+        <source>The audio handle is still busy. Try restarting your computer.</source>
+        <translation>Das Audiogerät ist noch belegt. Starten Sie den Rechner neu.</translation>
+    </message>
+    <message>
+        <source>The notification sink is not the right type.</source>
+        <translation>Die Benachrichtigungsstelle hat nicht den richtigen Typ.</translation>
+    </message>
+    <message>
+        <source>The audio device is not ready.</source>
+        <translation>Das Audiogerät ist nicht bereit.</translation>
+    </message>
+    <message>
+        <source>The audio device has already been claimed.</source>
+        <translation>Das Audiogerät wurde bereits belegt.</translation>
+    </message>
+    <message>
+        <source>The audio device is still in use.</source>
+        <translation>Das Audiogerät wird noch verwendet.</translation>
+    </message>
+    <message>
+        <source>The audio device has already been started.</source>
+        <translation>Das Audiogerät wurde bereits gestartet.</translation>
+    </message>
+    <message>
+        <source>Cannot use a synchronous audio device.</source>
+        <translation>Ein synchrones Audiogerät kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Incorrect function.</source>
+        <translation>Falsche Funktion.</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>Nicht implementiert</translation>
+    </message>
+    <message>
+        <source>No such interface supported</source>
+        <translation>Diese Schnittstelle wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Invalid pointer</source>
+        <translation>Ungültiger Zeiger</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Not enough memory resources are available to complete this operation.</source>
+        <translation>Für diesen Vorgang ist nicht genug Speicher verfügbar.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Der Parameter ist falsch.</translation>
+    </message>
+    <message>
+        <source>Class not registered</source>
+        <translation>Klasse nicht registriert</translation>
+    </message>
+</context>
+<context>
+    <name>Engines</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Speech by eSpeak NG %2 and Flite.&lt;/p&gt;&lt;p&gt;Voices: %3&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Sprache von eSpeak NG %2 und Flite.&lt;/p&gt;&lt;p&gt;Stimmen: %3&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;The voice %2 of speech-dispatcher&apos;s output module %3. It reads aloud only: speech-dispatcher gives no sound back to programs.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Die Stimme %2 des speech-dispatcher-Ausgabemoduls %3. Sie liest nur vor: speech-dispatcher gibt Programmen keinen Ton zurück.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcut</name>
+    <message>
+        <source>%1 is not a key this shortcut can use.</source>
+        <translation>%1 ist keine Taste, die dieses Tastenkürzel verwenden kann.</translation>
+    </message>
+    <message>
+        <source>The desktop did not give the shortcut.</source>
+        <translation>Die Arbeitsumgebung hat das Tastenkürzel nicht vergeben.</translation>
+    </message>
+    <message>
+        <source>Read the selection aloud</source>
+        <translation>Die Auswahl vorlesen</translation>
+    </message>
+    <message>
+        <source>The shortcut was not confirmed in the desktop&apos;s dialog.</source>
+        <translation>Das Tastenkürzel wurde im Dialog der Arbeitsumgebung nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>The desktop holds this shortcut; it is changed in the desktop&apos;s shortcut settings.</source>
+        <translation>Die Arbeitsumgebung verwaltet dieses Tastenkürzel; es wird in ihren Tastenkürzel-Einstellungen geändert.</translation>
+    </message>
+    <message>
+        <source>The desktop holds this shortcut as %1; it is changed in the desktop&apos;s shortcut settings.</source>
+        <translation>Die Arbeitsumgebung verwaltet dieses Tastenkürzel als %1; es wird in ihren Tastenkürzel-Einstellungen geändert.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take a shortcut of its own.</source>
+        <translation>Diese Arbeitsumgebung lässt kein Programm ein eigenes Tastenkürzel belegen.</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program; choose another shortcut.</source>
+        <translation>%1 ist von einem anderen Programm belegt; wählen Sie ein anderes Tastenkürzel.</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>its voice file cannot be read</source>
+        <translation>ihre Stimmdatei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its dictionary %1 cannot be read</source>
+        <translation>ihr Wörterbuch %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its dictionary %1 is damaged</source>
+        <translation>ihr Wörterbuch %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The language %1 (%2) is not offered: %3.</source>
+        <translation>Die Sprache %1 (%2) wird nicht angeboten: %3.</translation>
+    </message>
+</context>
+<context>
     <name>LanguagesDialog</name>
     <message>
         <source>Languages</source>
@@ -85,6 +665,13 @@
     <message>
         <source>The languages could not be stored; the choice holds until the program ends.</source>
         <translation>Die Sprachen konnten nicht gespeichert werden; die Auswahl gilt, bis das Programm endet.</translation>
+    </message>
+</context>
+<context>
+    <name>Lexicon</name>
+    <message>
+        <source>the file is larger than 64 MB</source>
+        <translation>die Datei ist größer als 64 MB</translation>
     </message>
 </context>
 <context>
@@ -147,6 +734,137 @@
     <message>
         <source>%1 … %2: type a whole number; until then the last one is kept</source>
         <translation>%1 … %2: Geben Sie eine ganze Zahl ein; bis dahin bleibt der letzte Wert</translation>
+    </message>
+</context>
+<context>
+    <name>Piper</name>
+    <message>
+        <source>the piper program was not found</source>
+        <translation>das Programm piper wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the piper program (%1) could not be started</source>
+        <translation>das Programm piper (%1) konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>piper wrote no sound the program could read</source>
+        <translation>piper lieferte keinen Ton, den das Programm lesen konnte</translation>
+    </message>
+    <message>
+        <source>piper could not load the voice&apos;s model</source>
+        <translation>piper konnte das Modell der Stimme nicht laden</translation>
+    </message>
+    <message>
+        <source>piper ended unexpectedly</source>
+        <translation>piper endete unerwartet</translation>
+    </message>
+    <message>
+        <source>piper gave no sound for %1 seconds</source>
+        <translation>piper gab %1 Sekunden lang keinen Ton</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPaths</name>
+    <message>
+        <source>Unable to create %1</source>
+        <translation>%1 kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a read-only disk</source>
+        <translation>der Ordner %1 liegt auf einem schreibgeschützten Datenträger</translation>
+    </message>
+    <message>
+        <source>permission denied: the folder %1 cannot be written</source>
+        <translation>Zugriff verweigert: in den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2).</source>
+        <translation>%1 kann nicht verwendet werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>%1 can be used by other users too.</source>
+        <translation>%1 kann auch von anderen Benutzern verwendet werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>%1 kann nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>sie ist ein Link</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2) and was set aside as %3.</source>
+        <translation>%1 konnte nicht gelesen werden (%2) und wurde als %3 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Settings could not be written to %1</source>
+        <translation>Die Einstellungen konnten nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Settings file %1 is damaged; defaults are used. A copy was kept as %2</source>
+        <translation>Die Einstellungsdatei %1 ist beschädigt; es gelten die Standardwerte. Eine Kopie wurde als %2 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Settings file %1 cannot be read; defaults are used</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden; es gelten die Standardwerte</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Parlewind talks to its running window through a folder only you may use, and there is none: %1 Set XDG_RUNTIME_DIR to a folder of yours with mode 700.</source>
+        <translation>Parlewind spricht mit seinem laufenden Fenster über einen Ordner, den nur Sie verwenden dürfen, und es gibt keinen: %1 Setzen Sie XDG_RUNTIME_DIR auf einen eigenen Ordner mit den Rechten 700.</translation>
+    </message>
+    <message>
+        <source>The program listening in %1 runs as another user; nothing was sent.</source>
+        <translation>Das Programm, das in %1 wartet, läuft als anderer Benutzer; es wurde nichts gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechDispatcher</name>
+    <message>
+        <source>speech-dispatcher could not be reached (%1)</source>
+        <translation>speech-dispatcher war nicht erreichbar (%1)</translation>
+    </message>
+    <message>
+        <source>speech-dispatcher stopped while reading</source>
+        <translation>speech-dispatcher hat beim Lesen aufgehört</translation>
+    </message>
+    <message>
+        <source>speech-dispatcher refused the voice</source>
+        <translation>speech-dispatcher hat die Stimme abgelehnt</translation>
     </message>
 </context>
 <context>
@@ -263,6 +981,13 @@
     <message>
         <source>Remember Last</source>
         <translation>Letzte merken</translation>
+    </message>
+</context>
+<context>
+    <name>TClipboardWatch</name>
+    <message>
+        <source>Watching the clipboard is off: this Wayland desktop does not tell programs in the background of copies. Paste the text into Parlewind instead, or start Parlewind in an X11 session (or through XWayland) to watch the clipboard.</source>
+        <translation>Die Zwischenablage wird nicht überwacht: diese Wayland-Arbeitsumgebung meldet Programmen im Hintergrund keine Kopien. Fügen Sie den Text stattdessen in Parlewind ein, oder starten Sie Parlewind in einer X11-Sitzung (oder über XWayland), um die Zwischenablage zu überwachen.</translation>
     </message>
 </context>
 <context>
@@ -471,6 +1196,152 @@ läuft):
     <message>
         <source>The standard input can be read only once.</source>
         <translation>Die Standardeingabe kann nur einmal gelesen werden.</translation>
+    </message>
+    <message>
+        <source>, aloud only</source>
+        <translation>, nur Vorlesen</translation>
+    </message>
+</context>
+<context>
+    <name>TConvertRun</name>
+    <message>
+        <source>%1 is already there; --overwrite replaces it</source>
+        <translation>%1 ist bereits vorhanden; --overwrite ersetzt es</translation>
+    </message>
+    <message>
+        <source>the speech engine failed</source>
+        <translation>die Sprachsynthese ist gescheitert</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>more than 64 MB, too large to be read as an article</source>
+        <translation>mehr als 64 MB, zu groß, um als Artikel gelesen zu werden</translation>
+    </message>
+    <message>
+        <source>Standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>is a folder, not a text file</source>
+        <translation>ist ein Ordner, keine Textdatei</translation>
+    </message>
+    <message>
+        <source>%1, chapter %2</source>
+        <translation>%1, Kapitel %2</translation>
+    </message>
+    <message>
+        <source>is a folder, not a saved-articles file</source>
+        <translation>ist ein Ordner, keine Datei gespeicherter Artikel</translation>
+    </message>
+    <message>
+        <source>is too large to be a saved-articles file (more than 256 MB)</source>
+        <translation>ist zu groß für eine Datei gespeicherter Artikel (mehr als 256 MB)</translation>
+    </message>
+    <message>
+        <source>is not a saved-articles file</source>
+        <translation>ist keine Datei gespeicherter Artikel</translation>
+    </message>
+    <message>
+        <source>is damaged; the articles after the damaged place are not converted</source>
+        <translation>ist beschädigt; die Artikel nach der beschädigten Stelle werden nicht umgewandelt</translation>
+    </message>
+    <message>
+        <source>%1, article %2</source>
+        <translation>%1, Artikel %2</translation>
+    </message>
+    <message>
+        <source>holds no article with text</source>
+        <translation>enthält keinen Artikel mit Text</translation>
+    </message>
+    <message>
+        <source>Voice %1 does not exist</source>
+        <translation>Die Stimme %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside the limits of %3 (%4 to %5).</source>
+        <translation>%1 %2 liegt außerhalb der Grenzen von %3 (%4 bis %5).</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be made: %1 is a file, not a folder</source>
+        <translation>der Ausgabeordner kann nicht angelegt werden: %1 ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be made: %1</source>
+        <translation>der Ausgabeordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the output folder: %1</source>
+        <translation>in den Ausgabeordner kann nichts geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>A title is required to output speech to a file</source>
+        <translation>Für die Ausgabe in eine Datei ist ein Titel nötig</translation>
+    </message>
+    <message>
+        <source>has the same title as an earlier input; %1 is written only once</source>
+        <translation>hat denselben Titel wie eine frühere Eingabe; %1 wird nur einmal geschrieben</translation>
+    </message>
+    <message>
+        <source>there is no voice &quot;%1&quot;; parlewind --convert --list-voices lists them.</source>
+        <translation>es gibt keine Stimme „%1“; parlewind --convert --list-voices listet sie auf.</translation>
+    </message>
+    <message>
+        <source>was not made: a chapter of it could not be made</source>
+        <translation>wurde nicht erstellt: ein Kapitel davon konnte nicht erstellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TDesktopCommands</name>
+    <message>
+        <source>Parlewind cannot read the selection or the clipboard from the background on this Wayland desktop: it gives them only to the program in front. Paste the text into Parlewind instead, or run Parlewind through XWayland (as it starts where DISPLAY is set).</source>
+        <translation>Parlewind kann die Auswahl oder die Zwischenablage in dieser Wayland-Arbeitsumgebung nicht aus dem Hintergrund lesen: sie gibt sie nur dem Programm im Vordergrund. Fügen Sie den Text stattdessen in Parlewind ein, oder starten Sie Parlewind über XWayland (wie es dort startet, wo DISPLAY gesetzt ist).</translation>
+    </message>
+    <message>
+        <source>On this Wayland desktop a program in the background cannot read the selection, so no key can read it to Parlewind here. Run Parlewind through XWayland (as it starts where DISPLAY is set) to read the selection of any program.</source>
+        <translation>In dieser Wayland-Arbeitsumgebung kann ein Programm im Hintergrund die Auswahl nicht lesen, daher kann keine Taste sie hier an Parlewind geben. Starten Sie Parlewind über XWayland (wie es dort startet, wo DISPLAY gesetzt ist), um die Auswahl jedes Programms zu lesen.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take a shortcut of its own: in its keyboard settings, bind a key to the command  parlewind --read-selection</source>
+        <translation>Diese Arbeitsumgebung lässt kein Programm ein eigenes Tastenkürzel belegen: legen Sie in ihren Tastatureinstellungen eine Taste auf den Befehl  parlewind --read-selection</translation>
+    </message>
+    <message>
+        <source>On this Wayland desktop the key reaches Parlewind only while a window of an X11 program has focus. To read the selection from any program, bind a key to the command  parlewind --read-selection  in the desktop&apos;s keyboard settings.</source>
+        <translation>In dieser Wayland-Arbeitsumgebung erreicht die Taste Parlewind nur, solange ein Fenster eines X11-Programms den Fokus hat. Um die Auswahl aus jedem Programm zu lesen, legen Sie in den Tastatureinstellungen der Arbeitsumgebung eine Taste auf den Befehl  parlewind --read-selection .</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text.</source>
+        <translation>Die Zwischenablage enthält keinen Text.</translation>
+    </message>
+    <message>
+        <source>Nothing is selected, and the clipboard holds no text.</source>
+        <translation>Nichts ist ausgewählt, und die Zwischenablage enthält keinen Text.</translation>
+    </message>
+    <message>
+        <source>The selection is %1 MB of text; Parlewind reads at most %2 MB from a selection. Save it to a file and open that instead.</source>
+        <translation>Die Auswahl umfasst %1 MB Text; Parlewind liest höchstens %2 MB aus einer Auswahl. Speichern Sie sie in einer Datei und öffnen Sie diese.</translation>
+    </message>
+    <message>
+        <source>The selection does not contain text; it was not read.</source>
+        <translation>Die Auswahl enthält keinen Text; sie wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Parlewind does not know the command &quot;%1&quot;.</source>
+        <translation>Parlewind kennt den Befehl „%1“ nicht.</translation>
+    </message>
+    <message>
+        <source>Parlewind is reading to a file; try again when it is done.</source>
+        <translation>Parlewind liest gerade in eine Datei; versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1915,14 @@ nicht gewählt.</translation>
     </message>
     <message>
         <source>Automatically &amp;Delete Text after play</source>
-        <translation>Text nach dem Vorlesen automatisch lö&amp;schen</translation>
+        <translation>Te&amp;xt nach dem Vorlesen automatisch löschen</translation>
+    </message>
+</context>
+<context>
+    <name>TMemoEntry</name>
+    <message>
+        <source>Error reading input file</source>
+        <translation>Fehler beim Lesen der Eingabedatei</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +2088,82 @@ nicht gewählt.</translation>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>
+    <message>
+        <source>System Default Output</source>
+        <translation>Standardausgabe des Systems</translation>
+    </message>
+    <message>
+        <source>11.025 kHz, Mono, 8-bit</source>
+        <translation>11,025 kHz, Mono, 8 Bit</translation>
+    </message>
+    <message>
+        <source>11.025 kHz, Stereo, 8-bit</source>
+        <translation>11,025 kHz, Stereo, 8 Bit</translation>
+    </message>
+    <message>
+        <source>11.025 kHz, Mono, 16-bit</source>
+        <translation>11,025 kHz, Mono, 16 Bit</translation>
+    </message>
+    <message>
+        <source>11.025 kHz, Stereo, 16-bit</source>
+        <translation>11,025 kHz, Stereo, 16 Bit</translation>
+    </message>
+    <message>
+        <source>22.05 kHz, Mono, 8-bit </source>
+        <translation>22,05 kHz, Mono, 8 Bit</translation>
+    </message>
+    <message>
+        <source>22.05 kHz, Stereo, 8-bit</source>
+        <translation>22,05 kHz, Stereo, 8 Bit</translation>
+    </message>
+    <message>
+        <source>22.05 kHz, Mono, 16-bit</source>
+        <translation>22,05 kHz, Mono, 16 Bit</translation>
+    </message>
+    <message>
+        <source>22.05 kHz, Stereo, 16-bit</source>
+        <translation>22,05 kHz, Stereo, 16 Bit</translation>
+    </message>
+    <message>
+        <source>44.1 kHz, Mono, 8-bit</source>
+        <translation>44,1 kHz, Mono, 8 Bit</translation>
+    </message>
+    <message>
+        <source>44.1 kHz, Stereo, 8-bit</source>
+        <translation>44,1 kHz, Stereo, 8 Bit</translation>
+    </message>
+    <message>
+        <source>44.1 kHz, Mono, 16-bit</source>
+        <translation>44,1 kHz, Mono, 16 Bit</translation>
+    </message>
+    <message>
+        <source>44.1 kHz, Stereo, 16-bit</source>
+        <translation>44,1 kHz, Stereo, 16 Bit</translation>
+    </message>
+    <message>
+        <source>Supports separate left and right volume control. </source>
+        <translation>Unterstützt getrennte Lautstärke links und rechts. </translation>
+    </message>
+    <message>
+        <source>Supports pitch control. </source>
+        <translation>Unterstützt Tonhöhensteuerung. </translation>
+    </message>
+    <message>
+        <source>Support playback rate control. </source>
+        <translation>Unterstützt Wiedergabetempo-Steuerung. </translation>
+    </message>
+    <message>
+        <source>The driver is synchronous and will block while playing a buffer. </source>
+        <translation>Der Treiber arbeitet synchron und blockiert, während er einen Puffer abspielt. </translation>
+    </message>
+    <message>
+        <source>Supports volume control. </source>
+        <translation>Unterstützt Lautstärkesteuerung. </translation>
+    </message>
+    <message>
+        <source>Returns sample-accurate position information.</source>
+        <translation>Liefert samplegenaue Positionsangaben.</translation>
+    </message>
 </context>
 <context>
     <name>TNotifyIcon</name>
@@ -1326,6 +2280,49 @@ nicht gewählt.</translation>
         <source>The articles could not be saved: %1</source>
         <translation>Die Artikel konnten nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>The settings were missing; defaults are used. The saved articles were restored.</source>
+        <translation>Die Einstellungen fehlten; es gelten die Standardwerte. Die gespeicherten Artikel wurden wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The saved articles file is damaged: %1 of %2 articles were restored.</source>
+        <translation>Die Datei der gespeicherten Artikel ist beschädigt: %1 von %2 Artikeln wurden wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 saved articles were restored (single-article mode keeps one).</source>
+        <translation>%1 der %2 gespeicherten Artikel wurden wiederhergestellt (der Einzelartikelmodus behält einen).</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept in %1</source>
+        <translation>Die Datei wird unverändert in %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>The file could not be copied to %1</source>
+        <translation>Die Datei konnte nicht nach %1 kopiert werden</translation>
+    </message>
+    <message>
+        <source>The articles could not be saved to %1: %2<byte value="xd"/><byte value="xd"/>Parlewind stays open so that nothing is lost. Make room on the disk, then choose Exit again.</source>
+        <translation>Die Artikel konnten nicht in %1 gespeichert werden: %2<byte value="xd"/><byte value="xd"/>Parlewind bleibt geöffnet, damit nichts verloren geht. Schaffen Sie Platz auf dem Datenträger und wählen Sie dann erneut Beenden.</translation>
+    </message>
+    <message>
+        <source>the default voice (%1)</source>
+        <translation>die Standardstimme (%1)</translation>
+    </message>
+    <message>
+        <source>article %1 &quot;%2&quot; (%3)</source>
+        <translation>Artikel %1 „%2“ (%3)</translation>
+    </message>
+    <message>
+        <source>AddMemo Failed</source>
+        <translation>AddMemo ist gescheitert</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressBar</name>
+    <message>
+        <source> %1%  %2/%3 files  %4 of audio</source>
+        <translation> %1%  %2/%3 Dateien  %4 Audio</translation>
+    </message>
 </context>
 <context>
     <name>TPropertyPanel</name>
@@ -1436,6 +2433,30 @@ nicht gewählt.</translation>
         <source>Converting to %1 format: </source>
         <translation>Umwandlung ins Format %1: </translation>
     </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Schreibe %1</translation>
+    </message>
+    <message>
+        <source>Writing the book</source>
+        <translation>Das Buch wird geschrieben</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>%2 was not made.</source>
+        <translation>%1<byte value="xd"/><byte value="xd"/>%2 wurde nicht erstellt.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>%2 was not made. The speech is kept in %3.</source>
+        <translation>%1<byte value="xd"/><byte value="xd"/>%2 wurde nicht erstellt. Die Sprache ist in %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>The unfinished file was removed.</source>
+        <translation>%1<byte value="xd"/><byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Die unfertige Datei wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>TSIBusyForm</name>
@@ -1478,7 +2499,18 @@ Zwischenablage übernehmen, während Text vorgelesen wird.</translation>
     </message>
     <message>
         <source>Automatically &amp;Speak New Text </source>
-        <translation>Neuen Text automatisch &amp;vorlesen </translation>
+        <translation>Neuen Te&amp;xt automatisch vorlesen </translation>
+    </message>
+</context>
+<context>
+    <name>TTS</name>
+    <message>
+        <source>Speak method failed. </source>
+        <translation>Die Methode Speak ist gescheitert. </translation>
+    </message>
+    <message>
+        <source>No wave out devices available on system.</source>
+        <translation>Im System sind keine Ausgabegeräte für Wave vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +2581,10 @@ Zwischenablage übernehmen, während Text vorgelesen wird.</translation>
     <message>
         <source>Audio device check failed. <byte value="xd"/>Verify that the device you have selected is a valid audio device<byte value="xd"/><byte value="xd"/>Please contact Brivanta Support if you&apos;re having problems</source>
         <translation>Die Prüfung des Audiogeräts ist fehlgeschlagen. <byte value="xd"/>Prüfen Sie, ob das gewählte Gerät ein gültiges Audiogerät ist<byte value="xd"/><byte value="xd"/>Bei Problemen wenden Sie sich bitte an die Brivanta-Unterstützung</translation>
+    </message>
+    <message>
+        <source>TTSForm initialization error - error creating TmpTTS</source>
+        <translation>Fehler beim Einrichten der Sprachausgabe: das vorläufige Sprachobjekt konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
@@ -1730,6 +2766,32 @@ Zwischenablage übernehmen, während Text vorgelesen wird.</translation>
     <message>
         <source>The voices can be looked for again once the reading has stopped.</source>
         <translation>Die Stimmen können erneut gesucht werden, sobald das Lesen beendet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>%1 is too large to be read as an article (more than 64 MB).</source>
+        <translation>%1 ist zu groß, um als Artikel gelesen zu werden (mehr als 64 MB).</translation>
+    </message>
+    <message>
+        <source>%1 does not contain text; it was not opened.</source>
+        <translation>%1 enthält keinen Text; sie wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 is empty; it was not opened.</source>
+        <translation>%1 ist leer; sie wurde nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>No sound device is available.</source>
+        <translation>Kein Audiogerät ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>The speech engine could not be started.</source>
+        <translation>Die Sprachsynthese konnte nicht gestartet werden.</translation>
     </message>
 </context>
 </TS>

@@ -39,18 +39,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QImage>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QImage>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -120,6 +121,12 @@ TForm1::TForm1(TProgramCore &core, const QStringList &arguments, QWidget *parent
             m_Core.ReadHelp(TAudioHelp::GetTopicText(item->data().toString()));
     });
     ConnectReading();
+    // The designed size, wider where the option pages' words need it and the screen
+    // has the room.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(std::clamp(TopPanel->sizeHint().width(), width(),
+                          std::max(width(), screen->availableGeometry().width())),
+               height());
 
     BuildClipboard();
     ConnectCore();
@@ -310,7 +317,9 @@ void TForm1::BuildOptionsArea()
         area->setAccessibleName(name);
         area->setFrameShape(QFrame::NoFrame);
         area->setWidgetResizable(true);
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // A page wider than the room left for it (a longer language's words, a
+        // larger font on a small screen) scrolls rather than cutting them off.
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         area->setWidget(content);
         return area;
     };

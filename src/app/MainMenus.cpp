@@ -51,7 +51,8 @@ void TForm1::BuildToolBar()
         b->setIcon(style()->standardIcon(icon));
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        // The designed size, or what the caption needs with a larger font.
+        // The designed size, or what the caption needs with a larger font or in a
+        // longer language.
         const QFontMetrics metrics(b->font());
         b->setFixedSize(std::max(60, metrics.horizontalAdvance(b->text().trimmed()) + 10),
                         std::max(52, 32 + metrics.height() + 4));

@@ -2,6 +2,7 @@
 #include "platform/shell/ProgramPaths.h"
 #include "platform/shell/Session.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -28,9 +29,12 @@ SingleInstance::SingleInstance(QObject *parent) : QObject(parent)
 {
     m_Dir = ProgramPaths::PrivateRuntimeDir(&m_Problem);
     if (m_Dir.isEmpty())
-        m_Problem = QStringLiteral("Parlewind talks to its running window through a folder only you may use, and "
-                                   "there is none: %1 Set XDG_RUNTIME_DIR to a folder of yours with mode 700.")
-                        .arg(m_Problem);
+        m_Problem =
+            QCoreApplication::translate(
+                "SingleInstance",
+                "Parlewind talks to its running window through a folder only you may use, and "
+                "there is none: %1 Set XDG_RUNTIME_DIR to a folder of yours with mode 700.")
+                .arg(m_Problem);
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -89,7 +93,11 @@ SingleInstance::TAnswer SingleInstance::Send(const QByteArray &request, int wait
         if (socket.waitForConnected(200)) {
             // Only our own program hears what we ask (a file's name is private).
             if (!ProgramPaths::PeerIsThisUser(socket.socketDescriptor()))
-                return refuse(QStringLiteral("The program listening in %1 runs as another user; nothing was sent.").arg(m_Dir));
+                return refuse(
+                    QCoreApplication::translate(
+                        "SingleInstance",
+                        "The program listening in %1 runs as another user; nothing was sent.")
+                        .arg(m_Dir));
             socket.write(request);
             socket.waitForBytesWritten(1000);
             // The running instance answers once it has taken the request.

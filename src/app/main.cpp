@@ -36,6 +36,7 @@ int main(int argc, char *argv[])
     // A document from outside is read by a child of this program (no window either).
     if (!arguments.isEmpty() && arguments.front() == QLatin1String(TDocumentProcess::ChildOption)) {
         QCoreApplication app(argc, argv);
+        Translations::InstallInherited();
         return TDocumentProcess::ChildMain(arguments.mid(1));
     }
     // The voices of speech-dispatcher are listed by a child too: its library can crash.

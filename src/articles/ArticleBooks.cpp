@@ -4,6 +4,7 @@
 #include "articles/SavedArticles.h"
 #include "platform/shell/ProgramPaths.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -79,9 +80,13 @@ QHash<QByteArray, TBook> Load(const QString &file, QString *problem)
         QFile::remove(aside);
         const bool kept = QFile::copy(file, aside);
         if (problem)
-            *problem = kept ? QStringLiteral("The list of books (%1) is damaged; it is kept as it was in %2.")
+            *problem = kept ? QCoreApplication::translate(
+                                  "ArticleBooks",
+                                  "The list of books (%1) is damaged; it is kept as it was in %2.")
                                   .arg(QFileInfo(file).fileName(), QFileInfo(aside).fileName())
-                            : QStringLiteral("The list of books (%1) is damaged.").arg(QFileInfo(file).fileName());
+                            : QCoreApplication::translate("ArticleBooks",
+                                                          "The list of books (%1) is damaged.")
+                                  .arg(QFileInfo(file).fileName());
     }
     return articles;
 }

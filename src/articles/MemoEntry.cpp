@@ -7,6 +7,7 @@
 #include "log/UtilsClass.h"
 #include "platform/shell/Messages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -159,15 +160,20 @@ bool TMemoEntry::LoadFromFile(const QString &path)
         return false;
     QByteArray bytes;
     if (!TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, &bytes)) {
-        Messages::ShowError(path + QStringLiteral(" is too large to be read as an article (more than 64 MB)."));
+        Messages::ShowError(
+            QCoreApplication::translate(
+                "TextFile", "%1 is too large to be read as an article (more than 64 MB).")
+                .arg(path));
         return false;
     }
     if (file.error() != QFileDevice::NoError) {
-        Messages::ShowError(QStringLiteral("Error reading input file"));
+        Messages::ShowError(QCoreApplication::translate("TMemoEntry", "Error reading input file"));
         UtilsClass::Trace(QStringLiteral("Reading ") + path + QStringLiteral(" failed: ") + file.errorString());
     }
     if (TextFile::LooksBinary(bytes)) {
-        Messages::ShowError(path + QStringLiteral(" does not contain text; it was not opened."));
+        Messages::ShowError(
+            QCoreApplication::translate("TextFile", "%1 does not contain text; it was not opened.")
+                .arg(path));
         return false;
     }
     if (!bytes.isEmpty())

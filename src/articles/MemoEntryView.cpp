@@ -87,6 +87,7 @@ TMemoEntryView::TMemoEntryView(QWidget *parent) : QFrame(parent)
             m_Entry->Owner()->Edited();
     };
     connect(TextBox->document(), &QTextDocument::contentsChanged, this, [this, edited] {
+        FollowTextDirection();
         if (m_Entry && !m_Filling) {
             m_Entry->TextEdited();
             edited();
@@ -219,6 +220,29 @@ void TMemoEntryView::ShowText()
     m_Entry->m_Text.clear();
     for (QTextBlock block = TextBox->document()->firstBlock(); block.isValid(); block = block.next())
         KeepLayout(block);
+}
+
+void TMemoEntryView::FollowTextDirection()
+{
+    // The text's first strong character decides, whatever the interface's direction:
+    // Arabic text runs from the right in an English window, English from the left in
+    // an Arabic one; text without one (digits, say) follows the interface.
+    Qt::LayoutDirection direction = QGuiApplication::layoutDirection();
+    bool found = false;
+    for (QTextBlock block = TextBox->document()->firstBlock(); block.isValid() && !found;
+         block = block.next()) {
+        const QString text = block.text();
+        for (const QChar c : text) {
+            const QChar::Direction d = c.direction();
+            if (d == QChar::DirL || d == QChar::DirR || d == QChar::DirAL) {
+                direction = d == QChar::DirL ? Qt::LeftToRight : Qt::RightToLeft;
+                found = true;
+                break;
+            }
+        }
+    }
+    if (TextBox->layoutDirection() != direction)
+        TextBox->setLayoutDirection(direction);
 }
 
 QString TMemoEntryView::ShownText() const

@@ -28,6 +28,8 @@ public:
     // What a screen reader calls the text box: "Article 3 of 12: Morning news".
     void ShowName();
     void ShowText();
+    // Lays the text out from the right or the left as its first strong character runs.
+    void FollowTextDirection();
     // The editor's text as it was given: lines split by '\n', no-break spaces kept.
     QString ShownText() const;
     void ShowColor();

@@ -1,5 +1,6 @@
 #include "articles/TextFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -76,11 +77,14 @@ QStringList SplitLines(const QString &text)
 bool ReadLines(const QByteArray &bytes, const QString &name, QStringList *lines, QString *error)
 {
     if (LooksBinary(bytes)) {
-        *error = name + QStringLiteral(" does not contain text; it was not opened.");
+        *error =
+            QCoreApplication::translate("TextFile", "%1 does not contain text; it was not opened.")
+                .arg(name);
         return false;
     }
     if (bytes.trimmed().isEmpty()) {
-        *error = name + QStringLiteral(" is empty; it was not opened.");
+        *error =
+            QCoreApplication::translate("TextFile", "%1 is empty; it was not opened.").arg(name);
         return false;
     }
     *lines = SplitLines(Decode(bytes));

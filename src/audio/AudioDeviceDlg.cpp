@@ -11,7 +11,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString TMyAudioDeviceDlg::DefaultEntry = QStringLiteral("System Default Output");
+QString TMyAudioDeviceDlg::DefaultEntry()
+{
+    return tr("System Default Output");
+}
 
 namespace {
 
@@ -22,22 +25,33 @@ struct NamedBit
 };
 
 constexpr NamedBit standardFormats[] = {
-    {WAVE_FORMAT_1M08, "11.025 kHz, Mono, 8-bit"},   {WAVE_FORMAT_1S08, "11.025 kHz, Stereo, 8-bit"},
-    {WAVE_FORMAT_1M16, "11.025 kHz, Mono, 16-bit"},  {WAVE_FORMAT_1S16, "11.025 kHz, Stereo, 16-bit"},
-    {WAVE_FORMAT_2M08, "22.05 kHz, Mono, 8-bit "},   {WAVE_FORMAT_2S08, "22.05 kHz, Stereo, 8-bit"},
-    {WAVE_FORMAT_2M16, "22.05 kHz, Mono, 16-bit"},   {WAVE_FORMAT_2S16, "22.05 kHz, Stereo, 16-bit"},
-    {WAVE_FORMAT_4M08, "44.1 kHz, Mono, 8-bit"},     {WAVE_FORMAT_4S08, "44.1 kHz, Stereo, 8-bit"},
-    {WAVE_FORMAT_4M16, "44.1 kHz, Mono, 16-bit"},    {WAVE_FORMAT_4S16, "44.1 kHz, Stereo, 16-bit"},
+    {WAVE_FORMAT_1M08, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "11.025 kHz, Mono, 8-bit")},
+    {WAVE_FORMAT_1S08, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "11.025 kHz, Stereo, 8-bit")},
+    {WAVE_FORMAT_1M16, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "11.025 kHz, Mono, 16-bit")},
+    {WAVE_FORMAT_1S16, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "11.025 kHz, Stereo, 16-bit")},
+    {WAVE_FORMAT_2M08, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "22.05 kHz, Mono, 8-bit ")},
+    {WAVE_FORMAT_2S08, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "22.05 kHz, Stereo, 8-bit")},
+    {WAVE_FORMAT_2M16, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "22.05 kHz, Mono, 16-bit")},
+    {WAVE_FORMAT_2S16, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "22.05 kHz, Stereo, 16-bit")},
+    {WAVE_FORMAT_4M08, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "44.1 kHz, Mono, 8-bit")},
+    {WAVE_FORMAT_4S08, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "44.1 kHz, Stereo, 8-bit")},
+    {WAVE_FORMAT_4M16, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "44.1 kHz, Mono, 16-bit")},
+    {WAVE_FORMAT_4S16, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "44.1 kHz, Stereo, 16-bit")},
 };
 constexpr quint32 anyStandardFormat = 0x0FFF;
 
 constexpr NamedBit supportTexts[] = {
-    {WAVECAPS_LRVOLUME, "Supports separate left and right volume control. "},
-    {WAVECAPS_PITCH, "Supports pitch control. "},
-    {WAVECAPS_PLAYBACKRATE, "Support playback rate control. "},
-    {WAVECAPS_SYNC, "The driver is synchronous and will block while playing a buffer. "},
-    {WAVECAPS_VOLUME, "Supports volume control. "},
-    {WAVECAPS_SAMPLEACCURATE, "Returns sample-accurate position information."},
+    {WAVECAPS_LRVOLUME,
+     QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "Supports separate left and right volume control. ")},
+    {WAVECAPS_PITCH, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "Supports pitch control. ")},
+    {WAVECAPS_PLAYBACKRATE,
+     QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "Support playback rate control. ")},
+    {WAVECAPS_SYNC,
+     QT_TRANSLATE_NOOP("TMyAudioDeviceDlg",
+                       "The driver is synchronous and will block while playing a buffer. ")},
+    {WAVECAPS_VOLUME, QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "Supports volume control. ")},
+    {WAVECAPS_SAMPLEACCURATE,
+     QT_TRANSLATE_NOOP("TMyAudioDeviceDlg", "Returns sample-accurate position information.")},
 };
 
 QLabel *ValueLabel(const char *name, QWidget *parent)
@@ -57,7 +71,7 @@ QString TAuDevDlg::FormatsText(quint32 formats)
     for (const NamedBit &f : standardFormats) {
         if (!(formats & f.bit))
             continue;
-        text += QLatin1String(f.name);
+        text += TMyAudioDeviceDlg::tr(f.name);
         // Every name ends its line but the table's last.
         if (f.bit != WAVE_FORMAT_4S16)
             text += QLatin1Char('\n');
@@ -70,7 +84,7 @@ QString TAuDevDlg::SupportsText(quint32 support)
     QString text;
     for (const NamedBit &s : supportTexts) {
         if (support & s.bit)
-            text += QLatin1String(s.name);
+            text += TMyAudioDeviceDlg::tr(s.name);
     }
     return text;
 }
@@ -97,6 +111,8 @@ TMyAudioDeviceDlg::TMyAudioDeviceDlg(TDlgUse use, qint32 deviceId, QWidget *pare
     lDescription = ValueLabel("lDescription", this);
     lName = ValueLabel("lName", this);
     lFormat = ValueLabel("lFormat", this);
+    // A format a line, each whole: the dialog widens for a longer language's words.
+    lFormat->setWordWrap(false);
     lChannels = ValueLabel("lChannels", this);
     // The sound server knows no manufacturer or product numbers: its description and
     // its own name for the device take their place.
@@ -148,7 +164,7 @@ void TMyAudioDeviceDlg::FillList()
     if (count == 0)
         return;
     setWindowTitle(tr("Audio Destination Device ID"));
-    auto *mapper = new QListWidgetItem(DefaultEntry, ListBox1);
+    auto *mapper = new QListWidgetItem(DefaultEntry(), ListBox1);
     mapper->setData(Qt::UserRole, WAVE_MAPPER);
     for (quint32 i = 0; i < count; ++i) {
         WAVEOUTCAPS caps;
@@ -175,8 +191,9 @@ void TMyAudioDeviceDlg::Describe()
     WAVEOUTCAPS caps;
     if (waveOutGetDevCaps(device, caps) != MMSYSERR_NOERROR)
         return; // the labels keep what they showed
-    lDeviceID->setText(device == WAVE_MAPPER ? QStringLiteral("-1 (") + DefaultEntry + QLatin1Char(')')
-                                             : QString::number(device));
+    lDeviceID->setText(device == WAVE_MAPPER
+                           ? QStringLiteral("-1 (") + DefaultEntry() + QLatin1Char(')')
+                           : QString::number(device));
     lDescription->setText(caps.szPname);
     lName->setText(caps.DeviceId);
     lFormat->setText(TAuDevDlg::FormatsText(caps.dwFormats));

@@ -28,7 +28,7 @@ public:
     QLabel *lSupports = nullptr;
 
     // The entry standing for the system's default output (the device number -1).
-    static const QString DefaultEntry;
+    static QString DefaultEntry();
 
 protected:
     void showEvent(QShowEvent *event) override;

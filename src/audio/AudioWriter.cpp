@@ -6,6 +6,7 @@
 #include "audio/SpeechFiles.h"
 #include "platform/shell/ProgramPaths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -85,19 +86,20 @@ bool TAudioWriter::Open(int rate)
         const QString apart = SpeechFiles::Create(QFileInfo(m_FileName).path(),
                                                  QLatin1Char('.') + QFileInfo(m_FileName).suffix());
         if (apart.isEmpty())
-            return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName));
+            return Fail(ProgramPaths::UnableToCreate(m_FileName));
         m_File.setFileName(apart);
         m_Apart = apart;
     }
     if (!m_File.open(QIODevice::WriteOnly))
-        return Fail(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+        return Fail(ProgramPaths::UnableToCreate(m_FileName, m_File.errorString()));
     return Begin();
 }
 
 bool TAudioWriter::Put(const char *data, qint64 size)
 {
     if (m_File.write(data, size) != size)
-        return Fail(QStringLiteral("Write Error (1)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+        return Fail(QCoreApplication::translate("Audio", "Write Error (1)\r\r%1")
+                        .arg(ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString())));
     return true;
 }
 
@@ -112,13 +114,16 @@ bool TAudioWriter::Finish(const std::vector<TAudioChapter> &chapters)
     if (!End(chapters))
         return false;
     if (!m_File.commit())
-        return Fail(QStringLiteral("Write error (2)\r\r") + ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString()));
+        return Fail(QCoreApplication::translate("Audio", "Write error (2)\r\r%1")
+                        .arg(ProgramPaths::WhereAndWhy(m_FileName, m_File.errorString())));
     if (KeepExisting && !ProgramPaths::RenameNoReplace(std::exchange(m_Apart, QString()), m_FileName)) {
         const int error = errno;
         QFile::remove(m_File.fileName());
-        return Fail(error == EEXIST ? m_FileName + QStringLiteral(" is already there and is kept")
-                                    : QStringLiteral("Unable to create ") +
-                                          ProgramPaths::WhereAndWhy(m_FileName, QString::fromLocal8Bit(std::strerror(error))));
+        return Fail(error == EEXIST
+                        ? QCoreApplication::translate("Audio", "%1 is already there and is kept")
+                              .arg(m_FileName)
+                        : ProgramPaths::UnableToCreate(
+                              m_FileName, QString::fromLocal8Bit(std::strerror(error))));
     }
     return true;
 }

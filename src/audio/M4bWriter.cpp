@@ -1,5 +1,7 @@
 #include "audio/M4bWriter.h"
 
+#include <QCoreApplication>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/channel_layout.h>
@@ -169,9 +171,9 @@ bool TM4bWriter::LibraryFailed(const char *what, int error)
 {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(error, text, sizeof text);
-    return Fail(QStringLiteral("The audiobook could not be made (%1: %2)\r\r")
-                    .arg(QLatin1String(what), QString::fromUtf8(text)) +
-                FileName());
+    return Fail(
+        QCoreApplication::translate("Audio", "The audiobook could not be made (%1: %2)\r\r%3")
+            .arg(QLatin1String(what), QString::fromUtf8(text), FileName()));
 }
 
 bool TM4bWriter::Begin()

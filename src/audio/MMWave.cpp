@@ -18,9 +18,14 @@
 
 namespace {
 
-const QString readError = QStringLiteral("Error reading wave file");
-const QString invalidFile = QStringLiteral("Invalid wave file...");
-const QString convertError = QStringLiteral("Unable to convert wave file");
+const char *const readError = QT_TRANSLATE_NOOP("Audio", "Error reading wave file");
+const char *const invalidFile = QT_TRANSLATE_NOOP("Audio", "Invalid wave file...");
+const char *const convertError = QT_TRANSLATE_NOOP("Audio", "Unable to convert wave file");
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Audio", text);
+}
 
 // Chunks we keep a copy of are small; a bigger one is not kept whole.
 constexpr qint64 maxKeptChunk = 1 << 20;
@@ -175,7 +180,7 @@ TWaveFileInfo ParseDevice(QIODevice &device, qint64 fileSize)
 {
     char header[12];
     if (device.read(header, 12) != 12 || memcmp(header, "RIFF", 4) != 0 || memcmp(header + 8, "WAVE", 4) != 0)
-        throw EMMWaveError(invalidFile);
+        throw EMMWaveError(Tr(invalidFile));
     const qint64 riffEnd = 8 + qint64(U32(header + 4));
     TWaveFileInfo info;
     bool haveFmt = false, haveData = false, haveFact = false;
@@ -253,7 +258,7 @@ TWaveFileInfo ParseDevice(QIODevice &device, qint64 fileSize)
         pos = body + size + (size & 1);
     }
     if (!haveFmt)
-        throw EMMWaveError(invalidFile);
+        throw EMMWaveError(Tr(invalidFile));
     TPcmFormat &fmt = info.Format;
     if (fmt.FormatTag == WAVE_FORMAT_PCM) {
         fmt.BlockAlign = static_cast<quint16>(quint32(fmt.Channels) * fmt.BitsPerSample / 8);
@@ -279,7 +284,7 @@ TWaveFileInfo TWaveFileInfo::Read(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EMMWaveError(readError);
+        throw EMMWaveError(Tr(readError));
     TWaveFileInfo info = ParseDevice(file, file.size());
     info.FileName = QFileInfo(fileName).absoluteFilePath();
     return info;
@@ -296,7 +301,7 @@ TWaveFileInfo TWaveFileInfo::Parse(const QByteArray &contents, qint64 fileSize)
 TWaveFileInfo TWaveFileInfo::Parse(QIODevice &device, qint64 fileSize)
 {
     if (!device.seek(0))
-        throw EMMWaveError(readError);
+        throw EMMWaveError(Tr(readError));
     return ParseDevice(device, fileSize);
 }
 
@@ -320,16 +325,17 @@ qint32 ConvertedChunkBytes(const TPcmFormat &source, const TPcmFormat &target)
 void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetFormat)
 {
     if (!m_Info || !targetFormat || targetName.isEmpty())
-        throw EMMWaveError(QStringLiteral("Invalid param passed!"));
+        throw EMMWaveError(QCoreApplication::translate("Audio", "Invalid param passed!"));
     const TPcmFormat &source = m_Info->Format;
     if (!IsConvertiblePcm(&source) || !IsConvertiblePcm(targetFormat))
-        throw EMMWaveError(QStringLiteral("This wave file is not valid for conversion"));
+        throw EMMWaveError(
+            QCoreApplication::translate("Audio", "This wave file is not valid for conversion"));
 
     QFile input(m_Info->FileName);
     if (!input.open(QIODevice::ReadOnly))
-        throw EMMWaveError(QStringLiteral("Unable to open wave file"));
+        throw EMMWaveError(QCoreApplication::translate("Audio", "Unable to open wave file"));
     if (!input.seek(m_Info->DataStart))
-        throw EMMWaveError(QStringLiteral("Unable to setup file IO buffer"));
+        throw EMMWaveError(QCoreApplication::translate("Audio", "Unable to setup file IO buffer"));
     const qint64 total = m_Info->DataLength;
 
     TWaveFileInfo target;
@@ -344,7 +350,7 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     temp.setAutoRemove(true);
     const auto writeFailure = [&] { return ProgramPaths::WhereAndWhy(fullTarget, temp.errorString()); };
     if (!temp.open())
-        throw EMMWaveError(convertError + QStringLiteral("\r\r") + writeFailure());
+        throw EMMWaveError(Tr(convertError) + QStringLiteral("\r\r") + writeFailure());
     WaveWriter writer(temp, target);
     bool ok = writer.Open();
     // Why the conversion failed, added to its message: where, and what happened.
@@ -418,5 +424,6 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
             failure = fullTarget + QStringLiteral(": ") + QString::fromStdString(error.message());
     }
     if (!ok)
-        throw EMMWaveError(failure.isEmpty() ? convertError : convertError + QStringLiteral("\r\r") + failure);
+        throw EMMWaveError(failure.isEmpty() ? Tr(convertError)
+                                             : Tr(convertError) + QStringLiteral("\r\r") + failure);
 }

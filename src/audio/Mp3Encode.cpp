@@ -71,7 +71,8 @@ bool TMp3Writer::Begin()
     uint32_t bufferSize = 0;
     const BE_ERR init = beInitStream(&config, &m_SamplesPerChunk, &bufferSize, &m_Stream);
     if (init != BE_ERR_SUCCESSFUL)
-        return Fail(QStringLiteral("Error opening encoding stream ") + QString::number(init));
+        return Fail(
+            QCoreApplication::translate("Audio", "Error opening encoding stream %1").arg(init));
     m_Open = true;
     const bool tagged = !m_Tags.Title.isEmpty() || !m_Tags.Artist.isEmpty() || !m_Tags.Album.isEmpty();
     QByteArray tag;
@@ -163,7 +164,8 @@ bool EncodeMp3File(const QString &waveFileName, const QString &mp3FileName,
     UtilsClass::Trace(QStringLiteral("Starting MP3 conversion"));
     QFile wave(waveFileName);
     const auto readError = [&] {
-        return QStringLiteral("Read Error\r\r") + waveFileName + QStringLiteral(": ") + wave.errorString();
+        return QCoreApplication::translate("Audio", "Read Error\r\r%1: %2")
+            .arg(waveFileName, wave.errorString());
     };
     if (!wave.open(QIODevice::ReadOnly)) {
         Fail(readError());

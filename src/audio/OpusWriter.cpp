@@ -4,6 +4,7 @@
 
 #include <opus/opus.h>
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -200,9 +201,9 @@ bool TOpusWriter::Begin()
     int error = 0;
     OpusEncoder *probe = NewEncoder(&error);
     if (!probe)
-        return Fail(QStringLiteral("The Opus encoder could not be started (%1)\r\r")
-                        .arg(QString::fromUtf8(opus_strerror(error))) +
-                    FileName());
+        return Fail(
+            QCoreApplication::translate("Audio", "The Opus encoder could not be started (%1)\r\r%2")
+                .arg(QString::fromUtf8(opus_strerror(error)), FileName()));
     opus_encoder_ctl(probe, OPUS_GET_LOOKAHEAD(&m_Lookahead));
     opus_encoder_destroy(probe);
     m_Parallel = size_t(std::max(1, QThread::idealThreadCount()));
@@ -248,8 +249,8 @@ bool TOpusWriter::Collect(size_t keep)
         TPackets segment = m_Pending.front().get();
         m_Pending.pop_front();
         if (!segment.Failure.isEmpty())
-            return Fail(QStringLiteral("The Opus encoder failed (%1)\r\r").arg(segment.Failure) +
-                        FileName());
+            return Fail(QCoreApplication::translate("Audio", "The Opus encoder failed (%1)\r\r%2")
+                            .arg(segment.Failure, FileName()));
         const bool last = m_Ending && m_Pending.empty();
         for (size_t k = 0; k < segment.Packets.size(); ++k) {
             QByteArray &bytes = segment.Packets[k];
@@ -335,6 +336,8 @@ bool TOpusWriter::End(const std::vector<TAudioChapter> &chapters)
     }
     ogg_stream_clear(&again);
     return pages.size() != m_CommentsPages
-               ? Fail(QStringLiteral("The Opus comments could not be written\r\r") + FileName())
+               ? Fail(QCoreApplication::translate("Audio",
+                                                  "The Opus comments could not be written\r\r%1")
+                          .arg(FileName()))
                : PutAt(m_CommentsAt, pages);
 }

@@ -4,6 +4,7 @@
 #include "log/UtilsClass.h"
 #include "platform/shell/ProgramPaths.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -316,7 +317,7 @@ bool TReadAlongBook::Write(const QString &path, bool overwrite, QString *failure
 {
     const QString temporary = SpeechFiles::Create(QFileInfo(path).absolutePath(), QStringLiteral(".epub"));
     if (temporary.isEmpty()) {
-        *failure = QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(path);
+        *failure = ProgramPaths::UnableToCreate(path);
         return false;
     }
     QFile file(temporary);
@@ -395,9 +396,11 @@ bool TReadAlongBook::Write(const QString &path, bool overwrite, QString *failure
                                        : ProgramPaths::RenameNoReplace(temporary, path);
         if (renamed)
             return true;
-        problem = errno == EEXIST ? QStringLiteral("it is already there") : QString::fromLocal8Bit(std::strerror(errno));
+        problem = errno == EEXIST ? QCoreApplication::translate("Audio", "it is already there")
+                                  : QString::fromLocal8Bit(std::strerror(errno));
     }
     UtilsClass::DeleteTraced(temporary);
-    *failure = QStringLiteral("Unable to create ") + path + QStringLiteral(": ") + problem;
+    *failure = QCoreApplication::translate("ProgramPaths", "Unable to create %1")
+                   .arg(path + QStringLiteral(": ") + problem);
     return false;
 }

@@ -4,6 +4,7 @@
 #include "audio/Resampler.h"
 #include "platform/shell/GrowingFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QThread>
 
@@ -29,7 +30,8 @@ bool TSpeechToFile::Run()
     // Unbuffered: every read asks the file itself, which keeps growing.
     QFile speech(SpeechFile);
     const auto readError = [&] {
-        return QStringLiteral("Read Error\r\r") + SpeechFile + QStringLiteral(": ") + speech.errorString();
+        return QCoreApplication::translate("Audio", "Read Error\r\r%1: %2")
+            .arg(SpeechFile, speech.errorString());
     };
     // Space is given back only through a handle that may write.
     if (!speech.open((FreeAsEncoded > 0 ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::Unbuffered))
@@ -51,10 +53,12 @@ bool TSpeechToFile::Run()
         QThread::msleep(followMs);
     }
     if (!IsConvertiblePcm(&info.Format))
-        return Fail(QStringLiteral("This wave file is not valid for conversion"));
+        return Fail(
+            QCoreApplication::translate("Audio", "This wave file is not valid for conversion"));
     const std::unique_ptr<TAudioWriter> writer = TAudioWriter::Make(Format, OutFile, Tags);
     if (!writer)
-        return Fail(QStringLiteral("Unable to create ") + OutFile);
+        return Fail(
+            QCoreApplication::translate("ProgramPaths", "Unable to create %1").arg(OutFile));
     writer->KeepExisting = KeepExisting;
     writer->PlannedChapters = PlannedChapters;
     const int rate = writer->Rate(int(info.Format.SamplesPerSec));
@@ -109,7 +113,8 @@ bool TSpeechToFile::Run()
         done += bytes;
         const qint32 converted = PcmConvert(static_cast<qint32>(bytes), in.data(), info.Format, out.data(), target);
         if (converted < 0)
-            return Fail(QStringLiteral("This wave file is not valid for conversion"));
+            return Fail(
+                QCoreApplication::translate("Audio", "This wave file is not valid for conversion"));
         if (converted > 0 && !write(out.data(), converted / 2))
             return Fail(writer->Failure());
         // Some megabytes at a time (each release costs the file system a flush):

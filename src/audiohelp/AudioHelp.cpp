@@ -5,8 +5,29 @@
 #include "platform/shell/ProgramPaths.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
+
+namespace {
+
+// The topics of the help file as the menu shows them; the file's own captions stay
+// the topics' keys (its spoken texts are English).
+[[maybe_unused]] const char *const topicCaptions[] = {
+    QT_TRANSLATE_NOOP("AudioHelp", "&Getting started"),
+    QT_TRANSLATE_NOOP("AudioHelp", "Gathering &text"),
+    QT_TRANSLATE_NOOP("AudioHelp", "&Single and multi-article mode"),
+    QT_TRANSLATE_NOOP("AudioHelp", "&Reading aloud, pausing and skipping"),
+    QT_TRANSLATE_NOOP("AudioHelp", "Reading to &WAV and MP3 files"),
+    QT_TRANSLATE_NOOP("AudioHelp", "&Voices, speed and pitch"),
+    QT_TRANSLATE_NOOP("AudioHelp", "The &pronunciation editor"),
+    QT_TRANSLATE_NOOP("AudioHelp", "Using the &keyboard"),
+    QT_TRANSLATE_NOOP("AudioHelp", "When there is &no sound"),
+    QT_TRANSLATE_NOOP("AudioHelp", "Installing &more voices"),
+    QT_TRANSLATE_NOOP("AudioHelp", "The notification area and the &floating tool bar"),
+};
+
+} // namespace
 
 QString TAudioHelp::HelpFile()
 {
@@ -27,7 +48,8 @@ void TAudioHelp::BuildHelpMenu(QMenu *parentItem, QObject *owner, const std::fun
         // A number the file skips leaves a gap, not an entry nobody can name.
         if (caption.isEmpty())
             continue;
-        auto *item = new QAction(caption, owner);
+        auto *item = new QAction(
+            QCoreApplication::translate("AudioHelp", caption.toUtf8().constData()), owner);
         item->setData(caption);
         QObject::connect(item, &QAction::triggered, owner, [onClick, item] { onClick(item); });
         parentItem->addAction(item);

@@ -1,5 +1,6 @@
 #include "audiohelp/GrabBaseClass.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,21 +27,24 @@ bool GrabBaseClass::Load(const QString &fileName, QString &errorText)
     FileName = fileName;
     errorText.clear();
     if (!QFileInfo(fileName).isFile()) {
-        errorText = QStringLiteral("File:") + fileName + QStringLiteral(" Not Found.");
+        errorText = QCoreApplication::translate("AudioHelp", "File:%1 Not Found.").arg(fileName);
         return false;
     }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        errorText = QStringLiteral("File:") + fileName + QStringLiteral(" cannot be read: ") + file.errorString();
+        errorText = QCoreApplication::translate("AudioHelp", "File:%1 cannot be read: %2")
+                        .arg(fileName, file.errorString());
         return false;
     }
     if (file.size() > MaxFileBytes) {
-        errorText = QStringLiteral("File:") + fileName + QStringLiteral(" is larger than 64 MB.");
+        errorText =
+            QCoreApplication::translate("AudioHelp", "File:%1 is larger than 64 MB.").arg(fileName);
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFile::NoError) {
-        errorText = QStringLiteral("File:") + fileName + QStringLiteral(" cannot be read: ") + file.errorString();
+        errorText = QCoreApplication::translate("AudioHelp", "File:%1 cannot be read: %2")
+                        .arg(fileName, file.errorString());
         return false;
     }
     Parse(bytes);

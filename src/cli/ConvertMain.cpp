@@ -43,8 +43,11 @@ int ListVoices(const TTTSForm &voices)
     for (const auto &voice : voices.Voices)
         width = std::max(width, voice->Name.size());
     for (const auto &voice : voices.Voices)
-        Print(stdout, voice->Name.leftJustified(width + 2) + languages[voice->Name] +
-                          (voice->AloudOnly ? QStringLiteral(", aloud only") : QString()) + QLatin1Char('\n'));
+        Print(stdout,
+              voice->Name.leftJustified(width + 2) + languages[voice->Name] +
+                  (voice->AloudOnly ? QCoreApplication::translate("TConvertOptions", ", aloud only")
+                                    : QString()) +
+                  QLatin1Char('\n'));
     return 0;
 }
 

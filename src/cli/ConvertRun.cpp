@@ -13,6 +13,7 @@
 #include "settings/Preferences.h"
 #include "speech/TTSForm.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,6 +75,11 @@ TConvertRun::~TConvertRun()
         Stop();
 }
 
+QString TConvertRun::AlreadyThere(const QString &path)
+{
+    return tr("%1 is already there; --overwrite replaces it").arg(path);
+}
+
 void TConvertRun::Fail(const QString &source, const QString &reason)
 {
     ++m_Failures;
@@ -95,7 +101,7 @@ QString TConvertRun::RecordedMessages() const
     QStringList texts;
     for (const Messages::Shown &shown : Messages::TakeRecorded())
         texts << OneLine(shown.text);
-    return texts.isEmpty() ? QStringLiteral("the speech engine failed") : texts.join(QStringLiteral("; "));
+    return texts.isEmpty() ? tr("the speech engine failed") : texts.join(QStringLiteral("; "));
 }
 
 TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
@@ -106,32 +112,32 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
     if (input == QLatin1String("-")) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
-            Fail(QStringLiteral("standard input"), in.errorString());
+            Fail(tr("standard input"), in.errorString());
             return SomeFailed;
         }
         QByteArray bytes;
         if (!TextFile::ReadCapped(in, TextFile::MaxTextFileBytes, &bytes)) {
-            Fail(QStringLiteral("standard input"), QStringLiteral("more than 64 MB, too large to be read as an article"));
+            Fail(tr("standard input"), tr("more than 64 MB, too large to be read as an article"));
             return SomeFailed;
         }
         if (!TextFile::ReadLines(bytes, QStringLiteral("The standard input"), &lines, &error)) {
-            Fail(QStringLiteral("standard input"), error);
+            Fail(tr("standard input"), error);
             return SomeFailed;
         }
         title = ArticleNames::TitleFromText(lines.join(QLatin1Char(' ')), titleLength);
         if (title.isEmpty())
-            title = QStringLiteral("Standard input");
+            title = tr("Standard input");
     } else {
         if (TDocumentProcess::IsAddress(input))
             return AddDocument(input);
         if (QFileInfo(input).isDir()) {
-            Fail(input, QStringLiteral("is a folder, not a text file"));
+            Fail(input, tr("is a folder, not a text file"));
             return SomeFailed;
         }
         return AddDocument(input);
     }
     TOutput output;
-    output.Sources << (input == QLatin1String("-") ? QStringLiteral("standard input") : input);
+    output.Sources << (input == QLatin1String("-") ? tr("standard input") : input);
     output.Texts << lines.join(QLatin1Char('\n'));
     output.Languages.emplace_back();
     output.Titles << title;
@@ -163,7 +169,7 @@ TConvertRun::TResult TConvertRun::AddDocument(const QString &file)
     for (int k = 0; k < count; ++k) {
         const TDocument::TChapter &chapter = document.Chapters[size_t(k)];
         TOutput output;
-        output.Sources << (count == 1 ? file : QStringLiteral("%1, chapter %2").arg(file).arg(k + 1));
+        output.Sources << (count == 1 ? file : tr("%1, chapter %2").arg(file).arg(k + 1));
         output.Texts << chapter.Text;
         output.Languages.push_back(chapter.Languages);
         output.Titles << (chapter.Title.isEmpty() ? title : chapter.Title);
@@ -185,24 +191,25 @@ TConvertRun::TResult TConvertRun::AddArticles(const QString &file)
 {
     QFile in(file);
     if (QFileInfo(file).isDir() || !in.open(QIODevice::ReadOnly)) {
-        Fail(file, QFileInfo(file).isDir() ? QStringLiteral("is a folder, not a saved-articles file") : in.errorString());
+        Fail(file, QFileInfo(file).isDir() ? tr("is a folder, not a saved-articles file")
+                                           : in.errorString());
         return SomeFailed;
     }
     // Larger than any list the window saves.
     constexpr qint64 maxArticlesBytes = 256 * 1024 * 1024;
     QByteArray bytes;
     if (!TextFile::ReadCapped(in, maxArticlesBytes, &bytes)) {
-        Fail(file, QStringLiteral("is too large to be a saved-articles file (more than 256 MB)"));
+        Fail(file, tr("is too large to be a saved-articles file (more than 256 MB)"));
         return SomeFailed;
     }
     if (TextFile::LooksBinary(bytes)) {
-        Fail(file, QStringLiteral("is not a saved-articles file"));
+        Fail(file, tr("is not a saved-articles file"));
         return SomeFailed;
     }
     const SavedArticles::Parsed parsed = SavedArticles::Parse(bytes);
     TResult result = AllWritten;
     if (parsed.Damaged) {
-        Fail(file, QStringLiteral("is damaged; the articles after the damaged place are not converted"));
+        Fail(file, tr("is damaged; the articles after the damaged place are not converted"));
         result = SomeFailed;
     }
     int articles = 0;
@@ -213,7 +220,7 @@ TConvertRun::TResult TConvertRun::AddArticles(const QString &file)
             continue;
         ++articles;
         TOutput output;
-        output.Sources << QStringLiteral("%1, article %2").arg(file).arg(number);
+        output.Sources << tr("%1, article %2").arg(file).arg(number);
         output.Texts << record.Lines.join(QLatin1Char('\n'));
         output.Languages.emplace_back();
         output.Titles << record.Title;
@@ -224,7 +231,7 @@ TConvertRun::TResult TConvertRun::AddArticles(const QString &file)
         m_Outputs.push_back(std::move(output));
     }
     if (articles == 0 && !parsed.Damaged) {
-        Fail(file, QStringLiteral("holds no article with text"));
+        Fail(file, tr("holds no article with text"));
         result = SomeFailed;
     }
     return result;
@@ -235,7 +242,7 @@ TConvertRun::TResult TConvertRun::CheckVoices()
     for (auto it = m_Outputs.begin(); it != m_Outputs.end();) {
         TVoiceEntry *voice = m_Voices.FindVoice(it->Voice);
         if (!voice) {
-            Fail(it->Sources.constFirst(), QStringLiteral("Voice ") + it->Voice + QStringLiteral(" does not exist"));
+            Fail(it->Sources.constFirst(), tr("Voice %1 does not exist").arg(it->Voice));
             it = m_Outputs.erase(it);
             continue;
         }
@@ -253,8 +260,8 @@ TConvertRun::TResult TConvertRun::CheckVoices()
                 return BadUsage;
             }
             const auto outside = [&](const char *what, int value, int low, int high) {
-                PrintError(QStringLiteral("%1 %2 is outside the limits of %3 (%4 to %5).")
-                               .arg(QLatin1String(what))
+                PrintError(tr("%1 %2 is outside the limits of %3 (%4 to %5).")
+                               .arg(tr(what))
                                .arg(value)
                                .arg(voice->Name)
                                .arg(low)
@@ -262,9 +269,11 @@ TConvertRun::TResult TConvertRun::CheckVoices()
                 return BadUsage;
             };
             if (m_Options.Speed > 0 && (m_Options.Speed < voice->MinSpeed || m_Options.Speed > voice->MaxSpeed))
-                return outside("Speed", m_Options.Speed, voice->MinSpeed, voice->MaxSpeed);
+                return outside(QT_TR_NOOP("Speed"), m_Options.Speed, voice->MinSpeed,
+                               voice->MaxSpeed);
             if (m_Options.Pitch > 0 && (m_Options.Pitch < voice->MinPitch || m_Options.Pitch > voice->MaxPitch))
-                return outside("Pitch", m_Options.Pitch, voice->MinPitch, voice->MaxPitch);
+                return outside(QT_TR_NOOP("Pitch"), m_Options.Pitch, voice->MinPitch,
+                               voice->MaxPitch);
             // For this run only: nothing is stored.
             if (m_Options.Speed > 0)
                 voice->Speed = m_Options.Speed;
@@ -282,15 +291,15 @@ bool TConvertRun::MakeOutDir()
     // A file where a folder of the path should be is named as what is wrong.
     for (QFileInfo part(QDir::cleanPath(QDir(dir).absolutePath()));; part.setFile(part.path())) {
         if (part.exists() && !part.isDir()) {
-            Fail(dir, QStringLiteral("the output folder cannot be made: ") + part.filePath() +
-                          QStringLiteral(" is a file, not a folder"));
+            Fail(dir, tr("the output folder cannot be made: %1 is a file, not a folder")
+                          .arg(part.filePath()));
             return false;
         }
         if (part.exists() || part.isRoot())
             break;
     }
     if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir)) {
-        Fail(dir, QStringLiteral("the output folder cannot be made: ") + ProgramPaths::WhereAndWhy(dir));
+        Fail(dir, tr("the output folder cannot be made: %1").arg(ProgramPaths::WhereAndWhy(dir)));
         return false;
     }
     // Speech that a killed run left here is ours to clean.
@@ -299,7 +308,7 @@ bool TConvertRun::MakeOutDir()
     // a file is tried.
     QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".parlewind-XXXXXX")));
     if (!probe.open()) {
-        Fail(dir, QStringLiteral("nothing can be written in the output folder: ") + probe.errorString());
+        Fail(dir, tr("nothing can be written in the output folder: %1").arg(probe.errorString()));
         return false;
     }
     return true;
@@ -316,10 +325,10 @@ void TConvertRun::NameBook()
     m_BookPath = !m_Options.SingleFile.isEmpty()
                      ? QDir(m_Options.OutDir).filePath(title.endsWith(QLatin1String(".epub"), Qt::CaseInsensitive) ? title : title + QStringLiteral(".epub"))
                      : ArticleNames::OutputFile(m_Options.OutDir, title, QStringLiteral(".epub"));
-    const QString problem = m_BookPath.isEmpty() ? QStringLiteral("A title is required to output speech to a file")
-                            : QFileInfo::exists(m_BookPath) && !m_Options.Overwrite
-                                ? m_BookPath + QStringLiteral(" is already there; --overwrite replaces it")
-                                : QString();
+    const QString problem =
+        m_BookPath.isEmpty() ? tr("A title is required to output speech to a file")
+        : QFileInfo::exists(m_BookPath) && !m_Options.Overwrite ? AlreadyThere(m_BookPath)
+                                                                : QString();
     if (!problem.isEmpty()) {
         Fail(first.Sources.constFirst(), problem);
         m_Outputs.clear();
@@ -383,15 +392,15 @@ void TConvertRun::NameOutputs()
         const QString source = it->Sources.constFirst();
         QString problem;
         if (it->Path.isEmpty())
-            problem = QStringLiteral("A title is required to output speech to a file");
+            problem = tr("A title is required to output speech to a file");
         else if (taken.contains(it->Path))
-            problem = QStringLiteral("has the same title as an earlier input; ") + QFileInfo(it->Path).fileName() +
-                      QStringLiteral(" is written only once");
+            problem = tr("has the same title as an earlier input; %1 is written only once")
+                          .arg(QFileInfo(it->Path).fileName());
         else if (QFileInfo::exists(it->Path) && !m_Options.Overwrite)
-            problem = it->Path + QStringLiteral(" is already there; --overwrite replaces it");
+            problem = AlreadyThere(it->Path);
         else if (m_Options.Subtitles != TSubtitleFormat::None && !m_Options.Overwrite &&
                  QFileInfo::exists(TTimedText::FileFor(it->Path, m_Options.Subtitles)))
-            problem = TTimedText::FileFor(it->Path, m_Options.Subtitles) + QStringLiteral(" is already there; --overwrite replaces it");
+            problem = AlreadyThere(TTimedText::FileFor(it->Path, m_Options.Subtitles));
         if (!problem.isEmpty()) {
             Fail(source, problem);
             it = m_Outputs.erase(it);
@@ -410,7 +419,7 @@ TConvertRun::TResult TConvertRun::Prepare()
 {
     // A command that cannot work is told before any input is read.
     if (!m_Options.Voice.isEmpty() && !m_Voices.FindVoice(m_Options.Voice)) {
-        PrintError(QStringLiteral("there is no voice \"%1\"; parlewind --convert --list-voices lists them.")
+        PrintError(tr("there is no voice \"%1\"; parlewind --convert --list-voices lists them.")
                        .arg(m_Options.Voice));
         return BadUsage;
     }
@@ -494,7 +503,7 @@ void TConvertRun::Begin(TOutput &output)
         output.Path = SpeechFiles::Create(m_Options.OutDir, m_Options.BookAac ? QStringLiteral(".m4a") : QStringLiteral(".mp3"));
     output.Speech = SpeechFiles::Create(m_Options.OutDir, m_Options.Text ? QStringLiteral(".txt") : QStringLiteral(".wav"));
     if (output.Speech.isEmpty() || output.Path.isEmpty()) {
-        skip(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(Book() ? m_BookPath : output.Path));
+        skip(ProgramPaths::UnableToCreate(Book() ? m_BookPath : output.Path));
         return;
     }
     if (m_Options.Text) {
@@ -581,7 +590,8 @@ void TConvertRun::WriteText(TOutput &output)
         file.close();
         UtilsClass::DeleteTraced(output.Speech);
         output.Finished = true;
-        Fail(Source(output), QStringLiteral("Unable to create ") + output.Path + QStringLiteral(": ") + why);
+        Fail(Source(output), QCoreApplication::translate("ProgramPaths", "Unable to create %1")
+                                 .arg(output.Path + QStringLiteral(": ") + why));
         return;
     }
     file.close();
@@ -599,9 +609,11 @@ void TConvertRun::PutInPlace(TOutput &output)
     if (!renamed) {
         const int error = errno;
         UtilsClass::DeleteTraced(output.Speech);
-        Fail(Source(output), error == EEXIST ? output.Path + QStringLiteral(" is already there; --overwrite replaces it")
-                                                          : QStringLiteral("Unable to create ") + output.Path +
-                                                                QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)));
+        Fail(Source(output),
+             error == EEXIST ? AlreadyThere(output.Path)
+                             : QCoreApplication::translate("ProgramPaths", "Unable to create %1")
+                                   .arg(output.Path + QStringLiteral(": ") +
+                                        QString::fromLocal8Bit(std::strerror(error))));
     } else if (!m_Options.Text) {
         WriteTimedText(output);
     }
@@ -614,13 +626,13 @@ void TConvertRun::WriteTimedText(TOutput &output)
         return;
     const QString path = TTimedText::FileFor(output.Path, m_Options.Subtitles);
     if (!m_Options.Overwrite && QFileInfo::exists(path)) {
-        Fail(Source(output), path + QStringLiteral(" is already there; --overwrite replaces it"));
+        Fail(Source(output), AlreadyThere(path));
         return;
     }
     QSaveFile file(path);
     const QByteArray text = output.Timed.Render(m_Options.Subtitles);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        Fail(Source(output), QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(path, file.errorString()));
+        Fail(Source(output), ProgramPaths::UnableToCreate(path, file.errorString()));
 }
 
 void TConvertRun::JobEnded(const QString &mp3, const QString &speech, bool ok, const QString &failure)
@@ -694,7 +706,7 @@ void TConvertRun::FinishBook()
         if (!m_Book->Write(m_BookPath, m_Options.Overwrite, &failure))
             Fail(m_BookPath, failure);
     } else if (!m_Outputs.empty()) {
-        Fail(m_BookPath, QStringLiteral("was not made: a chapter of it could not be made"));
+        Fail(m_BookPath, tr("was not made: a chapter of it could not be made"));
     }
     for (const TOutput &output : m_Outputs) {
         if (!output.Path.isEmpty())

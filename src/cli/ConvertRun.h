@@ -82,6 +82,7 @@ private:
     void FinishBook();
     bool Book() const { return m_Options.Format == TOutputFormat::Epub && !m_Options.Text; }
     void Fail(const QString &source, const QString &reason);
+    static QString AlreadyThere(const QString &path);
     void Next();
     void Begin(TOutput &output);
     void TextDone();

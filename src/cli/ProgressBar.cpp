@@ -1,5 +1,7 @@
 #include "cli/ProgressBar.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -31,7 +33,7 @@ QString TProgressBar::Duration(double seconds)
 QString TProgressBar::Line(int columns, double fraction, int filesDone, int files, double audioSeconds, double elapsed)
 {
     fraction = std::clamp(fraction, 0.0, 1.0);
-    QString facts = QStringLiteral(" %1%  %2/%3 files  %4 of audio")
+    QString facts = QCoreApplication::translate("TProgressBar", " %1%  %2/%3 files  %4 of audio")
                         .arg(int(fraction * 100), 3)
                         .arg(filesDone)
                         .arg(files)

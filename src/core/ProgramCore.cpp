@@ -164,7 +164,8 @@ bool TProgramCore::Start()
     if (saved && (restored.Damaged || m_Articles->NonBlankCount() < restored.NonBlankInFile))
         KeepRestoredFile(restore, m_Articles->NonBlankCount(), restored.NonBlankInFile, restored.Damaged);
     else if (settingsLost)
-        m_StartNotices << QStringLiteral("The settings were missing; defaults are used. The saved articles were restored.");
+        m_StartNotices << tr(
+            "The settings were missing; defaults are used. The saved articles were restored.");
     m_Initialized = true;
     return true;
 }
@@ -174,11 +175,13 @@ void TProgramCore::KeepRestoredFile(const QString &path, int restored, int held,
     const QString backup = path + QStringLiteral(".bak");
     QFile::remove(backup);
     const bool kept = QFile::copy(path, backup);
-    QString notice = damaged ? QStringLiteral("The saved articles file is damaged: %1 of %2 articles were restored.")
-                             : QStringLiteral("%1 of the %2 saved articles were restored (single-article mode keeps one).");
+    QString notice =
+        damaged ? tr("The saved articles file is damaged: %1 of %2 articles were restored.")
+                : tr("%1 of the %2 saved articles were restored (single-article mode keeps one).");
     notice = notice.arg(restored).arg(held);
-    notice += kept ? QStringLiteral(" The file as it was is kept in ") + backup
-                   : QStringLiteral(" The file could not be copied to ") + backup;
+    notice += QLatin1Char(' ') + (kept ? tr("The file as it was is kept in %1")
+                                       : tr("The file could not be copied to %1"))
+                                     .arg(backup);
     UtilsClass::Trace(notice);
     m_StartNotices << notice;
 }
@@ -229,10 +232,10 @@ void TProgramCore::CompleteExit()
             UtilsClass::Trace(QStringLiteral("Exit: the articles could not be saved; the saved file was left as it was"));
         } else {
             // Ending now would lose every change since the last save.
-            Messages::ShowError(QStringLiteral("The articles could not be saved to ") + SavedArticles::File() +
-                                QStringLiteral(": ") + m_Articles->ExportError() +
-                                QStringLiteral("\r\rParlewind stays open so that nothing is lost. Make room on the "
-                                               "disk, then choose Exit again."));
+            Messages::ShowError(tr("The articles could not be saved to %1: %2\r\rParlewind stays "
+                                   "open so that nothing "
+                                   "is lost. Make room on the disk, then choose Exit again.")
+                                    .arg(SavedArticles::File(), m_Articles->ExportError()));
             m_Session->CancelExit();
             return;
         }
@@ -349,11 +352,11 @@ QStringList TProgramCore::VoiceUsage(const QStringList &voices) const
 {
     QStringList uses;
     if (voices.contains(m_Prefs->TTS_DefaultVoiceName))
-        uses << QStringLiteral("the default voice (") + m_Prefs->TTS_DefaultVoiceName + QLatin1Char(')');
+        uses << tr("the default voice (%1)").arg(m_Prefs->TTS_DefaultVoiceName);
     for (int k = 1; k <= m_Articles->Count(); ++k) {
         const TMemoEntry *article = m_Articles->EntryAt(k);
         if (voices.contains(article->Voice()))
-            uses << QStringLiteral("article %1 \"%2\" (%3)").arg(k).arg(article->Title(), article->Voice());
+            uses << tr("article %1 \"%2\" (%3)").arg(k).arg(article->Title(), article->Voice());
     }
     return uses;
 }
@@ -385,7 +388,7 @@ TMemoEntry *TProgramCore::AddMemo(const QString &text, const QString &voice, boo
         UtilsClass::Trace(QStringLiteral("AddMemo Exception: ") + message);
         Messages::ShowError(message);
     } catch (...) {
-        Messages::ShowError(QStringLiteral("AddMemo Failed"));
+        Messages::ShowError(tr("AddMemo Failed"));
     }
     if (save)
         SaveArticles();

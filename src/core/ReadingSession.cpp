@@ -91,7 +91,7 @@ bool TReadingSession::PrepareChapter(TMemoEntry *article)
     if (!chapter.Audio.isEmpty())
         m_Book->Chapters.push_back(chapter);
     if (m_SpeechFileName.isEmpty()) {
-        Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(m_BookPath));
+        Messages::ShowError(ProgramPaths::UnableToCreate(m_BookPath));
         return false;
     }
     m_OutputFormat = TOutputFormat::Epub;
@@ -116,7 +116,7 @@ bool TReadingSession::PrepareChapter(TMemoEntry *article)
 void TReadingSession::WriteBook()
 {
     const std::unique_ptr<TReadAlongBook> book = std::move(m_Book);
-    Tell(QStringLiteral("Writing ") + QFileInfo(m_BookPath).fileName(), QStringLiteral("Writing the book"));
+    Tell(tr("Writing %1").arg(QFileInfo(m_BookPath).fileName()), tr("Writing the book"));
     QString failure;
     if (book->Write(m_BookPath, true, &failure)) {
         UtilsClass::Trace(QStringLiteral("Read-along book written: ") + m_BookPath);
@@ -367,7 +367,7 @@ bool TReadingSession::PrepareOutput(TMemoEntry *article, TReadTarget target)
     m_SpeechFileName = SpeechFiles::Create(dir);
     (encoded ? m_Mp3FileName : m_WavFileName) = final;
     if (m_SpeechFileName.isEmpty()) {
-        Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(final));
+        Messages::ShowError(ProgramPaths::UnableToCreate(final));
         return false;
     }
     try {
@@ -558,7 +558,7 @@ void TReadingSession::WriteTimedText(const QString &path, const QByteArray &text
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        Messages::ShowError(QStringLiteral("Unable to create ") + ProgramPaths::WhereAndWhy(path, file.errorString()));
+        Messages::ShowError(ProgramPaths::UnableToCreate(path, file.errorString()));
 }
 
 void TReadingSession::EncodeJobEnded(const QString &mp3File, const QString &speechFile, bool ok, const QString &failure)
@@ -576,7 +576,7 @@ void TReadingSession::EncodeJobEnded(const QString &mp3File, const QString &spee
             FinishRun();
         else
             QMetaObject::invokeMethod(this, &TReadingSession::Stop, Qt::QueuedConnection);
-        Messages::ShowError(failure + QStringLiteral("\r\r") + book + QStringLiteral(" was not made."));
+        Messages::ShowError(tr("%1\r\r%2 was not made.").arg(failure, book));
         return;
     }
     // The speech is not thrown away with the MP3 that could not be made: it takes
@@ -585,8 +585,8 @@ void TReadingSession::EncodeJobEnded(const QString &mp3File, const QString &spee
         const QFileInfo mp3(mp3File);
         const QString wav = ProgramPaths::JoinPath(mp3.path(), mp3.completeBaseName() + QStringLiteral(".wav"));
         const QString kept = ProgramPaths::RenameNoReplace(speechFile, wav) ? wav : speechFile;
-        Messages::ShowError(failure + QStringLiteral("\r\r") + mp3File + QStringLiteral(" was not made. The speech is kept in ") +
-                            kept + QStringLiteral("."));
+        Messages::ShowError(
+            tr("%1\r\r%2 was not made. The speech is kept in %3.").arg(failure, mp3File, kept));
     }
 }
 
@@ -666,8 +666,8 @@ bool TReadingSession::FinishOutput(bool abort)
             if (mp3)
                 m_EncodeJobs->DropIncomplete();
             UtilsClass::DeleteTraced(m_SpeechFileName);
-            Messages::ShowError(ErrorMessage(error) + QStringLiteral("\r\r") + where +
-                                QStringLiteral("\r\rThe unfinished file was removed."));
+            Messages::ShowError(
+                tr("%1\r\r%2\r\rThe unfinished file was removed.").arg(ErrorMessage(error), where));
             return false;
         }
     }
@@ -722,8 +722,8 @@ bool TReadingSession::PutWavInPlace()
         return true;
     UtilsClass::Trace(QStringLiteral("Renaming the speech file failed: ") + QString::fromStdString(error.message()));
     UtilsClass::DeleteTraced(m_SpeechFileName);
-    Messages::ShowError(m_WavFileName + QStringLiteral(" could not be written: ") + QString::fromLocal8Bit(error.message().c_str()) +
-                        QStringLiteral("."));
+    Messages::ShowError(tr("%1 could not be written: %2.")
+                            .arg(m_WavFileName, QString::fromLocal8Bit(error.message().c_str())));
     return false;
 }
 

@@ -35,6 +35,12 @@
 //   'M' out of memory
 namespace {
 
+// "<file> <what went wrong>; it was not opened."
+QString NotOpened(const QString &path, const QString &why)
+{
+    return QCoreApplication::translate("Documents", "%1 %2; it was not opened.").arg(path, why);
+}
+
 TDocumentProcess::TLimits limits;
 QString program;
 
@@ -63,15 +69,24 @@ TDocumentProcess::TDocumentProcess(QObject *parent) : QObject(parent)
     m_Whole.setSingleShot(true);
     connect(&m_Quiet, &QTimer::timeout, this, [this] {
         if (m_Reply)
-            End(TResult::Failed, QStringLiteral("could not be reached (no answer for %1 seconds)").arg(limits.FetchSeconds));
+            End(TResult::Failed, QCoreApplication::translate(
+                                     "Documents", "could not be reached (no answer for %1 seconds)")
+                                     .arg(limits.FetchSeconds));
         else
             End(TResult::Failed,
-                QStringLiteral("took too long to read (a step of it went on for more than %1 seconds)")
-                    .arg(m_RecognitionPages > 0 ? limits.RecognitionQuietSeconds : limits.QuietSeconds));
+                QCoreApplication::translate(
+                    "Documents",
+                    "took too long to read (a step of it went on for more than %1 seconds)")
+                    .arg(m_RecognitionPages > 0 ? limits.RecognitionQuietSeconds
+                                                : limits.QuietSeconds));
     });
     connect(&m_Whole, &QTimer::timeout, this, [this] {
-        End(TResult::Failed, m_Reply ? QStringLiteral("could not be fetched in %1 seconds").arg(m_Allowed)
-                                     : QStringLiteral("took too long to read (more than %1 seconds)").arg(m_Allowed));
+        End(TResult::Failed,
+            m_Reply ? QCoreApplication::translate("Documents", "could not be fetched in %1 seconds")
+                          .arg(m_Allowed)
+                    : QCoreApplication::translate("Documents",
+                                                  "took too long to read (more than %1 seconds)")
+                          .arg(m_Allowed));
     });
 }
 
@@ -154,8 +169,10 @@ void TDocumentProcess::StartChild(const QString &file, const QByteArray &charset
     connect(m_Process, &QProcess::finished, this, &TDocumentProcess::ChildEnded);
     connect(m_Process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            End(TResult::Failed, QStringLiteral("could not be read: the reader did not start (%1)")
-                                     .arg(m_Process->errorString()));
+            End(TResult::Failed,
+                QCoreApplication::translate("Documents",
+                                            "could not be read: the reader did not start (%1)")
+                    .arg(m_Process->errorString()));
     });
     m_Quiet.start(limits.QuietSeconds * 1000);
     m_Allowed = limits.Seconds;
@@ -190,7 +207,9 @@ void TDocumentProcess::Fetch(const QUrl &url)
         m_Quiet.start(limits.FetchSeconds * 1000);
         m_Page += m_Reply->readAll();
         if (m_Page.size() > TextFile::MaxTextFileBytes)
-            End(TResult::Failed, QStringLiteral("is too large to be read as an article (more than 64 MB)"));
+            End(TResult::Failed,
+                QCoreApplication::translate(
+                    "Documents", "is too large to be read as an article (more than 64 MB)"));
     });
     connect(m_Reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
         if (total > 0)
@@ -213,20 +232,28 @@ void TDocumentProcess::Fetched()
     const QString kind = contentType.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
     QString why;
     if (status >= 400) {
-        why = QStringLiteral("answered %1 %2")
+        why = QCoreApplication::translate("Documents", "answered %1 %2")
                   .arg(status)
-                  .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().simplified());
+                  .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute)
+                           .toString()
+                           .simplified());
     } else if (reply->error() == QNetworkReply::TooManyRedirectsError) {
-        why = QStringLiteral("could not be reached (it sends the reader on more than %1 times)").arg(limits.MaxRedirects);
+        why = QCoreApplication::translate(
+                  "Documents", "could not be reached (it sends the reader on more than %1 times)")
+                  .arg(limits.MaxRedirects);
     } else if (reply->error() == QNetworkReply::InsecureRedirectError) {
-        why = QStringLiteral("could not be reached (it sends the reader from a secure address to an insecure one)");
+        why = QCoreApplication::translate(
+            "Documents",
+            "could not be reached (it sends the reader from a secure address to an insecure one)");
     } else if (reply->error() != QNetworkReply::NoError) {
-        why = QStringLiteral("could not be reached (%1)").arg(reply->errorString());
+        why = QCoreApplication::translate("Documents", "could not be reached (%1)")
+                  .arg(reply->errorString());
     } else if (m_Page.size() > TextFile::MaxTextFileBytes) {
-        why = QStringLiteral("is too large to be read as an article (more than 64 MB)");
+        why = QCoreApplication::translate(
+            "Documents", "is too large to be read as an article (more than 64 MB)");
     } else if (!kind.isEmpty() && kind != QLatin1String("text/html") && kind != QLatin1String("application/xhtml+xml") &&
                kind != QLatin1String("text/plain")) {
-        why = QStringLiteral("is not a web page (%1)").arg(kind);
+        why = QCoreApplication::translate("Documents", "is not a web page (%1)").arg(kind);
     }
     if (!why.isEmpty()) {
         PartFailed(why);
@@ -238,7 +265,9 @@ void TDocumentProcess::Fetched()
     const QString suffix = kind == QLatin1String("text/plain") ? QStringLiteral(".txt") : QStringLiteral(".html");
     m_File = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/parlewind-page-XXXXXX") + suffix);
     if (!m_File->open() || m_File->write(m_Page) != m_Page.size() || !m_File->flush()) {
-        End(TResult::Failed, QStringLiteral("could not be kept to be read (%1)").arg(m_File->errorString()));
+        End(TResult::Failed,
+            QCoreApplication::translate("Documents", "could not be kept to be read (%1)")
+                .arg(m_File->errorString()));
         return;
     }
     m_File->close();
@@ -254,7 +283,10 @@ void TDocumentProcess::PartFailed(const QString &why)
 {
     // A later part that fails leaves the parts read so far.
     if (m_Parts > 1) {
-        m_Document.Note = QStringLiteral("part %1 %2; the parts before it were read").arg(m_Parts).arg(why);
+        m_Document.Note =
+            QCoreApplication::translate("Documents", "part %1 %2; the parts before it were read")
+                .arg(m_Parts)
+                .arg(why);
         End(TResult::Read);
     } else {
         End(TResult::Failed, why);
@@ -324,7 +356,8 @@ void TDocumentProcess::Take()
 {
     m_Received += m_Process->readAllStandardOutput();
     if (m_Received.size() > maxReceived) {
-        End(TResult::Failed, QStringLiteral("holds more text than can be read as articles"));
+        End(TResult::Failed, QCoreApplication::translate(
+                                 "Documents", "holds more text than can be read as articles"));
         return;
     }
     qsizetype at = 0;
@@ -333,7 +366,8 @@ void TDocumentProcess::Take()
     while (m_Result == TResult::Reading && ChildRecords::Next(m_Received, &at, &type, &payload)) {
         if (!TakeRecord(type, payload))
             End(TResult::Failed,
-                QStringLiteral("could not be read (the reader answered nonsense)"));
+                QCoreApplication::translate("Documents",
+                                            "could not be read (the reader answered nonsense)"));
     }
     if (m_Result == TResult::Reading)
         m_Received.remove(0, at);
@@ -396,7 +430,10 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
             if (m_File) {
                 error.replace(m_File->fileName(), m_Path);
                 if (m_Parts > 1) {
-                    PartFailed(error.mid(m_Path.size()).section(QStringLiteral("; it was not opened"), 0, 0).trimmed());
+                    PartFailed(
+                        error.mid(m_Path.size())
+                            .section(NotOpened(QString(), QString()).trimmed().chopped(1), 0, 0)
+                            .trimmed());
                     return true;
                 }
             }
@@ -404,8 +441,9 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
             End(TResult::Failed);
         }
     } else if (type == 'M') {
-        End(TResult::Failed, QStringLiteral("needs more than %1 MB of memory to read")
-                                 .arg(Megabytes(limits.MemoryBytes)));
+        End(TResult::Failed,
+            QCoreApplication::translate("Documents", "needs more than %1 MB of memory to read")
+                .arg(Megabytes(limits.MemoryBytes)));
     }
     return in.status() == QDataStream::Ok && (type == 'P' || type == 'R' || m_Result != TResult::Reading);
 }
@@ -420,12 +458,14 @@ void TDocumentProcess::ChildEnded()
     // Ended without a word: a limit of the system's, or a fault in a library.
     End(TResult::Failed,
         m_Process->exitStatus() == QProcess::CrashExit
-            ? QStringLiteral(
+            ? QCoreApplication::translate(
+                  "Documents",
                   "could not be read (the reader failed on it; the file may be damaged, or "
                   "need more than %1 MB of memory or %2 seconds)")
                   .arg(Megabytes(limits.MemoryBytes))
                   .arg(m_Allowed)
-            : QStringLiteral("could not be read (the reader ended without an answer)"));
+            : QCoreApplication::translate(
+                  "Documents", "could not be read (the reader ended without an answer)"));
 }
 
 void TDocumentProcess::End(TResult result, const QString &why)
@@ -434,7 +474,7 @@ void TDocumentProcess::End(TResult result, const QString &why)
     m_Whole.stop();
     m_Result = result;
     if (!why.isEmpty())
-        m_Error = m_Path + QLatin1Char(' ') + why + QStringLiteral("; it was not opened.");
+        m_Error = NotOpened(m_Path, why);
     if (result != TResult::Read)
         m_Document = TDocument();
     m_Received.clear();
@@ -488,8 +528,9 @@ int TDocumentProcess::ChildMain(const QStringList &arguments)
     const Confinement::TLimits confined{arguments[0].toLongLong(), arguments[1].toInt() * std::max(1, QThread::idealThreadCount())};
     QString why;
     if (read && !Confinement::Apply(confined, &why)) {
-        error = path + QStringLiteral(" could not be read safely (") + why +
-                QStringLiteral("); it was not opened.");
+        error = NotOpened(
+            path,
+            QCoreApplication::translate("Documents", "could not be read safely (%1)").arg(why));
         read = false;
     }
     TDocument document;

@@ -10,6 +10,7 @@
 #include "documents/Word.h"
 #include "documents/Zip.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -65,9 +66,15 @@ bool IsPicture(const QString &path)
 
 QString FileFilter()
 {
-    return QStringLiteral("Text and documents (*.txt *.html *.htm *.xhtml *.md *.markdown *.epub *.odt *.docx *.pdf "
-                          "*.png *.jpg *.jpeg *.tif *.tiff *.webp *.bmp *.gif);;"
-                          "Text files (*.txt);;Pictures of text (*.png *.jpg *.jpeg *.tif *.tiff *.webp *.bmp *.gif);;All files (*)");
+    const QString pictures = QStringLiteral("*.png *.jpg *.jpeg *.tif *.tiff *.webp *.bmp *.gif");
+    return QCoreApplication::translate("Documents", "Text and documents (%1)")
+               .arg(QStringLiteral(
+                        "*.txt *.html *.htm *.xhtml *.md *.markdown *.epub *.odt *.docx *.pdf ") +
+                    pictures) +
+           QStringLiteral(";;") + QCoreApplication::translate("Documents", "Text files (*.txt)") +
+           QStringLiteral(";;") +
+           QCoreApplication::translate("Documents", "Pictures of text (%1)").arg(pictures) +
+           QStringLiteral(";;") + QCoreApplication::translate("Documents", "All files (*)");
 }
 
 bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document, QString *error, const TProgress &progress,
@@ -117,10 +124,11 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
         }
     }
     if (ok && chapters.empty())
-        why = QStringLiteral("holds no text to read; it was not opened"), ok = false;
+        why = QCoreApplication::translate("Documents", "holds no text to read; it was not opened"),
+        ok = false;
     if (!ok) {
         *document = TDocument();
-        *error = name + QLatin1Char(' ') + why + QLatin1Char('.');
+        *error = QCoreApplication::translate("Documents", "%1 %2.").arg(name, why);
     }
     return ok;
 }
@@ -130,20 +138,29 @@ bool Load(const QString &path, QByteArray *bytes, QString *error)
     // Opening a pipe or a device would wait for a writer, or never end.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        *error = path + QStringLiteral(" is not a file that can be read (a folder, a device or a pipe); it was not opened.");
+        *error =
+            QCoreApplication::translate("Documents", "%1 is not a file that can be read (a folder, "
+                                                     "a device or a pipe); it was not opened.")
+                .arg(path);
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The file ") + path + QStringLiteral(" could not be opened: ") + file.errorString();
+        *error = QCoreApplication::translate("Documents", "The file %1 could not be opened: %2")
+                     .arg(path, file.errorString());
         return false;
     }
     if (!TextFile::ReadCapped(file, TextFile::MaxTextFileBytes, bytes)) {
-        *error = path + QStringLiteral(" is too large to be read as an article (more than 64 MB); it was not opened.");
+        *error =
+            QCoreApplication::translate(
+                "Documents",
+                "%1 is too large to be read as an article (more than 64 MB); it was not opened.")
+                .arg(path);
         return false;
     }
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Error reading input file ") + path + QStringLiteral(": ") + file.errorString();
+        *error = QCoreApplication::translate("Documents", "Error reading input file %1: %2")
+                     .arg(path, file.errorString());
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "documents/Paragraphs.h"
 #include "documents/Zip.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QUrl>
@@ -81,7 +82,7 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentRead
     }
     QByteArray opf;
     if (opfPath.isEmpty()) {
-        *error = QStringLiteral("is damaged (it names no package file)");
+        *error = QCoreApplication::translate("Documents", "is damaged (it names no package file)");
         return false;
     }
     if (!zip.Read(opfPath, &opf, error))
@@ -158,12 +159,17 @@ bool ReadEpub(TZip &zip, TDocument *document, QString *error, const DocumentRead
         if (!part.isEmpty() && part == nav)
             continue; // the contents themselves
         if (encrypted.contains(part)) {
-            *error = QStringLiteral("is protected against copying (its text is encrypted)");
+            *error = QCoreApplication::translate(
+                "Documents", "is protected against copying (its text is encrypted)");
             return false;
         }
         QByteArray xhtml;
         if (part.isEmpty() || !zip.Read(part, &xhtml, error))
-            return part.isEmpty() ? (*error = QStringLiteral("is damaged (its reading order names a missing part)"), false) : false;
+            return part.isEmpty()
+                       ? (*error = QCoreApplication::translate(
+                              "Documents", "is damaged (its reading order names a missing part)"),
+                          false)
+                       : false;
         const TParagraphs paragraphs = HtmlReader::Read(xhtml, nullptr, {}, {false, {}, document->Language});
         if (paragraphs.empty())
             continue; // a cover picture, say

@@ -4,6 +4,7 @@
 #include "documents/Recognition.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -614,8 +615,14 @@ void NoteHardPages(const std::vector<int> &numbers, const std::vector<Recognitio
             hard << QString::number(numbers[k] + 1);
     }
     if (!hard.isEmpty())
-        *notes << (hard.size() == 1 ? QStringLiteral("page %1 was hard to recognise; its text may be wrong").arg(hard.front())
-                                    : QStringLiteral("pages %1 were hard to recognise; their text may be wrong").arg(hard.join(QStringLiteral(", "))));
+        *notes << (hard.size() == 1
+                       ? QCoreApplication::translate(
+                             "Documents", "page %1 was hard to recognise; its text may be wrong")
+                             .arg(hard.front())
+                       : QCoreApplication::translate(
+                             "Documents",
+                             "pages %1 were hard to recognise; their text may be wrong")
+                             .arg(hard.join(QStringLiteral(", "))));
 }
 
 // Paragraphs and chapters of the pages' lines, as a printed document's.
@@ -658,11 +665,11 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
     source.open(QIODevice::ReadOnly);
     const std::unique_ptr<Poppler::Document> pdf = Poppler::Document::load(&source);
     if (!pdf) {
-        *error = QStringLiteral("is damaged (not a readable PDF)");
+        *error = QCoreApplication::translate("Documents", "is damaged (not a readable PDF)");
         return false;
     }
     if (pdf->isLocked()) {
-        *error = QStringLiteral("is protected by a password");
+        *error = QCoreApplication::translate("Documents", "is protected by a password");
         return false;
     }
     document->Title = Paragraphs::Clean(pdf->info(QStringLiteral("Title")));
@@ -673,7 +680,7 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
     std::vector<int> scanned;
     for (int k = 0; k < pdf->numPages(); ++k) {
         if (progress && !progress(k, pdf->numPages())) {
-            *error = QStringLiteral("was not opened: stopped");
+            *error = QCoreApplication::translate("Documents", "was not opened: stopped");
             return false;
         }
         const std::unique_ptr<Poppler::Page> page = pdf->page(k);
@@ -684,7 +691,9 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
     }
     QStringList notes;
     if (int(scanned.size()) > Recognition::MaxFrames) {
-        *error = QStringLiteral("has more pages of pictures than can be recognised at once (%1; at most %2)")
+        *error = QCoreApplication::translate(
+                     "Documents",
+                     "has more pages of pictures than can be recognised at once (%1; at most %2)")
                      .arg(scanned.size())
                      .arg(Recognition::MaxFrames);
         return false;
@@ -723,9 +732,13 @@ bool ReadPdf(const QByteArray &bytes, TDocument *document, QString *error, const
         NoteHardPages(scanned, recognised, &notes);
     }
     document->Note = notes.join(QStringLiteral("; "));
-    return Assemble(pages, pageHeights, document, error,
-                    scanned.empty() ? QStringLiteral("has no text layer (its pages are pictures); it was not opened")
-                                    : QStringLiteral("holds no text that could be recognised; it was not opened"));
+    return Assemble(
+        pages, pageHeights, document, error,
+        scanned.empty()
+            ? QCoreApplication::translate(
+                  "Documents", "has no text layer (its pages are pictures); it was not opened")
+            : QCoreApplication::translate(
+                  "Documents", "holds no text that could be recognised; it was not opened"));
 }
 
 bool ReadPicture(const QByteArray &bytes, TDocument *document, QString *error, const DocumentReader::TRecognition &recognition)

@@ -1,6 +1,7 @@
 #include "documents/Recognition.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLocale>
@@ -215,9 +216,12 @@ bool Recognise(int count, const TPicture &picture, const QString &languages, std
     for (std::thread &thread : threads)
         thread.join();
     if (failed)
-        *error = QStringLiteral("could not be read: text recognition did not start (its language data %1 cannot be loaded)").arg(languages);
+        *error = QCoreApplication::translate("Documents",
+                                             "could not be read: text recognition did not start "
+                                             "(its language data %1 cannot be loaded)")
+                     .arg(languages);
     else if (stopped)
-        *error = QStringLiteral("was not opened: stopped");
+        *error = QCoreApplication::translate("Documents", "was not opened: stopped");
     return !failed && !stopped;
 }
 
@@ -258,22 +262,28 @@ bool ReadWithQt(const QByteArray &bytes, std::vector<Pix *> *frames, QString *er
     QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (!reader.canRead() || !size.isValid()) {
-        *error = QStringLiteral("is not a picture that can be read (damaged, or of a kind not known)");
+        *error = QCoreApplication::translate(
+            "Documents", "is not a picture that can be read (damaged, or of a kind not known)");
         return false;
     }
     if (qint64(size.width()) * size.height() > MaxPixels) {
-        *error = QStringLiteral("is too large a picture to be read (%1 \u00d7 %2 pixels)").arg(size.width()).arg(size.height());
+        *error = QCoreApplication::translate(
+                     "Documents", "is too large a picture to be read (%1 \u00d7 %2 pixels)")
+                     .arg(size.width())
+                     .arg(size.height());
         return false;
     }
     const QImage image = reader.read();
     if (image.isNull()) {
-        *error = QStringLiteral("is not a picture that can be read (%1)").arg(reader.errorString());
+        *error = QCoreApplication::translate("Documents", "is not a picture that can be read (%1)")
+                     .arg(reader.errorString());
         return false;
     }
     const int dpi = image.dotsPerMeterY() > 0 ? qRound(image.dotsPerMeterY() * 0.0254) : image.height() > 2000 ? 300 : 96;
     Pix *pix = Picture(image.convertToFormat(QImage::Format_Grayscale8), std::max(dpi, 70));
     if (!pix) {
-        *error = QStringLiteral("is not a picture that can be read (damaged)");
+        *error =
+            QCoreApplication::translate("Documents", "is not a picture that can be read (damaged)");
         return false;
     }
     frames->push_back(pix);
@@ -293,7 +303,10 @@ bool ReadPictures(const QByteArray &bytes, std::vector<Pix *> *frames, QString *
     const auto tooLarge = [&](qint64 w, qint64 h) {
         if (w * h <= MaxPixels)
             return false;
-        *error = QStringLiteral("is too large a picture to be read (%1 \u00d7 %2 pixels)").arg(w).arg(h);
+        *error = QCoreApplication::translate(
+                     "Documents", "is too large a picture to be read (%1 \u00d7 %2 pixels)")
+                     .arg(w)
+                     .arg(h);
         return true;
     };
     if (tooLarge(width, height))
@@ -320,17 +333,21 @@ bool ReadPictures(const QByteArray &bytes, std::vector<Pix *> *frames, QString *
             break;
         if (n == MaxFrames) {
             pixDestroy(&pix);
-            *error = QStringLiteral("has more pages than can be read (%1)").arg(MaxFrames);
+            *error =
+                QCoreApplication::translate("Documents", "has more pages than can be read (%1)")
+                    .arg(MaxFrames);
         } else if (tooLarge(pixGetWidth(pix), pixGetHeight(pix))) {
             pixDestroy(&pix);
         } else if (!add(pix)) {
-            *error = QStringLiteral("is not a picture that can be read (damaged)");
+            *error = QCoreApplication::translate("Documents",
+                                                 "is not a picture that can be read (damaged)");
         }
         if (!error->isEmpty())
             break;
     }
     if (error->isEmpty() && frames->empty())
-        *error = QStringLiteral("is not a picture that can be read (damaged, or of a kind not known)");
+        *error = QCoreApplication::translate(
+            "Documents", "is not a picture that can be read (damaged, or of a kind not known)");
     if (!error->isEmpty()) {
         for (Pix *&frame : *frames)
             pixDestroy(&frame);

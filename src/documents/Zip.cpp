@@ -2,6 +2,7 @@
 
 #include "documents/Paragraphs.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 #include <quazipfile.h>
@@ -12,14 +13,15 @@ TZip::TZip(const QByteArray &bytes) : m_Bytes(bytes), m_Buffer(&m_Bytes), m_Zip(
 bool TZip::Open(QString *error)
 {
     if (!m_Zip.open(QuaZip::mdUnzip)) {
-        *error = QStringLiteral("is damaged (not a readable zip archive)");
+        *error =
+            QCoreApplication::translate("Documents", "is damaged (not a readable zip archive)");
         return false;
     }
     qint64 declared = 0;
     for (const QuaZipFileInfo64 &info : m_Zip.getFileInfoList64())
         declared += qint64(info.uncompressedSize);
     if (declared > maxUnpacked) {
-        *error = QStringLiteral("would unpack to more than 256 MB");
+        *error = QCoreApplication::translate("Documents", "would unpack to more than 256 MB");
         return false;
     }
     return true;
@@ -28,22 +30,25 @@ bool TZip::Open(QString *error)
 bool TZip::Read(const QString &name, QByteArray *bytes, QString *error)
 {
     if (!m_Zip.setCurrentFile(name)) {
-        *error = QStringLiteral("is damaged (%1 is missing)").arg(name);
+        *error = QCoreApplication::translate("Documents", "is damaged (%1 is missing)").arg(name);
         return false;
     }
     QuaZipFileInfo64 info;
     if (m_Zip.getCurrentFileInfo(&info) && (info.flags & 1)) {
-        *error = QStringLiteral("is encrypted");
+        *error = QCoreApplication::translate("Documents", "is encrypted");
         return false;
     }
     // Parts that are not read (pictures, sound) may be as large as they like.
     if (qint64(info.uncompressedSize) > maxPartUnpacked) {
-        *error = QStringLiteral("is refused (%1 would unpack to more than 64 MB)").arg(name);
+        *error = QCoreApplication::translate("Documents",
+                                             "is refused (%1 would unpack to more than 64 MB)")
+                     .arg(name);
         return false;
     }
     QuaZipFile file(&m_Zip);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("is damaged (%1 cannot be unpacked)").arg(name);
+        *error = QCoreApplication::translate("Documents", "is damaged (%1 cannot be unpacked)")
+                     .arg(name);
         return false;
     }
     bytes->clear();
@@ -52,18 +57,21 @@ bool TZip::Read(const QString &name, QByteArray *bytes, QString *error)
     for (;;) {
         const qint64 n = file.read(chunk, sizeof chunk);
         if (n < 0 || file.getZipError() != UNZ_OK) {
-            *error = QStringLiteral("is damaged (%1 cannot be unpacked)").arg(name);
+            *error = QCoreApplication::translate("Documents", "is damaged (%1 cannot be unpacked)")
+                         .arg(name);
             return false;
         }
         if (n == 0)
             break;
         m_Unpacked += n;
         if (m_Unpacked > maxUnpacked) {
-            *error = QStringLiteral("would unpack to more than 256 MB");
+            *error = QCoreApplication::translate("Documents", "would unpack to more than 256 MB");
             return false;
         }
         if (bytes->size() + n > maxPartUnpacked) { // as declared, the zip reader stops there; never more
-            *error = QStringLiteral("is refused (%1 would unpack to more than 64 MB)").arg(name);
+            *error = QCoreApplication::translate("Documents",
+                                                 "is refused (%1 would unpack to more than 64 MB)")
+                         .arg(name);
             bytes->clear();
             return false;
         }
@@ -73,14 +81,19 @@ bool TZip::Read(const QString &name, QByteArray *bytes, QString *error)
     // checksum, tested on closing, tells.
     file.close();
     if (file.getZipError() != UNZ_OK) {
-        *error = QStringLiteral("is damaged (%1 does not match its checksum)").arg(name);
+        *error =
+            QCoreApplication::translate("Documents", "is damaged (%1 does not match its checksum)")
+                .arg(name);
         return false;
     }
     // The XML reader expands entities a part declares for itself, each within a
     // limit but not in all: a few hundred bytes could become gigabytes of text.
     // No office document or e-book declares any.
     if (bytes->contains("<!DOCTYPE") && bytes->contains("<!ENTITY")) {
-        *error = QStringLiteral("is refused (%1 declares entities of its own, which could make it expand without end)").arg(name);
+        *error =
+            QCoreApplication::translate("Documents", "is refused (%1 declares entities of its own, "
+                                                     "which could make it expand without end)")
+                .arg(name);
         bytes->clear();
         return false;
     }
@@ -108,6 +121,7 @@ bool XmlFailed(const QXmlStreamReader &reader, const QString &part, QString *err
 {
     if (!reader.hasError() || reader.error() == QXmlStreamReader::PrematureEndOfDocumentError)
         return false;
-    *error = QStringLiteral("is damaged (%1: %2)").arg(part, reader.errorString());
+    *error = QCoreApplication::translate("Documents", "is damaged (%1: %2)")
+                 .arg(part, reader.errorString());
     return true;
 }

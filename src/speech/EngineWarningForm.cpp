@@ -70,8 +70,14 @@ QPlainTextEdit *FixedText(const QString &name, const QString &text, QWidget *par
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->viewport()->setAutoFillBackground(false);
     box->setFocusPolicy(Qt::NoFocus);
-    const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
-    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 8);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    int widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(line));
+    // Every line whole: the box does not wrap or scroll.
+    const int margins = 2 * int(box->document()->documentMargin()) + 2 * box->frameWidth() + 4;
+    box->setMinimumWidth(widest + margins);
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * int(lines.size()) + 8);
     return box;
 }
 
@@ -83,9 +89,6 @@ TEngineWarningForm::TEngineWarningForm(QWidget *parent)
     setObjectName(QStringLiteral("EngineWarningForm"));
     setWindowTitle(tr("Text To Speech Engine not found"));
     setModal(true);
-    // At least the designed size; larger when the desktop's font is.
-    setMinimumSize(419, 339);
-    resize(419, 339);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
@@ -115,6 +118,9 @@ TEngineWarningForm::TEngineWarningForm(QWidget *parent)
     ExitButton->setDefault(true);
     connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ExitButton, 0, Qt::AlignHCenter);
+    // At least the designed size; larger when the desktop's font or the language's
+    // words are.
+    resize(sizeHint().expandedTo(QSize(419, 339)));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,5 +1,7 @@
 #include "speech/SpTools.h"
 
+#include <QCoreApplication>
+
 #include "platform/flite/FliteEngine.h"
 #include "platform/piper/PiperEngine.h"
 
@@ -19,8 +21,10 @@ std::shared_ptr<ITTSEnum> CreateEnum()
     std::shared_ptr<ITTSEnum> enumerator;
     const HRESULT hr = CreateTTSEnumerator(&enumerator, nullptr);
     if (FAILED(hr) || !enumerator)
-        throw EOleError(ESpeechError::SystemText(hr).isEmpty() ? QStringLiteral("The speech engine could not be started.")
-                                                               : ESpeechError::SystemText(hr));
+        throw EOleError(
+            ESpeechError::SystemText(hr).isEmpty()
+                ? QCoreApplication::translate("Voices", "The speech engine could not be started.")
+                : ESpeechError::SystemText(hr));
     return enumerator;
 }
 

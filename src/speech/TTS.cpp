@@ -1,5 +1,7 @@
 #include "speech/TTS.h"
 
+#include <QCoreApplication>
+
 #include "platform/waveout/WaveOut.h"
 #include "speech/SpTools.h"
 
@@ -110,7 +112,7 @@ const QString s62303 = QStringLiteral("Couldn''t create attributes Interface: Is
 const QString s62304 = QStringLiteral("%s is not implemented in the %s engine");
 const QString s62305 = QStringLiteral("The Active property must be TRUE before the %s method can be called");
 const QString s62307 = QStringLiteral("Could''t create TTSDialogs Object. Is it registered?");
-const QString s62314 = QStringLiteral("Speak method failed. ");
+const char *const s62314 = QT_TRANSLATE_NOOP("TTS", "Speak method failed. ");
 const QString s62320 = QStringLiteral("ConvertToPhoneme method failed. ");
 
 // UTF-16 with its terminator, as the engine takes text.
@@ -327,7 +329,8 @@ std::shared_ptr<IAudio> TTTS::MakeAudioDest()
         std::shared_ptr<IAudioMultiMediaDevice> device;
         CheckSpeechResult(CreateAudioMultiMediaDevice(&device));
         if (!WaveOutPresent)
-            throw EOleError(QStringLiteral("No wave out devices available on system."));
+            throw EOleError(
+                QCoreApplication::translate("TTS", "No wave out devices available on system."));
         CheckSpeechResult(device->DeviceNumSet(m_AudioDeviceId));
         return device;
     }
@@ -437,7 +440,8 @@ void TTTS::Speak(const QString &text, std::vector<ITTSCentral::VoicePart> voices
         CheckUnlessLoading(m_Central->TextData(m_CharacterSet, m_ControlTags, wide.Data(), m_BufSink,
                                                SapiIds::IID_ITTSBufNotifySink));
     } catch (const ESpeechError &e) {
-        HandleSpeechError(e, CharSetName(m_CharacterSet) + QLatin1Char(' ') + s62314);
+        HandleSpeechError(e, CharSetName(m_CharacterSet) + QLatin1Char(' ') +
+                                 QCoreApplication::translate("TTS", s62314));
     }
 }
 

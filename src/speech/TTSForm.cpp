@@ -153,7 +153,8 @@ void TTTSForm::Initialize()
         probe = std::make_unique<TTTS>();
     } catch (const std::exception &) {
         UtilsClass::Trace(QStringLiteral("Error creating temporary TTS object"));
-        Messages::ShowMessage(QStringLiteral("TTSForm initialization error - error creating TmpTTS"));
+        Messages::ShowMessage(QCoreApplication::translate(
+            "TTTSForm", "TTSForm initialization error - error creating TmpTTS"));
         return;
     }
     const std::vector<TTSMODEINFO> modes = ListModes();

@@ -75,10 +75,10 @@ TEST_F(AudioDeviceTest, TheDialogListsTheDefaultAndEveryOutputAndReturnsTheChoic
     });
     EXPECT_FALSE(dlg.Execute());
     EXPECT_EQ(dlg.AudioDeviceID, -1); // Cancel leaves the value
-    EXPECT_EQ(entries.value(0), TMyAudioDeviceDlg::DefaultEntry);
+    EXPECT_EQ(entries.value(0), TMyAudioDeviceDlg::DefaultEntry());
     EXPECT_TRUE(entries.contains(QStringLiteral("Parlewind_Test_Speakers")));
     EXPECT_TRUE(entries.contains(QStringLiteral("Parlewind_Test_Headset")));
-    EXPECT_EQ(highlighted, TMyAudioDeviceDlg::DefaultEntry); // -1 highlights the default
+    EXPECT_EQ(highlighted, TMyAudioDeviceDlg::DefaultEntry()); // -1 highlights the default
     EXPECT_EQ(channels, QStringLiteral("Mono"));
     EXPECT_TRUE(formats.endsWith(QStringLiteral("44.1 kHz, Stereo, 16-bit"))) << formats.toStdString();
 

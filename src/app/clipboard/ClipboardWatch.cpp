@@ -2,6 +2,7 @@
 #include "platform/shell/Session.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
@@ -18,9 +19,11 @@ bool TClipboardWatch::Supported()
 
 QString TClipboardWatch::UnsupportedReason()
 {
-    return QStringLiteral("Watching the clipboard is off: this Wayland desktop does not tell programs in the "
-                          "background of copies. Paste the text into Parlewind instead, or start Parlewind in an "
-                          "X11 session (or through XWayland) to watch the clipboard.");
+    return QCoreApplication::translate(
+        "TClipboardWatch",
+        "Watching the clipboard is off: this Wayland desktop does not tell programs in the "
+        "background of copies. Paste the text into Parlewind instead, or start Parlewind in an "
+        "X11 session (or through XWayland) to watch the clipboard.");
 }
 
 QString TClipboardWatch::CurrentText(bool *hasText) const

@@ -9,10 +9,11 @@
 #include "platform/shell/GlobalShortcut.h"
 #include "platform/shell/Session.h"
 
-#include <QClipboard>
-#include <QScopeGuard>
-#include <QFileInfo>
 #include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 
@@ -27,10 +28,11 @@ bool SelectionOutOfReach()
     return Session::NativeWayland() && QGuiApplication::applicationState() != Qt::ApplicationActive;
 }
 
-const QString selectionOutOfReach =
-    QStringLiteral("Parlewind cannot read the selection or the clipboard from the background on this Wayland "
-                   "desktop: it gives them only to the program in front. Paste the text into Parlewind instead, "
-                   "or run Parlewind through XWayland (as it starts where DISPLAY is set).");
+const QString selectionOutOfReach = QCoreApplication::translate(
+    "TDesktopCommands",
+    "Parlewind cannot read the selection or the clipboard from the background on this Wayland "
+    "desktop: it gives them only to the program in front. Paste the text into Parlewind instead, "
+    "or run Parlewind through XWayland (as it starts where DISPLAY is set).");
 
 } // namespace
 
@@ -44,22 +46,28 @@ TDesktopCommands::TDesktopCommands(TProgramCore &core, QObject *parent)
 QString TDesktopCommands::SetReadSelectionKey(const QKeySequence &key)
 {
     if (Session::NativeWayland())
-        return QStringLiteral("On this Wayland desktop a program in the background cannot read the selection, so "
-                              "no key can read it to Parlewind here. Run Parlewind through XWayland (as it starts "
-                              "where DISPLAY is set) to read the selection of any program.");
+        return QCoreApplication::translate(
+            "TDesktopCommands",
+            "On this Wayland desktop a program in the background cannot read the selection, so "
+            "no key can read it to Parlewind here. Run Parlewind through XWayland (as it starts "
+            "where DISPLAY is set) to read the selection of any program.");
     // The desktop was asked for its portal once, when the shortcut was made.
     if (!m_Shortcut->Usable())
-        return QStringLiteral("This desktop lets no program take a shortcut of its own: in its keyboard settings, "
-                              "bind a key to the command  parlewind --read-selection");
+        return QCoreApplication::translate(
+            "TDesktopCommands",
+            "This desktop lets no program take a shortcut of its own: in its keyboard settings, "
+            "bind a key to the command  parlewind --read-selection");
     QString error;
     if (!m_Shortcut->Set(key, &error)) {
         UtilsClass::Trace(QStringLiteral("The shortcut could not be taken: ") + error);
         return error;
     }
     if (m_Shortcut->OnlyFromX11Windows() && !key.isEmpty())
-        return QStringLiteral("On this Wayland desktop the key reaches Parlewind only while a window of an X11 "
-                              "program has focus. To read the selection from any program, bind a key to the "
-                              "command  parlewind --read-selection  in the desktop's keyboard settings.");
+        return QCoreApplication::translate(
+            "TDesktopCommands",
+            "On this Wayland desktop the key reaches Parlewind only while a window of an X11 "
+            "program has focus. To read the selection from any program, bind a key to the "
+            "command  parlewind --read-selection  in the desktop's keyboard settings.");
     return {};
 }
 
@@ -105,18 +113,25 @@ QString TDesktopCommands::TakeSelection(bool clipboardOnly, QString *text) const
         *text = clipboard->text(QClipboard::Clipboard);
     if (TextFile::IsBlank(*text)) {
         text->clear();
-        return clipboardOnly ? QStringLiteral("The clipboard holds no text.")
-                             : QStringLiteral("Nothing is selected, and the clipboard holds no text.");
+        return clipboardOnly
+                   ? QCoreApplication::translate("TDesktopCommands", "The clipboard holds no text.")
+                   : QCoreApplication::translate(
+                         "TDesktopCommands",
+                         "Nothing is selected, and the clipboard holds no text.");
     }
     const QByteArray bytes = text->toUtf8();
     QString problem;
     if (bytes.size() > MaxSelectionBytes)
-        problem = QStringLiteral("The selection is %1 MB of text; Parlewind reads at most %2 MB from a selection. "
-                                 "Save it to a file and open that instead.")
-                      .arg(QString::number(double(bytes.size()) / (1 << 20), 'f', 1))
-                      .arg(MaxSelectionBytes >> 20);
+        problem =
+            QCoreApplication::translate(
+                "TDesktopCommands",
+                "The selection is %1 MB of text; Parlewind reads at most %2 MB from a selection. "
+                "Save it to a file and open that instead.")
+                .arg(QString::number(double(bytes.size()) / (1 << 20), 'f', 1))
+                .arg(MaxSelectionBytes >> 20);
     else if (TextFile::LooksBinary(bytes))
-        problem = QStringLiteral("The selection does not contain text; it was not read.");
+        problem = QCoreApplication::translate(
+            "TDesktopCommands", "The selection does not contain text; it was not read.");
     if (!problem.isEmpty())
         text->clear();
     return problem;
@@ -147,12 +162,17 @@ QString TDesktopCommands::Refusal(const QString &name) const
 {
     m_Taken.reset();
     if (!commandNames.contains(name) && name != QLatin1String("open"))
-        return QStringLiteral("Parlewind does not know the command \"%1\".").arg(name);
+        return QCoreApplication::translate("TDesktopCommands",
+                                           "Parlewind does not know the command \"%1\".")
+            .arg(name);
     if (!ReadsSelection(name))
         return {};
     if (m_Core.State() != rsIdle)
-        return m_Core.Session().RunTarget() == rtSpeakers ? QString() // it stops the reading
-                                              : QStringLiteral("Parlewind is reading to a file; try again when it is done.");
+        return m_Core.Session().RunTarget() == rtSpeakers
+                   ? QString() // it stops the reading
+                   : QCoreApplication::translate(
+                         "TDesktopCommands",
+                         "Parlewind is reading to a file; try again when it is done.");
     if (SelectionOutOfReach())
         return selectionOutOfReach;
     QString text;

@@ -82,7 +82,8 @@ void TVoiceSourcesPage::Refresh()
     if (Sources) {
         for (const TTTSForm::TVoiceSource &source : Sources()) {
             auto *state = new QLabel(source.Details.isEmpty() ? source.State : source.State + QStringLiteral("\n") + source.Details, this);
-            state->setWordWrap(true);
+            // A line each, whole: the page scrolls where they are wider than it.
+            state->setWordWrap(false);
             state->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             state->setAccessibleName(source.Name + QStringLiteral(": ") + source.State);
             m_States->addRow(source.Name + QLatin1Char(':'), state);

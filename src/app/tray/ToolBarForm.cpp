@@ -4,6 +4,7 @@
 #include "settings/Preferences.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
@@ -63,8 +64,12 @@ TToolBarForm::TToolBarForm(const TPreferences &prefs)
     bottom->setContentsMargins(2, 0, 2, 0);
     StatusLabel = new QLabel(this);
     StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
-    // Wide enough for "Article 888 of 888" in the font in use.
-    StatusLabel->setFixedWidth(std::max(113, fontMetrics().horizontalAdvance(QStringLiteral("Article 888 of 888 "))));
+    // Wide enough for "Article 888 of 888" in the font and language in use.
+    StatusLabel->setFixedWidth(std::max(
+        113,
+        fontMetrics().horizontalAdvance(
+            QCoreApplication::translate("TReadingSession", "Article %1 of %2").arg(888).arg(888) +
+            QLatin1Char(' '))));
     bottom->addWidget(StatusLabel);
     Gauge1 = new TGauge(this);
     Gauge1->setObjectName(QStringLiteral("Gauge1"));

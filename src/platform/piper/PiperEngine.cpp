@@ -4,6 +4,7 @@
 #include "platform/sapi/SpeechShaping.h"
 #include "platform/shell/Confinement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -232,7 +233,7 @@ private:
             return true;
         Stop(p);
         if (program.isEmpty()) {
-            Fail(QStringLiteral("the piper program was not found"));
+            Fail(QCoreApplication::translate("Piper", "the piper program was not found"));
             return false;
         }
         p.process = std::make_unique<QProcess>();
@@ -244,7 +245,8 @@ private:
         p.program = program;
         p.answered = 0;
         if (!p.process->waitForStarted(10000)) {
-            Fail(QStringLiteral("the piper program (%1) could not be started").arg(program));
+            Fail(QCoreApplication::translate("Piper", "the piper program (%1) could not be started")
+                     .arg(program));
             Stop(p);
             return false;
         }
@@ -317,7 +319,8 @@ private:
                     int rate = 0;
                     std::vector<qint16> samples;
                     if (!ReadWave(path, &rate, &samples)) {
-                        Fail(QStringLiteral("piper wrote no sound the program could read"));
+                        Fail(QCoreApplication::translate(
+                            "Piper", "piper wrote no sound the program could read"));
                         ok = false;
                         break;
                     }
@@ -329,12 +332,16 @@ private:
                     p.since.restart();
                     ++p.answered;
                 } else if (p.process->state() == QProcess::NotRunning) {
-                    Fail((p.answered == 0 ? QStringLiteral("piper could not load the voice's model")
-                                          : QStringLiteral("piper ended unexpectedly")) + LastWords(*p.process));
+                    Fail((p.answered == 0
+                              ? QCoreApplication::translate(
+                                    "Piper", "piper could not load the voice's model")
+                              : QCoreApplication::translate("Piper", "piper ended unexpectedly")) +
+                         LastWords(*p.process));
                     Stop(p);
                     ok = false;
                 } else if (p.since.elapsed() > silentLimitMs.load()) {
-                    Fail(QStringLiteral("piper gave no sound for %1 seconds").arg(silentLimitMs.load() / 1000));
+                    Fail(QCoreApplication::translate("Piper", "piper gave no sound for %1 seconds")
+                             .arg(silentLimitMs.load() / 1000));
                     Stop(p);
                     ok = false;
                 }

@@ -2,6 +2,7 @@
 
 #include "platform/registry/BrkApart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -206,7 +207,8 @@ public:
         m_Settings.sync();
         if (m_Settings.status() == QSettings::NoError)
             return true;
-        Report(QStringLiteral("Settings could not be written to %1").arg(m_File));
+        Report(QCoreApplication::translate("Settings", "Settings could not be written to %1")
+                   .arg(m_File));
         return false;
     }
 
@@ -234,13 +236,15 @@ private:
             const QString copy = m_File + QStringLiteral(".damaged");
             QFile::remove(copy);
             QFile::copy(m_File, copy);
-            Report(QStringLiteral("Settings file %1 is damaged; defaults are used. "
-                                  "A copy was kept as %2")
+            Report(QCoreApplication::translate("Settings",
+                                               "Settings file %1 is damaged; defaults are used. "
+                                               "A copy was kept as %2")
                        .arg(m_File, copy));
             break;
         }
         case QSettings::AccessError:
-            Report(QStringLiteral("Settings file %1 cannot be read; defaults are used")
+            Report(QCoreApplication::translate("Settings",
+                                               "Settings file %1 cannot be read; defaults are used")
                        .arg(m_File));
             break;
         }

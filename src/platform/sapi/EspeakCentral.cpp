@@ -9,6 +9,7 @@
 #include "platform/shell/GrowingFile.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QMessageBox>
 
@@ -561,10 +562,15 @@ HRESULT EspeakCentral::AboutDlg(QWidget *parent, const QString &title)
     QStringList names;
     for (const EspeakMode &m : EspeakEngine::Modes())
         names << m.info.szModeName;
-    QMessageBox::about(parent, title.isEmpty() ? QStringLiteral("About ") + EspeakEngine::ProductName : title,
-                       QStringLiteral("<h3>%1</h3><p>Speech by eSpeak NG %2 and Flite.</p><p>Voices: %3</p>")
-                           .arg(EspeakEngine::ProductName, EspeakWorker::Instance().Version(),
-                                names.join(QStringLiteral(", ")).toHtmlEscaped()));
+    QMessageBox::about(
+        parent,
+        title.isEmpty()
+            ? QCoreApplication::translate("Engines", "About %1").arg(EspeakEngine::ProductName)
+            : title,
+        QCoreApplication::translate(
+            "Engines", "<h3>%1</h3><p>Speech by eSpeak NG %2 and Flite.</p><p>Voices: %3</p>")
+            .arg(EspeakEngine::ProductName, EspeakWorker::Instance().Version(),
+                 names.join(QStringLiteral(", ")).toHtmlEscaped()));
     return S_OK;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/EspeakWorker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -36,7 +37,7 @@ QString DictionaryProblem(const QString &dataPath, const QString &identifier)
 {
     QFile voiceFile(dataPath + QStringLiteral("/lang/") + identifier);
     if (!voiceFile.open(QIODevice::ReadOnly))
-        return QStringLiteral("its voice file cannot be read");
+        return QCoreApplication::translate("Languages", "its voice file cannot be read");
     QString dictionary;
     QString language;
     while (!voiceFile.atEnd()) {
@@ -52,14 +53,16 @@ QString DictionaryProblem(const QString &dataPath, const QString &identifier)
         dictionary = language;
     QFile dict(dataPath + QLatin1Char('/') + dictionary + QStringLiteral("_dict"));
     if (!dict.open(QIODevice::ReadOnly))
-        return QStringLiteral("its dictionary %1 cannot be read").arg(dict.fileName());
+        return QCoreApplication::translate("Languages", "its dictionary %1 cannot be read")
+            .arg(dict.fileName());
     const QByteArray head = dict.read(8);
     const auto word = [&](int at) {
         return quint32(quint8(head[at])) | quint32(quint8(head[at + 1])) << 8 | quint32(quint8(head[at + 2])) << 16 |
                quint32(quint8(head[at + 3])) << 24;
     };
     if (head.size() < 8 || dict.size() <= 1024 + 8 || word(0) != 1024 || word(4) == 0 || word(4) > 0x8000000)
-        return QStringLiteral("its dictionary %1 is damaged").arg(dict.fileName());
+        return QCoreApplication::translate("Languages", "its dictionary %1 is damaged")
+            .arg(dict.fileName());
     return {};
 }
 
@@ -91,7 +94,9 @@ Catalogue Build()
             continue;
         const QString problem = DictionaryProblem(dataPath, voice.identifier);
         if (!problem.isEmpty()) {
-            c.problems << QStringLiteral("The language %1 (%2) is not offered: %3.").arg(voice.name, voice.identifier, problem);
+            c.problems << QCoreApplication::translate("Languages",
+                                                      "The language %1 (%2) is not offered: %3.")
+                              .arg(voice.name, voice.identifier, problem);
             continue;
         }
         EspeakLanguage language;

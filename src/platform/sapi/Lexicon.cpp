@@ -2,6 +2,7 @@
 
 #include "platform/shell/ProgramPaths.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -105,7 +106,7 @@ Lexicon::Contents Lexicon::Read()
         return contents;
     }
     if (file.size() > MaxBytes) {
-        contents.Error = QStringLiteral("the file is larger than 64 MB");
+        contents.Error = QCoreApplication::translate("Lexicon", "the file is larger than 64 MB");
         return contents;
     }
     const QByteArray data = file.readAll();

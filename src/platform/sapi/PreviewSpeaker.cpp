@@ -5,6 +5,7 @@
 #include "platform/shell/Messages.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QMediaDevices>
 
 namespace {
@@ -42,7 +43,8 @@ bool PreviewSpeaker::Speak(const QString &voice, const Prosody &prosody, const Q
     if (!m_Player) {
         m_Player = new PcmPlayer(QMediaDevices::defaultAudioOutput(), this);
         if (!m_Player->Open()) {
-            Messages::ShowError(QStringLiteral("No sound device is available."));
+            Messages::ShowError(
+                QCoreApplication::translate("Voices", "No sound device is available."));
             m_Player->Close();
             m_Player->deleteLater();
             m_Player = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/shell/Confinement.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -20,8 +22,8 @@ bool Limit(int resource, rlim_t soft, rlim_t hard, QString *error)
     const rlimit limit{soft, hard};
     if (::setrlimit(resource, &limit) == 0)
         return true;
-    *error =
-        QStringLiteral("a limit could not be set: ") + QString::fromLocal8Bit(std::strerror(errno));
+    *error = QCoreApplication::translate("Documents", "a limit could not be set: %1")
+                 .arg(QString::fromLocal8Bit(std::strerror(errno)));
     return false;
 }
 
@@ -33,7 +35,8 @@ bool Filter(QString *error)
     const std::unique_ptr<void, void (*)(scmp_filter_ctx)> filter(seccomp_init(SCMP_ACT_ALLOW),
                                                                   seccomp_release);
     if (!filter) {
-        *error = QStringLiteral("the system-call filter could not be made");
+        *error =
+            QCoreApplication::translate("Documents", "the system-call filter could not be made");
         return false;
     }
     scmp_filter_ctx context = filter.get();
@@ -81,7 +84,8 @@ bool Filter(QString *error)
     for (const int call : {SCMP_SYS(tgkill), SCMP_SYS(rt_sigqueueinfo), SCMP_SYS(rt_tgsigqueueinfo)})
         failed |= seccomp_rule_add(context, SCMP_ACT_ERRNO(EPERM), call, 1, SCMP_A0(SCMP_CMP_NE, self));
     if (failed != 0 || seccomp_load(context) != 0) {
-        *error = QStringLiteral("the system-call filter could not be applied");
+        *error =
+            QCoreApplication::translate("Documents", "the system-call filter could not be applied");
         return false;
     }
     return true;

@@ -149,8 +149,9 @@ void TPortalShortcut::Bind(const QKeySequence &key)
         return;
     }
     if (Trigger(key).isEmpty()) {
-        emit Answered(QStringLiteral("%1 is not a key this shortcut can use.")
-                          .arg(key.toString(QKeySequence::NativeText)));
+        emit Answered(
+            QCoreApplication::translate("GlobalShortcut", "%1 is not a key this shortcut can use.")
+                .arg(key.toString(QKeySequence::NativeText)));
         return;
     }
     const QString token = Listen(SLOT(SessionCreated(uint, QVariantMap)));
@@ -169,13 +170,15 @@ void TPortalShortcut::SessionCreated(uint response, const QVariantMap &results)
                     : handle.toString();
     if (response != 0 || m_Session.isEmpty()) {
         m_Session.clear();
-        emit Answered(QStringLiteral("The desktop did not give the shortcut."));
+        emit Answered(QCoreApplication::translate("GlobalShortcut",
+                                                  "The desktop did not give the shortcut."));
         return;
     }
     const QString token = Listen(SLOT(ShortcutsBound(uint, QVariantMap)));
     const QList<TShortcutEntry> shortcuts{
         {shortcutId,
-         {{QStringLiteral("description"), QStringLiteral("Read the selection aloud")},
+         {{QStringLiteral("description"),
+           QCoreApplication::translate("GlobalShortcut", "Read the selection aloud")},
           {QStringLiteral("preferred_trigger"), Trigger(m_Key)}}}};
     QDBusMessage bind = PortalCall(QStringLiteral("BindShortcuts"));
     bind << QVariant::fromValue(QDBusObjectPath(m_Session)) << QVariant::fromValue(shortcuts)
@@ -188,9 +191,12 @@ void TPortalShortcut::ShortcutsBound(uint response, const QVariantMap &results)
     StopListening();
     if (response != 0) {
         CloseSession();
-        emit Answered(response == 1 ? QStringLiteral(
-                                          "The shortcut was not confirmed in the desktop's dialog.")
-                                    : QStringLiteral("The desktop did not give the shortcut."));
+        emit Answered(
+            response == 1
+                ? QCoreApplication::translate(
+                      "GlobalShortcut", "The shortcut was not confirmed in the desktop's dialog.")
+                : QCoreApplication::translate("GlobalShortcut",
+                                              "The desktop did not give the shortcut."));
         return;
     }
     QString given;
@@ -201,9 +207,12 @@ void TPortalShortcut::ShortcutsBound(uint response, const QVariantMap &results)
             given = entry.Properties.value(QStringLiteral("trigger_description")).toString();
     emit Answered(
         given.isEmpty()
-            ? QStringLiteral("The desktop holds this shortcut; it is changed in the desktop's "
-                             "shortcut settings.")
-            : QStringLiteral(
+            ? QCoreApplication::translate(
+                  "GlobalShortcut",
+                  "The desktop holds this shortcut; it is changed in the desktop's "
+                  "shortcut settings.")
+            : QCoreApplication::translate(
+                  "GlobalShortcut",
                   "The desktop holds this shortcut as %1; it is changed in the desktop's shortcut "
                   "settings.")
                   .arg(given));

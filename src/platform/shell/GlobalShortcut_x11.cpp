@@ -2,6 +2,7 @@
 #include "platform/shell/GlobalShortcutPortal.h"
 #include "platform/shell/Session.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <X11/Xlib.h>
@@ -149,12 +150,15 @@ bool GlobalShortcut::Set(const QKeySequence &key, QString *error)
         return true;
     xcb_connection_t *c = Connection();
     if (!c)
-        return fail(QStringLiteral("This desktop lets no program take a shortcut of its own."));
+        return fail(QCoreApplication::translate(
+            "GlobalShortcut", "This desktop lets no program take a shortcut of its own."));
     const QKeyCombination combination = key[0];
     const KeySym symbol = Symbol(combination.key());
     const unsigned code = symbol == NoSymbol ? 0 : XKeysymToKeycode(XDisplay(), symbol);
     if (code == 0 || key.count() != 1)
-        return fail(QStringLiteral("%1 is not a key this shortcut can use.").arg(key.toString(QKeySequence::NativeText)));
+        return fail(
+            QCoreApplication::translate("GlobalShortcut", "%1 is not a key this shortcut can use.")
+                .arg(key.toString(QKeySequence::NativeText)));
     unsigned modifiers = 0;
     const Qt::KeyboardModifiers qt = combination.keyboardModifiers();
     if (qt & Qt::ShiftModifier)
@@ -183,8 +187,10 @@ bool GlobalShortcut::Set(const QKeySequence &key, QString *error)
     m_Grabbed = true;
     if (held) {
         Release();
-        return fail(QStringLiteral("%1 is taken by another program; choose another shortcut.")
-                        .arg(key.toString(QKeySequence::NativeText)));
+        return fail(
+            QCoreApplication::translate("GlobalShortcut",
+                                        "%1 is taken by another program; choose another shortcut.")
+                .arg(key.toString(QKeySequence::NativeText)));
     }
     m_Key = key;
     return true;

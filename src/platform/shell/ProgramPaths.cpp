@@ -120,15 +120,18 @@ QString ProgramPaths::WriteProblem(const QString &file)
     const QString dir = QFileInfo(file).absolutePath();
     const QFileInfo folder(dir);
     if (!folder.isDir())
-        return QStringLiteral("the folder ") + dir + QStringLiteral(" does not exist");
+        return QCoreApplication::translate("ProgramPaths", "the folder %1 does not exist").arg(dir);
     const QStorageInfo storage(dir);
     if (storage.isValid() && storage.isReadOnly())
-        return QStringLiteral("the folder ") + dir + QStringLiteral(" is on a read-only disk");
+        return QCoreApplication::translate("ProgramPaths", "the folder %1 is on a read-only disk")
+            .arg(dir);
     if (!folder.isWritable())
-        return QStringLiteral("permission denied: the folder ") + dir + QStringLiteral(" cannot be written");
+        return QCoreApplication::translate("ProgramPaths",
+                                           "permission denied: the folder %1 cannot be written")
+            .arg(dir);
     // Less than a block or two left: what the writing stopped at.
     if (storage.isValid() && storage.bytesAvailable() < 64 * 1024)
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("ProgramPaths", "the disk is full");
     return {};
 }
 
@@ -137,6 +140,12 @@ QString ProgramPaths::WhereAndWhy(const QString &file, const QString &otherwise)
     const QString problem = WriteProblem(file);
     const QString reason = problem.isEmpty() ? otherwise : problem;
     return reason.isEmpty() ? file : file + QStringLiteral(": ") + reason;
+}
+
+QString ProgramPaths::UnableToCreate(const QString &file, const QString &otherwise)
+{
+    return QCoreApplication::translate("ProgramPaths", "Unable to create %1")
+        .arg(WhereAndWhy(file, otherwise));
 }
 
 bool ProgramPaths::RemoveStaleLock(const QString &lockFile)
@@ -177,13 +186,15 @@ QString NotPrivate(const QString &dir)
 {
     struct stat st {};
     if (::lstat(QFile::encodeName(dir).constData(), &st) != 0)
-        return QStringLiteral("%1 cannot be used (%2).").arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
+        return QCoreApplication::translate("ProgramPaths", "%1 cannot be used (%2).")
+            .arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
     if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("%1 is not a folder.").arg(dir);
+        return QCoreApplication::translate("ProgramPaths", "%1 is not a folder.").arg(dir);
     if (st.st_uid != ::getuid())
-        return QStringLiteral("%1 belongs to another user.").arg(dir);
+        return QCoreApplication::translate("ProgramPaths", "%1 belongs to another user.").arg(dir);
     if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return QStringLiteral("%1 can be used by other users too.").arg(dir);
+        return QCoreApplication::translate("ProgramPaths", "%1 can be used by other users too.")
+            .arg(dir);
     return {};
 }
 
@@ -199,7 +210,8 @@ QString ProgramPaths::PrivateRuntimeDir(QString *problem)
     const QString own = QDir::tempPath() + QStringLiteral("/parlewind-") + QString::number(::getuid());
     if (::mkdir(QFile::encodeName(own).constData(), 0700) != 0 && errno != EEXIST) {
         if (problem)
-            *problem = QStringLiteral("%1 cannot be made (%2).").arg(own, QString::fromLocal8Bit(std::strerror(errno)));
+            *problem = QCoreApplication::translate("ProgramPaths", "%1 cannot be made (%2).")
+                           .arg(own, QString::fromLocal8Bit(std::strerror(errno)));
         return {};
     }
     const QString why = NotPrivate(own);
@@ -230,9 +242,10 @@ ProgramPaths::TSideRead ProgramPaths::ReadSideFile(const QString &path, qint64 l
     QString why;
     struct stat st {};
     if (fd < 0)
-        why = errno == ELOOP ? QStringLiteral("it is a link") : QString::fromLocal8Bit(std::strerror(errno));
+        why = errno == ELOOP ? QCoreApplication::translate("ProgramPaths", "it is a link")
+                             : QString::fromLocal8Bit(std::strerror(errno));
     else if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        why = QStringLiteral("it is not a plain file");
+        why = QCoreApplication::translate("ProgramPaths", "it is not a plain file");
     // Read to one byte past the limit whatever size the file claims.
     while (why.isEmpty()) {
         char buffer[65536];
@@ -246,7 +259,8 @@ ProgramPaths::TSideRead ProgramPaths::ReadSideFile(const QString &path, qint64 l
         } else {
             contents->append(buffer, n);
             if (contents->size() > limit)
-                why = QStringLiteral("it is larger than %1 MB").arg(limit >> 20);
+                why = QCoreApplication::translate("ProgramPaths", "it is larger than %1 MB")
+                          .arg(limit >> 20);
         }
     }
     if (fd >= 0)
@@ -258,8 +272,10 @@ ProgramPaths::TSideRead ProgramPaths::ReadSideFile(const QString &path, qint64 l
     ::unlink(QFile::encodeName(aside).constData());
     const bool moved = ::rename(name.constData(), QFile::encodeName(aside).constData()) == 0;
     if (problem)
-        *problem = moved ? QStringLiteral("%1 could not be read (%2) and was set aside as %3.")
+        *problem = moved ? QCoreApplication::translate(
+                               "ProgramPaths", "%1 could not be read (%2) and was set aside as %3.")
                                .arg(QFileInfo(path).fileName(), why, QFileInfo(aside).fileName())
-                         : QStringLiteral("%1 could not be read (%2).").arg(QFileInfo(path).fileName(), why);
+                         : QCoreApplication::translate("ProgramPaths", "%1 could not be read (%2).")
+                               .arg(QFileInfo(path).fileName(), why);
     return TSideRead::SetAside;
 }

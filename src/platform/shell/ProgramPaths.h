@@ -31,6 +31,8 @@ QString WriteProblem(const QString &file);
 // The file and why it cannot be written, for the end of a message: "file: reason",
 // with `otherwise` (an error text of the device) when no reason is found.
 QString WhereAndWhy(const QString &file, const QString &otherwise = QString());
+// "Unable to create " and the above, in the interface's language.
+QString UnableToCreate(const QString &file, const QString &otherwise = QString());
 
 // Gives `from` the name `to`, never replacing a file that has it (one made meanwhile
 // by the user or by another program included). False with errno set (EEXIST when

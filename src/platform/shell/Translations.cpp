@@ -15,6 +15,7 @@ namespace Translations {
 namespace {
 
 const QString prefix = QStringLiteral("parlewind_");
+const char *const inherited = "PARLEWIND_UI_LANGUAGE";
 
 // Where the .qm files are: beside the help pages (the build tree's copy last).
 // Looked for once: it does not move while the program runs.
@@ -88,6 +89,16 @@ QString Pick(const QString &chosen)
 
 bool Install(const QString &language)
 {
+    // What an earlier call installed gives way: English, or the new language.
+    static QList<QTranslator *> installed;
+    for (QTranslator *translator : std::as_const(installed)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installed.clear();
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    qunsetenv(inherited);
     const QString folder = Folder();
     if (language.isEmpty() || folder.isEmpty())
         return false;
@@ -97,17 +108,27 @@ bool Install(const QString &language)
         return false;
     }
     QCoreApplication::installTranslator(own);
+    installed << own;
     // Qt's own words (OK, Cancel, the file dialog) in the same language.
     auto *qt = new QTranslator(QCoreApplication::instance());
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (qt->load(QStringLiteral("qtbase_") + language, qtFolder) ||
-        qt->load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0), qtFolder))
+        qt->load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0), qtFolder)) {
         QCoreApplication::installTranslator(qt);
-    else
+        installed << qt;
+    } else {
         delete qt;
+    }
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    // Children of the program (the document reader) report in the same language.
+    qputenv(inherited, language.toUtf8());
     return true;
+}
+
+bool InstallInherited()
+{
+    return Install(qEnvironmentVariable(inherited));
 }
 
 QString NativeName(const QString &language)

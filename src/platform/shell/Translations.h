@@ -15,9 +15,12 @@ QStringList Shipped();
 // English (the user prefers it, or nothing they prefer is shipped).
 QString Pick(const QString &chosen = {});
 // Installs the translations of `language` on the application, whose layout then
-// follows the language's direction (right to left for Arabic). False for English
-// and for a language not shipped.
+// follows the language's direction (right to left for Arabic); what an earlier call
+// installed gives way. False for English and for a language not shipped (the
+// interface is then English).
 bool Install(const QString &language);
+// In a child of the program: installs the language its parent installed.
+bool InstallInherited();
 // The language's name in itself ("Deutsch"), for choosing it.
 QString NativeName(const QString &language);
 

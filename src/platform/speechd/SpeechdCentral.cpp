@@ -55,8 +55,10 @@ public:
         char *error = nullptr;
         m_Connection = spd_open2("parlewind", "reading", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
         if (!m_Connection) {
-            *problem = QStringLiteral("speech-dispatcher could not be reached (%1)")
-                           .arg(QString::fromLocal8Bit(error ? error : "no reason given").simplified());
+            *problem =
+                QCoreApplication::translate("SpeechDispatcher",
+                                            "speech-dispatcher could not be reached (%1)")
+                    .arg(QString::fromLocal8Bit(error ? error : "no reason given").simplified());
             std::free(error);
             return nullptr;
         }
@@ -184,7 +186,8 @@ SpeechdCentral::SpeechdCentral(const EspeakMode &mode, std::shared_ptr<IAudio> d
     m_Watch->setInterval(watchMs);
     QObject::connect(m_Watch, &QTimer::timeout, m_Context.get(), [this] {
         if (!Connection::Instance().Alive())
-            Lost(QStringLiteral("speech-dispatcher stopped while reading"));
+            Lost(QCoreApplication::translate("SpeechDispatcher",
+                                             "speech-dispatcher stopped while reading"));
     });
 }
 
@@ -294,11 +297,13 @@ void SpeechdCentral::Pump()
             return Lost(problem);
         if (!Connection::Instance().Apply(m_Module, m_Mode.info.szDialect, m_Voice, m_Variant, RateOf(m_Prosody.rate),
                                           PitchOf(m_Prosody.pitch)))
-            return Lost(QStringLiteral("speech-dispatcher refused the voice"));
+            return Lost(QCoreApplication::translate("SpeechDispatcher",
+                                                    "speech-dispatcher refused the voice"));
         const auto [start, length] = job.pieces[job.next];
         const int id = spd_say(connection, SPD_MESSAGE, Markup(job.text, start, length, job.tagged).constData());
         if (id < 0)
-            return Lost(QStringLiteral("speech-dispatcher stopped while reading"));
+            return Lost(QCoreApplication::translate("SpeechDispatcher",
+                                                    "speech-dispatcher stopped while reading"));
         ++job.next;
         m_InFlight.push_back({size_t(id), start, length});
         std::weak_ptr<bool> alive = m_Alive;
@@ -474,10 +479,16 @@ HRESULT SpeechdCentral::AudioReset()
 
 HRESULT SpeechdCentral::AboutDlg(QWidget *parent, const QString &title)
 {
-    QMessageBox::about(parent, title.isEmpty() ? QStringLiteral("About ") + m_Mode.info.szModeName : title,
-                       QStringLiteral("<h3>%1</h3><p>The voice %2 of speech-dispatcher's output module %3. "
-                                      "It reads aloud only: speech-dispatcher gives no sound back to programs.</p>")
-                           .arg(m_Mode.info.szModeName.toHtmlEscaped(), m_Voice.toHtmlEscaped(),
-                                m_Module.toHtmlEscaped()));
+    QMessageBox::about(
+        parent,
+        title.isEmpty()
+            ? QCoreApplication::translate("Engines", "About %1").arg(m_Mode.info.szModeName)
+            : title,
+        QCoreApplication::translate(
+            "Engines",
+            "<h3>%1</h3><p>The voice %2 of speech-dispatcher's output module %3. "
+            "It reads aloud only: speech-dispatcher gives no sound back to programs.</p>")
+            .arg(m_Mode.info.szModeName.toHtmlEscaped(), m_Voice.toHtmlEscaped(),
+                 m_Module.toHtmlEscaped()));
     return S_OK;
 }
