@@ -108,10 +108,15 @@ int main(int argc, char *argv[])
     DetectSpeechSupport();
 
     // The program core first: the voice manager reads the stored device from its preferences.
+    // The interface's language before any window is made: the desktop's while the
+    // settings are read (what they report is told in it; a damaged store holds no
+    // choice), then the one chosen in them.
+    const QString desktops = Translations::Pick();
+    Translations::Install(desktops);
     TProgramCore core;
     core.Load();
-    // The interface's language, before any window is made.
-    Translations::Install(Translations::Pick(core.Prefs().UI_Language));
+    if (const QString chosen = Translations::Pick(core.Prefs().UI_Language); chosen != desktops)
+        Translations::Install(chosen);
     std::unique_ptr<TTTSForm> voices;
     try {
         voices = std::make_unique<TTTSForm>(core.Prefs());

@@ -1,5 +1,6 @@
 #include "support/Printers.h"
 #include "support/ProgramProcess.h"
+#include "support/StoredPrefs.h"
 #include "support/TempHome.h"
 
 #include <QProcess>
@@ -48,6 +49,32 @@ TEST_F(StartupTest, WithTheEngineEveryOfferedVoiceIsStoredAtExit)
         }
     }
     EXPECT_TRUE(settings.contains(QStringLiteral("TTS_DefaultVoiceName=Mary\n")));
+}
+
+// The program starts in the desktop's language, or in the one chosen on the Misc
+// page: the floating tool bar of a start at login says which.
+TEST_F(StartupTest, TheWindowsAreInTheDesktopsLanguageOrTheChosenOne)
+{
+    const struct
+    {
+        const char *desktop, *chosen, *toolbar;
+    } cases[]{
+        {"de_AT:en", "", "^Parlewind MP3 \u2013 Symbolleiste$"},
+        {"ar", "", "^\u0634\u0631\u064a\u0637 \u0623\u062f\u0648\u0627\u062a Parlewind MP3$"},
+        {"ar", "fr", "^Barre d'outils de Parlewind MP3$"},
+    };
+    for (const auto &c : cases) {
+        StoredPrefs::Store(QStringLiteral("UI_Language"), QLatin1String(c.chosen));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANGUAGE"), QLatin1String(c.desktop));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        ProgramProcess program({QStringLiteral("-auto")}, env);
+        const QString title = QString::fromUtf8(c.toolbar);
+        EXPECT_TRUE(WaitFor([&] { return !VisibleWindows(title).isEmpty(); }, 15000))
+            << c.desktop << " " << c.chosen;
+        program.Terminate();
+        ASSERT_TRUE(program.Process().waitForFinished(10000));
+    }
 }
 
 TEST_F(StartupTest, WithoutEngineDataTheWarningExplainsAndTheProgramEnds)
