@@ -82,6 +82,14 @@
         <source>it is already there</source>
         <translation>إنه موجود بالفعل</translation>
     </message>
+    <message>
+        <source>the file ends before its sound data does</source>
+        <translation>ينتهي الملف قبل أن تنتهي بياناته الصوتية</translation>
+    </message>
+    <message>
+        <source>its sound %1 cannot be read: %2</source>
+        <translation>تعذّرت قراءة صوته %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>AudioHelp</name>
@@ -422,6 +430,10 @@
     <message>
         <source>the system-call filter could not be applied</source>
         <translation>تعذّر تطبيق مرشح استدعاءات النظام</translation>
+    </message>
+    <message>
+        <source>the picture was hard to recognise; its text may be wrong</source>
+        <translation>كان التعرف على الصورة صعبًا؛ قد يكون نصها خاطئًا</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1301,10 @@ when none runs; exit status 0 once it has the command, 1 when none runs):
     <message>
         <source>was not made: a chapter of it could not be made</source>
         <translation>لم يُنشأ: تعذّر إنشاء أحد فصوله</translation>
+    </message>
+    <message>
+        <source>The standard input</source>
+        <translation>الإدخال القياسي</translation>
     </message>
 </context>
 <context>

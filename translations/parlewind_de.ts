@@ -82,6 +82,14 @@
         <source>it is already there</source>
         <translation>sie ist bereits vorhanden</translation>
     </message>
+    <message>
+        <source>the file ends before its sound data does</source>
+        <translation>die Datei endet vor ihren Tondaten</translation>
+    </message>
+    <message>
+        <source>its sound %1 cannot be read: %2</source>
+        <translation>ihr Ton %1 kann nicht gelesen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>AudioHelp</name>
@@ -422,6 +430,10 @@
     <message>
         <source>%1 is too large to be read as an article (more than 64 MB); it was not opened.</source>
         <translation>%1 ist zu groß, um als Artikel gelesen zu werden (mehr als 64 MB); sie wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>the picture was hard to recognise; its text may be wrong</source>
+        <translation>das Bild war schwer zu erkennen; sein Text kann falsch sein</translation>
     </message>
 </context>
 <context>
@@ -1299,6 +1311,10 @@ läuft):
     <message>
         <source>was not made: a chapter of it could not be made</source>
         <translation>wurde nicht erstellt: ein Kapitel davon konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>The standard input</source>
+        <translation>Die Standardeingabe</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,14 @@
         <source>it is already there</source>
         <translation>ya existe</translation>
     </message>
+    <message>
+        <source>the file ends before its sound data does</source>
+        <translation>el archivo termina antes que sus datos de sonido</translation>
+    </message>
+    <message>
+        <source>its sound %1 cannot be read: %2</source>
+        <translation>su sonido %1 no se puede leer: %2</translation>
+    </message>
 </context>
 <context>
     <name>AudioHelp</name>
@@ -422,6 +430,10 @@
     <message>
         <source>the system-call filter could not be applied</source>
         <translation>no se pudo aplicar el filtro de llamadas al sistema</translation>
+    </message>
+    <message>
+        <source>the picture was hard to recognise; its text may be wrong</source>
+        <translation>la imagen fue difícil de reconocer; su texto puede ser erróneo</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1313,10 @@ orden, 1 si no está en marcha):
     <message>
         <source>was not made: a chapter of it could not be made</source>
         <translation>no se creó: uno de sus capítulos no se pudo crear</translation>
+    </message>
+    <message>
+        <source>The standard input</source>
+        <translation>La entrada estándar</translation>
     </message>
 </context>
 <context>

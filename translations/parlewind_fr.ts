@@ -82,6 +82,14 @@
         <source>it is already there</source>
         <translation>il existe déjà</translation>
     </message>
+    <message>
+        <source>the file ends before its sound data does</source>
+        <translation>le fichier se termine avant ses données sonores</translation>
+    </message>
+    <message>
+        <source>its sound %1 cannot be read: %2</source>
+        <translation>son son %1 est illisible : %2</translation>
+    </message>
 </context>
 <context>
     <name>AudioHelp</name>
@@ -422,6 +430,10 @@
     <message>
         <source>the system-call filter could not be applied</source>
         <translation>le filtre d&apos;appels système n&apos;a pas pu être appliqué</translation>
+    </message>
+    <message>
+        <source>the picture was hard to recognise; its text may be wrong</source>
+        <translation>l&apos;image a été difficile à reconnaître ; son texte peut être faux</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1313,10 @@ reçue, 1 s&apos;il ne tourne pas) :
     <message>
         <source>was not made: a chapter of it could not be made</source>
         <translation>n&apos;a pas été créé : un de ses chapitres n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>The standard input</source>
+        <translation>L&apos;entrée standard</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,14 @@
         <source>it is already there</source>
         <translation>ele já existe</translation>
     </message>
+    <message>
+        <source>the file ends before its sound data does</source>
+        <translation>o arquivo termina antes dos seus dados de som</translation>
+    </message>
+    <message>
+        <source>its sound %1 cannot be read: %2</source>
+        <translation>seu som %1 não pode ser lido: %2</translation>
+    </message>
 </context>
 <context>
     <name>AudioHelp</name>
@@ -422,6 +430,10 @@
     <message>
         <source>the system-call filter could not be applied</source>
         <translation>não foi possível aplicar o filtro de chamadas de sistema</translation>
+    </message>
+    <message>
+        <source>the picture was hard to recognise; its text may be wrong</source>
+        <translation>a imagem foi difícil de reconhecer; seu texto pode estar errado</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1312,10 @@ comando, 1 quando não está rodando):
     <message>
         <source>was not made: a chapter of it could not be made</source>
         <translation>não foi criado: um de seus capítulos não pôde ser criado</translation>
+    </message>
+    <message>
+        <source>The standard input</source>
+        <translation>A entrada padrão</translation>
     </message>
 </context>
 <context>

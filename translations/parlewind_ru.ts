@@ -82,6 +82,14 @@
         <source>it is already there</source>
         <translation>он уже существует</translation>
     </message>
+    <message>
+        <source>the file ends before its sound data does</source>
+        <translation>файл заканчивается раньше своих звуковых данных</translation>
+    </message>
+    <message>
+        <source>its sound %1 cannot be read: %2</source>
+        <translation>его звук %1 не читается: %2</translation>
+    </message>
 </context>
 <context>
     <name>AudioHelp</name>
@@ -422,6 +430,10 @@
     <message>
         <source>the system-call filter could not be applied</source>
         <translation>не удалось применить фильтр системных вызовов</translation>
+    </message>
+    <message>
+        <source>the picture was hard to recognise; its text may be wrong</source>
+        <translation>изображение распознавалось с трудом; его текст может быть неверным</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1312,10 @@ when none runs; exit status 0 once it has the command, 1 when none runs):
     <message>
         <source>was not made: a chapter of it could not be made</source>
         <translation>не создан: не удалось создать одну из его глав</translation>
+    </message>
+    <message>
+        <source>The standard input</source>
+        <translation>Стандартный ввод</translation>
     </message>
 </context>
 <context>

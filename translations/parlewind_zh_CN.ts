@@ -82,6 +82,14 @@
         <source>it is already there</source>
         <translation>它已存在</translation>
     </message>
+    <message>
+        <source>the file ends before its sound data does</source>
+        <translation>文件在其声音数据结束之前就结束了</translation>
+    </message>
+    <message>
+        <source>its sound %1 cannot be read: %2</source>
+        <translation>其声音 %1 无法读取：%2</translation>
+    </message>
 </context>
 <context>
     <name>AudioHelp</name>
@@ -422,6 +430,10 @@
     <message>
         <source>the system-call filter could not be applied</source>
         <translation>无法应用系统调用过滤器</translation>
+    </message>
+    <message>
+        <source>the picture was hard to recognise; its text may be wrong</source>
+        <translation>图片难以识别；其文本可能有误</translation>
     </message>
 </context>
 <context>
@@ -1286,6 +1298,10 @@ when none runs; exit status 0 once it has the command, 1 when none runs):
     <message>
         <source>was not made: a chapter of it could not be made</source>
         <translation>未生成：其中一章无法生成</translation>
+    </message>
+    <message>
+        <source>The standard input</source>
+        <translation>标准输入</translation>
     </message>
 </context>
 <context>

@@ -372,7 +372,9 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
             // The data ends before its length: a read error, not the end.
             ok = false;
             failure = m_Info->FileName + QStringLiteral(": ") +
-                      (got < 0 ? input.errorString() : QStringLiteral("the file ends before its sound data does"));
+                      (got < 0 ? input.errorString()
+                               : QCoreApplication::translate(
+                                     "Audio", "the file ends before its sound data does"));
             break;
         }
         done += got;
@@ -397,7 +399,8 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
         const qint64 free = QStorageInfo(tempPath).bytesAvailable();
         if (free < 0 || free < qint64(converted) + ioBufferSize + 10240) {
             ok = false;
-            failure = fullTarget + QStringLiteral(": the disk is full");
+            failure = fullTarget + QStringLiteral(": ") +
+                      QCoreApplication::translate("ProgramPaths", "the disk is full");
             break;
         }
         ok = writer.Write(bytes, converted);

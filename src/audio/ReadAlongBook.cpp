@@ -342,7 +342,8 @@ bool TReadAlongBook::Write(const QString &path, bool overwrite, QString *failure
                 return;
             QFile in(from);
             if (!in.open(QIODevice::ReadOnly)) {
-                problem = QStringLiteral("its sound %1 cannot be read: %2").arg(from, in.errorString());
+                problem = QCoreApplication::translate("Audio", "its sound %1 cannot be read: %2")
+                              .arg(from, in.errorString());
                 return;
             }
             QuaZipFile entry(&zip);

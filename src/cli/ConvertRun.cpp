@@ -120,7 +120,7 @@ TConvertRun::TResult TConvertRun::AddTextInput(const QString &input)
             Fail(tr("standard input"), tr("more than 64 MB, too large to be read as an article"));
             return SomeFailed;
         }
-        if (!TextFile::ReadLines(bytes, QStringLiteral("The standard input"), &lines, &error)) {
+        if (!TextFile::ReadLines(bytes, tr("The standard input"), &lines, &error)) {
             Fail(tr("standard input"), error);
             return SomeFailed;
         }

@@ -768,7 +768,10 @@ bool ReadPicture(const QByteArray &bytes, TDocument *document, QString *error, c
     if (count > 1)
         NoteHardPages(numbers, recognised, &notes);
     else if (!recognised.empty() && !recognised.front().Lines.empty() && recognised.front().Confidence < 50)
-        notes << QStringLiteral("the picture was hard to recognise; its text may be wrong");
+        notes << QCoreApplication::translate(
+            "Documents", "the picture was hard to recognise; its text may be wrong");
     document->Note = notes.join(QStringLiteral("; "));
-    return Assemble(pages, heights, document, error, QStringLiteral("holds no text that could be recognised; it was not opened"));
+    return Assemble(pages, heights, document, error,
+                    QCoreApplication::translate(
+                        "Documents", "holds no text that could be recognised; it was not opened"));
 }
