@@ -19,14 +19,17 @@ for wanted in ./usr/bin/parlewind ./usr/share/applications/parlewind.desktop \
               ./usr/share/metainfo/io.github.parlewind.Parlewind.metainfo.xml \
               ./usr/share/icons/hicolor/scalable/apps/parlewind.svg ./usr/share/icons/hicolor/48x48/apps/parlewind.png \
               ./usr/share/man/man1/parlewind.1.gz ./usr/share/bash-completion/completions/parlewind \
-              ./usr/share/parlewind/help/index.html ./usr/share/parlewind/AudioHelp.chl ./usr/share/doc/parlewind/copyright; do
+              ./usr/share/parlewind/help/index.html ./usr/share/parlewind/AudioHelp.chl ./usr/share/doc/parlewind/copyright \
+              ./usr/share/parlewind/translations/parlewind_de.qm ./usr/share/parlewind/translations/parlewind_ar.qm; do
   grep -qxF "$wanted" <<<"$files" || fail "the package lacks $wanted"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for wanted in espeak-ng-data qt6-qpa-plugins libespeak-ng1 libflite1 libqt6widgets6; do
   grep -q "$wanted" <<<"$depends" || fail "the package does not depend on $wanted"
 done
-grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "the package does not recommend qt6-wayland"
+for wanted in qt6-wayland qt6-translations-l10n; do
+  grep -q "$wanted" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "the package does not recommend $wanted"
+done
 
 root="$work/root"
 dpkg -x "$deb" "$root"
@@ -47,6 +50,8 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u PULSE_SERVER PARLEWIND_HOME="$work/home" XD
 [ -s "$work/out/hello.mp3" ] || fail "no MP3 from the unpacked program"
 help=$(env -u DISPLAY "$root/usr/bin/parlewind" --help)
 grep -q -- '--read-selection' <<<"$help" || fail "--help does not list the commands"
+help=$(env -u DISPLAY LANGUAGE=fr LC_ALL=en_US.UTF-8 "$root/usr/bin/parlewind" --convert --help)
+grep -q '^Usage : parlewind --convert' <<<"$help" || fail "the unpacked program does not answer in French"
 man -l "$root/usr/share/man/man1/parlewind.1.gz" 2>/dev/null | grep -q -- '--single-file' || fail "man -l parlewind.1.gz"
 
 [ $failures -eq 0 ] && echo "the package is whole and clean"
