@@ -68,6 +68,10 @@ TEST(TranslationsTest, TheLanguageIsTheUsersFirstThatIsShipped)
     }
     qunsetenv("LANGUAGE");
     qunsetenv("LC_ALL");
+    // Each offered by its own name, a language without the country of its data.
+    EXPECT_EQ(Translations::NativeName(QStringLiteral("es")), QStringLiteral("Espa\u00f1ol"));
+    EXPECT_EQ(Translations::NativeName(QStringLiteral("pt_BR")),
+              QStringLiteral("Portugu\u00eas (Brasil)"));
 }
 
 // Every text through the translation system comes back bracketed and a third
@@ -191,7 +195,10 @@ struct TextsSeen
                 caption = button->text();
             else if (auto *group = qobject_cast<QGroupBox *>(w))
                 caption = group->title();
-            else if (auto *edit = qobject_cast<QLineEdit *>(w))
+            else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+                for (int k = 0; k < combo->count(); ++k)
+                    Check(where + QStringLiteral(" choice"), combo->itemText(k));
+            } else if (auto *edit = qobject_cast<QLineEdit *>(w))
                 Check(where, edit->placeholderText());
             else if (auto *spin = qobject_cast<QSpinBox *>(w))
                 Check(where, spin->prefix() + spin->suffix() + spin->specialValueText());
@@ -269,7 +276,11 @@ void Survey(TextsSeen &seen, const std::function<void(TForm1 &)> &inspect = {})
         seen.data << voice->Name;
     seen.data << QStringLiteral("Parlewind MP3") << QStringLiteral("Parlewind")
               << QStringLiteral("espeak-ng") << QStringLiteral("speech-dispatcher")
-              << QStringLiteral("Flite") << QStringLiteral("Piper") << QStringLiteral("eSpeak NG");
+              << QStringLiteral("Flite") << QStringLiteral("Piper") << QStringLiteral("eSpeak NG")
+              << QStringLiteral("AAC (MP4)");
+    // The interface's languages are offered by their own names.
+    for (const QString &language : Translations::Shipped())
+        seen.data << Translations::NativeName(language);
     TForm1 &form = app.form;
     for (QAction *menu : form.menuBar()->actions())
         seen.Menu(QStringLiteral("menu"), menu->menu());

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace Translations {
@@ -135,8 +136,15 @@ QString NativeName(const QString &language)
 {
     const QLocale locale(language);
     QString name = locale.nativeLanguageName();
+    // A language alone is named without the country its data comes from ("español",
+    // not "español de España").
+    const QString territory = locale.nativeTerritoryName();
+    if (!language.contains(QLatin1Char('_')) && !territory.isEmpty() && name.endsWith(territory) &&
+        name != territory)
+        name = name.chopped(territory.size())
+                   .remove(QRegularExpression(QStringLiteral("\\s+(de|do|da|\\()?\\s*$")));
     if (language.contains(QLatin1Char('_')))
-        name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+        name += QStringLiteral(" (%1)").arg(territory);
     if (!name.isEmpty())
         name[0] = name[0].toUpper();
     return name;
