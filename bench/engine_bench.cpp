@@ -4,9 +4,12 @@
 //   wav      10,000 words into a WAV file, against `espeak-ng -w` on the same text and voice
 //   memory   peak memory while speaking a 1 MB text aloud, above the idle program
 //   languages opening the Languages dialog with every language listed, first and again
-//   choose N  stores the first N languages as chosen (for bench/startup.sh)
+//   choose N [M]  stores the first N languages as chosen and M saved articles
+//                 (for bench/startup.sh)
+#include "articles/SavedArticles.h"
 #include "BenchSupport.h"
 #include "platform/flite/FliteEngine.h"
+#include "platform/registry/RegistryEnhanced.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/EspeakLanguages.h"
 #include "platform/sapi/EspeakWorker.h"
@@ -15,12 +18,14 @@
 #include "platform/sapi/Sapi.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMediaDevices>
-#include <QAudioDevice>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -219,7 +224,22 @@ int main(int argc, char **argv)
         QStringList chosen;
         for (const EspeakLanguage &language : EspeakLanguages::Available())
             chosen << language.Identifier;
-        return EspeakLanguages::SetChecked(chosen.mid(0, args.value(1).toInt())) ? 0 : 1;
+        if (!EspeakLanguages::SetChecked(chosen.mid(0, args.value(1).toInt())))
+            return 1;
+        // And as many saved articles, kept together in multi-article mode.
+        if (const int articles = args.value(2).toInt(); articles > 0) {
+            QFile saved(SavedArticles::File());
+            if (!QDir().mkpath(QFileInfo(saved).path()) || !saved.open(QIODevice::WriteOnly))
+                return 1;
+            for (int k = 1; k <= articles; ++k)
+                saved.write(SavedArticles::Serialize(QStringLiteral("Article %1").arg(k),
+                                                     QStringLiteral("Mary"), Words(300)));
+            TRegistryEnhanced settings;
+            settings.Key = QStringLiteral("Software\\BrivantaTech\\Parlewind");
+            settings.WriteValue(QStringLiteral("ML_ListMode"), QStringLiteral("1"));
+            settings.WriteValue(QStringLiteral("FirstTimeUser"), QStringLiteral("false"));
+        }
+        return 0;
     }
     const auto wanted = [&](const char *name) { return args.isEmpty() || args.contains(QLatin1String(name)); };
     if (wanted("latency"))

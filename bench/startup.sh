@@ -1,43 +1,69 @@
 #!/usr/bin/env bash
-# Start-up time of the main window: from launching the program to its window being
-# mapped on a private X display, with the private sound server. Median of N runs
-# (default 5), each with a fresh home; with no language chosen and with 20 (40 more
-# voices), side by side. Needs a build (scripts/run or scripts/test).
+# Start-up time of the main window against a minimal Qt 6 Widgets window with a menu
+# bar (bench/minimal_window.cpp, built here): from launching each to its window being
+# mapped on a private X display, with the private sound server; runs alternate between
+# the two, median of N each (default 9). Once with a fresh home, once with a home that
+# holds 500 saved articles and 20 chosen languages. Needs a build (scripts/run or
+# scripts/test). The program's own marks (PARLEWIND_STARTUP_TRACE) of each home's last
+# run show where its time goes.
 #   bench/startup.sh [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-5}
+runs=${1:-9}
 program=${PARLEWIND_BUILD_DIR:-build}/src/app/parlewind
 chooser=${PARLEWIND_BUILD_DIR:-build}/bench/parlewind_engine_bench
 [ -x "$program" ] || { echo "build first: $program is missing" >&2; exit 1; }
 
 . bench/private-session.sh
 session=$work
+minimal=$session/minimal_window
+# shellcheck disable=SC2046
+g++ -O2 -fPIC -std=c++17 bench/minimal_window.cpp -o "$minimal" $(pkg-config --cflags --libs Qt6Widgets)
 
-measure() { # languages
-  times=()
-  for i in $(seq "$runs"); do
-    home="$session/home$1-$i"
-    mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
-    [ "$1" = 0 ] || XDG_CONFIG_HOME="$home/config" PARLEWIND_HOME="$home/program" QT_QPA_PLATFORM=offscreen \
-      "$chooser" choose "$1" >/dev/null 2>&1
-    start=$(date +%s%N)
-    PARLEWIND_HOME="$home/program" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
-      "$program" >/dev/null 2>&1 &
-    pid=$!
-    until xdotool search --onlyvisible --name '^Parlewind MP3$' >/dev/null 2>&1; do
-      kill -0 "$pid" 2>/dev/null || { echo "the program ended early" >&2; exit 1; }
-      sleep 0.005
-    done
-    end=$(date +%s%N)
-    times+=($(( (end - start) / 1000000 )))
-    kill "$pid"; wait "$pid" 2>/dev/null || true
+# Milliseconds from launch to the window titled $1 being mapped; the rest is the command.
+mapped() {
+  local title=$1; shift
+  local start end pid
+  start=$(date +%s%N)
+  PARLEWIND_STARTUP_TRACE=$start "$@" >/dev/null 2>"$session/trace" &
+  pid=$!
+  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "$1 ended early" >&2; cat "$session/trace" >&2; exit 1; }
+    sleep 0.002
   done
-  sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-  echo "start-up to visible window with $1 languages chosen (ms): ${times[*]}; median ${sorted[$((runs / 2))]} ms" >&2
-  echo "${sorted[$((runs / 2))]}"
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000000))
+  kill "$pid"; wait "$pid" 2>/dev/null || true
 }
-none=$(measure 0)
-twenty=$(measure 20)
-echo "median: $none ms with no language chosen, $twenty ms with 20;" \
-  "ratio $(awk -v a="$twenty" -v b="$none" 'BEGIN { printf "%.2f", a / b }') (target <= 1.10)"
+
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(($# / 2 + 1))p"; }
+
+# A home with 500 saved articles in multi-article mode and 20 languages chosen.
+template=$session/loaded
+mkdir -p "$template/program" "$template/config"
+XDG_CONFIG_HOME="$template/config" PARLEWIND_HOME="$template/program" QT_QPA_PLATFORM=offscreen \
+  "$chooser" choose 20 500 >/dev/null 2>&1
+
+measure() { # fresh|loaded
+  local ours=() theirs=() home
+  for i in $(seq "$runs"); do
+    home=$session/home-$1-$i
+    mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+    [ "$1" = fresh ] || cp -r "$template/program" "$template/config" "$home/"
+    ours+=("$(PARLEWIND_HOME="$home/program" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
+      mapped '^Parlewind MP3$' "$program")")
+    cp "$session/trace" "$session/trace-$1"
+    theirs+=("$(XDG_RUNTIME_DIR="$home/runtime" mapped '^Minimal Qt Window$' "$minimal")")
+  done
+  echo "$1 home: Parlewind ${ours[*]} ms; minimal Qt window ${theirs[*]} ms" >&2
+  echo "where the last start of Parlewind went ($1 home):" >&2
+  sed 's/^/  /' "$session/trace-$1" >&2
+  echo "$(median "${ours[@]}") $(median "${theirs[@]}")"
+}
+read -r fresh_ours fresh_theirs < <(measure fresh)
+read -r loaded_ours loaded_theirs < <(measure loaded)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+echo "fresh home: Parlewind $fresh_ours ms, minimal Qt window $fresh_theirs ms:" \
+  "ratio $(ratio "$fresh_ours" "$fresh_theirs") (target <= 1.3)"
+echo "500 articles, 20 languages: Parlewind $loaded_ours ms, minimal Qt window $loaded_theirs ms:" \
+  "ratio $(ratio "$loaded_ours" "$loaded_theirs") (target <= 1.5)"

@@ -1,12 +1,11 @@
 #include "app/Form1.h"
 
 #include "app/AboutBox.h"
-#include "app/DocumentOpen.h"
-#include "app/FileDrop.h"
-#include "app/ReadingActions.h"
 #include "app/clipboard/CB_PromptForm.h"
 #include "app/clipboard/ClipboardWatch.h"
 #include "app/clipboard/SIBusyForm.h"
+#include "app/DocumentOpen.h"
+#include "app/FileDrop.h"
 #include "app/options/ClipboardPage.h"
 #include "app/options/FavoriteVoicesPage.h"
 #include "app/options/FileOptionsPage.h"
@@ -14,6 +13,7 @@
 #include "app/options/ModeSheets.h"
 #include "app/options/VoiceEditPage.h"
 #include "app/options/VoiceSourcesPage.h"
+#include "app/ReadingActions.h"
 #include "app/tray/NotifyIcon.h"
 #include "app/tray/ToolBarForm.h"
 #include "articles/ArticleList.h"
@@ -26,6 +26,7 @@
 #include "core/ReadingSession.h"
 #include "documents/Document.h"
 #include "documents/DocumentProcess.h"
+#include "log/StartupTrace.h"
 #include "log/UtilsClass.h"
 #include "platform/shell/FileDialogs.h"
 #include "platform/shell/Messages.h"
@@ -110,12 +111,15 @@ TForm1::TForm1(TProgramCore &core, const QStringList &arguments, QWidget *parent
 
     BuildMenus();
     BuildToolBar();
+    StartupTrace::Mark("menus and tool bar made");
     BuildOptionsArea();
+    StartupTrace::Mark("option pages made");
     topLayout->addWidget(ToolBar1);
     topLayout->addWidget(Panel3, 1);
     ConnectMenus();
     BuildStatusBar();
     BuildTray();
+    StartupTrace::Mark("status line and tray made");
     TAudioHelp::BuildHelpMenu(mnuAudioHelp, this, [this](QAction *item) {
         if (m_Core.Initialized())
             m_Core.ReadHelp(TAudioHelp::GetTopicText(item->data().toString()));
@@ -539,6 +543,7 @@ void TForm1::FormCreate()
     ToolBarForm->Gauge1->hide();
     setWindowTitle(caption);
     BuildArticleArea();
+    StartupTrace::Mark("article area made");
     ApplyLayout();
     ApplyMode();
 
@@ -632,6 +637,7 @@ void TForm1::FormShow()
         ListInfoInitialized = true;
         m_Core.InitializeList();
     }
+    StartupTrace::Mark("article list shown");
     TrayIcon->setToolTip(caption);
     // On X11 a notification area that comes later is found then; elsewhere there is
     // nothing to wait for where the desktop has none.

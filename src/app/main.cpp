@@ -1,15 +1,16 @@
 #include "app/AccessibleApplication.h"
-#include "app/Form1.h"
-#include "app/SingleInstance.h"
 #include "app/desktop/DesktopCommands.h"
 #include "app/desktop/MediaPlayer.h"
+#include "app/Form1.h"
 #include "app/options/MiscPage.h"
-#include "core/ProgramCore.h"
+#include "app/SingleInstance.h"
 #include "cli/ConvertMain.h"
 #include "cli/ConvertOptions.h"
+#include "core/ProgramCore.h"
 #include "documents/DocumentProcess.h"
-#include "platform/flite/FliteEngine.h"
+#include "log/StartupTrace.h"
 #include "log/UtilsClass.h"
+#include "platform/flite/FliteEngine.h"
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/Session.h"
@@ -22,13 +23,37 @@
 #include "speech/TTSForm.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QTimer>
 
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+// Marks the window's first paint in the start-up trace.
+class FirstPaint : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            StartupTrace::Mark("first paint of the window");
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    StartupTrace::Mark("main");
     // Conversion from a terminal or a script: no window, no display, no sound server.
     QStringList arguments;
     for (int k = 1; k < argc; ++k)
@@ -80,6 +105,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
     InstallAccessibleApplication();
     QApplication app(argc, argv);
+    StartupTrace::Mark("application made");
     QApplication::setApplicationName(QStringLiteral("Parlewind"));
     QApplication::setOrganizationName(QStringLiteral("BrivantaTech"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -104,8 +130,10 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    StartupTrace::Mark("single instance settled");
     TRegistryEnhanced::SetProblemHandler([](const QString &problem) { UtilsClass::Trace(problem); });
     DetectSpeechSupport();
+    StartupTrace::Mark("speech support detected");
 
     // The program core first: the voice manager reads the stored device from its preferences.
     // The interface's language before any window is made: the desktop's while the
@@ -117,6 +145,7 @@ int main(int argc, char *argv[])
     core.Load();
     if (const QString chosen = Translations::Pick(core.Prefs().UI_Language); chosen != desktops)
         Translations::Install(chosen);
+    StartupTrace::Mark("settings loaded");
     std::unique_ptr<TTTSForm> voices;
     try {
         voices = std::make_unique<TTTSForm>(core.Prefs());
@@ -127,7 +156,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     core.SetVoiceManager(voices.get());
+    StartupTrace::Mark("voices listed");
     TForm1 form(core, command ? QStringList() : QApplication::arguments().mid(1));
+    StartupTrace::Mark("window made");
     TDesktopCommands commands(core);
     QObject::connect(&instance, &SingleInstance::CommandRequested, &commands, &TDesktopCommands::Run);
     instance.Refusal = [&commands](const QString &name) { return commands.Refusal(name); };
@@ -141,7 +172,9 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &SingleInstance::RestoreRequested, &form, &TForm1::RestoreRequest);
     QObject::connect(&termination, &TerminationSignal::Requested, &core, [&core](int) { core.RequestExit(true); });
 
+    form.installEventFilter(new FirstPaint(&form));
     form.show();
+    StartupTrace::Mark("window shown");
     if (form.Terminated())
         return form.ExitCode();
     // Other programs' voices join the lists once the window is up and painted:

@@ -7,6 +7,7 @@
 #include "articles/TextFile.h"
 #include "audio/AudioDeviceDlg.h"
 #include "core/ReadingSession.h"
+#include "log/StartupTrace.h"
 #include "log/UtilsClass.h"
 #include "platform/registry/RegistryEnhanced.h"
 #include "platform/sapi/Lexicon.h"
@@ -114,6 +115,7 @@ bool TProgramCore::Start()
     const bool soundCard = waveOutGetNumDevs() > 0;
     if (!soundCard)
         UtilsClass::Trace(QStringLiteral("No sound device found"));
+    StartupTrace::Mark("sound devices counted");
     if (!m_Voices)
         return false;
     try {
@@ -124,10 +126,12 @@ bool TProgramCore::Start()
     }
     if (m_Voices->VoiceCount() == 0)
         return false;
+    StartupTrace::Mark("voices initialized");
     // The voice manager has declared each voice's values; read them from the store.
     m_Prefs->Load();
     m_Voices->LoadVoiceSettings();
     LoadFavoriteVoices();
+    StartupTrace::Mark("voice settings and favourites loaded");
     m_Random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
 
     QString restore = SavedArticles::File();
@@ -150,6 +154,7 @@ bool TProgramCore::Start()
             SwitchMode(1);
     }
     const TArticleList::ImportResult restored = m_Articles->ImportList(restore);
+    StartupTrace::Mark("articles imported");
     if (!restored.Problem.isEmpty())
         m_StartNotices << restored.Problem;
     // Where each article's reading stopped last time, and the books they came from.
@@ -167,6 +172,7 @@ bool TProgramCore::Start()
         m_StartNotices << tr(
             "The settings were missing; defaults are used. The saved articles were restored.");
     m_Initialized = true;
+    StartupTrace::Mark("core started");
     return true;
 }
 

@@ -208,17 +208,13 @@ public:
         m_Wake.notify_all();
     }
 
-    bool Has(const char *id) const { return m_Voices.contains(QLatin1String(id)); }
-
 private:
     FliteWorker()
     {
-        // The voices are registered before the thread that uses them starts.
+        // A voice is registered by the thread that speaks with it, when it is first
+        // wanted: registering all four costs a start (and every child making a piece
+        // of a file) some 50 ms.
         flite_init();
-        for (const VoiceInfo &info : voiceInfos) {
-            if (cst_voice *voice = info.registerVoice(nullptr))
-                m_Voices.insert(QLatin1String(info.id), voice);
-        }
         // A QThread, so that the children it starts for files can be watched from it.
         m_Thread.reset(QThread::create([this] { Run(); }));
         m_Thread->start();
@@ -257,7 +253,7 @@ private:
 
     void Synthesize(SynthJob &job)
     {
-        cst_voice *voice = m_Voices.value(job.voice);
+        cst_voice *voice = Voice(job.voice);
         if (!voice || job.abort->load()) {
             job.target->Finished(false);
             return;
@@ -495,6 +491,23 @@ private:
     std::condition_variable m_Wake;
     std::deque<std::shared_ptr<SynthJob>> m_Tasks;
     bool m_Stopping = false;
+    // The voice of that id, registered now if it is not yet; only the worker's thread
+    // calls it. Null for an id no voice has.
+    cst_voice *Voice(const QString &id)
+    {
+        if (cst_voice *voice = m_Voices.value(id))
+            return voice;
+        for (const VoiceInfo &info : voiceInfos) {
+            if (id == QLatin1String(info.id)) {
+                cst_voice *voice = info.registerVoice(nullptr);
+                if (voice)
+                    m_Voices.insert(id, voice);
+                return voice;
+            }
+        }
+        return nullptr;
+    }
+
     QHash<QString, cst_voice *> m_Voices;
 };
 
@@ -503,8 +516,6 @@ std::vector<EspeakMode> Modes()
     std::vector<EspeakMode> modes;
     FliteWorker &worker = FliteWorker::Instance();
     for (const VoiceInfo &info : voiceInfos) {
-        if (!worker.Has(info.id))
-            continue;
         EspeakMode mode = EspeakEngine::MakeMode(QLatin1String(info.name), QLatin1String(info.id),
                                                  info.gender, quint16(QLocale::English),
                                                  QLatin1String(info.dialect), {50, 175});
