@@ -135,12 +135,12 @@ int main(int argc, char *argv[])
     DetectSpeechSupport();
     StartupTrace::Mark("speech support detected");
 
-    // The program core first: the voice manager reads the stored device from its preferences.
     // The interface's language before any window is made: the desktop's while the
     // settings are read (what they report is told in it; a damaged store holds no
     // choice), then the one chosen in them.
     const QString desktops = Translations::Pick();
     Translations::Install(desktops);
+    // The program core first: the voice manager reads the stored device from its preferences.
     TProgramCore core;
     core.Load();
     if (const QString chosen = Translations::Pick(core.Prefs().UI_Language); chosen != desktops)
