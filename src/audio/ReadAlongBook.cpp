@@ -401,7 +401,6 @@ bool TReadAlongBook::Write(const QString &path, bool overwrite, QString *failure
                                   : QString::fromLocal8Bit(std::strerror(errno));
     }
     UtilsClass::DeleteTraced(temporary);
-    *failure = QCoreApplication::translate("ProgramPaths", "Unable to create %1")
-                   .arg(path + QStringLiteral(": ") + problem);
+    *failure = ProgramPaths::CouldNotCreate(path + QStringLiteral(": ") + problem);
     return false;
 }

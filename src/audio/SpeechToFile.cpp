@@ -3,6 +3,7 @@
 #include "audio/MMWave.h"
 #include "audio/Resampler.h"
 #include "platform/shell/GrowingFile.h"
+#include "platform/shell/ProgramPaths.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -57,8 +58,7 @@ bool TSpeechToFile::Run()
             QCoreApplication::translate("Audio", "This wave file is not valid for conversion"));
     const std::unique_ptr<TAudioWriter> writer = TAudioWriter::Make(Format, OutFile, Tags);
     if (!writer)
-        return Fail(
-            QCoreApplication::translate("ProgramPaths", "Unable to create %1").arg(OutFile));
+        return Fail(ProgramPaths::CouldNotCreate(OutFile));
     writer->KeepExisting = KeepExisting;
     writer->PlannedChapters = PlannedChapters;
     const int rate = writer->Rate(int(info.Format.SamplesPerSec));

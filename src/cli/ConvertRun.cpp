@@ -590,8 +590,8 @@ void TConvertRun::WriteText(TOutput &output)
         file.close();
         UtilsClass::DeleteTraced(output.Speech);
         output.Finished = true;
-        Fail(Source(output), QCoreApplication::translate("ProgramPaths", "Unable to create %1")
-                                 .arg(output.Path + QStringLiteral(": ") + why));
+        Fail(Source(output),
+             ProgramPaths::CouldNotCreate(output.Path + QStringLiteral(": ") + why));
         return;
     }
     file.close();
@@ -609,11 +609,10 @@ void TConvertRun::PutInPlace(TOutput &output)
     if (!renamed) {
         const int error = errno;
         UtilsClass::DeleteTraced(output.Speech);
-        Fail(Source(output),
-             error == EEXIST ? AlreadyThere(output.Path)
-                             : QCoreApplication::translate("ProgramPaths", "Unable to create %1")
-                                   .arg(output.Path + QStringLiteral(": ") +
-                                        QString::fromLocal8Bit(std::strerror(error))));
+        Fail(Source(output), error == EEXIST ? AlreadyThere(output.Path)
+                                             : ProgramPaths::CouldNotCreate(
+                                                   output.Path + QStringLiteral(": ") +
+                                                   QString::fromLocal8Bit(std::strerror(error))));
     } else if (!m_Options.Text) {
         WriteTimedText(output);
     }

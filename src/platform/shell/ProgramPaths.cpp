@@ -144,8 +144,12 @@ QString ProgramPaths::WhereAndWhy(const QString &file, const QString &otherwise)
 
 QString ProgramPaths::UnableToCreate(const QString &file, const QString &otherwise)
 {
-    return QCoreApplication::translate("ProgramPaths", "Unable to create %1")
-        .arg(WhereAndWhy(file, otherwise));
+    return CouldNotCreate(WhereAndWhy(file, otherwise));
+}
+
+QString ProgramPaths::CouldNotCreate(const QString &what)
+{
+    return QCoreApplication::translate("ProgramPaths", "Unable to create %1").arg(what);
 }
 
 bool ProgramPaths::RemoveStaleLock(const QString &lockFile)

@@ -33,6 +33,8 @@ QString WriteProblem(const QString &file);
 QString WhereAndWhy(const QString &file, const QString &otherwise = QString());
 // "Unable to create " and the above, in the interface's language.
 QString UnableToCreate(const QString &file, const QString &otherwise = QString());
+// "Unable to create " and what is given, as it is ("file: reason", or a file alone).
+QString CouldNotCreate(const QString &what);
 
 // Gives `from` the name `to`, never replacing a file that has it (one made meanwhile
 // by the user or by another program included). False with errno set (EEXIST when
