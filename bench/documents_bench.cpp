@@ -206,8 +206,6 @@ void Open(Program &p, const QString &file, const char *what, qsizetype textChars
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    // The window reads documents in a child of its own executable: here the program's.
-    TDocumentProcess::SetProgram(QStringLiteral(PARLEWIND_BINARY));
     QTemporaryDir dir;
     const QString epub = dir.filePath(QStringLiteral("big.epub"));
     const QString pdf = dir.filePath(QStringLiteral("big.pdf"));

@@ -57,7 +57,6 @@ int main(int argc, char **argv)
             return 2;
         expected = QString::fromUtf8(file.readAll());
     }
-    TDocumentProcess::SetProgram(QStringLiteral(PARLEWIND_BINARY));
     TDocumentProcess reading;
     int pages = 0;
     QObject::connect(&reading, &TDocumentProcess::Recognising, [&](int, int total) { pages = total; });

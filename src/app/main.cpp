@@ -7,11 +7,11 @@
 #include "cli/ConvertMain.h"
 #include "cli/ConvertOptions.h"
 #include "core/ProgramCore.h"
-#include "documents/DocumentProcess.h"
 #include "log/StartupTrace.h"
 #include "log/UtilsClass.h"
 #include "platform/flite/FliteEngine.h"
 #include "platform/registry/RegistryEnhanced.h"
+#include "platform/sapi/EspeakWorker.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/Session.h"
 #include "platform/shell/TerminationSignal.h"
@@ -28,6 +28,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -58,13 +59,7 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int k = 1; k < argc; ++k)
         arguments << QString::fromLocal8Bit(argv[k]);
-    // A document from outside is read by a child of this program (no window either).
-    if (!arguments.isEmpty() && arguments.front() == QLatin1String(TDocumentProcess::ChildOption)) {
-        QCoreApplication app(argc, argv);
-        Translations::InstallInherited();
-        return TDocumentProcess::ChildMain(arguments.mid(1));
-    }
-    // The voices of speech-dispatcher are listed by a child too: its library can crash.
+    // The voices of speech-dispatcher are listed by a child: its library can crash.
     if (!arguments.isEmpty() && arguments.front() == QLatin1String(Speechd::ListOption)) {
         QCoreApplication app(argc, argv);
         return Speechd::ListMain();
@@ -104,6 +99,9 @@ int main(int argc, char *argv[])
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     InstallAccessibleApplication();
+    // espeak-ng loads its data and lists its voices on its own thread while the
+    // application is made; the voice list waits for it.
+    std::jthread speechReady([] { EspeakWorker::Instance(); });
     QApplication app(argc, argv);
     StartupTrace::Mark("application made");
     QApplication::setApplicationName(QStringLiteral("Parlewind"));
@@ -132,6 +130,7 @@ int main(int argc, char *argv[])
 
     StartupTrace::Mark("single instance settled");
     TRegistryEnhanced::SetProblemHandler([](const QString &problem) { UtilsClass::Trace(problem); });
+    speechReady.join();
     DetectSpeechSupport();
     StartupTrace::Mark("speech support detected");
 

@@ -6,6 +6,7 @@
 #include "platform/shell/ProgramPaths.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -312,6 +313,10 @@ TArticleList::ImportResult TArticleList::ImportList(const QString &path)
     result.Damaged = result.Damaged || parsed.Damaged;
     result.NonBlankInFile = parsed.NonBlankInFile;
 
+    // The window's events are handled after the first article and every 20 ms
+    // after that, not after every article (which would make a start with many
+    // articles slow): a long import leaves the window alive all the same.
+    QElapsedTimer sinceEvents;
     for (SavedArticles::Record &record : parsed.Records) {
         TMemoEntry *entry = nullptr;
         try {
@@ -323,7 +328,10 @@ TArticleList::ImportResult TArticleList::ImportList(const QString &path)
         }
         const quint64 removals = m_Removals;
         entry->SetTitle(record.Title);
-        QCoreApplication::processEvents();
+        if (!sinceEvents.isValid() || sinceEvents.hasExpired(20)) {
+            QCoreApplication::processEvents();
+            sinceEvents.start();
+        }
         // The user may have deleted the article while messages were processed.
         if (removals == m_Removals || PositionOf(entry) > 0)
             entry->AppendLines(record.Lines);

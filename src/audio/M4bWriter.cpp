@@ -1,16 +1,45 @@
 #include "audio/M4bWriter.h"
 
 #include <QCoreApplication>
+#include <QLibrary>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/dict.h>
 #include <libavutil/error.h>
+#include <libavutil/frame.h>
 #include <libavutil/log.h>
 }
 
 #include <algorithm>
 #include <cmath>
+
+// libavcodec and the many libraries it brings are loaded when the first audiobook
+// is made, not with the program (they would add to every start). Its version is
+// the one this was built against.
+struct TLibAv
+{
+    decltype(&::av_packet_alloc) av_packet_alloc = nullptr;
+    decltype(&::av_packet_free) av_packet_free = nullptr;
+    decltype(&::av_packet_unref) av_packet_unref = nullptr;
+    decltype(&::avcodec_find_encoder) avcodec_find_encoder = nullptr;
+    decltype(&::avcodec_free_context) avcodec_free_context = nullptr;
+    decltype(&::avcodec_receive_packet) avcodec_receive_packet = nullptr;
+    decltype(&::avcodec_send_frame) avcodec_send_frame = nullptr;
+    decltype(&::avcodec_alloc_context3) avcodec_alloc_context3 = nullptr;
+    decltype(&::avcodec_open2) avcodec_open2 = nullptr;
+    decltype(&::av_channel_layout_copy) av_channel_layout_copy = nullptr;
+    decltype(&::av_channel_layout_default) av_channel_layout_default = nullptr;
+    decltype(&::av_dict_free) av_dict_free = nullptr;
+    decltype(&::av_dict_set) av_dict_set = nullptr;
+    decltype(&::av_frame_alloc) av_frame_alloc = nullptr;
+    decltype(&::av_frame_free) av_frame_free = nullptr;
+    decltype(&::av_frame_get_buffer) av_frame_get_buffer = nullptr;
+    decltype(&::av_frame_make_writable) av_frame_make_writable = nullptr;
+    decltype(&::av_log_set_level) av_log_set_level = nullptr;
+    decltype(&::av_strerror) av_strerror = nullptr;
+};
 
 namespace {
 
@@ -153,6 +182,53 @@ QByteArray CutUtf8(const QString &text, int size)
     return bytes.left(end);
 }
 
+template <typename F> bool Resolve(QLibrary &library, const char *name, F *function)
+{
+    *function = reinterpret_cast<F>(library.resolve(name));
+    return *function != nullptr;
+}
+
+// The functions, or null with why not (the library's own words).
+const TLibAv *LoadLibAv(QString *why)
+{
+    static TLibAv av;
+    static QString problem;
+    static const bool loaded = [] {
+        static QLibrary codec(QStringLiteral("avcodec"), LIBAVCODEC_VERSION_MAJOR);
+        static QLibrary util(QStringLiteral("avutil"), LIBAVUTIL_VERSION_MAJOR);
+        if (!codec.load() || !util.load()) {
+            problem = codec.isLoaded() ? util.errorString() : codec.errorString();
+            return false;
+        }
+        const bool all =
+            true && Resolve(codec, "av_packet_alloc", &av.av_packet_alloc) &&
+            Resolve(codec, "av_packet_free", &av.av_packet_free) &&
+            Resolve(codec, "av_packet_unref", &av.av_packet_unref) &&
+            Resolve(codec, "avcodec_find_encoder", &av.avcodec_find_encoder) &&
+            Resolve(codec, "avcodec_free_context", &av.avcodec_free_context) &&
+            Resolve(codec, "avcodec_receive_packet", &av.avcodec_receive_packet) &&
+            Resolve(codec, "avcodec_send_frame", &av.avcodec_send_frame) &&
+            Resolve(codec, "avcodec_alloc_context3", &av.avcodec_alloc_context3) &&
+            Resolve(codec, "avcodec_open2", &av.avcodec_open2) &&
+            Resolve(util, "av_channel_layout_copy", &av.av_channel_layout_copy) &&
+            Resolve(util, "av_channel_layout_default", &av.av_channel_layout_default) &&
+            Resolve(util, "av_dict_free", &av.av_dict_free) &&
+            Resolve(util, "av_dict_set", &av.av_dict_set) &&
+            Resolve(util, "av_frame_alloc", &av.av_frame_alloc) &&
+            Resolve(util, "av_frame_free", &av.av_frame_free) &&
+            Resolve(util, "av_frame_get_buffer", &av.av_frame_get_buffer) &&
+            Resolve(util, "av_frame_make_writable", &av.av_frame_make_writable) &&
+            Resolve(util, "av_log_set_level", &av.av_log_set_level) &&
+            Resolve(util, "av_strerror", &av.av_strerror);
+        if (!all)
+            problem = codec.errorString();
+        return all;
+    }();
+    if (!loaded)
+        *why = problem;
+    return loaded ? &av : nullptr;
+}
+
 } // namespace
 
 TM4bWriter::TM4bWriter(const QString &fileName, const TAudioTags &tags)
@@ -162,15 +238,17 @@ TM4bWriter::TM4bWriter(const QString &fileName, const TAudioTags &tags)
 
 TM4bWriter::~TM4bWriter()
 {
-    av_frame_free(&m_Frame);
-    av_packet_free(&m_Packet);
-    avcodec_free_context(&m_Codec);
+    if (!m_Av)
+        return;
+    m_Av->av_frame_free(&m_Frame);
+    m_Av->av_packet_free(&m_Packet);
+    m_Av->avcodec_free_context(&m_Codec);
 }
 
 bool TM4bWriter::LibraryFailed(const char *what, int error)
 {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(error, text, sizeof text);
+    m_Av->av_strerror(error, text, sizeof text);
     return Fail(
         QCoreApplication::translate("Audio", "The audiobook could not be made (%1: %2)\r\r%3")
             .arg(QLatin1String(what), QString::fromUtf8(text), FileName()));
@@ -178,34 +256,40 @@ bool TM4bWriter::LibraryFailed(const char *what, int error)
 
 bool TM4bWriter::Begin()
 {
+    QString why;
+    m_Av = LoadLibAv(&why);
+    if (!m_Av)
+        return Fail(
+            QCoreApplication::translate("Audio", "The audiobook could not be made (%1: %2)\r\r%3")
+                .arg(QLatin1String("the AAC encoder"), why, FileName()));
     // Its complaints are ours to tell, in the user's words.
-    av_log_set_level(AV_LOG_QUIET);
-    const AVCodec *aac = avcodec_find_encoder(AV_CODEC_ID_AAC);
-    m_Codec = aac ? avcodec_alloc_context3(aac) : nullptr;
+    m_Av->av_log_set_level(AV_LOG_QUIET);
+    const AVCodec *aac = m_Av->avcodec_find_encoder(AV_CODEC_ID_AAC);
+    m_Codec = aac ? m_Av->avcodec_alloc_context3(aac) : nullptr;
     if (!m_Codec)
         return LibraryFailed("the AAC encoder", AVERROR_ENCODER_NOT_FOUND);
     m_Codec->sample_fmt = AV_SAMPLE_FMT_FLTP;
     m_Codec->sample_rate = m_Rate;
-    av_channel_layout_default(&m_Codec->ch_layout, 1);
+    m_Av->av_channel_layout_default(&m_Codec->ch_layout, 1);
     m_Codec->bit_rate = BitRate;
     m_Codec->time_base = {1, m_Rate};
     m_Codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER; // the decoder's setup goes in the index
     // The fast coder: a fraction of the default one's time, and speech hardly tells.
     AVDictionary *options = nullptr;
-    av_dict_set(&options, "aac_coder", "fast", 0);
-    int error = avcodec_open2(m_Codec, aac, &options);
-    av_dict_free(&options);
+    m_Av->av_dict_set(&options, "aac_coder", "fast", 0);
+    int error = m_Av->avcodec_open2(m_Codec, aac, &options);
+    m_Av->av_dict_free(&options);
     if (error < 0)
         return LibraryFailed("the AAC encoder", error);
-    m_Frame = av_frame_alloc();
-    m_Packet = av_packet_alloc();
+    m_Frame = m_Av->av_frame_alloc();
+    m_Packet = m_Av->av_packet_alloc();
     if (!m_Frame || !m_Packet)
         return LibraryFailed("the encoder", AVERROR(ENOMEM));
     m_Frame->format = AV_SAMPLE_FMT_FLTP;
     m_Frame->sample_rate = m_Rate;
     m_Frame->nb_samples = m_Codec->frame_size;
-    av_channel_layout_copy(&m_Frame->ch_layout, &m_Codec->ch_layout);
-    error = av_frame_get_buffer(m_Frame, 0);
+    m_Av->av_channel_layout_copy(&m_Frame->ch_layout, &m_Codec->ch_layout);
+    error = m_Av->av_frame_get_buffer(m_Frame, 0);
     if (error < 0)
         return LibraryFailed("the encoder", error);
 
@@ -222,11 +306,11 @@ bool TM4bWriter::Begin()
 
 bool TM4bWriter::Encode(AVFrame *frame)
 {
-    int error = avcodec_send_frame(m_Codec, frame);
+    int error = m_Av->avcodec_send_frame(m_Codec, frame);
     if (error < 0)
         return LibraryFailed("the AAC encoder", error);
     for (;;) {
-        error = avcodec_receive_packet(m_Codec, m_Packet);
+        error = m_Av->avcodec_receive_packet(m_Codec, m_Packet);
         if (error == AVERROR(EAGAIN) || error == AVERROR_EOF)
             return true;
         if (error < 0)
@@ -243,7 +327,7 @@ bool TM4bWriter::Encode(AVFrame *frame)
             m_Durations.push_back({0, duration});
         ++m_Durations.back().first;
         m_MediaSamples += duration;
-        av_packet_unref(m_Packet);
+        m_Av->av_packet_unref(m_Packet);
         if (!written)
             return false;
     }
@@ -253,7 +337,7 @@ bool TM4bWriter::Write(const int16_t *samples, qint64 count)
 {
     while (count > 0) {
         if (m_Filled == 0) {
-            const int error = av_frame_make_writable(m_Frame);
+            const int error = m_Av->av_frame_make_writable(m_Frame);
             if (error < 0)
                 return LibraryFailed("the encoder", error);
         }

@@ -10,14 +10,15 @@
 struct AVCodecContext;
 struct AVFrame;
 struct AVPacket;
+struct TLibAv;
 
 // An audiobook file: AAC in MP4 (as book players want it), with chapters, tags and
 // a cover. The speech goes in at its own rate (it has nothing above half of it).
 //
-// The AAC comes from libavcodec; the container is written here, because its index
-// can only go after the sound and a general muxer keeps tens of bytes a packet for
-// it until then. This one keeps two bytes a packet: the memory a book needs hardly
-// depends on its length.
+// The AAC comes from libavcodec (loaded when first needed); the container is written here, because
+// its index can only go after the sound and a general muxer keeps tens of bytes a packet for it
+// until then. This one keeps two bytes a packet: the memory a book needs hardly depends on its
+// length.
 class TM4bWriter : public TAudioWriter
 {
 public:
@@ -43,6 +44,7 @@ private:
     std::pair<QByteArray, QByteArray> AudioTrack(qint64 movieDuration, bool chapterTrack) const;
     QByteArray Tags(const std::vector<TAudioChapter> &chapters) const;
 
+    const TLibAv *m_Av = nullptr; // libavcodec, loaded by the first book
     AVCodecContext *m_Codec = nullptr;
     AVFrame *m_Frame = nullptr;
     AVPacket *m_Packet = nullptr;

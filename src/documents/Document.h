@@ -40,8 +40,9 @@ struct TDocument
 };
 
 // Reads text files and HTML, Markdown, EPUB, OpenDocument text, Word and PDF
-// files, in this process: the program itself reads what comes from outside in a
-// child process (DocumentProcess.h).
+// files, in this process. Reading (Read, ReadBytes) is in the readers' library,
+// which only the reader program links: the program itself reads what comes from
+// outside in that child process (DocumentProcess.h).
 namespace DocumentReader {
 
 // Told how far a long reading is (pages of a PDF, bytes of a page); false stops
@@ -64,6 +65,8 @@ struct TPageOptions
     QByteArray Charset;     // what the server said it is encoded in, or empty
 };
 
+// "<file> <what went wrong>; it was not opened."
+QString NotOpened(const QString &path, const QString &why);
 // The file is one of those documents (by its name); anything else is read as text.
 bool IsDocument(const QString &path);
 // The "Open" dialog's filter of everything that can be opened.

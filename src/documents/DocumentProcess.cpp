@@ -4,6 +4,7 @@
 #include "documents/Recognition.h"
 #include "platform/shell/ChildRecords.h"
 #include "platform/shell/Confinement.h"
+#include "platform/shell/ProgramPaths.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -35,14 +36,7 @@
 //   'M' out of memory
 namespace {
 
-// "<file> <what went wrong>; it was not opened."
-QString NotOpened(const QString &path, const QString &why)
-{
-    return QCoreApplication::translate("Documents", "%1 %2; it was not opened.").arg(path, why);
-}
-
 TDocumentProcess::TLimits limits;
-QString program;
 
 // More text than any book: a child that hands back more is not believed.
 constexpr qsizetype maxReceived = 512 * 1024 * 1024;
@@ -104,11 +98,6 @@ void TDocumentProcess::SetLimits(const TLimits &value)
 TDocumentProcess::TLimits TDocumentProcess::Limits()
 {
     return limits;
-}
-
-void TDocumentProcess::SetProgram(const QString &path)
-{
-    program = path;
 }
 
 bool TDocumentProcess::IsAddress(const QString &text)
@@ -181,10 +170,11 @@ void TDocumentProcess::StartChild(const QString &file, const QByteArray &charset
     // The child's processor time allows for the most pages it may recognise; the
     // time it is given here grows only with the pages it says it has.
     const int processorSeconds = limits.Seconds + limits.SecondsPerRecognisedPage * Recognition::MaxFrames;
-    m_Process->start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program,
-                     {QLatin1String(ChildOption), QString::number(limits.MemoryBytes),
-                      QString::number(processorSeconds), file, m_Language,
-                      m_WholePage ? QStringLiteral("whole") : QStringLiteral("main"), QString::fromLatin1(charset)});
+    const QString reader = ProgramPaths::HelperProgram(QStringLiteral("parlewind-reader"));
+    m_Process->start(reader.isEmpty() ? QStringLiteral("parlewind-reader") : reader,
+                     {QString::number(limits.MemoryBytes), QString::number(processorSeconds), file,
+                      m_Language, m_WholePage ? QStringLiteral("whole") : QStringLiteral("main"),
+                      QString::fromLatin1(charset)});
 }
 
 void TDocumentProcess::Fetch(const QUrl &url)
@@ -430,10 +420,12 @@ bool TDocumentProcess::TakeRecord(char type, const QByteArray &payload)
             if (m_File) {
                 error.replace(m_File->fileName(), m_Path);
                 if (m_Parts > 1) {
-                    PartFailed(
-                        error.mid(m_Path.size())
-                            .section(NotOpened(QString(), QString()).trimmed().chopped(1), 0, 0)
-                            .trimmed());
+                    PartFailed(error.mid(m_Path.size())
+                                   .section(DocumentReader::NotOpened(QString(), QString())
+                                                .trimmed()
+                                                .chopped(1),
+                                            0, 0)
+                                   .trimmed());
                     return true;
                 }
             }
@@ -474,7 +466,7 @@ void TDocumentProcess::End(TResult result, const QString &why)
     m_Whole.stop();
     m_Result = result;
     if (!why.isEmpty())
-        m_Error = NotOpened(m_Path, why);
+        m_Error = DocumentReader::NotOpened(m_Path, why);
     if (result != TResult::Read)
         m_Document = TDocument();
     m_Received.clear();
@@ -501,78 +493,4 @@ void TDocumentProcess::DropChild()
     }
     m_Process->deleteLater();
     m_Process = nullptr;
-}
-
-int TDocumentProcess::ChildMain(const QStringList &arguments)
-{
-    if (arguments.size() != 6)
-        return 2;
-    QFile out;
-    if (!out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
-        return 2;
-    const auto send = [&out](char type, const QByteArray &payload) {
-        ChildRecords::Write(out, type, payload);
-    };
-    const auto record = [](const auto &...fields) {
-        QByteArray payload;
-        QDataStream stream(&payload, QIODevice::WriteOnly);
-        (stream << ... << fields);
-        return payload;
-    };
-    const QString path = arguments[2];
-    QByteArray bytes;
-    QString error;
-    // The one file it is given is read before the process is shut in.
-    bool read = DocumentReader::Load(path, &bytes, &error);
-    // Processor time counts on every core that recognises a page.
-    const Confinement::TLimits confined{arguments[0].toLongLong(), arguments[1].toInt() * std::max(1, QThread::idealThreadCount())};
-    QString why;
-    if (read && !Confinement::Apply(confined, &why)) {
-        error = NotOpened(
-            path,
-            QCoreApplication::translate("Documents", "could not be read safely (%1)").arg(why));
-        read = false;
-    }
-    TDocument document;
-    try {
-        QElapsedTimer told;
-        told.start();
-        DocumentReader::TRecognition recognition;
-        // The language of the voice for new articles, then English.
-        recognition.Languages << Recognition::TesseractName(arguments[3]) << QStringLiteral("eng");
-        recognition.Progress = [&](int done, int total) {
-            send('R', record(qint32(done), qint32(total)));
-            return true;
-        };
-        const DocumentReader::TPageOptions page{arguments[4] == QLatin1String("whole"), arguments[5].toLatin1()};
-        read = read &&
-               DocumentReader::ReadBytes(bytes, path, &document, &error, [&](int done, int total) {
-                   // Often enough to show and to tell that it is alive; no more.
-                   if (told.elapsed() >= 20) {
-                       send('P', record(qint32(done), qint32(total)));
-                       told.restart();
-                   }
-                   return true;
-               }, recognition, page);
-        QByteArray().swap(bytes);
-        if (read) {
-            QByteArray payload = record(Confinement::PeakMemory(), document.Title.toUtf8(),
-                                        quint32(document.Chapters.size()));
-            QDataStream stream(&payload, QIODevice::Append);
-            for (const TDocument::TChapter &chapter : document.Chapters)
-                stream << chapter.Title.toUtf8() << chapter.Text.toUtf8();
-            stream << document.Author.toUtf8() << document.Cover << document.Language.toUtf8() << document.Note.toUtf8()
-                   << document.Next.toUtf8();
-            for (const TDocument::TChapter &chapter : document.Chapters)
-                stream << LanguageRanges::ToText(chapter.Languages);
-            send('D', payload);
-        } else {
-            send('E', record(Confinement::PeakMemory(), error.toUtf8()));
-        }
-    } catch (const std::bad_alloc &) {
-        send('M', {});
-    }
-    // Nothing of this process is needed any more; no clean-up may touch what a
-    // document left behind.
-    std::_Exit(0);
 }

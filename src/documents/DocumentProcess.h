@@ -15,8 +15,9 @@ class QNetworkReply;
 class QProcess;
 class QTemporaryFile;
 
-// Reads a file from outside (a text file or a document) in a child process of
-// this program's own executable: the child reads the one file, then is shut in
+// Reads a file from outside (a text file or a document) in a child process, the
+// program's reader (parlewind-reader: it alone loads the libraries of the formats,
+// so the window starts without them). The child reads the one file, then is shut in
 // (a memory and processor-time limit, no files written, no connections) before it
 // makes sense of it, and hands back the chapters as text. Whatever a file does to
 // the reader, this process only ever sees a document or a reason; a child that
@@ -81,14 +82,9 @@ public:
 
     static void SetLimits(const TLimits &limits);
     static TLimits Limits();
-    // The executable started as the child: this program's own, unless another
-    // program (a benchmark) hosts the reader.
-    static void SetProgram(const QString &path);
-
-    // The child's side: `arguments` are those after "--read-document". Writes the
-    // result to standard output; returns the exit status.
+    // The reader's side (its main): `arguments` are those it was started with.
+    // Writes the result to standard output; returns the exit status.
     static int ChildMain(const QStringList &arguments);
-    static constexpr const char *ChildOption = "--read-document";
 
 signals:
     void Progress(int done, int total);

@@ -15,7 +15,7 @@ deb=$(ls "$work"/out/parlewind_*_*.deb 2>/dev/null | head -1)
 [ -n "$deb" ] || { echo "no package was made" >&2; exit 1; }
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for wanted in ./usr/bin/parlewind ./usr/share/applications/parlewind.desktop \
+for wanted in ./usr/bin/parlewind ./usr/lib/parlewind/parlewind-reader ./usr/share/applications/parlewind.desktop \
               ./usr/share/metainfo/io.github.parlewind.Parlewind.metainfo.xml \
               ./usr/share/icons/hicolor/scalable/apps/parlewind.svg ./usr/share/icons/hicolor/48x48/apps/parlewind.png \
               ./usr/share/man/man1/parlewind.1.gz ./usr/share/bash-completion/completions/parlewind \
@@ -24,7 +24,7 @@ for wanted in ./usr/bin/parlewind ./usr/share/applications/parlewind.desktop \
   grep -qxF "$wanted" <<<"$files" || fail "the package lacks $wanted"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in espeak-ng-data qt6-qpa-plugins libespeak-ng1 libflite1 libqt6widgets6; do
+for wanted in espeak-ng-data qt6-qpa-plugins libespeak-ng1 libflite1 libqt6widgets6 libavcodec libpoppler-qt6; do
   grep -q "$wanted" <<<"$depends" || fail "the package does not depend on $wanted"
 done
 for wanted in qt6-wayland qt6-translations-l10n; do
@@ -48,6 +48,12 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u PULSE_SERVER PARLEWIND_HOME="$work/home" XD
   XDG_RUNTIME_DIR="$work/nothing" "$root/usr/bin/parlewind" --convert --quiet --out "$work/out" "$work/hello.txt" \
   || fail "the unpacked parlewind --convert"
 [ -s "$work/out/hello.mp3" ] || fail "no MP3 from the unpacked program"
+# Its reader, a program of its own, is found beside it too.
+printf '<html><head><title>Page</title></head><body><p>The page speaks.</p></body></html>\n' >"$work/page.html"
+env -u DISPLAY -u WAYLAND_DISPLAY -u PULSE_SERVER PARLEWIND_HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
+  XDG_RUNTIME_DIR="$work/nothing" "$root/usr/bin/parlewind" --convert --quiet --out "$work/out" "$work/page.html" \
+  || fail "the unpacked parlewind --convert of a web page"
+[ -s "$work/out/Page.mp3" ] || fail "no MP3 of a web page from the unpacked program"
 help=$(env -u DISPLAY "$root/usr/bin/parlewind" --help)
 grep -q -- '--read-selection' <<<"$help" || fail "--help does not list the commands"
 help=$(env -u DISPLAY LANGUAGE=fr LC_ALL=en_US.UTF-8 "$root/usr/bin/parlewind" --convert --help)

@@ -67,6 +67,24 @@ QString DataFile(const QString &name)
     return {};
 }
 
+QString HelperProgram(const QString &name)
+{
+    QStringList candidates;
+    const QString exeDir = QFileInfo(ProgramFile()).absolutePath();
+    if (!exeDir.isEmpty())
+        candidates << JoinPath(exeDir, name)
+                   << JoinPath(exeDir, QStringLiteral("../lib/parlewind/") + name);
+    candidates << JoinPath(QStringLiteral(PARLEWIND_HELPER_INSTALL_DIR), name)
+               // Test programs and benchmarks run from the build tree.
+               << JoinPath(QStringLiteral(PARLEWIND_BUILD_PROGRAM_DIR), name);
+    for (const QString &c : candidates) {
+        const QFileInfo info(c);
+        if (info.isFile() && info.isExecutable())
+            return info.absoluteFilePath();
+    }
+    return {};
+}
+
 QString HomeRoot()
 {
     return JoinPath(QDir::homePath(), QStringLiteral("/"));

@@ -19,6 +19,11 @@ QString ProgramFileName();
 // the executable. Returns an empty string when none exists.
 QString DataFile(const QString &name);
 
+// A helper program shipped with this one ("parlewind-reader"): beside the
+// executable, else where the package puts it (relocatable, then as installed),
+// else in the build tree. Empty when none is found.
+QString HelperProgram(const QString &name);
+
 // The user's home folder with a trailing separator; stands for "the program's drive".
 QString HomeRoot();
 
