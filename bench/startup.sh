@@ -19,21 +19,15 @@ session=$work
 minimal=$session/minimal_window
 # shellcheck disable=SC2046
 g++ -O2 -fPIC -std=c++17 bench/minimal_window.cpp -o "$minimal" $(pkg-config --cflags --libs Qt6Widgets)
+waiter=$session/mapped
+# shellcheck disable=SC2046
+gcc -O2 bench/mapped.c -o "$waiter" $(pkg-config --cflags --libs xcb)
 
-# Milliseconds from launch to the window titled $1 being mapped; the rest is the command.
+# Milliseconds from launch to the window titled $1 being mapped; the rest is the
+# command. bench/mapped.c waits on the X server's events, taking no processor time
+# from the program it measures (asking the display again and again would).
 mapped() {
-  local title=$1; shift
-  local start end pid
-  start=$(date +%s%N)
-  PARLEWIND_STARTUP_TRACE=$start "$@" >/dev/null 2>"$session/trace" &
-  pid=$!
-  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "$1 ended early" >&2; cat "$session/trace" >&2; exit 1; }
-    sleep 0.002
-  done
-  end=$(date +%s%N)
-  echo $(((end - start) / 1000000))
-  kill "$pid"; wait "$pid" 2>/dev/null || true
+  "$waiter" "$@" 2>"$session/trace" || { echo "$2 did not show its window" >&2; cat "$session/trace" >&2; exit 1; }
 }
 
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(($# / 2 + 1))p"; }
@@ -51,9 +45,9 @@ measure() { # fresh|loaded
     mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
     [ "$1" = fresh ] || cp -r "$template/program" "$template/config" "$home/"
     ours+=("$(PARLEWIND_HOME="$home/program" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
-      mapped '^Parlewind MP3$' "$program")")
+      PARLEWIND_STARTUP_TRACE=1 mapped 'Parlewind MP3' "$program")")
     cp "$session/trace" "$session/trace-$1"
-    theirs+=("$(XDG_RUNTIME_DIR="$home/runtime" mapped '^Minimal Qt Window$' "$minimal")")
+    theirs+=("$(XDG_RUNTIME_DIR="$home/runtime" mapped 'Minimal Qt Window' "$minimal")")
   done
   echo "$1 home: Parlewind ${ours[*]} ms; minimal Qt window ${theirs[*]} ms" >&2
   echo "where the last start of Parlewind went ($1 home):" >&2
