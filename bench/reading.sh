@@ -105,7 +105,7 @@ read -r one one_peak _ < <(ours_run files mp3 single "$work/long" "$work/long/lo
 mv "$work/long/long.mp3" "$work/long/overlapped.mp3"
 read -r synth synth_peak _ < <(ours_run files wav single "$work/long" "$work/long/long.txt")
 start=$(now)
-"$audio" convert "$work/long/long.wav" "$work/long/long44.wav" >/dev/null 2>&1
+"$audio" band-limited "$work/long/long.wav" "$work/long/long44.wav" >/dev/null 2>&1
 middle=$(now)
 "$audio" encode "$work/long/long44.wav" "$work/long/stepwise.mp3" >/dev/null 2>&1
 encode=$(secs "$start" "$(now)")
