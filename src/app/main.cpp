@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
     InstallAccessibleApplication();
     // espeak-ng loads its data and lists its voices on its own thread while the
     // application is made; the voice list waits for it.
-    std::jthread speechReady([] { EspeakWorker::Instance(); });
+    std::jthread speechReady([] { EspeakWorker::PrepareAlongside(); });
     QApplication app(argc, argv);
     StartupTrace::Mark("application made");
     QApplication::setApplicationName(QStringLiteral("Parlewind"));

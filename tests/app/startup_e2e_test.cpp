@@ -109,4 +109,21 @@ TEST_F(StartupTest, WithoutEngineDataTheWarningExplainsAndTheProgramEnds)
     EXPECT_FALSE(ReadText(home.SettingsFile()).contains(QStringLiteral("FAV_")));
 }
 
+// A display that cannot be reached ends the start with Qt's reason on standard
+// error, though espeak-ng is made ready on another thread meanwhile.
+TEST_F(StartupTest, WithoutADisplayTheReasonIsOnStandardError)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":9999"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(PARLEWIND_BINARY), {});
+    ASSERT_TRUE(program.waitForFinished(15000));
+    EXPECT_FALSE(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
+    const QByteArray said = program.readAllStandardError();
+    EXPECT_TRUE(said.contains("could not connect to display")) << said.toStdString();
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <atomic>
 #include <cstring>
 #include <future>
 
@@ -10,10 +11,16 @@
 
 namespace {
 
+// Standard error is not to be touched: another thread is using it (PrepareAlongside).
+std::atomic<bool> standardErrorInUse{false};
+
 // The library opens a sound device even for synthesis into memory, which it never
 // plays on, and complains on standard error when there is no sound server.
 int InitializeQuietly()
 {
+    if (standardErrorInUse.load())
+        return espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr,
+                                 espeakINITIALIZE_DONT_EXIT);
     const int saved = ::dup(STDERR_FILENO);
     const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (saved >= 0 && null >= 0)
@@ -81,6 +88,13 @@ EspeakWorker &EspeakWorker::Instance()
 {
     static EspeakWorker worker;
     return worker;
+}
+
+void EspeakWorker::PrepareAlongside()
+{
+    standardErrorInUse = true;
+    Instance();
+    standardErrorInUse = false;
 }
 
 EspeakWorker::EspeakWorker()

@@ -74,6 +74,10 @@ class EspeakWorker : public Synthesizer
 {
 public:
     static EspeakWorker &Instance();
+    // Makes the worker on the calling thread while another thread goes on with its
+    // own start. Standard error is left alone (the other thread may be writing to
+    // it, say a display that cannot be reached): the library may complain there.
+    static void PrepareAlongside();
 
     // False when the library could not start or find its data.
     bool Available();
