@@ -200,8 +200,8 @@ const TLibAv *LoadLibAv(QString *why)
             problem = codec.isLoaded() ? util.errorString() : codec.errorString();
             return false;
         }
-        const bool all =
-            true && Resolve(codec, "av_packet_alloc", &av.av_packet_alloc) &&
+        const bool fromCodec =
+            Resolve(codec, "av_packet_alloc", &av.av_packet_alloc) &&
             Resolve(codec, "av_packet_free", &av.av_packet_free) &&
             Resolve(codec, "av_packet_unref", &av.av_packet_unref) &&
             Resolve(codec, "avcodec_find_encoder", &av.avcodec_find_encoder) &&
@@ -209,7 +209,8 @@ const TLibAv *LoadLibAv(QString *why)
             Resolve(codec, "avcodec_receive_packet", &av.avcodec_receive_packet) &&
             Resolve(codec, "avcodec_send_frame", &av.avcodec_send_frame) &&
             Resolve(codec, "avcodec_alloc_context3", &av.avcodec_alloc_context3) &&
-            Resolve(codec, "avcodec_open2", &av.avcodec_open2) &&
+            Resolve(codec, "avcodec_open2", &av.avcodec_open2);
+        const bool fromUtil =
             Resolve(util, "av_channel_layout_copy", &av.av_channel_layout_copy) &&
             Resolve(util, "av_channel_layout_default", &av.av_channel_layout_default) &&
             Resolve(util, "av_dict_free", &av.av_dict_free) &&
@@ -220,9 +221,10 @@ const TLibAv *LoadLibAv(QString *why)
             Resolve(util, "av_frame_make_writable", &av.av_frame_make_writable) &&
             Resolve(util, "av_log_set_level", &av.av_log_set_level) &&
             Resolve(util, "av_strerror", &av.av_strerror);
-        if (!all)
-            problem = codec.errorString();
-        return all;
+        // A function missing: the library that lacks it says which.
+        if (!fromCodec || !fromUtil)
+            problem = (fromCodec ? util : codec).errorString();
+        return fromCodec && fromUtil;
     }();
     if (!loaded)
         *why = problem;
