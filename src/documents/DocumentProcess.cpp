@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -19,12 +18,9 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QTemporaryFile>
-#include <QThread>
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
-#include <new>
 
 // The child writes records to its standard output (ChildRecords), each payload
 // written with QDataStream.

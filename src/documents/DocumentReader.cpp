@@ -11,14 +11,7 @@
 #include "documents/Zip.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-QString Kind(const QString &name) { return QFileInfo(name).suffix().toLower(); }
-
-} // namespace
 
 namespace DocumentReader {
 
@@ -26,7 +19,7 @@ bool ReadBytes(const QByteArray &bytes, const QString &name, TDocument *document
                const TRecognition &recognition, const TPageOptions &page)
 {
     *document = TDocument();
-    const QString kind = Kind(name);
+    const QString kind = QFileInfo(name).suffix().toLower();
     if (!IsDocument(name)) {
         QStringList lines;
         if (!TextFile::ReadLines(bytes, name, &lines, error))

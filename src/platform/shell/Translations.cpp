@@ -41,12 +41,17 @@ QString Folder()
 
 QStringList Shipped()
 {
-    const QString folder = Folder();
-    QStringList codes;
-    if (folder.isEmpty())
-        return codes;
-    for (const QString &file : QDir(folder).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name))
-        codes << file.mid(prefix.size()).chopped(3);
+    // Listed once: a start asks twice (the desktop's language, the chosen one).
+    static const QStringList codes = [] {
+        const QString folder = Folder();
+        QStringList found;
+        if (folder.isEmpty())
+            return found;
+        for (const QString &file :
+             QDir(folder).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name))
+            found << file.mid(prefix.size()).chopped(3);
+        return found;
+    }();
     return codes;
 }
 
