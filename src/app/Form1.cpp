@@ -90,7 +90,11 @@ TForm1::TForm1(TProgramCore &core, const QStringList &arguments, QWidget *parent
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TmpParlewind"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/parlewind.png")));
+    // The program's windows share one icon, decoded once.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/parlewind-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     resize(639, 604);
 
     auto *central = new QWidget(this);

@@ -22,7 +22,6 @@ TToolBarForm::TToolBarForm(const TPreferences &prefs)
 {
     setObjectName(QStringLiteral("ToolBarForm"));
     setWindowTitle(tr("Parlewind MP3 Toolbar"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/parlewind.png")));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 2);

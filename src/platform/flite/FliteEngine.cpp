@@ -12,6 +12,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QHash>
+#include <QLibrary>
 #include <QLocale>
 #include <QProcess>
 #include <QThread>
@@ -20,10 +21,6 @@
 
 extern "C" {
 #include <flite/flite.h>
-cst_voice *register_cmu_us_slt(const char *voxdir);
-cst_voice *register_cmu_us_rms(const char *voxdir);
-cst_voice *register_cmu_us_awb(const char *voxdir);
-cst_voice *register_cmu_us_kal16(const char *voxdir);
 }
 
 #include <algorithm>
@@ -45,15 +42,14 @@ struct VoiceInfo
     const char *name;
     const char *dialect;
     quint16 gender;
-    cst_voice *(*registerVoice)(const char *);
 };
 
 // The voices Debian ships, but the 8 kHz Kal and the voice that only tells the time.
 const VoiceInfo voiceInfos[] = {
-    {"slt", "Flite SLT (US female)", "American", 1, register_cmu_us_slt},
-    {"rms", "Flite RMS (US male)", "American", 2, register_cmu_us_rms},
-    {"awb", "Flite AWB (Scottish male)", "Scottish", 2, register_cmu_us_awb},
-    {"kal16", "Flite Kal16 (US male, diphone)", "American", 2, register_cmu_us_kal16},
+    {"slt", "Flite SLT (US female)", "American", 1},
+    {"rms", "Flite RMS (US male)", "American", 2},
+    {"awb", "Flite AWB (Scottish male)", "Scottish", 2},
+    {"kal16", "Flite Kal16 (US male, diphone)", "American", 2},
 };
 
 // One text being spoken: the resampler, the words not yet handed on, what was
@@ -499,13 +495,31 @@ private:
             return voice;
         for (const VoiceInfo &info : voiceInfos) {
             if (id == QLatin1String(info.id)) {
-                cst_voice *voice = info.registerVoice(nullptr);
+                cst_voice *voice = Register(info);
                 if (voice)
                     m_Voices.insert(id, voice);
                 return voice;
             }
         }
         return nullptr;
+    }
+
+    // A voice's library is a large table of pointers that the loader would have
+    // to fix up at every start of the program (and of every child making a piece
+    // of a file): it is loaded when its voice first speaks.
+    static cst_voice *Register(const VoiceInfo &info)
+    {
+        const QByteArray name = QByteArrayLiteral("cmu_us_") + info.id;
+        QLibrary library(QStringLiteral("flite_") + QLatin1String(name), 1);
+        using RegisterVoice = cst_voice *(*)(const char *voxdir);
+        const auto registerVoice =
+            reinterpret_cast<RegisterVoice>(library.resolve(("register_" + name).constData()));
+        if (!registerVoice) {
+            qWarning("The Flite voice %s could not be loaded: %s", info.id,
+                     qPrintable(library.errorString()));
+            return nullptr;
+        }
+        return registerVoice(nullptr);
     }
 
     QHash<QString, cst_voice *> m_Voices;
