@@ -6,16 +6,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QGridLayout>
+#include <QVBoxLayout>
 
 #include <algorithm>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 using namespace OptionControls;
 
@@ -82,8 +82,16 @@ TMiscPage::TMiscPage(TPreferences &prefs, QWidget *parent) : QWidget(parent), m_
     // Taken at the next start: every window would have to be made again.
     auto *interfaceRow = new QHBoxLayout;
     InterfaceLanguageCB = LabeledCombo(this, interfaceRow, tr("Int&erface language:"), {tr("System")}, "InterfaceLanguageCB");
-    for (const QString &code : Translations::Shipped())
+    qsizetype longest = InterfaceLanguageCB->itemText(0).size();
+    for (const QString &code : Translations::Shipped()) {
         InterfaceLanguageCB->addItem(Translations::NativeName(code), code);
+        longest = std::max(longest,
+                           InterfaceLanguageCB->itemText(InterfaceLanguageCB->count() - 1).size());
+    }
+    // As wide as its longest name in letters: measuring the names themselves would
+    // look for a font of every script they are written in at each start.
+    InterfaceLanguageCB->setMinimumContentsLength(int(longest));
+    InterfaceLanguageCB->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto *interfaceNote = new QLabel(tr("(from the next start)"), this);
     interfaceRow->addWidget(interfaceNote);
     interfaceRow->addStretch(1);
