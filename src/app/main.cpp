@@ -17,6 +17,7 @@
 #include "platform/shell/TerminationSignal.h"
 #include "platform/shell/Translations.h"
 #include "platform/speechd/Speechd.h"
+#include "platform/waveout/WaveOut.h"
 #include "settings/Preferences.h"
 #include "speech/EngineWarningForm.h"
 #include "speech/SpTools.h"
@@ -102,6 +103,8 @@ int main(int argc, char *argv[])
     // espeak-ng loads its data and lists its voices on its own thread while the
     // application is made; the voice list waits for it.
     std::jthread speechReady([] { EspeakWorker::PrepareAlongside(); });
+    // Whether the sound server answers, asked while the window is made.
+    std::jthread soundServer([] { waveOutCheckServer(); });
     QApplication app(argc, argv);
     StartupTrace::Mark("application made");
     QApplication::setApplicationName(QStringLiteral("Parlewind"));

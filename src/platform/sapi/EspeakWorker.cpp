@@ -1,5 +1,6 @@
 #include "platform/sapi/EspeakWorker.h"
 
+#include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <atomic>
@@ -14,25 +15,29 @@ namespace {
 // Standard error is not to be touched: another thread is using it (PrepareAlongside).
 std::atomic<bool> standardErrorInUse{false};
 
-// The library opens a sound device even for synthesis into memory, which it never
-// plays on, and complains on standard error when there is no sound server.
-int InitializeQuietly()
+// The library opens a sound device when its output is set up, even for synthesis
+// into memory, which it never plays on: it complains on standard error when there is
+// no sound server, and waits up to half a minute for one that does not answer.
+void InitializeOutput(bool quietly)
 {
-    if (standardErrorInUse.load())
-        return espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr,
-                                 espeakINITIALIZE_DONT_EXIT);
+    const auto initialize = [] {
+        espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 100, nullptr);
+    };
+    if (!quietly) {
+        initialize();
+        return;
+    }
     const int saved = ::dup(STDERR_FILENO);
     const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (saved >= 0 && null >= 0)
         ::dup2(null, STDERR_FILENO);
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr, espeakINITIALIZE_DONT_EXIT);
+    initialize();
     if (saved >= 0 && null >= 0)
         ::dup2(saved, STDERR_FILENO);
     for (const int fd : {saved, null}) {
         if (fd >= 0)
             ::close(fd);
     }
-    return rate;
 }
 
 // The text being synthesised; only touched on the synthesis thread.
@@ -50,6 +55,8 @@ struct Current
 };
 thread_local Current current;
 std::atomic<bool> shuttingDown{false};
+// The output is being set up (on the worker's thread, after a start alongside).
+std::atomic<bool> outputStarting{false};
 
 int OnSynth(short *wav, int count, espeak_EVENT *events)
 {
@@ -100,11 +107,20 @@ void EspeakWorker::PrepareAlongside()
 EspeakWorker::EspeakWorker()
 {
     m_Thread = std::thread([this] { Run(); });
-    RunSync([this] {
-        const int rate = InitializeQuietly();
-        m_Available = rate == SynthRate;
+    // Made alongside the window's start, the output is set up after the voices are
+    // known, without the start waiting for it (a sound server that does not answer
+    // would hold the window up); texts given meanwhile wait for it in the queue.
+    const bool alongside = standardErrorInUse.load();
+    RunSync([this, alongside] {
+        espeak_ng_InitializePath(nullptr);
+        espeak_ng_ERROR_CONTEXT context = nullptr;
+        m_Available =
+            espeak_ng_Initialize(&context) == ENS_OK && espeak_ng_GetSampleRate() == SynthRate;
+        espeak_ng_ClearErrorContext(&context);
         if (!m_Available)
             return;
+        if (!alongside)
+            InitializeOutput(true);
         espeak_SetSynthCallback(OnSynth);
         const char *path = nullptr;
         m_Version = QString::fromUtf8(espeak_Info(&path));
@@ -129,6 +145,16 @@ EspeakWorker::EspeakWorker()
             m_Variants << id.mid(id.lastIndexOf(QLatin1Char('/')) + 1);
         }
     });
+    if (alongside && m_Available) {
+        std::lock_guard lock(m_Mutex);
+        m_Tasks.push_back([] {
+            outputStarting = true;
+            if (!shuttingDown)
+                InitializeOutput(false);
+            outputStarting = false;
+        });
+        m_Wake.notify_all();
+    }
 }
 
 bool EspeakWorker::ShuttingDown() { return shuttingDown.load(); }
@@ -141,7 +167,11 @@ EspeakWorker::~EspeakWorker()
         m_Stopping = true;
     }
     m_Wake.notify_all();
-    if (m_Thread.joinable())
+    // Setting up the output may wait half a minute on a sound server that does not
+    // answer: the process does not wait for it at its end.
+    if (outputStarting)
+        m_Thread.detach();
+    else if (m_Thread.joinable())
         m_Thread.join();
 }
 

@@ -75,8 +75,11 @@ class EspeakWorker : public Synthesizer
 public:
     static EspeakWorker &Instance();
     // Makes the worker on the calling thread while another thread goes on with its
-    // own start. Standard error is left alone (the other thread may be writing to
-    // it, say a display that cannot be reached): the library may complain there.
+    // own start; returns once the voices are known. The library's output, which
+    // opens the sound server, is set up afterwards on the worker's thread, so that a
+    // server that does not answer holds up no start. Standard error is left alone
+    // (the other thread may be writing to it, say a display that cannot be
+    // reached): the library may complain there.
     static void PrepareAlongside();
 
     // False when the library could not start or find its data.

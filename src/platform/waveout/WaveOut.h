@@ -49,7 +49,13 @@ struct WAVEOUTCAPS
     QString DeviceId; // the sound server's name for the device
 };
 
+// No device is listed (none is opened) until the sound server has answered a
+// connection of our own within a second: the audio library waits many seconds for a
+// server that takes connections but does not answer.
 quint32 waveOutGetNumDevs();
+// Asks the sound server now, as the first list of devices would (the start asks on
+// a thread of its own, while the window is made): true when it answers.
+bool waveOutCheckServer();
 // MMSYSERR_NOERROR, or MMSYSERR_BADDEVICEID for a number that names no device
 // (MMSYSERR_NODRIVER for WAVE_MAPPER when there is no device at all).
 quint32 waveOutGetDevCaps(int deviceId, WAVEOUTCAPS &caps);

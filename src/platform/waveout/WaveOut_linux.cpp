@@ -7,14 +7,87 @@
 #include <QMediaDevices>
 
 #include <algorithm>
+#include <mutex>
 #include <optional>
 
 #include <pulse/pulseaudio.h>
 
 namespace {
 
+// A connection of our own to the sound server, given up when `timeoutMs` have passed.
+struct ServerQuery
+{
+    explicit ServerQuery(int timeoutMs) : deadline(timeoutMs)
+    {
+        if (loop)
+            context = pa_context_new(pa_mainloop_get_api(loop), "Parlewind device check");
+    }
+    ~ServerQuery()
+    {
+        if (context) {
+            pa_context_disconnect(context);
+            pa_context_unref(context);
+        }
+        if (loop)
+            pa_mainloop_free(loop);
+    }
+    ServerQuery(const ServerQuery &) = delete;
+    ServerQuery &operator=(const ServerQuery &) = delete;
+
+    // Runs the loop until `finished` or the time is up.
+    template <typename F> bool Run(const F &finished)
+    {
+        while (!finished() && !deadline.hasExpired()) {
+            if (pa_mainloop_prepare(loop, int(std::min<qint64>(deadline.remainingTime(), 50)) *
+                                              1000) < 0 ||
+                pa_mainloop_poll(loop) < 0 || pa_mainloop_dispatch(loop) < 0)
+                return false;
+        }
+        return finished();
+    }
+    // Whether the server took the connection and answered in time.
+    bool Connect()
+    {
+        return context &&
+               pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
+               Run([this] {
+                   const pa_context_state_t state = pa_context_get_state(context);
+                   return !PA_CONTEXT_IS_GOOD(state) || state == PA_CONTEXT_READY;
+               }) &&
+               pa_context_get_state(context) == PA_CONTEXT_READY;
+    }
+
+    QDeadlineTimer deadline;
+    pa_mainloop *loop = pa_mainloop_new();
+    pa_context *context = nullptr;
+};
+
+// Qt Multimedia waits many seconds for a sound server that takes connections but
+// does not answer (a hung one), on whichever thread asks first. So the server is
+// asked here, for a second at most, before the library is: until it has answered
+// once, no device is listed. A server that did not answer in time is asked again
+// only a few seconds later; one that refused at once (none running) every time.
+std::mutex serverMutex;
+bool serverAnswered = false;
+QDeadlineTimer nextServerCheck(0);
+
+bool ServerAnswers()
+{
+    const std::lock_guard lock(serverMutex);
+    if (serverAnswered)
+        return true;
+    if (!nextServerCheck.hasExpired())
+        return false;
+    ServerQuery server(1000);
+    serverAnswered = server.Connect();
+    nextServerCheck.setRemainingTime(server.deadline.hasExpired() ? 5000 : 0);
+    return serverAnswered;
+}
+
 std::optional<QAudioDevice> DeviceFor(int deviceId)
 {
+    if (!ServerAnswers())
+        return std::nullopt;
     if (deviceId == WAVE_MAPPER) {
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull())
@@ -40,7 +113,7 @@ QAudioFormat Format(int rate, int channels, QAudioFormat::SampleFormat sample)
 
 quint32 waveOutGetNumDevs()
 {
-    return static_cast<quint32>(QMediaDevices::audioOutputs().size());
+    return ServerAnswers() ? static_cast<quint32>(QMediaDevices::audioOutputs().size()) : 0;
 }
 
 quint32 waveOutGetDevCaps(int deviceId, WAVEOUTCAPS &caps)
@@ -94,42 +167,27 @@ bool SoundOutputPresent(const QByteArray &id)
         bool done = false;
         bool found = false;
     } query;
-    pa_mainloop *loop = pa_mainloop_new();
-    if (!loop)
+    ServerQuery server(1000);
+    if (!server.Connect())
         return false;
-    pa_context *context = pa_context_new(pa_mainloop_get_api(loop), "Parlewind device check");
-    const QDeadlineTimer deadline(1000);
-    // Runs the loop until `finished` or the time is up.
-    const auto run = [&](const auto &finished) {
-        while (!finished() && !deadline.hasExpired()) {
-            if (pa_mainloop_prepare(loop, static_cast<int>(std::min<qint64>(deadline.remainingTime(), 50)) * 1000) < 0 ||
-                pa_mainloop_poll(loop) < 0 || pa_mainloop_dispatch(loop) < 0)
-                return false;
-        }
-        return finished();
-    };
-    if (context && pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
-        run([&] { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)) || pa_context_get_state(context) == PA_CONTEXT_READY; }) &&
-        pa_context_get_state(context) == PA_CONTEXT_READY) {
-        pa_operation *op = pa_context_get_sink_info_by_name(
-            context, id.constData(),
-            [](pa_context *, const pa_sink_info *info, int eol, void *data) {
-                auto *q = static_cast<Query *>(data);
-                if (eol != 0)
-                    q->done = true;
-                else if (info)
-                    q->found = true;
-            },
-            &query);
-        if (op) {
-            run([&] { return query.done; });
-            pa_operation_unref(op);
-        }
+    pa_operation *op = pa_context_get_sink_info_by_name(
+        server.context, id.constData(),
+        [](pa_context *, const pa_sink_info *info, int eol, void *data) {
+            auto *q = static_cast<Query *>(data);
+            if (eol != 0)
+                q->done = true;
+            else if (info)
+                q->found = true;
+        },
+        &query);
+    if (op) {
+        server.Run([&] { return query.done; });
+        pa_operation_unref(op);
     }
-    if (context) {
-        pa_context_disconnect(context);
-        pa_context_unref(context);
-    }
-    pa_mainloop_free(loop);
     return query.found;
+}
+
+bool waveOutCheckServer()
+{
+    return ServerAnswers();
 }
