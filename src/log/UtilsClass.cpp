@@ -68,12 +68,25 @@ QString UtilsClass::Timestamp()
     // tracing a long restore.
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
+    // A restore of many articles traces a thousand lines within a second: without
+    // milliseconds in the format, a second's text is made once.
+    static const bool bySecond = !timeFormat.contains(QLatin1Char('z'));
+    thread_local time_t madeFor = -1;
+    thread_local QString made;
+    if (bySecond && now.tv_sec == madeFor)
+        return made;
     tm local{};
     ::localtime_r(&now.tv_sec, &local);
     const QDate date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
     const QTime time(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59),
                      int(now.tv_nsec / 1000000));
-    return locale.toString(date, dateFormat) + QLatin1Char(' ') + locale.toString(time, timeFormat);
+    QString stamp =
+        locale.toString(date, dateFormat) + QLatin1Char(' ') + locale.toString(time, timeFormat);
+    if (bySecond) {
+        madeFor = now.tv_sec;
+        made = stamp;
+    }
+    return stamp;
 }
 
 static void CloseLog()
