@@ -111,11 +111,12 @@ bool TProgramCore::Start()
 {
     const NestedPass pass(*this);
     // Without a sound server (a headless machine, a server that failed) articles are
-    // still gathered and read into files; reading aloud says what it needs.
-    const bool soundCard = waveOutGetNumDevs() > 0;
+    // still gathered and read into files; reading aloud says what it needs. The
+    // devices themselves are counted when sound is first wanted.
+    const bool soundCard = waveOutCheckServer();
     if (!soundCard)
         UtilsClass::Trace(QStringLiteral("No sound device found"));
-    StartupTrace::Mark("sound devices counted");
+    StartupTrace::Mark("sound server asked");
     if (!m_Voices)
         return false;
     try {

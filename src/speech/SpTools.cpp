@@ -56,7 +56,7 @@ void DetectSpeechSupport(bool sound)
         enumerator->Reset();
         TtsEnginePresent = enumerator->Next(1, &mode, &fetched) == S_OK && fetched == 1;
     }
-    WaveOutPresent = sound && waveOutGetNumDevs() > 0;
+    WaveOutPresent = sound && waveOutCheckServer();
 }
 
 namespace {

@@ -247,8 +247,8 @@ void TTTS::SetAudioDeviceID(qint32 id)
     if (!WaveOutPresent)
         return;
     InactiveGuard(QStringLiteral("AudioDeviceID"));
-    const qint32 count = static_cast<qint32>(waveOutGetNumDevs());
-    if (id < -1 || id > count)
+    // The default output is always there: the devices are not counted for it.
+    if (id < -1 || (id != -1 && id > static_cast<qint32>(waveOutGetNumDevs())))
         throw EOleError(s62301);
     m_AudioDeviceId = id;
 }

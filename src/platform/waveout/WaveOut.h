@@ -54,7 +54,9 @@ struct WAVEOUTCAPS
 // server that takes connections but does not answer.
 quint32 waveOutGetNumDevs();
 // Asks the sound server now, as the first list of devices would (the start asks on
-// a thread of its own, while the window is made): true when it answers.
+// a thread of its own, while the window is made): true when it answers. The start
+// takes that for sound being there: listing the devices starts the audio library
+// and its own connection, which waits until sound is first wanted.
 bool waveOutCheckServer();
 // MMSYSERR_NOERROR, or MMSYSERR_BADDEVICEID for a number that names no device
 // (MMSYSERR_NODRIVER for WAVE_MAPPER when there is no device at all).
