@@ -20,18 +20,11 @@ std::atomic<bool> standardErrorInUse{false};
 // no sound server, and waits up to half a minute for one that does not answer.
 void InitializeOutput(bool quietly)
 {
-    const auto initialize = [] {
-        espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 100, nullptr);
-    };
-    if (!quietly) {
-        initialize();
-        return;
-    }
-    const int saved = ::dup(STDERR_FILENO);
-    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const int saved = quietly ? ::dup(STDERR_FILENO) : -1;
+    const int null = quietly ? ::open("/dev/null", O_WRONLY | O_CLOEXEC) : -1;
     if (saved >= 0 && null >= 0)
         ::dup2(null, STDERR_FILENO);
-    initialize();
+    espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 100, nullptr);
     if (saved >= 0 && null >= 0)
         ::dup2(saved, STDERR_FILENO);
     for (const int fd : {saved, null}) {

@@ -49,6 +49,21 @@ QString ProgramFileName()
     return name.isEmpty() ? QStringLiteral("parlewind") : name;
 }
 
+namespace {
+
+// The first of `candidates` that is a file (and may be run, when `program`).
+QString FirstFile(const QStringList &candidates, bool program)
+{
+    for (const QString &c : candidates) {
+        const QFileInfo info(c);
+        if (info.isFile() && (!program || info.isExecutable()))
+            return info.absoluteFilePath();
+    }
+    return {};
+}
+
+} // namespace
+
 QString DataFile(const QString &name)
 {
     QStringList candidates{JoinPath(ProgramDir(), name)};
@@ -60,11 +75,7 @@ QString DataFile(const QString &name)
     candidates << JoinPath(QStringLiteral(PARLEWIND_DATA_INSTALL_DIR), name)
                // Programs and tests run from the build tree find the sources' copy.
                << JoinPath(QStringLiteral(PARLEWIND_SOURCE_DATA_DIR), name);
-    for (const QString &c : candidates) {
-        if (QFileInfo(c).isFile())
-            return QFileInfo(c).absoluteFilePath();
-    }
-    return {};
+    return FirstFile(candidates, false);
 }
 
 QString HelperProgram(const QString &name)
@@ -77,12 +88,7 @@ QString HelperProgram(const QString &name)
     candidates << JoinPath(QStringLiteral(PARLEWIND_HELPER_INSTALL_DIR), name)
                // Test programs and benchmarks run from the build tree.
                << JoinPath(QStringLiteral(PARLEWIND_BUILD_PROGRAM_DIR), name);
-    for (const QString &c : candidates) {
-        const QFileInfo info(c);
-        if (info.isFile() && info.isExecutable())
-            return info.absoluteFilePath();
-    }
-    return {};
+    return FirstFile(candidates, true);
 }
 
 QString HomeRoot()
