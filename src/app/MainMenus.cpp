@@ -3,9 +3,10 @@
 #include "app/Form1.h"
 
 #include "app/AboutBox.h"
-#include "articles/MemoEntryView.h"
 #include "articles/ArticleList.h"
+#include "articles/MemoEntryView.h"
 #include "controls/CaptionButton.h"
+#include "controls/StyleIcons.h"
 #include "core/ProgramCore.h"
 #include "platform/shell/Messages.h"
 #include "platform/shell/ShellOpen.h"
@@ -48,7 +49,7 @@ void TForm1::BuildToolBar()
         b->setObjectName(QLatin1String(name));
         b->setText(text);
         b->setToolTip(hint);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(StyleIcon(b, icon));
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         // The designed size, or what the caption needs with a larger font or in a

@@ -10,6 +10,8 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -34,9 +36,16 @@ protected:
 
 TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
 {
+    const QStringList iconPaths = QIcon::themeSearchPaths();
     FormWithVoices app;
     TForm1 &form = app.form;
     form.show();
+    // The tool bar has its pictures without a desktop icon theme too, and the theme
+    // is looked for where it was before.
+    for (const QToolButton *b :
+         form.ToolBar1->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(b->icon().pixmap(32).isNull()) << b->objectName().toStdString();
+    EXPECT_EQ(QIcon::themeSearchPaths(), iconPaths);
     EXPECT_TRUE(Messages::TakeRecorded().isEmpty());
     EXPECT_TRUE(form.Core().Initialized());
     EXPECT_FALSE(form.Terminated());

@@ -1,6 +1,7 @@
 #include "app/tray/ToolBarForm.h"
 
 #include "controls/Gauge.h"
+#include "controls/StyleIcons.h"
 #include "settings/Preferences.h"
 
 #include <QCloseEvent>
@@ -50,8 +51,8 @@ TToolBarForm::TToolBarForm(const TPreferences &prefs)
     PauseBtn = button("PauseBtn", tr("Pause / Resume"));
     PrevSentenceBtn = button("PrevSentenceBtn", tr("Previous Sentence"));
     NextSentenceBtn = button("NextSentenceBtn", tr("Next Sentence"));
-    PrevSentenceBtn->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
-    NextSentenceBtn->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
+    PrevSentenceBtn->setIcon(StyleIcon(this, QStyle::SP_MediaSeekBackward));
+    NextSentenceBtn->setIcon(StyleIcon(this, QStyle::SP_MediaSeekForward));
     SkipBtn = button("SkipBtn", tr("Skip to next article"));
     StopBtn = button("StopBtn", tr("Stop Reading"));
     ToolBar1->addSeparator();
