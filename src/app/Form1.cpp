@@ -643,16 +643,19 @@ void TForm1::FormShow()
     }
     StartupTrace::Mark("article list shown");
     TrayIcon->setToolTip(caption);
-    // On X11 a notification area that comes later is found then; elsewhere there is
-    // nothing to wait for where the desktop has none.
-    if (!Session::NativeWayland() || QSystemTrayIcon::isSystemTrayAvailable())
-        TrayIcon->show();
+    // The icon joins the notification area once the window has been painted (or has
+    // become active, or a second has passed): docking it takes the display some
+    // round trips that the first window need not wait for.
+    m_TrayPending = true;
     m_Actions->Update();
     UtilsClass::Trace(QStringLiteral("Exiting FormShow"));
     // Without a window manager, or with one that keeps a window started at login
     // from taking the focus, the window may never become active; what activation
     // starts (the first article marked, the minimizing of "-auto") happens anyway.
-    QTimer::singleShot(1000, this, [this] { FormActivate(); });
+    QTimer::singleShot(1000, this, [this] {
+        ShowTrayIcon();
+        FormActivate();
+    });
 }
 
 bool TForm1::event(QEvent *event)
@@ -660,7 +663,20 @@ bool TForm1::event(QEvent *event)
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate)
         FormActivate();
+    else if (event->type() == QEvent::Paint && m_TrayPending)
+        QTimer::singleShot(0, this, &TForm1::ShowTrayIcon);
     return handled;
+}
+
+void TForm1::ShowTrayIcon()
+{
+    if (!m_TrayPending || m_Terminated)
+        return;
+    m_TrayPending = false;
+    // On X11 a notification area that comes later is found then; elsewhere there is
+    // nothing to wait for where the desktop has none.
+    if (!Session::NativeWayland() || QSystemTrayIcon::isSystemTrayAvailable())
+        TrayIcon->show();
 }
 
 void TForm1::FormActivate()
@@ -668,6 +684,7 @@ void TForm1::FormActivate()
     if (m_Activated || m_Terminated)
         return;
     m_Activated = true;
+    ShowTrayIcon();
     UtilsClass::Trace(ProgramPaths::ProgramFile());
     UtilsClass::Trace(m_Arguments.value(0));
     if (!ListInfoInitialized && m_Core.Initialized()) {

@@ -205,6 +205,7 @@ private:
     void FormCreate();
     void FormShow();
     void FormActivate();
+    void ShowTrayIcon();
     void ApplyLayout();
     void ApplyMode();
     void SizeStatusPanels();
@@ -229,6 +230,8 @@ private:
     TReadingActions *m_Actions = nullptr;
     QStringList m_Arguments;
     bool m_Activated = false;
+    // The first show is done; the notification-area icon is still to come.
+    bool m_TrayPending = false;
     bool m_Terminated = false;
     int m_ExitCode = 0;
     bool m_MinimizePending = false;

@@ -51,8 +51,10 @@ TEST_F(Form1X11Test, FirstShowFindsTheSoundCardAndAddsTheTrayIcon)
     EXPECT_FALSE(form.Terminated());
     EXPECT_TRUE(app.voices.HasStandardVoices);
     ASSERT_NE(form.TrayIcon, nullptr);
-    EXPECT_TRUE(form.TrayIcon->isVisible());
     EXPECT_EQ(form.TrayIcon->toolTip(), QStringLiteral("Parlewind MP3"));
+    // The icon comes once the window has been painted.
+    EXPECT_FALSE(form.TrayIcon->isVisible());
+    EXPECT_TRUE(WaitUntil([&] { return form.TrayIcon->isVisible(); }, 2000));
     form.Core().ShowStatus(QString(70, QLatin1Char('x')));
     EXPECT_EQ(form.TrayIcon->toolTip().size(), 63);
     ASSERT_TRUE(WaitUntil([&] { return form.ListInfoInitialized; }, 3000));
