@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/landlock.h>
@@ -172,24 +171,6 @@ bool Apply(const TLimits &limits, QString *error)
         return false;
     readsKept = KeepReadsToSystemData();
     return Filter(error);
-}
-
-std::function<void()> EndsWithParent()
-{
-    const pid_t parent = ::getpid();
-    // Only calls that are safe between fork and exec.
-    return [parent] {
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent)
-            ::_exit(127);
-    };
-}
-
-qint64 PeakMemory()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return qint64(usage.ru_maxrss) * 1024;
 }
 
 } // namespace Confinement
