@@ -1,6 +1,6 @@
 #include "audio/MMWave.h"
 
-#include "audio/Resampler.h"
+#include "platform/resample/Resampler.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -362,8 +362,8 @@ void TMMWave::ConvertToFile(const QString &targetName, const TPcmFormat *targetF
     std::vector<char> out(static_cast<size_t>(std::max(outSize, 1)), 0);
     const QString tempPath = temp.fileName();
     std::unique_ptr<TResampler> resampler;
-    if (BandLimited && TResampler::Suits(source, *targetFormat))
-        resampler = std::make_unique<TResampler>(source.SamplesPerSec, targetFormat->SamplesPerSec);
+    if (BandLimited && RateChangeOnly(source, *targetFormat))
+        resampler = TResampler::Make(source.SamplesPerSec, targetFormat->SamplesPerSec);
     std::vector<int16_t> resampled;
     qint64 done = 0;
     while (ok && done < total) {

@@ -184,3 +184,10 @@ qint32 PcmConvert(qint32 inputBytes, const void *input, const TPcmFormat &source
     return Table[s][t](frames, static_cast<const quint8 *>(input), static_cast<quint8 *>(output),
                        source.SamplesPerSec, target.SamplesPerSec);
 }
+
+bool RateChangeOnly(const TPcmFormat &source, const TPcmFormat &target)
+{
+    return source.BitsPerSample == 16 && source.Channels == 1 && target.BitsPerSample == 16 &&
+           target.Channels == 1 && source.SamplesPerSec != target.SamplesPerSec &&
+           source.SamplesPerSec > 0 && target.SamplesPerSec > 0;
+}

@@ -27,3 +27,5 @@ qint32 PcmConvertedSize(qint32 inputBytes, const TPcmFormat &source, const TPcmF
 // -1 for an unknown format.
 qint32 PcmConvert(qint32 inputBytes, const void *input, const TPcmFormat &source, void *output,
                   const TPcmFormat &target);
+// Both 16-bit mono at two rates: a change the band-limited resampler makes.
+bool RateChangeOnly(const TPcmFormat &source, const TPcmFormat &target);

@@ -1,7 +1,7 @@
 #include "audio/SpeechToFile.h"
 
 #include "audio/MMWave.h"
-#include "audio/Resampler.h"
+#include "platform/resample/Resampler.h"
 #include "platform/shell/GrowingFile.h"
 #include "platform/shell/ProgramPaths.h"
 
@@ -66,9 +66,10 @@ bool TSpeechToFile::Run()
     BuildPcmFormat(target, 16, 1, quint32(rate));
     // Speech (16-bit mono) changes rate through the band-limited resampler.
     std::unique_ptr<TResampler> resampler;
-    if (TResampler::Suits(info.Format, target)) {
-        resampler = std::make_unique<TResampler>(info.Format.SamplesPerSec, target.SamplesPerSec);
-        target = info.Format;
+    if (RateChangeOnly(info.Format, target)) {
+        resampler = TResampler::Make(info.Format.SamplesPerSec, target.SamplesPerSec);
+        if (resampler)
+            target = info.Format;
     }
     if (!writer->Open(rate))
         return Fail(writer->Failure());

@@ -1,6 +1,7 @@
 #include "platform/flite/FliteEngine.h"
 
 #include "platform/flite/FliteText.h"
+#include "platform/resample/Resampler.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/Lexicon.h"
 #include "platform/sapi/SpeechShaping.h"
@@ -16,8 +17,6 @@
 #include <QLocale>
 #include <QProcess>
 #include <QThread>
-
-#include <soxr.h>
 
 extern "C" {
 #include <flite/flite.h>
@@ -58,14 +57,13 @@ struct Speaking
 {
     SynthJob *job = nullptr;
     const FoldedText *folded = nullptr;
-    soxr_t resampler = nullptr;
+    std::unique_ptr<TResampler> resampler;
     qint64 inBase = 0;    // 16 kHz samples of the utterances before this one
     qint64 delivered = 0; // samples at our rate handed on
     std::vector<SynthMark> pending;
     int lastIndex = -1;  // a token read as several words, or cut in pieces, is highlighted once
     bool marked = false; // this utterance's words are known
     bool stopped = false;
-    std::vector<qint16> out;
 };
 
 thread_local Speaking *speaking = nullptr;
@@ -91,20 +89,8 @@ bool Hand(Speaking &s, const qint16 *samples, size_t count, bool last)
 
 bool Resample(Speaking &s, const short *in, size_t count, bool last)
 {
-    for (;;) {
-        size_t used = 0, made = 0;
-        s.out.resize(count * 2 + 4096);
-        if (soxr_process(s.resampler, last && count == 0 ? nullptr : in, count, &used, s.out.data(),
-                         s.out.size(), &made) != nullptr)
-            return false;
-        in += used;
-        count -= used;
-        const bool drained = last ? made == 0 : count == 0;
-        if (!Hand(s, s.out.data(), made, drained && last))
-            return false;
-        if (drained)
-            return true;
-    }
+    const std::vector<int16_t> &out = s.resampler->Process(last ? nullptr : in, last ? 0 : count);
+    return Hand(s, out.data(), out.size(), last);
 }
 
 // Where each token's first spoken word starts, found once the utterance's segments
@@ -258,15 +244,11 @@ private:
             return;
         const FoldedText folded =
             FliteText::Fold(job.text, job.tagged, job.prosody, job.lexicon.get());
-        soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
-        io.flags |= SOXR_NO_DITHER; // the same samples however the sound is cut into pieces
-        soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-        soxr_error_t failed = nullptr;
         Speaking s;
         s.job = &job;
         s.folded = &folded;
-        s.resampler = soxr_create(FliteRate, SynthRate, 1, &failed, &io, &quality, nullptr);
-        if (failed) {
+        s.resampler = TResampler::Make(FliteRate, SynthRate);
+        if (!s.resampler) {
             job.target->Finished(false);
             return;
         }
@@ -274,7 +256,6 @@ private:
         const bool completed = SpeakAll(s, voice, folded, job.prosody) && !s.stopped &&
                                !job.abort->load() && Resample(s, nullptr, 0, true);
         speaking = nullptr;
-        soxr_delete(s.resampler);
         job.target->Finished(completed);
     }
 

@@ -1,5 +1,6 @@
 #include "platform/piper/PiperEngine.h"
 
+#include "platform/resample/Resampler.h"
 #include "platform/sapi/EspeakEngine.h"
 #include "platform/sapi/SpeechShaping.h"
 #include "platform/shell/Confinement.h"
@@ -17,8 +18,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
-
-#include <soxr.h>
 
 #include <algorithm>
 #include <atomic>
@@ -106,15 +105,7 @@ std::vector<qint16> ToOurRate(std::vector<qint16> in, int rate)
 {
     if (rate == SynthRate || in.empty())
         return in;
-    std::vector<qint16> out(size_t(double(in.size()) * SynthRate / rate) + 16);
-    size_t made = 0;
-    const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
-    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-    if (soxr_oneshot(rate, SynthRate, 1, in.data(), in.size(), nullptr, out.data(), out.size(), &made, &io,
-                     &quality, nullptr) != nullptr)
-        return {};
-    out.resize(made);
-    return out;
+    return TResampler::Whole(in, quint32(rate), SynthRate);
 }
 
 // The program's own tags are not read out: blanks keep every place in the text.
