@@ -5,11 +5,15 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QTextBoundaryFinder>
+#include <QThread>
 
 #include <libexttextcat/textcat.h>
 
 #include <algorithm>
+#include <memory>
 #include <mutex>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -48,10 +52,35 @@ struct Identifier
     }
 };
 
-Identifier &TheIdentifier()
+// One identifier a core, made when first wanted (reading the models takes some
+// milliseconds): a long text's sentences are identified on every core at once.
+constexpr int MostIdentifiers = 4;
+
+Identifier &TheIdentifier(int k = 0)
 {
-    static Identifier identifier;
-    return identifier;
+    static std::unique_ptr<Identifier> identifiers[MostIdentifiers];
+    static std::mutex making;
+    std::lock_guard lock(making);
+    if (!identifiers[k])
+        identifiers[k] = std::make_unique<Identifier>();
+    return *identifiers[k];
+}
+
+QString Classified(Identifier &identifier, const QString &sentence)
+{
+    std::lock_guard lock(identifier.mutex);
+    if (!identifier.handle)
+        return {};
+    const QByteArray utf8 = sentence.toUtf8();
+    const char *result = textcat_Classify(identifier.handle, utf8.constData(), size_t(utf8.size()));
+    // "[de]" alone; several candidates ("[de][nl]"), "SHORT" or "UNKNOWN": not sure.
+    const QByteArrayView answer(result ? result : "");
+    if (answer.size() < 3 || !answer.startsWith('[') || !answer.endsWith(']'))
+        return {};
+    const QByteArrayView code = answer.sliced(1, answer.size() - 2);
+    const bool letters =
+        std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    return letters ? QString::fromLatin1(code) : QString();
 }
 
 bool IsWordLetter(QChar c) { return c.isLetterOrNumber() || c.isMark(); }
@@ -124,16 +153,7 @@ QString TTextLanguages::OfScript(QChar::Script script)
 
 QString TTextLanguages::Identify(const QString &sentence)
 {
-    Identifier &identifier = TheIdentifier();
-    std::lock_guard lock(identifier.mutex);
-    if (!identifier.handle)
-        return {};
-    const QByteArray utf8 = sentence.toUtf8();
-    const char *result = textcat_Classify(identifier.handle, utf8.constData(), size_t(utf8.size()));
-    // "[de]" alone; several candidates, "SHORT" or "UNKNOWN": not sure.
-    static const QRegularExpression one(QStringLiteral("^\\[([a-z]+)\\]$"));
-    const QRegularExpressionMatch match = one.match(QLatin1String(result ? result : ""));
-    return match.hasMatch() ? match.captured(1) : QString();
+    return Classified(TheIdentifier(), sentence);
 }
 
 QList<TLanguageRange> TTextLanguages::Find(const QString &text, const QString &base, const QList<TLanguageRange> &known)
@@ -168,16 +188,45 @@ QList<TLanguageRange> TTextLanguages::Find(const QString &text, const QString &b
             found.append({i, end - i, language});
         i = end;
     }
-    // Sentences in Latin letters.
+    // Sentences in Latin letters (they do not overlap one another: only the ranges
+    // found so far can cover one).
+    std::vector<std::pair<int, int>> latin;
     QTextBoundaryFinder sentences(QTextBoundaryFinder::Sentence, text);
     for (qsizetype from = 0, to = sentences.toNextBoundary(); to > 0; from = to, to = sentences.toNextBoundary()) {
         const auto [start, end] = Trimmed(text, int(from), int(to));
-        if (end <= start || Overlaps(found, start, end) || Words(text, start, end) < FewestWords)
-            continue;
-        const QString sentence = text.mid(start, end - start);
-        const QString language = Identify(sentence);
-        if (!language.isEmpty() && language != ours)
-            found.append({start, end - start, language});
+        if (end > start && !Overlaps(found, start, end) && Words(text, start, end) >= FewestWords)
+            latin.emplace_back(start, end);
+    }
+    // Each sentence takes the identifier some 150 µs: a long text's are shared
+    // among the cores, each with an identifier of its own.
+    std::vector<QString> languages(latin.size());
+    const auto identify = [&](int k, size_t first, size_t last) {
+        Identifier &identifier = TheIdentifier(k);
+        for (size_t i = first; i < last; ++i)
+            languages[i] =
+                Classified(identifier, text.mid(latin[i].first, latin[i].second - latin[i].first));
+    };
+    constexpr size_t SentencesEach = 64;
+    const int helpers =
+        int(std::min<size_t>(std::clamp(QThread::idealThreadCount(), 1, MostIdentifiers) - 1,
+                             latin.size() / SentencesEach));
+    std::vector<std::thread> threads;
+    const size_t share = latin.size() / size_t(helpers + 1);
+    for (int k = 1; k <= helpers; ++k) {
+        const size_t first = share * size_t(k),
+                     last = k == helpers ? latin.size() : share * size_t(k + 1);
+        try {
+            threads.emplace_back(identify, k, first, last);
+        } catch (const std::system_error &) {
+            identify(k, first, last); // no thread to be had: here, then
+        }
+    }
+    identify(0, 0, helpers > 0 ? share : latin.size());
+    for (std::thread &thread : threads)
+        thread.join();
+    for (size_t i = 0; i < latin.size(); ++i) {
+        if (!languages[i].isEmpty() && languages[i] != ours)
+            found.append({latin[i].first, latin[i].second - latin[i].first, languages[i]});
     }
     std::sort(found.begin(), found.end(), [](const TLanguageRange &a, const TLanguageRange &b) { return a.Start < b.Start; });
     return found;

@@ -376,6 +376,11 @@ TEST(TextLanguagesTest, OtherLanguagesAreFoundBySentenceAndScriptAndEnglishStays
                      {"Das ist ein schöner Tag für einen Spaziergang im Park", "de"},
                      {"東京駅はこちらです", "ja"},
                      {"Hoy hace mucho calor en la ciudad de Madrid y todos buscan sombra", "es"}}));
+    // A long text's sentences are shared among the cores: none is lost or taken twice.
+    const QString german = QStringLiteral("Das ist ein schöner Tag für einen Spaziergang im Park");
+    const Found many = find((german + QStringLiteral(". ")).repeated(301), QStringLiteral("en"));
+    EXPECT_EQ(many.size(), 301);
+    EXPECT_EQ(many.count({german, QStringLiteral("de")}), 301);
     const struct
     {
         const char *text, *base;
