@@ -14,34 +14,16 @@ program=${PARLEWIND_BUILD_DIR:-build}/src/app/parlewind
 chooser=${PARLEWIND_BUILD_DIR:-build}/bench/parlewind_engine_bench
 [ -x "$program" ] || { echo "build first: $program is missing" >&2; exit 1; }
 
-. bench/private-session.sh
+. bench/startup-session.sh
 session=$work
-# The runtime folder of a desktop session (/run/user/UID) is in memory, and so is this
-# one where the machine allows: the program syncs its lock file there at every start,
-# a millisecond on a disk that a desktop never pays.
-runtime=$(mktemp -d /dev/shm/parlewind-bench.XXXXXX 2>/dev/null) || runtime=$session/runtime
-trap 'rm -rf "$runtime"; cleanup' EXIT
 minimal=$session/minimal_window
 # shellcheck disable=SC2046
 g++ -O2 -fPIC -std=c++17 bench/minimal_window.cpp -o "$minimal" $(pkg-config --cflags --libs Qt6Widgets)
-waiter=$session/mapped
-# shellcheck disable=SC2046
-gcc -O2 bench/mapped.c -o "$waiter" $(pkg-config --cflags --libs xcb)
-
-# Milliseconds from launch to the window titled $1 being mapped; the rest is the
-# command. bench/mapped.c waits on the X server's events, taking no processor time
-# from the program it measures (asking the display again and again would).
-mapped() {
-  "$waiter" "$@" 2>"$session/trace" || { echo "$2 did not show its window" >&2; cat "$session/trace" >&2; exit 1; }
-}
 
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(($# / 2 + 1))p"; }
 
-# A home with 500 saved articles in multi-article mode and 20 languages chosen.
 template=$session/loaded
-mkdir -p "$template/program" "$template/config"
-XDG_CONFIG_HOME="$template/config" PARLEWIND_HOME="$template/program" QT_QPA_PLATFORM=offscreen \
-  "$chooser" choose 20 500 >/dev/null 2>&1
+loaded_home "$chooser" "$template"
 
 measure() { # fresh|loaded
   local ours=() theirs=() home

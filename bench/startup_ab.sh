@@ -12,18 +12,9 @@ a=$1/src/app/parlewind b=$2/src/app/parlewind runs=${3:-21} kind=${4:-fresh}
 for p in "$a" "$b"; do [ -x "$p" ] || { echo "build first: $p is missing" >&2; exit 1; }; done
 chooser=$1/bench/parlewind_engine_bench
 
-. bench/private-session.sh
+. bench/startup-session.sh
 session=$work
-runtime=$(mktemp -d /dev/shm/parlewind-bench.XXXXXX 2>/dev/null) || runtime=$session/runtime
-trap 'rm -rf "$runtime"; cleanup' EXIT
-waiter=$session/mapped
-# shellcheck disable=SC2046
-gcc -O2 bench/mapped.c -o "$waiter" $(pkg-config --cflags --libs xcb)
-if [ "$kind" = loaded ]; then
-  mkdir -p "$session/loaded/program" "$session/loaded/config"
-  XDG_CONFIG_HOME="$session/loaded/config" PARLEWIND_HOME="$session/loaded/program" QT_QPA_PLATFORM=offscreen \
-    "$chooser" choose 20 500 >/dev/null 2>&1
-fi
+[ "$kind" = fresh ] || loaded_home "$chooser" "$session/loaded"
 
 mark() { awk -v m="$1" 'index($0, m) { print $2; exit }' "$session/trace"; }
 for i in $(seq "$runs"); do
@@ -32,9 +23,9 @@ for i in $(seq "$runs"); do
     mkdir -p "$home" "$runtime/$which-$i" && chmod 700 "$runtime/$which-$i"
     [ "$kind" = fresh ] || cp -r "$session/loaded/program" "$session/loaded/config" "$home/"
     program=$a && [ $which = b ] && program=$b
-    mapped=$(PARLEWIND_STARTUP_TRACE=1 PARLEWIND_HOME="$home/program" XDG_CONFIG_HOME="$home/config" \
-      XDG_RUNTIME_DIR="$runtime/$which-$i" "$waiter" 'Parlewind MP3' "$program" 2>"$session/trace")
-    echo "$which $mapped $(mark 'window shown') $(awk -v x="$(mark 'menus and tool bar made')" \
+    ms=$(PARLEWIND_STARTUP_TRACE=1 PARLEWIND_HOME="$home/program" XDG_CONFIG_HOME="$home/config" \
+      XDG_RUNTIME_DIR="$runtime/$which-$i" mapped 'Parlewind MP3' "$program")
+    echo "$which $ms $(mark 'window shown') $(awk -v x="$(mark 'menus and tool bar made')" \
       -v y="$(mark 'voices listed')" 'BEGIN { print x - y }')" >> "$session/starts"
   done
 done

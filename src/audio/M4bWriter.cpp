@@ -1,7 +1,8 @@
 #include "audio/M4bWriter.h"
 
+#include "platform/shell/LibraryFunctions.h"
+
 #include <QCoreApplication>
-#include <QLibrary>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -180,12 +181,6 @@ QByteArray CutUtf8(const QString &text, int size)
     while (end > 0 && (quint8(bytes[end]) & 0xc0) == 0x80)
         --end;
     return bytes.left(end);
-}
-
-template <typename F> bool Resolve(QLibrary &library, const char *name, F *function)
-{
-    *function = reinterpret_cast<F>(library.resolve(name));
-    return *function != nullptr;
 }
 
 // The functions, or null with why not (the library's own words).

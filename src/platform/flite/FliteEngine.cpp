@@ -8,12 +8,12 @@
 #include "platform/shell/ChildRecords.h"
 
 #include "platform/shell/Confinement.h"
+#include "platform/shell/LibraryFunctions.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
 #include <QHash>
-#include <QLibrary>
 #include <QLocale>
 #include <QProcess>
 #include <QThread>
@@ -492,10 +492,8 @@ private:
     {
         const QByteArray name = QByteArrayLiteral("cmu_us_") + info.id;
         QLibrary library(QStringLiteral("flite_") + QLatin1String(name), 1);
-        using RegisterVoice = cst_voice *(*)(const char *voxdir);
-        const auto registerVoice =
-            reinterpret_cast<RegisterVoice>(library.resolve(("register_" + name).constData()));
-        if (!registerVoice) {
+        cst_voice *(*registerVoice)(const char *voxdir) = nullptr;
+        if (!Resolve(library, ("register_" + name).constData(), &registerVoice)) {
             qWarning("The Flite voice %s could not be loaded: %s", info.id,
                      qPrintable(library.errorString()));
             return nullptr;

@@ -1,10 +1,8 @@
 #include "platform/resample/Resampler.h"
 
-#include <QLibrary>
+#include "platform/shell/LibraryFunctions.h"
 
 #include <soxr.h>
-
-#include <mutex>
 
 namespace {
 
@@ -20,23 +18,20 @@ struct Soxr
 
 const Soxr &Library()
 {
-    static Soxr soxr;
-    static std::once_flag loaded;
-    std::call_once(loaded, [] {
+    static const Soxr soxr = [] {
+        Soxr found;
         QLibrary library(QStringLiteral("soxr"), 0);
-        const auto find = [&library](const char *name, auto *function) {
-            *function =
-                reinterpret_cast<std::remove_pointer_t<decltype(function)>>(library.resolve(name));
-            return *function != nullptr;
-        };
-        if (!(find("soxr_io_spec", &soxr.ioSpec) && find("soxr_quality_spec", &soxr.qualitySpec) &&
-              find("soxr_create", &soxr.create) && find("soxr_process", &soxr.process) &&
-              find("soxr_delete", &soxr.destroy))) {
-            soxr.create = nullptr;
+        if (!(Resolve(library, "soxr_io_spec", &found.ioSpec) &&
+              Resolve(library, "soxr_quality_spec", &found.qualitySpec) &&
+              Resolve(library, "soxr_create", &found.create) &&
+              Resolve(library, "soxr_process", &found.process) &&
+              Resolve(library, "soxr_delete", &found.destroy))) {
+            found.create = nullptr;
             qWarning("libsoxr could not be loaded (%s): speech changes its rate without filtering",
                      qPrintable(library.errorString()));
         }
-    });
+        return found;
+    }();
     return soxr;
 }
 
