@@ -430,13 +430,14 @@ void TTTS::Release()
     m_Central.reset();
 }
 
-void TTTS::Speak(const QString &text, std::vector<ITTSCentral::VoicePart> voices)
+void TTTS::Speak(const QString &text, std::vector<ITTSCentral::VoicePart> voices,
+                 std::shared_ptr<ITTSCentral::LaterVoiceParts> later)
 {
     Guard(QStringLiteral("Speak"));
     const Wide wide(text);
     try {
         if (m_Central)
-            m_Central->NextTextVoices(std::move(voices));
+            m_Central->NextTextVoices(std::move(voices), std::move(later));
         CheckUnlessLoading(m_Central->TextData(m_CharacterSet, m_ControlTags, wide.Data(), m_BufSink,
                                                SapiIds::IID_ITTSBufNotifySink));
     } catch (const ESpeechError &e) {

@@ -64,7 +64,8 @@ public:
     void AudioReset();
     void Inject(const QString &text);
     // `voices`: parts of the text read by other voices of the engine.
-    virtual void Speak(const QString &text, std::vector<ITTSCentral::VoicePart> voices = {});
+    virtual void Speak(const QString &text, std::vector<ITTSCentral::VoicePart> voices = {},
+                       std::shared_ptr<ITTSCentral::LaterVoiceParts> later = {});
     virtual void ConvertToPhoneme(TChrSet charSet, quint32 flags, const QString &text);
     QByteArray PhonemeResult() const { return m_Phonemes; }
     QString PhonemeText() const;

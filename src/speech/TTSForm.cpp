@@ -17,10 +17,11 @@
 #include <QDeadlineTimer>
 #include <QLocale>
 #include <QPointer>
-#include <QStringList>
-#include <QThread>
 #include <QSet>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
 
 #include <map>
 #include <utility>
@@ -381,7 +382,9 @@ bool TTTSForm::Play(const QString &text, const QString &voiceName, const QList<T
     if (!OpenVoice(*voice, false))
         return false;
     const QString filtered = TTSFilter.Filter(text);
-    TTS1->Speak(filtered, VoiceParts(filtered, *voice, languages));
+    std::shared_ptr<ITTSCentral::LaterVoiceParts> later;
+    std::vector<ITTSCentral::VoicePart> parts = VoiceParts(filtered, *voice, languages, &later);
+    TTS1->Speak(filtered, std::move(parts), std::move(later));
     return true;
 }
 
@@ -403,7 +406,11 @@ bool TTTSForm::SpeakText(const QString &text, const QList<TLanguageRange> &langu
     try {
         const QString filtered = TTSFilter.Filter(text);
         const TVoiceEntry *voice = FindVoice(m_OpenVoice);
-        TTS1->Speak(filtered, voice ? VoiceParts(filtered, *voice, languages) : std::vector<ITTSCentral::VoicePart>{});
+        std::shared_ptr<ITTSCentral::LaterVoiceParts> later;
+        std::vector<ITTSCentral::VoicePart> parts =
+            voice ? VoiceParts(filtered, *voice, languages, &later)
+                  : std::vector<ITTSCentral::VoicePart>{};
+        TTS1->Speak(filtered, std::move(parts), std::move(later));
     } catch (const std::exception &error) {
         ShowFailure(error);
     }
@@ -593,8 +600,56 @@ void TTTSForm::ChooseLanguageVoice(const QString &language, const QString &voice
     m_Prefs.TTS_LanguageVoices = lines.join(QLatin1Char('\n'));
 }
 
-std::vector<ITTSCentral::VoicePart> TTTSForm::VoiceParts(const QString &text, const TVoiceEntry &voice,
-                                                         const QList<TLanguageRange> &languages) const
+namespace {
+
+// Where the first part of a long text ends for finding its languages: at a line break
+// (else a sentence's end) some thousands of letters in, outside the document's own
+// language ranges. The text's length for a text too short to be worth it.
+int FirstLanguagesEnd(const QString &text, const QList<TLanguageRange> &known)
+{
+    constexpr int first = 4000;
+    const int length = int(text.size());
+    if (length < 2 * first)
+        return length;
+    const auto outside = [&](int cut) {
+        return std::none_of(known.begin(), known.end(), [cut](const TLanguageRange &r) {
+            return r.Start < cut && cut < r.Start + r.Length;
+        });
+    };
+    for (const bool lineBreak : {true, false}) {
+        for (int i = first; i + 1 < std::min(length, 4 * first); ++i) {
+            const QChar c = text.at(i);
+            if (lineBreak ? (c != QLatin1Char('\n') && c != QChar::ParagraphSeparator)
+                          : !(SpeechShaping::EndsSentence(c) && text.at(i + 1).isSpace()))
+                continue;
+            int cut = i + 1;
+            while (cut < length && text.at(cut).isSpace())
+                ++cut;
+            if (cut < length && outside(cut))
+                return cut;
+        }
+    }
+    return length;
+}
+
+// The ranges of `ranges` between `from` and `to`, counted from `from`.
+QList<TLanguageRange> RangesWithin(const QList<TLanguageRange> &ranges, int from, int to)
+{
+    QList<TLanguageRange> within;
+    for (const TLanguageRange &r : ranges) {
+        const int start = std::max(r.Start, from), end = std::min(r.Start + r.Length, to);
+        if (end > start)
+            within.push_back({start - from, end - start, r.Language});
+    }
+    return within;
+}
+
+} // namespace
+
+std::vector<ITTSCentral::VoicePart>
+TTTSForm::VoiceParts(const QString &text, const TVoiceEntry &voice,
+                     const QList<TLanguageRange> &languages,
+                     std::shared_ptr<ITTSCentral::LaterVoiceParts> *later) const
 {
     const EspeakMode *own = TakingOver(voice);
     if (m_Prefs.TTS_OwnVoiceOnly || !own)
@@ -621,9 +676,42 @@ std::vector<ITTSCentral::VoicePart> TTTSForm::VoiceParts(const QString &text, co
     QString base = SpokenLanguage(*own);
     if (base.isEmpty())
         base = LanguageOf(voice.Name);
+    // A long text's first part is looked at now and the rest on another thread while
+    // the first is read: the first sound need not wait for every sentence of a book.
+    const int cut = later ? FirstLanguagesEnd(text, known) : int(text.size());
+    // The search ends when nobody waits for its answer any more (the reading ended).
+    if (cut < text.size()) {
+        *later = std::make_shared<ITTSCentral::LaterVoiceParts>(cut);
+        QThreadPool::globalInstance()->start(
+            [self = QPointer<TTTSForm>(const_cast<TTTSForm *>(this)),
+             wanted = std::weak_ptr(*later), cut, part = text.mid(cut), base,
+             ranges = RangesWithin(known, cut, int(text.size())), voice = voice.ModeID,
+             gender = own->info.wGender] {
+                QList<TLanguageRange> found = TTextLanguages::Find(
+                    part, base, ranges, [&wanted] { return wanted.expired(); });
+                QCoreApplication *application = QCoreApplication::instance();
+                if (wanted.expired() || !application)
+                    return;
+                for (TLanguageRange &range : found)
+                    range.Start += cut;
+                QMetaObject::invokeMethod(application, [self, wanted, found, base, voice, gender] {
+                    if (const auto rest = wanted.lock())
+                        rest->Deliver(self ? self->PartsOf(found, base, voice, gender)
+                                           : std::vector<ITTSCentral::VoicePart>{});
+                });
+            });
+    }
+    return PartsOf(TTextLanguages::Find(text.left(cut), base, RangesWithin(known, 0, cut)), base,
+                   voice.ModeID, own->info.wGender);
+}
+
+std::vector<ITTSCentral::VoicePart> TTTSForm::PartsOf(const QList<TLanguageRange> &ranges,
+                                                      const QString &base, const QUuid &voice,
+                                                      quint16 gender) const
+{
     const std::vector<TLanguageVoices> choices = LanguageChoices();
     std::vector<ITTSCentral::VoicePart> parts;
-    for (const TLanguageRange &range : TTextLanguages::Find(text, base, known)) {
+    for (const TLanguageRange &range : ranges) {
         const QString language = TTextLanguages::Primary(range.Language);
         if (language == base)
             continue;
@@ -631,9 +719,10 @@ std::vector<ITTSCentral::VoicePart> TTTSForm::VoiceParts(const QString &text, co
         // espeak-ng's voice of that language (of the text's voice's sex).
         const auto chosen = std::find_if(choices.begin(), choices.end(), [&](const TLanguageVoices &l) { return l.Language == language; });
         const TVoiceEntry *listed = chosen != choices.end() ? FindVoice(chosen->Chosen) : nullptr;
-        const EspeakMode *engines = listed ? nullptr : EspeakEngine::LanguageMode(range.Language, own->info.wGender);
+        const EspeakMode *engines =
+            listed ? nullptr : EspeakEngine::LanguageMode(range.Language, gender);
         const QUuid mode = listed ? listed->ModeID : engines ? engines->info.gModeID : QUuid();
-        if (!mode.isNull() && mode != voice.ModeID)
+        if (!mode.isNull() && mode != voice)
             parts.push_back({range.Start, range.Length, mode});
     }
     return parts;

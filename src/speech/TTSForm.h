@@ -90,9 +90,12 @@ public:
     // is no choice.
     void ChooseLanguageVoice(const QString &language, const QString &voice);
     // The parts of `text` (as the filter gave it) that other voices read: those in
-    // other languages, with the voice of each.
-    std::vector<ITTSCentral::VoicePart> VoiceParts(const QString &text, const TVoiceEntry &voice,
-                                                   const QList<TLanguageRange> &languages) const;
+    // other languages, with the voice of each. Given `later`, those past the first
+    // part of a long text are found on another thread and handed over there.
+    std::vector<ITTSCentral::VoicePart>
+    VoiceParts(const QString &text, const TVoiceEntry &voice,
+               const QList<TLanguageRange> &languages,
+               std::shared_ptr<ITTSCentral::LaterVoiceParts> *later = nullptr) const;
     void SetPitchTag(qint32 value);
     void SetSpeedTag(qint32 value);
     bool AudioDeviceCheck(qint32 deviceId);
@@ -115,6 +118,11 @@ public:
     bool HasStandardVoices = false;
 
 private:
+    // The voices that read the ranges of other languages than `base` in a text read
+    // by `voice` (of `gender`).
+    std::vector<ITTSCentral::VoicePart> PartsOf(const QList<TLanguageRange> &ranges,
+                                                const QString &base, const QUuid &voice,
+                                                quint16 gender) const;
     // Shows the busy or failure message for a device test; true when free.
     bool SoundCardReady();
     // `file`: the file the voice is opened to write, named with the reason when

@@ -156,7 +156,9 @@ QString TTextLanguages::Identify(const QString &sentence)
     return Classified(TheIdentifier(), sentence);
 }
 
-QList<TLanguageRange> TTextLanguages::Find(const QString &text, const QString &base, const QList<TLanguageRange> &known)
+QList<TLanguageRange> TTextLanguages::Find(const QString &text, const QString &base,
+                                           const QList<TLanguageRange> &known,
+                                           const std::function<bool()> &stopped)
 {
     const QString ours = Primary(base);
     QList<TLanguageRange> found = known;
@@ -202,7 +204,7 @@ QList<TLanguageRange> TTextLanguages::Find(const QString &text, const QString &b
     std::vector<QString> languages(latin.size());
     const auto identify = [&](int k, size_t first, size_t last) {
         Identifier &identifier = TheIdentifier(k);
-        for (size_t i = first; i < last; ++i)
+        for (size_t i = first; i < last && !(stopped && stopped()); ++i)
             languages[i] =
                 Classified(identifier, text.mid(latin[i].first, latin[i].second - latin[i].first));
     };

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Finds the parts of a text in another language: by their script (Cyrillic,
 // Greek, Arabic, Hebrew, CJK, Devanagari…: the usual language of that script), and
 // for sentences in Latin letters of at least six words by language identification
@@ -16,8 +18,10 @@ class TTextLanguages
 public:
     // `base`: the language the text is read in ("en", "en-US"). Ranges in `known`
     // (a document's own) are kept as they are; only the rest of the text is looked at.
+    // Once `stopped` says so (asked from several threads), what is left is not looked at.
     static QList<TLanguageRange> Find(const QString &text, const QString &base,
-                                      const QList<TLanguageRange> &known = {});
+                                      const QList<TLanguageRange> &known = {},
+                                      const std::function<bool()> &stopped = {});
 
     // The usual language of a script ("" for Latin and the scripts of every language).
     static QString OfScript(QChar::Script script);

@@ -15,6 +15,24 @@
 
 #include <algorithm>
 
+// Other voices' parts of a text past its first ones, once they are found; the
+// readings that got there first wait here.
+struct LaterVoices
+{
+    explicit LaterVoices(std::shared_ptr<ITTSCentral::LaterVoiceParts> source)
+        : from(source->From), source(std::move(source))
+    {
+    }
+    const int from;
+    // Those looking for them go on while it is held.
+    const std::shared_ptr<ITTSCentral::LaterVoiceParts> source;
+    std::mutex mutex;
+    bool found = false;
+    int first = 1; // the number of the first of their voices
+    std::vector<std::pair<ITTSCentral::VoicePart, EspeakMode>> voices;
+    std::vector<std::function<void()>> waiting;
+};
+
 namespace {
 
 std::atomic<quint64> nextSerial{1};
@@ -114,7 +132,37 @@ struct VoicedPart
     int voice = 0;          // its number among the text's voices; 0: the text's own
     bool lastOfText = true; // else ends with `endPause` (ms at the normal speed)
     int endPause = 0;
+    bool later = false; // its other voices are still being found
 };
+
+using OtherVoice = std::pair<ITTSCentral::VoicePart, EspeakMode>;
+
+// The parts of `text` (a text from `from` on) between `at` and `end`: those of other
+// voices (numbered from `first`) as they were asked for, the rest read by `own`.
+void AddParts(std::vector<VoicedPart> &parts, const QString &text, int from, int at, int end,
+              const std::vector<OtherVoice> &voices, int first, const EspeakMode &own)
+{
+    const auto add = [&](int start, int stop, const EspeakMode &mode, int voice) {
+        if (stop > start)
+            parts.push_back({start, stop, mode, voice});
+    };
+    for (size_t v = 0; v < voices.size(); ++v) {
+        const ITTSCentral::VoicePart &other = voices[v].first;
+        const int start = std::clamp(other.start - from, at, end);
+        int stop = std::clamp(other.start + other.length - from, start, end);
+        // The stop or question mark after it is the other voice's: it shapes the
+        // sentence's tune.
+        while (stop > start && stop < end && !text.at(stop).isSpace() &&
+               !text.at(stop).isLetterOrNumber())
+            ++stop;
+        if (stop == start)
+            continue;
+        add(at, start, own, 0);
+        add(start, stop, voices[v].second, first + int(v));
+        at = stop;
+    }
+    add(at, end, own, 0);
+}
 
 // The pause between two parts read by different voices: a sentence's or a paragraph's
 // where one ends there, else a short break between words.
@@ -137,13 +185,17 @@ int PauseBetween(const QString &text, int end, const PauseLengths &pauses)
 class VoiceChain : public std::enable_shared_from_this<VoiceChain>
 {
 public:
-    VoiceChain(SynthJob common, std::vector<VoicedPart> parts, PauseLengths pauses)
-        : m_Common(std::move(common)), m_Parts(std::move(parts)), m_Pauses(pauses)
+    VoiceChain(SynthJob common, std::vector<VoicedPart> parts, PauseLengths pauses, int from,
+               std::weak_ptr<LaterVoices> later)
+        : m_Common(std::move(common)), m_Parts(std::move(parts)), m_Pauses(pauses), m_From(from),
+          m_Later(std::move(later))
     {
     }
 
     void Start(size_t k)
     {
+        if (m_Parts[k].later && !FindLater(k))
+            return;
         const VoicedPart &part = m_Parts[k];
         SynthJob synth = m_Common;
         synth.voice = part.mode.voice;
@@ -168,6 +220,39 @@ public:
     }
 
 private:
+    // The part `k` whose other voices were being found becomes the parts they make;
+    // false when the reading waits for them (it goes on from here once they are
+    // found) or has ended.
+    bool FindLater(size_t k)
+    {
+        const std::shared_ptr<LaterVoices> later = m_Later.lock();
+        if (!later || m_Common.abort->load()) {
+            m_Common.target->Finished(false);
+            return false;
+        }
+        std::vector<VoicedPart> found;
+        {
+            std::lock_guard lock(later->mutex);
+            if (!later->found) {
+                later->waiting.push_back([chain = shared_from_this(), k] { chain->Start(k); });
+                return false;
+            }
+            AddParts(found, m_Common.text, m_From, m_Parts[k].start, m_Parts[k].end, later->voices,
+                     later->first, m_Parts[k].mode);
+        }
+        const bool last = m_Parts[k].lastOfText;
+        const int endPause = m_Parts[k].endPause;
+        for (size_t j = 0; j < found.size(); ++j) {
+            const bool inside = j + 1 < found.size();
+            found[j].lastOfText = inside ? false : last;
+            found[j].endPause =
+                inside ? PauseBetween(m_Common.text, found[j].end, m_Pauses) : endPause;
+        }
+        m_Parts.erase(m_Parts.begin() + qsizetype(k));
+        m_Parts.insert(m_Parts.begin() + qsizetype(k), found.begin(), found.end());
+        return true;
+    }
+
     // One part's sound, placed after the parts before it.
     class Part : public SynthTarget
     {
@@ -181,7 +266,9 @@ private:
             if (!m_Begun) {
                 m_Begun = true;
                 m_Base = c.m_Delivered;
-                if (m_K > 0 || part.voice != 0)
+                // The voice is told where it changes (two parts of one voice follow
+                // each other where a long text's first part ends).
+                if (part.voice != (m_K > 0 ? c.m_Parts[m_K - 1].voice : 0))
                     placed.push_back({m_Base, part.start, 0, part.voice});
             }
             for (SynthMark m : marks) {
@@ -211,7 +298,9 @@ private:
     SynthJob m_Common; // the whole text, its target and what every part shares
     std::vector<VoicedPart> m_Parts;
     PauseLengths m_Pauses;
-    qint64 m_Delivered = 0; // samples of the parts before
+    int m_From;                         // where the text starts in the one asked for
+    std::weak_ptr<LaterVoices> m_Later; // kept by the text's job while it lasts
+    qint64 m_Delivered = 0;             // samples of the parts before
 };
 
 } // namespace
@@ -326,52 +415,80 @@ void EspeakCentral::Submit(Job &job)
         synth.target = shifted;
     }
     // The text's parts from where it (re)starts: those of other voices as they were
-    // asked for, the rest read by this voice.
+    // asked for, the rest read by this voice; past the first ones, while the others
+    // are still being found, one part that becomes theirs when they are.
     const PauseLengths pauses = SpeechShaping::Pauses();
     const int length = int(synth.text.size());
-    std::vector<VoicedPart> parts;
-    const auto add = [&](int start, int end, const EspeakMode &mode, int voice) {
-        if (end > start)
-            parts.push_back({start, end, mode, voice});
-    };
-    int at = 0;
-    for (size_t v = 0; v < job.voices.size(); ++v) {
-        const VoicePart &other = job.voices[v].first;
-        const int start = std::clamp(other.start - job.from, at, length);
-        int end = std::clamp(other.start + other.length - job.from, start, length);
-        // The stop or question mark after it is the other voice's: it shapes the
-        // sentence's tune.
-        while (end > start && end < length && !synth.text.at(end).isSpace() && !synth.text.at(end).isLetterOrNumber())
-            ++end;
-        if (end == start)
-            continue;
-        add(at, start, m_Mode, 0);
-        add(start, end, job.voices[v].second, int(v) + 1);
-        at = end;
+    int known = length;
+    if (job.later) {
+        std::lock_guard lock(job.later->mutex);
+        if (!job.later->found)
+            known = std::clamp(job.later->from - job.from, 0, length);
     }
-    add(at, length, m_Mode, 0);
+    std::vector<VoicedPart> parts;
+    AddParts(parts, synth.text, job.from, 0, known, job.voices, 1, m_Mode);
+    if (known < length)
+        parts.push_back({known, length, m_Mode, 0, true, 0, true});
     if (parts.empty())
         parts.push_back({0, 0, m_Mode, 0});
     for (size_t k = 0; k + 1 < parts.size(); ++k) {
         parts[k].lastOfText = false;
         parts[k].endPause = PauseBetween(synth.text, parts[k].end, pauses);
     }
-    const auto chain = std::make_shared<VoiceChain>(std::move(synth), std::move(parts), pauses);
+    const auto chain = std::make_shared<VoiceChain>(std::move(synth), std::move(parts), pauses,
+                                                    job.from, job.later);
     chain->Start(0);
 }
 
-void EspeakCentral::NextTextVoices(std::vector<VoicePart> parts)
+std::vector<std::pair<ITTSCentral::VoicePart, EspeakMode>>
+EspeakCentral::OtherVoices(const std::vector<VoicePart> &parts) const
 {
-    m_NextVoices.clear();
+    std::vector<std::pair<VoicePart, EspeakMode>> voices;
     int end = 0;
     for (const VoicePart &part : parts) {
         const EspeakMode *mode = EspeakEngine::FindMode(part.modeId);
         // Only voices of this engine that it speaks itself, and not this one.
         if (!mode || mode->open || part.start < end || part.length <= 0 || part.modeId == m_Mode.info.gModeID)
             continue;
-        m_NextVoices.push_back({part, *mode});
+        voices.push_back({part, *mode});
         end = part.start + part.length;
     }
+    return voices;
+}
+
+void EspeakCentral::NextTextVoices(std::vector<VoicePart> parts,
+                                   std::shared_ptr<LaterVoiceParts> later)
+{
+    m_NextVoices = OtherVoices(parts);
+    m_NextLater = std::move(later);
+}
+
+void EspeakCentral::LaterVoicesFound(quint64 serial, const std::weak_ptr<LaterVoices> &later,
+                                     const std::vector<VoicePart> &parts)
+{
+    const std::shared_ptr<LaterVoices> tail = later.lock();
+    if (!tail)
+        return;
+    std::vector<std::pair<VoicePart, EspeakMode>> voices;
+    for (const auto &voice : OtherVoices(parts)) {
+        if (voice.first.start >= tail->from)
+            voices.push_back(voice);
+    }
+    const auto job = std::find_if(m_Jobs.begin(), m_Jobs.end(),
+                                  [&](const Job &j) { return j.serial == serial; });
+    std::vector<std::function<void()>> waiting;
+    {
+        std::lock_guard lock(tail->mutex);
+        tail->found = true;
+        tail->first = job != m_Jobs.end() ? int(job->voices.size()) + 1 : 1;
+        tail->voices = voices;
+        waiting.swap(tail->waiting);
+    }
+    // The events name a voice by its number among the job's.
+    if (job != m_Jobs.end())
+        job->voices.insert(job->voices.end(), voices.begin(), voices.end());
+    for (const auto &go : waiting)
+        go();
 }
 
 HRESULT EspeakCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
@@ -386,7 +503,21 @@ HRESULT EspeakCentral::TextData(quint32 charSet, quint32 flags, SDATA text,
     job.sink = std::move(sink);
     job.voices = std::move(m_NextVoices);
     m_NextVoices.clear();
+    const std::shared_ptr<LaterVoiceParts> later = std::move(m_NextLater);
+    m_NextLater.reset();
+    if (later)
+        job.later = std::make_shared<LaterVoices>(later);
     m_Jobs.push_back(std::move(job));
+    if (later) {
+        // Told at once when they were found already.
+        const std::weak_ptr<bool> alive = m_Alive;
+        later->WhenDelivered([this, alive, serial = m_Jobs.back().serial,
+                              tail = std::weak_ptr<LaterVoices>(m_Jobs.back().later)](
+                                 const std::vector<VoicePart> &parts) {
+            if (!alive.expired())
+                LaterVoicesFound(serial, tail, parts);
+        });
+    }
     Submit(m_Jobs.back());
     return S_OK;
 }

@@ -16,6 +16,7 @@
 class PcmPlayer;
 class WaveFileWriter;
 struct PlayEvent;
+struct LaterVoices;
 
 // Hands events from the synthesis thread to the UI thread, until closed.
 class EventPoster
@@ -48,7 +49,8 @@ public:
     HRESULT AudioResume() override;
     HRESULT AudioReset() override;
 
-    void NextTextVoices(std::vector<VoicePart> parts) override;
+    void NextTextVoices(std::vector<VoicePart> parts,
+                        std::shared_ptr<LaterVoiceParts> later) override;
     QString FailureReason() const override { return m_Mode.synthesizer ? m_Mode.synthesizer->LastFailure() : QString(); }
 
     HRESULT AboutDlg(QWidget *parent, const QString &title) override;
@@ -69,6 +71,8 @@ private:
         int lastWord = -1;
         // Parts read by other voices (in the whole text), with their voices.
         std::vector<std::pair<VoicePart, EspeakMode>> voices;
+        // Those past the ones above, while they are being found.
+        std::shared_ptr<LaterVoices> later;
     };
 
     HRESULT Open();
@@ -77,6 +81,12 @@ private:
     void OnEvent(const PlayEvent &event);
     void AudioLost();
     void Restart();
+    // The parts of other voices found for a job past its first ones (on this thread).
+    void LaterVoicesFound(quint64 serial, const std::weak_ptr<LaterVoices> &later,
+                          const std::vector<VoicePart> &parts);
+    // Which of `parts` this engine reads with a voice of its own other than this one.
+    std::vector<std::pair<VoicePart, EspeakMode>>
+    OtherVoices(const std::vector<VoicePart> &parts) const;
 
     EspeakMode m_Mode;
     std::shared_ptr<IAudio> m_Destination;
@@ -87,4 +97,5 @@ private:
     std::deque<Job> m_Jobs;
     std::shared_ptr<const LexiconTable> m_Lexicon;
     std::vector<std::pair<VoicePart, EspeakMode>> m_NextVoices;
+    std::shared_ptr<LaterVoiceParts> m_NextLater;
 };

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class QWidget;
@@ -253,7 +254,52 @@ public:
         int length = 0;
         QUuid modeId;
     };
-    virtual void NextTextVoices(std::vector<VoicePart> parts) { Q_UNUSED(parts); }
+    // The parts of a text from `From` on, found while its beginning is read (a long
+    // text's languages take a while to find). Handed over once, on the program's
+    // thread; whoever waits for them is told then, or at once when they are there.
+    class LaterVoiceParts
+    {
+    public:
+        explicit LaterVoiceParts(int from) : From(from) {}
+        const int From;
+        void Deliver(std::vector<VoicePart> parts)
+        {
+            std::vector<std::function<void(const std::vector<VoicePart> &)>> waiting;
+            {
+                std::lock_guard lock(m_Mutex);
+                if (m_Delivered)
+                    return;
+                m_Delivered = true;
+                m_Parts = std::move(parts);
+                waiting.swap(m_Waiting);
+            }
+            for (const auto &ready : waiting)
+                ready(m_Parts);
+        }
+        void WhenDelivered(std::function<void(const std::vector<VoicePart> &)> ready)
+        {
+            {
+                std::lock_guard lock(m_Mutex);
+                if (!m_Delivered) {
+                    m_Waiting.push_back(std::move(ready));
+                    return;
+                }
+            }
+            ready(m_Parts);
+        }
+
+    private:
+        std::mutex m_Mutex;
+        bool m_Delivered = false;
+        std::vector<VoicePart> m_Parts;
+        std::vector<std::function<void(const std::vector<VoicePart> &)>> m_Waiting;
+    };
+    virtual void NextTextVoices(std::vector<VoicePart> parts,
+                                std::shared_ptr<LaterVoiceParts> later = {})
+    {
+        Q_UNUSED(parts);
+        Q_UNUSED(later);
+    }
 };
 
 class ITTSEnum
