@@ -29,7 +29,7 @@ struct LaterVoices
     std::mutex mutex;
     bool found = false;
     int first = 1; // the number of the first of their voices
-    std::vector<std::pair<ITTSCentral::VoicePart, EspeakMode>> voices;
+    std::vector<OtherVoice> voices;
     std::vector<std::function<void()>> waiting;
 };
 
@@ -134,8 +134,6 @@ struct VoicedPart
     int endPause = 0;
     bool later = false; // its other voices are still being found
 };
-
-using OtherVoice = std::pair<ITTSCentral::VoicePart, EspeakMode>;
 
 // The parts of `text` (a text from `from` on) between `at` and `end`: those of other
 // voices (numbered from `first`) as they were asked for, the rest read by `own`.
@@ -440,10 +438,9 @@ void EspeakCentral::Submit(Job &job)
     chain->Start(0);
 }
 
-std::vector<std::pair<ITTSCentral::VoicePart, EspeakMode>>
-EspeakCentral::OtherVoices(const std::vector<VoicePart> &parts) const
+std::vector<OtherVoice> EspeakCentral::OtherVoices(const std::vector<VoicePart> &parts) const
 {
-    std::vector<std::pair<VoicePart, EspeakMode>> voices;
+    std::vector<OtherVoice> voices;
     int end = 0;
     for (const VoicePart &part : parts) {
         const EspeakMode *mode = EspeakEngine::FindMode(part.modeId);
@@ -469,11 +466,7 @@ void EspeakCentral::LaterVoicesFound(quint64 serial, const std::weak_ptr<LaterVo
     const std::shared_ptr<LaterVoices> tail = later.lock();
     if (!tail)
         return;
-    std::vector<std::pair<VoicePart, EspeakMode>> voices;
-    for (const auto &voice : OtherVoices(parts)) {
-        if (voice.first.start >= tail->from)
-            voices.push_back(voice);
-    }
+    const std::vector<OtherVoice> voices = OtherVoices(parts);
     const auto job = std::find_if(m_Jobs.begin(), m_Jobs.end(),
                                   [&](const Job &j) { return j.serial == serial; });
     std::vector<std::function<void()>> waiting;

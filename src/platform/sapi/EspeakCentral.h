@@ -31,6 +31,9 @@ private:
     QObject *m_Context;
 };
 
+// A part of a text read by another voice, with that voice.
+using OtherVoice = std::pair<ITTSCentral::VoicePart, EspeakMode>;
+
 // One opened voice: speaks queued texts to a sound device or into a WAV file.
 // Lives on the UI thread; every notification reaches the sinks there.
 class EspeakCentral : public CentralBase
@@ -70,7 +73,7 @@ private:
         bool started = false;
         int lastWord = -1;
         // Parts read by other voices (in the whole text), with their voices.
-        std::vector<std::pair<VoicePart, EspeakMode>> voices;
+        std::vector<OtherVoice> voices;
         // Those past the ones above, while they are being found.
         std::shared_ptr<LaterVoices> later;
     };
@@ -85,8 +88,7 @@ private:
     void LaterVoicesFound(quint64 serial, const std::weak_ptr<LaterVoices> &later,
                           const std::vector<VoicePart> &parts);
     // Which of `parts` this engine reads with a voice of its own other than this one.
-    std::vector<std::pair<VoicePart, EspeakMode>>
-    OtherVoices(const std::vector<VoicePart> &parts) const;
+    std::vector<OtherVoice> OtherVoices(const std::vector<VoicePart> &parts) const;
 
     EspeakMode m_Mode;
     std::shared_ptr<IAudio> m_Destination;
@@ -96,6 +98,6 @@ private:
     std::shared_ptr<EventPoster> m_Poster;
     std::deque<Job> m_Jobs;
     std::shared_ptr<const LexiconTable> m_Lexicon;
-    std::vector<std::pair<VoicePart, EspeakMode>> m_NextVoices;
+    std::vector<OtherVoice> m_NextVoices;
     std::shared_ptr<LaterVoiceParts> m_NextLater;
 };

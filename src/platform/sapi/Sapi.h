@@ -11,7 +11,7 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -255,8 +255,9 @@ public:
         QUuid modeId;
     };
     // The parts of a text from `From` on, found while its beginning is read (a long
-    // text's languages take a while to find). Handed over once, on the program's
-    // thread; whoever waits for them is told then, or at once when they are there.
+    // text's languages take a while to find). Handed over once on the program's
+    // thread, and waited for there: the one waiting is told then, or at once when
+    // they are there.
     class LaterVoiceParts
     {
     public:
@@ -264,35 +265,25 @@ public:
         const int From;
         void Deliver(std::vector<VoicePart> parts)
         {
-            std::vector<std::function<void(const std::vector<VoicePart> &)>> waiting;
-            {
-                std::lock_guard lock(m_Mutex);
-                if (m_Delivered)
-                    return;
-                m_Delivered = true;
-                m_Parts = std::move(parts);
-                waiting.swap(m_Waiting);
-            }
-            for (const auto &ready : waiting)
-                ready(m_Parts);
+            if (m_Delivered)
+                return;
+            m_Delivered = true;
+            m_Parts = std::move(parts);
+            if (m_Ready)
+                std::exchange(m_Ready, nullptr)(m_Parts);
         }
         void WhenDelivered(std::function<void(const std::vector<VoicePart> &)> ready)
         {
-            {
-                std::lock_guard lock(m_Mutex);
-                if (!m_Delivered) {
-                    m_Waiting.push_back(std::move(ready));
-                    return;
-                }
-            }
-            ready(m_Parts);
+            if (m_Delivered)
+                ready(m_Parts);
+            else
+                m_Ready = std::move(ready);
         }
 
     private:
-        std::mutex m_Mutex;
         bool m_Delivered = false;
         std::vector<VoicePart> m_Parts;
-        std::vector<std::function<void(const std::vector<VoicePart> &)>> m_Waiting;
+        std::function<void(const std::vector<VoicePart> &)> m_Ready;
     };
     virtual void NextTextVoices(std::vector<VoicePart> parts,
                                 std::shared_ptr<LaterVoiceParts> later = {})
